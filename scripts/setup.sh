@@ -1,0 +1,22 @@
+#!/bin/sh
+# Installs what the editor needs to build, run and test on Debian 12, and
+# nothing that is already there. Safe to run again.
+set -e
+
+PACKAGES="g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev \
+libgl-dev fonts-liberation xvfb xauth"
+
+missing=""
+for p in $PACKAGES; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $p"
+    fi
+done
+
+if [ -n "$missing" ]; then
+    SUDO=""
+    [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+    echo "Installing:$missing"
+    $SUDO apt-get update
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
+fi

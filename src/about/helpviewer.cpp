@@ -1,0 +1,40 @@
+#include "about/helpviewer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QUrl>
+
+QString helpDocumentFor(const QString& helpFile)
+{
+    const QString document = QFileInfo(helpFile).completeBaseName() + QStringLiteral(".html");
+    const QStringList folders = {QDir::currentPath(), QCoreApplication::applicationDirPath()};
+    for (const QString& folder : folders) {
+        const QFileInfo candidate(QDir(folder).filePath(document));
+        if (candidate.isFile() && candidate.isReadable())
+            return candidate.absoluteFilePath();
+    }
+    return QString();
+}
+
+bool showHelpContents(const QString& helpFile)
+{
+    const QString document = helpDocumentFor(helpFile);
+    if (document.isEmpty())
+        return false;
+    static QPointer<QTextBrowser> window;
+    if (!window) {
+        window = new QTextBrowser;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->setWindowTitle(QStringLiteral("Help"));
+        window->setOpenExternalLinks(true);
+        window->resize(620, 520);
+    }
+    window->setSource(QUrl::fromLocalFile(document));
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return true;
+}

@@ -1,0 +1,127 @@
+#include "app/qtdialogservice.h"
+#include "about/helpviewer.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace {
+
+std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& request, bool save)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters(request.filters);
+    if (request.filterIndex >= 0 && request.filterIndex < request.filters.size())
+        dialog.selectNameFilter(request.filters.at(request.filterIndex));
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QFileInfo(dialog.selectedFiles().first()).absoluteFilePath();
+}
+
+} // namespace
+
+QString findSoundFile(const QString& fileName)
+{
+    const QStringList folders = {QDir::currentPath(), QCoreApplication::applicationDirPath()};
+    for (const QString& folder : folders) {
+        const QFileInfo candidate(QDir(folder).filePath(fileName));
+        if (candidate.isFile() && candidate.isReadable())
+            return candidate.absoluteFilePath();
+    }
+    return QString();
+}
+
+MsgResult QtDialogService::messageBox(QWidget* parent, const QString& text, const QString& title,
+                                      MsgButtons buttons, MsgIcon icon, MsgResult defaultButton)
+{
+    QMessageBox box(parent);
+    box.setText(text);
+    box.setWindowTitle(title);
+    box.setTextFormat(Qt::PlainText);
+    switch (icon) {
+    case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case MsgIcon::Stop: box.setIcon(QMessageBox::Critical); break;
+    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    }
+    if (buttons == MsgButtons::OK) {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+        box.exec();
+        return MsgResult::OK;
+    }
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(defaultButton == MsgResult::No ? QMessageBox::No : QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? MsgResult::Yes : MsgResult::No;
+}
+
+std::optional<QString> QtDialogService::openFile(QWidget* parent, const FileDialogRequest& request)
+{
+    return runFileDialog(parent, request, false);
+}
+
+std::optional<QString> QtDialogService::saveFile(QWidget* parent, const FileDialogRequest& request)
+{
+    return runFileDialog(parent, request, true);
+}
+
+void QtDialogService::execModal(QDialog* dialog)
+{
+    if (dialog)
+        dialog->exec();
+}
+
+void QtDialogService::showModeless(QWidget* window)
+{
+    if (!window)
+        return;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void QtDialogService::playSound(const QString& fileName)
+{
+    const QString path = findSoundFile(fileName);
+    if (path.isEmpty()) {
+        beep();
+        return;
+    }
+    // One effect per file, kept for the whole run; it plays in the
+    // background while the caller goes on.
+    static QSoundEffect* effect = nullptr;
+    static QString loaded;
+    if (!effect) {
+        effect = new QSoundEffect(qApp);
+        QObject::connect(effect, &QSoundEffect::statusChanged, qApp, [] {
+            if (effect->status() == QSoundEffect::Error)
+                QApplication::beep();
+        });
+    }
+    if (loaded != path) {
+        effect->setSource(QUrl::fromLocalFile(path));
+        loaded = path;
+    }
+    effect->play();
+}
+
+void QtDialogService::beep()
+{
+    QApplication::beep();
+}
+
+void QtDialogService::showHelp(const QString& helpFile, int, int)
+{
+    showHelpContents(helpFile);
+}

@@ -1,0 +1,69 @@
+#include "app/startup.h"
+
+#include "about/taboutbox.h"
+#include "app/application.h"
+#include "app/qtdialogservice.h"
+#include "app/tform1.h"
+#include "search/tform2.h"
+
+#include <QApplication>
+
+namespace {
+
+// The last line of defence: nothing thrown may cross the event loop.
+class GuardedApplication : public QApplication {
+public:
+    GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+    TApplication* app = nullptr;
+
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        bool result = false;
+        if (app)
+            app->guard([&] { result = QApplication::notify(receiver, event); });
+        else
+            result = QApplication::notify(receiver, event);
+        return result;
+    }
+};
+
+} // namespace
+
+Windows::Windows() = default;
+Windows::Windows(Windows&&) noexcept = default;
+Windows& Windows::operator=(Windows&&) noexcept = default;
+Windows::~Windows() = default;
+
+Windows createWindows(TApplication& app)
+{
+    Windows windows;
+    windows.Form1 = std::make_unique<TForm1>(app);
+    windows.AboutBox = std::make_unique<TAboutBox>(windows.Form1.get());
+    windows.Form2 = std::make_unique<TForm2>(*windows.Form1, app);
+    windows.Form1->setCompanions(windows.AboutBox.get(), windows.Form2.get());
+    return windows;
+}
+
+int runProgram(int argc, char** argv)
+{
+    // The command line is not the program's business; Qt reads its own.
+    GuardedApplication qtApp(argc, argv);
+    QtDialogService dialogs;
+    TApplication app(dialogs);
+    qtApp.app = &app;
+    QApplication::setApplicationName(app.title);
+    QApplication::setQuitOnLastWindowClosed(false);
+    app.onTerminate = [] { QCoreApplication::quit(); };
+
+    Windows windows;
+    try {
+        windows = createWindows(app);
+    } catch (const std::exception& error) {
+        app.showException(error);
+        return 0;
+    }
+    windows.Form1->show();
+    QApplication::exec();
+    qtApp.app = nullptr;
+    return 0;
+}

@@ -1,0 +1,18 @@
+#include "app/tfiledialog.h"
+
+bool TFileDialog::execute(DialogService& dialogs, QWidget* parent)
+{
+    FileDialogRequest request;
+    request.filters = filters;
+    request.filterIndex = filterIndex;
+    request.defaultSuffix = defaultExt.startsWith(QLatin1Char('.')) ? defaultExt.mid(1) : defaultExt;
+    request.fileName = fileName;
+    request.fileMustExist = fileMustExist;
+    request.confirmOverwrite = overwritePrompt;
+    const std::optional<QString> chosen =
+        save ? dialogs.saveFile(parent, request) : dialogs.openFile(parent, request);
+    if (!chosen)
+        return false;
+    fileName = *chosen;
+    return true;
+}

@@ -1,0 +1,365 @@
+#include "app/tform1.h"
+
+#include "app/application.h"
+#include "app/dragcontroller.h"
+#include "app/pictures.h"
+#include "app/shortcutpriority.h"
+#include "app/tcombobox.h"
+#include "app/tlistbox.h"
+#include "app/tmemo.h"
+#include "app/tstatusbar.h"
+#include "app/tupdown.h"
+#include "buildlist/lineformat.h"
+#include "search/tfinddialog.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+constexpr int kClientWidth = 543;
+constexpr int kClientHeight = 400;
+constexpr int kStatusHeight = 19;
+
+QFont fixedPitchFont(bool bold)
+{
+    // "Courier New" where it exists; fontconfig maps it to a metric twin
+    // (Liberation Mono), and the style hint keeps it fixed-pitch otherwise.
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPixelSize(12);
+    font.setBold(bold);
+    return font;
+}
+
+template <class W>
+W* place(W* widget, int left, int top, int width = -1, int height = -1)
+{
+    if (width < 0) {
+        widget->adjustSize();
+        widget->move(left, top);
+    } else {
+        widget->setGeometry(left, top, width, height);
+    }
+    return widget;
+}
+
+QLabel* label(const QString& text, QWidget* parent, int left, int top)
+{
+    return place(new QLabel(text, parent), left, top);
+}
+
+QPushButton* button(const QString& caption, QWidget* parent, int left, int top, int width, int height)
+{
+    return place(new QPushButton(caption, parent), left, top, width, height);
+}
+
+QLineEdit* editBox(const QString& text, QWidget* parent, int left, int top, int width, int height)
+{
+    auto* box = place(new QLineEdit(text, parent), left, top, width, height);
+    box->setTextMargins(0, 0, 0, 0);
+    return box;
+}
+
+} // namespace
+
+TForm1::TForm1(TApplication& app, QWidget* parent) : QMainWindow(parent), app_(app)
+{
+    setWindowTitle(QStringLiteral("Brindlecap's Vex AI Editor "));
+    setWindowIcon(programIcon());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    // Where the old dialog font is missing, its metric twin stands in.
+    if (QFont::substitutes(QStringLiteral("MS Sans Serif")).isEmpty())
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    QFont formFont(QStringLiteral("MS Sans Serif"));
+    formFont.setStyleHint(QFont::SansSerif);
+    formFont.setPixelSize(11);
+    setFont(formFont);
+
+    createControls();
+    createMenu();
+    wireEvents();
+    new MenuShortcutPriority(this, {mnuOpen, mnuSave, mnuSaveAs, mnuExit});
+
+    setFixedSize(kClientWidth, MainMenu1->sizeHint().height() + kClientHeight);
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::setCompanions(TAboutBox* aboutBox, TForm2* form2)
+{
+    aboutBox_ = aboutBox;
+    form2_ = form2;
+}
+
+QString TForm1::panel(int index) const
+{
+    return Status->panelText(index);
+}
+
+void TForm1::setPanel(int index, const QString& text)
+{
+    Status->setPanelText(index, text);
+}
+
+void TForm1::createControls()
+{
+    auto* client = new QWidget(this);
+    client->setFixedSize(kClientWidth, kClientHeight - kStatusHeight);
+    setCentralWidget(client);
+
+    Memo1 = place(new TMemo(true, client), 16, 112, 513, 217);
+    Memo1->setFont(fixedPitchFont(false));
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    GroupBox1 = place(new QGroupBox(client), 225, 8, 158, 89);
+    radioUnits = place(new QRadioButton(QStringLiteral("Units"), GroupBox1), 16, 16);
+    radioBldgs = place(new QRadioButton(QStringLiteral("Buildings"), GroupBox1), 16, 40);
+    radioResearch = place(new QRadioButton(QStringLiteral("Research"), GroupBox1), 16, 64);
+    chkRetrains = place(new QCheckBox(QStringLiteral("Limit"), GroupBox1), 96, 16);
+    chkCritical = place(new QCheckBox(QStringLiteral("Critical"), GroupBox1), 96, 64);
+    radioUnits->setChecked(true);
+    chkCritical->hide();
+
+    cmdAdd = button(QStringLiteral("Append"), client, 452, 18, 73, 25);
+    cmdDelete = button(QStringLiteral("Undo"), client, 452, 46, 73, 23);
+    cmdDelete->setEnabled(false);
+    cmdEdit = button(QStringLiteral("Edit Lines"), client, 452, 74, 73, 23);
+    cmdEdit->setToolTip(QStringLiteral("Drag & drop"));
+
+    GroupBox2 = place(new QGroupBox(client), 16, 8, 201, 89);
+    Label2 = label(QStringLiteral("Retrains"), GroupBox2, 98, 59);
+    Label1 = label(QStringLiteral("Qty"), GroupBox2, 22, 59);
+
+    dlgOpen.filters = {QStringLiteral("ai (*.ai)"), QStringLiteral("All (*.*)")};
+    dlgOpen.defaultExt = QStringLiteral(".ai");
+    dlgOpen.fileMustExist = true;
+
+    ListBox1 = place(new TListBox(client), 16, 112, 213, 171);
+    ListBox1->setFont(fixedPitchFont(false));
+    ListBox1->hide();
+
+    Image1 = place(new QLabel(client), 244, 338, 33, 33);
+    Image1->setPixmap(toiletPicture());
+    Image1->setAlignment(Qt::AlignCenter);
+
+    Status = new TStatusBar({300, 60, 55, 32, 50}, this);
+    Status->setFixedHeight(kStatusHeight);
+    setStatusBar(Status);
+    setPanel(PanelMode, QStringLiteral("Normal"));
+
+    dlgSave = dlgOpen;
+    dlgSave.save = true;
+    dlgSave.fileMustExist = false;
+    dlgSave.overwritePrompt = true;
+
+    cmdExit = button(QStringLiteral("E&xit"), client, 450, 341, 73, 25);
+    chkRetrainB = place(new QCheckBox(QStringLiteral("Limit"), GroupBox1), 97, 40);
+    chkRetrainB->hide();
+
+    UpDown1 = place(new TUpDown(1, 10, 1, GroupBox2), 68, 57, 16, 19);
+    UpDown2 = place(new TUpDown(2, 50, 2, GroupBox2), 164, 56, 16, 19);
+    UpDown2->setEnabled(false);
+
+    dlgFind = new TFindDialog(this);
+
+    cboList = place(new TComboBox(GroupBox2), 20, 19, 161, 21);
+    txtCount = editBox(QStringLiteral("1"), GroupBox2, 44, 57, 25, 19);
+    txtRetrains = editBox(QStringLiteral("2"), GroupBox2, 140, 57, 25, 19);
+    txtRetrains->setEnabled(false);
+    QPalette grey = txtRetrains->palette();
+    grey.setColor(QPalette::Base, grey.color(QPalette::Button));
+    txtRetrains->setPalette(grey);
+
+    Label3 = place(new QLabel(QString::fromLatin1(kRuler), client), 16, 104, 322, 16);
+    Label3->setFont(fixedPitchFont(true));
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label3->setContentsMargins(0, 0, 0, 0);
+    // The ruler's bars stand over the text area's columns: both start at the
+    // text area's first character.
+    Label3->setIndent(Memo1->frameWidth() + int(Memo1->document()->documentMargin()));
+    Label3->resize(qMax(Label3->width(), Label3->sizeHint().width()), Label3->height());
+    Label3->lower();
+
+    GroupBox3 = place(new QGroupBox(client), 19, 333, 185, 43);
+    txtVillagers = editBox(QStringLiteral("0"), GroupBox3, 62, 14, 25, 21);
+    cmdVillCountRefresh = button(QStringLiteral("Refresh"), GroupBox3, 103, 14, 69, 21);
+    Label4 = label(QStringLiteral("Villagers"), GroupBox3, 11, 18);
+
+    // The text area and the list lie over the lower part of the ruler's box.
+    Memo1->raise();
+    ListBox1->raise();
+}
+
+void TForm1::createMenu()
+{
+    MainMenu1 = new QMenuBar(this);
+    setMenuBar(MainMenu1);
+
+    File1 = MainMenu1->addMenu(QStringLiteral("&File"));
+    mnuNew = File1->addAction(QStringLiteral("&New"));
+    mnuOpen = File1->addAction(QStringLiteral("&Open..."));
+    mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuSave = File1->addAction(QStringLiteral("&Save"));
+    mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuSaveAs = File1->addAction(QStringLiteral("Save &As..."));
+    mnuSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    N2 = File1->addSeparator();
+    mnuExit = File1->addAction(QStringLiteral("E&xit"));
+    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    Edit1 = MainMenu1->addMenu(QStringLiteral("&Edit"));
+    mnuEditNormal = Edit1->addAction(QStringLiteral("Edit Normal"));
+    mnuEditLines = Edit1->addAction(QStringLiteral("Edit Lines"));
+
+    Search1 = MainMenu1->addMenu(QStringLiteral("&Search"));
+    mnuFind = Search1->addAction(QStringLiteral("Find..."));
+    mnuCount = Search1->addAction(QStringLiteral("Count"));
+
+    Help1 = MainMenu1->addMenu(QStringLiteral("&Help"));
+    mnuHelpHelp = Help1->addAction(QStringLiteral("Help"));
+    mnuHelpAbout = Help1->addAction(QStringLiteral("About"));
+
+    for (QAction* a : {mnuOpen, mnuSave, mnuSaveAs, mnuExit})
+        a->setShortcutContext(Qt::WindowShortcut);
+}
+
+template <class F>
+auto TForm1::guarded(F handler)
+{
+    // Takes no arguments, so that Qt passes none of the signal's.
+    return [this, handler] { app_.guard([&] { (this->*handler)(); }); };
+}
+
+template <class F>
+auto TForm1::guardedWithArgs(F handler)
+{
+    return [this, handler](auto&&... args) { app_.guard([&] { (this->*handler)(args...); }); };
+}
+
+void TForm1::wireEvents()
+{
+    connect(radioUnits, &QRadioButton::clicked, this, guarded(&TForm1::radioUnitsClick));
+    connect(radioBldgs, &QRadioButton::clicked, this, guarded(&TForm1::radioBldgsClick));
+    connect(radioResearch, &QRadioButton::clicked, this, guarded(&TForm1::radioResearchClick));
+    // A check box's click event follows every change of its state, the
+    // program's own included.
+    connect(chkRetrains, &QCheckBox::toggled, this, guarded(&TForm1::chkRetrainsClick));
+    connect(chkRetrainB, &QCheckBox::toggled, this, guarded(&TForm1::chkRetrainBClick));
+    UpDown1->onClick = [this](TUpDown::Button) { guarded(&TForm1::UpDown1Click)(); };
+    UpDown2->onClick = [this](TUpDown::Button) { guarded(&TForm1::UpDown2Click)(); };
+    cboList->onChange = guarded(&TForm1::cboListChange);
+    cboList->onClick = guarded(&TForm1::cboListClick);
+
+    connect(cmdAdd, &QPushButton::clicked, this, guarded(&TForm1::cmdAddClick));
+    connect(cmdDelete, &QPushButton::clicked, this, guarded(&TForm1::cmdDeleteClick));
+    connect(cmdVillCountRefresh, &QPushButton::clicked, this,
+            guarded(&TForm1::cmdVillCountRefreshClick));
+    connect(cmdEdit, &QPushButton::clicked, this, guarded(&TForm1::cmdEditClick));
+    connect(cmdExit, &QPushButton::clicked, this, guarded(&TForm1::cmdExitClick));
+
+    connect(mnuNew, &QAction::triggered, this, guarded(&TForm1::mnuNewClick));
+    connect(mnuOpen, &QAction::triggered, this, guarded(&TForm1::mnuOpenClick));
+    connect(mnuSave, &QAction::triggered, this, guarded(&TForm1::mnuSaveClick));
+    connect(mnuSaveAs, &QAction::triggered, this, guarded(&TForm1::mnuSaveAsClick));
+    connect(mnuExit, &QAction::triggered, this, guarded(&TForm1::mnuExitClick));
+    connect(mnuEditNormal, &QAction::triggered, this, guarded(&TForm1::mnuEditNormalClick));
+    connect(mnuEditLines, &QAction::triggered, this, guarded(&TForm1::mnuEditLinesClick));
+    connect(mnuFind, &QAction::triggered, this, guarded(&TForm1::mnuFindClick));
+    connect(mnuCount, &QAction::triggered, this, guarded(&TForm1::mnuCountClick));
+    connect(mnuHelpHelp, &QAction::triggered, this, guarded(&TForm1::mnuHelpHelpClick));
+    connect(mnuHelpAbout, &QAction::triggered, this, guarded(&TForm1::mnuHelpAboutClick));
+
+    Memo1->onChange = guarded(&TForm1::Memo1Change);
+    Memo1->onClick = guarded(&TForm1::Memo1Click);
+    Memo1->onKeyUp = guarded(&TForm1::Memo1KeyUp);
+    Memo1->onKeyDown = [this](int& key, Qt::KeyboardModifiers shift) {
+        app_.guard([&] { Memo1KeyDown(key, shift); });
+    };
+    Memo1->onKeyPress = [this](char16_t& key) {
+        // An error in the handler must not let the character through.
+        const char16_t typed = key;
+        key = 0;
+        app_.guard([&] {
+            char16_t ch = typed;
+            Memo1KeyPress(ch);
+            key = ch;
+        });
+    };
+
+    ListBox1->onClick = guarded(&TForm1::ListBox1Click);
+    ListBox1->onMouseDown = guardedWithArgs(&TForm1::ListBox1MouseDown);
+
+    drag_ = new DragController(this, app_);
+    drag_->addControl(this, guardedWithArgs(&TForm1::FormDragOver));
+    drag_->addControl(ListBox1, guardedWithArgs(&TForm1::ListBox1DragOver),
+                      guardedWithArgs(&TForm1::ListBox1DragDrop));
+    drag_->addControl(Image1, guardedWithArgs(&TForm1::Image1DragOver), guardedWithArgs(&TForm1::Image1DragDrop));
+    drag_->addControl(txtVillagers, guardedWithArgs(&TForm1::txtVillagersDragOver));
+    drag_->addControl(cmdVillCountRefresh, guardedWithArgs(&TForm1::cmdVillCountRefreshDragOver));
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             Memo1, GroupBox1, radioUnits, radioBldgs, radioResearch, chkRetrains, chkCritical,
+             cmdAdd, cmdDelete, cmdEdit, GroupBox2, Label2, Label1, cmdExit, chkRetrainB, UpDown1,
+             UpDown2, cboList, txtCount, txtRetrains, Label3, GroupBox3, Label4, MainMenu1, Status})
+        drag_->addControl(w);
+    // The client area is the window's own background.
+    drag_->addControl(centralWidget(), guardedWithArgs(&TForm1::FormDragOver));
+
+    dlgFind->onFind = guarded(&TForm1::dlgFindFind);
+}
+
+void TForm1::FormCreate()
+{
+    catalog_.fill();
+    quietChange = true;
+    Memo1->clearText();
+    Memo1->addLine(QString::fromLatin1(kStartingLine));
+    radioUnitsClick();
+    villagerCount = 0;
+    linesMode = false;
+    ListBox1->setGeometry(Memo1->geometry());
+    insertAt = -1;
+    quietChange = false;
+}
+
+void TForm1::FormShow()
+{
+    cboList->setFocus();
+}
+
+void TForm1::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (!e->spontaneous())
+        app_.guard([this] { FormShow(); });
+}
+
+void TForm1::closeEvent(QCloseEvent* e)
+{
+    bool canClose = true;
+    bool answered = false;
+    app_.guard([&] {
+        FormCloseQuery(canClose);
+        answered = true;
+    });
+    if (answered && canClose)
+        e->accept();
+    else
+        e->ignore();
+}
+
+void TForm1::showVillagerCount()
+{
+    txtVillagers->setText(IntToStr(villagerCount));
+}

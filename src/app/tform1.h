@@ -1,0 +1,196 @@
+#pragma once
+
+#include "app/tfiledialog.h"
+#include "catalog/catalog.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QRadioButton;
+class DragController;
+class TApplication;
+class TAboutBox;
+class TComboBox;
+class TFindDialog;
+class TForm2;
+class TListBox;
+class TMemo;
+class TStatusBar;
+class TUpDown;
+
+// The main window. It wires the controls to their handlers and holds the
+// state they share; each handler lives with the subsystem that owns it.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(TApplication& app, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    void setCompanions(TAboutBox* aboutBox, TForm2* form2);
+    TApplication& app() const { return app_; }
+    const Catalog& catalog() const { return catalog_; }
+
+    // Status panels.
+    enum Panel { PanelFile = 0, PanelEmpty = 1, PanelMode = 2, PanelColumn = 3, PanelMarker = 4 };
+    QString panel(int index) const;
+    void setPanel(int index, const QString& text);
+
+    // --- components, in the window's declaration order ---------------------
+    TMemo* Memo1 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QRadioButton* radioUnits = nullptr;
+    QRadioButton* radioBldgs = nullptr;
+    QRadioButton* radioResearch = nullptr;
+    QCheckBox* chkRetrains = nullptr;
+    QCheckBox* chkCritical = nullptr;
+    QPushButton* cmdAdd = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    QPushButton* cmdEdit = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label1 = nullptr;
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* File1 = nullptr;
+    QAction* mnuOpen = nullptr;
+    QAction* mnuSave = nullptr;
+    QAction* mnuSaveAs = nullptr;
+    QAction* N2 = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* Edit1 = nullptr;
+    QAction* mnuEditNormal = nullptr;
+    QAction* mnuEditLines = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* mnuHelpHelp = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+    TFileDialog dlgOpen;
+    TListBox* ListBox1 = nullptr;
+    QLabel* Image1 = nullptr;
+    TStatusBar* Status = nullptr;
+    TFileDialog dlgSave;
+    QPushButton* cmdExit = nullptr;
+    QCheckBox* chkRetrainB = nullptr;
+    TUpDown* UpDown1 = nullptr;
+    TUpDown* UpDown2 = nullptr;
+    QAction* mnuNew = nullptr;
+    TFindDialog* dlgFind = nullptr;
+    QMenu* Search1 = nullptr;
+    QAction* mnuFind = nullptr;
+    QAction* mnuCount = nullptr;
+    TComboBox* cboList = nullptr;
+    QLineEdit* txtCount = nullptr;
+    QLineEdit* txtRetrains = nullptr;
+    QLabel* Label3 = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
+    QLineEdit* txtVillagers = nullptr;
+    QPushButton* cmdVillCountRefresh = nullptr;
+    QLabel* Label4 = nullptr;
+
+    // --- window state -------------------------------------------------------
+    QString fileName;
+    int villagerCount = 0;
+    int dragFrom = 0;
+    int dragTo = 0;
+    int findFrom = 0;
+    bool linesMode = false;
+    bool quietChange = false;
+    int insertAt = -1;
+    int currentLine = 0;
+
+    // --- start-up and window events (app) ----------------------------------
+    void FormCreate();
+    void FormShow();
+    void FormCloseQuery(bool& canClose);
+
+    // --- item picker (buildlist) -------------------------------------------
+    void radioUnitsClick();
+    void radioBldgsClick();
+    void radioResearchClick();
+    void chkRetrainsClick();
+    void chkRetrainBClick();
+    void UpDown1Click();
+    void UpDown2Click();
+    void cboListChange();
+    void cboListClick();
+
+    // --- append, insert, undo, villager tally (buildlist) ------------------
+    void cmdAddClick();
+    bool PlaceLine(const QString& line);
+    void cmdDeleteClick();
+    void cmdVillCountRefreshClick();
+
+    // --- files --------------------------------------------------------------
+    void mnuNewClick();
+    void mnuOpenClick();
+    void mnuSaveClick();
+    void mnuSaveAsClick();
+    void mnuExitClick();
+    void cmdExitClick();
+
+    // --- edit modes, drag and drop, keyboard (editing) ---------------------
+    void cmdEditClick();
+    void mnuEditNormalClick();
+    void mnuEditLinesClick();
+    void ListBox1Click();
+    void ListBox1MouseDown(Qt::MouseButton button, const QPoint& pos);
+    void ListBox1DragOver(const QPoint& pos, bool& accept);
+    void ListBox1DragDrop(const QPoint& pos);
+    void Image1DragOver(const QPoint& pos, bool& accept);
+    void Image1DragDrop(const QPoint& pos);
+    void FormDragOver(const QPoint& pos, bool& accept);
+    void txtVillagersDragOver(const QPoint& pos, bool& accept);
+    void cmdVillCountRefreshDragOver(const QPoint& pos, bool& accept);
+    void Memo1Change();
+    void Memo1Click();
+    void Memo1KeyDown(int& key, Qt::KeyboardModifiers shift);
+    void Memo1KeyPress(char16_t& key);
+    void Memo1KeyUp();
+
+    // --- search and count ---------------------------------------------------
+    void mnuFindClick();
+    void dlgFindFind();
+    void mnuCountClick();
+
+    // --- about and help -----------------------------------------------------
+    void mnuHelpHelpClick();
+    void mnuHelpAboutClick();
+
+    DragController* dragController() const { return drag_; }
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void createControls();
+    void createMenu();
+    void wireEvents();
+    void enterLinesMode();
+    void enterNormalMode();
+    void showMode(bool lines);
+    void refillPicker(Category category);
+    void showVillagerCount();
+    void refuseKey();
+    void openFile(const QString& path);
+
+    // Connects a control's event to a handler through the guard.
+    template <class F>
+    auto guarded(F handler);
+    template <class F>
+    auto guardedWithArgs(F handler);
+    bool runExitGuard();
+    void copyListToText();
+
+    TApplication& app_;
+    Catalog catalog_;
+    DragController* drag_ = nullptr;
+    TAboutBox* aboutBox_ = nullptr;
+    TForm2* form2_ = nullptr;
+    bool shownOnce_ = false;
+};

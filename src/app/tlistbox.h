@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QListWidget>
+#include <QStringList>
+#include <functional>
+
+// A list box whose selections made by the program do not raise its click
+// event; the user's selections, by mouse or keyboard, do.
+class TListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit TListBox(QWidget* parent = nullptr);
+
+    int count() const { return QListWidget::count(); }
+    QString item(int index) const;              // throws ListIndexError when missing
+    void addItem(const QString& s);
+    void insertItem(int index, const QString& s); // index == count appends
+    void deleteItem(int index);                 // a missing index does nothing
+    void clearItems();
+    void setItems(const QStringList& items);    // one batch; nothing selected afterwards
+    QStringList items() const;
+    QString text() const;                       // every item followed by CR LF
+
+    int itemIndex() const;           // -1 when nothing is selected
+    void setItemIndex(int index);    // past the last item: nothing changes; -1 clears
+
+    // The item under a point in the list's own coordinates, with the
+    // existing-only option off: the item count below the last item, -1 over
+    // the border or the scroll bar.
+    int itemAtPos(const QPoint& pos) const;
+
+    Qt::CursorShape dragCursor = Qt::DragMoveCursor;
+
+    std::function<void()> onClick;
+    std::function<void(Qt::MouseButton, const QPoint&)> onMouseDown;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+};

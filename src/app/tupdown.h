@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+class QToolButton;
+
+// A standalone up-down spinner: two arrows that move a position within a
+// range, without wrapping, and a click event after each arrow. It is not
+// tied to an edit box; its click handler writes wherever it wants.
+class TUpDown : public QWidget {
+    Q_OBJECT
+public:
+    enum class Button { Up, Down };
+
+    TUpDown(int min, int max, int position, QWidget* parent = nullptr);
+
+    int min() const { return min_; }
+    int max() const { return max_; }
+    int position() const { return position_; }
+    void setPosition(int position);
+
+    // What one arrow click does: move by one within the range, then raise
+    // the click event.
+    void click(Button button);
+
+    std::function<void(Button)> onClick;
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    int min_;
+    int max_;
+    int position_;
+    QToolButton* up_;
+    QToolButton* down_;
+};

@@ -1,0 +1,92 @@
+// Append, Insert and Undo.
+#include "app/application.h"
+#include "app/tcombobox.h"
+#include "app/tform1.h"
+#include "app/tlistbox.h"
+#include "app/tmemo.h"
+#include "app/toolkiterrors.h"
+#include "buildlist/lineformat.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+void TForm1::cmdAddClick()
+{
+    const Category category = radioUnits->isChecked()   ? Category::Units
+                              : radioBldgs->isChecked() ? Category::Buildings
+                                                        : Category::Research;
+    const CatalogEntry* entry = catalog_.findByDisplayName(category, cboList->text());
+    if (!entry) {
+        // The box names nothing of this category: there is no line to make.
+        app_.dialogs().beep();
+        return;
+    }
+    const bool ticked = category == Category::Units       ? chkRetrains->isChecked()
+                        : category == Category::Buildings ? chkRetrainB->isChecked()
+                                                          : chkCritical->isChecked();
+    const QChar kind = kindLetter(category, ticked);
+    const QString quantity = txtCount->text();
+    requireColumnNumber(quantity);
+    QString limit;
+    if (hasLimitColumn(kind)) {
+        limit = txtRetrains->text();
+        requireColumnNumber(limit);
+    }
+
+    const bool placed = PlaceLine(composeItemLine(kind, *entry, quantity, limit));
+
+    if (category == Category::Units && placed
+        && cboList->text().contains(QLatin1String("Villager"))) {
+        villagerCount += StrToInt(quantity);
+        showVillagerCount();
+    }
+    if (category == Category::Research)
+        radioResearchClick();
+    if (!linesMode)
+        cmdDelete->setEnabled(true);
+    setPanel(PanelMarker, QStringLiteral("*"));
+}
+
+bool TForm1::PlaceLine(const QString& line)
+{
+    if (!linesMode) {
+        Memo1->addLine(line);
+        return true;
+    }
+    if (insertAt == 0)
+        insertAt = 1; // nothing goes ahead of the first line
+    if (insertAt == -1) {
+        const MsgResult answer = app_.dialogs().messageBox(
+            this,
+            QStringLiteral("No insertion point is defined (click in list to define one). \n"
+                           "Do you want to append?"),
+            QStringLiteral("Huh?"), MsgButtons::YesNo, MsgIcon::Question, MsgResult::Yes);
+        if (answer != MsgResult::Yes)
+            return false;
+        ListBox1->addItem(line);
+        ListBox1->setItemIndex(ListBox1->count() - 1);
+        ListBox1Click();
+        return true;
+    }
+    if (insertAt < ListBox1->count())
+        ListBox1->insertItem(insertAt, line);
+    else
+        ListBox1->addItem(line);
+    return true;
+}
+
+void TForm1::cmdDeleteClick()
+{
+    const int count = Memo1->lineCount();
+    if (count > 0) {
+        const QString last = Memo1->line(count - 1);
+        if (last.contains(QLatin1String("Villager"))) {
+            villagerCount -= readQuantity(last);
+            showVillagerCount();
+        }
+        Memo1->deleteLine(count - 1);
+    }
+    cmdDelete->setEnabled(false);
+}

@@ -1,0 +1,78 @@
+#include "buildlist/availability.h"
+#include "app/tmemo.h"
+#include "buildlist/textsearch.h"
+
+#include <QTextBlock>
+
+namespace {
+
+// The texts one entry needs (and, for research, must not find).
+struct Tests {
+    QString building, requirement1, requirement2, withheld;
+};
+
+Tests testsFor(const CatalogEntry& e, Category category)
+{
+    switch (category) {
+    case Category::Units:
+        return {e.buildingName.trimmed(), e.requirement1, e.requirement2, {}};
+    case Category::Buildings:
+        return {e.buildingName, e.requirement1, e.requirement2, {}};
+    case Category::Research:
+        break;
+    }
+    return {e.buildingName.trimmed(), e.requirement1, e.requirement2, e.aiName.trimmed()};
+}
+
+struct TableSearch {
+    QVector<Tests> tests;
+    QStringList needles; // four per row, in row order
+};
+
+TableSearch prepare(const Catalog& catalog, Category category)
+{
+    TableSearch t;
+    for (int i = 0; i < catalog.rowCount(category); ++i) {
+        const Tests tests = testsFor(catalog.row(category, i), category);
+        t.tests.append(tests);
+        t.needles << tests.building << tests.requirement1 << tests.requirement2 << tests.withheld;
+    }
+    return t;
+}
+
+QVector<int> decide(const TableSearch& t, Category category, const QVector<bool>& found)
+{
+    QVector<int> rows;
+    for (int i = 0; i < t.tests.size(); ++i) {
+        const bool met = found[4 * i] && found[4 * i + 1] && found[4 * i + 2];
+        const bool withheld = category == Category::Research && found[4 * i + 3];
+        if (met && !withheld)
+            rows.append(i);
+    }
+    return rows;
+}
+
+} // namespace
+
+QVector<int> offeredRows(const Catalog& catalog, Category category, const QString& wholeText)
+{
+    const TableSearch t = prepare(catalog, category);
+    return decide(t, category, MultiTextSearch(t.needles).search(wholeText));
+}
+
+QVector<int> offeredRows(const Catalog& catalog, Category category, const TMemo& memo)
+{
+    // The same test over the text area's lines, read in place rather than
+    // joined into one text first.
+    const TableSearch t = prepare(catalog, category);
+    const MultiTextSearch search(t.needles);
+    MultiTextSearch::Scan scan(search);
+    const QString lineBreak = QStringLiteral("\r\n");
+    const QTextDocument* doc = memo.document();
+    for (QTextBlock b = doc->firstBlock(); b.isValid(); b = b.next()) {
+        if (b != doc->firstBlock())
+            scan.feed(lineBreak);
+        scan.feed(b.text());
+    }
+    return decide(t, category, scan.found());
+}

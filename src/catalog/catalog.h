@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+// One item the build list can name. Every member keeps the trailing blanks
+// that fill it to its column width: the line composer copies members as they
+// stand, so the widths are what keep the columns of a line in place.
+struct CatalogEntry {
+    QString objectNumber;   // 3 wide
+    QString displayName;    // 17 wide, shown in the picker
+    QString buildingName;   // 10 wide for units and research, as stored for buildings
+    QString buildingNumber; // 3 wide
+    QString aiName;         // 17 wide, written into lines
+    QString requirement1;   // not filled; " " means no requirement
+    QString requirement2;
+};
+
+enum class Category { Units, Buildings, Research };
+
+constexpr int kUnitCount = 25;
+constexpr int kBuildingCount = 17;
+constexpr int kResearchCount = 70;
+
+// The three fixed tables. They start empty and are filled once, while the
+// main window is created; afterwards they are read-only.
+class Catalog {
+public:
+    void fill();
+    bool isFilled() const { return filled_; }
+
+    const std::array<CatalogEntry, kUnitCount>& units() const { return units_; }
+    const std::array<CatalogEntry, kBuildingCount>& buildings() const { return buildings_; }
+    const std::array<CatalogEntry, kResearchCount>& research() const { return research_; }
+
+    int rowCount(Category c) const;
+    const CatalogEntry& row(Category c, int index) const;
+
+    // Linear scans from the first row, comparing whole texts exactly.
+    const CatalogEntry* findByDisplayName(Category c, const QString& name) const;
+    const CatalogEntry* findByObjectNumber(Category c, const QString& number) const;
+
+private:
+    bool filled_ = false;
+    std::array<CatalogEntry, kUnitCount> units_{};
+    std::array<CatalogEntry, kBuildingCount> buildings_{};
+    std::array<CatalogEntry, kResearchCount> research_{};
+};

@@ -1,0 +1,62 @@
+// The text area's keyboard rules and the status they keep.
+#include "app/application.h"
+#include "app/tform1.h"
+#include "app/tmemo.h"
+#include "buildlist/lineformat.h"
+
+namespace {
+constexpr char16_t kLowestAccepted = 32;
+constexpr char16_t kHighestAccepted = 126;
+} // namespace
+
+void TForm1::refuseKey()
+{
+    app_.dialogs().playSound(QStringLiteral("Kick8.wav"));
+    app_.dialogs().messageBox(this, QStringLiteral("Line length invalid!"), QStringLiteral("Error"),
+                              MsgButtons::OK, MsgIcon::Exclamation, MsgResult::OK);
+}
+
+void TForm1::Memo1KeyDown(int& key, Qt::KeyboardModifiers)
+{
+    if (key != vk::Up && key != vk::Down)
+        return;
+    // Leaving a short line pads it; a line that does not exist is left alone.
+    if (!Memo1->lineExists(currentLine))
+        return;
+    const QString s = Memo1->line(currentLine);
+    if (s.size() >= kLineLength)
+        return;
+    Memo1->setLine(currentLine, s.leftJustified(kLineLength, QLatin1Char(' ')));
+}
+
+void TForm1::Memo1KeyPress(char16_t& key)
+{
+    const QString s = Memo1->line(currentLine);
+    const bool full = Memo1->selLength() <= 0 && s.size() >= kLineLength;
+    // Control characters and anything the 8-bit files would not read back
+    // as typed are refused.
+    const bool unprintable = key < kLowestAccepted || key > kHighestAccepted;
+    if (full || unprintable) {
+        key = 0;
+        refuseKey();
+    }
+}
+
+void TForm1::Memo1KeyUp()
+{
+    Memo1Click();
+}
+
+void TForm1::Memo1Click()
+{
+    const int p = Memo1->selStart();
+    currentLine = p / kLineSlot;
+    insertAt = currentLine + 1;
+    setPanel(PanelColumn, IntToStr(p % kLineSlot));
+}
+
+void TForm1::Memo1Change()
+{
+    if (!quietChange)
+        setPanel(PanelMarker, QStringLiteral("*"));
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// Build-list files are 8-bit text: every byte is one character (Latin-1)
+// and every character is written back as one byte.
+
+constexpr qint64 kMaxFileSize = 4 * 1024 * 1024;
+
+// The file's text, or nothing when it cannot be read as a build list: not
+// a regular file, unreadable, larger than 4 MiB or holding a NUL byte.
+std::optional<QString> readBuildListFile(const QString& path);
+
+// Writes the text to a temporary file beside the target and puts it in
+// place only once all of it is written, so a failure leaves the old file
+// whole. Throws FileCreateError with the path on any failure.
+void writeBuildListFile(const QString& path, const QString& text);

@@ -1,0 +1,103 @@
+#include "search/tform2.h"
+
+#include "app/application.h"
+#include "app/pictures.h"
+#include "app/tform1.h"
+#include "app/tmemo.h"
+#include "search/countcomment.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+bool isCommentCharacter(char16_t ch)
+{
+    return ch >= 32 && ch <= 255;
+}
+
+template <class F>
+auto TForm2::guarded(F handler)
+{
+    return [this, handler] { app_.guard([&] { (this->*handler)(); }); };
+}
+
+TForm2::TForm2(TForm1& form1, TApplication& app, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                          | Qt::WindowCloseButtonHint),
+      form1_(form1), app_(app)
+{
+    setWindowTitle(QStringLiteral("Count"));
+    setWindowIcon(programIcon());
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    setFont(font);
+    setFixedSize(496, 266);
+
+    cboSrchUnit = new QComboBox(this);
+    cboSrchUnit->setEditable(true);
+    cboSrchUnit->setInsertPolicy(QComboBox::NoInsert);
+    cboSrchUnit->setCompleter(nullptr);
+    cboSrchUnit->setGeometry(24, 16, 145, 21);
+    btnGo = new QPushButton(QStringLiteral("Get Count"), this);
+    btnGo->setGeometry(192, 16, 65, 25);
+    Memo2 = new TMemo(false, this);
+    Memo2->setGeometry(24, 56, 441, 145);
+    Memo2->charFilter = isCommentCharacter;
+    btnClose = new QPushButton(QStringLiteral("Close"), this);
+    btnClose->setGeometry(384, 208, 75, 25);
+    btnCopy = new QPushButton(QStringLiteral("Create Comment"), this);
+    btnCopy->setGeometry(104, 216, 105, 25);
+    cmdClear = new QPushButton(QStringLiteral("Clear"), this);
+    cmdClear->setGeometry(24, 216, 65, 25);
+
+    connect(btnGo, &QPushButton::clicked, this, guarded(&TForm2::btnGoClick));
+    connect(btnCopy, &QPushButton::clicked, this, guarded(&TForm2::btnCopyClick));
+    connect(cmdClear, &QPushButton::clicked, this, guarded(&TForm2::cmdClearClick));
+    connect(btnClose, &QPushButton::clicked, this, guarded(&TForm2::btnCloseClick));
+
+    FormCreate();
+}
+
+void TForm2::FormCreate()
+{
+    for (const CatalogEntry& unit : form1_.catalog().units())
+        cboSrchUnit->addItem(unit.aiName);
+    cboSrchUnit->setCurrentIndex(0);
+    Memo2->clearText();
+}
+
+void TForm2::btnGoClick()
+{
+    const QString searched = cboSrchUnit->currentText();
+    const int sum = countQuantity(form1_.Memo1->lines(), searched);
+    Memo2->addLine(countComment(searched, sum));
+}
+
+void TForm2::btnCopyClick()
+{
+    if (form1_.linesMode)
+        form1_.cmdEditClick();
+    // Nothing to insert: the clipboard is left alone and pasted nowhere.
+    if (Memo2->isTextEmpty())
+        return;
+    Memo2->selectAllText();
+    Memo2->copySelection();
+    form1_.Memo1->setSelStart(0);
+    form1_.Memo1->pasteAtCaret();
+}
+
+void TForm2::cmdClearClick()
+{
+    Memo2->clearText();
+}
+
+void TForm2::btnCloseClick()
+{
+    hide();
+}
+
+void TForm1::mnuCountClick()
+{
+    app_.dialogs().showModeless(form2_);
+}

@@ -1,0 +1,46 @@
+#include "support/formfixture.h"
+
+#include "app/tform1.h"
+#include "app/tlistbox.h"
+#include "app/tmemo.h"
+#include "search/tform2.h"
+
+FormFixture::FormFixture()
+    : windows(createWindows(app)), form(*windows.Form1), form2(*windows.Form2)
+{
+}
+
+FormFixture::~FormFixture() = default;
+
+QStringList FormFixture::lines() const
+{
+    return form.Memo1->lines();
+}
+
+QString FormFixture::text() const
+{
+    return form.Memo1->text();
+}
+
+void FormFixture::setLines(const QStringList& lines)
+{
+    form.quietChange = true;
+    form.Memo1->setLines(lines);
+    form.quietChange = false;
+    form.setPanel(TForm1::PanelMarker, QString());
+}
+
+QStringList FormFixture::listItems() const
+{
+    return form.ListBox1->items();
+}
+
+bool FormFixture::dialogsFinished() const
+{
+    return dialogs.finished();
+}
+
+QString line48(const QString& start)
+{
+    return start.leftJustified(48, QLatin1Char(' '));
+}

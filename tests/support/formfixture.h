@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/application.h"
+#include "app/startup.h"
+#include "support/scripteddialogs.h"
+
+#include <QStringList>
+
+class TForm1;
+class TForm2;
+
+// The program's windows as start-up creates them, on a scripted dialog
+// service.
+struct FormFixture {
+    FormFixture();
+    ~FormFixture();
+
+    ScriptedDialogs dialogs;
+    TApplication app{dialogs};
+    Windows windows;
+    TForm1& form;
+    TForm2& form2;
+
+    // The text area's lines and whole text.
+    QStringList lines() const;
+    QString text() const;
+    // Puts lines into the text area as the program's own change, each
+    // followed by CR LF, and clears the unsaved-work marker.
+    void setLines(const QStringList& lines);
+    QStringList listItems() const;
+
+    // Fails the current test when a dialog was unexpected or not shown.
+    bool dialogsFinished() const;
+};
+
+// "%1" filled with blanks to 48 characters.
+QString line48(const QString& start);
+
+#define VERIFY_DIALOGS(fixture)                                                                    \
+    do {                                                                                           \
+        QString why__;                                                                             \
+        QVERIFY2((fixture).dialogs.finished(&why__), qPrintable(why__));                           \
+    } while (false)
