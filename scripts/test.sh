@@ -1,0 +1,7 @@
+#!/bin/sh
+# Installs what is missing, builds, and runs the whole test suite headless.
+set -e
+cd "$(dirname "$0")/.."
+sh scripts/build.sh
+cd build
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"

@@ -1,0 +1,292 @@
+#include "app/application.h"
+#include "app/tlistbox.h"
+#include "app/tmemo.h"
+#include "app/toolkiterrors.h"
+#include "app/tstatusbar.h"
+#include "app/tupdown.h"
+#include "support/scripteddialogs.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QTest>
+
+class TestToolkit : public QObject {
+    Q_OBJECT
+private slots:
+    void addLineFollowsTheLastBreak_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("empty") << "" << "new\r\n";
+        QTest::newRow("ends with break") << "a\r\n" << "a\r\nnew\r\n";
+        QTest::newRow("no final break") << "a" << "a\r\nnew";
+    }
+    void addLineFollowsTheLastBreak()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        TMemo memo(true);
+        memo.setText(before);
+        memo.addLine(QStringLiteral("new"));
+        QCOMPARE(memo.text(), after);
+    }
+
+    void linesAreBlocksWithoutTheFinalEmptyOne_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("empty") << "" << QStringList();
+        QTest::newRow("one with break") << "a\r\n" << QStringList{"a"};
+        QTest::newRow("one without break") << "a" << QStringList{"a"};
+        QTest::newRow("inner empty line") << "a\r\n\r\nb" << QStringList{"a", "", "b"};
+        QTest::newRow("two breaks at end") << "a\r\n\r\n" << QStringList{"a", ""};
+        QTest::newRow("lone LF and CR") << "a\nb\rc" << QStringList{"a", "b", "c"};
+    }
+    void linesAreBlocksWithoutTheFinalEmptyOne()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, lines);
+        TMemo memo(true);
+        memo.setText(text);
+        QCOMPARE(memo.lineCount(), lines.size());
+        QCOMPARE(memo.lines(), lines);
+        QCOMPARE(memo.line(lines.size() + 3), QString());
+        QCOMPARE(memo.line(-1), QString());
+        QVERIFY(!memo.text().contains(QRegularExpression(QStringLiteral("\r(?!\n)"))));
+    }
+
+    void everyCharacterSurvives()
+    {
+        // The whole text is read from the blocks: a no-break space, a form
+        // feed and the other 8-bit characters come back as they went in.
+        QString all;
+        for (int c = 1; c < 256; ++c)
+            if (c != '\r' && c != '\n')
+                all.append(QChar(c));
+        TMemo memo(true);
+        memo.setText(all + QStringLiteral("\r\n") + all);
+        QCOMPARE(memo.text(), all + QStringLiteral("\r\n") + all);
+    }
+
+    void offsetsCountBreaksAsTwo_data()
+    {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("expected"); // selStart after placing the caret
+        QTest::newRow("start") << 0 << 0;
+        QTest::newRow("line 1 column 31") << 81 << 81;
+        QTest::newRow("line 2 column 37") << 137 << 137;
+        QTest::newRow("inside a line break") << 49 << 48;
+        QTest::newRow("past the end") << 10000 << 150;
+        QTest::newRow("negative") << -19 << 0;
+    }
+    void offsetsCountBreaksAsTwo()
+    {
+        QFETCH(int, offset);
+        QFETCH(int, expected);
+        TMemo memo(true);
+        memo.setLines({line48("a"), line48("b"), line48("c")});
+        memo.setSelStart(offset);
+        QCOMPARE(memo.selStart(), expected);
+        QCOMPARE(memo.selLength(), 0);
+    }
+
+    void selectionLengthCountsBreaks()
+    {
+        TMemo memo(true);
+        memo.setText(QStringLiteral("ab\r\ncd"));
+        memo.selectAllText();
+        QCOMPARE(memo.selStart(), 0);
+        QCOMPARE(memo.selLength(), 6);
+    }
+
+    void lineEditing()
+    {
+        TMemo memo(true);
+        memo.setText(QStringLiteral("a\r\nb\r\nc\r\n"));
+        memo.setLine(1, QStringLiteral("B"));
+        QCOMPARE(memo.text(), QStringLiteral("a\r\nB\r\nc\r\n"));
+        QCOMPARE(memo.selStart(), 4); // after the new text
+        memo.insertLine(0, QStringLiteral("z"));
+        QCOMPARE(memo.text(), QStringLiteral("z\r\na\r\nB\r\nc\r\n"));
+        memo.deleteLine(3);
+        QCOMPARE(memo.text(), QStringLiteral("z\r\na\r\nB\r\n"));
+        memo.setText(QStringLiteral("a\r\nb"));
+        memo.deleteLine(1);
+        QCOMPARE(memo.text(), QStringLiteral("a\r\n"));
+        memo.deleteLine(7); // nothing there
+        QCOMPARE(memo.text(), QStringLiteral("a\r\n"));
+        // The empty block after the last line can be written.
+        QVERIFY(memo.lineExists(1));
+        memo.setLine(1, QStringLiteral("x"));
+        QCOMPARE(memo.text(), QStringLiteral("a\r\nx"));
+    }
+
+    void changeEventForEveryChange()
+    {
+        TMemo memo(true);
+        int changes = 0;
+        memo.onChange = [&] { ++changes; };
+        memo.setText(QStringLiteral("a"));
+        QVERIFY(changes > 0);
+        changes = 0;
+        memo.addLine(QStringLiteral("b"));
+        QVERIFY(changes > 0);
+        changes = 0;
+        memo.setLine(0, QStringLiteral("c"));
+        QVERIFY(changes > 0);
+    }
+
+    void strictTextAreaTakesNoPasteOrDrop()
+    {
+        TMemo memo(true);
+        memo.setText(QStringLiteral("abc"));
+        QApplication::clipboard()->setText(QStringLiteral("PASTED"));
+        memo.paste();
+        QCOMPARE(memo.text(), QStringLiteral("abc"));
+        QVERIFY(!memo.canPaste());
+        // The program's own paste goes in, breaks and all.
+        QApplication::clipboard()->setText(QStringLiteral("x\r\ny\r\n"));
+        memo.setSelStart(0);
+        memo.pasteAtCaret();
+        QCOMPARE(memo.text(), QStringLiteral("x\r\ny\r\nabc"));
+    }
+
+    void filteredTextAreaDropsRefusedCharacters()
+    {
+        TMemo memo(false);
+        memo.charFilter = [](char16_t c) { return c >= 32 && c <= 255; };
+        QApplication::clipboard()->setText(QStringLiteral("a\tb") + QChar(0x102) + QStringLiteral("c\r\nd"));
+        memo.paste();
+        QCOMPARE(memo.text(), QStringLiteral("abc\r\nd"));
+        QTest::keyClicks(&memo, QStringLiteral("e\tf"));
+        QCOMPARE(memo.text(), QStringLiteral("abc\r\ndef")); // the tab moved the focus, typed nothing
+    }
+
+    void listSelectionsByProgramDoNotClick()
+    {
+        TListBox list;
+        list.resize(200, 200);
+        int clicks = 0;
+        list.onClick = [&] { ++clicks; };
+        list.setItems({"a", "b", "c"});
+        QCOMPARE(list.itemIndex(), -1);
+        list.setItemIndex(1);
+        QCOMPARE(list.itemIndex(), 1);
+        list.setItemIndex(7); // past the last: nothing changes
+        QCOMPARE(list.itemIndex(), 1);
+        QCOMPARE(clicks, 0);
+        list.deleteItem(1); // the selected item goes: nothing is selected
+        QCOMPARE(list.itemIndex(), -1);
+        list.deleteItem(9);
+        QCOMPARE(list.items(), (QStringList{"a", "c"}));
+        QCOMPARE(list.text(), QStringLiteral("a\r\nc\r\n"));
+        QVERIFY_THROWS_EXCEPTION(ListIndexError, list.item(-1));
+        QVERIFY_THROWS_EXCEPTION(ListIndexError, list.item(2));
+    }
+
+    void listUserSelectionsClick()
+    {
+        TListBox list;
+        list.resize(200, 200);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        list.setItems({"a", "b", "c"});
+        int clicks = 0;
+        int selectedAtClick = -2;
+        list.onClick = [&] { ++clicks; selectedAtClick = list.itemIndex(); };
+        const QRect second = list.visualItemRect(list.QListWidget::item(1));
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second.center());
+        QCOMPARE(clicks, 1);
+        QCOMPARE(selectedAtClick, 1);
+        QTest::keyClick(&list, Qt::Key_Down);
+        QCOMPARE(clicks, 2);
+        QCOMPARE(selectedAtClick, 2);
+    }
+
+    void itemAtPosition()
+    {
+        TListBox list;
+        list.resize(200, 300);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        list.setItems({"a", "b", "c"});
+        const QRect first = list.visualItemRect(list.QListWidget::item(0));
+        const QPoint inFirst = list.viewport()->mapTo(&list, first.center());
+        QCOMPARE(list.itemAtPos(inFirst), 0);
+        const QPoint below = list.viewport()->mapTo(&list, QPoint(5, list.viewport()->height() - 3));
+        QCOMPARE(list.itemAtPos(below), 3);
+        QCOMPARE(list.itemAtPos(QPoint(0, 0)), -1); // the border
+    }
+
+    void spinnerStaysInRange()
+    {
+        TUpDown spin(1, 10, 1);
+        int clicks = 0;
+        spin.onClick = [&](TUpDown::Button) { ++clicks; };
+        spin.click(TUpDown::Button::Down);
+        QCOMPARE(spin.position(), 1);
+        for (int i = 0; i < 12; ++i)
+            spin.click(TUpDown::Button::Up);
+        QCOMPARE(spin.position(), 10);
+        QCOMPARE(clicks, 13);
+    }
+
+    void statusPanelsReadBack()
+    {
+        TStatusBar bar({300, 60, 55, 32, 50});
+        QCOMPARE(bar.panelCount(), 5);
+        bar.setPanelText(4, QStringLiteral("*"));
+        QCOMPARE(bar.panelText(4), QStringLiteral("*"));
+        QCOMPARE(bar.panelText(1), QString());
+    }
+
+    void conversionsAsTheToolkitDoesThem_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("value");
+        QTest::newRow("digits") << "42" << true << 42;
+        QTest::newRow("negative") << "-1" << true << -1;
+        QTest::newRow("empty") << "" << false << 0;
+        QTest::newRow("blank") << " " << false << 0;
+        QTest::newRow("letter") << "a" << false << 0;
+    }
+    void conversionsAsTheToolkitDoesThem()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, ok);
+        QFETCH(int, value);
+        try {
+            QCOMPARE(StrToInt(text), value);
+            QVERIFY(ok);
+        } catch (const ConvertError& e) {
+            QVERIFY(!ok);
+            QCOMPARE(e.message(), QStringLiteral("'%1' is not a valid integer value").arg(text));
+        }
+    }
+
+    void guardReportsAndGoesOn()
+    {
+        ScriptedDialogs dialogs;
+        TApplication app(dialogs);
+        dialogs.expectMessage();
+        bool after = false;
+        app.guard([] { throw ConvertError(QStringLiteral("x")); });
+        app.guard([&] { after = true; });
+        QVERIFY(after);
+        QCOMPARE(dialogs.messages.size(), 1);
+        const auto& m = dialogs.messages.first();
+        QCOMPARE(m.text, QStringLiteral("'x' is not a valid integer value."));
+        QCOMPARE(m.title, QStringLiteral("QZ Vex AI File Editor"));
+        QCOMPARE(m.buttons, MsgButtons::OK);
+        QCOMPARE(m.icon, MsgIcon::Stop);
+        QVERIFY(dialogs.finished());
+    }
+
+private:
+    static QString line48(const char* s) { return QString::fromLatin1(s).leftJustified(48); }
+};
+
+QTEST_MAIN(TestToolkit)
+#include "tst_toolkit.moc"

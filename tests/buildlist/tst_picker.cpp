@@ -1,0 +1,171 @@
+#include "app/tcombobox.h"
+#include "app/tform1.h"
+#include "app/tmemo.h"
+#include "app/tupdown.h"
+#include "buildlist/lineformat.h"
+#include "support/formfixture.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+QStringList offered(const TForm1& form)
+{
+    QStringList names;
+    for (int i = 0; i < form.cboList->count(); ++i)
+        names << form.cboList->itemText(i).trimmed();
+    return names;
+}
+
+const QString kAgeTool = QStringLiteral("R101      R_Age_Tool           1      109       ");
+
+} // namespace
+
+class TestPicker : public QObject {
+    Q_OBJECT
+private slots:
+    void offersFollowTheStartingLine()
+    {
+        FormFixture f;
+        f.form.radioUnitsClick();
+        QCOMPARE(offered(f.form), QStringList{"Villager"});
+        QCOMPARE(f.form.cboList->text(), QStringLiteral("Villager         "));
+        f.form.radioBldgsClick();
+        QCOMPARE(offered(f.form), (QStringList{"Barracks", "Dock", "Granary", "House", "Storage Pit", "Town Center"}));
+        QCOMPARE(f.form.cboList->text(), QStringLiteral("Barracks         "));
+        f.form.radioResearchClick();
+        QCOMPARE(offered(f.form), QStringList{"Age Tool"});
+    }
+
+    void researchLineChangesTheOffer()
+    {
+        FormFixture f;
+        f.form.Memo1->addLine(kAgeTool);
+        f.form.radioResearchClick();
+        QCOMPARE(offered(f.form), QStringList{"Age Bronze"});
+        f.form.radioBldgsClick();
+        QCOMPARE(offered(f.form), (QStringList{"Archery", "Barracks", "Dock", "Granary", "House", "Market",
+                                               "Stable", "Storage Pit", "Town Center"}));
+    }
+
+    void unitsSelectTheLastOffered()
+    {
+        FormFixture f;
+        f.setLines({QString::fromLatin1(kStartingLine), QStringLiteral("B12       Barracks             1      -1        ")});
+        f.form.radioUnitsClick();
+        QCOMPARE(offered(f.form), (QStringList{"Inf Club/Axe Man", "Villager"}));
+        QCOMPARE(f.form.cboList->itemIndex(), 1);
+    }
+
+    void noBlankNoBlankRequirement()
+    {
+        FormFixture f;
+        f.setLines({QStringLiteral("B109_TownCenter")});
+        f.form.radioBldgsClick();
+        QVERIFY(offered(f.form).isEmpty());
+        QCOMPARE(f.form.cboList->text(), QString());
+    }
+
+    void quantityOnCategoryChange_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("afterBuildings");
+        QTest::newRow("1 stays") << 1 << "1";
+        QTest::newRow("2 stays") << 2 << "2";
+        QTest::newRow("3 resets") << 3 << "1";
+    }
+    void quantityOnCategoryChange()
+    {
+        QFETCH(int, position);
+        QFETCH(QString, afterBuildings);
+        FormFixture f;
+        for (int i = 1; i < position; ++i)
+            f.form.UpDown1->click(TUpDown::Button::Up);
+        QCOMPARE(f.form.txtCount->text(), QString::number(position));
+        f.form.radioBldgsClick();
+        QCOMPARE(f.form.txtCount->text(), afterBuildings);
+        f.form.radioResearchClick();
+        QCOMPARE(f.form.txtCount->text(), QStringLiteral("1"));
+        QCOMPARE(f.form.UpDown1->position(), 1);
+    }
+
+    void limitBoxesFollowTheTick()
+    {
+        FormFixture f;
+        f.form.chkRetrains->setChecked(true);
+        QVERIFY(f.form.txtRetrains->isEnabled());
+        QVERIFY(f.form.UpDown2->isEnabled());
+        f.form.UpDown2->click(TUpDown::Button::Up);
+        QCOMPARE(f.form.txtRetrains->text(), QStringLiteral("3"));
+        f.form.radioBldgsClick();
+        QVERIFY(!f.form.chkRetrains->isChecked());
+        QVERIFY(!f.form.txtRetrains->isEnabled());
+        QVERIFY(!f.form.UpDown2->isEnabled());
+        QVERIFY(!f.form.chkRetrainB->isHidden());
+        f.form.chkRetrainB->setChecked(true);
+        QVERIFY(f.form.txtRetrains->isEnabled());
+    }
+
+    void checkBoxesPerCategory()
+    {
+        FormFixture f;
+        f.form.radioResearchClick();
+        QVERIFY(!f.form.chkCritical->isHidden());
+        QVERIFY(f.form.chkRetrains->isHidden());
+        QVERIFY(f.form.chkRetrainB->isHidden());
+        f.form.chkCritical->setChecked(true);
+        f.form.radioResearchClick();
+        QVERIFY(!f.form.chkCritical->isChecked());
+    }
+
+    void refillDisablesUndo()
+    {
+        FormFixture f;
+        f.form.cmdDelete->setEnabled(true);
+        f.form.radioUnitsClick();
+        QVERIFY(!f.form.cmdDelete->isEnabled());
+    }
+
+    void typeAhead()
+    {
+        FormFixture f;
+        f.form.radioBldgsClick();
+        f.form.cboList->lineEdit()->selectAll();
+        QTest::keyClicks(f.form.cboList->lineEdit(), QStringLiteral("g"));
+        QCOMPARE(f.form.cboList->text(), QStringLiteral("Granary          "));
+        f.form.radioUnitsClick();
+        f.form.cboList->lineEdit()->clear();
+        QTest::keyClicks(f.form.cboList->lineEdit(), QStringLiteral("v"));
+        QCOMPARE(f.form.cboList->text(), QStringLiteral("Villager         "));
+        f.form.cboList->lineEdit()->clear();
+        QTest::keyClicks(f.form.cboList->lineEdit(), QStringLiteral("x"));
+        QCOMPARE(f.form.cboList->text(), QStringLiteral("x"));
+    }
+
+    void choosingFromTheListMovesTheFocus()
+    {
+        FormFixture f;
+        f.form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.form));
+        f.form.radioBldgsClick();
+        emit f.form.cboList->activated(2);
+        QCOMPARE(QApplication::focusWidget(), f.form.txtCount);
+    }
+
+    void spinnerWritesTheQuantity()
+    {
+        FormFixture f;
+        f.form.UpDown1->click(TUpDown::Button::Up);
+        QCOMPARE(f.form.txtCount->text(), QStringLiteral("2"));
+        f.form.txtCount->setText(QStringLiteral("7")); // typing does not move the spinner
+        f.form.UpDown1->click(TUpDown::Button::Up);
+        QCOMPARE(f.form.txtCount->text(), QStringLiteral("3"));
+    }
+};
+
+QTEST_MAIN(TestPicker)
+#include "tst_picker.moc"
