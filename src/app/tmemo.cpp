@@ -425,11 +425,17 @@ void TMemo::contextMenuEvent(QContextMenuEvent* e)
         QPlainTextEdit::contextMenuEvent(e);
         return;
     }
-    QMenu menu(this);
-    QAction* copy = menu.addAction(tr("&Copy"), this, &QPlainTextEdit::copy);
+    std::unique_ptr<QMenu> menu(createMenu());
+    menu->exec(e->globalPos());
+}
+
+QMenu* TMemo::createMenu()
+{
+    auto* menu = new QMenu(this);
+    QAction* copy = menu->addAction(tr("&Copy"), this, &QPlainTextEdit::copy);
     copy->setEnabled(textCursor().hasSelection());
-    menu.addAction(tr("Select &All"), this, &QPlainTextEdit::selectAll);
-    menu.exec(e->globalPos());
+    menu->addAction(tr("Select &All"), this, &QPlainTextEdit::selectAll);
+    return menu;
 }
 
 bool TMemo::canInsertFromMimeData(const QMimeData* source) const

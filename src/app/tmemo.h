@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <functional>
 
+class QMenu;
+
 // Virtual-key codes the handlers compare against.
 namespace vk {
 constexpr int Back = 8, Tab = 9, Return = 13, Escape = 27, Prior = 33, Next = 34, End = 35,
@@ -51,6 +53,9 @@ public:
     void selectAllText();
     void copySelection();
     void pasteAtCaret(); // the program's own paste, which bypasses the key rules
+
+    // The context menu of a strict text area: nothing that edits.
+    QMenu* createMenu();
 
     int offsetOf(int documentPosition) const;
     int documentPositionOf(int offset) const;

@@ -1,0 +1,319 @@
+#include "app/tcombobox.h"
+#include "app/tform1.h"
+#include "app/tmemo.h"
+#include "buildlist/lineformat.h"
+#include "support/formfixture.h"
+
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QTextBlock>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+namespace {
+
+const QString kLine2 = QStringLiteral("U83       Villager             3      109       ");
+
+// A window with three lines, shown and focused on the text area, the caret
+// on line `line` at `column`, as after a click there.
+struct Typing {
+    FormFixture f;
+    explicit Typing(const QStringList& lines)
+    {
+        f.setLines(lines);
+        f.form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.form));
+        f.form.Memo1->setFocus();
+    }
+    void caret(int offset)
+    {
+        f.form.Memo1->setSelStart(offset);
+        f.form.Memo1Click();
+    }
+    int refusals() const { return int(f.dialogs.sounds.size()); }
+};
+
+void expectRefusal(FormFixture& f)
+{
+    f.dialogs.expectMessage();
+}
+
+} // namespace
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+private slots:
+    void fullLineRefusesTyping()
+    {
+        Typing t({kLine2});
+        t.caret(10);
+        expectRefusal(t.f);
+        QTest::keyClick(t.f.form.Memo1, Qt::Key_A);
+        QCOMPARE(t.f.lines(), QStringList{kLine2});
+        QCOMPARE(t.f.dialogs.sounds, QStringList{"Kick8.wav"});
+        const auto& m = t.f.dialogs.messages.at(0);
+        QCOMPARE(m.text, QStringLiteral("Line length invalid!"));
+        QCOMPARE(m.title, QStringLiteral("Error"));
+        QCOMPARE(m.icon, MsgIcon::Exclamation);
+        QCOMPARE(m.buttons, MsgButtons::OK);
+        QCOMPARE(t.f.form.panel(4), QString());
+        VERIFY_DIALOGS(t.f);
+    }
+
+    void typingOverASelectionReplacesIt()
+    {
+        Typing t({kLine2});
+        QTextCursor c = t.f.form.Memo1->textCursor();
+        c.setPosition(31);
+        c.setPosition(32, QTextCursor::KeepAnchor);
+        t.f.form.Memo1->setTextCursor(c);
+        QTest::keyClick(t.f.form.Memo1, Qt::Key_7);
+        QCOMPARE(t.f.lines().at(0), QString(kLine2).replace(31, 1, QLatin1Char('7')));
+        QCOMPARE(t.f.form.panel(4), QStringLiteral("*"));
+        VERIFY_DIALOGS(t.f);
+    }
+
+    void shortLineFillsUpTo48()
+    {
+        Typing t({QString(20, QLatin1Char('x'))});
+        t.caret(20);
+        QTest::keyClicks(t.f.form.Memo1, QString(28, QLatin1Char('y')));
+        QCOMPARE(t.f.lines().at(0).size(), 48);
+        expectRefusal(t.f);
+        QTest::keyClick(t.f.form.Memo1, Qt::Key_Z);
+        QCOMPARE(t.f.lines().at(0).size(), 48);
+        QCOMPARE(t.refusals(), 1);
+        VERIFY_DIALOGS(t.f);
+    }
+
+    void editingKeysAreRefused_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << int(Qt::NoModifier);
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier);
+        QTest::newRow("Ctrl+V") << int(Qt::Key_V) << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+C") << int(Qt::Key_C) << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+Y") << int(Qt::Key_Y) << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+Backspace") << int(Qt::Key_Backspace) << int(Qt::ControlModifier);
+        QTest::newRow("Shift+Insert") << int(Qt::Key_Insert) << int(Qt::ShiftModifier);
+        QTest::newRow("Shift+Delete") << int(Qt::Key_Delete) << int(Qt::ShiftModifier);
+    }
+    void editingKeysAreRefused()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        for (bool withSelection : {false, true}) {
+            Typing t({QStringLiteral("short"), kLine2});
+            QApplication::clipboard()->setText(QStringLiteral("PASTE"));
+            t.caret(3);
+            if (withSelection) {
+                QTextCursor c = t.f.form.Memo1->textCursor();
+                c.setPosition(1, QTextCursor::KeepAnchor);
+                t.f.form.Memo1->setTextCursor(c);
+            }
+            expectRefusal(t.f);
+            QTest::keyClick(t.f.form.Memo1, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+            QCOMPARE(t.f.lines(), (QStringList{QStringLiteral("short"), kLine2}));
+            QCOMPARE(t.refusals(), 1);
+            VERIFY_DIALOGS(t.f);
+        }
+    }
+
+    void charactersOutsidePrintableAsciiAreRefused_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("e acute") << QStringLiteral("\u00e9");
+        QTest::newRow("DEL") << QStringLiteral("\x7f");
+        QTest::newRow("euro") << QStringLiteral("\u20ac");
+    }
+    void charactersOutsidePrintableAsciiAreRefused()
+    {
+        QFETCH(QString, text);
+        Typing t({QStringLiteral("short")});
+        t.caret(5);
+        expectRefusal(t.f);
+        QTest::sendKeyEvent(QTest::Press, t.f.form.Memo1, Qt::Key_unknown, text, Qt::NoModifier);
+        QCOMPARE(t.f.lines(), QStringList{"short"});
+        VERIFY_DIALOGS(t.f);
+    }
+
+    void composedTextFollowsTheSameRules()
+    {
+        Typing t({QString(46, QLatin1Char('x'))});
+        t.caret(46);
+        expectRefusal(t.f);
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("ab\u00e9"));
+        QApplication::sendEvent(t.f.form.Memo1, &commit);
+        QCOMPARE(t.f.lines().at(0), QString(46, QLatin1Char('x')) + QStringLiteral("ab"));
+        VERIFY_DIALOGS(t.f);
+    }
+
+    void deleteShortensAndUpPads()
+    {
+        Typing t({kLine2, kLine2});
+        t.caret(47);
+        QTest::keyClick(t.f.form.Memo1, Qt::Key_Delete);
+        QCOMPARE(t.f.lines().at(0).size(), 47);
+        QCOMPARE(t.f.form.panel(4), QStringLiteral("*"));
+        t.f.form.setPanel(4, QString());
+        QTest::keyClick(t.f.form.Memo1, Qt::Key_Down);
+        QCOMPARE(t.f.lines().at(0), kLine2);
+        QCOMPARE(t.f.form.panel(4), QStringLiteral("*"));
+        // The caret started from the padded line's end and went down.
+        QCOMPARE(t.f.form.currentLine, 1);
+        VERIFY_DIALOGS(t.f);
+    }
+
+    void upOnAFullLineChangesNothing()
+    {
+        Typing t({kLine2, kLine2});
+        t.caret(60);
+        QTest::keyClick(t.f.form.Memo1, Qt::Key_Up);
+        QCOMPARE(t.f.form.panel(4), QString());
+        QCOMPARE(t.f.form.currentLine, 0);
+    }
+
+    void downOnTheEmptyLineAfterTheLastFillsIt()
+    {
+        Typing t({kLine2});
+        t.caret(50);
+        QCOMPARE(t.f.form.currentLine, 1);
+        QTest::keyClick(t.f.form.Memo1, Qt::Key_Down);
+        QCOMPARE(t.f.text(), kLine2 + QStringLiteral("\r\n") + QString(48, QLatin1Char(' ')));
+    }
+
+    void padWritesNothingForAMissingLine()
+    {
+        FormFixture f;
+        f.setLines({QStringLiteral("a")});
+        for (int missing : {-1, 5}) {
+            f.form.currentLine = missing;
+            int key = 38;
+            f.form.Memo1KeyDown(key, Qt::NoModifier);
+            QCOMPARE(f.text(), QStringLiteral("a\r\n"));
+            QCOMPARE(key, 38);
+        }
+    }
+
+    void clickSetsLineInsertionPointAndColumn_data()
+    {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("column");
+        QTest::newRow("137") << 137 << 2 << "37";
+        QTest::newRow("0") << 0 << 0 << "0";
+        QTest::newRow("end") << 150 << 3 << "0";
+    }
+    void clickSetsLineInsertionPointAndColumn()
+    {
+        QFETCH(int, offset);
+        QFETCH(int, line);
+        QFETCH(QString, column);
+        FormFixture f;
+        f.setLines({kLine2, kLine2, kLine2});
+        f.form.Memo1->setSelStart(offset);
+        f.form.Memo1Click();
+        QCOMPARE(f.form.currentLine, line);
+        QCOMPARE(f.form.insertAt, line + 1);
+        QCOMPARE(f.form.panel(3), column);
+    }
+
+    void realMouseClickUpdatesTheStatus()
+    {
+        Typing t({kLine2, kLine2, kLine2});
+        QTextCursor c(t.f.form.Memo1->document()->findBlockByNumber(2));
+        c.setPosition(c.position() + 37);
+        const QPoint at = t.f.form.Memo1->cursorRect(c).center();
+        QTest::mouseClick(t.f.form.Memo1->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(t.f.form.currentLine, 2);
+        QCOMPARE(t.f.form.panel(3), QStringLiteral("37"));
+    }
+
+    void keyReleaseUpdatesTheStatus()
+    {
+        Typing t({kLine2, kLine2});
+        t.caret(0);
+        QTest::keyClick(t.f.form.Memo1, Qt::Key_Down);
+        QCOMPARE(t.f.form.currentLine, 1);
+        QCOMPARE(t.f.form.insertAt, 2);
+        QCOMPARE(t.f.form.panel(3), QStringLiteral("0"));
+    }
+
+    void quietChangesLeaveTheMarker()
+    {
+        FormFixture f;
+        f.form.quietChange = true;
+        f.form.Memo1->addLine(QStringLiteral("x"));
+        QCOMPARE(f.form.panel(4), QString());
+        f.form.quietChange = false;
+        f.form.Memo1->addLine(QStringLiteral("y"));
+        QCOMPARE(f.form.panel(4), QStringLiteral("*"));
+    }
+
+    void tabMovesTheFocus()
+    {
+        Typing t({QStringLiteral("short")});
+        t.caret(5);
+        QTest::keyClick(t.f.form.Memo1, Qt::Key_Tab);
+        QCOMPARE(t.f.lines(), QStringList{"short"});
+        QVERIFY(QApplication::focusWidget() != t.f.form.Memo1);
+        VERIFY_DIALOGS(t.f);
+    }
+
+    void menuShortcutsWinInEveryControl_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("text area") << "memo";
+        QTest::newRow("item box") << "combo";
+        QTest::newRow("quantity box") << "count";
+    }
+    void menuShortcutsWinInEveryControl()
+    {
+        QFETCH(QString, control);
+        Typing t({kLine2});
+        QWidget* target = control == "memo" ? static_cast<QWidget*>(t.f.form.Memo1)
+                        : control == "combo" ? static_cast<QWidget*>(t.f.form.cboList->lineEdit())
+                                             : static_cast<QWidget*>(t.f.form.txtCount);
+        target->setFocus();
+        QApplication::processEvents();
+        int saveAs = 0, exits = 0, saves = 0, opens = 0;
+        QObject::connect(t.f.form.mnuSaveAs, &QAction::triggered, [&] { ++saveAs; });
+        QObject::connect(t.f.form.mnuExit, &QAction::triggered, [&] { ++exits; });
+        QObject::connect(t.f.form.mnuSave, &QAction::triggered, [&] { ++saves; });
+        QObject::connect(t.f.form.mnuOpen, &QAction::triggered, [&] { ++opens; });
+        t.f.dialogs.expectSave(std::nullopt);  // Ctrl+A: Save As, cancelled
+        t.f.dialogs.expectSave(std::nullopt);  // Ctrl+S with no file name goes through Save As
+        t.f.dialogs.expectOpen(std::nullopt);  // Ctrl+O, cancelled
+        QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(target, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(target, Qt::Key_O, Qt::ControlModifier);
+        QTest::keyClick(target, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(saveAs, 1);
+        QCOMPARE(saves, 1);
+        QCOMPARE(opens, 1);
+        QCOMPARE(exits, 1);
+        QVERIFY(t.f.app.terminated());
+        QCOMPARE(t.f.lines(), QStringList{kLine2}); // nothing was cut
+        VERIFY_DIALOGS(t.f);
+    }
+
+    void contextMenuOffersNoEditing()
+    {
+        FormFixture f;
+        std::unique_ptr<QMenu> menu(f.form.Memo1->createMenu());
+        QStringList items;
+        for (QAction* a : menu->actions())
+            if (!a->isSeparator())
+                items << a->text().remove(QLatin1Char('&'));
+        QCOMPARE(items, (QStringList{"Copy", "Select All"}));
+    }
+};
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"

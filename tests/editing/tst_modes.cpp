@@ -1,0 +1,212 @@
+#include "app/tcombobox.h"
+#include "app/tform1.h"
+#include "app/tlistbox.h"
+#include "app/tmemo.h"
+#include "buildlist/lineformat.h"
+#include "editing/textcopy.h"
+#include "support/formfixture.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+QStringList named(int n)
+{
+    QStringList lines;
+    for (int i = 0; i < n; ++i)
+        lines << line48(QStringLiteral("// line %1").arg(i));
+    return lines;
+}
+
+void clickAt(FormFixture& f, int offset)
+{
+    f.form.Memo1->setSelStart(offset);
+    f.form.Memo1Click();
+}
+
+} // namespace
+
+class TestModes : public QObject {
+    Q_OBJECT
+private slots:
+    void splitAndJoin_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("empty") << "" << QStringList();
+        QTest::newRow("final CR LF adds nothing") << "a\r\nb\r\n" << QStringList{"a", "b"};
+        QTest::newRow("no final break") << "a\r\nb" << QStringList{"a", "b"};
+        QTest::newRow("lone LF") << "a\nb\n" << QStringList{"a", "b"};
+        QTest::newRow("lone CR") << "a\rb\r" << QStringList{"a", "b"};
+        QTest::newRow("empty lines kept") << "\r\n\n\r" << QStringList{"", "", ""};
+        QTest::newRow("LF CR is two breaks") << "a\n\rb" << QStringList{"a", "", "b"};
+    }
+    void splitAndJoin()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, lines);
+        QCOMPARE(splitLines(text), lines);
+        QCOMPARE(splitLines(joinLines(lines)), lines);
+        // The text area's own lines agree with the split.
+        FormFixture f;
+        f.form.Memo1->setText(text);
+        QCOMPARE(f.form.Memo1->lines(), lines);
+    }
+
+    void roundTripKeepsTheLines()
+    {
+        FormFixture f;
+        f.setLines(named(4));
+        f.form.cmdEditClick();
+        QVERIFY(f.form.linesMode);
+        QCOMPARE(f.form.panel(2), QStringLiteral("Lines"));
+        QCOMPARE(f.listItems(), named(4));
+        QVERIFY(f.form.ListBox1->isVisibleTo(&f.form));
+        QVERIFY(!f.form.Memo1->isVisibleTo(&f.form));
+        QCOMPARE(f.form.cmdAdd->text(), QStringLiteral("Insert"));
+        QCOMPARE(f.form.cmdEdit->text(), QStringLiteral("Edit Normal"));
+        f.form.cmdEditClick();
+        QVERIFY(!f.form.linesMode);
+        QCOMPARE(f.form.panel(2), QStringLiteral("Normal"));
+        QCOMPARE(f.lines(), named(4));
+        QCOMPARE(f.form.cmdAdd->text(), QStringLiteral("Append"));
+        QCOMPARE(f.form.cmdEdit->text(), QStringLiteral("Edit Lines"));
+        // The text already ended with CR LF: nothing changed, no marker.
+        QCOMPARE(f.form.panel(4), QString());
+    }
+
+    void roundTripAddsTheFinalBreak()
+    {
+        FormFixture f;
+        f.form.quietChange = true;
+        f.form.Memo1->setText(QStringLiteral("a\r\nb"));
+        f.form.quietChange = false;
+        f.form.cmdEditClick();
+        f.form.cmdEditClick();
+        QCOMPARE(f.text(), QStringLiteral("a\r\nb\r\n"));
+        QCOMPARE(f.form.panel(4), QStringLiteral("*"));
+    }
+
+    void emptyTextAndEmptyList()
+    {
+        FormFixture f;
+        f.form.Memo1->clearText();
+        f.form.cmdEditClick();
+        QCOMPARE(f.form.ListBox1->count(), 0);
+        f.form.Memo1->setText(QStringLiteral("stale"));
+        f.form.cmdEditClick();
+        QCOMPARE(f.text(), QString());
+    }
+
+    void linesModeSelectsTheCaretLine()
+    {
+        FormFixture f;
+        f.setLines(named(5));
+        clickAt(f, 160); // line 3
+        f.form.cmdEditClick();
+        QCOMPARE(f.form.ListBox1->itemIndex(), 3);
+        QCOMPARE(f.form.insertAt, 4);
+        f.form.cmdEditClick();
+        clickAt(f, 250); // the empty line after the last
+        f.form.cmdEditClick();
+        QCOMPARE(f.form.ListBox1->itemIndex(), -1);
+    }
+
+    void normalModePlacesTheCaretUnderTheFirstBar()
+    {
+        FormFixture f;
+        f.setLines(named(6));
+        f.form.cmdEditClick();
+        f.form.ListBox1->setItemIndex(4);
+        f.form.ListBox1Click();
+        f.form.cmdEditClick();
+        QCOMPARE(f.form.Memo1->selStart(), 231);
+        QCOMPARE(f.form.insertAt, 5);
+        QCOMPARE(f.form.currentLine, 4);
+        QCOMPARE(f.form.findFrom, 4);
+    }
+
+    void nothingSelectedPutsTheCaretAtTheStart()
+    {
+        FormFixture f;
+        f.setLines(named(3));
+        f.form.Memo1->setSelStart(120);
+        f.form.cmdEditClick();
+        f.form.ListBox1->setItemIndex(-1);
+        f.form.cmdEditClick();
+        QCOMPARE(f.form.currentLine, -1);
+        QCOMPARE(f.form.insertAt, 0);
+        QCOMPARE(f.form.findFrom, -1);
+        QCOMPARE(f.form.Memo1->selStart(), 0);
+    }
+
+    void menuItemsOnlyChangeFromTheOtherMode()
+    {
+        FormFixture f;
+        f.setLines(named(2));
+        f.form.cmdDelete->setEnabled(true);
+        f.form.mnuEditNormal->trigger();
+        QVERIFY(!f.form.linesMode);
+        QVERIFY(f.form.cmdDelete->isEnabled());
+        f.form.mnuEditLines->trigger();
+        QVERIFY(f.form.linesMode);
+        QVERIFY(!f.form.cmdDelete->isEnabled());
+        f.form.ListBox1->setItemIndex(1);
+        f.form.mnuEditLines->trigger();
+        QCOMPARE(f.form.ListBox1->itemIndex(), 1);
+        QVERIFY(f.form.linesMode);
+        f.form.mnuEditNormal->trigger();
+        QVERIFY(!f.form.linesMode);
+    }
+
+    void everyChangeOfModeDisablesUndo()
+    {
+        FormFixture f;
+        f.form.cmdAddClick();
+        QVERIFY(f.form.cmdDelete->isEnabled());
+        f.form.cmdEditClick();
+        QVERIFY(!f.form.cmdDelete->isEnabled());
+        f.form.cmdDelete->setEnabled(true);
+        f.form.cmdEditClick();
+        QVERIFY(!f.form.cmdDelete->isEnabled());
+    }
+
+    void insertThroughAClickInTheList()
+    {
+        FormFixture f;
+        f.setLines(named(4));
+        f.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.form));
+        QTest::mouseClick(f.form.cmdEdit, Qt::LeftButton);
+        QVERIFY(f.form.linesMode);
+        TListBox* list = f.form.ListBox1;
+        const QRect row1 = list->visualItemRect(list->QListWidget::item(1));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row1.center());
+        QCOMPARE(f.form.currentLine, 1);
+        QCOMPARE(f.form.insertAt, 2);
+        QCOMPARE(f.form.findFrom, 1);
+        QTest::mouseClick(f.form.cmdAdd, Qt::LeftButton);
+        QCOMPARE(f.listItems().at(2), QStringLiteral("U83       Villager             1      109       "));
+        QTest::mouseClick(f.form.cmdEdit, Qt::LeftButton);
+        QCOMPARE(f.lines().at(2), QStringLiteral("U83       Villager             1      109       "));
+        QCOMPARE(f.form.panel(4), QStringLiteral("*"));
+        VERIFY_DIALOGS(f);
+    }
+
+    void keyboardSelectionInTheListRunsTheClick()
+    {
+        FormFixture f;
+        f.setLines(named(4));
+        f.form.cmdEditClick();
+        f.form.ListBox1->setItemIndex(0);
+        QTest::keyClick(f.form.ListBox1, Qt::Key_Down);
+        QCOMPARE(f.form.currentLine, 1);
+        QCOMPARE(f.form.insertAt, 2);
+    }
+};
+
+QTEST_MAIN(TestModes)
+#include "tst_modes.moc"
