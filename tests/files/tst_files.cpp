@@ -1,0 +1,489 @@
+#include "app/tcombobox.h"
+#include "app/tform1.h"
+#include "app/tlistbox.h"
+#include "app/tmemo.h"
+#include "app/toolkiterrors.h"
+#include "buildlist/lineformat.h"
+#include "files/filebytes.h"
+#include "files/widthfixup.h"
+#include "support/formfixture.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/stat.h>
+
+namespace {
+
+const QString kVillager3 = QStringLiteral("U83       Villager             3      109       ");
+const QString kTown = QString::fromLatin1(kStartingLine);
+
+QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray("<unreadable>");
+    return f.readAll();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+// Opens the file through the menu with the dialog answered.
+void open(FormFixture& f, const QString& path)
+{
+    f.dialogs.expectOpen(path);
+    f.form.mnuOpen->trigger();
+}
+
+QString blanks(int n)
+{
+    return QString(n, QLatin1Char(' '));
+}
+
+} // namespace
+
+class TestFiles : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir dir;
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+private slots:
+    void widthFixUp_data()
+    {
+        QTest::addColumn<QStringList>("in");
+        QTest::addColumn<QStringList>("out");
+        const QString hundred = QStringLiteral("//") + QString(98, QLatin1Char('c'));
+        QTest::newRow("short padded") << QStringList{QString(30, 'a')} << QStringList{QString(30, 'a') + blanks(18)};
+        QTest::newRow("empty line") << QStringList{""} << QStringList{blanks(48)};
+        QTest::newRow("48 kept") << QStringList{kTown} << QStringList{kTown};
+        QTest::newRow("long item cut") << QStringList{kVillager3 + "xyz"} << QStringList{kVillager3};
+        QTest::newRow("100-char comment")
+            << QStringList{hundred}
+            << QStringList{hundred.left(48), "//" + hundred.mid(48, 46), "//" + hundred.mid(94) + blanks(40)};
+        QTest::newRow("49-char comment") << QStringList{"/" + QString(48, 'q')}
+                                         << QStringList{"/" + QString(47, 'q'), "//q" + blanks(45)};
+    }
+    void widthFixUp()
+    {
+        QFETCH(QStringList, in);
+        QFETCH(QStringList, out);
+        QCOMPARE(fixLineWidths(in), out);
+    }
+
+    void fileOf48WideLinesRoundTripsByteForByte()
+    {
+        FormFixture f;
+        const QByteArray bytes = (kTown + "\r\n" + kVillager3 + "\r\n").toLatin1();
+        writeBytes(path("plain.ai"), bytes);
+        open(f, path("plain.ai"));
+        QCOMPARE(f.lines(), (QStringList{kTown, kVillager3}));
+        QCOMPARE(f.form.Memo1->selStart(), 10);
+        QCOMPARE(f.form.currentLine, 0);
+        QCOMPARE(f.form.insertAt, 1);
+        QCOMPARE(f.form.panel(3), QStringLiteral("10"));
+        QCOMPARE(f.form.panel(0), path("plain.ai"));
+        QCOMPARE(f.form.fileName, path("plain.ai"));
+        QCOMPARE(f.form.panel(4), QString());
+        QCOMPARE(f.form.villagerCount, 3);
+        QVERIFY(!f.form.quietChange);
+        f.dialogs.expectSave(path("copy.ai"));
+        f.form.mnuSaveAs->trigger();
+        QCOMPARE(readBytes(path("copy.ai")), bytes);
+        VERIFY_DIALOGS(f);
+    }
+
+    void everyByteSurvives()
+    {
+        // All bytes but NUL, tab and the line breaks, in 48-character lines.
+        QByteArray bytes;
+        int b = 1;
+        for (int line = 0; line < 8; ++line) {
+            bytes += 'x';
+            for (int col = 1; col < 48; ++col) {
+                while (b == 9 || b == 10 || b == 13 || b == 0)
+                    b = (b + 1) % 256;
+                bytes += char(b);
+                b = (b + 1) % 256;
+            }
+            bytes += "\r\n";
+        }
+        writeBytes(path("bytes.ai"), bytes);
+        FormFixture f;
+        open(f, path("bytes.ai"));
+        f.dialogs.expectSave(path("bytes-copy.ai"));
+        f.form.mnuSaveAs->trigger();
+        QCOMPARE(readBytes(path("bytes-copy.ai")), bytes);
+        VERIFY_DIALOGS(f);
+    }
+
+    void lineBreaksOfAnyKindGiveTheSameLines_data()
+    {
+        QTest::addColumn<QByteArray>("separator");
+        QTest::newRow("LF") << QByteArray("\n");
+        QTest::newRow("CR") << QByteArray("\r");
+    }
+    void lineBreaksOfAnyKindGiveTheSameLines()
+    {
+        QFETCH(QByteArray, separator);
+        writeBytes(path("breaks.ai"), kTown.toLatin1() + separator + kVillager3.toLatin1() + separator);
+        FormFixture f;
+        open(f, path("breaks.ai"));
+        QCOMPARE(f.text(), kTown + "\r\n" + kVillager3 + "\r\n");
+    }
+
+    void fixUpNamesAndCaret()
+    {
+        const QByteArray bytes = "// first comment\r\n"
+                                 "// second\r\n"
+                                 "U93 Whatever                   2      0\r\n"
+                                 "u83 lower case kind\r\n"
+                                 "\r\n"
+                                 "U83       Villager             3      109       xyz\n";
+        writeBytes(path("mixed.ai"), bytes);
+        FormFixture f;
+        open(f, path("mixed.ai"));
+        const QStringList lines = f.lines();
+        QCOMPARE(lines.size(), 6);
+        for (const QString& l : lines)
+            QCOMPARE(l.size(), 48);
+        QCOMPARE(lines[2], QStringLiteral("U93       Acad_Hoplite         2      0         "));
+        QCOMPARE(lines[3], QStringLiteral("u83 lower case kind").leftJustified(48));
+        QCOMPARE(lines[4], blanks(48));
+        QCOMPARE(lines[5], kVillager3);
+        QCOMPARE(f.form.Memo1->selStart(), 110);
+        QCOMPARE(f.form.currentLine, 2);
+        QCOMPARE(f.form.insertAt, 3);
+        QCOMPARE(f.form.panel(3), QStringLiteral("10"));
+        QCOMPARE(f.form.panel(4), QString());
+        QCOMPARE(f.form.villagerCount, 3);
+    }
+
+    void onlyCommentsPutTheCaretAtTheEnd()
+    {
+        writeBytes(path("comments.ai"), "// a\r\n// b\r\n");
+        FormFixture f;
+        open(f, path("comments.ai"));
+        QCOMPARE(f.form.Memo1->selStart(), 100);
+    }
+
+    void emptyFile()
+    {
+        writeBytes(path("empty.ai"), "");
+        FormFixture f;
+        f.form.villagerCount = 7;
+        open(f, path("empty.ai"));
+        QCOMPARE(f.text(), QString());
+        QCOMPARE(f.form.Memo1->selStart(), 0);
+        QCOMPARE(f.form.panel(3), QStringLiteral("0"));
+        QCOMPARE(f.form.currentLine, 0);
+        QCOMPARE(f.form.insertAt, 1);
+        QCOMPARE(f.form.villagerCount, 0);
+    }
+
+    void fileWithoutAFinalBreakKeepsIt()
+    {
+        writeBytes(path("nofinal.ai"), (kTown + "\r\nB70 x").toLatin1());
+        FormFixture f;
+        open(f, path("nofinal.ai"));
+        QCOMPARE(f.text(), kTown + "\r\n" + QStringLiteral("B70       House").leftJustified(48));
+    }
+
+    void openFromLinesModeEndsInNormalMode()
+    {
+        writeBytes(path("lm.ai"), (kVillager3 + "\r\n").toLatin1());
+        FormFixture f;
+        f.form.cmdEditClick();
+        open(f, path("lm.ai"));
+        QVERIFY(!f.form.linesMode);
+        QCOMPARE(f.form.panel(2), QStringLiteral("Normal"));
+        QCOMPARE(f.form.cmdEdit->text(), QStringLiteral("Edit Lines"));
+        QCOMPARE(f.form.cmdAdd->text(), QStringLiteral("Append"));
+        QVERIFY(f.form.Memo1->isVisibleTo(&f.form));
+        QVERIFY(!f.form.ListBox1->isVisibleTo(&f.form));
+        QCOMPARE(f.form.ListBox1->count(), 0);
+        QCOMPARE(f.form.Memo1->width(), 513);
+        QCOMPARE(f.form.villagerCount, 3);
+        QCOMPARE(f.lines(), QStringList{kVillager3});
+    }
+
+    void tabsAreRefused()
+    {
+        writeBytes(path("tabs.ai"), "B109 x\r\nU83\tVillager\r\n");
+        FormFixture f;
+        f.form.setPanel(0, QStringLiteral("previous.ai"));
+        f.dialogs.expectOpen(path("tabs.ai"));
+        f.dialogs.expectMessage();
+        f.form.mnuOpen->trigger();
+        QCOMPARE(f.dialogs.sounds, QStringList{"Kick8.wav"});
+        const auto& m = f.dialogs.messages.at(0);
+        QCOMPARE(m.text, QStringLiteral("Tab characters in file!\n\nFix this file by hand!\nUse a word processor that displays tab characters."));
+        QCOMPARE(m.title, QStringLiteral("Error!"));
+        QCOMPARE(m.icon, MsgIcon::Stop);
+        QCOMPARE(f.text(), QStringLiteral("B109 x\r\nU83\tVillager\r\n"));
+        QCOMPARE(f.form.fileName, path("tabs.ai"));
+        QCOMPARE(f.form.panel(0), QStringLiteral("previous.ai"));
+        QVERIFY(!f.form.quietChange);
+        QVERIFY(f.form.Memo1->isVisibleTo(&f.form));
+        QCOMPARE(f.form.Memo1->width(), 513);
+        f.form.Memo1->addLine(QStringLiteral("x"));
+        QCOMPARE(f.form.panel(4), QStringLiteral("*"));
+        // Save must not write over the refused file while another is shown.
+        f.dialogs.expectSave(std::nullopt);
+        f.form.mnuSaveClick();
+        QCOMPARE(readBytes(path("tabs.ai")), QByteArray("B109 x\r\nU83\tVillager\r\n"));
+        VERIFY_DIALOGS(f);
+    }
+
+    void unreadableFilesAreReadFailures_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("missing") << "missing.ai";
+        QTest::newRow("directory") << "adir";
+        QTest::newRow("NUL byte") << "nul.ai";
+        QTest::newRow("over 4 MiB") << "big.ai";
+        QTest::newRow("fifo") << "fifo.ai";
+        QTest::newRow("device") << "/dev/zero";
+    }
+    void unreadableFilesAreReadFailures()
+    {
+        QFETCH(QString, name);
+        QDir(dir.path()).mkdir(QStringLiteral("adir"));
+        writeBytes(path("nul.ai"), QByteArray("B109 x\r\nab\0cd\r\n", 16));
+        if (!QFile::exists(path("big.ai")))
+            writeBytes(path("big.ai"), QByteArray(kMaxFileSize + 1, 'a'));
+        if (!QFile::exists(path("fifo.ai")))
+            QCOMPARE(::mkfifo(qPrintable(path("fifo.ai")), 0600), 0);
+        const QString file = name.startsWith('/') ? name : dir.filePath(name);
+
+        FormFixture f;
+        f.setLines({kVillager3});
+        f.form.setPanel(0, QStringLiteral("previous.ai"));
+        f.form.fileName = QStringLiteral("previous.ai");
+        f.form.setPanel(4, QStringLiteral("*"));
+        f.dialogs.expectMessage(MsgResult::Yes); // the unsaved-work question
+        f.dialogs.expectOpen(file);
+        f.dialogs.expectMessage();
+        f.form.mnuOpen->trigger();
+        const auto& m = f.dialogs.messages.at(1);
+        QCOMPARE(m.text, QStringLiteral("Error Reading File!"));
+        QCOMPARE(m.title, QStringLiteral("File Error"));
+        QCOMPARE(m.icon, MsgIcon::Exclamation);
+        QCOMPARE(f.lines(), QStringList{kVillager3});
+        QCOMPARE(f.form.fileName, QString());
+        QCOMPARE(f.form.panel(0), QStringLiteral("previous.ai"));
+        QCOMPARE(f.form.panel(4), QStringLiteral("*"));
+        QVERIFY(!f.form.quietChange);
+        QVERIFY(f.form.Memo1->isVisibleTo(&f.form));
+        QVERIFY(!f.form.ListBox1->isVisibleTo(&f.form));
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        // Save then asks for a name instead of writing to an empty one.
+        f.dialogs.expectSave(std::nullopt);
+        f.form.mnuSaveClick();
+        VERIFY_DIALOGS(f);
+    }
+
+    void recountFailureStillLeavesTheWindowUsable()
+    {
+        writeBytes(path("badqty.ai"), "// c\r\nU83 Villager\r\n");
+        FormFixture f;
+        f.dialogs.expectOpen(path("badqty.ai"));
+        f.dialogs.expectMessage();
+        f.form.mnuOpen->trigger();
+        QCOMPARE(f.dialogs.messages.at(0).text, QStringLiteral("' ' is not a valid integer value."));
+        QVERIFY(f.form.Memo1->isVisibleTo(&f.form));
+        QVERIFY(!f.form.ListBox1->isVisibleTo(&f.form));
+        QCOMPARE(f.form.Memo1->width(), 513);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QVERIFY(!f.form.quietChange);
+        QCOMPARE(f.form.Memo1->selStart(), 60);
+        QCOMPARE(f.form.currentLine, 1);
+        QCOMPARE(f.form.panel(4), QString());
+        VERIFY_DIALOGS(f);
+    }
+
+    void newStartsOver()
+    {
+        FormFixture f;
+        f.setLines({kVillager3});
+        f.form.fileName = QStringLiteral("kept.ai");
+        f.form.setPanel(0, QStringLiteral("kept.ai"));
+        f.form.villagerCount = 3;
+        f.form.cmdDelete->setEnabled(true);
+        f.form.cmdEditClick();
+        f.form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.form));
+        f.form.mnuNew->trigger();
+        QCOMPARE(f.text(), kTown + "\r\n");
+        QCOMPARE(f.listItems(), QStringList{kTown});
+        QCOMPARE(f.form.panel(0), QString());
+        QCOMPARE(f.form.panel(4), QString());
+        QCOMPARE(f.form.panel(2), QStringLiteral("Normal"));
+        QCOMPARE(f.form.txtVillagers->text(), QStringLiteral("0"));
+        QCOMPARE(f.form.villagerCount, 0);
+        QCOMPARE(f.form.insertAt, -1);
+        QVERIFY(!f.form.linesMode);
+        QCOMPARE(f.form.fileName, QStringLiteral("kept.ai"));
+        QVERIFY(!f.form.cmdDelete->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.form.cboList));
+        VERIFY_DIALOGS(f);
+    }
+
+    void unsavedWorkQuestion_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("new") << "new" << "Your work is not saved!\nAre you sure you want to START OVER?";
+        QTest::newRow("open") << "open" << "Your work is not saved!\nAre you sure you want to OPEN A FILE?";
+        QTest::newRow("exit") << "exit" << "Your work is not saved! \nAre you sure you want to QUIT?";
+        QTest::newRow("exit button") << "button" << "Your work is not saved! \nAre you sure you want to QUIT?";
+        QTest::newRow("close box") << "close" << "Your work is not saved! \nAre you sure you want to QUIT?";
+    }
+    void unsavedWorkQuestion()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, question);
+        FormFixture f;
+        f.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.form));
+        f.form.cmdAddClick();
+        const QString before = f.text();
+        f.dialogs.expectMessage(MsgResult::No);
+        if (action == "new") f.form.mnuNew->trigger();
+        if (action == "open") f.form.mnuOpen->trigger();
+        if (action == "exit") f.form.mnuExit->trigger();
+        if (action == "button") QTest::mouseClick(f.form.cmdExit, Qt::LeftButton);
+        if (action == "close") QVERIFY(!f.form.close());
+        const auto& m = f.dialogs.messages.at(0);
+        QCOMPARE(m.text, question);
+        QCOMPARE(m.title, QStringLiteral("Are you sure?"));
+        QCOMPARE(m.buttons, MsgButtons::YesNo);
+        QCOMPARE(m.icon, MsgIcon::Question);
+        QCOMPARE(m.defaultButton, MsgResult::No);
+        QCOMPARE(f.text(), before);
+        QCOMPARE(f.form.panel(4), QStringLiteral("*"));
+        QVERIFY(!f.app.terminated());
+        QVERIFY(f.form.isVisible());
+        VERIFY_DIALOGS(f);
+    }
+
+    void closeBoxAnsweredYesEnds()
+    {
+        FormFixture f;
+        f.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.form));
+        f.form.cmdAddClick();
+        f.dialogs.expectMessage(MsgResult::Yes);
+        QVERIFY(f.form.close());
+        QVERIFY(f.app.terminated());
+        VERIFY_DIALOGS(f);
+    }
+
+    void dialogsAskForAiFiles()
+    {
+        FormFixture f;
+        f.dialogs.expectOpen(std::nullopt);
+        f.form.mnuOpenClick();
+        f.dialogs.expectSave(std::nullopt);
+        f.form.mnuSaveAsClick();
+        const FileDialogRequest& open = f.dialogs.fileRequests.at(0).request;
+        QCOMPARE(open.filters, (QStringList{"ai (*.ai)", "All (*.*)"}));
+        QCOMPARE(open.filterIndex, 0);
+        QCOMPARE(open.defaultSuffix, QStringLiteral("ai"));
+        QVERIFY(open.fileMustExist);
+        const FileDialogRequest& save = f.dialogs.fileRequests.at(1).request;
+        QCOMPARE(save.filters, open.filters);
+        QVERIFY(save.confirmOverwrite);
+        QCOMPARE(save.defaultSuffix, QStringLiteral("ai"));
+        QCOMPARE(f.text(), kTown + "\r\n"); // cancelled: nothing changed
+        VERIFY_DIALOGS(f);
+    }
+
+    void saveAsStartsFromTheShownName()
+    {
+        FormFixture f;
+        f.form.setPanel(0, path("shown.ai"));
+        f.dialogs.expectSave(std::nullopt);
+        f.form.mnuSaveAsClick();
+        QCOMPARE(f.dialogs.fileRequests.at(0).request.fileName, path("shown.ai"));
+    }
+
+    void saveWritesToTheKnownFile()
+    {
+        FormFixture f;
+        f.dialogs.expectSave(path("saved.ai"));
+        f.form.mnuSaveClick(); // no name yet: through Save As
+        QCOMPARE(f.form.panel(0), path("saved.ai"));
+        f.form.cmdAddClick();
+        f.form.mnuSaveClick(); // now straight to the file
+        QCOMPARE(readBytes(path("saved.ai")),
+                 (kTown + "\r\nU83       Villager             1      109       \r\n").toLatin1());
+        QCOMPARE(f.form.panel(4), QString());
+        VERIFY_DIALOGS(f);
+    }
+
+    void saveInLinesModeWritesTheListOrder()
+    {
+        FormFixture f;
+        f.setLines({kTown, kVillager3});
+        f.form.cmdEditClick();
+        f.form.ListBox1->insertItem(0, kVillager3);
+        f.form.ListBox1->deleteItem(2);
+        f.dialogs.expectSave(path("order.ai"));
+        f.form.mnuSaveClick();
+        QCOMPARE(readBytes(path("order.ai")), (kVillager3 + "\r\n" + kTown + "\r\n").toLatin1());
+        QCOMPARE(f.form.panel(4), QString());
+        VERIFY_DIALOGS(f);
+    }
+
+    void failedSaveReportsAndKeepsTheMarker_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("missing folder") << "nofolder/x.ai";
+        QTest::newRow("a directory") << "adir2";
+    }
+    void failedSaveReportsAndKeepsTheMarker()
+    {
+        QFETCH(QString, target);
+        QDir(dir.path()).mkdir(QStringLiteral("adir2"));
+        const QString file = dir.filePath(target);
+        FormFixture f;
+        f.form.cmdAddClick();
+        f.dialogs.expectSave(file);
+        f.dialogs.expectMessage();
+        f.form.mnuSaveAs->trigger();
+        QCOMPARE(f.dialogs.messages.at(0).text, QStringLiteral("Cannot create file %1.").arg(file));
+        QCOMPARE(f.dialogs.messages.at(0).icon, MsgIcon::Stop);
+        QCOMPARE(f.form.panel(4), QStringLiteral("*"));
+        QCOMPARE(f.form.fileName, file);
+        QCOMPARE(f.form.panel(0), QString());
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("adir2"))).isDir());
+        VERIFY_DIALOGS(f);
+    }
+
+    void writeEmptyNameFails()
+    {
+        QVERIFY_THROWS_EXCEPTION(FileCreateError, writeBuildListFile(QString(), QStringLiteral("x")));
+    }
+
+    void openDisablesUndo()
+    {
+        writeBytes(path("undo.ai"), (kTown + "\r\n").toLatin1());
+        FormFixture f;
+        f.form.cmdAddClick();
+        f.dialogs.expectMessage(MsgResult::Yes);
+        open(f, path("undo.ai"));
+        QVERIFY(!f.form.cmdDelete->isEnabled());
+        VERIFY_DIALOGS(f);
+    }
+};
+
+QTEST_MAIN(TestFiles)
+#include "tst_files.moc"
