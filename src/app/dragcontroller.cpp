@@ -23,12 +23,12 @@ void DragController::addControl(QWidget* control, DragOver over, DragDrop drop)
     targets_.insert(control, Target{std::move(over), std::move(drop)});
 }
 
-void DragController::beginDrag(TListBox* source)
+void DragController::beginDrag(TListBox* source, const QPoint& globalPress)
 {
     if (source_)
         return; // a drag is already under way
     source_ = source;
-    pressPos_ = QCursor::pos();
+    pressPos_ = globalPress;
     active_ = false;
     qApp->installEventFilter(this);
 }

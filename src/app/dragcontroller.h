@@ -28,7 +28,8 @@ public:
     // window itself stands for its own background.
     void addControl(QWidget* control, DragOver over = {}, DragDrop drop = {});
 
-    void beginDrag(TListBox* source);
+    // globalPress: where the button went down, in screen coordinates.
+    void beginDrag(TListBox* source, const QPoint& globalPress);
     bool pending() const { return source_ != nullptr; }
     bool active() const { return active_; }
 

@@ -32,7 +32,7 @@ public:
     Qt::CursorShape dragCursor = Qt::DragMoveCursor;
 
     std::function<void()> onClick;
-    std::function<void(Qt::MouseButton, const QPoint&)> onMouseDown;
+    std::function<void(Qt::MouseButton, const QPoint&)> onMouseDown; // viewport coordinates
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;

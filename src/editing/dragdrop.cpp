@@ -4,10 +4,10 @@
 #include "app/tform1.h"
 #include "app/tlistbox.h"
 
-void TForm1::ListBox1MouseDown(Qt::MouseButton, const QPoint&)
+void TForm1::ListBox1MouseDown(Qt::MouseButton, const QPoint& pos)
 {
     dragFrom = ListBox1->itemIndex();
-    drag_->beginDrag(ListBox1);
+    drag_->beginDrag(ListBox1, ListBox1->viewport()->mapToGlobal(pos));
 }
 
 void TForm1::ListBox1DragOver(const QPoint& pos, bool&)

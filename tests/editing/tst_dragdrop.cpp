@@ -1,0 +1,285 @@
+#include "app/dragcontroller.h"
+#include "app/tform1.h"
+#include "app/tlistbox.h"
+#include "app/tmemo.h"
+#include "buildlist/lineformat.h"
+#include "support/formfixture.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// W, X, Y, Z: X is a villager line so that the tally follows a removal.
+const QString W = line48("// W");
+const QString X = QStringLiteral("U83       Villager             3      109       ");
+const QString Y = line48("// Y");
+const QString Z = QStringLiteral("U83       Villager             2      109       ");
+
+struct Lines {
+    FormFixture f;
+    TListBox* list;
+    Lines() : list(nullptr)
+    {
+        f.setLines({W, X, Y, Z});
+        f.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.form));
+        f.form.cmdEditClick();
+        list = f.form.ListBox1;
+        f.form.villagerCount = 5;
+    }
+
+    QPoint rowCenter(int row) const
+    {
+        return list->visualItemRect(list->QListWidget::item(row)).center();
+    }
+    QPoint belowLastRow() const
+    {
+        return QPoint(20, list->viewport()->height() - 5);
+    }
+    // A point over another control, in the list's viewport coordinates:
+    // the viewport has the mouse while the button is held.
+    QPoint over(QWidget* w) const
+    {
+        return list->viewport()->mapFrom(&f.form, w->mapTo(&f.form, w->rect().center()));
+    }
+
+    // A real press, a movement in steps and a release.
+    void drag(int row, const QPoint& to)
+    {
+        QWidget* vp = list->viewport();
+        const QPoint from = rowCenter(row);
+        QTest::mousePress(vp, Qt::LeftButton, {}, from);
+        const int steps = 4;
+        for (int i = 1; i <= steps; ++i)
+            QTest::mouseMove(vp, from + (to - from) * i / steps);
+        QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
+    }
+
+    // Handlers called directly, as the toolkit would call them.
+    void dropDirect(int row, int target)
+    {
+        list->setItemIndex(row);
+        f.form.ListBox1Click();
+        f.form.dragFrom = list->itemIndex();
+        f.form.dragTo = target;
+        f.form.ListBox1DragDrop(QPoint());
+    }
+};
+
+} // namespace
+
+class TestDragDrop : public QObject {
+    Q_OBJECT
+private slots:
+    void moves_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to"); // -1: below the last line
+        QTest::addColumn<QStringList>("result");
+        QTest::newRow("W onto Y") << 0 << 2 << QStringList{X, W, Y, Z};
+        QTest::newRow("Z onto X") << 3 << 1 << QStringList{W, Z, X, Y};
+        QTest::newRow("X below the last") << 1 << -1 << QStringList{W, Y, Z, X};
+        QTest::newRow("X onto X") << 1 << 1 << QStringList{W, X, Y, Z};
+        QTest::newRow("X onto Y") << 1 << 2 << QStringList{W, X, Y, Z};
+    }
+    void moves()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QStringList, result);
+        {
+            Lines l;
+            l.dropDirect(from, to < 0 ? 4 : to);
+            QCOMPARE(l.f.listItems(), result);
+            const QStringList original{W, X, Y, Z};
+            QCOMPARE(l.list->item(l.list->itemIndex()), original.at(from));
+        }
+        {
+            Lines l;
+            l.drag(from, to < 0 ? l.belowLastRow() : l.rowCenter(to));
+            QCOMPARE(l.f.listItems(), result);
+            // The moved line is shown selected.
+            const QStringList original{W, X, Y, Z};
+            QCOMPARE(l.list->item(l.list->itemIndex()), original.at(from));
+            // A move alone touches neither the text area nor the marker.
+            QCOMPARE(l.f.lines(), (QStringList{W, X, Y, Z}));
+            QCOMPARE(l.f.form.panel(4), QString());
+            QCOMPARE(l.f.form.insertAt, from + 1);
+            QVERIFY(!l.f.form.dragController()->pending());
+            VERIFY_DIALOGS(l.f);
+        }
+    }
+
+    void pressAndReleaseIsAClick()
+    {
+        Lines l;
+        QWidget* vp = l.list->viewport();
+        const QPoint at = l.rowCenter(2);
+        QTest::mousePress(vp, Qt::LeftButton, {}, at);
+        QTest::mouseMove(vp, at + QPoint(3, 3)); // under 5 pixels
+        QVERIFY(l.f.form.dragController()->pending());
+        QVERIFY(!l.f.form.dragController()->active());
+        QTest::mouseRelease(vp, Qt::LeftButton, {}, at + QPoint(3, 3));
+        QCOMPARE(l.f.listItems(), (QStringList{W, X, Y, Z}));
+        QCOMPARE(l.list->itemIndex(), 2);
+        QCOMPARE(l.f.form.insertAt, 3);
+        QVERIFY(!l.f.form.dragController()->pending());
+    }
+
+    void fivePixelsStartTheDrag()
+    {
+        Lines l;
+        QWidget* vp = l.list->viewport();
+        const QPoint at = l.rowCenter(0);
+        QTest::mousePress(vp, Qt::LeftButton, {}, at);
+        QTest::mouseMove(vp, at + QPoint(0, 4));
+        QVERIFY(!l.f.form.dragController()->active());
+        QTest::mouseMove(vp, at + QPoint(0, 5));
+        QVERIFY(l.f.form.dragController()->active());
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::DragMoveCursor);
+        QTest::mouseRelease(vp, Qt::LeftButton, {}, at + QPoint(0, 5));
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    void toiletRemovesTheLine()
+    {
+        Lines l;
+        l.drag(1, l.over(l.f.form.Image1));
+        QCOMPARE(l.f.listItems(), (QStringList{W, Y, Z}));
+        QCOMPARE(l.list->itemIndex(), 1);
+        QCOMPARE(l.f.form.insertAt, 1);
+        QCOMPARE(l.f.lines(), (QStringList{W, Y, Z}));
+        QCOMPARE(l.f.form.villagerCount, 2);
+        QCOMPARE(l.f.form.txtVillagers->text(), QStringLiteral("2"));
+        QCOMPARE(l.f.form.panel(4), QStringLiteral("*"));
+        VERIFY_DIALOGS(l.f);
+    }
+
+    void toiletTakesTheLastLine()
+    {
+        Lines l;
+        l.drag(3, l.over(l.f.form.Image1));
+        QCOMPARE(l.f.listItems(), (QStringList{W, X, Y}));
+        QCOMPARE(l.list->itemIndex(), -1);
+        QCOMPARE(l.f.form.villagerCount, 3);
+    }
+
+    void toiletWithoutAnInsertionPoint_data()
+    {
+        QTest::addColumn<int>("before");
+        QTest::newRow("-1") << -1;
+        QTest::newRow("0") << 0;
+    }
+    void toiletWithoutAnInsertionPoint()
+    {
+        QFETCH(int, before);
+        Lines l;
+        l.list->setItemIndex(2);
+        l.f.form.dragFrom = 2;
+        l.f.form.currentLine = 2;
+        l.f.form.insertAt = before;
+        l.f.form.Image1DragDrop(QPoint());
+        QCOMPARE(l.f.form.insertAt, 0);
+        QCOMPARE(l.f.listItems(), (QStringList{W, X, Z}));
+    }
+
+    void toiletWithNothingTakenDeletesNothing()
+    {
+        Lines l;
+        l.f.form.dragFrom = -1;
+        l.f.form.currentLine = -1;
+        l.f.form.insertAt = 2;
+        l.f.form.Image1DragDrop(QPoint());
+        QCOMPARE(l.f.listItems(), (QStringList{W, X, Y, Z}));
+        QCOMPARE(l.f.form.insertAt, 1);
+        QCOMPARE(l.f.form.villagerCount, 5); // the Refresh still ran
+    }
+
+    void releaseElsewhereChangesNothing_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::newRow("villager box") << "villagers";
+        QTest::newRow("refresh") << "refresh";
+        QTest::newRow("label") << "label";
+        QTest::newRow("background") << "background";
+        QTest::newRow("button") << "button";
+    }
+    void releaseElsewhereChangesNothing()
+    {
+        QFETCH(QString, where);
+        Lines l;
+        TForm1& form = l.f.form;
+        QPoint target;
+        if (where == "villagers") target = l.over(form.txtVillagers);
+        if (where == "refresh") target = l.over(form.cmdVillCountRefresh);
+        if (where == "label") target = l.over(form.Label4);
+        if (where == "button") target = l.over(form.cmdAdd);
+        if (where == "background")
+            target = l.list->viewport()->mapFrom(&form, form.centralWidget()->mapTo(&form, QPoint(330, 360)));
+        QWidget* vp = l.list->viewport();
+        const QPoint from = l.rowCenter(1);
+        QTest::mousePress(vp, Qt::LeftButton, {}, from);
+        QTest::mouseMove(vp, from + QPoint(0, 10));
+        QTest::mouseMove(vp, target);
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
+        QTest::mouseRelease(vp, Qt::LeftButton, {}, target);
+        QCOMPARE(l.f.listItems(), (QStringList{W, X, Y, Z}));
+        QCOMPARE(l.f.lines(), (QStringList{W, X, Y, Z}));
+        QCOMPARE(l.f.form.panel(4), QString());
+        VERIFY_DIALOGS(l.f);
+    }
+
+    void cursorOverTheListAndTheToilet()
+    {
+        Lines l;
+        QWidget* vp = l.list->viewport();
+        const QPoint from = l.rowCenter(0);
+        QTest::mousePress(vp, Qt::LeftButton, {}, from);
+        QTest::mouseMove(vp, l.over(l.f.form.txtVillagers));
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
+        QTest::mouseMove(vp, l.over(l.f.form.Image1));
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::DragMoveCursor);
+        QTest::mouseMove(vp, l.rowCenter(2));
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::DragMoveCursor);
+        QCOMPARE(l.f.form.dragTo, 2);
+        QTest::mouseRelease(vp, Qt::LeftButton, {}, l.rowCenter(2));
+    }
+
+    void dropOnTheBorderChangesNothing()
+    {
+        Lines l;
+        l.dropDirect(1, -1);
+        QCOMPARE(l.f.listItems(), (QStringList{W, X, Y, Z}));
+    }
+
+    void dropWithNothingTakenChangesNothing()
+    {
+        Lines l;
+        l.f.form.dragFrom = -1;
+        l.f.form.dragTo = 2;
+        l.f.form.ListBox1DragDrop(QPoint());
+        QCOMPARE(l.f.listItems(), (QStringList{W, X, Y, Z}));
+        VERIFY_DIALOGS(l.f);
+    }
+
+    void hoverComputesTheDropPosition()
+    {
+        Lines l;
+        bool accept = true;
+        const QPoint inList = l.list->viewport()->mapTo(l.list, l.rowCenter(3));
+        l.f.form.ListBox1DragOver(inList, accept);
+        QCOMPARE(l.f.form.dragTo, 3);
+        l.f.form.ListBox1DragOver(l.list->viewport()->mapTo(l.list, l.belowLastRow()), accept);
+        QCOMPARE(l.f.form.dragTo, 4);
+        l.f.form.ListBox1DragOver(QPoint(0, 0), accept);
+        QCOMPARE(l.f.form.dragTo, -1);
+        QVERIFY(accept);
+    }
+};
+
+QTEST_MAIN(TestDragDrop)
+#include "tst_dragdrop.moc"
