@@ -1,0 +1,111 @@
+#include "about/helpviewer.h"
+#include "about/taboutbox.h"
+#include "app/tform1.h"
+#include "support/formfixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+class TestAbout : public QObject {
+    Q_OBJECT
+private slots:
+    void aboutShowsNameAndVersion()
+    {
+        FormFixture f;
+        QString shownName, shownVersion;
+        f.dialogs.expectModal([&](QDialog* d) {
+            auto* box = qobject_cast<TAboutBox*>(d);
+            QVERIFY(box);
+            shownName = box->ProductName->text();
+            shownVersion = box->Version->text();
+        });
+        f.dialogs.expectModal();
+        const QString before = f.text();
+        f.form.mnuHelpAbout->trigger();
+        f.form.mnuHelpAbout->trigger(); // a second time: the same box
+        QCOMPARE(shownName, QStringLiteral("Brindlecap Vex ai File Editor"));
+        QCOMPARE(shownVersion, QStringLiteral("Version 1.0"));
+        QCOMPARE(f.dialogs.modals.size(), 2);
+        QCOMPARE(f.dialogs.modals.at(0), f.dialogs.modals.at(1));
+        QCOMPARE(f.text(), before);
+        VERIFY_DIALOGS(f);
+    }
+
+    void aboutLayout()
+    {
+        TAboutBox box;
+        QCOMPARE(box.windowTitle(), QStringLiteral("About"));
+        QCOMPARE(box.size(), QSize(298, 213));
+        QVERIFY(box.ProductName->font().bold());
+        QCOMPARE(box.Image1->pixmap().size(), QSize(59, 76));
+        QCOMPARE(box.ProgramIcon->pixmap().size(), QSize(32, 32));
+        QCOMPARE(box.OKButton->text(), QStringLiteral("OK"));
+        QVERIFY(box.OKButton->isDefault());
+    }
+
+    void okAndEnterClose()
+    {
+        for (bool useEnter : {false, true}) {
+            TAboutBox box;
+            box.show();
+            QVERIFY(QTest::qWaitForWindowActive(&box));
+            if (useEnter)
+                QTest::keyClick(&box, Qt::Key_Return);
+            else
+                QTest::mouseClick(box.OKButton, Qt::LeftButton);
+            QCOMPARE(box.result(), int(QDialog::Accepted));
+            QVERIFY(!box.isVisible());
+        }
+    }
+
+    void helpAsksForTheContents()
+    {
+        FormFixture f;
+        f.form.mnuHelpHelp->trigger();
+        QCOMPARE(f.dialogs.help, QStringList{"Vexdit.hlp 3 0"});
+        VERIFY_DIALOGS(f);
+    }
+
+    void helpDocumentBesideTheHelpFile()
+    {
+        QTemporaryDir dir;
+        const QString saved = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        QVERIFY(helpDocumentFor(QStringLiteral("Vexdit.hlp")).isEmpty()
+                || helpDocumentFor(QStringLiteral("Vexdit.hlp")).startsWith(QCoreApplication::applicationDirPath()));
+        QFile doc(dir.filePath(QStringLiteral("Vexdit.html")));
+        QVERIFY(doc.open(QIODevice::WriteOnly));
+        doc.write("<h1>Contents</h1>");
+        doc.close();
+        QCOMPARE(helpDocumentFor(QStringLiteral("Vexdit.hlp")), QFileInfo(doc).absoluteFilePath());
+        QVERIFY(showHelpContents(QStringLiteral("Vexdit.hlp")));
+        bool shown = false;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* browser = qobject_cast<QTextBrowser*>(w))
+                shown = browser->isVisible() && browser->toPlainText().contains(QStringLiteral("Contents"));
+        QVERIFY(shown);
+        QDir::setCurrent(saved);
+    }
+
+    void missingHelpChangesNothing()
+    {
+        QTemporaryDir dir;
+        const QString saved = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        // Not in the working folder, and the test program has none beside it.
+        if (!helpDocumentFor(QStringLiteral("Nothing.hlp")).isEmpty())
+            QFAIL("a help document was found where none exists");
+        const int windows = QApplication::topLevelWidgets().size();
+        QVERIFY(!showHelpContents(QStringLiteral("Nothing.hlp")));
+        QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+        QDir::setCurrent(saved);
+    }
+};
+
+QTEST_MAIN(TestAbout)
+#include "tst_about.moc"

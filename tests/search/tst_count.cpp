@@ -1,0 +1,170 @@
+#include "app/tform1.h"
+#include "app/tmemo.h"
+#include "buildlist/lineformat.h"
+#include "search/countcomment.h"
+#include "search/tform2.h"
+#include "support/formfixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+const QString kVillager3 = QStringLiteral("U83       Villager             3      109       ");
+const QString kVillager2Limit5 = QStringLiteral("T83       Villager             2      109      5");
+
+void countUnit(FormFixture& f, const QString& name)
+{
+    f.form2.cboSrchUnit->setEditText(name);
+    QTest::mouseClick(f.form2.btnGo, Qt::LeftButton);
+}
+
+} // namespace
+
+class TestCount : public QObject {
+    Q_OBJECT
+private slots:
+    void comment_data()
+    {
+        QTest::addColumn<QString>("searched");
+        QTest::addColumn<int>("sum");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("villager") << "Villager         " << 5 << QStringLiteral("//Villager 5").leftJustified(48);
+        QTest::newRow("empty") << "" << 0 << QStringLiteral("// 0").leftJustified(48);
+        QTest::newRow("control characters trimmed") << "\t Priest \x01" << 2 << QStringLiteral("//Priest 2").leftJustified(48);
+        QTest::newRow("already long") << QString(50, 'a') << 1 << "//" + QString(50, 'a') + " 1 ";
+        QTest::newRow("exactly 48") << QString(43, 'a') << 7 << "//" + QString(43, 'a') + " 7 ";
+    }
+    void comment()
+    {
+        QFETCH(QString, searched);
+        QFETCH(int, sum);
+        QFETCH(QString, expected);
+        QCOMPARE(countComment(searched, sum), expected);
+    }
+
+    void unitListAndLayout()
+    {
+        FormFixture f;
+        QCOMPARE(f.form2.cboSrchUnit->count(), 25);
+        QCOMPARE(f.form2.cboSrchUnit->itemText(24), QStringLiteral("Villager         "));
+        QCOMPARE(f.form2.cboSrchUnit->currentText(), QStringLiteral("Acad_Hoplite     "));
+        QCOMPARE(f.form2.size(), QSize(496, 266));
+        QVERIFY(f.form2.Memo2->isTextEmpty());
+        QCOMPARE(f.form2.btnGo->text(), QStringLiteral("Get Count"));
+        QCOMPARE(f.form2.btnCopy->text(), QStringLiteral("Create Comment"));
+        QCOMPARE(f.form2.cmdClear->text(), QStringLiteral("Clear"));
+        QCOMPARE(f.form2.btnClose->text(), QStringLiteral("Close"));
+    }
+
+    void countTheStartingLine()
+    {
+        FormFixture f;
+        f.form2.cboSrchUnit->setCurrentIndex(24);
+        QTest::mouseClick(f.form2.btnGo, Qt::LeftButton);
+        QCOMPARE(f.form2.Memo2->text(), QStringLiteral("//Villager 0").leftJustified(48) + "\r\n");
+    }
+
+    void countsAddUp()
+    {
+        FormFixture f;
+        f.setLines({kVillager3, kVillager2Limit5});
+        countUnit(f, QStringLiteral("Villager         "));
+        QCOMPARE(f.form2.Memo2->lines(), QStringList{QStringLiteral("//Villager 5").leftJustified(48)});
+        countUnit(f, QString());
+        QCOMPARE(f.form2.Memo2->lines().at(1), QStringLiteral("// 0").leftJustified(48));
+        VERIFY_DIALOGS(f);
+    }
+
+    void twoDigitQuantitiesCountWhole()
+    {
+        FormFixture f;
+        f.setLines({QStringLiteral("U83       Villager             10     109       ")});
+        countUnit(f, QStringLiteral("Villager         "));
+        QCOMPARE(f.form2.Memo2->lines().at(0), QStringLiteral("//Villager 10").leftJustified(48));
+    }
+
+    void createCommentPutsTheCountsOnTop()
+    {
+        FormFixture f;
+        f.setLines({kVillager3, kVillager2Limit5});
+        countUnit(f, QStringLiteral("Villager         "));
+        countUnit(f, QStringLiteral("Priest           "));
+        QTest::mouseClick(f.form2.btnCopy, Qt::LeftButton);
+        QCOMPARE(f.lines(), (QStringList{QStringLiteral("//Villager 5").leftJustified(48),
+                                        QStringLiteral("//Priest 0").leftJustified(48), kVillager3,
+                                        kVillager2Limit5}));
+        QCOMPARE(f.form.panel(4), QStringLiteral("*"));
+        QCOMPARE(QApplication::clipboard()->text(), f.form2.Memo2->text());
+        QCOMPARE(f.form2.Memo2->lines().size(), 2);
+        VERIFY_DIALOGS(f);
+    }
+
+    void createCommentInLinesModeReturnsToNormal()
+    {
+        FormFixture f;
+        f.setLines({kVillager3});
+        countUnit(f, QStringLiteral("Villager         "));
+        f.form.cmdEditClick();
+        QTest::mouseClick(f.form2.btnCopy, Qt::LeftButton);
+        QVERIFY(!f.form.linesMode);
+        QCOMPARE(f.lines().at(0), QStringLiteral("//Villager 3").leftJustified(48));
+    }
+
+    void emptyCommentsInsertNothing()
+    {
+        FormFixture f;
+        QApplication::clipboard()->setText(QStringLiteral("left over"));
+        QTest::mouseClick(f.form2.btnCopy, Qt::LeftButton);
+        QCOMPARE(f.lines(), QStringList{QString::fromLatin1(kStartingLine)});
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("left over"));
+        QCOMPARE(f.form.panel(4), QString());
+    }
+
+    void countMeetsABlankQuantity()
+    {
+        FormFixture f;
+        f.setLines({QStringLiteral("//Villager 5").leftJustified(48), kVillager3});
+        f.dialogs.expectMessage();
+        countUnit(f, QStringLiteral("Villager"));
+        QCOMPARE(f.dialogs.messages.at(0).text, QStringLiteral("' ' is not a valid integer value."));
+        QVERIFY(f.form2.Memo2->isTextEmpty());
+        VERIFY_DIALOGS(f);
+    }
+
+    void clearCloseAndShowAgain()
+    {
+        FormFixture f;
+        f.form.mnuCount->trigger();
+        QVERIFY(f.form2.isVisible());
+        f.form2.cboSrchUnit->setCurrentIndex(3);
+        countUnit(f, f.form2.cboSrchUnit->currentText());
+        QTest::mouseClick(f.form2.btnClose, Qt::LeftButton);
+        QVERIFY(!f.form2.isVisible());
+        f.form.mnuCount->trigger();
+        QVERIFY(f.form2.isVisible());
+        QCOMPARE(f.form2.cboSrchUnit->currentIndex(), 3);
+        QCOMPARE(f.form2.Memo2->lineCount(), 1);
+        f.form2.close(); // the close box hides it too
+        QVERIFY(!f.form2.isVisible());
+        QTest::mouseClick(f.form2.cmdClear, Qt::LeftButton);
+        QVERIFY(f.form2.Memo2->isTextEmpty());
+    }
+
+    void commentsHoldOnlyWhatAFileCan()
+    {
+        FormFixture f;
+        QApplication::clipboard()->setText(QStringLiteral("a\tb") + QChar(0x20ac) + QChar(0) + QStringLiteral("\u00e9c"));
+        f.form2.Memo2->paste();
+        QCOMPARE(f.form2.Memo2->text(), QStringLiteral("ab\u00e9c"));
+        f.form2.Memo2->clearText();
+        QTest::keyClicks(f.form2.Memo2, QStringLiteral("x\ty"));
+        QVERIFY(!f.form2.Memo2->text().contains('\t'));
+    }
+};
+
+QTEST_MAIN(TestCount)
+#include "tst_count.moc"

@@ -1,0 +1,159 @@
+#include "app/tform1.h"
+#include "app/tlistbox.h"
+#include "app/tmemo.h"
+#include "buildlist/lineformat.h"
+#include "search/tfinddialog.h"
+#include "support/formfixture.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+const QStringList kLines{
+    QString::fromLatin1(kStartingLine),
+    QStringLiteral("U83       Villager             3      109       "),
+    QStringLiteral("B87       Archery              1      -1        "),
+    QStringLiteral("// some archers and a villager").leftJustified(48),
+    QStringLiteral("R56       R_Archer_Impr        1      87        "),
+    QStringLiteral("U39       Archer_Cavalry       1      87        "),
+};
+
+void find(FormFixture& f, const QString& text)
+{
+    f.form.dlgFind->setFindText(text);
+    f.form.dlgFind->pressFindNext();
+}
+
+} // namespace
+
+class TestFind : public QObject {
+    Q_OBJECT
+private slots:
+    void findFromNormalModeSwitchesAndSelects()
+    {
+        FormFixture f;
+        f.setLines(kLines);
+        f.form.mnuFind->trigger();
+        QCOMPARE(f.dialogs.modeless.size(), 1);
+        QCOMPARE(f.dialogs.modeless.at(0), static_cast<QWidget*>(f.form.dlgFind));
+        QVERIFY(f.form.dlgFind->isVisible());
+        int clicks = 0;
+        const auto click = f.form.ListBox1->onClick;
+        f.form.ListBox1->onClick = [&] { ++clicks; click(); };
+        find(f, QStringLiteral("VILLAGER"));
+        QVERIFY(f.form.linesMode);
+        QCOMPARE(f.form.panel(2), QStringLiteral("Lines"));
+        QCOMPARE(f.form.ListBox1->itemIndex(), 1);
+        QCOMPARE(f.form.findFrom, 2);
+        QCOMPARE(f.form.insertAt, 2);
+        QCOMPARE(clicks, 0); // a hit is selected by program
+        find(f, QStringLiteral("villager"));
+        QCOMPARE(f.form.ListBox1->itemIndex(), 3);
+        QCOMPARE(f.form.findFrom, 4);
+        VERIFY_DIALOGS(f);
+    }
+
+    void endOfListAsksToWrap()
+    {
+        FormFixture f;
+        f.setLines(kLines);
+        f.form.mnuFindClick();
+        find(f, QStringLiteral("villager"));
+        find(f, QStringLiteral("villager"));
+        f.dialogs.expectMessage(MsgResult::No);
+        find(f, QStringLiteral("villager"));
+        const auto& m = f.dialogs.messages.at(0);
+        QCOMPARE(m.text, QStringLiteral("End of list reached. Try from top of List?"));
+        QCOMPARE(m.title, QStringLiteral("Not Found!"));
+        QCOMPARE(m.buttons, MsgButtons::YesNo);
+        QCOMPARE(m.icon, MsgIcon::Question);
+        QCOMPARE(m.defaultButton, MsgResult::Yes);
+        QCOMPARE(f.form.ListBox1->itemIndex(), 3); // No keeps the last hit
+        QCOMPARE(f.form.insertAt, 4);
+        f.dialogs.expectMessage(MsgResult::Yes);
+        find(f, QStringLiteral("villager"));
+        QCOMPARE(f.form.ListBox1->itemIndex(), 1); // Yes starts from the top
+        QCOMPARE(f.form.findFrom, 2);
+        VERIFY_DIALOGS(f);
+    }
+
+    void substringsMatchInAnyCase()
+    {
+        FormFixture f;
+        f.setLines(kLines);
+        f.form.mnuFindClick();
+        QList<int> hits;
+        for (int i = 0; i < 4; ++i) {
+            find(f, QStringLiteral("arch"));
+            hits << f.form.ListBox1->itemIndex();
+        }
+        QCOMPARE(hits, (QList<int>{2, 3, 4, 5}));
+    }
+
+    void emptyTextMatchesNothing()
+    {
+        FormFixture f;
+        f.setLines(kLines);
+        f.form.mnuFindClick();
+        f.dialogs.expectMessage(MsgResult::No);
+        find(f, QString());
+        QCOMPARE(f.form.ListBox1->itemIndex(), 0); // currentLine 0 selected on entering Lines mode
+        VERIFY_DIALOGS(f);
+    }
+
+    void noHitWithNothingSelectedSetsInsertionPointZero()
+    {
+        FormFixture f;
+        f.setLines(kLines);
+        f.form.Memo1->setSelStart(400);
+        f.form.Memo1Click(); // the line after the last: nothing selected in the list
+        f.form.mnuFindClick();
+        f.dialogs.expectMessage(MsgResult::No);
+        find(f, QStringLiteral("zzz"));
+        QCOMPARE(f.form.ListBox1->itemIndex(), -1);
+        QCOMPARE(f.form.insertAt, 0);
+        VERIFY_DIALOGS(f);
+    }
+
+    void linesModeStartsAtTheClickedLine()
+    {
+        FormFixture f;
+        f.setLines(kLines);
+        f.form.cmdEditClick();
+        f.form.ListBox1->setItemIndex(5);
+        f.form.ListBox1Click();
+        f.form.mnuFindClick();
+        QCOMPARE(f.form.findFrom, 5);
+        find(f, QStringLiteral("cavalry"));
+        QCOMPARE(f.form.ListBox1->itemIndex(), 5);
+    }
+
+    void searchFromNothingSelectedStartsAtTheTop()
+    {
+        FormFixture f;
+        f.setLines(kLines);
+        f.form.cmdEditClick();
+        f.form.ListBox1->setItemIndex(-1);
+        f.form.ListBox1Click();
+        QCOMPARE(f.form.findFrom, -1);
+        f.form.mnuFindClick();
+        find(f, QStringLiteral("b109"));
+        QCOMPARE(f.form.ListBox1->itemIndex(), 0);
+        VERIFY_DIALOGS(f);
+    }
+
+    void findNextButtonRunsTheSearch()
+    {
+        FormFixture f;
+        f.setLines(kLines);
+        f.form.mnuFindClick();
+        QTest::keyClicks(f.form.dlgFind->textBox(), QStringLiteral("Archery"));
+        QTest::mouseClick(f.form.dlgFind->findNextButton(), Qt::LeftButton);
+        QCOMPARE(f.form.ListBox1->itemIndex(), 2);
+    }
+};
+
+QTEST_MAIN(TestFind)
+#include "tst_find.moc"
