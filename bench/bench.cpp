@@ -1,0 +1,341 @@
+// Times the editor's actions through the same handlers a user reaches, on
+// generated build lists of growing size, each beside its floor: what Qt
+// itself needs for the same visible result, measured in the same run.
+//
+//   bench           the full table (1,000, 10,000 and 80,000 lines)
+//   bench --quick   one small pass of every action, for CI
+#include "autodialogs.h"
+#include "buildlistgen.h"
+
+#include "app/application.h"
+#include "app/startup.h"
+#include "app/tcombobox.h"
+#include "app/tform1.h"
+#include "app/tlistbox.h"
+#include "app/tmemo.h"
+#include "search/tfinddialog.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace {
+
+struct Result {
+    double ms = 0;
+    double floorMs = 0;
+};
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+// Median milliseconds of `run`, each preceded by `setup` and followed by
+// `undo`, neither of which is timed.
+double timeIt(int reps, const std::function<void()>& setup, const std::function<void()>& run,
+              const std::function<void()>& undo = {})
+{
+    std::vector<double> times;
+    for (int i = 0; i < reps; ++i) {
+        if (setup)
+            setup();
+        QElapsedTimer t;
+        t.start();
+        run();
+        times.push_back(double(t.nsecsElapsed()) / 1e6);
+        if (undo)
+            undo();
+    }
+    return median(times);
+}
+
+QString plain(const QString& crlfText)
+{
+    return QString(crlfText).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+void sendKey(QWidget* w, int key, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &release);
+}
+
+class SizeRun {
+public:
+    SizeRun(int lines, const QString& folder, int reps) : lines_(lines), reps_(reps), app_(dialogs_)
+    {
+        file_ = QStringLiteral("%1/list%2.ai").arg(folder).arg(lines);
+        saved_ = QStringLiteral("%1/saved%2.ai").arg(folder).arg(lines);
+        QFile out(file_);
+        out.open(QIODevice::WriteOnly);
+        out.write(generateBuildList(lines));
+        out.close();
+        windows_ = createWindows(app_);
+        form().show();
+        bareEdit_.show();
+        bareList_.show();
+        dialogs_.openPath = file_;
+        form().mnuOpenClick();
+        QApplication::processEvents();
+    }
+
+    TForm1& form() { return *windows_.Form1; }
+
+    void normalMode()
+    {
+        if (form().linesMode)
+            form().cmdEditClick();
+    }
+    void linesMode()
+    {
+        if (!form().linesMode)
+            form().cmdEditClick();
+    }
+
+    std::map<QString, Result> runAll()
+    {
+        std::map<QString, Result> r;
+        TForm1& f = form();
+        const int reps = reps_;
+        const int big = lines_ >= 50000 ? std::max(1, reps / 2) : reps;
+
+        // Open.
+        normalMode();
+        const QString finalText = plain(f.Memo1->text());
+        r["Open"].ms = timeIt(big, [&] { f.setPanel(TForm1::PanelMarker, QString()); }, [&] { f.mnuOpenClick(); });
+        r["Open"].floorMs = timeIt(big, {}, [&] {
+            QFile in(file_);
+            in.open(QIODevice::ReadOnly);
+            const QByteArray bytes = in.readAll();
+            bareEdit_.setPlainText(finalText);
+        });
+
+        // Enter Lines mode.
+        const QStringList lines = f.Memo1->lines();
+        r["Enter Lines mode"].ms = timeIt(big, [&] { normalMode(); }, [&] { f.cmdEditClick(); });
+        r["Enter Lines mode"].floorMs = timeIt(big, {}, [&] {
+            bareList_.clear();
+            bareList_.addItems(lines);
+        });
+
+        // Enter Normal mode after a move, so that the text must change.
+        auto moveALine = [&] {
+            f.dragFrom = lines_ / 2;
+            f.dragTo = lines_ / 4;
+            f.ListBox1DragDrop(QPoint());
+        };
+        r["Enter Normal mode"].ms = timeIt(big, [&] { linesMode(); moveALine(); }, [&] { f.cmdEditClick(); });
+        const QString normalText = plain(f.Memo1->text());
+        r["Enter Normal mode"].floorMs = timeIt(big, {}, [&] { bareEdit_.setPlainText(normalText); });
+
+        // Save.
+        normalMode();
+        f.fileName = saved_;
+        f.setPanel(TForm1::PanelFile, saved_);
+        const QByteArray bytes = f.Memo1->text().toLatin1();
+        r["Save"].ms = timeIt(big, [&] { f.setPanel(TForm1::PanelMarker, QStringLiteral("*")); },
+                              [&] { f.mnuSaveClick(); });
+        r["Save"].floorMs = timeIt(big, {}, [&] {
+            QSaveFile out(saved_);
+            out.open(QIODevice::WriteOnly);
+            out.write(bytes);
+            out.commit();
+        });
+
+        // Picker refills against one search of the whole text.
+        const QString whole = f.Memo1->text();
+        const QString absent = QStringLiteral("no such text anywhere");
+        const double onePass = timeIt(reps, {}, [&] { volatile auto i = whole.indexOf(absent); (void)i; });
+        for (auto [name, radio] : {std::pair{"Refill Units", f.radioUnits},
+                                   std::pair{"Refill Buildings", f.radioBldgs},
+                                   std::pair{"Refill Research", f.radioResearch}}) {
+            QRadioButton* button = radio;
+            r[name].ms = timeIt(reps, {}, [&] { button->click(); });
+            r[name].floorMs = onePass;
+        }
+
+        // Villager recount.
+        r["Villager recount"].ms = timeIt(reps, {}, [&] { f.cmdVillCountRefreshClick(); });
+        r["Villager recount"].floorMs = onePass;
+
+        // Find with no hit over the whole list.
+        linesMode();
+        f.dlgFind->setFindText(QStringLiteral("zzz_no_such"));
+        dialogs_.answer = MsgResult::No;
+        const QStringList items = f.ListBox1->items();
+        r["Find, no hit"].ms = timeIt(reps, [&] { f.findFrom = 0; }, [&] { f.dlgFindFind(); });
+        r["Find, no hit"].floorMs = timeIt(reps, {}, [&] {
+            int hits = 0;
+            for (const QString& item : items)
+                hits += item.contains(QLatin1String("zzz_no_such"), Qt::CaseInsensitive);
+            volatile int keep = hits;
+            (void)keep;
+        });
+
+        // Append at the end (a Villager), undone afterwards.
+        normalMode();
+        f.radioUnits->click();
+        bareEdit_.setPlainText(plain(f.Memo1->text()));
+        r["Append"].ms = timeIt(reps, {}, [&] { f.cmdAddClick(); }, [&] { f.cmdDeleteClick(); });
+        const QString villager = f.Memo1->line(0);
+        r["Append"].floorMs = timeIt(reps, {}, [&] {
+            QTextCursor c(bareEdit_.document());
+            c.movePosition(QTextCursor::End);
+            c.insertText(villager + QLatin1Char('\n'));
+        });
+
+        // Insert in the middle, taken out again afterwards.
+        linesMode();
+        bareList_.clear();
+        bareList_.addItems(f.ListBox1->items());
+        r["Insert"].ms = timeIt(reps, [&] { f.insertAt = lines_ / 2; }, [&] { f.cmdAddClick(); },
+                                [&] { f.ListBox1->deleteItem(lines_ / 2); });
+        r["Insert"].floorMs = timeIt(reps, {}, [&] { bareList_.insertItem(lines_ / 2, villager); },
+                                     [&] { delete bareList_.takeItem(lines_ / 2); });
+
+        // A drag move.
+        r["Drag move"].ms = timeIt(reps, {}, [&] { moveALine(); });
+        r["Drag move"].floorMs = timeIt(reps, {}, [&] {
+            QListWidgetItem* item = bareList_.takeItem(lines_ / 2);
+            bareList_.insertItem(lines_ / 4, item);
+        });
+
+        // A removal on the toilet, put back afterwards.
+        QString removed;
+        r["Remove on toilet"].ms = timeIt(big,
+            [&] {
+                linesMode();
+                f.ListBox1->setItemIndex(lines_ / 2);
+                f.ListBox1Click();
+                f.dragFrom = lines_ / 2;
+                removed = f.ListBox1->item(lines_ / 2);
+            },
+            [&] { f.Image1DragDrop(QPoint()); },
+            [&] { f.ListBox1->insertItem(lines_ / 2, removed); });
+        const QString afterRemoval = plain(f.Memo1->text());
+        r["Remove on toilet"].floorMs = timeIt(big, {}, [&] {
+            QListWidgetItem* item = bareList_.takeItem(lines_ / 2);
+            bareEdit_.setPlainText(afterRemoval);
+            bareList_.insertItem(lines_ / 2, item);
+        });
+
+        // A keystroke on a short line in the middle of the text.
+        normalMode();
+        const int k = lines_ / 2;
+        const QString shortLine = QString(40, QLatin1Char('x'));
+        auto prepare = [&] {
+            f.Memo1->setLine(k, shortLine);
+            f.Memo1->setSelStart(k * 50 + 40);
+            f.Memo1Click();
+        };
+        r["Keystroke"].ms = timeIt(reps, prepare, [&] { sendKey(f.Memo1, Qt::Key_A, QStringLiteral("a")); });
+        bareEdit_.setPlainText(plain(f.Memo1->text()));
+        QTextCursor bareCaret(bareEdit_.document()->findBlockByNumber(k));
+        bareCaret.movePosition(QTextCursor::EndOfBlock);
+        bareEdit_.setTextCursor(bareCaret);
+        r["Keystroke"].floorMs = timeIt(reps, {}, [&] { sendKey(&bareEdit_, Qt::Key_A, QStringLiteral("a")); });
+        return r;
+    }
+
+private:
+    int lines_;
+    int reps_;
+    QString file_;
+    QString saved_;
+    AutoDialogs dialogs_;
+    TApplication app_;
+    Windows windows_;
+    QPlainTextEdit bareEdit_;
+    QListWidget bareList_;
+};
+
+// Median wall time of a process from its start to its end.
+double timeProcess(const QString& program, const QStringList& args, int reps)
+{
+    std::vector<double> times;
+    for (int i = 0; i < reps; ++i) {
+        QProcess p;
+        QElapsedTimer t;
+        t.start();
+        p.start(program, args);
+        p.waitForFinished(60000);
+        times.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    return median(times);
+}
+
+long peakMemory(const QString& program, const QString& file)
+{
+    QProcess p;
+    p.start(program, {QStringLiteral("--rss"), file});
+    p.waitForFinished(120000);
+    return p.readAllStandardOutput().trimmed().toLong();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qtApp(argc, argv);
+    const bool quick = QCoreApplication::arguments().contains(QStringLiteral("--quick"));
+    const std::vector<int> sizes = quick ? std::vector<int>{1000} : std::vector<int>{1000, 10000, 80000};
+    const int reps = quick ? 1 : 9;
+    QTemporaryDir folder;
+
+    std::map<int, std::map<QString, Result>> results;
+    for (int n : sizes) {
+        std::fprintf(stderr, "measuring %d lines...\n", n);
+        SizeRun run(n, folder.path(), reps);
+        results[n] = run.runAll();
+    }
+
+    std::printf("%-20s %8s %12s %12s %8s %8s\n", "action", "lines", "median ms", "floor ms", "ratio",
+                "growth");
+    const QStringList order{"Open", "Enter Lines mode", "Enter Normal mode", "Save", "Refill Units",
+                            "Refill Buildings", "Refill Research", "Find, no hit", "Villager recount",
+                            "Append", "Insert", "Drag move", "Remove on toilet", "Keystroke"};
+    for (const QString& action : order) {
+        for (int n : sizes) {
+            const Result& r = results[n][action];
+            QString growth;
+            if (n == 80000 && results.count(10000) && results[10000][action].ms > 0)
+                growth = QString::number(r.ms / results[10000][action].ms, 'f', 1) + "x";
+            std::printf("%-20s %8d %12.3f %12.3f %7.2fx %8s\n", qPrintable(action), n, r.ms, r.floorMs,
+                        r.floorMs > 0 ? r.ms / r.floorMs : 0.0, qPrintable(growth));
+        }
+    }
+
+    const QString dir = QCoreApplication::applicationDirPath();
+    const QString ours = dir + QStringLiteral("/bench_probe_vexdit");
+    const QString bare = dir + QStringLiteral("/bench_probe_bare");
+    const double startOurs = timeProcess(ours, {}, quick ? 1 : 15);
+    const double startBare = timeProcess(bare, {}, quick ? 1 : 15);
+    std::printf("%-20s %8s %12.3f %12.3f %7.2fx\n", "Start-up", "-", startOurs, startBare,
+                startBare > 0 ? startOurs / startBare : 0.0);
+
+    const QString memFile = QStringLiteral("%1/list%2.ai").arg(folder.path()).arg(sizes.back());
+    const long rssOurs = peakMemory(ours, memFile);
+    const long rssBare = peakMemory(bare, memFile);
+    std::printf("%-20s %8d %10ld KiB %8ld KiB %7.2fx\n", "Peak memory (Open)", sizes.back(), rssOurs,
+                rssBare, rssBare > 0 ? double(rssOurs) / double(rssBare) : 0.0);
+    return 0;
+}
