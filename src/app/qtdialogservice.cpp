@@ -7,8 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QLibrary>
 
 namespace {
 
@@ -98,22 +97,17 @@ void QtDialogService::playSound(const QString& fileName)
         beep();
         return;
     }
-    // One effect per file, kept for the whole run; it plays in the
-    // background while the caller goes on.
-    static QSoundEffect* effect = nullptr;
-    static QString loaded;
-    if (!effect) {
-        effect = new QSoundEffect(qApp);
-        QObject::connect(effect, &QSoundEffect::statusChanged, qApp, [] {
-            if (effect->status() == QSoundEffect::Error)
-                QApplication::beep();
-        });
-    }
-    if (loaded != path) {
-        effect->setSource(QUrl::fromLocalFile(path));
-        loaded = path;
-    }
-    effect->play();
+    // The player module sits beside the program and is loaded on first use;
+    // it plays in the background while the caller goes on.
+    using PlayWave = void (*)(const QString&);
+    static PlayWave play = [] {
+        QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/vexdit_sound"));
+        return reinterpret_cast<PlayWave>(module.resolve("vexditPlayWave"));
+    }();
+    if (play)
+        play(path);
+    else
+        beep();
 }
 
 void QtDialogService::beep()

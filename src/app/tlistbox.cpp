@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 TListBox::TListBox(QWidget* parent) : QListWidget(parent)
 {
@@ -13,6 +14,17 @@ TListBox::TListBox(QWidget* parent) : QListWidget(parent)
     setAcceptDrops(false);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // A change of the current row would otherwise scroll at once, laying out
+    // every row again; the list scrolls on the next pass of the event loop.
+    setAutoScroll(false);
+}
+
+void TListBox::scrollToCurrentLater()
+{
+    QMetaObject::invokeMethod(this, [this] {
+        if (currentIndex().isValid())
+            scrollTo(currentIndex());
+    }, Qt::QueuedConnection);
 }
 
 QString TListBox::item(int index) const
@@ -38,12 +50,30 @@ void TListBox::deleteItem(int index)
 {
     if (index < 0 || index >= count())
         return;
-    const bool wasSelected = index == itemIndex();
+    // Taking the current row away would make the view choose a new one;
+    // deleting the selected item leaves nothing selected instead.
+    if (index == itemIndex() || index == currentRow())
+        selectQuietly(-1);
     delete takeItem(index);
-    if (wasSelected) {
-        clearSelection();
-        setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+}
+
+void TListBox::selectQuietly(int index)
+{
+    // The view, told of a new selection, works out which rows to repaint,
+    // and that lays out every row after an insertion: 80,000 rows cost
+    // milliseconds. Without the signals it repaints all it shows instead.
+    {
+        const QSignalBlocker quiet(selectionModel());
+        if (index < 0) {
+            selectionModel()->clear();
+        } else {
+            selectionModel()->setCurrentIndex(model()->index(index, 0),
+                                              QItemSelectionModel::ClearAndSelect);
+        }
     }
+    viewport()->update();
+    if (index >= 0)
+        scrollToCurrentLater();
 }
 
 void TListBox::clearItems()
@@ -56,8 +86,45 @@ void TListBox::setItems(const QStringList& items)
     setUpdatesEnabled(false);
     clear();
     addItems(items);
-    setCurrentRow(-1);
-    clearSelection();
+    selectQuietly(-1);
+    setUpdatesEnabled(true);
+}
+
+void TListBox::replaceItems(const QList<QStringView>& lines)
+{
+    const int oldCount = count();
+    const int newCount = int(lines.size());
+    auto same = [&](int item, int line) {
+        return QListWidget::item(item)->data(Qt::DisplayRole).toString() == lines[line];
+    };
+    int front = 0;
+    while (front < oldCount && front < newCount && same(front, front))
+        ++front;
+    int back = 0;
+    while (back < oldCount - front && back < newCount - front
+           && same(oldCount - 1 - back, newCount - 1 - back))
+        ++back;
+
+    selectQuietly(-1);
+    const int removeCount = oldCount - front - back;
+    const int insertCount = newCount - front - back;
+    if (removeCount > oldCount / 2) {
+        // Most of it changes: one batch is cheaper.
+        QStringList all;
+        all.reserve(newCount);
+        for (QStringView line : lines)
+            all.append(line.toString());
+        setItems(all);
+        return;
+    }
+    setUpdatesEnabled(false);
+    for (int i = 0; i < removeCount; ++i)
+        delete takeItem(front);
+    QStringList middle;
+    middle.reserve(insertCount);
+    for (int i = 0; i < insertCount; ++i)
+        middle.append(lines[front + i].toString());
+    QListWidget::insertItems(front, middle);
     setUpdatesEnabled(true);
 }
 
@@ -90,12 +157,7 @@ void TListBox::setItemIndex(int index)
 {
     if (index >= count())
         return;
-    if (index < 0) {
-        clearSelection();
-        setCurrentRow(-1, QItemSelectionModel::NoUpdate);
-        return;
-    }
-    setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+    selectQuietly(index);
 }
 
 int TListBox::itemAtPos(const QPoint& pos) const
@@ -124,6 +186,7 @@ void TListBox::keyPressEvent(QKeyEvent* e)
 {
     const int before = itemIndex();
     QListWidget::keyPressEvent(e);
+    scrollToCurrentLater();
     if (itemIndex() != before && onClick)
         onClick();
 }

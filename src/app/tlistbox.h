@@ -18,6 +18,9 @@ public:
     void deleteItem(int index);                 // a missing index does nothing
     void clearItems();
     void setItems(const QStringList& items);    // one batch; nothing selected afterwards
+    // The same result as setItems, reached by keeping the items at the start
+    // and at the end that already match and replacing only those between.
+    void replaceItems(const QList<QStringView>& lines);
     QStringList items() const;
     QString text() const;                       // every item followed by CR LF
 
@@ -35,6 +38,8 @@ public:
     std::function<void(Qt::MouseButton, const QPoint&)> onMouseDown; // viewport coordinates
 
 protected:
+    void scrollToCurrentLater();
+    void selectQuietly(int index); // -1 clears
     void mousePressEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 };

@@ -1,6 +1,7 @@
 #include "app/tmemo.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
@@ -121,6 +122,7 @@ TMemo::TMemo(bool strictKeys, QWidget* parent) : QPlainTextEdit(parent), strict_
     setUndoRedoEnabled(false);
     setTabChangesFocus(true);
     setAcceptDrops(!strictKeys);
+    connect(document(), &QTextDocument::contentsChange, this, &TMemo::noteChange);
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (onChange)
             onChange();
@@ -202,53 +204,147 @@ void TMemo::deleteLine(int index)
 QStringList TMemo::lines() const
 {
     QStringList result;
-    const int count = lineCount();
-    result.reserve(count);
-    QTextBlock block = document()->firstBlock();
-    for (int i = 0; i < count; ++i, block = block.next())
-        result.append(block.text());
+    result.reserve(document()->blockCount());
+    forEachLine([&](QStringView line) { result.append(line.toString()); });
     return result;
 }
 
-void TMemo::setLines(const QStringList& lines)
+static QString rawFromLines(const QStringList& lines, bool finalBreak)
 {
-    QString text;
+    QString raw;
     qsizetype size = 0;
     for (const QString& l : lines)
         size += l.size() + 1;
-    text.reserve(size);
+    raw.reserve(size);
     for (const QString& l : lines) {
-        text.append(l);
-        text.append(QLatin1Char('\n'));
+        raw.append(l);
+        raw.append(QChar::ParagraphSeparator);
     }
-    setPlainText(text);
+    if (!finalBreak && !raw.isEmpty())
+        raw.chop(1);
+    return raw;
+}
+
+QList<QStringView> TMemo::lineViews() const
+{
+    QList<QStringView> result;
+    result.reserve(document()->blockCount());
+    forEachLine([&](QStringView line) { result.append(line); });
+    return result;
+}
+
+void TMemo::setLines(const QStringList& lines, bool finalBreak)
+{
+    setRawText(rawFromLines(lines, finalBreak));
+}
+
+void TMemo::replaceLines(const QStringList& lines)
+{
+    QString raw = rawFromLines(lines, true);
+    if (raw != rawText())
+        setRawText(std::move(raw));
+}
+
+void TMemo::setRawText(QString raw)
+{
+    // The document takes U+2029 as a block break, and what it then holds
+    // is this raw text exactly: keep it rather than read it back.
+    setPlainText(raw);
+    raw_ = std::move(raw);
+    rawValid_ = true;
+    edits_.clear();
 }
 
 // --- whole text ------------------------------------------------------------
 
+void TMemo::noteChange(int position, int removed, int added)
+{
+    constexpr int kMostEdits = 8;
+    constexpr int kLargestEdit = 4096;
+    if (!rawValid_)
+        return;
+    if (edits_.size() >= kMostEdits || added > kLargestEdit) {
+        rawValid_ = false;
+        edits_.clear();
+        return;
+    }
+    QTextCursor span(document());
+    span.setPosition(position);
+    span.setPosition(position + added, QTextCursor::KeepAnchor);
+    edits_.append({position, removed, span.selectedText()});
+}
+
+const QString& TMemo::rawText() const
+{
+    // The raw text keeps every character as it is (a no-break space too),
+    // which the document's plain-text export would not.
+    if (rawValid_ && !edits_.isEmpty()) {
+        for (const Edit& e : std::as_const(edits_)) {
+            if (e.position + e.removed > raw_.size()) {
+                rawValid_ = false;
+                break;
+            }
+            raw_.replace(e.position, e.removed, e.added);
+        }
+        edits_.clear();
+        // The document ends in a break of its own that the raw text leaves out.
+        if (raw_.size() != document()->characterCount() - 1)
+            rawValid_ = false;
+    }
+    if (!rawValid_) {
+        raw_ = document()->toRawText();
+        rawValid_ = true;
+        edits_.clear();
+    }
+    return raw_;
+}
+
 QString TMemo::text() const
 {
-    // Built from the blocks: the document's own plain-text export would turn
-    // a no-break space into a blank, and every character must survive.
-    QString result;
-    const QTextDocument* doc = document();
-    result.reserve(doc->characterCount() + doc->blockCount());
-    for (QTextBlock block = doc->firstBlock(); block.isValid(); block = block.next()) {
-        if (block != doc->firstBlock())
-            result.append(kBreak);
-        result.append(block.text());
+    const QString& raw = rawText();
+    const int breaks = document()->blockCount() - 1;
+    QString result(raw.size() + breaks, Qt::Uninitialized);
+    QChar* out = result.data();
+    for (const QChar c : raw) {
+        if (c == QChar::ParagraphSeparator) {
+            *out++ = QLatin1Char('\r');
+            *out++ = QLatin1Char('\n');
+        } else {
+            *out++ = c;
+        }
     }
+    result.truncate(out - result.constData());
+    return result;
+}
+
+QByteArray TMemo::latin1Text() const
+{
+    const QString& raw = rawText();
+    const int breaks = document()->blockCount() - 1;
+    QByteArray result(raw.size() + breaks, Qt::Uninitialized);
+    char* out = result.data();
+    for (const QChar c : raw) {
+        if (c == QChar::ParagraphSeparator) {
+            *out++ = '\r';
+            *out++ = '\n';
+        } else {
+            *out++ = char(c.unicode() < 256 ? c.unicode() : '?');
+        }
+    }
+    result.truncate(out - result.constData());
     return result;
 }
 
 void TMemo::setText(const QString& text)
 {
-    setPlainText(toNewlines(text));
+    QString raw = toNewlines(text);
+    std::replace(raw.begin(), raw.end(), QChar(QLatin1Char('\n')), QChar(QChar::ParagraphSeparator));
+    setRawText(std::move(raw));
 }
 
 void TMemo::clearText()
 {
-    setPlainText(QString());
+    setRawText(QString());
 }
 
 bool TMemo::isTextEmpty() const

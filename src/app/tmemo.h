@@ -38,10 +38,25 @@ public:
     void insertLine(int index, const QString& s);
     void deleteLine(int index);
     QStringList lines() const;
-    void setLines(const QStringList& lines);   // each line followed by CR LF
+    QList<QStringView> lineViews() const; // valid until the next change
+    // Each line followed by CR LF; the last one without it when finalBreak
+    // is false.
+    void setLines(const QStringList& lines, bool finalBreak = true);
+    // The same, but only when the text differs: no change, no change event.
+    void replaceLines(const QStringList& lines);
+    // Every line in turn, read in place; the views last until the next change.
+    template <class F>
+    void forEachLine(F&& visit) const;
+    // Every line that contains the text, in order; an empty text, none.
+    template <class F>
+    void forEachLineContaining(QStringView text, F&& visit) const;
 
     // Whole text with CR LF breaks.
     QString text() const;
+    QByteArray latin1Text() const; // the same, one byte per character
+    // The document's text with U+2029 between the blocks, kept until the
+    // next change, so that reading the text twice costs one pass.
+    const QString& rawText() const;
     void setText(const QString& text);
     void clearText();
     bool isTextEmpty() const;
@@ -82,10 +97,51 @@ private:
     void typeCharacters(const QString& chars);
     QString filtered(const QString& text) const;
     void insertAtEnd(const QString& text);
+    void setRawText(QString raw);
 
     bool strict_;
     bool programPaste_ = false;
+    // The raw text and the edits made since it was read, applied when it is
+    // next needed: small edits patch it, anything larger reads it anew.
+    struct Edit {
+        int position;
+        int removed;
+        QString added;
+    };
+    void noteChange(int position, int removed, int added);
+    mutable QString raw_;
+    mutable bool rawValid_ = false;
+    mutable QVector<Edit> edits_;
 };
+
+template <class F>
+void TMemo::forEachLine(F&& visit) const
+{
+    const QStringView raw(rawText());
+    const qsizetype n = raw.size();
+    qsizetype start = 0;
+    for (qsizetype at; (at = raw.indexOf(QChar::ParagraphSeparator, start)) >= 0; start = at + 1)
+        visit(raw.mid(start, at - start));
+    if (start < n) // the last block, when it is not the empty one after a break
+        visit(raw.mid(start));
+}
+
+template <class F>
+void TMemo::forEachLineContaining(QStringView text, F&& visit) const
+{
+    if (text.isEmpty())
+        return;
+    const QStringView raw(rawText());
+    qsizetype from = 0;
+    for (qsizetype hit; (hit = raw.indexOf(text, from)) >= 0;) {
+        const qsizetype start = hit == 0 ? 0 : raw.lastIndexOf(QChar::ParagraphSeparator, hit - 1) + 1;
+        qsizetype end = raw.indexOf(QChar::ParagraphSeparator, hit);
+        if (end < 0)
+            end = raw.size();
+        visit(raw.mid(start, end - start));
+        from = end + 1;
+    }
+}
 
 // CR LF, lone CR and lone LF become '\n'.
 QString toNewlines(const QString& text);

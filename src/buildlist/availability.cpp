@@ -2,7 +2,6 @@
 #include "app/tmemo.h"
 #include "buildlist/textsearch.h"
 
-#include <QTextBlock>
 
 namespace {
 
@@ -62,17 +61,7 @@ QVector<int> offeredRows(const Catalog& catalog, Category category, const QStrin
 
 QVector<int> offeredRows(const Catalog& catalog, Category category, const TMemo& memo)
 {
-    // The same test over the text area's lines, read in place rather than
-    // joined into one text first.
-    const TableSearch t = prepare(catalog, category);
-    const MultiTextSearch search(t.needles);
-    MultiTextSearch::Scan scan(search);
-    const QString lineBreak = QStringLiteral("\r\n");
-    const QTextDocument* doc = memo.document();
-    for (QTextBlock b = doc->firstBlock(); b.isValid(); b = b.next()) {
-        if (b != doc->firstBlock())
-            scan.feed(lineBreak);
-        scan.feed(b.text());
-    }
-    return decide(t, category, scan.found());
+    // The text area's raw text differs from its whole text only in its line
+    // breaks, which no searched text holds.
+    return offeredRows(catalog, category, memo.rawText());
 }

@@ -70,21 +70,25 @@ void requireColumnNumber(const QString& text)
         throw ConvertError(text);
 }
 
-QString quantityText(const QString& line)
+QString quantityText(QStringView line)
 {
-    QString text = line.mid(kQuantityColumn, 1);
-    if (line.size() > kQuantityColumn + 1 && isDigit(line.at(kQuantityColumn))
-        && isDigit(line.at(kQuantityColumn + 1)))
-        text = line.mid(kQuantityColumn, 2);
-    return text;
+    if (line.size() <= kQuantityColumn)
+        return QString();
+    const bool twoDigits = line.size() > kQuantityColumn + 1 && isDigit(line.at(kQuantityColumn))
+                           && isDigit(line.at(kQuantityColumn + 1));
+    return line.mid(kQuantityColumn, twoDigits ? 2 : 1).toString();
 }
 
-int readQuantity(const QString& line)
+int readQuantity(QStringView line)
 {
-    return StrToInt(quantityText(line));
+    const QString text = quantityText(line);
+    // The common case, one or two digits, needs no general conversion.
+    if (text.size() == 1 && isDigit(text.at(0)))
+        return text.at(0).unicode() - '0';
+    return StrToInt(text);
 }
 
-bool isCommentLine(const QString& line)
+bool isCommentLine(QStringView line)
 {
     return line.startsWith(QLatin1Char('/'));
 }
@@ -100,8 +104,13 @@ QString normalizeLineName(const Catalog& catalog, const QString& line)
     case 'R': case 'C': category = Category::Research; break;
     default: return line;
     }
-    const CatalogEntry* entry = catalog.findByObjectNumber(category, line.mid(1, 3));
+    const CatalogEntry* entry = catalog.findByObjectNumber(category, QStringView(line).mid(1, 3));
     if (!entry)
+        return line;
+    // A line that already carries the name keeps its own text.
+    const QStringView nameColumns = QStringView(line).mid(4, kQuantityColumn - 4);
+    if (nameColumns.startsWith(kSixBlanks) && nameColumns.mid(6, 17) == entry->aiName
+        && nameColumns.mid(23) == kFourBlanks)
         return line;
     return line.left(4) + kSixBlanks + entry->aiName + kFourBlanks + line.mid(kQuantityColumn);
 }

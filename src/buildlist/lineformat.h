@@ -34,10 +34,10 @@ void requireColumnNumber(const QString& text);
 
 // The quantity written in a line: column 31, and column 32 too when both
 // are digits. Throws ConvertError when column 31 is not a number.
-QString quantityText(const QString& line);
-int readQuantity(const QString& line);
+QString quantityText(QStringView line);
+int readQuantity(QStringView line);
 
-bool isCommentLine(const QString& line);
+bool isCommentLine(QStringView line);
 
 // Writes the catalog's AI name into the name column of the line when its
 // kind letter and number name a catalog entry; changes columns 4 to 30 only.

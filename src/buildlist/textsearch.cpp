@@ -1,108 +1,132 @@
 #include "buildlist/textsearch.h"
 
+#include <algorithm>
 #include <deque>
 
 MultiTextSearch::MultiTextSearch(const QStringList& needles) : needleCount_(int(needles.size()))
 {
-    // Give each character that occurs in a needle its own symbol.
-    int symbols = 1;
+    // Each 8-bit character of a needle gets its own symbol; a needle with a
+    // character beyond that can never occur in an 8-bit text.
     for (const QString& n : needles)
         for (QChar c : n)
-            if (c.unicode() < 256 && symbols_[c.unicode()] == 0 && symbols < kAlphabet)
-                symbols_[c.unicode()] = static_cast<unsigned char>(symbols++);
+            if (c.unicode() < 256 && symbols_[c.unicode()] == 0 && width_ < 255)
+                symbols_[c.unicode()] = static_cast<unsigned char>(width_++);
 
-    // The trie.
-    next_.push_back({});
-    next_[0].fill(-1);
-    output_.emplace_back();
+    auto addState = [this] {
+        next_.insert(next_.end(), std::size_t(width_), -1);
+        output_.emplace_back();
+        return int(output_.size()) - 1;
+    };
+    addState(); // the root
+
     for (int id = 0; id < needles.size(); ++id) {
         const QString& n = needles[id];
-        if (n.isEmpty())
-            continue;
-        bool representable = true;
+        bool representable = !n.isEmpty();
         for (QChar c : n)
             representable = representable && symbolOf(c) != 0;
         if (!representable)
-            continue; // holds a character no text can match here
+            continue;
+        longestNeedle_ = std::max(longestNeedle_, int(n.size()));
         int state = 0;
         for (QChar c : n) {
             const int symbol = symbolOf(c);
-            if (next_[state][symbol] < 0) {
-                // Growing the table moves it: index again afterwards.
-                const int created = int(next_.size());
-                next_.push_back({});
-                next_.back().fill(-1);
-                output_.emplace_back();
-                next_[state][symbol] = created;
+            if (next(state, symbol) < 0) {
+                const int created = addState();
+                next(state, symbol) = created;
             }
-            state = next_[state][symbol];
+            state = next(state, symbol);
         }
-        output_[state].push_back(id);
+        output_[std::size_t(state)].push_back(id);
     }
 
-    // Failure links, turned into a complete transition table.
-    std::vector<int> fail(next_.size(), 0);
+    // Failure links, folded into a complete transition table.
+    std::vector<int> fail(output_.size(), 0);
     std::deque<int> queue;
-    for (int s = 0; s < kAlphabet; ++s) {
-        int& t = next_[0][s];
-        if (t < 0) {
-            t = 0;
+    for (int s = 0; s < width_; ++s) {
+        if (next(0, s) < 0) {
+            next(0, s) = 0;
         } else {
-            fail[t] = 0;
-            queue.push_back(t);
+            queue.push_back(next(0, s));
         }
     }
     while (!queue.empty()) {
         const int state = queue.front();
         queue.pop_front();
-        const std::vector<int>& inherited = output_[fail[state]];
-        output_[state].insert(output_[state].end(), inherited.begin(), inherited.end());
-        for (int s = 0; s < kAlphabet; ++s) {
-            int& t = next_[state][s];
-            if (t < 0) {
-                t = next_[fail[state]][s];
+        const std::vector<int> inherited = output_[std::size_t(fail[std::size_t(state)])];
+        auto& own = output_[std::size_t(state)];
+        own.insert(own.end(), inherited.begin(), inherited.end());
+        for (int s = 0; s < width_; ++s) {
+            const int target = next(state, s);
+            if (target < 0) {
+                next(state, s) = next(fail[std::size_t(state)], s);
             } else {
-                fail[t] = next_[fail[state]][s];
-                queue.push_back(t);
+                fail[std::size_t(target)] = next(fail[std::size_t(state)], s);
+                queue.push_back(target);
             }
         }
     }
+    rows_.resize(next_.size());
+    for (std::size_t i = 0; i < next_.size(); ++i)
+        rows_[i] = unsigned(next_[i]) * unsigned(width_);
 }
 
-int MultiTextSearch::symbolOf(QChar c) const
+QVector<bool> MultiTextSearch::search(QStringView text) const
 {
-    return c.unicode() < 256 ? symbols_[c.unicode()] : 0;
-}
+    // Four lanes walk four parts of the text side by side, so that their
+    // table lookups overlap instead of waiting on each other. Each part
+    // starts early by the longest needle less one, so that no occurrence
+    // across a boundary is missed.
+    constexpr int kLanes = 4;
+    const std::size_t width = std::size_t(width_);
+    std::vector<unsigned char> visited(next_.size(), 0); // by row offset
+    unsigned char* seen = visited.data();
+    const unsigned* rows = rows_.data();
+    const unsigned char* symbols = symbols_.data();
+    const char16_t* chars = reinterpret_cast<const char16_t*>(text.data());
+    const qsizetype n = text.size();
+    const qsizetype part = (n + kLanes - 1) / kLanes;
+    const qsizetype overlap = std::max(0, longestNeedle_ - 1);
 
-QVector<bool> MultiTextSearch::search(const QString& text) const
-{
-    Scan scan(*this);
-    scan.feed(text);
-    return scan.found();
-}
-
-MultiTextSearch::Scan::Scan(const MultiTextSearch& search)
-    : search_(search), visited_(search.next_.size(), false)
-{
-}
-
-void MultiTextSearch::Scan::feed(const QChar* chars, qsizetype count)
-{
-    int state = state_;
-    const auto& next = search_.next_;
-    for (qsizetype i = 0; i < count; ++i) {
-        state = next[state][search_.symbolOf(chars[i])];
-        visited_[state] = true;
+    qsizetype begin[kLanes];
+    qsizetype end[kLanes];
+    for (int k = 0; k < kLanes; ++k) {
+        end[k] = std::min(n, (k + 1) * part);
+        begin[k] = std::min(end[k], std::max<qsizetype>(0, k * part - (k > 0 ? overlap : 0)));
     }
-    state_ = state;
-}
+    auto symbol = [symbols](char16_t c) { return c < 256 ? symbols[c] : 0u; };
 
-QVector<bool> MultiTextSearch::Scan::found() const
-{
-    QVector<bool> result(search_.needleCount_, false);
-    for (std::size_t s = 0; s < visited_.size(); ++s)
-        if (visited_[s])
-            for (int id : search_.output_[s])
-                result[id] = true;
-    return result;
+    qsizetype together = end[0] - begin[0];
+    for (int k = 1; k < kLanes; ++k)
+        together = std::min(together, end[k] - begin[k]);
+    const char16_t* c0 = chars + begin[0];
+    const char16_t* c1 = chars + begin[1];
+    const char16_t* c2 = chars + begin[2];
+    const char16_t* c3 = chars + begin[3];
+    unsigned r0 = 0, r1 = 0, r2 = 0, r3 = 0;
+    for (qsizetype i = 0; i < together; ++i) {
+        r0 = rows[r0 + symbol(c0[i])];
+        r1 = rows[r1 + symbol(c1[i])];
+        r2 = rows[r2 + symbol(c2[i])];
+        r3 = rows[r3 + symbol(c3[i])];
+        seen[r0] = 1;
+        seen[r1] = 1;
+        seen[r2] = 1;
+        seen[r3] = 1;
+    }
+    // Whatever each lane has left.
+    unsigned last[kLanes] = {r0, r1, r2, r3};
+    for (int k = 0; k < kLanes; ++k) {
+        unsigned r = last[k];
+        for (qsizetype i = begin[k] + together; i < end[k]; ++i) {
+            r = rows[r + symbol(chars[i])];
+            seen[r] = 1;
+        }
+    }
+
+    QVector<bool> found(needleCount_, false);
+    for (std::size_t s = 0; s < output_.size(); ++s)
+        if (seen[s * width])
+            for (int id : output_[s])
+                found[id] = true;
+    return found;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <QVector>
 #include <array>
 #include <vector>
@@ -13,29 +13,17 @@ public:
     explicit MultiTextSearch(const QStringList& needles);
 
     // found[i] tells whether needles[i] occurs in the text.
-    QVector<bool> search(const QString& text) const;
-
-    // The same over a text given piece by piece, each piece followed by
-    // the separator (the text area's lines and their breaks).
-    class Scan {
-    public:
-        explicit Scan(const MultiTextSearch& search);
-        void feed(const QChar* chars, qsizetype count);
-        void feed(const QString& text) { feed(text.constData(), text.size()); }
-        QVector<bool> found() const;
-
-    private:
-        const MultiTextSearch& search_;
-        int state_ = 0;
-        std::vector<bool> visited_;
-    };
+    QVector<bool> search(QStringView text) const;
 
 private:
-    static constexpr int kAlphabet = 128; // needle characters; 0 stands for any other
-    int symbolOf(QChar c) const;
+    int symbolOf(QChar c) const { return c.unicode() < 256 ? symbols_[c.unicode()] : 0; }
+    int& next(int state, int symbol) { return next_[std::size_t(state) * width_ + symbol]; }
 
     int needleCount_ = 0;
+    int longestNeedle_ = 0;
+    int width_ = 1; // symbols: one per character in the needles, 0 for any other
     std::array<unsigned char, 256> symbols_{};
-    std::vector<std::array<int, kAlphabet>> next_;
+    std::vector<int> next_;                // state x symbol -> state
+    std::vector<unsigned> rows_;           // the same with targets as row offsets, for the scan
     std::vector<std::vector<int>> output_; // needles ending at a state, suffixes included
 };

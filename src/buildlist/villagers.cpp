@@ -7,16 +7,15 @@
 
 #include <QLineEdit>
 
-bool isVillagerLine(const QString& line)
+bool isVillagerLine(QStringView line)
 {
     return !isCommentLine(line) && line.contains(QLatin1String("Villager"));
 }
 
-void addVillagerLines(const QStringList& lines, int& total)
+void addVillagerLine(QStringView line, int& total)
 {
-    for (const QString& line : lines)
-        if (isVillagerLine(line))
-            total += readQuantity(line);
+    if (isVillagerLine(line))
+        total += readQuantity(line);
 }
 
 void TForm1::cmdVillCountRefreshClick()
@@ -24,6 +23,6 @@ void TForm1::cmdVillCountRefreshClick()
     if (panel(PanelMode) == QLatin1String("Lines"))
         copyListToText();
     villagerCount = 0;
-    addVillagerLines(Memo1->lines(), villagerCount);
+    Memo1->forEachLineContaining(u"Villager", [this](QStringView line) { addVillagerLine(line, villagerCount); });
     showVillagerCount();
 }

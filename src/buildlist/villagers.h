@@ -3,9 +3,9 @@
 #include <QStringList>
 
 // A villager line names "Villager" somewhere and is not a comment.
-bool isVillagerLine(const QString& line);
+bool isVillagerLine(QStringView line);
 
-// Adds the quantity of every villager line to total, line by line. A
-// quantity that does not convert throws there, and total keeps the sum of
-// the lines before it.
-void addVillagerLines(const QStringList& lines, int& total);
+// Adds the line's quantity to total when it is a villager line. A quantity
+// that does not convert throws, and total keeps what it had.
+void addVillagerLine(QStringView line, int& total);
+

@@ -161,6 +161,16 @@ void fillTable(std::array<CatalogEntry, N>& table, const RawRow (&rows)[N], bool
     }
 }
 
+// Three characters packed into one key; anything else has no key.
+bool numberKey(QStringView number, quint64* key)
+{
+    if (number.size() != 3)
+        return false;
+    *key = (quint64(number[0].unicode()) << 32) | (quint64(number[1].unicode()) << 16)
+           | quint64(number[2].unicode());
+    return true;
+}
+
 } // namespace
 
 void Catalog::fill()
@@ -168,6 +178,14 @@ void Catalog::fill()
     fillTable(units_, kUnitRows, true);
     fillTable(buildings_, kBuildingRows, false);
     fillTable(research_, kResearchRows, true);
+    for (Category c : {Category::Units, Category::Buildings, Category::Research}) {
+        auto& index = firstRowByNumber_[std::size_t(c)];
+        for (int row = 0; row < rowCount(c); ++row) {
+            quint64 key = 0;
+            if (numberKey(this->row(c, row).objectNumber, &key))
+                index.emplace(key, row); // keeps the first row with the number
+        }
+    }
     filled_ = true;
 }
 
@@ -199,10 +217,12 @@ const CatalogEntry* Catalog::findByDisplayName(Category c, const QString& name) 
     return nullptr;
 }
 
-const CatalogEntry* Catalog::findByObjectNumber(Category c, const QString& number) const
+const CatalogEntry* Catalog::findByObjectNumber(Category c, QStringView number) const
 {
-    for (int i = 0; i < rowCount(c); ++i)
-        if (row(c, i).objectNumber == number)
-            return &row(c, i);
-    return nullptr;
+    quint64 key = 0;
+    if (!numberKey(number, &key))
+        return nullptr;
+    const auto& index = firstRowByNumber_[std::size_t(c)];
+    const auto found = index.find(key);
+    return found == index.end() ? nullptr : &row(c, found->second);
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <unordered_map>
 
 // One item the build list can name. Every member keeps the trailing blanks
 // that fill it to its column width: the line composer copies members as they
@@ -38,11 +39,15 @@ public:
 
     // Linear scans from the first row, comparing whole texts exactly.
     const CatalogEntry* findByDisplayName(Category c, const QString& name) const;
-    const CatalogEntry* findByObjectNumber(Category c, const QString& number) const;
+    // The number is compared with its blanks: "83 " matches, "83x" does not.
+    const CatalogEntry* findByObjectNumber(Category c, QStringView number) const;
 
 private:
     bool filled_ = false;
     std::array<CatalogEntry, kUnitCount> units_{};
     std::array<CatalogEntry, kBuildingCount> buildings_{};
     std::array<CatalogEntry, kResearchCount> research_{};
+    // Per table, the row of the first entry with each three-character
+    // number: the answer a scan from the first row gives, without the scan.
+    std::array<std::unordered_map<quint64, int>, 3> firstRowByNumber_;
 };

@@ -16,9 +16,7 @@ void TForm1::showMode(bool lines)
 // CR LF; the text is replaced only when it differs.
 void TForm1::copyListToText()
 {
-    const QString text = ListBox1->text();
-    if (text != Memo1->text())
-        Memo1->setText(text);
+    Memo1->replaceLines(ListBox1->items());
 }
 
 void TForm1::enterLinesMode()
@@ -26,7 +24,7 @@ void TForm1::enterLinesMode()
     cmdDelete->setEnabled(false);
     showMode(true);
     // The text area's lines are its text split at every break.
-    ListBox1->setItems(Memo1->lines());
+    ListBox1->replaceItems(Memo1->lineViews());
     ListBox1->show();
     Memo1->hide();
     cmdAdd->setText(QStringLiteral("Insert"));

@@ -26,14 +26,13 @@ std::optional<QString> readBuildListFile(const QString& path)
     return QString::fromLatin1(bytes);
 }
 
-void writeBuildListFile(const QString& path, const QString& text)
+void writeBuildListFile(const QString& path, const QByteArray& bytes)
 {
     if (path.isEmpty())
         throw FileCreateError(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw FileCreateError(path);
-    const QByteArray bytes = text.toLatin1();
     if (file.write(bytes) != bytes.size() || !file.commit())
         throw FileCreateError(path);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 
@@ -15,4 +16,4 @@ std::optional<QString> readBuildListFile(const QString& path);
 // Writes the text to a temporary file beside the target and puts it in
 // place only once all of it is written, so a failure leaves the old file
 // whole. Throws FileCreateError with the path on any failure.
-void writeBuildListFile(const QString& path, const QString& text);
+void writeBuildListFile(const QString& path, const QByteArray& bytes);

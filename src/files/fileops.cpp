@@ -145,10 +145,7 @@ void TForm1::openFile(const QString& path)
     QStringList lines = fixLineWidths(splitLines(*text));
     NormalizeLineNames(catalog_, lines);
     const bool endsWithBreak = text->endsWith(QLatin1Char('\n')) || text->endsWith(QLatin1Char('\r'));
-    QString fixed = joinLines(lines);
-    if (!endsWithBreak && !lines.isEmpty())
-        fixed.chop(2);
-    Memo1->setText(fixed);
+    Memo1->setLines(lines, endsWithBreak);
 
     setPanel(PanelFile, fileName);
     setPanel(PanelMarker, QString());
@@ -181,7 +178,7 @@ void TForm1::mnuSaveClick()
         mnuSaveAsClick();
         return;
     }
-    writeBuildListFile(fileName, Memo1->text());
+    writeBuildListFile(fileName, Memo1->latin1Text());
     setPanel(PanelMarker, QString());
 }
 
@@ -194,7 +191,7 @@ void TForm1::mnuSaveAsClick()
     fileName = dlgSave.fileName;
     if (panel(PanelMode) == QLatin1String("Lines"))
         copyListToText();
-    writeBuildListFile(fileName, Memo1->text());
+    writeBuildListFile(fileName, Memo1->latin1Text());
     setPanel(PanelFile, fileName);
     setPanel(PanelMarker, QString());
 }

@@ -6,6 +6,10 @@ QStringList fixLineWidths(const QStringList& lines)
     QStringList out;
     out.reserve(lines.size());
     for (const QString& original : lines) {
+        if (original.size() == kLineLength) {
+            out.append(original);
+            continue;
+        }
         QString line = original;
         bool cutOff = false;
         while (line.size() > kLineLength) {

@@ -26,13 +26,8 @@ QString countComment(const QString& searched, int sum)
     return line.leftJustified(kLineLength, QLatin1Char(' '));
 }
 
-int countQuantity(const QStringList& lines, const QString& searched)
+void countLine(QStringView line, const QString& searched, int& sum)
 {
-    int sum = 0;
-    if (searched.isEmpty())
-        return sum;
-    for (const QString& line : lines)
-        if (line.contains(searched))
-            sum += readQuantity(line);
-    return sum;
+    if (!searched.isEmpty() && line.contains(searched))
+        sum += readQuantity(line);
 }

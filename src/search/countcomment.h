@@ -7,7 +7,7 @@
 // characters, or one blank when the line is already that long.
 QString countComment(const QString& searched, int sum);
 
-// The sum of the quantities of the lines that contain the text (case
-// sensitive; an empty text matches nothing). Throws ConvertError at the
-// first matching line whose quantity does not convert.
-int countQuantity(const QStringList& lines, const QString& searched);
+// Adds the line's quantity to sum when the line contains the searched text
+// (case sensitive; an empty text matches nothing). Throws ConvertError when
+// that quantity does not convert.
+void countLine(QStringView line, const QString& searched, int& sum);

@@ -13,18 +13,43 @@ void TForm1::mnuFindClick()
     app_.dialogs().showModeless(dlgFind);
 }
 
+namespace {
+
+// Lower-casing a line by the user's locale and then looking for the
+// lower-cased text is the rule. For a text of plain ASCII, outside the
+// Turkic locales (where "I" lowers to a dotless i), that is exactly a
+// case-insensitive search, which needs no lower-cased copy of every line.
+bool plainAsciiSearch(const QString& wanted, const QLocale& locale)
+{
+    const auto language = locale.language();
+    if (language == QLocale::Turkish || language == QLocale::Azerbaijani)
+        return false;
+    for (QChar c : wanted)
+        if (c.unicode() > 127)
+            return false;
+    return true;
+}
+
+bool lineHolds(const QString& line, const QString& wanted, const QLocale& locale, bool ascii)
+{
+    return ascii ? line.contains(wanted, Qt::CaseInsensitive) : locale.toLower(line).contains(wanted);
+}
+
+} // namespace
+
 void TForm1::dlgFindFind()
 {
     const QLocale locale;
     for (;;) {
         const QString wanted = locale.toLower(dlgFind->findText());
+        const bool ascii = plainAsciiSearch(wanted, locale);
         if (!linesMode)
             cmdEditClick();
         bool hit = false;
         const int count = ListBox1->count();
         // With nothing selected findFrom is -1: the search starts at the top.
         for (int i = qMax(0, findFrom); i < count && !wanted.isEmpty(); ++i) {
-            if (locale.toLower(ListBox1->item(i)).contains(wanted)) {
+            if (lineHolds(ListBox1->item(i), wanted, locale, ascii)) {
                 ListBox1->setItemIndex(i);
                 findFrom = i + 1;
                 hit = true;

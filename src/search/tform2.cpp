@@ -70,7 +70,8 @@ void TForm2::FormCreate()
 void TForm2::btnGoClick()
 {
     const QString searched = cboSrchUnit->currentText();
-    const int sum = countQuantity(form1_.Memo1->lines(), searched);
+    int sum = 0;
+    form1_.Memo1->forEachLineContaining(searched, [&](QStringView line) { countLine(line, searched, sum); });
     Memo2->addLine(countComment(searched, sum));
 }
 

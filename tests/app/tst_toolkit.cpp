@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -122,6 +123,61 @@ private slots:
         QCOMPARE(memo.text(), QStringLiteral("a\r\nx"));
     }
 
+    void cachedTextFollowsEveryEdit()
+    {
+        // Random edits of every kind the program makes; after each, the text
+        // the text area serves matches what the document holds.
+        TMemo memo(true);
+        QRandomGenerator random(7);
+        memo.setLines({"alpha", "beta", "gamma"});
+        memo.rawText();
+        memo.setLine(1, QStringLiteral("BETA")); // same length: only a real patch gets it right
+        QCOMPARE(memo.rawText(), QStringLiteral("alpha\u2029BETA\u2029gamma\u2029"));
+        for (int step = 0; step < 400; ++step) {
+            const int lines = memo.lineCount();
+            const int k = lines > 0 ? int(random.bounded(lines)) : 0;
+            const QString s = QString(int(random.bounded(60)), QChar(u'a' + random.bounded(26)));
+            switch (random.bounded(8)) {
+            case 0: memo.addLine(s); break;
+            case 1: memo.insertLine(k, s); break;
+            case 2: memo.deleteLine(k); break;
+            case 3: memo.setLine(k, s); break;
+            case 4: memo.setSelStart(int(random.bounded(lines * 50 + 1))); memo.insertPlainText(s.left(2)); break;
+            case 5: if (random.bounded(10) == 0) memo.setText(s + "\r\n" + s); break;
+            case 6: memo.rawText(); break;
+            default: memo.setSelStart(int(random.bounded(lines * 50 + 1)));
+                     memo.textCursor().deletePreviousChar(); break;
+            }
+            if (step % 3 == 0)
+                QCOMPARE(memo.rawText(), memo.document()->toRawText());
+        }
+        QCOMPARE(memo.rawText(), memo.document()->toRawText());
+        QCOMPARE(memo.text(), memo.document()->toPlainText().replace("\n", "\r\n"));
+    }
+
+    void linesContainingATextInOrder_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("needle");
+        QTest::addColumn<QStringList>("visited");
+        QTest::newRow("first and last, no final break") << "ab\r\ncd\r\nab" << "ab" << QStringList{"ab", "ab"};
+        QTest::newRow("twice in one line, visited once") << "xx abab\r\ncd\r\n" << "ab" << QStringList{"xx abab"};
+        QTest::newRow("not across a break") << "a\r\nb\r\n" << "ab" << QStringList{};
+        QTest::newRow("empty text matches nothing") << "a\r\nb" << "" << QStringList{};
+        QTest::newRow("middle line") << "1\r\n2 Villager\r\n3\r\n" << "Villager" << QStringList{"2 Villager"};
+    }
+    void linesContainingATextInOrder()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, needle);
+        QFETCH(QStringList, visited);
+        TMemo memo(true);
+        memo.setText(text);
+        QStringList seen;
+        memo.forEachLineContaining(needle, [&](QStringView line) { seen << line.toString(); });
+        QCOMPARE(seen, visited);
+    }
+
     void changeEventForEveryChange()
     {
         TMemo memo(true);
@@ -183,6 +239,37 @@ private slots:
         QCOMPARE(list.text(), QStringLiteral("a\r\nc\r\n"));
         QVERIFY_THROWS_EXCEPTION(ListIndexError, list.item(-1));
         QVERIFY_THROWS_EXCEPTION(ListIndexError, list.item(2));
+    }
+
+    void replaceItemsGivesTheNewLines_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("same") << QStringList{"a", "b", "c"} << QStringList{"a", "b", "c"};
+        QTest::newRow("one changed") << QStringList{"a", "b", "c", "d"} << QStringList{"a", "x", "c", "d"};
+        QTest::newRow("appended") << QStringList{"a", "b", "c", "d"} << QStringList{"a", "b", "c", "d", "e"};
+        QTest::newRow("removed in the middle") << QStringList{"a", "b", "c", "d"} << QStringList{"a", "c", "d"};
+        QTest::newRow("repeated lines") << QStringList{"a", "a", "a", "a"} << QStringList{"a", "a", "a"};
+        QTest::newRow("grown from repeats") << QStringList{"a", "a"} << QStringList{"a", "a", "a", "a"};
+        QTest::newRow("from empty") << QStringList{} << QStringList{"a", "b"};
+        QTest::newRow("to empty") << QStringList{"a", "b"} << QStringList{};
+        QTest::newRow("all different") << QStringList{"a", "b", "c"} << QStringList{"x", "y"};
+    }
+    void replaceItemsGivesTheNewLines()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, after);
+        TListBox list;
+        list.setItems(before);
+        if (!before.isEmpty())
+            list.setItemIndex(int(before.size()) - 1);
+        int clicks = 0;
+        list.onClick = [&] { ++clicks; };
+        const QList<QStringView> views(after.cbegin(), after.cend());
+        list.replaceItems(views);
+        QCOMPARE(list.items(), after);
+        QCOMPARE(list.itemIndex(), -1);
+        QCOMPARE(clicks, 0);
     }
 
     void listUserSelectionsClick()

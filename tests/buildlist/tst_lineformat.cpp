@@ -175,14 +175,15 @@ private slots:
                                 QStringLiteral("// Villager 9"),
                                 QStringLiteral("B109      TownCenter           1      -1        ")};
         int total = 0;
-        addVillagerLines(lines, total);
+        for (const QString& l : lines)
+            addVillagerLine(l, total);
         QCOMPARE(total, 5);
 
         // A blank quantity stops the count where it stands.
         QStringList broken = lines;
         broken.insert(1, line48("U83 Villager"));
         total = 0;
-        QVERIFY_THROWS_EXCEPTION(ConvertError, addVillagerLines(broken, total));
+        QVERIFY_THROWS_EXCEPTION(ConvertError, for (const QString& l : broken) addVillagerLine(l, total));
         QCOMPARE(total, 3);
     }
 

@@ -470,7 +470,7 @@ private slots:
 
     void writeEmptyNameFails()
     {
-        QVERIFY_THROWS_EXCEPTION(FileCreateError, writeBuildListFile(QString(), QStringLiteral("x")));
+        QVERIFY_THROWS_EXCEPTION(FileCreateError, writeBuildListFile(QString(), QByteArray("x")));
     }
 
     void openDisablesUndo()

@@ -144,6 +144,15 @@ private slots:
         VERIFY_DIALOGS(f);
     }
 
+    void accentedTextsMatchInAnyCase()
+    {
+        FormFixture f;
+        f.setLines({line48("// plain"), line48(QStringLiteral("// CAF\u00c9 au lait"))});
+        f.form.mnuFindClick();
+        find(f, QStringLiteral("caf\u00e9"));
+        QCOMPARE(f.form.ListBox1->itemIndex(), 1);
+    }
+
     void findNextButtonRunsTheSearch()
     {
         FormFixture f;
