@@ -1,10 +1,11 @@
 #!/bin/sh
 # Installs what the editor needs to build, run and test on Debian 12, and
-# nothing that is already there. Safe to run again.
+# nothing that is already there. Safe to run again. EXTRA_PACKAGES names more
+# packages for one script's own needs (the fuzzer's clang).
 set -e
 
 PACKAGES="g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev \
-libgl-dev fonts-liberation xvfb xauth"
+libgl-dev fonts-liberation xvfb xauth $EXTRA_PACKAGES"
 
 missing=""
 for p in $PACKAGES; do

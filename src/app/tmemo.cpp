@@ -400,6 +400,22 @@ void TMemo::setSelStart(int offset)
     setTextCursor(c);
 }
 
+int TMemo::lengthAfterTyping() const
+{
+    const QTextCursor c = textCursor();
+    const QTextBlock first = document()->findBlock(c.selectionStart());
+    const QTextBlock last = document()->findBlock(c.selectionEnd());
+    const int before = c.selectionStart() - first.position();
+    const int after = last.position() + last.length() - 1 - c.selectionEnd();
+    return before + 1 + after;
+}
+
+bool TMemo::selectionSpansLines() const
+{
+    const QTextCursor c = textCursor();
+    return document()->findBlock(c.selectionStart()) != document()->findBlock(c.selectionEnd());
+}
+
 void TMemo::selectAllText()
 {
     selectAll();

@@ -65,6 +65,10 @@ public:
     int selStart() const;
     int selLength() const;
     void setSelStart(int offset); // caret with no selection; past the end means the end
+    // The length of the caret's line once one character has replaced the
+    // selection (lines that the selection spans become one).
+    int lengthAfterTyping() const;
+    bool selectionSpansLines() const;
     void selectAllText();
     void copySelection();
     void pasteAtCaret(); // the program's own paste, which bypasses the key rules

@@ -31,8 +31,11 @@ void TForm1::Memo1KeyDown(int& key, Qt::KeyboardModifiers)
 
 void TForm1::Memo1KeyPress(char16_t& key)
 {
-    const QString s = Memo1->line(currentLine);
-    const bool full = Memo1->selLength() <= 0 && s.size() >= kLineLength;
+    // The line that would grow is the one the character goes into, whatever
+    // line the last click or key release noted; a selection over line
+    // breaks joins its lines, and the joined line counts.
+    const bool overwrites = Memo1->selLength() > 0 && !Memo1->selectionSpansLines();
+    const bool full = !overwrites && Memo1->lengthAfterTyping() > kLineLength;
     // Control characters and anything the 8-bit files would not read back
     // as typed are refused.
     const bool unprintable = key < kLowestAccepted || key > kHighestAccepted;

@@ -5,9 +5,8 @@
 #include "app/tmemo.h"
 #include "app/tcombobox.h"
 #include "buildlist/lineformat.h"
-#include "editing/textcopy.h"
 #include "files/filebytes.h"
-#include "files/widthfixup.h"
+#include "files/openroad.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -127,7 +126,8 @@ void TForm1::openFile(const QString& path)
         return;
     }
 
-    if (text->contains(QLatin1Char('\t'))) {
+    const OpenedText opened = prepareOpenedText(*text, catalog_);
+    if (opened.hasTab) {
         Memo1->setText(*text); // shown as read, tabs and all
         app_.dialogs().playSound(QStringLiteral("Kick8.wav"));
         restoreDisplay();
@@ -140,12 +140,9 @@ void TForm1::openFile(const QString& path)
         return;
     }
 
-    // Width fix-up and names, on the lines in memory; the text area gets
-    // the result once. A break at the end of the file stays there.
-    QStringList lines = fixLineWidths(splitLines(*text));
-    NormalizeLineNames(catalog_, lines);
-    const bool endsWithBreak = text->endsWith(QLatin1Char('\n')) || text->endsWith(QLatin1Char('\r'));
-    Memo1->setLines(lines, endsWithBreak);
+    // Width fix-up and names were made on the lines in memory; the text
+    // area gets the result once. A break at the end of the file stays there.
+    Memo1->setLines(opened.lines, opened.endsWithBreak);
 
     setPanel(PanelFile, fileName);
     setPanel(PanelMarker, QString());
@@ -157,7 +154,7 @@ void TForm1::openFile(const QString& path)
     restoreDisplay();
 
     int caret = kNameColumn;
-    for (const QString& line : lines) {
+    for (const QString& line : opened.lines) {
         if (!isCommentLine(line))
             break;
         caret += kLineSlot;

@@ -170,6 +170,65 @@ private slots:
         VERIFY_DIALOGS(t.f);
     }
 
+    void theLineTestedIsTheCaretLine()
+    {
+        // After New the noted line is stale: the caret is on the full
+        // starting line, and that is the line that must not grow.
+        Typing t({kLine2, kLine2, kLine2, kLine2, kLine2, kLine2});
+        t.caret(260); // line 5
+        t.f.form.mnuNew->trigger();
+        t.f.form.Memo1->setFocus();
+        t.f.form.Memo1->setSelStart(10);
+        expectRefusal(t.f);
+        QTest::keyClick(t.f.form.Memo1, Qt::Key_Q);
+        QCOMPARE(t.f.lines().at(0).size(), 48);
+        VERIFY_DIALOGS(t.f);
+    }
+
+    void shortLineAboveDoesNotOpenTheNextOne()
+    {
+        // Line 0 is short, so line 1 starts before offset 50: the slot
+        // arithmetic names line 0, but the character would go into line 1.
+        Typing t({QStringLiteral("short"), kLine2});
+        t.caret(5);
+        QTest::keyClick(t.f.form.Memo1, Qt::Key_Right); // onto line 1, offset 7
+        QCOMPARE(t.f.form.currentLine, 0);
+        expectRefusal(t.f);
+        QTest::keyClick(t.f.form.Memo1, Qt::Key_Q);
+        QCOMPARE(t.f.lines().at(1), kLine2);
+        VERIFY_DIALOGS(t.f);
+    }
+
+    void selectionOverABreakCountsTheJoinedLine_data()
+    {
+        QTest::addColumn<int>("firstLength");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to"); // column on the second line
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("joined fits") << 30 << 20 << 10 << true;   // 20 + 1 + 20
+        QTest::newRow("joined too long") << 48 << 40 << 10 << false; // 40 + 1 + 38
+    }
+    void selectionOverABreakCountsTheJoinedLine()
+    {
+        QFETCH(int, firstLength);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(bool, accepted);
+        const QString second = firstLength == 48 ? kLine2 : QString(30, QLatin1Char('b'));
+        Typing t({QString(firstLength, QLatin1Char('a')), second});
+        QTextCursor c = t.f.form.Memo1->textCursor();
+        c.setPosition(from);
+        c.setPosition(firstLength + 1 + to, QTextCursor::KeepAnchor);
+        t.f.form.Memo1->setTextCursor(c);
+        if (!accepted)
+            expectRefusal(t.f);
+        QTest::keyClick(t.f.form.Memo1, Qt::Key_Z);
+        for (const QString& line : t.f.lines())
+            QVERIFY(line.size() <= 48);
+        QCOMPARE(t.f.lines().size(), accepted ? 1 : 2);
+        VERIFY_DIALOGS(t.f);
+    }
+
     void upOnAFullLineChangesNothing()
     {
         Typing t({kLine2, kLine2});
