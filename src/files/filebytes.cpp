@@ -31,7 +31,11 @@ void writeBuildListFile(const QString& path, const QByteArray& bytes)
     if (path.isEmpty())
         throw FileCreateError(path);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered write that fails only when it is flushed
+    // inside commit() goes unnoticed, and a cut-off file would replace the
+    // old one. Written directly, a short write is seen here, and the
+    // temporary file is dropped with the old one untouched.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw FileCreateError(path);
     if (file.write(bytes) != bytes.size() || !file.commit())
         throw FileCreateError(path);

@@ -27,7 +27,7 @@ private slots:
         QVERIFY2(broken.isEmpty(), qPrintable(broken));
     }
 
-    void checksCatchWhatTheyShould()
+    void generatedFilesKeepTheInvariants()
     {
         // The checks hold for generated files of every shape.
         for (int width : {0, 30, 47, 48, 49, 94, 95, 140}) {

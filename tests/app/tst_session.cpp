@@ -1,0 +1,423 @@
+// Seeded random user sessions on the real main window: thousands of clicks,
+// keys, drags, finds, counts and file operations, with the invariants that
+// must always hold checked after every action. A failing seed names itself.
+#include "app/application.h"
+#include "app/startup.h"
+#include "app/tcombobox.h"
+#include "app/tform1.h"
+#include "app/tlistbox.h"
+#include "app/tmemo.h"
+#include "app/toolkiterrors.h"
+#include "app/tupdown.h"
+#include "buildlist/lineformat.h"
+#include "buildlist/villagers.h"
+#include "editing/textcopy.h"
+#include "files/openroad.h"
+#include "files/widthfixup.h"
+#include "search/tfinddialog.h"
+#include "search/tform2.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Answers every dialog at random, and notes any message the program should
+// never show.
+class RandomDialogs : public DialogService {
+public:
+    explicit RandomDialogs(QRandomGenerator& random) : random_(random) {}
+
+    QStringList files;   // what the open dialog may choose
+    QString saveFolder;
+    QStringList unexpected;
+    int wrapQuestions = 0;
+
+    MsgResult messageBox(QWidget*, const QString& text, const QString&, MsgButtons buttons, MsgIcon,
+                         MsgResult) override
+    {
+        static const QStringList known{
+            "Line length invalid!",
+            "Your work is not saved!\nAre you sure you want to START OVER?",
+            "Your work is not saved!\nAre you sure you want to OPEN A FILE?",
+            "No insertion point is defined (click in list to define one). \nDo you want to append?",
+            "End of list reached. Try from top of List?",
+            "Error Reading File!",
+            "Tab characters in file!\n\nFix this file by hand!\nUse a word processor that displays tab characters.",
+        };
+        static const QRegularExpression conversion(QStringLiteral("^'.{0,2}' is not a valid integer value\\.$"));
+        if (!known.contains(text) && !conversion.match(text).hasMatch())
+            unexpected << text;
+        if (buttons == MsgButtons::OK)
+            return MsgResult::OK;
+        if (text.startsWith(QLatin1String("End of list")))
+            return ++wrapQuestions % 3 == 0 ? MsgResult::Yes : MsgResult::No; // never loops for long
+        return random_.bounded(4) == 0 ? MsgResult::No : MsgResult::Yes;
+    }
+    std::optional<QString> openFile(QWidget*, const FileDialogRequest&) override
+    {
+        if (files.isEmpty() || random_.bounded(8) == 0)
+            return std::nullopt;
+        return files.at(int(random_.bounded(files.size())));
+    }
+    std::optional<QString> saveFile(QWidget*, const FileDialogRequest&) override
+    {
+        if (random_.bounded(8) == 0)
+            return std::nullopt;
+        const QString path = QStringLiteral("%1/saved%2.ai").arg(saveFolder).arg(random_.bounded(3));
+        if (!files.contains(path))
+            files << path;
+        return path;
+    }
+    void execModal(QDialog*) override {}
+    void showModeless(QWidget* window) override { window->show(); }
+    void playSound(const QString&) override {}
+    void beep() override {}
+    void showHelp(const QString&, int, int) override {}
+
+private:
+    QRandomGenerator& random_;
+};
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class Session {
+public:
+    Session(quint32 seed, const QString& folder)
+        : random_(seed), dialogs_(random_), app_(dialogs_), windows_(createWindows(app_)),
+          f(*windows_.Form1)
+    {
+        dialogs_.saveFolder = folder;
+        writeFile(folder + QStringLiteral("/mixed.ai"),
+                  "// a plan\r\nB109 TownCenter\r\nU83 Villager                   4\r\n"
+                  "//" + QByteArray(120, 'c') + "\r\nR101\r\n\r\n");
+        writeFile(folder + QStringLiteral("/tabs.ai"), "U83\tVillager\r\n");
+        writeFile(folder + QStringLiteral("/badqty.ai"), "U83       Villager             x\r\n");
+        dialogs_.files << folder + QStringLiteral("/mixed.ai") << folder + QStringLiteral("/tabs.ai")
+                       << folder + QStringLiteral("/badqty.ai") << folder + QStringLiteral("/missing.ai");
+        f.show();
+        QTest::qWaitForWindowExposed(&f);
+    }
+
+    // Runs one random action; returns its name.
+    QString step()
+    {
+        const int roll = int(random_.bounded(100));
+        if (roll < 18) return append();
+        if (roll < 23) return click(f.cmdDelete, "undo");
+        if (roll < 30) return switchMode();
+        if (roll < 38) return clickList();
+        if (roll < 46) return clickText();
+        if (roll < 66) return key();
+        if (roll < 74) return dragMove();
+        if (roll < 77) return toilet();
+        if (roll < 80) return find();
+        if (roll < 83) return count();
+        if (roll < 86) return click(f.cmdVillCountRefresh, "refresh");
+        if (roll < 88) return trigger(f.mnuNew, "new");
+        if (roll < 92) return open();
+        return save();
+    }
+
+    // What must hold after every action; empty when it does.
+    QString broken()
+    {
+        if (!dialogs_.unexpected.isEmpty())
+            return QStringLiteral("unexpected message: ") + dialogs_.unexpected.join(" | ");
+        if (f.panel(TForm1::PanelMode) != (f.linesMode ? QLatin1String("Lines") : QLatin1String("Normal")))
+            return QStringLiteral("panel 2 disagrees with the mode");
+        if (f.Memo1->isVisibleTo(&f) == f.ListBox1->isVisibleTo(&f))
+            return QStringLiteral("not exactly one of the text area and the list is shown");
+        if (f.quietChange)
+            return QStringLiteral("quietChange left set");
+        if (!tabFileShown_) {
+            for (const QString& line : liveLines())
+                if (line.size() > kLineLength)
+                    return QStringLiteral("a line of %1 characters: %2").arg(line.size()).arg(line);
+        }
+        return savedFileBroken_;
+    }
+
+    // A round trip through the other mode and back loses no line.
+    QString roundTrip()
+    {
+        const QStringList before = liveLines();
+        f.cmdEditClick();
+        const QStringList across = liveLines();
+        f.cmdEditClick();
+        const QStringList after = liveLines();
+        if (across != before || after != before)
+            return QStringLiteral("a mode round trip changed the lines");
+        return {};
+    }
+
+    // Refresh agrees with the sum of the villager lines.
+    QString recountAgrees()
+    {
+        if (f.linesMode)
+            return {};
+        int expected = 0;
+        try {
+            for (const QString& line : f.Memo1->lines())
+                addVillagerLine(line, expected);
+        } catch (const ConvertError&) {
+            return {}; // a line the user typed over; the recount reports it
+        }
+        f.cmdVillCountRefreshClick();
+        if (f.villagerCount != expected || f.txtVillagers->text() != QString::number(expected))
+            return QStringLiteral("Refresh gave %1, the lines hold %2").arg(f.villagerCount).arg(expected);
+        return {};
+    }
+
+private:
+    static void writeFile(const QString& path, const QByteArray& bytes)
+    {
+        QFile out(path);
+        out.open(QIODevice::WriteOnly);
+        out.write(bytes);
+    }
+
+    QStringList liveLines() const { return f.linesMode ? f.ListBox1->items() : f.Memo1->lines(); }
+    int pick(int n) { return n <= 0 ? 0 : int(random_.bounded(n)); }
+
+    QString click(QAbstractButton* button, const char* name)
+    {
+        if (button->isEnabled() && button->isVisible())
+            button->click();
+        return QString::fromLatin1(name);
+    }
+    QString trigger(QAction* action, const char* name)
+    {
+        action->trigger();
+        afterFileOperation();
+        return QString::fromLatin1(name);
+    }
+
+    QString append()
+    {
+        QRadioButton* radios[] = {f.radioUnits, f.radioBldgs, f.radioResearch};
+        radios[pick(3)]->click();
+        if (f.cboList->count() > 0)
+            f.cboList->setItemIndex(pick(f.cboList->count()));
+        for (int i = pick(4); i > 0; --i)
+            f.UpDown1->click(pick(3) == 0 ? TUpDown::Button::Down : TUpDown::Button::Up);
+        if (pick(3) == 0) {
+            for (QCheckBox* box : {f.chkRetrains, f.chkRetrainB, f.chkCritical})
+                if (box->isVisible())
+                    box->setChecked(true);
+            for (int i = pick(5); i > 0; --i)
+                f.UpDown2->click(TUpDown::Button::Up);
+        }
+        f.cmdAdd->click();
+        return QStringLiteral("append");
+    }
+
+    QString switchMode()
+    {
+        switch (pick(3)) {
+        case 0: f.cmdEdit->click(); break;
+        case 1: f.mnuEditLines->trigger(); break;
+        default: f.mnuEditNormal->trigger(); break;
+        }
+        return QStringLiteral("mode");
+    }
+
+    QString clickList()
+    {
+        if (!f.linesMode || f.ListBox1->count() == 0)
+            return QStringLiteral("list click (skipped)");
+        TListBox* list = f.ListBox1;
+        const int row = pick(list->count());
+        list->scrollToItem(list->QListWidget::item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->QListWidget::item(row)).center());
+        return QStringLiteral("list click");
+    }
+
+    QString clickText()
+    {
+        if (f.linesMode)
+            return QStringLiteral("text click (skipped)");
+        f.Memo1->setSelStart(pick(f.Memo1->lineCount() * kLineSlot + 10));
+        f.Memo1Click();
+        return QStringLiteral("text click");
+    }
+
+    QString key()
+    {
+        if (f.linesMode)
+            return QStringLiteral("key (skipped)");
+        f.Memo1->setFocus();
+        static const Qt::Key moves[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right,
+                                        Qt::Key_Home, Qt::Key_End, Qt::Key_Delete};
+        static const Qt::Key refused[] = {Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Escape};
+        const int roll = pick(10);
+        if (roll < 5) {
+            const QChar c = QChar(u' ' + pick(95));
+            QTest::keyClick(f.Memo1, c.toLatin1());
+        } else if (roll < 8) {
+            QTest::keyClick(f.Memo1, moves[pick(7)], pick(4) == 0 ? Qt::ShiftModifier : Qt::NoModifier);
+        } else if (roll < 9) {
+            QTest::keyClick(f.Memo1, refused[pick(3)]);
+        } else {
+            QTest::keyClick(f.Memo1, Qt::Key_V, Qt::ControlModifier);
+        }
+        return QStringLiteral("key");
+    }
+
+    QString dragMove()
+    {
+        if (!f.linesMode || f.ListBox1->count() < 2)
+            return QStringLiteral("drag (skipped)");
+        TListBox* list = f.ListBox1;
+        list->scrollToTop();
+        QApplication::processEvents();
+        const int visible = qMin(list->count(), 10);
+        const int from = pick(visible);
+        const QPoint start = list->visualItemRect(list->QListWidget::item(from)).center();
+        const QPoint end = pick(4) == 0 ? QPoint(20, list->viewport()->height() - 3)
+                                        : list->visualItemRect(list->QListWidget::item(pick(visible))).center();
+        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, start);
+        QTest::mouseMove(list->viewport(), start + QPoint(0, 6));
+        QTest::mouseMove(list->viewport(), end);
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, end);
+        return QStringLiteral("drag move");
+    }
+
+    QString toilet()
+    {
+        if (!f.linesMode || f.ListBox1->count() == 0)
+            return QStringLiteral("toilet (skipped)");
+        TListBox* list = f.ListBox1;
+        list->scrollToTop();
+        QApplication::processEvents();
+        const QPoint start = list->visualItemRect(list->QListWidget::item(pick(qMin(list->count(), 10)))).center();
+        const QPoint end = list->viewport()->mapFrom(&f, f.Image1->mapTo(&f, f.Image1->rect().center()));
+        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, start);
+        QTest::mouseMove(list->viewport(), start + QPoint(6, 0));
+        QTest::mouseMove(list->viewport(), end);
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, end);
+        return QStringLiteral("toilet");
+    }
+
+    QString find()
+    {
+        static const char* texts[] = {"villager", "ARCH", "b109", "zzz", "", "r_age"};
+        f.mnuFind->trigger();
+        f.dlgFind->setFindText(QString::fromLatin1(texts[pick(6)]));
+        f.dlgFind->pressFindNext();
+        return QStringLiteral("find");
+    }
+
+    QString count()
+    {
+        TForm2& w = *windows_.Form2;
+        f.mnuCount->trigger();
+        w.cboSrchUnit->setCurrentIndex(pick(w.cboSrchUnit->count()));
+        w.btnGo->click();
+        if (pick(3) == 0)
+            w.btnCopy->click();
+        if (pick(4) == 0)
+            w.cmdClear->click();
+        return QStringLiteral("count");
+    }
+
+    QString open()
+    {
+        f.mnuOpen->trigger();
+        afterFileOperation();
+        return QStringLiteral("open");
+    }
+
+    QString save()
+    {
+        // With the marker set, an empty marker afterwards means a write.
+        f.setPanel(TForm1::PanelMarker, QStringLiteral("*"));
+        (pick(2) ? f.mnuSave : f.mnuSaveAs)->trigger();
+        // Whatever was written is the text area's text, byte for byte, and
+        // opening it again gives the lines Open's road makes of them.
+        const QString written = f.panel(TForm1::PanelFile);
+        if (!written.isEmpty() && f.panel(TForm1::PanelMarker).isEmpty() && !f.linesMode) {
+            const QByteArray bytes = readAll(written);
+            if (bytes != f.Memo1->latin1Text())
+                savedFileBroken_ = QStringLiteral("the saved file differs from the text");
+            QStringList expected = fixLineWidths(f.Memo1->lines());
+            NormalizeLineNames(f.catalog(), expected);
+            const OpenedText reopened = prepareOpenedText(QString::fromLatin1(bytes), f.catalog());
+            if (!tabFileShown_ && reopened.lines != expected)
+                savedFileBroken_ = QStringLiteral("the saved file does not reopen to its lines");
+        }
+        return QStringLiteral("save");
+    }
+
+    void afterFileOperation()
+    {
+        // A refused tab file is shown as read, long lines and all, until the
+        // next New or successful Open.
+        const QString text = f.Memo1->text();
+        tabFileShown_ = text.contains(QLatin1Char('\t'));
+    }
+
+    QRandomGenerator random_;
+    RandomDialogs dialogs_;
+    TApplication app_;
+    Windows windows_;
+    TForm1& f;
+    bool tabFileShown_ = false;
+    QString savedFileBroken_;
+};
+
+} // namespace
+
+class TestSession : public QObject {
+    Q_OBJECT
+private slots:
+    void randomSession_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed : {1u, 2u, 3u, 4u, 5u, 6u})
+            QTest::newRow(qPrintable(QStringLiteral("seed-%1").arg(seed))) << seed;
+    }
+    void randomSession()
+    {
+        QFETCH(quint32, seed);
+        const int actions = qEnvironmentVariableIntValue("VEXDIT_SESSION_ACTIONS") > 0
+                                ? qEnvironmentVariableIntValue("VEXDIT_SESSION_ACTIONS")
+                                : 2500;
+        QTemporaryDir folder;
+        Session session(seed, folder.path());
+        QStringList recent;
+        int checks = 0;
+        for (int i = 0; i < actions; ++i) {
+            recent << session.step();
+            if (recent.size() > 8)
+                recent.removeFirst();
+            QString broken = session.broken();
+            if (broken.isEmpty() && i % 25 == 0)
+                broken = session.roundTrip();
+            if (broken.isEmpty() && i % 40 == 0)
+                broken = session.recountAgrees();
+            ++checks;
+            if (!broken.isEmpty()) {
+                QFAIL(qPrintable(QStringLiteral("seed %1, action %2 (%3): %4\nreplay: tst_session randomSession:seed-%1")
+                                     .arg(seed).arg(i).arg(recent.join(QStringLiteral(", ")), broken)));
+            }
+        }
+        qInfo("seed %u: %d actions, invariants checked after each", seed, checks);
+    }
+};
+
+QTEST_MAIN(TestSession)
+#include "tst_session.moc"

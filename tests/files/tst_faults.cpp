@@ -1,0 +1,176 @@
+// Disk and permission faults on Save and Open: each shows its message,
+// leaves every file as it was, and the editor goes on working.
+#include "app/tform1.h"
+#include "app/tmemo.h"
+#include "buildlist/lineformat.h"
+#include "support/formfixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+const QByteArray kOld = "B109      TownCenter           1      -1        \r\n";
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// After a fault the editor still saves to a good place.
+void stillWorks(FormFixture& f, const QString& good)
+{
+    f.form.cmdAddClick();
+    f.dialogs.expectSave(good);
+    f.form.mnuSaveAsClick();
+    QCOMPARE(readAll(good), f.form.Memo1->latin1Text());
+    QCOMPARE(f.form.panel(4), QString());
+}
+
+void expectSaveFault(FormFixture& f, const QString& target)
+{
+    f.form.cmdAddClick();
+    f.dialogs.expectSave(target);
+    f.dialogs.expectMessage();
+    f.form.mnuSaveAs->trigger();
+    QCOMPARE(f.dialogs.messages.size(), 1);
+    QCOMPARE(f.dialogs.messages.last().text, QStringLiteral("Cannot create file %1.").arg(target));
+    QCOMPARE(f.form.panel(4), QStringLiteral("*"));
+}
+
+void expectReadFault(FormFixture& f, const QString& path)
+{
+    const QStringList before = f.lines();
+    f.dialogs.expectOpen(path);
+    f.dialogs.expectMessage();
+    f.form.mnuOpen->trigger();
+    QCOMPARE(f.dialogs.messages.last().text, QStringLiteral("Error Reading File!"));
+    QCOMPARE(f.lines(), before);
+}
+
+} // namespace
+
+class TestFaults : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+private slots:
+    void runsWithoutRootRights() { QVERIFY(geteuid() != 0); }
+
+    void readOnlyFolder()
+    {
+        QDir(dir.path()).mkdir("locked");
+        writeAll(path("locked/old.ai"), kOld);
+        QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner);
+        FormFixture f;
+        expectSaveFault(f, path("locked/old.ai"));
+        QCOMPARE(readAll(path("locked/old.ai")), kOld);
+        QCOMPARE(QDir(path("locked")).entryList(QDir::Files), QStringList{"old.ai"}); // no temporary left
+        stillWorks(f, path("good1.ai"));
+        VERIFY_DIALOGS(f);
+        QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void missingFolder()
+    {
+        FormFixture f;
+        expectSaveFault(f, path("gone/x.ai"));
+        QVERIFY(!QFileInfo::exists(path("gone")));
+        stillWorks(f, path("good2.ai"));
+        VERIFY_DIALOGS(f);
+    }
+
+    void fileReplacedByAFolder()
+    {
+        writeAll(path("moved.ai"), kOld);
+        FormFixture f;
+        f.dialogs.expectOpen(path("moved.ai"));
+        f.form.mnuOpen->trigger();
+        QVERIFY(QFile::remove(path("moved.ai")));
+        QVERIFY(QDir(dir.path()).mkdir("moved.ai"));
+        writeAll(path("moved.ai/inside.txt"), "kept");
+        f.form.cmdAddClick();
+        f.dialogs.expectMessage();
+        f.form.mnuSave->trigger();
+        QCOMPARE(f.dialogs.messages.last().text, QStringLiteral("Cannot create file %1.").arg(path("moved.ai")));
+        QCOMPARE(readAll(path("moved.ai/inside.txt")), QByteArray("kept"));
+        QCOMPARE(f.form.panel(4), QStringLiteral("*"));
+        stillWorks(f, path("good3.ai"));
+        VERIFY_DIALOGS(f);
+    }
+
+    void fullDisk()
+    {
+        // A file-size limit stands in for a full disk: the write stops
+        // part-way, as it would when the disk fills.
+        writeAll(path("full.ai"), kOld);
+        FormFixture f;
+        QStringList lines;
+        for (int i = 0; i < 200; ++i)
+            lines << QString::fromLatin1(kStartingLine);
+        f.setLines(lines);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 4096;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        expectSaveFault(f, path("full.ai"));
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
+        QCOMPARE(readAll(path("full.ai")), kOld);
+        QCOMPARE(QDir(dir.path()).entryList({"full.ai*"}, QDir::Files), QStringList{"full.ai"});
+        stillWorks(f, path("good4.ai"));
+        VERIFY_DIALOGS(f);
+    }
+
+    void fileVanishedAfterTheDialog()
+    {
+        writeAll(path("vanish.ai"), kOld);
+        QVERIFY(QFile::remove(path("vanish.ai")));
+        FormFixture f;
+        expectReadFault(f, path("vanish.ai"));
+        stillWorks(f, path("good5.ai"));
+        VERIFY_DIALOGS(f);
+    }
+
+    void fileWithoutReadPermission()
+    {
+        writeAll(path("secret.ai"), kOld);
+        QFile::setPermissions(path("secret.ai"), QFile::WriteOwner);
+        FormFixture f;
+        expectReadFault(f, path("secret.ai"));
+        QCOMPARE(f.form.fileName, QString());
+        stillWorks(f, path("good6.ai"));
+        VERIFY_DIALOGS(f);
+    }
+};
+
+// File permissions mean nothing to root: the test gives up its rights first.
+int main(int argc, char** argv)
+{
+    if (geteuid() == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (setgid(kNobody) != 0 || setuid(kNobody) != 0)
+            return 1;
+    }
+    QApplication app(argc, argv);
+    TestFaults test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_faults.moc"
