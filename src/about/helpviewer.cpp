@@ -1,4 +1,5 @@
 #include "about/helpviewer.h"
+#include "app/programfiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,14 +10,7 @@
 
 QString helpDocumentFor(const QString& helpFile)
 {
-    const QString document = QFileInfo(helpFile).completeBaseName() + QStringLiteral(".html");
-    const QStringList folders = {QDir::currentPath(), QCoreApplication::applicationDirPath()};
-    for (const QString& folder : folders) {
-        const QFileInfo candidate(QDir(folder).filePath(document));
-        if (candidate.isFile() && candidate.isReadable())
-            return candidate.absoluteFilePath();
-    }
-    return QString();
+    return findBesideProgram(QFileInfo(helpFile).completeBaseName() + QStringLiteral(".html"));
 }
 
 bool showHelpContents(const QString& helpFile)

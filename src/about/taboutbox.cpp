@@ -1,5 +1,6 @@
 #include "about/taboutbox.h"
 #include "app/pictures.h"
+#include "app/programfiles.h"
 #include "app/tform1.h"
 #include "app/application.h"
 
@@ -12,9 +13,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("About"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
+    const QFont font = dialogFont();
     setFont(font);
     setFixedSize(298, 213);
 

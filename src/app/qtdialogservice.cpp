@@ -1,5 +1,6 @@
 #include "app/qtdialogservice.h"
 #include "about/helpviewer.h"
+#include "app/programfiles.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -29,17 +30,6 @@ std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& r
 }
 
 } // namespace
-
-QString findSoundFile(const QString& fileName)
-{
-    const QStringList folders = {QDir::currentPath(), QCoreApplication::applicationDirPath()};
-    for (const QString& folder : folders) {
-        const QFileInfo candidate(QDir(folder).filePath(fileName));
-        if (candidate.isFile() && candidate.isReadable())
-            return candidate.absoluteFilePath();
-    }
-    return QString();
-}
 
 MsgResult QtDialogService::messageBox(QWidget* parent, const QString& text, const QString& title,
                                       MsgButtons buttons, MsgIcon icon, MsgResult defaultButton)
@@ -92,7 +82,7 @@ void QtDialogService::showModeless(QWidget* window)
 
 void QtDialogService::playSound(const QString& fileName)
 {
-    const QString path = findSoundFile(fileName);
+    const QString path = findBesideProgram(fileName);
     if (path.isEmpty()) {
         beep();
         return;

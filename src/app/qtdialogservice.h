@@ -16,7 +16,3 @@ public:
     void beep() override;
     void showHelp(const QString& helpFile, int command, int data) override;
 };
-
-// Where a sound named without a folder is found: the working folder, then
-// beside the program. Empty when it is in neither.
-QString findSoundFile(const QString& fileName);

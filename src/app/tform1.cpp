@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/dragcontroller.h"
 #include "app/pictures.h"
+#include "app/programfiles.h"
 #include "app/shortcutpriority.h"
 #include "app/tcombobox.h"
 #include "app/tlistbox.h"
@@ -26,18 +27,6 @@ namespace {
 constexpr int kClientWidth = 543;
 constexpr int kClientHeight = 400;
 constexpr int kStatusHeight = 19;
-
-QFont fixedPitchFont(bool bold)
-{
-    // "Courier New" where it exists; fontconfig maps it to a metric twin
-    // (Liberation Mono), and the style hint keeps it fixed-pitch otherwise.
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPixelSize(12);
-    font.setBold(bold);
-    return font;
-}
 
 template <class W>
 W* place(W* widget, int left, int top, int width = -1, int height = -1)
@@ -77,14 +66,7 @@ TForm1::TForm1(TApplication& app, QWidget* parent) : QMainWindow(parent), app_(a
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    // Where the old dialog font is missing, its metric twin stands in.
-    if (QFont::substitutes(QStringLiteral("MS Sans Serif")).isEmpty())
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    QFont formFont(QStringLiteral("MS Sans Serif"));
-    formFont.setStyleHint(QFont::SansSerif);
-    formFont.setPixelSize(11);
-    setFont(formFont);
+    setFont(dialogFont());
 
     createControls();
     createMenu();

@@ -1,5 +1,6 @@
 #include "app/tlistbox.h"
 #include "app/toolkiterrors.h"
+#include "editing/textcopy.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -139,12 +140,7 @@ QStringList TListBox::items() const
 
 QString TListBox::text() const
 {
-    QString result;
-    for (int i = 0; i < count(); ++i) {
-        result.append(QListWidget::item(i)->text());
-        result.append(QLatin1String("\r\n"));
-    }
-    return result;
+    return joinLines(items());
 }
 
 int TListBox::itemIndex() const

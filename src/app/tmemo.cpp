@@ -1,4 +1,5 @@
 #include "app/tmemo.h"
+#include "editing/textcopy.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -211,18 +212,7 @@ QStringList TMemo::lines() const
 
 static QString rawFromLines(const QStringList& lines, bool finalBreak)
 {
-    QString raw;
-    qsizetype size = 0;
-    for (const QString& l : lines)
-        size += l.size() + 1;
-    raw.reserve(size);
-    for (const QString& l : lines) {
-        raw.append(l);
-        raw.append(QChar::ParagraphSeparator);
-    }
-    if (!finalBreak && !raw.isEmpty())
-        raw.chop(1);
-    return raw;
+    return joinLines(lines, QStringView(u"\u2029"), finalBreak);
 }
 
 QList<QStringView> TMemo::lineViews() const
@@ -299,40 +289,34 @@ const QString& TMemo::rawText() const
     return raw_;
 }
 
-QString TMemo::text() const
+// The raw text with every block break written as CR LF, into a string of
+// characters or of bytes.
+template <class Text>
+static Text withCrLf(const QString& raw, int breaks)
 {
-    const QString& raw = rawText();
-    const int breaks = document()->blockCount() - 1;
-    QString result(raw.size() + breaks, Qt::Uninitialized);
-    QChar* out = result.data();
+    using Unit = std::remove_reference_t<decltype(*std::declval<Text&>().data())>;
+    Text result(raw.size() + breaks, Qt::Uninitialized);
+    Unit* out = result.data();
     for (const QChar c : raw) {
         if (c == QChar::ParagraphSeparator) {
-            *out++ = QLatin1Char('\r');
-            *out++ = QLatin1Char('\n');
+            *out++ = Unit('\r');
+            *out++ = Unit('\n');
         } else {
-            *out++ = c;
+            *out++ = Unit(c.unicode() < 256 || sizeof(Unit) > 1 ? c.unicode() : '?');
         }
     }
-    result.truncate(out - result.constData());
+    result.truncate(out - result.data());
     return result;
+}
+
+QString TMemo::text() const
+{
+    return withCrLf<QString>(rawText(), document()->blockCount() - 1);
 }
 
 QByteArray TMemo::latin1Text() const
 {
-    const QString& raw = rawText();
-    const int breaks = document()->blockCount() - 1;
-    QByteArray result(raw.size() + breaks, Qt::Uninitialized);
-    char* out = result.data();
-    for (const QChar c : raw) {
-        if (c == QChar::ParagraphSeparator) {
-            *out++ = '\r';
-            *out++ = '\n';
-        } else {
-            *out++ = char(c.unicode() < 256 ? c.unicode() : '?');
-        }
-    }
-    result.truncate(out - result.constData());
-    return result;
+    return withCrLf<QByteArray>(rawText(), document()->blockCount() - 1);
 }
 
 void TMemo::setText(const QString& text)

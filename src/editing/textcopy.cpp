@@ -19,16 +19,18 @@ QStringList splitLines(const QString& text)
     return lines;
 }
 
-QString joinLines(const QStringList& lines)
+QString joinLines(const QStringList& lines, QStringView lineBreak, bool finalBreak)
 {
     QString text;
     qsizetype size = 0;
     for (const QString& l : lines)
-        size += l.size() + 2;
+        size += l.size() + lineBreak.size();
     text.reserve(size);
     for (const QString& l : lines) {
         text.append(l);
-        text.append(QLatin1String("\r\n"));
+        text.append(lineBreak);
     }
+    if (!finalBreak && !lines.isEmpty())
+        text.chop(lineBreak.size());
     return text;
 }

@@ -6,5 +6,6 @@
 // end adds no empty line, and an empty text gives no lines.
 QStringList splitLines(const QString& text);
 
-// Lines to text: every line followed by CR LF.
-QString joinLines(const QStringList& lines);
+// Lines to text: every line followed by the break (CR LF unless another is
+// given), the last one without it when finalBreak is false.
+QString joinLines(const QStringList& lines, QStringView lineBreak = u"\r\n", bool finalBreak = true);

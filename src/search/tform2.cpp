@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/pictures.h"
+#include "app/programfiles.h"
 #include "app/tform1.h"
 #include "app/tmemo.h"
 #include "search/countcomment.h"
@@ -28,9 +29,7 @@ TForm2::TForm2(TForm1& form1, TApplication& app, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Count"));
     setWindowIcon(programIcon());
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
+    const QFont font = dialogFont();
     setFont(font);
     setFixedSize(496, 266);
 

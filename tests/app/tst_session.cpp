@@ -277,22 +277,30 @@ private:
         return QStringLiteral("key");
     }
 
+    // A real drag of one of the first rows to a point in the list's viewport.
+    void dragRow(const std::function<QPoint(int visibleRows)>& target)
+    {
+        TListBox* list = f.ListBox1;
+        list->scrollToTop();
+        QApplication::processEvents();
+        const int visible = qMin(list->count(), 10);
+        const QPoint start = list->visualItemRect(list->QListWidget::item(pick(visible))).center();
+        const QPoint end = target(visible);
+        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, start);
+        QTest::mouseMove(list->viewport(), start + QPoint(0, 6));
+        QTest::mouseMove(list->viewport(), end);
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, end);
+    }
+
     QString dragMove()
     {
         if (!f.linesMode || f.ListBox1->count() < 2)
             return QStringLiteral("drag (skipped)");
         TListBox* list = f.ListBox1;
-        list->scrollToTop();
-        QApplication::processEvents();
-        const int visible = qMin(list->count(), 10);
-        const int from = pick(visible);
-        const QPoint start = list->visualItemRect(list->QListWidget::item(from)).center();
-        const QPoint end = pick(4) == 0 ? QPoint(20, list->viewport()->height() - 3)
-                                        : list->visualItemRect(list->QListWidget::item(pick(visible))).center();
-        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, start);
-        QTest::mouseMove(list->viewport(), start + QPoint(0, 6));
-        QTest::mouseMove(list->viewport(), end);
-        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, end);
+        dragRow([&](int visible) {
+            return pick(4) == 0 ? QPoint(20, list->viewport()->height() - 3)
+                                : list->visualItemRect(list->QListWidget::item(pick(visible))).center();
+        });
         return QStringLiteral("drag move");
     }
 
@@ -300,15 +308,9 @@ private:
     {
         if (!f.linesMode || f.ListBox1->count() == 0)
             return QStringLiteral("toilet (skipped)");
-        TListBox* list = f.ListBox1;
-        list->scrollToTop();
-        QApplication::processEvents();
-        const QPoint start = list->visualItemRect(list->QListWidget::item(pick(qMin(list->count(), 10)))).center();
-        const QPoint end = list->viewport()->mapFrom(&f, f.Image1->mapTo(&f, f.Image1->rect().center()));
-        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, start);
-        QTest::mouseMove(list->viewport(), start + QPoint(6, 0));
-        QTest::mouseMove(list->viewport(), end);
-        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, end);
+        dragRow([&](int) {
+            return f.ListBox1->viewport()->mapFrom(&f, f.Image1->mapTo(&f, f.Image1->rect().center()));
+        });
         return QStringLiteral("toilet");
     }
 

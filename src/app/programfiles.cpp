@@ -1,0 +1,40 @@
+#include "app/programfiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+QString findBesideProgram(const QString& fileName)
+{
+    const QStringList folders = {QDir::currentPath(), QCoreApplication::applicationDirPath()};
+    for (const QString& folder : folders) {
+        const QFileInfo candidate(QDir(folder).filePath(fileName));
+        if (candidate.isFile() && candidate.isReadable())
+            return candidate.absoluteFilePath();
+    }
+    return QString();
+}
+
+QFont dialogFont()
+{
+    // Where the old dialog font is missing, its metric twin stands in.
+    if (QFont::substitutes(QStringLiteral("MS Sans Serif")).isEmpty())
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
+
+QFont fixedPitchFont(bool bold)
+{
+    // "Courier New" where it exists; fontconfig maps it to a metric twin
+    // (Liberation Mono), and the style hint keeps it fixed-pitch otherwise.
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPixelSize(12);
+    font.setBold(bold);
+    return font;
+}
