@@ -7,6 +7,7 @@
 #include "search/tform2.h"
 
 #include <QApplication>
+#include <QScreen>
 
 namespace {
 
@@ -34,6 +35,19 @@ Windows::Windows(Windows&&) noexcept = default;
 Windows& Windows::operator=(Windows&&) noexcept = default;
 Windows::~Windows() = default;
 
+namespace {
+
+void centreOnScreen(QWidget* window)
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
+}
+
+} // namespace
+
 Windows createWindows(TApplication& app)
 {
     Windows windows;
@@ -41,6 +55,10 @@ Windows createWindows(TApplication& app)
     windows.AboutBox = std::make_unique<TAboutBox>(windows.Form1.get());
     windows.Form2 = std::make_unique<TForm2>(*windows.Form1, app);
     windows.Form1->setCompanions(windows.AboutBox.get(), windows.Form2.get());
+    // Both open centred on the screen; the About box centres over the main
+    // window by itself.
+    centreOnScreen(windows.Form1.get());
+    centreOnScreen(windows.Form2.get());
     return windows;
 }
 
