@@ -8,6 +8,5 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXDIT_SANITIZE=ON
 cmake --build build-asan -j"$(nproc)"
 cd build-asan
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
-export LSAN_OPTIONS="suppressions=$(pwd)/../scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
