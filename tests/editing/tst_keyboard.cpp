@@ -6,6 +6,7 @@
 
 #include <QClipboard>
 #include <QInputMethodEvent>
+#include <QMimeData>
 #include <QTextBlock>
 #include <QLineEdit>
 #include <QMenu>
@@ -360,6 +361,21 @@ private slots:
         QVERIFY(t.f.app.terminated());
         QCOMPARE(t.f.lines(), QStringList{kLine2}); // nothing was cut
         VERIFY_DIALOGS(t.f);
+    }
+
+    void droppedTextIsRefused()
+    {
+        FormFixture f;
+        f.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.form));
+        QMimeData data;
+        data.setText(QStringLiteral("DROPPED"));
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(f.form.Memo1->viewport(), &enter);
+        QVERIFY(!enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(f.form.Memo1->viewport(), &drop);
+        QCOMPARE(f.text(), QString::fromLatin1(kStartingLine) + "\r\n");
     }
 
     void contextMenuOffersNoEditing()
