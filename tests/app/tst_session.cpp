@@ -109,7 +109,8 @@ public:
         dialogs_.files << folder + QStringLiteral("/mixed.ai") << folder + QStringLiteral("/tabs.ai")
                        << folder + QStringLiteral("/badqty.ai") << folder + QStringLiteral("/missing.ai");
         f.show();
-        QTest::qWaitForWindowExposed(&f);
+        if (!QTest::qWaitForWindowExposed(&f))
+            qWarning("the main window was not shown; mouse actions may miss");
     }
 
     // Runs one random action; returns its name.
