@@ -2,7 +2,6 @@
 #include "editing/textcopy.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
@@ -100,16 +99,18 @@ char16_t characterOf(const QKeyEvent* e)
 
 } // namespace
 
-QString toNewlines(const QString& text)
+QString toNewlines(const QString& text, QChar lineBreak)
 {
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (c == QLatin1Char('\r')) {
-            out.append(QLatin1Char('\n'));
+            out.append(lineBreak);
             if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
                 ++i;
+        } else if (c == QLatin1Char('\n')) {
+            out.append(lineBreak);
         } else {
             out.append(c);
         }
@@ -321,9 +322,7 @@ QByteArray TMemo::latin1Text() const
 
 void TMemo::setText(const QString& text)
 {
-    QString raw = toNewlines(text);
-    std::replace(raw.begin(), raw.end(), QChar(QLatin1Char('\n')), QChar(QChar::ParagraphSeparator));
-    setRawText(std::move(raw));
+    setRawText(toNewlines(text, QChar::ParagraphSeparator));
 }
 
 void TMemo::clearText()

@@ -147,5 +147,6 @@ void TMemo::forEachLineContaining(QStringView text, F&& visit) const
     }
 }
 
-// CR LF, lone CR and lone LF become '\n'.
-QString toNewlines(const QString& text);
+// CR LF, lone CR and lone LF become one line break: '\n', or the break
+// given.
+QString toNewlines(const QString& text, QChar lineBreak = QLatin1Char('\n'));

@@ -12,8 +12,13 @@ MultiTextSearch::MultiTextSearch(const QStringList& needles) : needleCount_(int(
             if (c.unicode() < 256 && symbols_[c.unicode()] == 0 && width_ < 255)
                 symbols_[c.unicode()] = static_cast<unsigned char>(width_++);
 
-    auto addState = [this] {
-        next_.insert(next_.end(), std::size_t(width_), -1);
+    // The transitions, state x symbol -> state, while the automaton is built.
+    std::vector<int> table;
+    auto next = [&](int state, int symbol) -> int& {
+        return table[std::size_t(state) * std::size_t(width_) + std::size_t(symbol)];
+    };
+    auto addState = [&] {
+        table.insert(table.end(), std::size_t(width_), -1);
         output_.emplace_back();
         return int(output_.size()) - 1;
     };
@@ -65,9 +70,9 @@ MultiTextSearch::MultiTextSearch(const QStringList& needles) : needleCount_(int(
             }
         }
     }
-    rows_.resize(next_.size());
-    for (std::size_t i = 0; i < next_.size(); ++i)
-        rows_[i] = unsigned(next_[i]) * unsigned(width_);
+    rows_.resize(table.size());
+    for (std::size_t i = 0; i < table.size(); ++i)
+        rows_[i] = unsigned(table[i]) * unsigned(width_);
 }
 
 QVector<bool> MultiTextSearch::search(QStringView text) const
@@ -78,7 +83,7 @@ QVector<bool> MultiTextSearch::search(QStringView text) const
     // across a boundary is missed.
     constexpr int kLanes = 4;
     const std::size_t width = std::size_t(width_);
-    std::vector<unsigned char> visited(next_.size(), 0); // by row offset
+    std::vector<unsigned char> visited(rows_.size(), 0); // by row offset
     unsigned char* seen = visited.data();
     const unsigned* rows = rows_.data();
     const unsigned char* symbols = symbols_.data();

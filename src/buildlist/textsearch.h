@@ -17,13 +17,11 @@ public:
 
 private:
     int symbolOf(QChar c) const { return c.unicode() < 256 ? symbols_[c.unicode()] : 0; }
-    int& next(int state, int symbol) { return next_[std::size_t(state) * width_ + symbol]; }
 
     int needleCount_ = 0;
     int longestNeedle_ = 0;
     int width_ = 1; // symbols: one per character in the needles, 0 for any other
     std::array<unsigned char, 256> symbols_{};
-    std::vector<int> next_;                // state x symbol -> state
-    std::vector<unsigned> rows_;           // the same with targets as row offsets, for the scan
+    std::vector<unsigned> rows_;           // state x symbol -> the target's row offset
     std::vector<std::vector<int>> output_; // needles ending at a state, suffixes included
 };
