@@ -1,6 +1,7 @@
 #include "app/qtdialogservice.h"
 #include "about/helpviewer.h"
 #include "app/programfiles.h"
+#include "app/tfiledialog.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -12,9 +13,33 @@
 
 namespace {
 
+// Qt's file dialog, holding the name typed into a save dialog to the rule
+// that its folder must exist: otherwise it says so and stays open, rather
+// than closing on a file that can never be created.
+class FileDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        if (acceptMode() == AcceptSave && !files.isEmpty()) {
+            const QFileInfo chosen(files.first());
+            if (!chosen.isDir() && !folderExists(chosen.absoluteFilePath())) {
+                QMessageBox::warning(this, windowTitle(),
+                                     tr("%1\nPath does not exist.\nPlease verify the correct path "
+                                        "was given.")
+                                         .arg(QDir::toNativeSeparators(chosen.absolutePath())));
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+
 std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& request, bool save)
 {
-    QFileDialog dialog(parent);
+    FileDialog dialog(parent);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(request.filters);

@@ -71,7 +71,9 @@ int runProgram(int argc, char** argv)
     qtApp.app = &app;
     QApplication::setApplicationName(app.title);
     QApplication::setQuitOnLastWindowClosed(false);
-    app.onTerminate = [] { QCoreApplication::quit(); };
+    // Ends the loop without asking the windows to close: the Exit guard has
+    // already put its question, and quit() would put it again.
+    app.onTerminate = [] { QCoreApplication::exit(0); };
 
     Windows windows;
     try {

@@ -1,5 +1,6 @@
 #include "app/tcombobox.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 
 TComboBox::TComboBox(QWidget* parent) : QComboBox(parent)
@@ -40,4 +41,25 @@ void TComboBox::setItemIndex(int index)
     if (index >= 0 && index < count())
         setEditText(QComboBox::itemText(index));
     programChange_ = false;
+}
+
+void TComboBox::keyPressEvent(QKeyEvent* e)
+{
+    if (isAltCombinationText(e)) {
+        e->ignore();
+        return;
+    }
+    QComboBox::keyPressEvent(e);
+}
+
+void TComboBox::focusInEvent(QFocusEvent* e)
+{
+    QComboBox::focusInEvent(e);
+    selectOnFocus_.focusIn(lineEdit(), e);
+}
+
+void TComboBox::focusOutEvent(QFocusEvent* e)
+{
+    selectOnFocus_.focusOut(e);
+    QComboBox::focusOutEvent(e);
 }

@@ -1,5 +1,7 @@
 #include "app/tfiledialog.h"
 
+#include <QFileInfo>
+
 bool TFileDialog::execute(DialogService& dialogs, QWidget* parent)
 {
     FileDialogRequest request;
@@ -15,4 +17,9 @@ bool TFileDialog::execute(DialogService& dialogs, QWidget* parent)
         return false;
     fileName = *chosen;
     return true;
+}
+
+bool folderExists(const QString& filePath)
+{
+    return QFileInfo(QFileInfo(filePath).absolutePath()).isDir();
 }

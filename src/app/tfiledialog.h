@@ -16,3 +16,7 @@ struct TFileDialog {
     // Runs the dialog; on confirmation fileName holds the chosen full path.
     bool execute(DialogService& dialogs, QWidget* parent);
 };
+
+// Whether the folder that would hold this file exists: a save dialog takes
+// no name in a folder that is not there.
+bool folderExists(const QString& filePath);

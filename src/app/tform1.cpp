@@ -1,11 +1,13 @@
 #include "app/tform1.h"
 
 #include "app/application.h"
+#include "app/classicedit.h"
 #include "app/dragcontroller.h"
 #include "app/pictures.h"
 #include "app/programfiles.h"
 #include "app/shortcutpriority.h"
 #include "app/tcombobox.h"
+#include "app/tedit.h"
 #include "app/tlistbox.h"
 #include "app/tmemo.h"
 #include "app/tstatusbar.h"
@@ -50,9 +52,9 @@ QPushButton* button(const QString& caption, QWidget* parent, int left, int top, 
     return place(new QPushButton(caption, parent), left, top, width, height);
 }
 
-QLineEdit* editBox(const QString& text, QWidget* parent, int left, int top, int width, int height)
+TEdit* editBox(const QString& text, QWidget* parent, int left, int top, int width, int height)
 {
-    auto* box = place(new QLineEdit(text, parent), left, top, width, height);
+    auto* box = place(new TEdit(text, parent), left, top, width, height);
     box->setTextMargins(0, 0, 0, 0);
     return box;
 }
@@ -317,7 +319,7 @@ void TForm1::FormCreate()
 
 void TForm1::FormShow()
 {
-    cboList->setFocus();
+    giveFocus(cboList);
 }
 
 void TForm1::showEvent(QShowEvent* e)
@@ -329,6 +331,11 @@ void TForm1::showEvent(QShowEvent* e)
 
 void TForm1::closeEvent(QCloseEvent* e)
 {
+    // Once the Exit guard has ended the run, closing asks nothing more.
+    if (app_.terminated()) {
+        e->accept();
+        return;
+    }
     bool canClose = true;
     bool answered = false;
     app_.guard([&] {

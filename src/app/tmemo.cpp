@@ -1,4 +1,5 @@
 #include "app/tmemo.h"
+#include "app/classicedit.h"
 #include "editing/textcopy.h"
 
 #include <QApplication>
@@ -239,7 +240,9 @@ void TMemo::replaceLines(const QStringList& lines)
 void TMemo::setRawText(QString raw)
 {
     // The document takes U+2029 as a block break, and what it then holds
-    // is this raw text exactly: keep it rather than read it back.
+    // is this raw text exactly: keep it rather than read it back. Nothing
+    // is noted of the replacement itself.
+    rawValid_ = false;
     setPlainText(raw);
     raw_ = std::move(raw);
     rawValid_ = true;
@@ -254,7 +257,10 @@ void TMemo::noteChange(int position, int removed, int added)
     constexpr int kLargestEdit = 4096;
     if (!rawValid_)
         return;
-    if (edits_.size() >= kMostEdits || added > kLargestEdit) {
+    // The document counts the break that ends its last block; an edit that
+    // reaches it is read anew rather than copied.
+    const bool pastEnd = position + added > document()->characterCount() - 1;
+    if (edits_.size() >= kMostEdits || added > kLargestEdit || pastEnd) {
         rawValid_ = false;
         edits_.clear();
         return;
@@ -436,6 +442,13 @@ bool TMemo::event(QEvent* e)
 
 void TMemo::keyPressEvent(QKeyEvent* e)
 {
+    // A hidden text area still can be its window's focus child; it must not
+    // act on a key meant for what stands in its place. An Alt combination
+    // types nothing, as in the classic edit control.
+    if (!isVisible() || isAltCombinationText(e)) {
+        e->ignore();
+        return;
+    }
     const int key = e->key();
     const bool commandMods = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
     if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && !commandMods) {
@@ -487,6 +500,10 @@ void TMemo::typeCharacters(const QString& chars)
 
 void TMemo::keyReleaseEvent(QKeyEvent* e)
 {
+    if (!isVisible()) {
+        e->ignore();
+        return;
+    }
     QPlainTextEdit::keyReleaseEvent(e);
     if (strict_ && onKeyUp && !e->isAutoRepeat())
         onKeyUp();

@@ -8,7 +8,7 @@
 #include "buildlist/lineformat.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
+#include "app/tedit.h"
 #include <QPushButton>
 #include <QRadioButton>
 

@@ -1,5 +1,7 @@
 // The item picker: category, offered entries, quantity and limit boxes.
+#include "app/classicedit.h"
 #include "app/tcombobox.h"
+#include "app/tedit.h"
 #include "app/tform1.h"
 #include "app/tmemo.h"
 #include "app/tupdown.h"
@@ -7,7 +9,6 @@
 #include "buildlist/availability.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
@@ -106,5 +107,5 @@ void TForm1::cboListChange()
 
 void TForm1::cboListClick()
 {
-    txtCount->setFocus();
+    giveFocus(txtCount);
 }

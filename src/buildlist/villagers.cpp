@@ -5,7 +5,7 @@
 #include "app/tstatusbar.h"
 #include "buildlist/lineformat.h"
 
-#include <QLineEdit>
+#include "app/tedit.h"
 
 bool isVillagerLine(QStringView line)
 {

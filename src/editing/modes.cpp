@@ -31,6 +31,9 @@ void TForm1::enterLinesMode()
     linesMode = true;
     if (currentLine >= 0)
         ListBox1->setItemIndex(currentLine);
+    // The list takes the keys now, even while another window is active:
+    // the hidden text area must not stay the window's focus child.
+    ListBox1->setFocus();
 }
 
 void TForm1::enterNormalMode()

@@ -1,5 +1,6 @@
 // New, Open, Save, Save As and Exit.
 #include "app/application.h"
+#include "app/classicedit.h"
 #include "app/tform1.h"
 #include "app/tlistbox.h"
 #include "app/tmemo.h"
@@ -9,7 +10,7 @@
 #include "files/openroad.h"
 
 #include <QApplication>
-#include <QLineEdit>
+#include "app/tedit.h"
 #include <QPushButton>
 
 namespace {
@@ -80,7 +81,7 @@ void TForm1::mnuNewClick()
     // Undo must never take a line off a build list it did not add.
     cmdDelete->setEnabled(false);
     quietChange = false;
-    cboList->setFocus();
+    giveFocus(cboList);
 }
 
 void TForm1::mnuOpenClick()

@@ -1,4 +1,5 @@
 #include "search/tfinddialog.h"
+#include "app/tedit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -7,7 +8,7 @@
 #include <QVBoxLayout>
 
 TFindDialog::TFindDialog(QWidget* parent)
-    : QDialog(parent), text_(new QLineEdit(this)), findNext_(new QPushButton(tr("&Find Next"), this)),
+    : QDialog(parent), text_(new TEdit(QString(), this)), findNext_(new QPushButton(tr("&Find Next"), this)),
       cancel_(new QPushButton(tr("Cancel"), this))
 {
     setWindowTitle(tr("Find"));

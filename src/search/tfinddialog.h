@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <functional>
 
-class QLineEdit;
+class TEdit;
 class QPushButton;
 
 // A small find window that stays open beside the main window: a text,
@@ -19,11 +19,11 @@ public:
 
     std::function<void()> onFind;
 
-    QLineEdit* textBox() const { return text_; }
+    TEdit* textBox() const { return text_; }
     QPushButton* findNextButton() const { return findNext_; }
 
 private:
-    QLineEdit* text_;
+    TEdit* text_;
     QPushButton* findNext_;
     QPushButton* cancel_;
 };

@@ -3,11 +3,11 @@
 #include "app/application.h"
 #include "app/pictures.h"
 #include "app/programfiles.h"
+#include "app/tcombobox.h"
 #include "app/tform1.h"
 #include "app/tmemo.h"
 #include "search/countcomment.h"
 
-#include <QComboBox>
 #include <QPushButton>
 
 bool isCommentCharacter(char16_t ch)
@@ -33,10 +33,7 @@ TForm2::TForm2(TForm1& form1, TApplication& app, QWidget* parent)
     setFont(font);
     setFixedSize(496, 266);
 
-    cboSrchUnit = new QComboBox(this);
-    cboSrchUnit->setEditable(true);
-    cboSrchUnit->setInsertPolicy(QComboBox::NoInsert);
-    cboSrchUnit->setCompleter(nullptr);
+    cboSrchUnit = new TComboBox(this);
     cboSrchUnit->setGeometry(24, 16, 145, 21);
     btnGo = new QPushButton(QStringLiteral("Get Count"), this);
     btnGo->setGeometry(192, 16, 65, 25);

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class QComboBox;
+class TComboBox;
 class QPushButton;
 class TApplication;
 class TForm1;
@@ -16,7 +16,7 @@ class TForm2 : public QWidget {
 public:
     TForm2(TForm1& form1, TApplication& app, QWidget* parent = nullptr);
 
-    QComboBox* cboSrchUnit = nullptr;
+    TComboBox* cboSrchUnit = nullptr;
     QPushButton* btnGo = nullptr;
     TMemo* Memo2 = nullptr;
     QPushButton* btnClose = nullptr;

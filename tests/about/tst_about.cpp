@@ -10,10 +10,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include "support/nowarnings.h"
 
 class TestAbout : public QObject {
     Q_OBJECT
 private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
     void aboutShowsNameAndVersion()
     {
         FormFixture f;

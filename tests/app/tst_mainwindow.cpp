@@ -1,4 +1,5 @@
 #include "about/taboutbox.h"
+#include "app/tedit.h"
 #include "app/tcombobox.h"
 #include "app/tform1.h"
 #include "app/tlistbox.h"
@@ -19,10 +20,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include "support/nowarnings.h"
 
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
     void startsWithTheStartingLine()
     {
         FormFixture f;
@@ -185,6 +189,8 @@ private slots:
         f.form.show();
         QVERIFY(QTest::qWaitForWindowActive(&f.form));
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.form.cboList));
+        // Focused by the program: its text is selected, ready to be typed over.
+        QCOMPARE(f.form.cboList->lineEdit()->selectedText(), QStringLiteral("Villager         "));
     }
 
     void closingWithNothingUnsavedEndsTheProgram()

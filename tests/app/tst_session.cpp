@@ -3,6 +3,7 @@
 // must always hold checked after every action. A failing seed names itself.
 #include "app/application.h"
 #include "app/startup.h"
+#include "app/tedit.h"
 #include "app/tcombobox.h"
 #include "app/tform1.h"
 #include "app/tlistbox.h"
@@ -28,6 +29,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include "support/nowarnings.h"
 
 namespace {
 
@@ -387,6 +389,8 @@ private:
 class TestSession : public QObject {
     Q_OBJECT
 private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
     void randomSession_data()
     {
         QTest::addColumn<quint32>("seed");

@@ -1,4 +1,6 @@
 #include "app/application.h"
+#include "app/tcombobox.h"
+#include "app/tedit.h"
 #include "app/tlistbox.h"
 #include "app/tmemo.h"
 #include "app/toolkiterrors.h"
@@ -11,10 +13,13 @@
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
+#include "support/nowarnings.h"
 
 class TestToolkit : public QObject {
     Q_OBJECT
 private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
     void addLineFollowsTheLastBreak_data()
     {
         QTest::addColumn<QString>("before");
@@ -212,11 +217,55 @@ private slots:
     {
         TMemo memo(false);
         memo.charFilter = [](char16_t c) { return c >= 32 && c <= 255; };
+        memo.show(); // keys reach only a shown text area
         QApplication::clipboard()->setText(QStringLiteral("a\tb") + QChar(0x102) + QStringLiteral("c\r\nd"));
         memo.paste();
         QCOMPARE(memo.text(), QStringLiteral("abc\r\nd"));
         QTest::keyClicks(&memo, QStringLiteral("e\tf"));
         QCOMPARE(memo.text(), QStringLiteral("abc\r\ndef")); // the tab moved the focus, typed nothing
+    }
+
+    // An edit box selects its text when it gains the focus other than by
+    // the mouse; getting it back with its window, or from a closed popup,
+    // keeps the selection as it was.
+    void editBoxSelectsOnFocus_data()
+    {
+        QTest::addColumn<int>("lostBy");
+        QTest::addColumn<int>("gainedBy");
+        QTest::addColumn<bool>("selects");
+        const int none = -1;
+        QTest::newRow("tab") << none << int(Qt::TabFocusReason) << true;
+        QTest::newRow("back tab") << none << int(Qt::BacktabFocusReason) << true;
+        QTest::newRow("access key") << none << int(Qt::ShortcutFocusReason) << true;
+        QTest::newRow("program") << none << int(Qt::OtherFocusReason) << true;
+        QTest::newRow("mouse") << none << int(Qt::MouseFocusReason) << false;
+        QTest::newRow("popup closed") << int(Qt::PopupFocusReason) << int(Qt::PopupFocusReason) << false;
+        QTest::newRow("window back") << int(Qt::ActiveWindowFocusReason)
+                                     << int(Qt::ActiveWindowFocusReason) << false;
+        QTest::newRow("given while the window was away")
+            << none << int(Qt::ActiveWindowFocusReason) << true;
+        QTest::newRow("tab after the window came back")
+            << int(Qt::ActiveWindowFocusReason) << int(Qt::TabFocusReason) << true;
+    }
+    void editBoxSelectsOnFocus()
+    {
+        QFETCH(int, lostBy);
+        QFETCH(int, gainedBy);
+        QFETCH(bool, selects);
+        TEdit edit(QStringLiteral("12"));
+        TComboBox combo;
+        combo.setText(QStringLiteral("Villager"));
+        for (QWidget* box : {static_cast<QWidget*>(&edit), static_cast<QWidget*>(&combo)}) {
+            QLineEdit* line = box == &edit ? static_cast<QLineEdit*>(&edit) : combo.lineEdit();
+            line->setCursorPosition(1);
+            if (lostBy >= 0) {
+                QFocusEvent out(QEvent::FocusOut, Qt::FocusReason(lostBy));
+                QCoreApplication::sendEvent(box, &out);
+            }
+            QFocusEvent in(QEvent::FocusIn, Qt::FocusReason(gainedBy));
+            QCoreApplication::sendEvent(box, &in);
+            QCOMPARE(line->selectedText(), selects ? line->text() : QString());
+        }
     }
 
     void listSelectionsByProgramDoNotClick()

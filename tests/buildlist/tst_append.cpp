@@ -1,3 +1,4 @@
+#include "app/tedit.h"
 #include "app/tcombobox.h"
 #include "app/tform1.h"
 #include "app/tlistbox.h"
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include "support/nowarnings.h"
 
 namespace {
 
@@ -46,6 +48,8 @@ void linesMode(FormFixture& f, const QStringList& items, int insertAt)
 class TestAppend : public QObject {
     Q_OBJECT
 private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
     void appendThreeVillagersAndUndo()
     {
         FormFixture f;

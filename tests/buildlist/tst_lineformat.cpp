@@ -3,6 +3,7 @@
 #include "buildlist/villagers.h"
 
 #include <QTest>
+#include "support/nowarnings.h"
 
 class TestLineFormat : public QObject {
     Q_OBJECT
@@ -17,6 +18,8 @@ private:
     }
 
 private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
     void initTestCase() { catalog.fill(); }
 
     void examples_data()

@@ -1,3 +1,4 @@
+#include "app/tedit.h"
 #include "app/tcombobox.h"
 #include "app/tform1.h"
 #include "app/tmemo.h"
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include "support/nowarnings.h"
 
 namespace {
 
@@ -28,6 +30,8 @@ const QString kAgeTool = QStringLiteral("R101      R_Age_Tool           1      1
 class TestPicker : public QObject {
     Q_OBJECT
 private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
     void offersFollowTheStartingLine()
     {
         FormFixture f;
@@ -154,6 +158,36 @@ private slots:
         f.form.radioBldgsClick();
         emit f.form.cboList->activated(2);
         QCOMPARE(QApplication::focusWidget(), f.form.txtCount);
+    }
+
+    // The quantity box that the choice focuses has its text selected, so
+    // the digit typed next replaces it.
+    void digitAfterChoosingReplacesTheQuantity()
+    {
+        FormFixture f;
+        f.form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.form));
+        f.form.radioBldgsClick();
+        emit f.form.cboList->activated(2);
+        QCOMPARE(f.form.txtCount->selectedText(), QStringLiteral("1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
+        QCOMPARE(f.form.txtCount->text(), QStringLiteral("5"));
+    }
+
+    // New gives the item box the focus with its text selected, even when
+    // the box had the focus already.
+    void newSelectsTheItemText()
+    {
+        FormFixture f;
+        f.form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.form));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.form.cboList));
+        f.form.cboList->lineEdit()->deselect();
+        f.form.mnuNewClick();
+        QCOMPARE(f.form.cboList->lineEdit()->selectedText(), f.form.cboList->text());
+        QTest::keyClick(f.form.cboList, Qt::Key_V);
+        QCOMPARE(f.form.cboList->text(), QStringLiteral("Villager         "));
+        VERIFY_DIALOGS(f);
     }
 
     void spinnerWritesTheQuantity()

@@ -3,6 +3,7 @@
 
 #include <QSet>
 #include <QTest>
+#include "support/nowarnings.h"
 
 class TestCatalog : public QObject {
     Q_OBJECT
@@ -10,6 +11,8 @@ private:
     Catalog catalog;
 
 private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
     void initTestCase() { catalog.fill(); }
 
     void startsEmptyUntilFilled()

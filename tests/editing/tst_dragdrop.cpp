@@ -1,4 +1,5 @@
 #include "app/dragcontroller.h"
+#include "app/tedit.h"
 #include "app/tform1.h"
 #include "app/tlistbox.h"
 #include "app/tmemo.h"
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include "support/nowarnings.h"
 
 namespace {
 
@@ -75,6 +77,8 @@ struct Lines {
 class TestDragDrop : public QObject {
     Q_OBJECT
 private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
     void moves_data()
     {
         QTest::addColumn<int>("from");

@@ -1,6 +1,9 @@
+#include "app/tedit.h"
 #include "app/tcombobox.h"
 #include "app/tform1.h"
 #include "app/tmemo.h"
+#include "search/tfinddialog.h"
+#include "search/tform2.h"
 #include "buildlist/lineformat.h"
 #include "support/formfixture.h"
 
@@ -11,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include "support/nowarnings.h"
 
 namespace {
 
@@ -45,6 +49,8 @@ void expectRefusal(FormFixture& f)
 class TestKeyboard : public QObject {
     Q_OBJECT
 private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
     void fullLineRefusesTyping()
     {
         Typing t({kLine2});
@@ -360,6 +366,43 @@ private slots:
         QCOMPARE(exits, 1);
         QVERIFY(t.f.app.terminated());
         QCOMPARE(t.f.lines(), QStringList{kLine2}); // nothing was cut
+        VERIFY_DIALOGS(t.f);
+    }
+
+    // Alt with a letter that is no access key types nothing, in any box.
+    void altCombinationsTypeNothing_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("text area") << "memo";
+        QTest::newRow("item box") << "combo";
+        QTest::newRow("quantity box") << "count";
+        QTest::newRow("find text") << "find";
+        QTest::newRow("count window's units") << "units";
+        QTest::newRow("count window's text") << "memo2";
+    }
+    void altCombinationsTypeNothing()
+    {
+        QFETCH(QString, control);
+        Typing t({QStringLiteral("short")});
+        t.caret(5);
+        TForm1& form = t.f.form;
+        TForm2& form2 = t.f.form2;
+        QWidget* target = nullptr;
+        std::function<QString()> text;
+        if (control == "memo") { target = form.Memo1; text = [&] { return form.Memo1->text(); }; }
+        if (control == "combo") { target = form.cboList; text = [&] { return form.cboList->text(); }; }
+        if (control == "count") { target = form.txtCount; text = [&] { return form.txtCount->text(); }; }
+        if (control == "find") { target = form.dlgFind->textBox(); text = [&] { return form.dlgFind->findText(); }; }
+        if (control == "units") { target = form2.cboSrchUnit; text = [&] { return form2.cboSrchUnit->currentText(); }; }
+        if (control == "memo2") { target = form2.Memo2; text = [&] { return form2.Memo2->text(); }; }
+        target->window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(target->window()));
+        target->setFocus();
+        const QString before = text();
+        for (Qt::Key key : {Qt::Key_Q, Qt::Key_N, Qt::Key_Z})
+            QTest::keyClick(target, key, Qt::AltModifier);
+        QCOMPARE(text(), before);
+        QCOMPARE(form.panel(TForm1::PanelMarker), QString());
         VERIFY_DIALOGS(t.f);
     }
 

@@ -2,6 +2,7 @@
 #include "app/tform1.h"
 #include "app/tlistbox.h"
 #include "app/tmemo.h"
+#include "search/tfinddialog.h"
 #include "buildlist/lineformat.h"
 #include "editing/textcopy.h"
 #include "support/formfixture.h"
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include "support/nowarnings.h"
 
 namespace {
 
@@ -32,6 +34,8 @@ void clickAt(FormFixture& f, int offset)
 class TestModes : public QObject {
     Q_OBJECT
 private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
     void splitAndJoin_data()
     {
         QTest::addColumn<QString>("text");
@@ -205,6 +209,31 @@ private slots:
         QTest::keyClick(f.form.ListBox1, Qt::Key_Down);
         QCOMPARE(f.form.currentLine, 1);
         QCOMPARE(f.form.insertAt, 2);
+    }
+
+    // A search from Normal mode hides the text area while the find dialog
+    // is the active window; the key that closes the dialog must not reach
+    // the hidden text area and move the insertion point off the hit.
+    void hiddenTextAreaTakesNoKeys()
+    {
+        FormFixture f;
+        f.setLines(named(5));
+        f.form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.form));
+        f.form.Memo1->setFocus();
+        clickAt(f, 10);
+        f.form.dlgFind->setFindText(QStringLiteral("line 3"));
+        f.form.dlgFindFind();
+        QCOMPARE(f.form.insertAt, 4);
+        QCOMPARE(f.form.focusWidget(), static_cast<QWidget*>(f.form.ListBox1));
+        QTest::keyRelease(f.form.Memo1, Qt::Key_Escape);
+        QTest::keyClick(f.form.Memo1, Qt::Key_X);
+        QCOMPARE(f.form.insertAt, 4);
+        QCOMPARE(f.form.currentLine, 0);
+        QCOMPARE(f.form.Memo1->lines(), named(5));
+        f.form.cmdEditClick();
+        QCOMPARE(f.form.focusWidget(), static_cast<QWidget*>(f.form.Memo1));
+        VERIFY_DIALOGS(f);
     }
 };
 

@@ -12,6 +12,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
+#include "support/nowarnings.h"
 
 namespace {
 
@@ -70,6 +71,8 @@ private:
     QString path(const QString& name) const { return dir.filePath(name); }
 
 private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
     void runsWithoutRootRights() { QVERIFY(geteuid() != 0); }
 
     void readOnlyFolder()

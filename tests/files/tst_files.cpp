@@ -1,3 +1,4 @@
+#include "app/tedit.h"
 #include "app/tcombobox.h"
 #include "app/tform1.h"
 #include "app/tlistbox.h"
@@ -14,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
+#include "support/nowarnings.h"
 
 namespace {
 
@@ -56,6 +58,8 @@ private:
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
 private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
     void widthFixUp_data()
     {
         QTest::addColumn<QStringList>("in");
@@ -384,6 +388,53 @@ private slots:
         QVERIFY(f.form.close());
         QVERIFY(f.app.terminated());
         VERIFY_DIALOGS(f);
+    }
+
+    // Ending the message loop closes the windows (Qt 6's quit() does), and
+    // that must not put the question a second time.
+    void exitAsksOnceEvenWhenTheEndClosesTheWindow_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("menu") << "exit";
+        QTest::newRow("button") << "button";
+        QTest::newRow("close box") << "close";
+    }
+    void exitAsksOnceEvenWhenTheEndClosesTheWindow()
+    {
+        QFETCH(QString, action);
+        FormFixture f;
+        f.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.form));
+        f.app.onTerminate = [&] { f.form.close(); };
+        f.form.cmdAddClick();
+        f.dialogs.expectMessage(MsgResult::Yes);
+        if (action == "exit") f.form.mnuExit->trigger();
+        if (action == "button") QTest::mouseClick(f.form.cmdExit, Qt::LeftButton);
+        if (action == "close") f.form.close();
+        QVERIFY(f.app.terminated());
+        QVERIFY(!f.form.isVisible());
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        VERIFY_DIALOGS(f);
+    }
+
+    void saveDialogWantsAnExistingFolder_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("in the folder") << "plan.ai" << true;
+        QTest::newRow("in a missing folder") << "missing/plan.ai" << false;
+        QTest::newRow("under a file") << "file.ai/plan.ai" << false;
+        QTest::newRow("the folder itself") << "." << true;
+    }
+    void saveDialogWantsAnExistingFolder()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, exists);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("file.ai")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QCOMPARE(folderExists(dir.filePath(name)), exists);
     }
 
     void dialogsAskForAiFiles()

@@ -3,12 +3,15 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include "support/nowarnings.h"
 
 // Every file of the fuzzer's corpus goes down Open's road again, with the
 // fuzzer's own checks.
 class TestFuzzCorpus : public QObject {
     Q_OBJECT
 private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
     void corpusKeepsTheInvariants_data()
     {
         QTest::addColumn<QString>("path");

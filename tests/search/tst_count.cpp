@@ -1,3 +1,4 @@
+#include "app/tcombobox.h"
 #include "app/tform1.h"
 #include "app/tmemo.h"
 #include "buildlist/lineformat.h"
@@ -10,6 +11,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
+#include "support/nowarnings.h"
 
 namespace {
 
@@ -27,6 +29,8 @@ void countUnit(FormFixture& f, const QString& name)
 class TestCount : public QObject {
     Q_OBJECT
 private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
     void comment_data()
     {
         QTest::addColumn<QString>("searched");

@@ -1,3 +1,4 @@
+#include "app/tedit.h"
 #include "app/tform1.h"
 #include "app/tlistbox.h"
 #include "app/tmemo.h"
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include "support/nowarnings.h"
 
 namespace {
 
@@ -31,6 +33,8 @@ void find(FormFixture& f, const QString& text)
 class TestFind : public QObject {
     Q_OBJECT
 private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
     void findFromNormalModeSwitchesAndSelects()
     {
         FormFixture f;
