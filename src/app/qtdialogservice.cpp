@@ -40,6 +40,9 @@ public:
 std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& request, bool save)
 {
     FileDialog dialog(parent);
+    // Qt's own dialog everywhere, so that the rules above hold on every
+    // desktop and the dialog is the same one the tests drive.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(request.filters);

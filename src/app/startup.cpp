@@ -2,6 +2,7 @@
 
 #include "about/taboutbox.h"
 #include "app/application.h"
+#include "app/focusreturn.h"
 #include "app/qtdialogservice.h"
 #include "app/tform1.h"
 #include "search/tform2.h"
@@ -82,6 +83,7 @@ int runProgram(int argc, char** argv)
         app.showException(error);
         return 0;
     }
+    new FocusReturn(windows.Form1.get());
     windows.Form1->show();
     QApplication::exec();
     qtApp.app = nullptr;

@@ -1,0 +1,186 @@
+#include "realprogram.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QThread>
+
+#include <X11/Xlib.h>
+
+namespace {
+
+constexpr int kPollMs = 50;
+constexpr int kClientHeight = 400; // the main window below its menu bar
+
+// Lines that the test machine, not the program, puts on the error stream.
+// This is the one list of them.
+const QStringList& machineLines()
+{
+    static const QStringList lines = {
+    };
+    return lines;
+}
+
+template <class Ready>
+bool pollUntil(int timeoutMs, Ready ready)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        if (ready())
+            return true;
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(kPollMs);
+    }
+}
+
+} // namespace
+
+RealProgram::RealProgram()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    // A runtime folder of its own, so Qt has nothing to say about a missing one.
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
+    env.remove(QStringLiteral("SESSION_MANAGER"));
+    process_.setProcessEnvironment(env);
+    process_.setWorkingDirectory(work_.path());
+    process_.setProgram(QStringLiteral(VEXDIT_PROGRAM));
+}
+
+RealProgram::~RealProgram()
+{
+    if (process_.state() != QProcess::NotRunning) {
+        process_.kill();
+        process_.waitForFinished(3000);
+    }
+}
+
+QString RealProgram::xdotool(const QStringList& args) const
+{
+    QProcess tool;
+    tool.start(QStringLiteral("xdotool"), args);
+    tool.waitForFinished(10000);
+    return QString::fromLocal8Bit(tool.readAllStandardOutput());
+}
+
+bool RealProgram::start()
+{
+    process_.start();
+    if (!process_.waitForStarted(10000)) {
+        error_ = QStringLiteral("the program did not start: ") + process_.errorString();
+        return false;
+    }
+    const QString pid = QString::number(process_.processId());
+    const bool shown = pollUntil(15000, [&] {
+        mainWindow_ = xdotool({"search", "--all", "--onlyvisible", "--pid", pid, "--name",
+                               "^Brindlecap's Vex AI Editor $"})
+                          .section(QLatin1Char('\n'), 0, 0)
+                          .trimmed();
+        return !mainWindow_.isEmpty() || process_.state() == QProcess::NotRunning;
+    });
+    if (!shown || mainWindow_.isEmpty()) {
+        error_ = QStringLiteral("no main window appeared");
+        return false;
+    }
+    const QRegularExpressionMatch size = QRegularExpression(QStringLiteral("Geometry: (\\d+)x(\\d+)"))
+                                             .match(xdotool({"getwindowgeometry", mainWindow_}));
+    menuHeight_ = size.captured(2).toInt() - kClientHeight;
+    // No window manager hands out the keyboard here; the test does, once.
+    xdotool({"windowfocus", "--sync", mainWindow_});
+    return true;
+}
+
+void RealProgram::key(const QString& keys)
+{
+    xdotool({"key", "--clearmodifiers", keys});
+}
+
+void RealProgram::type(const QString& text)
+{
+    xdotool({"type", "--clearmodifiers", "--delay", "5", text});
+}
+
+void RealProgram::click(int x, int y)
+{
+    xdotool({"mousemove", "--window", mainWindow_, QString::number(x),
+             QString::number(y + menuHeight_), "click", "1"});
+}
+
+void RealProgram::requestClose()
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return;
+    XEvent message = {};
+    message.xclient.type = ClientMessage;
+    message.xclient.window = Window(mainWindow_.toULong());
+    message.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    message.xclient.format = 32;
+    message.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    message.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, message.xclient.window, False, NoEventMask, &message);
+    XCloseDisplay(display);
+}
+
+QStringList RealProgram::windowTitles() const
+{
+    if (process_.state() == QProcess::NotRunning)
+        return {};
+    const QString titles = xdotool({"search", "--all", "--onlyvisible", "--pid",
+                                    QString::number(process_.processId()), "--name", ".*",
+                                    "getwindowname", "%@"});
+    return titles.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+bool RealProgram::waitForWindow(const QString& title, int timeoutMs) const
+{
+    return pollUntil(timeoutMs, [&] { return windowTitles().contains(title); });
+}
+
+bool RealProgram::waitForNoWindow(const QString& title, int timeoutMs) const
+{
+    return pollUntil(timeoutMs, [&] { return !windowTitles().contains(title); });
+}
+
+bool RealProgram::waitForFileChange(const QString& file, const QByteArray& before, int timeoutMs) const
+{
+    return pollUntil(timeoutMs, [&] {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) && f.readAll() != before;
+    });
+}
+
+bool RealProgram::isRunning() const
+{
+    return process_.state() != QProcess::NotRunning;
+}
+
+bool RealProgram::waitForEnd(int timeoutMs, const QString& mustNotAppear)
+{
+    bool appeared = false;
+    const bool ended = pollUntil(timeoutMs, [&] {
+        if (process_.waitForFinished(0) || process_.state() == QProcess::NotRunning)
+            return true;
+        appeared = !mustNotAppear.isEmpty() && windowTitles().contains(mustNotAppear);
+        return appeared;
+    });
+    if (appeared) {
+        error_ = QStringLiteral("\"%1\" appeared again").arg(mustNotAppear);
+        return false;
+    }
+    if (!ended)
+        error_ = QStringLiteral("the program did not end");
+    return ended;
+}
+
+QStringList RealProgram::unexpectedErrorLines()
+{
+    stderr_ += process_.readAllStandardError();
+    QStringList unexpected;
+    for (const QString& line : QString::fromLocal8Bit(stderr_).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        if (!machineLines().contains(line))
+            unexpected.append(line);
+    return unexpected;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// The editor as a user runs it: the real program on the test's X display
+// (xcb), with its real dialogs and its real end, driven through the window
+// system with XTest (xdotool) and read back from the window system and the
+// files it writes.
+class RealProgram {
+public:
+    RealProgram();
+    ~RealProgram();
+
+    // Starts the program and waits until its main window is mapped and
+    // holds the keyboard. False, with the reason in error(), otherwise.
+    bool start();
+    QString error() const { return error_; }
+
+    // A folder of the program's own, its working folder.
+    QString path(const QString& name) const { return work_.filePath(name); }
+
+    // Keys as xdotool names them ("ctrl+x", "Return"), to whatever window
+    // holds the keyboard; text typed character by character.
+    void key(const QString& keys);
+    void type(const QString& text);
+    // A left click at a point of the main window's client area (below the
+    // menu bar), in the window's own pixels.
+    void click(int x, int y);
+    // The close request a window manager sends (WM_DELETE_WINDOW).
+    void requestClose();
+
+    // Titles of the program's mapped windows.
+    QStringList windowTitles() const;
+    int windowCount(const QString& title) const { return int(windowTitles().count(title)); }
+    // Polls until a window with this title is mapped (or, for the second,
+    // until none is). False on timeout.
+    bool waitForWindow(const QString& title, int timeoutMs = 5000) const;
+    bool waitForNoWindow(const QString& title, int timeoutMs = 5000) const;
+    // Polls until the file holds other bytes than `before` (or exists).
+    bool waitForFileChange(const QString& file, const QByteArray& before, int timeoutMs = 5000) const;
+
+    bool isRunning() const;
+    // Polls until the process ends; while waiting, a window with the title
+    // `mustNotAppear` fails the wait and is reported in error().
+    bool waitForEnd(int timeoutMs, const QString& mustNotAppear = QString());
+    int exitCode() const { return process_.exitCode(); }
+
+    // What the program wrote on its error stream, less the lines that come
+    // from the test machine rather than from the program.
+    QStringList unexpectedErrorLines();
+
+private:
+    QString xdotool(const QStringList& args) const;
+    QTemporaryDir work_;
+    QTemporaryDir runtime_;
+    QProcess process_;
+    QString mainWindow_;
+    int menuHeight_ = 0;
+    QString error_;
+    QByteArray stderr_;
+};

@@ -1,0 +1,223 @@
+// The real program in a real X session: its own start-up, dialogs and end,
+// driven by keys and clicks through the X server.
+#include "realprogram.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+const QByteArray kStartingLine = "B109      TownCenter           1      -1        ";
+const QByteArray kVillagers(int quantity)
+{
+    return "U83       Villager             " + QByteArray::number(quantity) + "      109       ";
+}
+const QString kQuestion = QStringLiteral("Are you sure?");
+const QString kMainTitle = QStringLiteral("Brindlecap's Vex AI Editor ");
+
+// Points of the main window's client area, from the window's layout.
+const QPoint kAppend(488, 30);
+const QPoint kEditMode(488, 85);
+const QPoint kExitButton(486, 353);
+const QPoint kTextAreaFirstLine(220, 120);
+const QPoint kItemBoxArrow(189, 37);
+
+QByteArray crlfLines(const QList<QByteArray>& lines)
+{
+    QByteArray bytes;
+    for (const QByteArray& line : lines)
+        bytes += line + "\r\n";
+    return bytes;
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+#define START(program) QVERIFY2((program).start(), qPrintable((program).error()))
+#define NO_ERROR_OUTPUT(program)                                                                   \
+    do {                                                                                           \
+        const QStringList lines__ = (program).unexpectedErrorLines();                              \
+        QVERIFY2(lines__.isEmpty(), qPrintable(lines__.join(QLatin1Char('\n'))));                  \
+    } while (false)
+
+class TestRealWindow : public QObject {
+    Q_OBJECT
+
+    // Puts a file in through the open dialog, typing its path.
+    static void openByTyping(RealProgram& program, const QString& path)
+    {
+        program.key(QStringLiteral("ctrl+o"));
+        QVERIFY(program.waitForWindow(QStringLiteral("Open")));
+        program.type(path);
+        program.key(QStringLiteral("Return"));
+        QVERIFY(program.waitForNoWindow(QStringLiteral("Open")));
+    }
+
+    static void saveAsByTyping(RealProgram& program, const QString& path)
+    {
+        program.key(QStringLiteral("ctrl+a"));
+        QVERIFY(program.waitForWindow(QStringLiteral("Save As")));
+        program.type(path);
+        program.key(QStringLiteral("Return"));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(qEnvironmentVariableIsSet("DISPLAY"), "run under an X server (xvfb-run -a)");
+        QVERIFY2(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("version")}) == 0,
+                 "xdotool is missing");
+    }
+
+    // Every way out asks once with unsaved work: No keeps the program as it
+    // was and asks nothing more, Yes ends it at once.
+    void eachWayOutAsksOnce_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("noKey");
+        QTest::newRow("File, Exit") << "menu" << "n";
+        QTest::newRow("Ctrl+X") << "ctrl+x" << "Return"; // No is the default button
+        QTest::newRow("Exit button") << "button" << "n";
+        QTest::newRow("Alt+X") << "alt+x" << "Escape";
+        QTest::newRow("close request") << "close" << "n";
+    }
+    void eachWayOutAsksOnce()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, noKey);
+        RealProgram program;
+        START(program);
+        program.click(kAppend.x(), kAppend.y());
+        auto leave = [&] {
+            if (way == "menu") {
+                program.key(QStringLiteral("alt+f"));
+                program.key(QStringLiteral("x"));
+            } else if (way == "button") {
+                program.click(kExitButton.x(), kExitButton.y());
+            } else if (way == "close") {
+                program.requestClose();
+            } else {
+                program.key(way);
+            }
+        };
+        leave();
+        QVERIFY(program.waitForWindow(kQuestion));
+        program.key(noKey);
+        QVERIFY(program.waitForNoWindow(kQuestion));
+        QVERIFY2(!program.waitForWindow(kQuestion, 700), "No asked again");
+        QVERIFY(program.isRunning());
+        QVERIFY(program.windowTitles().contains(kMainTitle));
+
+        leave();
+        QVERIFY(program.waitForWindow(kQuestion));
+        program.key(QStringLiteral("y"));
+        QVERIFY(program.waitForNoWindow(kQuestion));
+        QVERIFY2(program.waitForEnd(5000, kQuestion), qPrintable(program.error()));
+        QCOMPARE(program.exitCode(), 0);
+        NO_ERROR_OUTPUT(program);
+    }
+
+    // Find from Normal mode selects the hit in Lines mode; the Escape that
+    // closes the dialog must leave the insertion point below the hit.
+    void insertBelowTheHitAfterEscapeClosesFind()
+    {
+        RealProgram program;
+        START(program);
+        const QList<QByteArray> lines = {kStartingLine, "// alpha", "// bravo", "// charlie",
+                                         "// delta"};
+        QList<QByteArray> padded;
+        for (const QByteArray& line : lines)
+            padded.append(line.leftJustified(48, ' '));
+        const QString file = program.path(QStringLiteral("plan.ai"));
+        QVERIFY(writeFile(file, crlfLines(padded)));
+        openByTyping(program, file);
+
+        program.key(QStringLiteral("alt+s"));
+        program.key(QStringLiteral("Return")); // Find..., the first item
+        QVERIFY(program.waitForWindow(QStringLiteral("Find")));
+        program.type(QStringLiteral("bravo"));
+        program.key(QStringLiteral("Return")); // Find Next
+        program.key(QStringLiteral("Escape"));
+        QVERIFY(program.waitForNoWindow(QStringLiteral("Find")));
+        program.click(kAppend.x(), kAppend.y()); // reads "Insert" in Lines mode
+        program.click(kEditMode.x(), kEditMode.y()); // back to Normal mode
+        program.key(QStringLiteral("ctrl+s"));
+        QVERIFY(program.waitForFileChange(file, crlfLines(padded)));
+
+        QList<QByteArray> expected = padded;
+        expected.insert(3, kVillagers(1));
+        QCOMPARE(readFile(file), crlfLines(expected));
+        NO_ERROR_OUTPUT(program);
+    }
+
+    // Alt with a letter types nothing in the text area; the quantity box
+    // that a choice focuses takes the digit typed next in place of its text.
+    void altTypesNothingAndTheQuantityIsTypedOver()
+    {
+        RealProgram program;
+        START(program);
+        program.click(kTextAreaFirstLine.x(), kTextAreaFirstLine.y());
+        program.key(QStringLiteral("alt+q"));
+        program.key(QStringLiteral("alt+n"));
+        QVERIFY2(!program.waitForWindow(QStringLiteral("Error"), 500), "Alt+letter typed");
+
+        program.click(kItemBoxArrow.x(), kItemBoxArrow.y());
+        program.key(QStringLiteral("Return")); // Villager, from the drop-down
+        program.type(QStringLiteral("5"));
+        program.key(QStringLiteral("alt+q"));
+        program.click(kAppend.x(), kAppend.y());
+        const QString file = program.path(QStringLiteral("five.ai"));
+        saveAsByTyping(program, file);
+        QVERIFY(program.waitForFileChange(file, QByteArray()));
+        QCOMPARE(readFile(file), crlfLines({kStartingLine, kVillagers(5)}));
+        QVERIFY(program.isRunning());
+        NO_ERROR_OUTPUT(program);
+    }
+
+    // The save dialog stays open on a name in a missing folder and asks
+    // before it replaces a file; the program never reports a failed write.
+    void saveDialogChecksTheFolderAndAsksBeforeReplacing()
+    {
+        RealProgram program;
+        START(program);
+        const QString old = program.path(QStringLiteral("old.ai"));
+        QVERIFY(writeFile(old, "old\r\n"));
+        program.click(kAppend.x(), kAppend.y());
+
+        saveAsByTyping(program, program.path(QStringLiteral("missing/plan.ai")));
+        QVERIFY2(QTest::qWaitFor([&] { return program.windowCount("Save As") == 2; }, 5000),
+                 "no word on the missing folder");
+        program.key(QStringLiteral("Return"));
+        QVERIFY(QTest::qWaitFor([&] { return program.windowCount("Save As") == 1; }, 5000));
+
+        program.key(QStringLiteral("ctrl+a")); // the name field: type over it
+        program.type(old);
+        program.key(QStringLiteral("Return"));
+        QVERIFY2(QTest::qWaitFor([&] { return program.windowCount("Save As") == 2; }, 5000),
+                 "no overwrite question");
+        program.key(QStringLiteral("y"));
+        QVERIFY(program.waitForFileChange(old, "old\r\n"));
+        QCOMPARE(readFile(old), crlfLines({kStartingLine, kVillagers(1)}));
+        QVERIFY(program.waitForNoWindow(QStringLiteral("Save As")));
+        QCOMPARE(program.windowTitles(), QStringList{kMainTitle});
+        QVERIFY(!QFile::exists(program.path(QStringLiteral("missing"))));
+
+        program.key(QStringLiteral("ctrl+x")); // saved: ends without a question
+        QVERIFY2(program.waitForEnd(5000, kQuestion), qPrintable(program.error()));
+        NO_ERROR_OUTPUT(program);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRealWindow)
+#include "tst_realwindow.moc"
