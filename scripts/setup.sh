@@ -5,7 +5,7 @@
 set -e
 
 PACKAGES="g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev \
-libgl-dev fonts-liberation xvfb xauth $EXTRA_PACKAGES"
+libgl-dev libx11-dev fonts-liberation xvfb xauth xdotool $EXTRA_PACKAGES"
 
 missing=""
 for p in $PACKAGES; do

@@ -57,31 +57,66 @@ RealProgram::~RealProgram()
     }
 }
 
-QString RealProgram::xdotool(const QStringList& args) const
+// The X server on a test machine now and then refuses a connection outright
+// (a few in a hundred, seen with any client); a client that could not
+// connect has done nothing yet, so it is simply started again.
+constexpr int kConnectAttempts = 10;
+
+bool refusedByTheServer(const QByteArray& errors)
 {
-    QProcess tool;
-    tool.start(QStringLiteral("xdotool"), args);
-    tool.waitForFinished(10000);
-    return QString::fromLocal8Bit(tool.readAllStandardOutput());
+    return errors.contains("Can't open display") || errors.contains("could not connect to display");
 }
 
-bool RealProgram::start()
+QString RealProgram::xdotool(const QStringList& args) const
+{
+    for (int attempt = 1;; ++attempt) {
+        QProcess tool;
+        tool.start(QStringLiteral("xdotool"), args);
+        tool.waitForFinished(10000);
+        if (attempt < kConnectAttempts && refusedByTheServer(tool.readAllStandardError())) {
+            QThread::msleep(kPollMs);
+            continue;
+        }
+        return QString::fromLocal8Bit(tool.readAllStandardOutput());
+    }
+}
+
+bool RealProgram::launch()
 {
     process_.start();
     if (!process_.waitForStarted(10000)) {
         error_ = QStringLiteral("the program did not start: ") + process_.errorString();
         return false;
     }
-    const QString pid = QString::number(process_.processId());
+    return true;
+}
+
+bool RealProgram::start()
+{
+    if (!launch())
+        return false;
+    int attempts = 1;
     const bool shown = pollUntil(15000, [&] {
-        mainWindow_ = xdotool({"search", "--all", "--onlyvisible", "--pid", pid, "--name",
+        if (!isRunning() && attempts < kConnectAttempts) {
+            const QByteArray errors = process_.readAllStandardError();
+            if (refusedByTheServer(errors)) {
+                ++attempts;
+                return !launch();
+            }
+            stderr_ += errors;
+        }
+        mainWindow_ = xdotool({"search", "--all", "--onlyvisible", "--pid",
+                               QString::number(process_.processId()), "--name",
                                "^Brindlecap's Vex AI Editor $"})
                           .section(QLatin1Char('\n'), 0, 0)
                           .trimmed();
-        return !mainWindow_.isEmpty() || process_.state() == QProcess::NotRunning;
+        return !mainWindow_.isEmpty() || !isRunning();
     });
     if (!shown || mainWindow_.isEmpty()) {
-        error_ = QStringLiteral("no main window appeared");
+        error_ = QStringLiteral("no main window appeared (%1); it wrote: %2")
+                     .arg(isRunning() ? QStringLiteral("running")
+                                      : QStringLiteral("ended with %1").arg(process_.exitCode()),
+                          unexpectedErrorLines().join(QLatin1Char('\n')));
         return false;
     }
     const QRegularExpressionMatch size = QRegularExpression(QStringLiteral("Geometry: (\\d+)x(\\d+)"))
@@ -97,6 +132,13 @@ void RealProgram::key(const QString& keys)
     xdotool({"key", "--clearmodifiers", keys});
 }
 
+void RealProgram::keyHeld(const QString& keys, int holdMs)
+{
+    xdotool({"keydown", "--clearmodifiers", keys});
+    QThread::msleep(holdMs);
+    xdotool({"keyup", keys});
+}
+
 void RealProgram::type(const QString& text)
 {
     xdotool({"type", "--clearmodifiers", "--delay", "5", text});
@@ -110,7 +152,9 @@ void RealProgram::click(int x, int y)
 
 void RealProgram::requestClose()
 {
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = nullptr;
+    for (int attempt = 0; !display && attempt < kConnectAttempts; ++attempt)
+        display = XOpenDisplay(nullptr);
     if (!display)
         return;
     XEvent message = {};
@@ -126,20 +170,18 @@ void RealProgram::requestClose()
 
 QStringList RealProgram::windowTitles() const
 {
-    if (process_.state() == QProcess::NotRunning)
-        return {};
     const QString titles = xdotool({"search", "--all", "--onlyvisible", "--pid",
                                     QString::number(process_.processId()), "--name", ".*",
                                     "getwindowname", "%@"});
     return titles.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-bool RealProgram::waitForWindow(const QString& title, int timeoutMs) const
+bool RealProgram::waitForWindow(const QString& title, int timeoutMs)
 {
     return pollUntil(timeoutMs, [&] { return windowTitles().contains(title); });
 }
 
-bool RealProgram::waitForNoWindow(const QString& title, int timeoutMs) const
+bool RealProgram::waitForNoWindow(const QString& title, int timeoutMs)
 {
     return pollUntil(timeoutMs, [&] { return !windowTitles().contains(title); });
 }
@@ -152,8 +194,10 @@ bool RealProgram::waitForFileChange(const QString& file, const QByteArray& befor
     });
 }
 
-bool RealProgram::isRunning() const
+bool RealProgram::isRunning()
 {
+    // There is no event loop here: the state is brought up to date by asking.
+    process_.waitForFinished(0);
     return process_.state() != QProcess::NotRunning;
 }
 
@@ -161,7 +205,7 @@ bool RealProgram::waitForEnd(int timeoutMs, const QString& mustNotAppear)
 {
     bool appeared = false;
     const bool ended = pollUntil(timeoutMs, [&] {
-        if (process_.waitForFinished(0) || process_.state() == QProcess::NotRunning)
+        if (!isRunning())
             return true;
         appeared = !mustNotAppear.isEmpty() && windowTitles().contains(mustNotAppear);
         return appeared;
@@ -177,6 +221,7 @@ bool RealProgram::waitForEnd(int timeoutMs, const QString& mustNotAppear)
 
 QStringList RealProgram::unexpectedErrorLines()
 {
+    process_.waitForReadyRead(0);
     stderr_ += process_.readAllStandardError();
     QStringList unexpected;
     for (const QString& line : QString::fromLocal8Bit(stderr_).split(QLatin1Char('\n'), Qt::SkipEmptyParts))

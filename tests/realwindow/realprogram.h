@@ -25,6 +25,9 @@ public:
     // Keys as xdotool names them ("ctrl+x", "Return"), to whatever window
     // holds the keyboard; text typed character by character.
     void key(const QString& keys);
+    // The same, held down for a while as a person does, so that the release
+    // goes wherever the press has moved the keyboard.
+    void keyHeld(const QString& keys, int holdMs = 150);
     void type(const QString& text);
     // A left click at a point of the main window's client area (below the
     // menu bar), in the window's own pixels.
@@ -37,12 +40,12 @@ public:
     int windowCount(const QString& title) const { return int(windowTitles().count(title)); }
     // Polls until a window with this title is mapped (or, for the second,
     // until none is). False on timeout.
-    bool waitForWindow(const QString& title, int timeoutMs = 5000) const;
-    bool waitForNoWindow(const QString& title, int timeoutMs = 5000) const;
+    bool waitForWindow(const QString& title, int timeoutMs = 5000);
+    bool waitForNoWindow(const QString& title, int timeoutMs = 5000);
     // Polls until the file holds other bytes than `before` (or exists).
     bool waitForFileChange(const QString& file, const QByteArray& before, int timeoutMs = 5000) const;
 
-    bool isRunning() const;
+    bool isRunning();
     // Polls until the process ends; while waiting, a window with the title
     // `mustNotAppear` fails the wait and is reported in error().
     bool waitForEnd(int timeoutMs, const QString& mustNotAppear = QString());
@@ -53,6 +56,7 @@ public:
     QStringList unexpectedErrorLines();
 
 private:
+    bool launch();
     QString xdotool(const QStringList& args) const;
     QTemporaryDir work_;
     QTemporaryDir runtime_;

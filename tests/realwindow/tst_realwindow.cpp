@@ -76,8 +76,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(qEnvironmentVariableIsSet("DISPLAY"), "run under an X server (xvfb-run -a)");
-        QVERIFY2(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("version")}) == 0,
-                 "xdotool is missing");
+        QProcess xdotool;
+        xdotool.start(QStringLiteral("xdotool"), {QStringLiteral("version")});
+        QVERIFY2(xdotool.waitForFinished() && xdotool.exitCode() == 0, "xdotool is missing");
     }
 
     // Every way out asks once with unsaved work: No keeps the program as it
@@ -122,7 +123,7 @@ private slots:
         leave();
         QVERIFY(program.waitForWindow(kQuestion));
         program.key(QStringLiteral("y"));
-        QVERIFY(program.waitForNoWindow(kQuestion));
+        QVERIFY2(program.waitForNoWindow(kQuestion), "Yes asked again");
         QVERIFY2(program.waitForEnd(5000, kQuestion), qPrintable(program.error()));
         QCOMPARE(program.exitCode(), 0);
         NO_ERROR_OUTPUT(program);
@@ -148,7 +149,7 @@ private slots:
         QVERIFY(program.waitForWindow(QStringLiteral("Find")));
         program.type(QStringLiteral("bravo"));
         program.key(QStringLiteral("Return")); // Find Next
-        program.key(QStringLiteral("Escape"));
+        program.keyHeld(QStringLiteral("Escape"));
         QVERIFY(program.waitForNoWindow(QStringLiteral("Find")));
         program.click(kAppend.x(), kAppend.y()); // reads "Insert" in Lines mode
         program.click(kEditMode.x(), kEditMode.y()); // back to Normal mode
