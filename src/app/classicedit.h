@@ -1,11 +1,9 @@
 #pragma once
 
-#include <Qt>
-
-class QFocusEvent;
-class QKeyEvent;
-class QLineEdit;
-class QWidget;
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <type_traits>
 
 // How the classic edit controls take keys and the focus, shared by every
 // text box of the program.
@@ -25,6 +23,39 @@ public:
 
 private:
     bool heldAcrossDeactivation_ = false;
+};
+
+// A text box (a QLineEdit, or an editable QComboBox) with both rules.
+template <class Box>
+class ClassicTextBox : public Box {
+public:
+    using Box::Box;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        if (isAltCombinationText(e)) {
+            e->ignore();
+            return;
+        }
+        Box::keyPressEvent(e);
+    }
+    void focusInEvent(QFocusEvent* e) override
+    {
+        Box::focusInEvent(e);
+        if constexpr (std::is_base_of_v<QLineEdit, Box>)
+            selectOnFocus_.focusIn(this, e);
+        else
+            selectOnFocus_.focusIn(this->lineEdit(), e);
+    }
+    void focusOutEvent(QFocusEvent* e) override
+    {
+        selectOnFocus_.focusOut(e);
+        Box::focusOutEvent(e);
+    }
+
+private:
+    SelectOnFocus selectOnFocus_;
 };
 
 // Gives a control the focus as the program does. A text box that already

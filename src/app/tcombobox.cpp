@@ -1,9 +1,8 @@
 #include "app/tcombobox.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 
-TComboBox::TComboBox(QWidget* parent) : QComboBox(parent)
+TComboBox::TComboBox(QWidget* parent) : ClassicTextBox<QComboBox>(parent)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
@@ -41,25 +40,4 @@ void TComboBox::setItemIndex(int index)
     if (index >= 0 && index < count())
         setEditText(QComboBox::itemText(index));
     programChange_ = false;
-}
-
-void TComboBox::keyPressEvent(QKeyEvent* e)
-{
-    if (isAltCombinationText(e)) {
-        e->ignore();
-        return;
-    }
-    QComboBox::keyPressEvent(e);
-}
-
-void TComboBox::focusInEvent(QFocusEvent* e)
-{
-    QComboBox::focusInEvent(e);
-    selectOnFocus_.focusIn(lineEdit(), e);
-}
-
-void TComboBox::focusOutEvent(QFocusEvent* e)
-{
-    selectOnFocus_.focusOut(e);
-    QComboBox::focusOutEvent(e);
 }

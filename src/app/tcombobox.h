@@ -2,14 +2,13 @@
 
 #include "app/classicedit.h"
 
-#include <QComboBox>
 #include <functional>
 
 // An editable combo box. Its change event comes from the user only, by
 // typing or by choosing from the list; setting the index by program puts
 // the item's text into the box without raising it. Its text takes keys and
 // the focus as the classic edit control does (see classicedit.h).
-class TComboBox : public QComboBox {
+class TComboBox : public ClassicTextBox<QComboBox> {
     Q_OBJECT
 public:
     explicit TComboBox(QWidget* parent = nullptr);
@@ -24,12 +23,6 @@ public:
     std::function<void()> onChange;
     std::function<void()> onClick; // an item chosen from the drop-down list
 
-protected:
-    void keyPressEvent(QKeyEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
-
 private:
     bool programChange_ = false;
-    SelectOnFocus selectOnFocus_;
 };
