@@ -172,6 +172,10 @@ private slots:
         program.key(QStringLiteral("alt+q"));
         program.key(QStringLiteral("alt+n"));
         QVERIFY2(!program.waitForWindow(QStringLiteral("Error"), 500), "Alt+letter typed");
+        program.type(QStringLiteral("q")); // the line is full: refused, with a sound and a box
+        QVERIFY(program.waitForWindow(QStringLiteral("Error")));
+        program.key(QStringLiteral("Return"));
+        QVERIFY(program.waitForNoWindow(QStringLiteral("Error")));
 
         program.click(kItemBoxArrow.x(), kItemBoxArrow.y());
         program.key(QStringLiteral("Return")); // Villager, from the drop-down
