@@ -98,6 +98,21 @@ char16_t characterOf(const QKeyEvent* e)
     return 0;
 }
 
+// Whether the key would put its text into an ordinary text area, rather
+// than edit (Backspace, Delete, Enter) or run a Ctrl command.
+bool typesText(const QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_Backspace: case Qt::Key_Delete: case Qt::Key_Return: case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        return false;
+    default:
+        break;
+    }
+    const auto mods = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    return !e->text().isEmpty() && mods != Qt::ControlModifier;
+}
+
 } // namespace
 
 QString toNewlines(const QString& text, QChar lineBreak)
@@ -412,9 +427,23 @@ void TMemo::selectAllText()
 
 void TMemo::copySelection()
 {
-    const QString selected = textCursor().selection().toPlainText();
+    // The selection as it stands: a no-break space stays one.
+    const QString selected = textCursor().selectedText();
     if (!selected.isEmpty())
-        QApplication::clipboard()->setText(QString(selected).replace(QLatin1Char('\n'), kBreak));
+        QApplication::clipboard()->setText(QString(selected).replace(QChar::ParagraphSeparator, kBreak));
+}
+
+void TMemo::insertLines(int index, const QStringList& lines)
+{
+    if (lines.isEmpty())
+        return;
+    const QString text = joinLines(lines, QStringView(u"\n"), false);
+    if (index >= lineCount()) {
+        addLine(text);
+        return;
+    }
+    QTextCursor cursor(document()->findBlockByNumber(qMax(0, index)));
+    cursor.insertText(text + QLatin1Char('\n'));
 }
 
 void TMemo::pasteAtCaret()
@@ -456,7 +485,9 @@ void TMemo::keyPressEvent(QKeyEvent* e)
         return;
     }
     if (!strict_) {
-        if (charFilter && !e->text().isEmpty() && !commandMods) {
+        // Editing keys edit; text goes in only as far as the filter lets it,
+        // however it was typed (AltGr and Ctrl+Alt type characters too).
+        if (charFilter && typesText(e)) {
             const QString allowed = filtered(e->text());
             if (allowed.size() != e->text().size()) {
                 if (!allowed.isEmpty())
@@ -507,6 +538,21 @@ void TMemo::keyReleaseEvent(QKeyEvent* e)
     QPlainTextEdit::keyReleaseEvent(e);
     if (strict_ && onKeyUp && !e->isAutoRepeat())
         onKeyUp();
+}
+
+void TMemo::mousePressEvent(QMouseEvent* e)
+{
+    // A press inside the selection would start a drag of the text, which
+    // takes it out of the build list. Here it places the caret instead.
+    if (strict_ && e->button() == Qt::LeftButton && textCursor().hasSelection()) {
+        const int at = cursorForPosition(e->position().toPoint()).position();
+        QTextCursor c = textCursor();
+        if (at >= c.selectionStart() && at <= c.selectionEnd()) {
+            c.setPosition(at);
+            setTextCursor(c);
+        }
+    }
+    QPlainTextEdit::mousePressEvent(e);
 }
 
 void TMemo::mouseReleaseEvent(QMouseEvent* e)

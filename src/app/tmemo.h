@@ -24,9 +24,10 @@ public:
     // Strict keys: every key goes through the key-down and key-press events,
     // editing commands are turned into the control characters they stand for
     // (so the key-press handler can refuse them), text cannot arrive by paste,
-    // drop or context menu, and the window's menu shortcuts win over the
-    // text area's own. Without it, the text area edits as usual but drops
-    // every character that charFilter refuses, typed or pasted.
+    // drop or context menu, nor leave by a drag, and the window's menu
+    // shortcuts win over the text area's own. Without it, the text area edits
+    // as usual but drops every character that charFilter refuses, typed,
+    // pasted or dropped.
     explicit TMemo(bool strictKeys, QWidget* parent = nullptr);
 
     // Lines.
@@ -72,6 +73,9 @@ public:
     void selectAllText();
     void copySelection();
     void pasteAtCaret(); // the program's own paste, which bypasses the key rules
+    // Whole lines, each followed by a break, go in above line `index` (at
+    // the end when it is past the last), exactly as given.
+    void insertLines(int index, const QStringList& lines);
 
     // The context menu of a strict text area: nothing that edits.
     QMenu* createMenu();
@@ -91,6 +95,7 @@ protected:
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;

@@ -27,13 +27,18 @@ void TForm1::ListBox1DragDrop(const QPoint&)
     // Over the border or the scroll bar, or with no line taken: no move.
     if (to < 0 || from < 0 || from >= count || from == to)
         return;
+    const bool orderChanges = to != from + 1;
     const QString line = ListBox1->item(from);
     ListBox1->insertItem(to, line);
     if (to < from)
         ++from;
     ListBox1->deleteItem(from);
-    // Show where the line went.
+    // The moved line is selected as if clicked, so Insert goes below it;
+    // a new order is unsaved work.
     ListBox1->setItemIndex(to < dragFrom ? to : to - 1);
+    ListBox1Click();
+    if (orderChanges)
+        setPanel(PanelMarker, QStringLiteral("*"));
 }
 
 void TForm1::Image1DragOver(const QPoint&, bool&)

@@ -6,13 +6,16 @@
 #include "app/tcombobox.h"
 #include "app/tform1.h"
 #include "app/tmemo.h"
+#include "app/tlistbox.h"
+#include "files/widthfixup.h"
 #include "search/countcomment.h"
 
 #include <QPushButton>
 
 bool isCommentCharacter(char16_t ch)
 {
-    return ch >= 32 && ch <= 255;
+    const bool control = ch < 32 || (ch >= 127 && ch < 160);
+    return !control && ch <= 255;
 }
 
 template <class F>
@@ -67,7 +70,14 @@ void TForm2::btnGoClick()
 {
     const QString searched = cboSrchUnit->currentText();
     int sum = 0;
-    form1_.Memo1->forEachLineContaining(searched, [&](QStringView line) { countLine(line, searched, sum); });
+    // The live build list: the list in Lines mode, the text area otherwise.
+    if (form1_.linesMode) {
+        for (const QString& line : form1_.ListBox1->items())
+            countLine(line, searched, sum);
+    } else {
+        form1_.Memo1->forEachLineContaining(searched,
+                                            [&](QStringView line) { countLine(line, searched, sum); });
+    }
     Memo2->addLine(countComment(searched, sum));
 }
 
@@ -80,8 +90,10 @@ void TForm2::btnCopyClick()
         return;
     Memo2->selectAllText();
     Memo2->copySelection();
+    // Whole lines go in above the first, each brought to the width Open
+    // gives a line, so the list shows what a save and a later open give.
     form1_.Memo1->setSelStart(0);
-    form1_.Memo1->pasteAtCaret();
+    form1_.Memo1->insertLines(0, fixLineWidths(Memo2->lines()));
 }
 
 void TForm2::cmdClearClick()

@@ -109,10 +109,14 @@ private slots:
             // The moved line is shown selected.
             const QStringList original{W, X, Y, Z};
             QCOMPARE(l.list->item(l.list->itemIndex()), original.at(from));
-            // A move alone touches neither the text area nor the marker.
+            // A move leaves the text area alone; a new order is unsaved
+            // work, and the moved row is where Insert goes.
             QCOMPARE(l.f.lines(), (QStringList{W, X, Y, Z}));
-            QCOMPARE(l.f.form.panel(4), QString());
-            QCOMPARE(l.f.form.insertAt, from + 1);
+            QCOMPARE(l.f.form.panel(4), result == original ? QString() : QStringLiteral("*"));
+            const int moved = l.list->itemIndex();
+            QCOMPARE(l.f.form.currentLine, moved);
+            QCOMPARE(l.f.form.insertAt, moved + 1);
+            QCOMPARE(l.f.form.findFrom, moved);
             QVERIFY(!l.f.form.dragController()->pending());
             VERIFY_DIALOGS(l.f);
         }

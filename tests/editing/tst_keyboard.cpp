@@ -406,6 +406,25 @@ private slots:
         VERIFY_DIALOGS(t.f);
     }
 
+    // A press inside the selection places the caret: no drag can take the
+    // text out of the build list.
+    void pressInTheSelectionStartsNoDrag()
+    {
+        Typing t({kLine2});
+        QTextCursor c = t.f.form.Memo1->textCursor();
+        c.setPosition(10);
+        c.setPosition(18, QTextCursor::KeepAnchor);
+        t.f.form.Memo1->setTextCursor(c);
+        c.setPosition(14);
+        const QPoint inside = t.f.form.Memo1->cursorRect(c).center();
+        QTest::mousePress(t.f.form.Memo1->viewport(), Qt::LeftButton, {}, inside);
+        QVERIFY(!t.f.form.Memo1->textCursor().hasSelection());
+        QTest::mouseRelease(t.f.form.Memo1->viewport(), Qt::LeftButton, {}, inside);
+        QCOMPARE(t.f.lines(), QStringList{kLine2});
+        QCOMPARE(t.f.form.Memo1->selStart(), 14);
+        VERIFY_DIALOGS(t.f);
+    }
+
     void droppedTextIsRefused()
     {
         FormFixture f;

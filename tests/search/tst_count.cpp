@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTest>
 #include "support/nowarnings.h"
@@ -167,6 +168,77 @@ private slots:
         f.form2.Memo2->clearText();
         QTest::keyClicks(f.form2.Memo2, QStringLiteral("x\ty"));
         QVERIFY(!f.form2.Memo2->text().contains('\t'));
+    }
+
+    // The Count window's text edits like any text area; only characters a
+    // build list cannot hold are refused, whatever the modifiers.
+    void countTextEditsLikeATextArea()
+    {
+        FormFixture f;
+        f.form2.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.form2));
+        TMemo* memo = f.form2.Memo2;
+        memo->setFocus();
+        QTest::keyClicks(memo, QStringLiteral("//my notX"));
+        QTest::keyClick(memo, Qt::Key_Backspace);
+        QTest::keyClicks(memo, QStringLiteral("e"));
+        QTest::keyClick(memo, Qt::Key_Return);
+        QTest::keyClicks(memo, QStringLiteral("//two"));
+        QTest::keyClick(memo, Qt::Key_Left);
+        QTest::keyClick(memo, Qt::Key_Delete);
+        // Characters typed with AltGr or Ctrl+Alt: kept when a file can hold
+        // them, refused otherwise.
+        const QList<QPair<Qt::KeyboardModifiers, QString>> typed = {
+            {Qt::GroupSwitchModifier, QStringLiteral("\u00e6")},
+            {Qt::ControlModifier | Qt::AltModifier, QStringLiteral("\u00e9")},
+            {Qt::ControlModifier | Qt::AltModifier, QStringLiteral("\u20ac")},
+            {Qt::ControlModifier | Qt::AltModifier, QStringLiteral("\t")},
+            {Qt::GroupSwitchModifier, QString(QChar(0x85))},
+        };
+        for (const auto& [mods, text] : typed) {
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_E, mods, text);
+            QCoreApplication::sendEvent(memo, &key);
+        }
+        QCOMPARE(memo->text(), QStringLiteral("//my note\r\n//tw\u00e6\u00e9"));
+    }
+
+    // Create Comment puts whole lines on top, each as wide as Open makes
+    // it, with every character as typed.
+    void createCommentInsertsWholeLines_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("inserted");
+        QTest::newRow("no final break") << "//my note" << QStringList{line48("//my note")};
+        QTest::newRow("final break") << "//a\r\n" << QStringList{line48("//a")};
+        QTest::newRow("no-break space") << "//a\u00a0b" << QStringList{line48("//a\u00a0b")};
+        QTest::newRow("long comment goes on")
+            << "//" + QString(50, 'c') << QStringList{"//" + QString(46, 'c'), line48("//cccc")};
+        QTest::newRow("long item line is cut")
+            << QString(kVillager3) + "xyz" << QStringList{kVillager3};
+    }
+    void createCommentInsertsWholeLines()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, inserted);
+        FormFixture f;
+        f.form2.Memo2->setText(typed);
+        QTest::mouseClick(f.form2.btnCopy, Qt::LeftButton);
+        QCOMPARE(f.lines(), inserted + QStringList{QString::fromLatin1(kStartingLine)});
+        QCOMPARE(f.form.panel(4), QStringLiteral("*"));
+        QCOMPARE(QApplication::clipboard()->text(), f.form2.Memo2->text());
+    }
+
+    // In Lines mode the list is the live build list, and the count reads it.
+    void countInLinesModeReadsTheList()
+    {
+        FormFixture f;
+        f.setLines({kVillager3});
+        f.form.cmdEditClick();
+        f.form.ListBox1Click();
+        f.form.cmdAddClick(); // one more Villager, in the list only
+        countUnit(f, QStringLiteral("Villager         "));
+        QCOMPARE(f.form2.Memo2->lines(), QStringList{QStringLiteral("//Villager 4").leftJustified(48)});
+        VERIFY_DIALOGS(f);
     }
 };
 
