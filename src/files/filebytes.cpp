@@ -1,8 +1,8 @@
 #include "files/filebytes.h"
 #include "app/toolkiterrors.h"
+#include "files/keepingsave.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <filesystem>
 #include <system_error>
 
@@ -28,15 +28,6 @@ std::optional<QString> readBuildListFile(const QString& path)
 
 void writeBuildListFile(const QString& path, const QByteArray& bytes)
 {
-    if (path.isEmpty())
-        throw FileCreateError(path);
-    QSaveFile file(path);
-    // Unbuffered: a buffered write that fails only when it is flushed
-    // inside commit() goes unnoticed, and a cut-off file would replace the
-    // old one. Written directly, a short write is seen here, and the
-    // temporary file is dropped with the old one untouched.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw FileCreateError(path);
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    if (!saveKeepingTheFile(path, bytes))
         throw FileCreateError(path);
 }

@@ -13,7 +13,7 @@ constexpr qint64 kMaxFileSize = 4 * 1024 * 1024;
 // a regular file, unreadable, larger than 4 MiB or holding a NUL byte.
 std::optional<QString> readBuildListFile(const QString& path);
 
-// Writes the text to a temporary file beside the target and puts it in
-// place only once all of it is written, so a failure leaves the old file
-// whole. Throws FileCreateError with the path on any failure.
+// Writes the bytes so that a failure leaves the old file whole and a
+// success keeps what the file is (see keepingsave.h). Throws
+// FileCreateError with the path on any failure.
 void writeBuildListFile(const QString& path, const QByteArray& bytes);

@@ -75,18 +75,48 @@ private slots:
 
     void runsWithoutRootRights() { QVERIFY(geteuid() != 0); }
 
+    // A writable file in a folder that takes no new file is rewritten in
+    // place; a new file there cannot be made.
     void readOnlyFolder()
     {
         QDir(dir.path()).mkdir("locked");
         writeAll(path("locked/old.ai"), kOld);
         QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner);
         FormFixture f;
-        expectSaveFault(f, path("locked/old.ai"));
-        QCOMPARE(readAll(path("locked/old.ai")), kOld);
+        f.form.cmdAddClick();
+        f.dialogs.expectSave(path("locked/old.ai"));
+        f.form.mnuSaveAs->trigger();
+        QCOMPARE(readAll(path("locked/old.ai")), f.form.Memo1->latin1Text());
+        QCOMPARE(f.form.panel(4), QString());
+        expectSaveFault(f, path("locked/new.ai"));
         QCOMPARE(QDir(path("locked")).entryList(QDir::Files), QStringList{"old.ai"}); // no temporary left
         stillWorks(f, path("good1.ai"));
         VERIFY_DIALOGS(f);
         QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    // The disk fills while the file is rewritten in place: its old bytes
+    // go back, and every name of it reads them.
+    void fullDiskWhileRewritingInPlace()
+    {
+        writeAll(path("linked.ai"), kOld);
+        QCOMPARE(::link(qPrintable(path("linked.ai")), qPrintable(path("other.ai"))), 0); // a second name
+        FormFixture f;
+        QStringList lines;
+        for (int i = 0; i < 200; ++i)
+            lines << QString::fromLatin1(kStartingLine);
+        f.setLines(lines);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 4096;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        expectSaveFault(f, path("linked.ai"));
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
+        QCOMPARE(readAll(path("linked.ai")), kOld);
+        QCOMPARE(readAll(path("other.ai")), kOld);
+        VERIFY_DIALOGS(f);
     }
 
     void missingFolder()

@@ -1,0 +1,142 @@
+// A save keeps what the file is: its other names, its owner, group and
+// mode, and the link that leads to it; a new file replaces the old one only
+// where that loses nothing.
+#include "files/keepingsave.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include "support/nowarnings.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QByteArray kOld = "old\r\n";
+const QByteArray kNew = "B109      TownCenter           1      -1        \r\n";
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+bool writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+struct stat statOf(const QString& path)
+{
+    struct stat st {};
+    ::lstat(QFile::encodeName(path).constData(), &st);
+    return st;
+}
+
+} // namespace
+
+class TestSaveKeeps : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
+    // Nothing to lose: the new file is written beside the old and renamed
+    // over it, so the old one is never half written.
+    void plainFileIsReplacedWhole()
+    {
+        QVERIFY(writeAll(path("plain.ai"), kOld));
+        const ino_t before = statOf(path("plain.ai")).st_ino;
+        QVERIFY(saveKeepingTheFile(path("plain.ai"), kNew));
+        QCOMPARE(readAll(path("plain.ai")), kNew);
+        QVERIFY(statOf(path("plain.ai")).st_ino != before);
+        QCOMPARE(QDir(dir.path()).entryList({"plain.ai*"}, QDir::Files), QStringList{"plain.ai"});
+    }
+
+    void hardLinkKeepsItsOtherName()
+    {
+        QVERIFY(writeAll(path("one.ai"), kOld));
+        QCOMPARE(::link(qPrintable(path("one.ai")), qPrintable(path("two.ai"))), 0);
+        QVERIFY(saveKeepingTheFile(path("one.ai"), kNew));
+        QCOMPARE(readAll(path("one.ai")), kNew);
+        QCOMPARE(readAll(path("two.ai")), kNew);
+        QCOMPARE(statOf(path("one.ai")).st_ino, statOf(path("two.ai")).st_ino);
+    }
+
+    void symbolicLinkStaysALink()
+    {
+        QVERIFY(writeAll(path("target.ai"), kOld));
+        QVERIFY(QFile::link(path("target.ai"), path("link.ai")));
+        QVERIFY(saveKeepingTheFile(path("link.ai"), kNew));
+        QVERIFY(S_ISLNK(statOf(path("link.ai")).st_mode));
+        QCOMPARE(readAll(path("target.ai")), kNew);
+    }
+
+    void ownerGroupAndModeKept_data()
+    {
+        QTest::addColumn<int>("uid"); // -1: the saver's own
+        QTest::addColumn<int>("gid");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("another user's private file") << 12345 << 23456 << 0600;
+        QTest::newRow("another group's shared file") << -1 << 23456 << 0664;
+        QTest::newRow("set-id bits") << -1 << -1 << 06755;
+        QTest::newRow("another user's set-id file") << 12345 << 23456 << 06750;
+        QTest::newRow("read-only file") << -1 << -1 << 0444;
+    }
+    void ownerGroupAndModeKept()
+    {
+        QFETCH(int, uid);
+        QFETCH(int, gid);
+        QFETCH(int, mode);
+        if ((uid >= 0 || gid >= 0) && geteuid() != 0)
+            QSKIP("giving a file to another user takes root");
+        const QString file = path(QStringLiteral("owned%1.ai").arg(QTest::currentDataTag()).remove(' '));
+        QVERIFY(writeAll(file, kOld));
+        const QByteArray name = QFile::encodeName(file);
+        QCOMPARE(::chown(name.constData(), uid_t(uid), gid_t(gid)), 0);
+        QCOMPARE(::chmod(name.constData(), mode_t(mode)), 0);
+        const struct stat before = statOf(file);
+        QVERIFY(saveKeepingTheFile(file, kNew));
+        const struct stat after = statOf(file);
+        QCOMPARE(readAll(file), kNew);
+        QCOMPARE(after.st_uid, before.st_uid);
+        QCOMPARE(after.st_gid, before.st_gid);
+        QCOMPARE(after.st_mode & 07777, before.st_mode & 07777);
+    }
+
+    // An append-only folder takes a new file but neither renames nor
+    // removes it: the file is rewritten in place and nothing is left over.
+    void folderThatRefusesRenames()
+    {
+        if (geteuid() != 0)
+            QSKIP("marking a folder append-only takes root");
+        QVERIFY(QDir(dir.path()).mkdir("appendonly"));
+        const QString file = path("appendonly/plan.ai");
+        QVERIFY(writeAll(file, kOld));
+        if (QProcess::execute("chattr", {"+a", path("appendonly")}) != 0)
+            QSKIP("this file system has no append-only folders");
+        const bool saved = saveKeepingTheFile(file, kNew);
+        const QStringList left = QDir(path("appendonly")).entryList(QDir::Files);
+        QCOMPARE(QProcess::execute("chattr", {"-a", path("appendonly")}), 0);
+        QVERIFY(saved);
+        QCOMPARE(readAll(file), kNew);
+        QCOMPARE(left, QStringList{"plan.ai"});
+    }
+
+    void nothingToWriteToFails()
+    {
+        QVERIFY(!saveKeepingTheFile(QString(), kNew));
+        QVERIFY(!saveKeepingTheFile(dir.path(), kNew));
+        QVERIFY(!saveKeepingTheFile(path("missing/plan.ai"), kNew));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSaveKeeps)
+#include "tst_savekeeps.moc"
