@@ -163,6 +163,49 @@ void RealProgram::click(int x, int y)
              QString::number(y + menuHeight_), "click", "1"});
 }
 
+void RealProgram::moveTo(int x, int y)
+{
+    xdotool({"mousemove", "--window", mainWindow_, QString::number(x), QString::number(y + menuHeight_)});
+}
+
+void RealProgram::doubleClick(int x, int y)
+{
+    moveTo(x, y);
+    xdotool({"click", "--repeat", "2", "--delay", "80", "1"});
+}
+
+void RealProgram::drag(int fromX, int fromY, int toX, int toY)
+{
+    constexpr int kSteps = 8;
+    moveTo(fromX, fromY);
+    xdotool({"mousedown", "1"});
+    for (int step = 1; step <= kSteps; ++step) {
+        QThread::msleep(20);
+        moveTo(fromX + (toX - fromX) * step / kSteps, fromY + (toY - fromY) * step / kSteps);
+    }
+    QThread::msleep(50);
+    xdotool({"mouseup", "1"});
+}
+
+QString RealProgram::windowId(const QString& title) const
+{
+    return xdotool({"search", "--all", "--onlyvisible", "--pid", QString::number(process_.processId()),
+                    "--name", QStringLiteral("^%1$").arg(QRegularExpression::escape(title))})
+        .section(QLatin1Char('\n'), 0, 0)
+        .trimmed();
+}
+
+void RealProgram::clickIn(const QString& title, int x, int y)
+{
+    xdotool({"mousemove", "--window", windowId(title), QString::number(x), QString::number(y),
+             "click", "1"});
+}
+
+void RealProgram::focusMainWindow()
+{
+    xdotool({"windowfocus", "--sync", mainWindow_});
+}
+
 void RealProgram::requestClose()
 {
     Display* display = nullptr;

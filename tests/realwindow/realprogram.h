@@ -32,6 +32,15 @@ public:
     // A left click at a point of the main window's client area (below the
     // menu bar), in the window's own pixels.
     void click(int x, int y);
+    void doubleClick(int x, int y);
+    // Presses the left button at one point, moves in steps to the other and
+    // releases it there, all in the main window's client area.
+    void drag(int fromX, int fromY, int toX, int toY);
+    // A click at a point of another of the program's windows, by its title.
+    void clickIn(const QString& title, int x, int y);
+    // What a window manager does when the user clicks a window: it gets the
+    // keyboard.
+    void focusMainWindow();
     // The close request a window manager sends (WM_DELETE_WINDOW).
     void requestClose();
 
@@ -58,6 +67,8 @@ public:
 private:
     bool launch();
     QString xdotool(const QStringList& args) const;
+    QString windowId(const QString& title) const;
+    void moveTo(int x, int y);
     QTemporaryDir work_;
     QTemporaryDir runtime_;
     QProcess process_;

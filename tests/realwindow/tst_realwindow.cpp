@@ -21,6 +21,23 @@ const QPoint kEditMode(488, 85);
 const QPoint kExitButton(486, 353);
 const QPoint kTextAreaFirstLine(220, 120);
 const QPoint kItemBoxArrow(189, 37);
+const QPoint kQuantityBox(72, 75);
+const QPoint kQuantityUp(92, 70);
+const QPoint kTownCenterName(113, 123); // "TownCenter" in the text area's first line
+// The rows of the list in Lines mode.
+QPoint listRow(int row)
+{
+    return {200, 119 + 14 * row};
+}
+// The Count window.
+const QPoint kCountText(200, 100);
+const QPoint kGetCount(224, 28);
+const QPoint kCreateComment(156, 228);
+
+QByteArray line48(const QByteArray& start)
+{
+    return start.leftJustified(48, ' ');
+}
 
 QByteArray crlfLines(const QList<QByteArray>& lines)
 {
@@ -220,6 +237,85 @@ private slots:
 
         program.key(QStringLiteral("ctrl+x")); // saved: ends without a question
         QVERIFY2(program.waitForEnd(5000, kQuestion), qPrintable(program.error()));
+        NO_ERROR_OUTPUT(program);
+    }
+
+    // Text selected in the text area does not leave it by a drag: dragged
+    // onto the quantity box, the build list and the quantity stay as they were.
+    void selectedTextStaysInTheBuildList()
+    {
+        RealProgram program;
+        START(program);
+        program.doubleClick(kTownCenterName.x(), kTownCenterName.y());
+        program.drag(kTownCenterName.x(), kTownCenterName.y(), kQuantityBox.x(), kQuantityBox.y());
+        program.click(kAppend.x(), kAppend.y());
+        const QString file = program.path(QStringLiteral("kept.ai"));
+        saveAsByTyping(program, file);
+        QVERIFY(program.waitForFileChange(file, QByteArray()));
+        QCOMPARE(readFile(file), crlfLines({kStartingLine, kVillagers(1)}));
+        NO_ERROR_OUTPUT(program);
+    }
+
+    // The Count window's text edits as any text area, and Create Comment
+    // puts its lines on top of the build list whole, at the file's width.
+    void countWindowTextGoesInAsWholeLines()
+    {
+        RealProgram program;
+        START(program);
+        program.key(QStringLiteral("alt+s"));
+        program.key(QStringLiteral("Down"));
+        program.key(QStringLiteral("Return")); // Count
+        QVERIFY(program.waitForWindow(QStringLiteral("Count")));
+        program.clickIn(QStringLiteral("Count"), kCountText.x(), kCountText.y());
+        program.type(QStringLiteral("//my notX"));
+        program.key(QStringLiteral("BackSpace"));
+        program.type(QStringLiteral("e"));
+        program.key(QStringLiteral("Return"));
+        program.type(QStringLiteral("//two"));
+        program.clickIn(QStringLiteral("Count"), kCreateComment.x(), kCreateComment.y());
+        program.focusMainWindow();
+        const QString file = program.path(QStringLiteral("comment.ai"));
+        saveAsByTyping(program, file);
+        QVERIFY(program.waitForFileChange(file, QByteArray()));
+        QCOMPARE(readFile(file), crlfLines({line48("//my note"), line48("//two"), kStartingLine}));
+        NO_ERROR_OUTPUT(program);
+    }
+
+    // A move in Lines mode is unsaved work, Insert goes below the moved
+    // row, and a count made in Lines mode counts the list as it stands.
+    void movesInsertsAndCountsInLinesMode()
+    {
+        RealProgram program;
+        START(program);
+        program.click(kAppend.x(), kAppend.y()); // Villager 1
+        program.click(kQuantityUp.x(), kQuantityUp.y());
+        program.click(kAppend.x(), kAppend.y()); // Villager 2
+        const QString file = program.path(QStringLiteral("order.ai"));
+        saveAsByTyping(program, file);
+        QVERIFY(program.waitForFileChange(file, QByteArray()));
+        QCOMPARE(readFile(file), crlfLines({kStartingLine, kVillagers(1), kVillagers(2)}));
+
+        program.click(kEditMode.x(), kEditMode.y()); // Lines mode
+        program.drag(listRow(2).x(), listRow(2).y(), listRow(1).x(), listRow(1).y());
+        program.key(QStringLiteral("ctrl+x"));
+        QVERIFY2(program.waitForWindow(kQuestion), "the new order was not unsaved work");
+        program.key(QStringLiteral("n"));
+        QVERIFY(program.waitForNoWindow(kQuestion));
+        program.click(kAppend.x(), kAppend.y()); // Insert: Villager 2 below the moved row
+
+        program.key(QStringLiteral("alt+s"));
+        program.key(QStringLiteral("Down"));
+        program.key(QStringLiteral("Return")); // Count
+        QVERIFY(program.waitForWindow(QStringLiteral("Count")));
+        program.type(QStringLiteral("Villager"));
+        program.clickIn(QStringLiteral("Count"), kGetCount.x(), kGetCount.y());
+        program.clickIn(QStringLiteral("Count"), kCreateComment.x(), kCreateComment.y());
+        program.focusMainWindow();
+        const QByteArray saved = readFile(file);
+        program.key(QStringLiteral("ctrl+s"));
+        QVERIFY(program.waitForFileChange(file, saved));
+        QCOMPARE(readFile(file), crlfLines({line48("//Villager 5"), kStartingLine, kVillagers(2),
+                                            kVillagers(2), kVillagers(1)}));
         NO_ERROR_OUTPUT(program);
     }
 };
