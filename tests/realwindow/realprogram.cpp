@@ -177,6 +177,9 @@ void RealProgram::doubleClick(int x, int y)
 void RealProgram::drag(int fromX, int fromY, int toX, int toY)
 {
     constexpr int kSteps = 8;
+    // Longer than a double-click takes, so that the press is not taken for
+    // a click that belongs to one before.
+    QThread::msleep(600);
     moveTo(fromX, fromY);
     xdotool({"mousedown", "1"});
     for (int step = 1; step <= kSteps; ++step) {

@@ -72,21 +72,24 @@ class TestRealWindow : public QObject {
     Q_OBJECT
 
     // Puts a file in through the open dialog, typing its path.
-    static void openByTyping(RealProgram& program, const QString& path)
+    static bool openByTyping(RealProgram& program, const QString& path)
     {
         program.key(QStringLiteral("ctrl+o"));
-        QVERIFY(program.waitForWindow(QStringLiteral("Open")));
+        if (!program.waitForWindow(QStringLiteral("Open")))
+            return false;
         program.type(path);
         program.key(QStringLiteral("Return"));
-        QVERIFY(program.waitForNoWindow(QStringLiteral("Open")));
+        return program.waitForNoWindow(QStringLiteral("Open"));
     }
 
-    static void saveAsByTyping(RealProgram& program, const QString& path)
+    static bool saveAsByTyping(RealProgram& program, const QString& path)
     {
         program.key(QStringLiteral("ctrl+a"));
-        QVERIFY(program.waitForWindow(QStringLiteral("Save As")));
+        if (!program.waitForWindow(QStringLiteral("Save As")))
+            return false;
         program.type(path);
         program.key(QStringLiteral("Return"));
+        return true;
     }
 
 private slots:
@@ -159,7 +162,7 @@ private slots:
             padded.append(line.leftJustified(48, ' '));
         const QString file = program.path(QStringLiteral("plan.ai"));
         QVERIFY(writeFile(file, crlfLines(padded)));
-        openByTyping(program, file);
+        QVERIFY(openByTyping(program, file));
 
         program.key(QStringLiteral("alt+s"));
         program.key(QStringLiteral("Return")); // Find..., the first item
@@ -200,7 +203,7 @@ private slots:
         program.key(QStringLiteral("alt+q"));
         program.click(kAppend.x(), kAppend.y());
         const QString file = program.path(QStringLiteral("five.ai"));
-        saveAsByTyping(program, file);
+        QVERIFY(saveAsByTyping(program, file));
         QVERIFY(program.waitForFileChange(file, QByteArray()));
         QCOMPARE(readFile(file), crlfLines({kStartingLine, kVillagers(5)}));
         QVERIFY(program.isRunning());
@@ -217,7 +220,7 @@ private slots:
         QVERIFY(writeFile(old, "old\r\n"));
         program.click(kAppend.x(), kAppend.y());
 
-        saveAsByTyping(program, program.path(QStringLiteral("missing/plan.ai")));
+        QVERIFY(saveAsByTyping(program, program.path(QStringLiteral("missing/plan.ai"))));
         QVERIFY2(QTest::qWaitFor([&] { return program.windowCount("Save As") == 2; }, 5000),
                  "no word on the missing folder");
         program.key(QStringLiteral("Return"));
@@ -250,7 +253,7 @@ private slots:
         program.drag(kTownCenterName.x(), kTownCenterName.y(), kQuantityBox.x(), kQuantityBox.y());
         program.click(kAppend.x(), kAppend.y());
         const QString file = program.path(QStringLiteral("kept.ai"));
-        saveAsByTyping(program, file);
+        QVERIFY(saveAsByTyping(program, file));
         QVERIFY(program.waitForFileChange(file, QByteArray()));
         QCOMPARE(readFile(file), crlfLines({kStartingLine, kVillagers(1)}));
         NO_ERROR_OUTPUT(program);
@@ -275,7 +278,7 @@ private slots:
         program.clickIn(QStringLiteral("Count"), kCreateComment.x(), kCreateComment.y());
         program.focusMainWindow();
         const QString file = program.path(QStringLiteral("comment.ai"));
-        saveAsByTyping(program, file);
+        QVERIFY(saveAsByTyping(program, file));
         QVERIFY(program.waitForFileChange(file, QByteArray()));
         QCOMPARE(readFile(file), crlfLines({line48("//my note"), line48("//two"), kStartingLine}));
         NO_ERROR_OUTPUT(program);
@@ -291,7 +294,7 @@ private slots:
         program.click(kQuantityUp.x(), kQuantityUp.y());
         program.click(kAppend.x(), kAppend.y()); // Villager 2
         const QString file = program.path(QStringLiteral("order.ai"));
-        saveAsByTyping(program, file);
+        QVERIFY(saveAsByTyping(program, file));
         QVERIFY(program.waitForFileChange(file, QByteArray()));
         QCOMPARE(readFile(file), crlfLines({kStartingLine, kVillagers(1), kVillagers(2)}));
 
