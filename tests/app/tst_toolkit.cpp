@@ -160,6 +160,24 @@ private slots:
         QCOMPARE(memo.text(), memo.document()->toPlainText().replace("\n", "\r\n"));
     }
 
+    // Many edits with no read between them, or one large paste, and the
+    // text that Save writes is still what the document holds.
+    void cachedTextAfterManyEditsOrALargePaste()
+    {
+        TMemo memo(false);
+        memo.setLines({"start"});
+        memo.rawText();
+        memo.setSelStart(5);
+        for (const QChar c : QStringLiteral("abcdefghijk"))
+            memo.insertPlainText(c);
+        QCOMPARE(memo.latin1Text(), QByteArray("startabcdefghijk\r\n"));
+        const QString large(5000, QLatin1Char('x'));
+        QApplication::clipboard()->setText(large);
+        memo.setSelStart(0);
+        memo.paste();
+        QCOMPARE(memo.latin1Text(), (large + QStringLiteral("startabcdefghijk\r\n")).toLatin1());
+    }
+
     void linesContainingATextInOrder_data()
     {
         QTest::addColumn<QString>("text");

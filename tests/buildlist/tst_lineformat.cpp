@@ -121,6 +121,8 @@ private slots:
         QTest::newRow("two digits") << line(31, "12", "     ") << "" << 12;
         QTest::newRow("digit then letter") << line(31, "4x", "     ") << "" << 4;
         QTest::newRow("blank") << line(31, " ", "") << "' ' is not a valid integer value" << 0;
+        QTest::newRow("blank then digit") << line(31, " 5", "") << "' ' is not a valid integer value" << 0;
+        QTest::newRow("sign then digit") << line(31, "+5", "") << "'+' is not a valid integer value" << 0;
         QTest::newRow("letter") << line(31, "x", "") << "'x' is not a valid integer value" << 0;
         QTest::newRow("short line") << QStringLiteral("U83 Villager") << "'' is not a valid integer value" << 0;
         QTest::newRow("32 wide") << line(31, "5", "") << "" << 5;
@@ -132,7 +134,7 @@ private slots:
         QFETCH(int, value);
         try {
             QCOMPARE(readQuantity(line), value);
-            QVERIFY(message.isEmpty());
+            QVERIFY2(message.isEmpty(), "converted a text that is no quantity");
         } catch (const ConvertError& e) {
             QCOMPARE(e.message(), message);
         }

@@ -47,6 +47,7 @@ private slots:
         QTest::newRow("lone CR") << "a\rb\r" << QStringList{"a", "b"};
         QTest::newRow("empty lines kept") << "\r\n\n\r" << QStringList{"", "", ""};
         QTest::newRow("LF CR is two breaks") << "a\n\rb" << QStringList{"a", "", "b"};
+        QTest::newRow("empty line between LFs") << "a\n\nb" << QStringList{"a", "", "b"};
     }
     void splitAndJoin()
     {

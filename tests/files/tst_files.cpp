@@ -276,6 +276,7 @@ private slots:
         f.dialogs.expectOpen(file);
         f.dialogs.expectMessage();
         f.form.mnuOpen->trigger();
+        QCOMPARE(f.dialogs.messages.size(), 2);
         const auto& m = f.dialogs.messages.at(1);
         QCOMPARE(m.text, QStringLiteral("Error Reading File!"));
         QCOMPARE(m.title, QStringLiteral("File Error"));
@@ -291,6 +292,40 @@ private slots:
         // Save then asks for a name instead of writing to an empty one.
         f.dialogs.expectSave(std::nullopt);
         f.form.mnuSaveClick();
+        VERIFY_DIALOGS(f);
+    }
+
+    // The size limit refuses only what is larger than it.
+    void fileOfExactlyTheLimitIsRead()
+    {
+        QByteArray bytes;
+        const QByteArray line = QByteArray(kStartingLine) + "\r\n";
+        while (bytes.size() + line.size() <= kMaxFileSize)
+            bytes += line;
+        bytes += QByteArray(kMaxFileSize - bytes.size(), '/');
+        QCOMPARE(bytes.size(), kMaxFileSize);
+        writeBytes(path("limit.ai"), bytes);
+        const std::optional<QString> text = readBuildListFile(path("limit.ai"));
+        QVERIFY(text.has_value());
+        QCOMPARE(text->size(), kMaxFileSize);
+    }
+
+    // Save, with a name known, in Lines mode after a new order: the file
+    // holds the list's order.
+    void saveInLinesModeAfterAMoveWritesTheNewOrder()
+    {
+        const QString file = path("order.ai");
+        writeBytes(file, QByteArray(kStartingLine) + "\r\n" + kVillager3.toLatin1() + "\r\n");
+        FormFixture f;
+        f.dialogs.expectOpen(file);
+        f.form.mnuOpenClick();
+        f.form.cmdEditClick();
+        f.form.dragFrom = 1;
+        f.form.dragTo = 0;
+        f.form.ListBox1DragDrop(QPoint());
+        f.form.mnuSaveClick();
+        QCOMPARE(readBytes(file), kVillager3.toLatin1() + "\r\n" + kStartingLine + "\r\n");
+        QCOMPARE(f.form.panel(4), QString());
         VERIFY_DIALOGS(f);
     }
 
