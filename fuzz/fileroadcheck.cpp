@@ -1,6 +1,6 @@
 #include "fileroadcheck.h"
 
-#include "app/toolkiterrors.h"
+#include "model/errors.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/villagers.h"
 #include "editing/textcopy.h"

@@ -1,5 +1,5 @@
 #include "app/application.h"
-#include "app/toolkiterrors.h"
+#include "model/errors.h"
 
 void TApplication::showException(const std::exception& error, QWidget* parent)
 {
@@ -28,9 +28,4 @@ void TApplication::terminate()
     terminated_ = true;
     if (onTerminate)
         onTerminate();
-}
-
-QString IntToStr(int value)
-{
-    return QString::number(value);
 }

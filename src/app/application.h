@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/dialogservice.h"
+#include "model/errors.h"
 #include <QString>
 #include <exception>
 #include <functional>
@@ -50,6 +51,3 @@ private:
     DialogService& dialogs_;
     bool terminated_ = false;
 };
-
-// Integer and text conversions shared by the handlers.
-QString IntToStr(int value);

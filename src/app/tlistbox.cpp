@@ -1,5 +1,5 @@
 #include "app/tlistbox.h"
-#include "app/toolkiterrors.h"
+#include "model/errors.h"
 #include "editing/textcopy.h"
 
 #include <QKeyEvent>

@@ -1,7 +1,5 @@
 #include "buildlist/availability.h"
-#include "app/tmemo.h"
 #include "buildlist/textsearch.h"
-
 
 namespace {
 
@@ -57,11 +55,4 @@ QVector<int> offeredRows(const Catalog& catalog, Category category, const QStrin
 {
     const TableSearch t = prepare(catalog, category);
     return decide(t, category, MultiTextSearch(t.needles).search(wholeText));
-}
-
-QVector<int> offeredRows(const Catalog& catalog, Category category, const TMemo& memo)
-{
-    // The text area's raw text differs from its whole text only in its line
-    // breaks, which no searched text holds.
-    return offeredRows(catalog, category, memo.rawText());
 }

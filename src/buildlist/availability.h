@@ -3,13 +3,11 @@
 #include "catalog/catalog.h"
 #include <QVector>
 
-class TMemo;
-
 // The picker's availability test: an entry is offered when the build list
 // contains its building name and both requirement texts (and, for
 // research, does not yet contain its AI name). Plain, case-sensitive
 // substring tests; an empty text is never contained.
 //
 // All the texts of a table are looked for in one pass over the build list.
+// Any line breaks will do in the text: no searched text holds one.
 QVector<int> offeredRows(const Catalog& catalog, Category category, const QString& wholeText);
-QVector<int> offeredRows(const Catalog& catalog, Category category, const TMemo& memo);

@@ -1,5 +1,5 @@
 #include "buildlist/lineformat.h"
-#include "app/toolkiterrors.h"
+#include "model/errors.h"
 
 namespace {
 

@@ -36,7 +36,7 @@ void setCheckBox(QCheckBox* box, bool visible)
 void TForm1::refillPicker(Category category)
 {
     cboList->clearAll();
-    const QVector<int> rows = offeredRows(catalog_, category, *Memo1);
+    const QVector<int> rows = offeredRows(catalog_, category, Memo1->rawText());
     for (int row : rows)
         cboList->addItem(catalog_.row(category, row).displayName);
     if (!rows.isEmpty())

@@ -1,5 +1,5 @@
 #include "files/filebytes.h"
-#include "app/toolkiterrors.h"
+#include "model/errors.h"
 #include "files/keepingsave.h"
 
 #include <QFile>

@@ -8,7 +8,7 @@
 #include "app/tform1.h"
 #include "app/tlistbox.h"
 #include "app/tmemo.h"
-#include "app/toolkiterrors.h"
+#include "model/errors.h"
 #include "app/tupdown.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/villagers.h"

@@ -3,7 +3,7 @@
 #include "app/tedit.h"
 #include "app/tlistbox.h"
 #include "app/tmemo.h"
-#include "app/toolkiterrors.h"
+#include "model/errors.h"
 #include "app/tstatusbar.h"
 #include "app/tupdown.h"
 #include "support/scripteddialogs.h"

@@ -1,4 +1,4 @@
-#include "app/toolkiterrors.h"
+#include "model/errors.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/villagers.h"
 

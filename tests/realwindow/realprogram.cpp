@@ -235,14 +235,37 @@ QStringList RealProgram::windowTitles() const
     return titles.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-bool RealProgram::waitForWindow(const QString& title, int timeoutMs)
+QString RealProgram::focusedWindow() const
+{
+    return xdotool({"getwindowfocus"}).trimmed();
+}
+
+bool RealProgram::showsWithin(const QString& title, int timeoutMs)
 {
     return pollUntil(timeoutMs, [&] { return windowTitles().contains(title); });
 }
 
+QString RealProgram::focusedTitle() const
+{
+    const QString focused = focusedWindow();
+    return focused.isEmpty() ? QString() : xdotool({"getwindowname", focused}).section(QLatin1Char('\n'), 0, 0);
+}
+
+bool RealProgram::waitForWindow(const QString& title, int timeoutMs)
+{
+    return pollUntil(timeoutMs, [&] {
+        return windowTitles().contains(title) && focusedTitle() == title;
+    });
+}
+
 bool RealProgram::waitForNoWindow(const QString& title, int timeoutMs)
 {
-    return pollUntil(timeoutMs, [&] { return !windowTitles().contains(title); });
+    return pollUntil(timeoutMs, [&] {
+        if (!isRunning())
+            return true;
+        const QStringList titles = windowTitles();
+        return !titles.contains(title) && titles.contains(focusedTitle());
+    });
 }
 
 bool RealProgram::waitForFileChange(const QString& file, const QByteArray& before, int timeoutMs) const

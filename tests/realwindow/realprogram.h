@@ -47,9 +47,18 @@ public:
     // Titles of the program's mapped windows.
     QStringList windowTitles() const;
     int windowCount(const QString& title) const { return int(windowTitles().count(title)); }
-    // Polls until a window with this title is mapped (or, for the second,
-    // until none is). False on timeout.
+    // Polls until a window with this title is mapped and holds the keyboard
+    // (or, for the second, until none is mapped and the keyboard is back in
+    // one of the program's windows), as a person waits before typing on.
+    // False on timeout.
     bool waitForWindow(const QString& title, int timeoutMs = 5000);
+    // Whether a window with this title is mapped within the time, held
+    // keyboard or not: for what must not appear.
+    bool showsWithin(const QString& title, int timeoutMs);
+    // The id of a mapped window with this title, and of the window that
+    // holds the keyboard.
+    QString windowId(const QString& title) const;
+    QString focusedWindow() const;
     bool waitForNoWindow(const QString& title, int timeoutMs = 5000);
     // Polls until the file holds other bytes than `before` (or exists).
     bool waitForFileChange(const QString& file, const QByteArray& before, int timeoutMs = 5000) const;
@@ -67,7 +76,7 @@ public:
 private:
     bool launch();
     QString xdotool(const QStringList& args) const;
-    QString windowId(const QString& title) const;
+    QString focusedTitle() const;
     void moveTo(int x, int y);
     QTemporaryDir work_;
     QTemporaryDir runtime_;

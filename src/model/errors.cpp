@@ -1,4 +1,4 @@
-#include "app/toolkiterrors.h"
+#include "model/errors.h"
 
 int StrToInt(const QString& text)
 {
@@ -10,4 +10,9 @@ int StrToInt(const QString& text)
     if (!ok || trimmed.isEmpty())
         throw ConvertError(text);
     return value;
+}
+
+QString IntToStr(int value)
+{
+    return QString::number(value);
 }

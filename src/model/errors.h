@@ -38,3 +38,5 @@ public:
 // Text to integer as the toolkit converts it: optional blanks around an
 // optional sign and decimal digits; anything else fails with ConvertError.
 int StrToInt(const QString& text);
+// Integer to decimal text.
+QString IntToStr(int value);

@@ -1,0 +1,14 @@
+// The villager tally's Refresh: recounts the build list.
+#include "app/tedit.h"
+#include "app/tform1.h"
+#include "app/tmemo.h"
+#include "buildlist/villagers.h"
+
+void TForm1::cmdVillCountRefreshClick()
+{
+    if (panel(PanelMode) == QLatin1String("Lines"))
+        copyListToText();
+    villagerCount = 0;
+    Memo1->forEachLineContaining(u"Villager", [this](QStringView line) { addVillagerLine(line, villagerCount); });
+    showVillagerCount();
+}
