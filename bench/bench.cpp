@@ -119,7 +119,7 @@ public:
         // Open.
         normalMode();
         const QString finalText = plain(f.Memo1->text());
-        r["Open"].ms = timeIt(big, [&] { f.setPanel(TForm1::PanelMarker, QString()); }, [&] { f.mnuOpenClick(); });
+        r["Open"].ms = timeIt(big, [&] { f.setModified(false); }, [&] { f.mnuOpenClick(); });
         r["Open"].floorMs = timeIt(big, {}, [&] {
             QFile in(file_);
             in.open(QIODevice::ReadOnly);
@@ -154,9 +154,9 @@ public:
         // Save.
         normalMode();
         f.fileName = saved_;
-        f.setPanel(TForm1::PanelFile, saved_);
+        f.setPanel(TForm1::Panel::File, saved_);
         const QByteArray bytes = f.Memo1->text().toLatin1();
-        r["Save"].ms = timeIt(big, [&] { f.setPanel(TForm1::PanelMarker, QStringLiteral("*")); },
+        r["Save"].ms = timeIt(big, [&] { f.setModified(true); },
                               [&] { f.mnuSaveClick(); });
         r["Save"].floorMs = timeIt(big, {}, [&] {
             QSaveFile out(saved_);

@@ -23,6 +23,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -87,14 +88,24 @@ void TForm1::setCompanions(TAboutBox* aboutBox, TForm2* form2)
     form2_ = form2;
 }
 
-QString TForm1::panel(int index) const
+QString TForm1::panel(Panel which) const
 {
-    return Status->panelText(index);
+    return Status->panelText(int(which));
 }
 
-void TForm1::setPanel(int index, const QString& text)
+void TForm1::setPanel(Panel which, const QString& text)
 {
-    Status->setPanelText(index, text);
+    Status->setPanelText(int(which), text);
+}
+
+bool TForm1::isModified() const
+{
+    return panel(Panel::Marker) == QLatin1String("*");
+}
+
+void TForm1::setModified(bool modified)
+{
+    setPanel(Panel::Marker, modified ? QStringLiteral("*") : QString());
 }
 
 void TForm1::createControls()
@@ -103,7 +114,7 @@ void TForm1::createControls()
     client->setFixedSize(kClientWidth, kClientHeight - kStatusHeight);
     setCentralWidget(client);
 
-    Memo1 = place(new TMemo(true, client), 16, 112, 513, 217);
+    Memo1 = place(new TMemo(true, client), 16, 112, kTextAreaWidth, 217);
     Memo1->setFont(fixedPitchFont(false));
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
@@ -141,7 +152,6 @@ void TForm1::createControls()
     Status = new TStatusBar({300, 60, 55, 32, 50}, this);
     Status->setFixedHeight(kStatusHeight);
     setStatusBar(Status);
-    setPanel(PanelMode, QStringLiteral("Normal"));
 
     dlgSave = dlgOpen;
     dlgSave.save = true;
@@ -306,15 +316,14 @@ void TForm1::wireEvents()
 void TForm1::FormCreate()
 {
     catalog_.fill();
-    quietChange = true;
+    const QScopedValueRollback quiet(quietChange, true);
     Memo1->clearText();
     Memo1->addLine(QString::fromLatin1(kStartingLine));
     radioUnitsClick();
     villagerCount = 0;
-    linesMode = false;
+    enterMode(EditMode::Normal);
     ListBox1->setGeometry(Memo1->geometry());
     insertAt = -1;
-    quietChange = false;
 }
 
 void TForm1::FormShow()

@@ -31,16 +31,30 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit TForm1(TApplication& app, QWidget* parent = nullptr);
+
+    // The text area's width, which Open widens for a while.
+    static constexpr int kTextAreaWidth = 513;
     ~TForm1() override;
 
     void setCompanions(TAboutBox* aboutBox, TForm2* form2);
     TApplication& app() const { return app_; }
     const Catalog& catalog() const { return catalog_; }
 
-    // Status panels.
-    enum Panel { PanelFile = 0, PanelEmpty = 1, PanelMode = 2, PanelColumn = 3, PanelMarker = 4 };
-    QString panel(int index) const;
-    void setPanel(int index, const QString& text);
+    // Status panels. They show state, and the file name, the mode and the
+    // unsaved-work marker are read back from them.
+    enum class Panel { File = 0, Empty = 1, Mode = 2, Column = 3, Marker = 4 };
+    QString panel(Panel which) const;
+    void setPanel(Panel which, const QString& text);
+
+    // The unsaved-work marker, shown as "*" in its panel.
+    bool isModified() const;
+    void setModified(bool modified);
+
+    // The edit mode, and everything that goes with it: linesMode, the mode
+    // panel, the captions of cmdAdd and cmdEdit, which of the text area and
+    // the list is shown, and the focus. It copies nothing.
+    enum class EditMode { Normal, Lines };
+    void enterMode(EditMode mode);
 
     // --- components, in the window's declaration order ---------------------
     TMemo* Memo1 = nullptr;
@@ -173,7 +187,6 @@ private:
     void wireEvents();
     void enterLinesMode();
     void enterNormalMode();
-    void showMode(bool lines);
     void refillPicker(Category category);
     void showVillagerCount();
     void refuseKey();

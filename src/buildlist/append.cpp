@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include "app/tedit.h"
+#include "buildlist/appendmessages.h"
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -46,7 +47,7 @@ void TForm1::cmdAddClick()
         radioResearchClick();
     if (!linesMode)
         cmdDelete->setEnabled(true);
-    setPanel(PanelMarker, QStringLiteral("*"));
+    setModified(true);
 }
 
 bool TForm1::PlaceLine(const QString& line)
@@ -60,9 +61,7 @@ bool TForm1::PlaceLine(const QString& line)
     if (insertAt == -1) {
         const MsgResult answer = app_.dialogs().messageBox(
             this,
-            QStringLiteral("No insertion point is defined (click in list to define one). \n"
-                           "Do you want to append?"),
-            QStringLiteral("Huh?"), MsgButtons::YesNo, MsgIcon::Question, MsgResult::Yes);
+            AppendMessages::kNoInsertionPoint, AppendMessages::kNoInsertionPointTitle, MsgButtons::YesNo, MsgIcon::Question, MsgResult::Yes);
         if (answer != MsgResult::Yes)
             return false;
         ListBox1->addItem(line);

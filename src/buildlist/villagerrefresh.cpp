@@ -6,7 +6,7 @@
 
 void TForm1::cmdVillCountRefreshClick()
 {
-    if (panel(PanelMode) == QLatin1String("Lines"))
+    if (linesMode)
         copyListToText();
     villagerCount = 0;
     Memo1->forEachLineContaining(u"Villager", [this](QStringView line) { addVillagerLine(line, villagerCount); });

@@ -38,7 +38,7 @@ void TForm1::ListBox1DragDrop(const QPoint&)
     ListBox1->setItemIndex(to < dragFrom ? to : to - 1);
     ListBox1Click();
     if (orderChanges)
-        setPanel(PanelMarker, QStringLiteral("*"));
+        setModified(true);
 }
 
 void TForm1::Image1DragOver(const QPoint&, bool&)

@@ -3,6 +3,7 @@
 #include "app/tform1.h"
 #include "app/tmemo.h"
 #include "buildlist/lineformat.h"
+#include "editing/keymessages.h"
 
 namespace {
 constexpr char16_t kLowestAccepted = 32;
@@ -12,7 +13,7 @@ constexpr char16_t kHighestAccepted = 126;
 void TForm1::refuseKey()
 {
     app_.dialogs().playSound(QStringLiteral("Kick8.wav"));
-    app_.dialogs().messageBox(this, QStringLiteral("Line length invalid!"), QStringLiteral("Error"),
+    app_.dialogs().messageBox(this, KeyMessages::kLineLengthInvalid, KeyMessages::kTitle,
                               MsgButtons::OK, MsgIcon::Exclamation, MsgResult::OK);
 }
 
@@ -55,11 +56,11 @@ void TForm1::Memo1Click()
     const int p = Memo1->selStart();
     currentLine = p / kLineSlot;
     insertAt = currentLine + 1;
-    setPanel(PanelColumn, IntToStr(p % kLineSlot));
+    setPanel(Panel::Column, IntToStr(p % kLineSlot));
 }
 
 void TForm1::Memo1Change()
 {
     if (!quietChange)
-        setPanel(PanelMarker, QStringLiteral("*"));
+        setModified(true);
 }

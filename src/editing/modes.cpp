@@ -6,10 +6,21 @@
 
 #include <QPushButton>
 
-void TForm1::showMode(bool lines)
+void TForm1::enterMode(EditMode mode)
 {
-    setPanel(PanelMode, lines ? QStringLiteral("Lines") : QStringLiteral("Normal"));
+    const bool lines = mode == EditMode::Lines;
+    linesMode = lines;
+    setPanel(Panel::Mode, lines ? QStringLiteral("Lines") : QStringLiteral("Normal"));
     cmdEdit->setText(lines ? QStringLiteral("Edit Normal") : QStringLiteral("Edit Lines"));
+    cmdAdd->setText(lines ? QStringLiteral("Insert") : QStringLiteral("Append"));
+    ListBox1->setVisible(lines);
+    Memo1->setVisible(!lines);
+    // The shown control takes the keys, even while another window is
+    // active: the hidden one must not stay the window's focus child.
+    if (lines)
+        ListBox1->setFocus();
+    else
+        Memo1->setFocus();
 }
 
 // The list's items become the text area's text, every item followed by
@@ -22,39 +33,27 @@ void TForm1::copyListToText()
 void TForm1::enterLinesMode()
 {
     cmdDelete->setEnabled(false);
-    showMode(true);
     // The text area's lines are its text split at every break.
     ListBox1->replaceItems(Memo1->lineViews());
-    ListBox1->show();
-    Memo1->hide();
-    cmdAdd->setText(QStringLiteral("Insert"));
-    linesMode = true;
+    enterMode(EditMode::Lines);
     if (currentLine >= 0)
         ListBox1->setItemIndex(currentLine);
-    // The list takes the keys now, even while another window is active:
-    // the hidden text area must not stay the window's focus child.
-    ListBox1->setFocus();
 }
 
 void TForm1::enterNormalMode()
 {
     cmdDelete->setEnabled(false);
-    showMode(false);
     copyListToText();
     ListBox1Click();
-    Memo1->show();
-    ListBox1->hide();
-    cmdAdd->setText(QStringLiteral("Append"));
-    linesMode = false;
-    Memo1->setFocus();
+    enterMode(EditMode::Normal);
 }
 
 void TForm1::cmdEditClick()
 {
-    if (panel(PanelMode) == QLatin1String("Normal"))
-        enterLinesMode();
-    else
+    if (linesMode)
         enterNormalMode();
+    else
+        enterLinesMode();
 }
 
 void TForm1::mnuEditLinesClick()

@@ -3,35 +3,35 @@
 #include "app/classicedit.h"
 #include "app/tform1.h"
 #include "app/tlistbox.h"
-#include "app/tmemo.h"
 #include "app/tcombobox.h"
+#include "app/tedit.h"
+#include "app/tmemo.h"
 #include "buildlist/lineformat.h"
 #include "files/filebytes.h"
+#include "files/filemessages.h"
 #include "files/openroad.h"
 
 #include <QApplication>
-#include "app/tedit.h"
 #include <QPushButton>
+#include <QScopedValueRollback>
+
+using namespace FileMessages;
 
 namespace {
 
-constexpr int kMemoWidth = 513;
-constexpr int kMemoReadingWidth = 700;
-
-const char* kNotSavedNew = "Your work is not saved!\nAre you sure you want to START OVER?";
-const char* kNotSavedOpen = "Your work is not saved!\nAre you sure you want to OPEN A FILE?";
-const char* kNotSavedQuit = "Your work is not saved! \nAre you sure you want to QUIT?";
+// The text area is this much wider while a file is read into it, so that
+// its long lines are not wrapped.
+constexpr int kReadingWidth = 700;
 
 } // namespace
 
 // The unsaved-work question, put only when the marker is set. True when
 // the operation may go on.
-static bool mayDiscardWork(TForm1& form, const char* question)
+static bool mayDiscardWork(TForm1& form, const QString& question)
 {
-    if (form.panel(TForm1::PanelMarker) != QLatin1String("*"))
+    if (!form.isModified())
         return true;
-    return form.app().dialogs().messageBox(&form, QString::fromLatin1(question),
-                                           QStringLiteral("Are you sure?"), MsgButtons::YesNo,
+    return form.app().dialogs().messageBox(&form, question, kSureTitle, MsgButtons::YesNo,
                                            MsgIcon::Question, MsgResult::No)
            == MsgResult::Yes;
 }
@@ -63,24 +63,21 @@ void TForm1::mnuNewClick()
 {
     if (!mayDiscardWork(*this, kNotSavedNew))
         return;
-    quietChange = true;
-    ListBox1->clearItems();
-    Memo1->clearText();
-    Memo1->addLine(QString::fromLatin1(kStartingLine));
-    ListBox1->addItem(QString::fromLatin1(kStartingLine));
-    setPanel(PanelMarker, QString());
-    setPanel(PanelFile, QString());
-    txtVillagers->setText(QStringLiteral("0"));
-    villagerCount = 0;
-    insertAt = -1;
-    showMode(false);
-    Memo1->show();
-    ListBox1->hide();
-    cmdAdd->setText(QStringLiteral("Append"));
-    linesMode = false;
-    // Undo must never take a line off a build list it did not add.
-    cmdDelete->setEnabled(false);
-    quietChange = false;
+    {
+        const QScopedValueRollback quiet(quietChange, true);
+        ListBox1->clearItems();
+        Memo1->clearText();
+        Memo1->addLine(QString::fromLatin1(kStartingLine));
+        ListBox1->addItem(QString::fromLatin1(kStartingLine));
+        setModified(false);
+        setPanel(Panel::File, QString());
+        txtVillagers->setText(QStringLiteral("0"));
+        villagerCount = 0;
+        insertAt = -1;
+        enterMode(EditMode::Normal);
+        // Undo must never take a line off a build list it did not add.
+        cmdDelete->setEnabled(false);
+    }
     giveFocus(cboList);
 }
 
@@ -93,37 +90,55 @@ void TForm1::mnuOpenClick()
     openFile(dlgOpen.fileName);
 }
 
+namespace {
+
+// While a file is read and reworked, the empty list stands in the text
+// area's place, the text area is wider and the cursor is the hourglass.
+// Ending it, at the latest when it goes out of scope, puts all back.
+class ReadingDisplay {
+public:
+    ReadingDisplay(TMemo* memo, TListBox* list) : memo_(memo), list_(list)
+    {
+        list_->show();
+        memo_->hide();
+        memo_->resize(kReadingWidth, memo_->height());
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~ReadingDisplay() { end(); }
+    void end()
+    {
+        if (!active_)
+            return;
+        active_ = false;
+        memo_->resize(TForm1::kTextAreaWidth, memo_->height());
+        memo_->show();
+        list_->hide();
+        QApplication::restoreOverrideCursor();
+    }
+
+private:
+    TMemo* memo_;
+    TListBox* list_;
+    bool active_ = true;
+};
+
+} // namespace
+
 void TForm1::openFile(const QString& path)
 {
-    // Prepare: Normal mode, the empty list standing in for the text area
-    // while the file is read and reworked.
-    quietChange = true;
+    const QScopedValueRollback quiet(quietChange, true);
     cmdDelete->setEnabled(false);
     ListBox1->clearItems();
-    showMode(false);
-    cmdAdd->setText(QStringLiteral("Append"));
-    linesMode = false;
-    ListBox1->show();
-    Memo1->hide();
-    Memo1->resize(kMemoReadingWidth, Memo1->height());
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    enterMode(EditMode::Normal);
+    ReadingDisplay reading(Memo1, ListBox1);
     fileName = path;
-
-    auto restoreDisplay = [this] {
-        Memo1->resize(kMemoWidth, Memo1->height());
-        Memo1->show();
-        ListBox1->hide();
-        QApplication::restoreOverrideCursor();
-    };
 
     const std::optional<QString> text = readBuildListFile(path);
     if (!text) {
-        restoreDisplay();
-        app_.dialogs().messageBox(this, QStringLiteral("Error Reading File!"),
-                                  QStringLiteral("File Error"), MsgButtons::OK,
+        reading.end();
+        app_.dialogs().messageBox(this, kReadError, kReadErrorTitle, MsgButtons::OK,
                                   MsgIcon::Exclamation, MsgResult::OK);
         fileName.clear();
-        quietChange = false;
         return;
     }
 
@@ -131,13 +146,9 @@ void TForm1::openFile(const QString& path)
     if (opened.hasTab) {
         Memo1->setText(*text); // shown as read, tabs and all
         app_.dialogs().playSound(QStringLiteral("Kick8.wav"));
-        restoreDisplay();
-        app_.dialogs().messageBox(
-            this,
-            QStringLiteral("Tab characters in file!\n\nFix this file by hand!\n"
-                           "Use a word processor that displays tab characters."),
-            QStringLiteral("Error!"), MsgButtons::OK, MsgIcon::Stop, MsgResult::OK);
-        quietChange = false;
+        reading.end();
+        app_.dialogs().messageBox(this, kTabs, kTabsTitle, MsgButtons::OK, MsgIcon::Stop,
+                                  MsgResult::OK);
         return;
     }
 
@@ -145,14 +156,14 @@ void TForm1::openFile(const QString& path)
     // area gets the result once. A break at the end of the file stays there.
     Memo1->setLines(opened.lines, opened.endsWithBreak);
 
-    setPanel(PanelFile, fileName);
-    setPanel(PanelMarker, QString());
+    setPanel(Panel::File, fileName);
+    setModified(false);
 
     // A quantity that does not convert is reported, and Open still ends
     // with the window usable.
     app_.guard([this] { cmdVillCountRefreshClick(); });
 
-    restoreDisplay();
+    reading.end();
 
     int caret = kNameColumn;
     for (const QString& line : opened.lines) {
@@ -163,33 +174,32 @@ void TForm1::openFile(const QString& path)
     Memo1->setSelStart(caret);
     Memo1->setFocus();
     Memo1Click();
-    quietChange = false;
 }
 
 void TForm1::mnuSaveClick()
 {
-    if (panel(PanelMode) == QLatin1String("Lines"))
+    if (linesMode)
         copyListToText();
     // Only ever write to the file the user sees named in the status bar.
-    const QString shown = panel(PanelFile);
+    const QString shown = panel(Panel::File);
     if (shown.isEmpty() || fileName.isEmpty() || fileName != shown) {
         mnuSaveAsClick();
         return;
     }
     writeBuildListFile(fileName, Memo1->latin1Text());
-    setPanel(PanelMarker, QString());
+    setModified(false);
 }
 
 void TForm1::mnuSaveAsClick()
 {
-    if (!panel(PanelFile).isEmpty())
-        dlgSave.fileName = panel(PanelFile);
+    if (!panel(Panel::File).isEmpty())
+        dlgSave.fileName = panel(Panel::File);
     if (!dlgSave.execute(app_.dialogs(), this))
         return;
     fileName = dlgSave.fileName;
-    if (panel(PanelMode) == QLatin1String("Lines"))
+    if (linesMode)
         copyListToText();
     writeBuildListFile(fileName, Memo1->latin1Text());
-    setPanel(PanelFile, fileName);
-    setPanel(PanelMarker, QString());
+    setPanel(Panel::File, fileName);
+    setModified(false);
 }

@@ -3,6 +3,7 @@
 #include "app/tform1.h"
 #include "app/tlistbox.h"
 #include "search/tfinddialog.h"
+#include "search/findmessages.h"
 
 #include <QLocale>
 
@@ -60,8 +61,7 @@ void TForm1::dlgFindFind()
         if (hit)
             return;
         const MsgResult again = app_.dialogs().messageBox(
-            dlgFind, QStringLiteral("End of list reached. Try from top of List?"),
-            QStringLiteral("Not Found!"), MsgButtons::YesNo, MsgIcon::Question, MsgResult::Yes);
+            dlgFind, FindMessages::kEndOfList, FindMessages::kNotFoundTitle, MsgButtons::YesNo, MsgIcon::Question, MsgResult::Yes);
         if (again != MsgResult::Yes)
             return;
         findFrom = 0;

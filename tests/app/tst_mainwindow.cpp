@@ -40,11 +40,14 @@ private slots:
         QVERIFY(!f.form.txtRetrains->isEnabled());
         QVERIFY(!f.form.UpDown2->isEnabled());
         QVERIFY(!f.form.cmdDelete->isEnabled());
-        QCOMPARE(f.form.panel(0), QString());
-        QCOMPARE(f.form.panel(1), QString());
-        QCOMPARE(f.form.panel(2), QStringLiteral("Normal"));
-        QCOMPARE(f.form.panel(3), QString());
-        QCOMPARE(f.form.panel(4), QString());
+        QCOMPARE(f.form.panel(TForm1::Panel::File), QString());
+        QCOMPARE(f.form.panel(TForm1::Panel::Empty), QString());
+        QCOMPARE(f.form.panel(TForm1::Panel::Mode), QStringLiteral("Normal"));
+        QCOMPARE(f.form.panel(TForm1::Panel::Column), QString());
+        QCOMPARE(f.form.panel(TForm1::Panel::Marker), QString());
+        // The marker shows as "*" in its panel.
+        f.form.setModified(true);
+        QCOMPARE(f.form.panel(TForm1::Panel::Marker), QStringLiteral("*"));
         VERIFY_DIALOGS(f);
     }
 

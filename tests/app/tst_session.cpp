@@ -30,6 +30,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include "support/nowarnings.h"
+#include "buildlist/appendmessages.h"
+#include "editing/keymessages.h"
+#include "files/filemessages.h"
+#include "search/findmessages.h"
 
 namespace {
 
@@ -48,20 +52,20 @@ public:
                          MsgResult) override
     {
         static const QStringList known{
-            "Line length invalid!",
-            "Your work is not saved!\nAre you sure you want to START OVER?",
-            "Your work is not saved!\nAre you sure you want to OPEN A FILE?",
-            "No insertion point is defined (click in list to define one). \nDo you want to append?",
-            "End of list reached. Try from top of List?",
-            "Error Reading File!",
-            "Tab characters in file!\n\nFix this file by hand!\nUse a word processor that displays tab characters.",
+            KeyMessages::kLineLengthInvalid,
+            FileMessages::kNotSavedNew,
+            FileMessages::kNotSavedOpen,
+            AppendMessages::kNoInsertionPoint,
+            FindMessages::kEndOfList,
+            FileMessages::kReadError,
+            FileMessages::kTabs,
         };
         static const QRegularExpression conversion(QStringLiteral("^'.{0,2}' is not a valid integer value\\.$"));
         if (!known.contains(text) && !conversion.match(text).hasMatch())
             unexpected << text;
         if (buttons == MsgButtons::OK)
             return MsgResult::OK;
-        if (text.startsWith(QLatin1String("End of list")))
+        if (text == FindMessages::kEndOfList)
             return ++wrapQuestions % 3 == 0 ? MsgResult::Yes : MsgResult::No; // never loops for long
         return random_.bounded(4) == 0 ? MsgResult::No : MsgResult::Yes;
     }
@@ -140,7 +144,7 @@ public:
     {
         if (!dialogs_.unexpected.isEmpty())
             return QStringLiteral("unexpected message: ") + dialogs_.unexpected.join(" | ");
-        if (f.panel(TForm1::PanelMode) != (f.linesMode ? QLatin1String("Lines") : QLatin1String("Normal")))
+        if (f.panel(TForm1::Panel::Mode) != (f.linesMode ? QLatin1String("Lines") : QLatin1String("Normal")))
             return QStringLiteral("panel 2 disagrees with the mode");
         if (f.Memo1->isVisibleTo(&f) == f.ListBox1->isVisibleTo(&f))
             return QStringLiteral("not exactly one of the text area and the list is shown");
@@ -349,12 +353,12 @@ private:
     QString save()
     {
         // With the marker set, an empty marker afterwards means a write.
-        f.setPanel(TForm1::PanelMarker, QStringLiteral("*"));
+        f.setModified(true);
         (pick(2) ? f.mnuSave : f.mnuSaveAs)->trigger();
         // Whatever was written is the text area's text, byte for byte, and
         // opening it again gives the lines Open's road makes of them.
-        const QString written = f.panel(TForm1::PanelFile);
-        if (!written.isEmpty() && f.panel(TForm1::PanelMarker).isEmpty() && !f.linesMode) {
+        const QString written = f.panel(TForm1::Panel::File);
+        if (!written.isEmpty() && !f.isModified() && !f.linesMode) {
             const QByteArray bytes = readAll(written);
             if (bytes != f.Memo1->latin1Text())
                 savedFileBroken_ = QStringLiteral("the saved file differs from the text");

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include "support/nowarnings.h"
+#include "buildlist/appendmessages.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ private slots:
         QCOMPARE(f.form.villagerCount, 3);
         QCOMPARE(f.form.txtVillagers->text(), QStringLiteral("3"));
         QVERIFY(f.form.cmdDelete->isEnabled());
-        QCOMPARE(f.form.panel(4), QStringLiteral("*"));
+        QVERIFY(f.form.isModified());
 
         f.form.cmdDeleteClick();
         QCOMPARE(f.lines(), QStringList{QString::fromLatin1(kStartingLine)});
@@ -125,7 +126,7 @@ private slots:
         QCOMPARE(f.dialogs.messages[0].text, kConversion.arg(shown));
         QCOMPARE(f.dialogs.messages[0].title, QStringLiteral("QZ Vex AI File Editor"));
         QCOMPARE(f.lines(), QStringList{QString::fromLatin1(kStartingLine)});
-        QCOMPARE(f.form.panel(4), QString());
+        QVERIFY(!f.form.isModified());
         QCOMPARE(f.form.villagerCount, 0);
         VERIFY_DIALOGS(f);
     }
@@ -137,7 +138,7 @@ private slots:
         f.form.cmdAddClick();
         QCOMPARE(f.dialogs.beeps, 1);
         QCOMPARE(f.lines().size(), 1);
-        QCOMPARE(f.form.panel(4), QString());
+        QVERIFY(!f.form.isModified());
         VERIFY_DIALOGS(f);
     }
 
@@ -243,11 +244,10 @@ private slots:
     {
         FormFixture f;
         linesMode(f, {kVillager3, kVillager2Limit5}, 1);
-        f.form.setPanel(TForm1::PanelMode, QStringLiteral("Lines"));
         f.form.cmdVillCountRefreshClick();
         QCOMPARE(f.text(), kVillager3 + "\r\n" + kVillager2Limit5 + "\r\n");
         QCOMPARE(f.form.villagerCount, 5);
-        QCOMPARE(f.form.panel(4), QStringLiteral("*"));
+        QVERIFY(f.form.isModified());
     }
 
     void insertAtTheInsertionPoint()
@@ -266,7 +266,7 @@ private slots:
         QCOMPARE(f.form.villagerCount, 5);
         QVERIFY(!f.form.cmdDelete->isEnabled()); // Insert never enables Undo
         QCOMPARE(f.lines(), QStringList{QString::fromLatin1(kStartingLine)}); // the text area waits
-        QCOMPARE(f.form.panel(4), QStringLiteral("*"));
+        QVERIFY(f.form.isModified());
     }
 
     void insertionPointZeroActsAsOne()
@@ -297,13 +297,13 @@ private slots:
         f.dialogs.expectMessage(MsgResult::No);
         f.form.cmdAddClick();
         const auto& m = f.dialogs.messages.at(0);
-        QCOMPARE(m.title, QStringLiteral("Huh?"));
-        QCOMPARE(m.text, QStringLiteral("No insertion point is defined (click in list to define one). \nDo you want to append?"));
+        QCOMPARE(m.title, AppendMessages::kNoInsertionPointTitle);
+        QCOMPARE(m.text, AppendMessages::kNoInsertionPoint);
         QCOMPARE(m.buttons, MsgButtons::YesNo);
         QCOMPARE(m.icon, MsgIcon::Question);
         QCOMPARE(f.listItems().size(), 2);
         QCOMPARE(f.form.villagerCount, 0);
-        QCOMPARE(f.form.panel(4), QStringLiteral("*"));
+        QVERIFY(f.form.isModified());
         VERIFY_DIALOGS(f);
     }
 

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QTest>
 #include "support/nowarnings.h"
+#include "editing/keymessages.h"
 
 namespace {
 
@@ -60,11 +61,11 @@ private slots:
         QCOMPARE(t.f.lines(), QStringList{kLine2});
         QCOMPARE(t.f.dialogs.sounds, QStringList{"Kick8.wav"});
         const auto& m = t.f.dialogs.messages.at(0);
-        QCOMPARE(m.text, QStringLiteral("Line length invalid!"));
-        QCOMPARE(m.title, QStringLiteral("Error"));
+        QCOMPARE(m.text, KeyMessages::kLineLengthInvalid);
+        QCOMPARE(m.title, KeyMessages::kTitle);
         QCOMPARE(m.icon, MsgIcon::Exclamation);
         QCOMPARE(m.buttons, MsgButtons::OK);
-        QCOMPARE(t.f.form.panel(4), QString());
+        QVERIFY(!t.f.form.isModified());
         VERIFY_DIALOGS(t.f);
     }
 
@@ -77,7 +78,7 @@ private slots:
         t.f.form.Memo1->setTextCursor(c);
         QTest::keyClick(t.f.form.Memo1, Qt::Key_7);
         QCOMPARE(t.f.lines().at(0), QString(kLine2).replace(31, 1, QLatin1Char('7')));
-        QCOMPARE(t.f.form.panel(4), QStringLiteral("*"));
+        QVERIFY(t.f.form.isModified());
         VERIFY_DIALOGS(t.f);
     }
 
@@ -167,11 +168,11 @@ private slots:
         t.caret(47);
         QTest::keyClick(t.f.form.Memo1, Qt::Key_Delete);
         QCOMPARE(t.f.lines().at(0).size(), 47);
-        QCOMPARE(t.f.form.panel(4), QStringLiteral("*"));
-        t.f.form.setPanel(4, QString());
+        QVERIFY(t.f.form.isModified());
+        t.f.form.setModified(false);
         QTest::keyClick(t.f.form.Memo1, Qt::Key_Down);
         QCOMPARE(t.f.lines().at(0), kLine2);
-        QCOMPARE(t.f.form.panel(4), QStringLiteral("*"));
+        QVERIFY(t.f.form.isModified());
         // The caret started from the padded line's end and went down.
         QCOMPARE(t.f.form.currentLine, 1);
         VERIFY_DIALOGS(t.f);
@@ -241,7 +242,7 @@ private slots:
         Typing t({kLine2, kLine2});
         t.caret(60);
         QTest::keyClick(t.f.form.Memo1, Qt::Key_Up);
-        QCOMPARE(t.f.form.panel(4), QString());
+        QVERIFY(!t.f.form.isModified());
         QCOMPARE(t.f.form.currentLine, 0);
     }
 
@@ -287,7 +288,7 @@ private slots:
         f.form.Memo1Click();
         QCOMPARE(f.form.currentLine, line);
         QCOMPARE(f.form.insertAt, line + 1);
-        QCOMPARE(f.form.panel(3), column);
+        QCOMPARE(f.form.panel(TForm1::Panel::Column), column);
     }
 
     void realMouseClickUpdatesTheStatus()
@@ -298,7 +299,7 @@ private slots:
         const QPoint at = t.f.form.Memo1->cursorRect(c).center();
         QTest::mouseClick(t.f.form.Memo1->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(t.f.form.currentLine, 2);
-        QCOMPARE(t.f.form.panel(3), QStringLiteral("37"));
+        QCOMPARE(t.f.form.panel(TForm1::Panel::Column), QStringLiteral("37"));
     }
 
     void keyReleaseUpdatesTheStatus()
@@ -308,7 +309,7 @@ private slots:
         QTest::keyClick(t.f.form.Memo1, Qt::Key_Down);
         QCOMPARE(t.f.form.currentLine, 1);
         QCOMPARE(t.f.form.insertAt, 2);
-        QCOMPARE(t.f.form.panel(3), QStringLiteral("0"));
+        QCOMPARE(t.f.form.panel(TForm1::Panel::Column), QStringLiteral("0"));
     }
 
     void quietChangesLeaveTheMarker()
@@ -316,10 +317,10 @@ private slots:
         FormFixture f;
         f.form.quietChange = true;
         f.form.Memo1->addLine(QStringLiteral("x"));
-        QCOMPARE(f.form.panel(4), QString());
+        QVERIFY(!f.form.isModified());
         f.form.quietChange = false;
         f.form.Memo1->addLine(QStringLiteral("y"));
-        QCOMPARE(f.form.panel(4), QStringLiteral("*"));
+        QVERIFY(f.form.isModified());
     }
 
     void tabMovesTheFocus()
@@ -402,7 +403,7 @@ private slots:
         for (Qt::Key key : {Qt::Key_Q, Qt::Key_N, Qt::Key_Z})
             QTest::keyClick(target, key, Qt::AltModifier);
         QCOMPARE(text(), before);
-        QCOMPARE(form.panel(TForm1::PanelMarker), QString());
+        QVERIFY(!form.isModified());
         VERIFY_DIALOGS(t.f);
     }
 

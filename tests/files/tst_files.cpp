@@ -16,6 +16,7 @@
 #include <QTest>
 #include <sys/stat.h>
 #include "support/nowarnings.h"
+#include "files/filemessages.h"
 
 namespace {
 
@@ -92,10 +93,10 @@ private slots:
         QCOMPARE(f.form.Memo1->selStart(), 10);
         QCOMPARE(f.form.currentLine, 0);
         QCOMPARE(f.form.insertAt, 1);
-        QCOMPARE(f.form.panel(3), QStringLiteral("10"));
-        QCOMPARE(f.form.panel(0), path("plain.ai"));
+        QCOMPARE(f.form.panel(TForm1::Panel::Column), QStringLiteral("10"));
+        QCOMPARE(f.form.panel(TForm1::Panel::File), path("plain.ai"));
         QCOMPARE(f.form.fileName, path("plain.ai"));
-        QCOMPARE(f.form.panel(4), QString());
+        QVERIFY(!f.form.isModified());
         QCOMPARE(f.form.villagerCount, 3);
         QVERIFY(!f.form.quietChange);
         f.dialogs.expectSave(path("copy.ai"));
@@ -165,8 +166,8 @@ private slots:
         QCOMPARE(f.form.Memo1->selStart(), 110);
         QCOMPARE(f.form.currentLine, 2);
         QCOMPARE(f.form.insertAt, 3);
-        QCOMPARE(f.form.panel(3), QStringLiteral("10"));
-        QCOMPARE(f.form.panel(4), QString());
+        QCOMPARE(f.form.panel(TForm1::Panel::Column), QStringLiteral("10"));
+        QVERIFY(!f.form.isModified());
         QCOMPARE(f.form.villagerCount, 3);
     }
 
@@ -186,7 +187,7 @@ private slots:
         open(f, path("empty.ai"));
         QCOMPARE(f.text(), QString());
         QCOMPARE(f.form.Memo1->selStart(), 0);
-        QCOMPARE(f.form.panel(3), QStringLiteral("0"));
+        QCOMPARE(f.form.panel(TForm1::Panel::Column), QStringLiteral("0"));
         QCOMPARE(f.form.currentLine, 0);
         QCOMPARE(f.form.insertAt, 1);
         QCOMPARE(f.form.villagerCount, 0);
@@ -207,7 +208,7 @@ private slots:
         f.form.cmdEditClick();
         open(f, path("lm.ai"));
         QVERIFY(!f.form.linesMode);
-        QCOMPARE(f.form.panel(2), QStringLiteral("Normal"));
+        QCOMPARE(f.form.panel(TForm1::Panel::Mode), QStringLiteral("Normal"));
         QCOMPARE(f.form.cmdEdit->text(), QStringLiteral("Edit Lines"));
         QCOMPARE(f.form.cmdAdd->text(), QStringLiteral("Append"));
         QVERIFY(f.form.Memo1->isVisibleTo(&f.form));
@@ -222,23 +223,23 @@ private slots:
     {
         writeBytes(path("tabs.ai"), "B109 x\r\nU83\tVillager\r\n");
         FormFixture f;
-        f.form.setPanel(0, QStringLiteral("previous.ai"));
+        f.form.setPanel(TForm1::Panel::File, QStringLiteral("previous.ai"));
         f.dialogs.expectOpen(path("tabs.ai"));
         f.dialogs.expectMessage();
         f.form.mnuOpen->trigger();
         QCOMPARE(f.dialogs.sounds, QStringList{"Kick8.wav"});
         const auto& m = f.dialogs.messages.at(0);
-        QCOMPARE(m.text, QStringLiteral("Tab characters in file!\n\nFix this file by hand!\nUse a word processor that displays tab characters."));
+        QCOMPARE(m.text, FileMessages::kTabs);
         QCOMPARE(m.title, QStringLiteral("Error!"));
         QCOMPARE(m.icon, MsgIcon::Stop);
         QCOMPARE(f.text(), QStringLiteral("B109 x\r\nU83\tVillager\r\n"));
         QCOMPARE(f.form.fileName, path("tabs.ai"));
-        QCOMPARE(f.form.panel(0), QStringLiteral("previous.ai"));
+        QCOMPARE(f.form.panel(TForm1::Panel::File), QStringLiteral("previous.ai"));
         QVERIFY(!f.form.quietChange);
         QVERIFY(f.form.Memo1->isVisibleTo(&f.form));
         QCOMPARE(f.form.Memo1->width(), 513);
         f.form.Memo1->addLine(QStringLiteral("x"));
-        QCOMPARE(f.form.panel(4), QStringLiteral("*"));
+        QVERIFY(f.form.isModified());
         // Save must not write over the refused file while another is shown.
         f.dialogs.expectSave(std::nullopt);
         f.form.mnuSaveClick();
@@ -269,22 +270,22 @@ private slots:
 
         FormFixture f;
         f.setLines({kVillager3});
-        f.form.setPanel(0, QStringLiteral("previous.ai"));
+        f.form.setPanel(TForm1::Panel::File, QStringLiteral("previous.ai"));
         f.form.fileName = QStringLiteral("previous.ai");
-        f.form.setPanel(4, QStringLiteral("*"));
+        f.form.setModified(true);
         f.dialogs.expectMessage(MsgResult::Yes); // the unsaved-work question
         f.dialogs.expectOpen(file);
         f.dialogs.expectMessage();
         f.form.mnuOpen->trigger();
         QCOMPARE(f.dialogs.messages.size(), 2);
         const auto& m = f.dialogs.messages.at(1);
-        QCOMPARE(m.text, QStringLiteral("Error Reading File!"));
+        QCOMPARE(m.text, FileMessages::kReadError);
         QCOMPARE(m.title, QStringLiteral("File Error"));
         QCOMPARE(m.icon, MsgIcon::Exclamation);
         QCOMPARE(f.lines(), QStringList{kVillager3});
         QCOMPARE(f.form.fileName, QString());
-        QCOMPARE(f.form.panel(0), QStringLiteral("previous.ai"));
-        QCOMPARE(f.form.panel(4), QStringLiteral("*"));
+        QCOMPARE(f.form.panel(TForm1::Panel::File), QStringLiteral("previous.ai"));
+        QVERIFY(f.form.isModified());
         QVERIFY(!f.form.quietChange);
         QVERIFY(f.form.Memo1->isVisibleTo(&f.form));
         QVERIFY(!f.form.ListBox1->isVisibleTo(&f.form));
@@ -325,7 +326,7 @@ private slots:
         f.form.ListBox1DragDrop(QPoint());
         f.form.mnuSaveClick();
         QCOMPARE(readBytes(file), kVillager3.toLatin1() + "\r\n" + kStartingLine + "\r\n");
-        QCOMPARE(f.form.panel(4), QString());
+        QVERIFY(!f.form.isModified());
         VERIFY_DIALOGS(f);
     }
 
@@ -344,7 +345,7 @@ private slots:
         QVERIFY(!f.form.quietChange);
         QCOMPARE(f.form.Memo1->selStart(), 60);
         QCOMPARE(f.form.currentLine, 1);
-        QCOMPARE(f.form.panel(4), QString());
+        QVERIFY(!f.form.isModified());
         VERIFY_DIALOGS(f);
     }
 
@@ -353,7 +354,7 @@ private slots:
         FormFixture f;
         f.setLines({kVillager3});
         f.form.fileName = QStringLiteral("kept.ai");
-        f.form.setPanel(0, QStringLiteral("kept.ai"));
+        f.form.setPanel(TForm1::Panel::File, QStringLiteral("kept.ai"));
         f.form.villagerCount = 3;
         f.form.cmdDelete->setEnabled(true);
         f.form.cmdEditClick();
@@ -362,9 +363,9 @@ private slots:
         f.form.mnuNew->trigger();
         QCOMPARE(f.text(), kTown + "\r\n");
         QCOMPARE(f.listItems(), QStringList{kTown});
-        QCOMPARE(f.form.panel(0), QString());
-        QCOMPARE(f.form.panel(4), QString());
-        QCOMPARE(f.form.panel(2), QStringLiteral("Normal"));
+        QCOMPARE(f.form.panel(TForm1::Panel::File), QString());
+        QVERIFY(!f.form.isModified());
+        QCOMPARE(f.form.panel(TForm1::Panel::Mode), QStringLiteral("Normal"));
         QCOMPARE(f.form.txtVillagers->text(), QStringLiteral("0"));
         QCOMPARE(f.form.villagerCount, 0);
         QCOMPARE(f.form.insertAt, -1);
@@ -379,11 +380,11 @@ private slots:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("question");
-        QTest::newRow("new") << "new" << "Your work is not saved!\nAre you sure you want to START OVER?";
-        QTest::newRow("open") << "open" << "Your work is not saved!\nAre you sure you want to OPEN A FILE?";
-        QTest::newRow("exit") << "exit" << "Your work is not saved! \nAre you sure you want to QUIT?";
-        QTest::newRow("exit button") << "button" << "Your work is not saved! \nAre you sure you want to QUIT?";
-        QTest::newRow("close box") << "close" << "Your work is not saved! \nAre you sure you want to QUIT?";
+        QTest::newRow("new") << "new" << FileMessages::kNotSavedNew;
+        QTest::newRow("open") << "open" << FileMessages::kNotSavedOpen;
+        QTest::newRow("exit") << "exit" << FileMessages::kNotSavedQuit;
+        QTest::newRow("exit button") << "button" << FileMessages::kNotSavedQuit;
+        QTest::newRow("close box") << "close" << FileMessages::kNotSavedQuit;
     }
     void unsavedWorkQuestion()
     {
@@ -402,12 +403,12 @@ private slots:
         if (action == "close") QVERIFY(!f.form.close());
         const auto& m = f.dialogs.messages.at(0);
         QCOMPARE(m.text, question);
-        QCOMPARE(m.title, QStringLiteral("Are you sure?"));
+        QCOMPARE(m.title, FileMessages::kSureTitle);
         QCOMPARE(m.buttons, MsgButtons::YesNo);
         QCOMPARE(m.icon, MsgIcon::Question);
         QCOMPARE(m.defaultButton, MsgResult::No);
         QCOMPARE(f.text(), before);
-        QCOMPARE(f.form.panel(4), QStringLiteral("*"));
+        QVERIFY(f.form.isModified());
         QVERIFY(!f.app.terminated());
         QVERIFY(f.form.isVisible());
         VERIFY_DIALOGS(f);
@@ -495,7 +496,7 @@ private slots:
     void saveAsStartsFromTheShownName()
     {
         FormFixture f;
-        f.form.setPanel(0, path("shown.ai"));
+        f.form.setPanel(TForm1::Panel::File, path("shown.ai"));
         f.dialogs.expectSave(std::nullopt);
         f.form.mnuSaveAsClick();
         QCOMPARE(f.dialogs.fileRequests.at(0).request.fileName, path("shown.ai"));
@@ -506,12 +507,12 @@ private slots:
         FormFixture f;
         f.dialogs.expectSave(path("saved.ai"));
         f.form.mnuSaveClick(); // no name yet: through Save As
-        QCOMPARE(f.form.panel(0), path("saved.ai"));
+        QCOMPARE(f.form.panel(TForm1::Panel::File), path("saved.ai"));
         f.form.cmdAddClick();
         f.form.mnuSaveClick(); // now straight to the file
         QCOMPARE(readBytes(path("saved.ai")),
                  (kTown + "\r\nU83       Villager             1      109       \r\n").toLatin1());
-        QCOMPARE(f.form.panel(4), QString());
+        QVERIFY(!f.form.isModified());
         VERIFY_DIALOGS(f);
     }
 
@@ -525,7 +526,7 @@ private slots:
         f.dialogs.expectSave(path("order.ai"));
         f.form.mnuSaveClick();
         QCOMPARE(readBytes(path("order.ai")), (kVillager3 + "\r\n" + kTown + "\r\n").toLatin1());
-        QCOMPARE(f.form.panel(4), QString());
+        QVERIFY(!f.form.isModified());
         VERIFY_DIALOGS(f);
     }
 
@@ -547,9 +548,9 @@ private slots:
         f.form.mnuSaveAs->trigger();
         QCOMPARE(f.dialogs.messages.at(0).text, QStringLiteral("Cannot create file %1.").arg(file));
         QCOMPARE(f.dialogs.messages.at(0).icon, MsgIcon::Stop);
-        QCOMPARE(f.form.panel(4), QStringLiteral("*"));
+        QVERIFY(f.form.isModified());
         QCOMPARE(f.form.fileName, file);
-        QCOMPARE(f.form.panel(0), QString());
+        QCOMPARE(f.form.panel(TForm1::Panel::File), QString());
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("adir2"))).isDir());
         VERIFY_DIALOGS(f);
     }

@@ -1,6 +1,7 @@
 // The real program in a real X session: its own start-up, dialogs and end,
 // driven by keys and clicks through the X server.
 #include "realprogram.h"
+#include "files/filemessages.h"
 
 #include <QFile>
 #include <QTest>
@@ -12,7 +13,7 @@ const QByteArray kVillagers(int quantity)
 {
     return "U83       Villager             " + QByteArray::number(quantity) + "      109       ";
 }
-const QString kQuestion = QStringLiteral("Are you sure?");
+const QString kQuestion = FileMessages::kSureTitle;
 const QString kMainTitle = QStringLiteral("Brindlecap's Vex AI Editor ");
 
 // Points of the main window's client area, from the window's layout.

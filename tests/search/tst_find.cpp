@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 #include "support/nowarnings.h"
+#include "search/findmessages.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ private slots:
         f.form.ListBox1->onClick = [&] { ++clicks; click(); };
         find(f, QStringLiteral("VILLAGER"));
         QVERIFY(f.form.linesMode);
-        QCOMPARE(f.form.panel(2), QStringLiteral("Lines"));
+        QCOMPARE(f.form.panel(TForm1::Panel::Mode), QStringLiteral("Lines"));
         QCOMPARE(f.form.ListBox1->itemIndex(), 1);
         QCOMPARE(f.form.findFrom, 2);
         QCOMPARE(f.form.insertAt, 2);
@@ -69,8 +70,8 @@ private slots:
         f.dialogs.expectMessage(MsgResult::No);
         find(f, QStringLiteral("villager"));
         const auto& m = f.dialogs.messages.at(0);
-        QCOMPARE(m.text, QStringLiteral("End of list reached. Try from top of List?"));
-        QCOMPARE(m.title, QStringLiteral("Not Found!"));
+        QCOMPARE(m.text, FindMessages::kEndOfList);
+        QCOMPARE(m.title, FindMessages::kNotFoundTitle);
         QCOMPARE(m.buttons, MsgButtons::YesNo);
         QCOMPARE(m.icon, MsgIcon::Question);
         QCOMPARE(m.defaultButton, MsgResult::Yes);

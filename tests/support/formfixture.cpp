@@ -27,7 +27,7 @@ void FormFixture::setLines(const QStringList& lines)
     form.quietChange = true;
     form.Memo1->setLines(lines);
     form.quietChange = false;
-    form.setPanel(TForm1::PanelMarker, QString());
+    form.setModified(false);
 }
 
 QStringList FormFixture::listItems() const
