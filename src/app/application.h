@@ -5,6 +5,7 @@
 #include <QString>
 #include <exception>
 #include <functional>
+#include <utility>
 
 class QWidget;
 
@@ -35,6 +36,19 @@ public:
         } catch (...) {
             reportSafely(std::runtime_error("Unknown error"));
         }
+    }
+
+    // A window's handler as an event's callback, entering through the guard.
+    // A handler without parameters takes none of the event's arguments.
+    template <class Window, class... Args>
+    auto guarded(Window* window, void (Window::*handler)(Args...))
+    {
+        if constexpr (sizeof...(Args) == 0)
+            return [this, window, handler] { guard([&] { (window->*handler)(); }); };
+        else
+            return [this, window, handler](Args... args) {
+                guard([&] { (window->*handler)(std::forward<Args>(args)...); });
+            };
     }
 
     // The help command handed to the help viewer without waiting.

@@ -229,55 +229,42 @@ void TForm1::createMenu()
         a->setShortcutContext(Qt::WindowShortcut);
 }
 
-template <class F>
-auto TForm1::guarded(F handler)
-{
-    // Takes no arguments, so that Qt passes none of the signal's.
-    return [this, handler] { app_.guard([&] { (this->*handler)(); }); };
-}
-
-template <class F>
-auto TForm1::guardedWithArgs(F handler)
-{
-    return [this, handler](auto&&... args) { app_.guard([&] { (this->*handler)(args...); }); };
-}
-
 void TForm1::wireEvents()
 {
-    connect(radioUnits, &QRadioButton::clicked, this, guarded(&TForm1::radioUnitsClick));
-    connect(radioBldgs, &QRadioButton::clicked, this, guarded(&TForm1::radioBldgsClick));
-    connect(radioResearch, &QRadioButton::clicked, this, guarded(&TForm1::radioResearchClick));
+    connect(radioUnits, &QRadioButton::clicked, this, app_.guarded(this, &TForm1::radioUnitsClick));
+    connect(radioBldgs, &QRadioButton::clicked, this, app_.guarded(this, &TForm1::radioBldgsClick));
+    connect(radioResearch, &QRadioButton::clicked, this, app_.guarded(this, &TForm1::radioResearchClick));
     // A check box's click event follows every change of its state, the
     // program's own included.
-    connect(chkRetrains, &QCheckBox::toggled, this, guarded(&TForm1::chkRetrainsClick));
-    connect(chkRetrainB, &QCheckBox::toggled, this, guarded(&TForm1::chkRetrainBClick));
-    UpDown1->onClick = [this](TUpDown::Button) { guarded(&TForm1::UpDown1Click)(); };
-    UpDown2->onClick = [this](TUpDown::Button) { guarded(&TForm1::UpDown2Click)(); };
-    cboList->onChange = guarded(&TForm1::cboListChange);
-    cboList->onClick = guarded(&TForm1::cboListClick);
+    connect(chkRetrains, &QCheckBox::toggled, this, app_.guarded(this, &TForm1::chkRetrainsClick));
+    connect(chkRetrainB, &QCheckBox::toggled, this, app_.guarded(this, &TForm1::chkRetrainBClick));
+    UpDown1->onClick = [click = app_.guarded(this, &TForm1::UpDown1Click)](TUpDown::Button) { click(); };
+    UpDown2->onClick = [click = app_.guarded(this, &TForm1::UpDown2Click)](TUpDown::Button) { click(); };
+    cboList->onChange = app_.guarded(this, &TForm1::cboListChange);
+    cboList->onClick = app_.guarded(this, &TForm1::cboListClick);
 
-    connect(cmdAdd, &QPushButton::clicked, this, guarded(&TForm1::cmdAddClick));
-    connect(cmdDelete, &QPushButton::clicked, this, guarded(&TForm1::cmdDeleteClick));
+    connect(cmdAdd, &QPushButton::clicked, this, app_.guarded(this, &TForm1::cmdAddClick));
+    connect(cmdDelete, &QPushButton::clicked, this, app_.guarded(this, &TForm1::cmdDeleteClick));
     connect(cmdVillCountRefresh, &QPushButton::clicked, this,
-            guarded(&TForm1::cmdVillCountRefreshClick));
-    connect(cmdEdit, &QPushButton::clicked, this, guarded(&TForm1::cmdEditClick));
-    connect(cmdExit, &QPushButton::clicked, this, guarded(&TForm1::cmdExitClick));
+            app_.guarded(this, &TForm1::cmdVillCountRefreshClick));
+    connect(cmdEdit, &QPushButton::clicked, this, app_.guarded(this, &TForm1::cmdEditClick));
+    connect(cmdExit, &QPushButton::clicked, this, app_.guarded(this, &TForm1::cmdExitClick));
 
-    connect(mnuNew, &QAction::triggered, this, guarded(&TForm1::mnuNewClick));
-    connect(mnuOpen, &QAction::triggered, this, guarded(&TForm1::mnuOpenClick));
-    connect(mnuSave, &QAction::triggered, this, guarded(&TForm1::mnuSaveClick));
-    connect(mnuSaveAs, &QAction::triggered, this, guarded(&TForm1::mnuSaveAsClick));
-    connect(mnuExit, &QAction::triggered, this, guarded(&TForm1::mnuExitClick));
-    connect(mnuEditNormal, &QAction::triggered, this, guarded(&TForm1::mnuEditNormalClick));
-    connect(mnuEditLines, &QAction::triggered, this, guarded(&TForm1::mnuEditLinesClick));
-    connect(mnuFind, &QAction::triggered, this, guarded(&TForm1::mnuFindClick));
-    connect(mnuCount, &QAction::triggered, this, guarded(&TForm1::mnuCountClick));
-    connect(mnuHelpHelp, &QAction::triggered, this, guarded(&TForm1::mnuHelpHelpClick));
-    connect(mnuHelpAbout, &QAction::triggered, this, guarded(&TForm1::mnuHelpAboutClick));
+    connect(mnuNew, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuNewClick));
+    connect(mnuOpen, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuOpenClick));
+    connect(mnuSave, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuSaveClick));
+    connect(mnuSaveAs, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuSaveAsClick));
+    connect(mnuExit, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuExitClick));
+    connect(mnuEditNormal, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuEditNormalClick));
+    connect(mnuEditLines, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuEditLinesClick));
+    connect(mnuFind, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuFindClick));
+    connect(mnuCount, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuCountClick));
+    connect(mnuHelpHelp, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuHelpHelpClick));
+    connect(mnuHelpAbout, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuHelpAboutClick));
 
-    Memo1->onChange = guarded(&TForm1::Memo1Change);
-    Memo1->onClick = guarded(&TForm1::Memo1Click);
-    Memo1->onKeyUp = guarded(&TForm1::Memo1KeyUp);
+    Memo1->onChange = app_.guarded(this, &TForm1::Memo1Change);
+    Memo1->onClick = app_.guarded(this, &TForm1::Memo1Click);
+    Memo1->onKeyUp = app_.guarded(this, &TForm1::Memo1KeyUp);
     Memo1->onKeyDown = [this](int& key, Qt::KeyboardModifiers shift) {
         app_.guard([&] { Memo1KeyDown(key, shift); });
     };
@@ -292,25 +279,25 @@ void TForm1::wireEvents()
         });
     };
 
-    ListBox1->onClick = guarded(&TForm1::ListBox1Click);
-    ListBox1->onMouseDown = guardedWithArgs(&TForm1::ListBox1MouseDown);
+    ListBox1->onClick = app_.guarded(this, &TForm1::ListBox1Click);
+    ListBox1->onMouseDown = app_.guarded(this, &TForm1::ListBox1MouseDown);
 
     drag_ = new DragController(this, app_);
-    drag_->addControl(this, guardedWithArgs(&TForm1::FormDragOver));
-    drag_->addControl(ListBox1, guardedWithArgs(&TForm1::ListBox1DragOver),
-                      guardedWithArgs(&TForm1::ListBox1DragDrop));
-    drag_->addControl(Image1, guardedWithArgs(&TForm1::Image1DragOver), guardedWithArgs(&TForm1::Image1DragDrop));
-    drag_->addControl(txtVillagers, guardedWithArgs(&TForm1::txtVillagersDragOver));
-    drag_->addControl(cmdVillCountRefresh, guardedWithArgs(&TForm1::cmdVillCountRefreshDragOver));
+    drag_->addControl(this, app_.guarded(this, &TForm1::FormDragOver));
+    drag_->addControl(ListBox1, app_.guarded(this, &TForm1::ListBox1DragOver),
+                      app_.guarded(this, &TForm1::ListBox1DragDrop));
+    drag_->addControl(Image1, app_.guarded(this, &TForm1::Image1DragOver), app_.guarded(this, &TForm1::Image1DragDrop));
+    drag_->addControl(txtVillagers, app_.guarded(this, &TForm1::txtVillagersDragOver));
+    drag_->addControl(cmdVillCountRefresh, app_.guarded(this, &TForm1::cmdVillCountRefreshDragOver));
     for (QWidget* w : std::initializer_list<QWidget*>{
              Memo1, GroupBox1, radioUnits, radioBldgs, radioResearch, chkRetrains, chkCritical,
              cmdAdd, cmdDelete, cmdEdit, GroupBox2, Label2, Label1, cmdExit, chkRetrainB, UpDown1,
              UpDown2, cboList, txtCount, txtRetrains, Label3, GroupBox3, Label4, MainMenu1, Status})
         drag_->addControl(w);
     // The client area is the window's own background.
-    drag_->addControl(centralWidget(), guardedWithArgs(&TForm1::FormDragOver));
+    drag_->addControl(centralWidget(), app_.guarded(this, &TForm1::FormDragOver));
 
-    dlgFind->onFind = guarded(&TForm1::dlgFindFind);
+    dlgFind->onFind = app_.guarded(this, &TForm1::dlgFindFind);
 }
 
 void TForm1::FormCreate()

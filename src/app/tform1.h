@@ -192,11 +192,6 @@ private:
     void refuseKey();
     void openFile(const QString& path);
 
-    // Connects a control's event to a handler through the guard.
-    template <class F>
-    auto guarded(F handler);
-    template <class F>
-    auto guardedWithArgs(F handler);
     bool runExitGuard();
     void copyListToText();
 

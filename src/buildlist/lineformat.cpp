@@ -3,9 +3,19 @@
 
 namespace {
 
-const QString kSixBlanks = QStringLiteral("      ");
-const QString kFourBlanks = QStringLiteral("    ");
-const QString kSevenBlanks = QStringLiteral("       ");
+QString blanks(int count)
+{
+    return QString(count, QLatin1Char(' '));
+}
+
+// The blanks between the columns of an item line.
+constexpr int kBeforeName = kNameColumn - (kNumberColumn + kNumberWidth);
+constexpr int kAfterName = kQuantityColumn - (kNameColumn + kNameWidth);
+constexpr int kAfterQuantity = kBuildingColumn - (kQuantityColumn + 1);
+constexpr int kAfterBuilding = kLimitColumn - (kBuildingColumn + kBuildingWidth);
+constexpr int kResearchEnd = kLineLength - (kBuildingColumn + kBuildingWidth);
+const QString kGapBeforeName = blanks(kBeforeName);
+const QString kGapAfterName = blanks(kAfterName);
 
 bool isDigit(QChar c)
 {
@@ -43,21 +53,21 @@ QString composeItemLine(QChar kind, const CatalogEntry& entry, const QString& qu
     line.reserve(kLineLength);
     line += kind;
     line += entry.objectNumber;
-    line += kSixBlanks;
+    line += kGapBeforeName;
     line += entry.aiName;
-    line += kFourBlanks;
+    line += kGapAfterName;
     line += quantity;
-    line += blanksAfter(quantity, 6);
+    line += blanksAfter(quantity, kAfterQuantity);
     line += entry.buildingNumber;
     const bool research = kind == QLatin1Char('R') || kind == QLatin1Char('C');
     if (research) {
-        line += kSevenBlanks;
+        line += blanks(kResearchEnd);
     } else if (hasLimitColumn(kind)) {
-        line += QString(limit.size() >= 2 ? 5 : 6, QLatin1Char(' '));
+        // A two-digit limit starts a column early and ends the line.
+        line += blanks(limit.size() >= 2 ? kAfterBuilding - 1 : kAfterBuilding);
         line += limit;
     } else {
-        line += kSixBlanks;
-        line += QLatin1Char(' ');
+        line += blanks(kAfterBuilding + 1);
     }
     return line;
 }
@@ -95,7 +105,7 @@ bool isCommentLine(QStringView line)
 
 QString normalizeLineName(const Catalog& catalog, const QString& line)
 {
-    if (line.size() <= 30 || isCommentLine(line))
+    if (line.size() < kQuantityColumn || isCommentLine(line))
         return line;
     Category category;
     switch (line.at(0).unicode()) {
@@ -104,15 +114,17 @@ QString normalizeLineName(const Catalog& catalog, const QString& line)
     case 'R': case 'C': category = Category::Research; break;
     default: return line;
     }
-    const CatalogEntry* entry = catalog.findByObjectNumber(category, QStringView(line).mid(1, 3));
+    const CatalogEntry* entry =
+        catalog.findByObjectNumber(category, QStringView(line).mid(kNumberColumn, kNumberWidth));
     if (!entry)
         return line;
+    // The columns between the number and the quantity: the name and its gaps.
+    constexpr int kNameArea = kNumberColumn + kNumberWidth;
+    const QString named = kGapBeforeName + entry->aiName + kGapAfterName;
     // A line that already carries the name keeps its own text.
-    const QStringView nameColumns = QStringView(line).mid(4, kQuantityColumn - 4);
-    if (nameColumns.startsWith(kSixBlanks) && nameColumns.mid(6, 17) == entry->aiName
-        && nameColumns.mid(23) == kFourBlanks)
+    if (QStringView(line).mid(kNameArea, kQuantityColumn - kNameArea) == named)
         return line;
-    return line.left(4) + kSixBlanks + entry->aiName + kFourBlanks + line.mid(kQuantityColumn);
+    return line.left(kNameArea) + named + line.mid(kQuantityColumn);
 }
 
 void NormalizeLineNames(const Catalog& catalog, QStringList& lines)

@@ -4,11 +4,17 @@
 #include <QChar>
 #include <QStringList>
 
-// The fixed-column layout of a build-list line.
+// The fixed-column layout of a build-list line, columns counted from 0.
+constexpr int kNumberColumn = 1;    // after the kind letter
+constexpr int kNumberWidth = 3;
+constexpr int kNameColumn = 10;     // the AI name
+constexpr int kNameWidth = 17;
+constexpr int kQuantityColumn = 31; // one digit, or two over 31-32
+constexpr int kBuildingColumn = 38;
+constexpr int kBuildingWidth = 3;
+constexpr int kLimitColumn = 47;    // one digit, or two over 46-47
 constexpr int kLineLength = 48;
-constexpr int kLineSlot = 50; // 48 characters and CR LF
-constexpr int kQuantityColumn = 31;
-constexpr int kNameColumn = 10;
+constexpr int kLineSlot = 50;       // in the text area: 48 characters and CR LF
 
 // The line every new build list starts with: the Town Center, quantity 1.
 constexpr const char* kStartingLine = "B109      TownCenter           1      -1        ";

@@ -18,12 +18,6 @@ bool isCommentCharacter(char16_t ch)
     return !control && ch <= 255;
 }
 
-template <class F>
-auto TForm2::guarded(F handler)
-{
-    return [this, handler] { app_.guard([&] { (this->*handler)(); }); };
-}
-
 TForm2::TForm2(TForm1& form1, TApplication& app, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
@@ -50,10 +44,10 @@ TForm2::TForm2(TForm1& form1, TApplication& app, QWidget* parent)
     cmdClear = new QPushButton(QStringLiteral("Clear"), this);
     cmdClear->setGeometry(24, 216, 65, 25);
 
-    connect(btnGo, &QPushButton::clicked, this, guarded(&TForm2::btnGoClick));
-    connect(btnCopy, &QPushButton::clicked, this, guarded(&TForm2::btnCopyClick));
-    connect(cmdClear, &QPushButton::clicked, this, guarded(&TForm2::cmdClearClick));
-    connect(btnClose, &QPushButton::clicked, this, guarded(&TForm2::btnCloseClick));
+    connect(btnGo, &QPushButton::clicked, this, app_.guarded(this, &TForm2::btnGoClick));
+    connect(btnCopy, &QPushButton::clicked, this, app_.guarded(this, &TForm2::btnCopyClick));
+    connect(cmdClear, &QPushButton::clicked, this, app_.guarded(this, &TForm2::cmdClearClick));
+    connect(btnClose, &QPushButton::clicked, this, app_.guarded(this, &TForm2::btnCloseClick));
 
     FormCreate();
 }

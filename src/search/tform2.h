@@ -30,9 +30,6 @@ public:
     void btnCloseClick();
 
 private:
-    template <class F>
-    auto guarded(F handler);
-
     TForm1& form1_;
     TApplication& app_;
 };
