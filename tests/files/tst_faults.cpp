@@ -3,6 +3,7 @@
 #include "app/tform1.h"
 #include "app/tmemo.h"
 #include "buildlist/lineformat.h"
+#include "support/filetools.h"
 #include "support/formfixture.h"
 
 #include <QDir>
@@ -18,19 +19,6 @@
 namespace {
 
 const QByteArray kOld = "B109      TownCenter           1      -1        \r\n";
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // After a fault the editor still saves to a good place.
 void stillWorks(FormFixture& f, const QString& good)
@@ -63,6 +51,29 @@ void expectReadFault(FormFixture& f, const QString& path)
     QCOMPARE(f.lines(), before);
 }
 
+// Two hundred lines: more than a small file-size limit lets through.
+void setManyLines(FormFixture& f)
+{
+    QStringList lines;
+    for (int i = 0; i < 200; ++i)
+        lines << QString::fromLatin1(kStartingLine);
+    f.setLines(lines);
+}
+
+// A file-size limit stands in for a full disk: a write stops part-way, as
+// it would when the disk fills. The save is expected to fail with it.
+void expectSaveFaultOnAFullDisk(FormFixture& f, const QString& target)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    expectSaveFault(f, target);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
+}
+
 } // namespace
 
 class TestFaults : public QObject {
@@ -81,7 +92,7 @@ private slots:
     void readOnlyFolder()
     {
         QDir(dir.path()).mkdir("locked");
-        writeAll(path("locked/old.ai"), kOld);
+        QVERIFY(writeAll(path("locked/old.ai"), kOld));
         QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner);
         FormFixture f;
         f.form.cmdAddClick();
@@ -100,21 +111,11 @@ private slots:
     // go back, and every name of it reads them.
     void fullDiskWhileRewritingInPlace()
     {
-        writeAll(path("linked.ai"), kOld);
+        QVERIFY(writeAll(path("linked.ai"), kOld));
         QCOMPARE(::link(qPrintable(path("linked.ai")), qPrintable(path("other.ai"))), 0); // a second name
         FormFixture f;
-        QStringList lines;
-        for (int i = 0; i < 200; ++i)
-            lines << QString::fromLatin1(kStartingLine);
-        f.setLines(lines);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit small = saved;
-        small.rlim_cur = 4096;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        expectSaveFault(f, path("linked.ai"));
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
+        setManyLines(f);
+        expectSaveFaultOnAFullDisk(f, path("linked.ai"));
         QCOMPARE(readAll(path("linked.ai")), kOld);
         QCOMPARE(readAll(path("other.ai")), kOld);
         VERIFY_DIALOGS(f);
@@ -131,13 +132,13 @@ private slots:
 
     void fileReplacedByAFolder()
     {
-        writeAll(path("moved.ai"), kOld);
+        QVERIFY(writeAll(path("moved.ai"), kOld));
         FormFixture f;
         f.dialogs.expectOpen(path("moved.ai"));
         f.form.mnuOpen->trigger();
         QVERIFY(QFile::remove(path("moved.ai")));
         QVERIFY(QDir(dir.path()).mkdir("moved.ai"));
-        writeAll(path("moved.ai/inside.txt"), "kept");
+        QVERIFY(writeAll(path("moved.ai/inside.txt"), "kept"));
         f.form.cmdAddClick();
         f.dialogs.expectMessage();
         f.form.mnuSave->trigger();
@@ -150,22 +151,10 @@ private slots:
 
     void fullDisk()
     {
-        // A file-size limit stands in for a full disk: the write stops
-        // part-way, as it would when the disk fills.
-        writeAll(path("full.ai"), kOld);
+        QVERIFY(writeAll(path("full.ai"), kOld));
         FormFixture f;
-        QStringList lines;
-        for (int i = 0; i < 200; ++i)
-            lines << QString::fromLatin1(kStartingLine);
-        f.setLines(lines);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit small = saved;
-        small.rlim_cur = 4096;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        expectSaveFault(f, path("full.ai"));
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
+        setManyLines(f);
+        expectSaveFaultOnAFullDisk(f, path("full.ai"));
         QCOMPARE(readAll(path("full.ai")), kOld);
         QCOMPARE(QDir(dir.path()).entryList({"full.ai*"}, QDir::Files), QStringList{"full.ai"});
         stillWorks(f, path("good4.ai"));
@@ -174,7 +163,7 @@ private slots:
 
     void fileVanishedAfterTheDialog()
     {
-        writeAll(path("vanish.ai"), kOld);
+        QVERIFY(writeAll(path("vanish.ai"), kOld));
         QVERIFY(QFile::remove(path("vanish.ai")));
         FormFixture f;
         expectReadFault(f, path("vanish.ai"));
@@ -184,7 +173,7 @@ private slots:
 
     void fileWithoutReadPermission()
     {
-        writeAll(path("secret.ai"), kOld);
+        QVERIFY(writeAll(path("secret.ai"), kOld));
         QFile::setPermissions(path("secret.ai"), QFile::WriteOwner);
         FormFixture f;
         expectReadFault(f, path("secret.ai"));

@@ -2,6 +2,7 @@
 // mode, and the link that leads to it; a new file replaces the old one only
 // where that loses nothing.
 #include "files/keepingsave.h"
+#include "support/filetools.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,18 +18,6 @@ namespace {
 
 const QByteArray kOld = "old\r\n";
 const QByteArray kNew = "B109      TownCenter           1      -1        \r\n";
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 struct stat statOf(const QString& path)
 {
