@@ -158,17 +158,7 @@ private slots:
         f.form.radioBldgsClick();
         emit f.form.cboList->activated(2);
         QCOMPARE(QApplication::focusWidget(), f.form.txtCount);
-    }
-
-    // The quantity box that the choice focuses has its text selected, so
-    // the digit typed next replaces it.
-    void digitAfterChoosingReplacesTheQuantity()
-    {
-        FormFixture f;
-        f.form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&f.form));
-        f.form.radioBldgsClick();
-        emit f.form.cboList->activated(2);
+        // With its text selected, so the digit typed next replaces it.
         QCOMPARE(f.form.txtCount->selectedText(), QStringLiteral("1"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
         QCOMPARE(f.form.txtCount->text(), QStringLiteral("5"));
