@@ -1,14 +1,7 @@
 #include "buildlist/availability.h"
 #include "buildlist/textsearch.h"
 
-namespace {
-
-// The texts one entry needs (and, for research, must not find).
-struct Tests {
-    QString building, requirement1, requirement2, withheld;
-};
-
-Tests testsFor(const CatalogEntry& e, Category category)
+AvailabilityTexts availabilityTexts(const CatalogEntry& e, Category category)
 {
     switch (category) {
     case Category::Units:
@@ -21,6 +14,10 @@ Tests testsFor(const CatalogEntry& e, Category category)
     return {e.buildingName.trimmed(), e.requirement1, e.requirement2, e.aiName.trimmed()};
 }
 
+namespace {
+
+using Tests = AvailabilityTexts;
+
 struct TableSearch {
     QVector<Tests> tests;
     QStringList needles; // four per row, in row order
@@ -30,7 +27,7 @@ TableSearch prepare(const Catalog& catalog, Category category)
 {
     TableSearch t;
     for (int i = 0; i < catalog.rowCount(category); ++i) {
-        const Tests tests = testsFor(catalog.row(category, i), category);
+        const Tests tests = availabilityTexts(catalog.row(category, i), category);
         t.tests.append(tests);
         t.needles << tests.building << tests.requirement1 << tests.requirement2 << tests.withheld;
     }

@@ -9,5 +9,12 @@
 // substring tests; an empty text is never contained.
 //
 // All the texts of a table are looked for in one pass over the build list.
+// The texts an entry needs in the build list before it is offered, and
+// (research only) the text that must not be there yet.
+struct AvailabilityTexts {
+    QString building, requirement1, requirement2, withheld;
+};
+AvailabilityTexts availabilityTexts(const CatalogEntry& entry, Category category);
+
 // Any line breaks will do in the text: no searched text holds one.
 QVector<int> offeredRows(const Catalog& catalog, Category category, const QString& wholeText);

@@ -103,19 +103,25 @@ bool isCommentLine(QStringView line)
     return line.startsWith(QLatin1Char('/'));
 }
 
-QString normalizeLineName(const Catalog& catalog, const QString& line)
+const CatalogEntry* itemOfLine(const Catalog& catalog, QStringView line, Category* category)
 {
     if (line.size() < kQuantityColumn || isCommentLine(line))
-        return line;
-    Category category;
+        return nullptr;
+    Category kind;
     switch (line.at(0).unicode()) {
-    case 'B': case 'A': category = Category::Buildings; break;
-    case 'U': case 'T': category = Category::Units; break;
-    case 'R': case 'C': category = Category::Research; break;
-    default: return line;
+    case 'B': case 'A': kind = Category::Buildings; break;
+    case 'U': case 'T': kind = Category::Units; break;
+    case 'R': case 'C': kind = Category::Research; break;
+    default: return nullptr;
     }
-    const CatalogEntry* entry =
-        catalog.findByObjectNumber(category, QStringView(line).mid(kNumberColumn, kNumberWidth));
+    if (category)
+        *category = kind;
+    return catalog.findByObjectNumber(kind, line.mid(kNumberColumn, kNumberWidth));
+}
+
+QString normalizeLineName(const Catalog& catalog, const QString& line)
+{
+    const CatalogEntry* entry = itemOfLine(catalog, line);
     if (!entry)
         return line;
     // The columns between the number and the quantity: the name and its gaps.

@@ -45,6 +45,12 @@ int readQuantity(QStringView line);
 
 bool isCommentLine(QStringView line);
 
+// The catalog entry an item line names, as the line reader finds it: a
+// line of at least 31 characters, not a comment, whose kind letter (U, T,
+// B, A, R or C) and number name an entry of that kind's table, the first
+// in table order. Null for any other line.
+const CatalogEntry* itemOfLine(const Catalog& catalog, QStringView line, Category* category = nullptr);
+
 // Writes the catalog's AI name into the name column of the line when its
 // kind letter and number name a catalog entry; changes columns 4 to 30 only.
 QString normalizeLineName(const Catalog& catalog, const QString& line);

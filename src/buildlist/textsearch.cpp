@@ -135,3 +135,24 @@ QVector<bool> MultiTextSearch::search(QStringView text) const
                 found[id] = true;
     return found;
 }
+
+QVector<qsizetype> MultiTextSearch::firstEnds(QStringView text) const
+{
+    // A state reached for the first time ends the first occurrence of every
+    // needle it outputs that has not ended earlier.
+    const std::size_t width = std::size_t(width_);
+    std::vector<unsigned char> visited(rows_.size(), 0);
+    QVector<qsizetype> ends(needleCount_, -1);
+    const char16_t* chars = reinterpret_cast<const char16_t*>(text.data());
+    unsigned r = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        r = rows_[r + symbolOf(QChar(chars[i]))];
+        if (visited[r])
+            continue;
+        visited[r] = 1;
+        for (int id : output_[r / width])
+            if (ends[id] < 0)
+                ends[id] = i + 1;
+    }
+    return ends;
+}

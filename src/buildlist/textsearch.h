@@ -14,6 +14,9 @@ public:
 
     // found[i] tells whether needles[i] occurs in the text.
     QVector<bool> search(QStringView text) const;
+    // ends[i] is the offset just past the first occurrence of needles[i],
+    // -1 where it does not occur.
+    QVector<qsizetype> firstEnds(QStringView text) const;
 
 private:
     int symbolOf(QChar c) const { return c.unicode() < 256 ? symbols_[c.unicode()] : 0; }

@@ -1,0 +1,97 @@
+// The order check: would the picker have offered each line where it stands?
+#include "buildlist/lineformat.h"
+#include "buildlist/ordercheck.h"
+#include "catalog/catalog.h"
+
+#include <QTest>
+#include "support/nowarnings.h"
+
+class TestOrderCheck : public QObject {
+    Q_OBJECT
+private:
+    Catalog catalog;
+
+    // An item line as Append writes it, by the item's display name.
+    QString item(Category category, const char* name) const
+    {
+        const CatalogEntry* entry =
+            catalog.findByDisplayName(category, QString::fromLatin1(name).leftJustified(17));
+        return entry ? composeItemLine(kindLetter(category, false), *entry, QStringLiteral("1"), QString())
+                     : QStringLiteral("<no such item>");
+    }
+
+private slots:
+    void initTestCase() { catalog.fill(); }
+    void init() { failOnUnexpectedWarnings(); }
+
+    void problems_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("problems"); // "LINE: message"
+        const QString town = QString::fromLatin1(kStartingLine);
+        const QString archer = item(Category::Units, "Archer");
+        const QString archery = item(Category::Buildings, "Archery");
+        const QString ageTool = item(Category::Research, "Age Tool");
+        const QString villager = item(Category::Units, "Villager");
+        QTest::newRow("sound") << QStringList{town, villager, ageTool, archery, archer} << QStringList{};
+        QTest::newRow("an item above what it needs")
+            << QStringList{town, ageTool, archer, archery}
+            << QStringList{"3: Archer needs Archery, which comes later, at line 4: move it up"};
+        QTest::newRow("a missing step")
+            << QStringList{town, ageTool, archer}
+            << QStringList{"3: Archer needs Archery, which is nowhere in the list"};
+        QTest::newRow("a comment's text counts for the lines below")
+            << QStringList{town, line48("// B87 Archery"), archer} << QStringList{};
+        QTest::newRow("research twice")
+            << QStringList{town, ageTool, villager, ageTool}
+            << QStringList{"4: Age Tool is already researched at line 2"};
+        QTest::newRow("unrecognised lines are not checked")
+            << QStringList{town, line48("X87       Nothing             1"), line48("short")} << QStringList{};
+        QTest::newRow("the starting point only comes first")
+            << QStringList{villager, town}
+            << QStringList{"1: Villager needs Town Center, which comes later, at line 2: move it up; "
+                           "needs a line above it",
+                           "2: Town Center needs Town Center above it"};
+    }
+    void problems()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, problems);
+        QStringList found;
+        for (const OrderProblem& p : checkOrder(catalog, lines))
+            found << QStringLiteral("%1: %2").arg(p.line).arg(p.message);
+        QCOMPARE(found, problems);
+    }
+
+    // The check and the picker never disagree: an item the picker offers
+    // after a list is sound appended to it.
+    void agreesWithThePicker()
+    {
+        const QStringList list{QString::fromLatin1(kStartingLine), item(Category::Research, "Age Tool"),
+                               item(Category::Buildings, "Archery")};
+        for (Category category : {Category::Units, Category::Buildings, Category::Research}) {
+            for (int row = 0; row < catalog.rowCount(category); ++row) {
+                const QString line = composeItemLine(kindLetter(category, false), catalog.row(category, row),
+                                                     QStringLiteral("1"), QString());
+                const bool offered = offeredRowsContain(category, row, list);
+                const bool sound = checkOrder(catalog, list + QStringList{line}).isEmpty();
+                QVERIFY2(offered == sound, qPrintable(catalog.row(category, row).displayName));
+            }
+        }
+    }
+
+private:
+    static QString line48(const char* start) { return QString::fromLatin1(start).leftJustified(48); }
+    bool offeredRowsContain(Category category, int row, const QStringList& list) const;
+};
+
+#include "buildlist/availability.h"
+#include "editing/textcopy.h"
+
+bool TestOrderCheck::offeredRowsContain(Category category, int row, const QStringList& list) const
+{
+    return offeredRows(catalog, category, joinLines(list)).contains(row);
+}
+
+QTEST_GUILESS_MAIN(TestOrderCheck)
+#include "tst_ordercheck.moc"
