@@ -5,10 +5,13 @@
 #include "app/focusreturn.h"
 #include "app/qtdialogservice.h"
 #include "app/tform1.h"
+#include "files/commandline.h"
 #include "search/tform2.h"
 
 #include <QApplication>
 #include <QScreen>
+#include <QTextStream>
+#include <optional>
 
 namespace {
 
@@ -49,6 +52,14 @@ void centreOnScreen(QWidget* window)
 
 } // namespace
 
+// The name and version that --version and the command line's messages
+// show; the window keeps the application title as its name.
+static void setProgramIdentity(const QString& name)
+{
+    QCoreApplication::setApplicationName(name);
+    QCoreApplication::setApplicationVersion(QStringLiteral(VEXDIT_VERSION));
+}
+
 Windows createWindows(TApplication& app)
 {
     Windows windows;
@@ -63,14 +74,28 @@ Windows createWindows(TApplication& app)
     return windows;
 }
 
+// The command-line road, without a window or a display: nothing when the
+// arguments ask for the window.
+static std::optional<int> runWithoutWindow(int argc, char** argv)
+{
+    if (argc <= 1)
+        return std::nullopt;
+    QCoreApplication core(argc, argv);
+    setProgramIdentity(QStringLiteral("vexdit"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return runCommandLine(QCoreApplication::arguments(), out, err);
+}
+
 int runProgram(int argc, char** argv)
 {
-    // The command line is not the program's business; Qt reads its own.
+    if (const std::optional<int> code = runWithoutWindow(argc, argv))
+        return *code;
     GuardedApplication qtApp(argc, argv);
     QtDialogService dialogs;
     TApplication app(dialogs);
+    setProgramIdentity(app.title);
     qtApp.app = &app;
-    QApplication::setApplicationName(app.title);
     QApplication::setQuitOnLastWindowClosed(false);
     // Ends the loop without asking the windows to close: the Exit guard has
     // already put its question, and quit() would put it again.
