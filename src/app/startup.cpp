@@ -6,6 +6,7 @@
 #include "app/qtdialogservice.h"
 #include "app/tform1.h"
 #include "files/commandline.h"
+#include "search/tcheckorder.h"
 #include "search/tform2.h"
 
 #include <QApplication>
@@ -66,11 +67,13 @@ Windows createWindows(TApplication& app)
     windows.Form1 = std::make_unique<TForm1>(app);
     windows.AboutBox = std::make_unique<TAboutBox>(windows.Form1.get());
     windows.Form2 = std::make_unique<TForm2>(*windows.Form1, app);
-    windows.Form1->setCompanions(windows.AboutBox.get(), windows.Form2.get());
+    windows.CheckOrder = std::make_unique<TCheckOrder>(*windows.Form1, app);
+    windows.Form1->setCompanions(windows.AboutBox.get(), windows.Form2.get(), windows.CheckOrder.get());
     // Both open centred on the screen; the About box centres over the main
     // window by itself.
     centreOnScreen(windows.Form1.get());
     centreOnScreen(windows.Form2.get());
+    centreOnScreen(windows.CheckOrder.get());
     return windows;
 }
 

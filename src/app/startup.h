@@ -5,15 +5,17 @@
 class TAboutBox;
 class TApplication;
 class TForm1;
+class TCheckOrder;
 class TForm2;
 
-// The program's three windows, created in their fixed order: the main
-// window (which fills the catalog), the About box, then the Count window
-// (which reads the catalog).
+// The program's windows, created in their fixed order: the main window
+// (which fills the catalog), the About box, the Count window (which reads
+// the catalog), then the Check Order window.
 struct Windows {
     std::unique_ptr<TForm1> Form1;
     std::unique_ptr<TAboutBox> AboutBox;
     std::unique_ptr<TForm2> Form2;
+    std::unique_ptr<TCheckOrder> CheckOrder;
     Windows();
     Windows(Windows&&) noexcept;
     Windows& operator=(Windows&&) noexcept;

@@ -82,10 +82,11 @@ TForm1::TForm1(TApplication& app, QWidget* parent) : QMainWindow(parent), app_(a
 
 TForm1::~TForm1() = default;
 
-void TForm1::setCompanions(TAboutBox* aboutBox, TForm2* form2)
+void TForm1::setCompanions(TAboutBox* aboutBox, TForm2* form2, TCheckOrder* checkOrder)
 {
     aboutBox_ = aboutBox;
     form2_ = form2;
+    checkOrder_ = checkOrder;
 }
 
 QString TForm1::panel(Panel which) const
@@ -220,6 +221,7 @@ void TForm1::createMenu()
     Search1 = MainMenu1->addMenu(QStringLiteral("&Search"));
     mnuFind = Search1->addAction(QStringLiteral("Find..."));
     mnuCount = Search1->addAction(QStringLiteral("Count"));
+    mnuCheckOrder = Search1->addAction(QStringLiteral("Check Order..."));
 
     Help1 = MainMenu1->addMenu(QStringLiteral("&Help"));
     mnuHelpHelp = Help1->addAction(QStringLiteral("Help"));
@@ -259,6 +261,7 @@ void TForm1::wireEvents()
     connect(mnuEditLines, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuEditLinesClick));
     connect(mnuFind, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuFindClick));
     connect(mnuCount, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuCountClick));
+    connect(mnuCheckOrder, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuCheckOrderClick));
     connect(mnuHelpHelp, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuHelpHelpClick));
     connect(mnuHelpAbout, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuHelpAboutClick));
 

@@ -19,6 +19,7 @@ class TAboutBox;
 class TComboBox;
 class TEdit;
 class TFindDialog;
+class TCheckOrder;
 class TForm2;
 class TListBox;
 class TMemo;
@@ -36,7 +37,7 @@ public:
     static constexpr int kTextAreaWidth = 513;
     ~TForm1() override;
 
-    void setCompanions(TAboutBox* aboutBox, TForm2* form2);
+    void setCompanions(TAboutBox* aboutBox, TForm2* form2, TCheckOrder* checkOrder);
     TApplication& app() const { return app_; }
     const Catalog& catalog() const { return catalog_; }
 
@@ -97,6 +98,7 @@ public:
     QMenu* Search1 = nullptr;
     QAction* mnuFind = nullptr;
     QAction* mnuCount = nullptr;
+    QAction* mnuCheckOrder = nullptr;
     TComboBox* cboList = nullptr;
     TEdit* txtCount = nullptr;
     TEdit* txtRetrains = nullptr;
@@ -170,6 +172,10 @@ public:
     void mnuFindClick();
     void dlgFindFind();
     void mnuCountClick();
+    void mnuCheckOrderClick();
+    // Selects a line in Lines mode, entering it first, as a user's click in
+    // the list would, and brings the window to the front.
+    void selectLine(int index);
 
     // --- about and help -----------------------------------------------------
     void mnuHelpHelpClick();
@@ -200,5 +206,6 @@ private:
     DragController* drag_ = nullptr;
     TAboutBox* aboutBox_ = nullptr;
     TForm2* form2_ = nullptr;
+    TCheckOrder* checkOrder_ = nullptr;
     bool shownOnce_ = false;
 };

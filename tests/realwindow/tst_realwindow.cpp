@@ -34,6 +34,8 @@ QPoint listRow(int row)
 const QPoint kCountText(200, 100);
 const QPoint kGetCount(224, 28);
 const QPoint kCreateComment(156, 228);
+// The Check Order window's first row.
+const QPoint kFirstProblem(100, 20);
 
 QByteArray line48(const QByteArray& start)
 {
@@ -328,6 +330,36 @@ private slots:
         QVERIFY(program.waitForFileChange(file, saved));
         QCOMPARE(readFile(file), crlfLines({line48("//Villager 5"), kStartingLine, kVillagers(2),
                                             kVillagers(2), kVillagers(1)}));
+        NO_ERROR_OUTPUT(program);
+    }
+
+    // Search, Check Order... lists the problems; a click on one selects its
+    // line in the main window, which comes to the front, and Insert goes
+    // below it. The check itself changes nothing.
+    void checkOrderLeadsToTheLine()
+    {
+        RealProgram program;
+        START(program);
+        const QList<QByteArray> lines = {kStartingLine, line48("R101      R_Age_Tool           1      109"),
+                                         line48("U4        Archer               1      87"),
+                                         line48("B87       Archery              1      -1")};
+        const QString file = program.path(QStringLiteral("check.ai"));
+        QVERIFY(writeFile(file, crlfLines(lines)));
+        QVERIFY(openByTyping(program, file));
+        program.key(QStringLiteral("alt+s"));
+        program.key(QStringLiteral("Down"));
+        program.key(QStringLiteral("Down"));
+        program.key(QStringLiteral("Return")); // Check Order..., the last item
+        QVERIFY(program.waitForWindow(QStringLiteral("Check Order")));
+        program.clickIn(QStringLiteral("Check Order"), kFirstProblem.x(), kFirstProblem.y());
+        QVERIFY(program.waitForWindow(kMainTitle));
+        QCOMPARE(readFile(file), crlfLines(lines));
+        program.click(kAppend.x(), kAppend.y()); // Insert, below the line of the problem
+        program.key(QStringLiteral("ctrl+s"));
+        QVERIFY(program.waitForFileChange(file, crlfLines(lines)));
+        QList<QByteArray> expected = lines;
+        expected.insert(3, kVillagers(1));
+        QCOMPARE(readFile(file), crlfLines(expected));
         NO_ERROR_OUTPUT(program);
     }
 };
