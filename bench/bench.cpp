@@ -13,6 +13,7 @@
 #include "app/tform1.h"
 #include "app/tlistbox.h"
 #include "app/tmemo.h"
+#include "buildlist/ordercheck.h"
 #include "search/tfinddialog.h"
 
 #include <QApplication>
@@ -177,6 +178,14 @@ public:
             r[name].floorMs = onePass;
         }
 
+        // The order check over the whole list, against the same one pass.
+        const QStringList allLines = f.Memo1->lines();
+        r["Check order"].ms = timeIt(reps, {}, [&] {
+            volatile auto problems = checkOrder(f.catalog(), allLines).size();
+            (void)problems;
+        });
+        r["Check order"].floorMs = onePass;
+
         // Villager recount.
         r["Villager recount"].ms = timeIt(reps, {}, [&] { f.cmdVillCountRefreshClick(); });
         r["Villager recount"].floorMs = onePass;
@@ -327,7 +336,7 @@ int main(int argc, char** argv)
     std::printf("%-20s %8s %12s %12s %8s %16s\n", "action", "lines", "median ms", "floor ms", "ratio",
                 "growth (floor)");
     const QStringList order{"Open", "Enter Lines mode", "Enter Normal mode", "Save", "Refill Units",
-                            "Refill Buildings", "Refill Research", "Find, no hit", "Villager recount",
+                            "Refill Buildings", "Refill Research", "Check order", "Find, no hit", "Villager recount",
                             "Append", "Insert", "Drag move", "Remove on toilet", "Keystroke"};
     for (const QString& action : order) {
         for (int n : sizes) {

@@ -4,7 +4,9 @@
 #include "buildlist/textsearch.h"
 #include "editing/textcopy.h"
 
+#include <QHash>
 #include <algorithm>
+#include <unordered_map>
 
 namespace {
 
@@ -60,46 +62,75 @@ bool isStartingPoint(const CatalogEntry* entry, Category category, int index)
 
 QVector<OrderProblem> checkOrder(const Catalog& catalog, const QStringList& lines)
 {
+    // The texts are searched once per catalog entry named, however many
+    // lines name it.
+    struct Named {
+        AvailabilityTexts texts;
+        int firstNeedle;
+    };
+    // std::unordered_map keeps its values in place as it grows.
+    std::unordered_map<const CatalogEntry*, Named> named;
+    QStringList needles;
     struct Checked {
         int index;
         const CatalogEntry* entry;
-        AvailabilityTexts texts;
+        const Named* named;
         bool research;
     };
     QVector<Checked> checked;
-    QStringList needles;
     for (int i = 0; i < lines.size(); ++i) {
         Category category;
         const CatalogEntry* entry = itemOfLine(catalog, lines.at(i), &category);
         if (!entry || isStartingPoint(entry, category, i))
             continue;
-        const AvailabilityTexts texts = availabilityTexts(*entry, category);
-        checked.append({i, entry, texts, category == Category::Research});
-        needles << texts.building << texts.requirement1 << texts.requirement2 << texts.withheld;
+        auto at = named.find(entry);
+        if (at == named.end()) {
+            const AvailabilityTexts texts = availabilityTexts(*entry, category);
+            at = named.emplace(entry, Named{texts, int(needles.size())}).first;
+            needles << texts.building << texts.requirement1 << texts.requirement2 << texts.withheld;
+        }
+        checked.append({i, entry, &at->second, category == Category::Research});
     }
+    if (checked.isEmpty())
+        return {};
 
-    const QString text = joinLines(lines);
-    const QVector<qsizetype> ends = MultiTextSearch(needles).firstEnds(text);
+    const QVector<qsizetype> ends = MultiTextSearch(needles).firstEnds(joinLines(lines));
     const QVector<qsizetype> starts = lineStarts(lines);
 
+    // Each requirement named once, however many lines miss it.
+    QHash<QString, QString> names;
+    auto nameOf = [&](const QString& text) -> const QString& {
+        auto at = names.find(text);
+        if (at == names.end())
+            at = names.insert(text, knownName(catalog, text));
+        return at.value();
+    };
+
     QVector<OrderProblem> problems;
-    for (int k = 0; k < checked.size(); ++k) {
-        const Checked& c = checked.at(k);
+    for (const Checked& c : std::as_const(checked)) {
+        const Named& n = *c.named;
         const qsizetype above = starts.at(c.index); // the text of the lines above ends here
+        auto isAbove = [&](int k) {
+            const qsizetype end = ends.at(n.firstNeedle + k);
+            return end >= 0 && end <= above;
+        };
+        const bool repeated = c.research && isAbove(3);
+        if (isAbove(0) && isAbove(1) && isAbove(2) && !repeated)
+            continue; // the common case: sound, and nothing to say
         QStringList reasons;
-        const QString needed[3] = {c.texts.building, c.texts.requirement1, c.texts.requirement2};
-        for (int n = 0; n < 3; ++n) {
-            const qsizetype end = ends.at(4 * k + n);
-            if (end >= 0 && end <= above)
+        const QString* needed[3] = {&n.texts.building, &n.texts.requirement1, &n.texts.requirement2};
+        for (int k = 0; k < 3; ++k) {
+            if (isAbove(k))
                 continue;
-            if (needed[n].trimmed().isEmpty()) {
+            const qsizetype end = ends.at(n.firstNeedle + k);
+            if (needed[k]->trimmed().isEmpty()) {
                 reasons << QStringLiteral("needs a line above it");
                 continue;
             }
-            const QString name = knownName(catalog, needed[n]);
+            const QString& name = nameOf(*needed[k]);
             if (end < 0) {
                 reasons << QStringLiteral("needs %1, which is nowhere in the list").arg(name);
-            } else if (const int where = lineAt(starts, end - needed[n].size()); where > c.index) {
+            } else if (const int where = lineAt(starts, end - needed[k]->size()); where > c.index) {
                 reasons << QStringLiteral("needs %1, which comes later, at line %2: move it up")
                                .arg(name)
                                .arg(where + 1);
@@ -107,9 +138,9 @@ QVector<OrderProblem> checkOrder(const Catalog& catalog, const QStringList& line
                 reasons << QStringLiteral("needs %1 above it").arg(name); // only its own line has it
             }
         }
-        const qsizetype repeat = c.research ? ends.at(4 * k + 3) : -1;
-        if (repeat >= 0 && repeat <= above) {
-            const int first = lineAt(starts, repeat - c.texts.withheld.size()) + 1;
+        if (repeated) {
+            const qsizetype repeat = ends.at(n.firstNeedle + 3);
+            const int first = lineAt(starts, repeat - n.texts.withheld.size()) + 1;
             reasons << QStringLiteral("is already researched at line %1").arg(first);
         }
         reasons.removeDuplicates();

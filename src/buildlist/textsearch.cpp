@@ -32,6 +32,7 @@ MultiTextSearch::MultiTextSearch(const QStringList& needles) : needleCount_(int(
         if (!representable)
             continue;
         longestNeedle_ = std::max(longestNeedle_, int(n.size()));
+        ++findable_;
         int state = 0;
         for (QChar c : n) {
             const int symbol = symbolOf(c);
@@ -143,16 +144,24 @@ QVector<qsizetype> MultiTextSearch::firstEnds(QStringView text) const
     const std::size_t width = std::size_t(width_);
     std::vector<unsigned char> visited(rows_.size(), 0);
     QVector<qsizetype> ends(needleCount_, -1);
+    int missing = findable_; // the walk ends once every findable needle is found
     const char16_t* chars = reinterpret_cast<const char16_t*>(text.data());
+    const unsigned* rows = rows_.data();
+    const unsigned char* symbols = symbols_.data();
+    unsigned char* seen = visited.data();
     unsigned r = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        r = rows_[r + symbolOf(QChar(chars[i]))];
-        if (visited[r])
+    for (qsizetype i = 0; i < text.size() && missing > 0; ++i) {
+        const char16_t c = chars[i];
+        r = rows[r + (c < 256 ? symbols[c] : 0u)];
+        if (seen[r])
             continue;
-        visited[r] = 1;
-        for (int id : output_[r / width])
-            if (ends[id] < 0)
+        seen[r] = 1;
+        for (int id : output_[r / width]) {
+            if (ends[id] < 0) {
                 ends[id] = i + 1;
+                --missing;
+            }
+        }
     }
     return ends;
 }

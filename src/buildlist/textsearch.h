@@ -23,6 +23,7 @@ private:
 
     int needleCount_ = 0;
     int longestNeedle_ = 0;
+    int findable_ = 0; // needles that can occur at all
     int width_ = 1; // symbols: one per character in the needles, 0 for any other
     std::array<unsigned char, 256> symbols_{};
     std::vector<unsigned> rows_;           // state x symbol -> the target's row offset
