@@ -2,9 +2,9 @@
 #include "buildlist/availability.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/textsearch.h"
-#include "editing/textcopy.h"
 
 #include <QHash>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <unordered_map>
 
@@ -94,7 +94,7 @@ QVector<OrderProblem> checkOrder(const Catalog& catalog, const QStringList& line
     if (checked.isEmpty())
         return {};
 
-    const QVector<qsizetype> ends = MultiTextSearch(needles).firstEnds(joinLines(lines));
+    const QVector<qsizetype> ends = MultiTextSearch(needles).firstEnds(lines);
     const QVector<qsizetype> starts = lineStarts(lines);
 
     // Each requirement named once, however many lines miss it.
@@ -107,6 +107,7 @@ QVector<OrderProblem> checkOrder(const Catalog& catalog, const QStringList& line
     };
 
     QVector<OrderProblem> problems;
+    QString reason;
     for (const Checked& c : std::as_const(checked)) {
         const Named& n = *c.named;
         const qsizetype above = starts.at(c.index); // the text of the lines above ends here
@@ -117,36 +118,40 @@ QVector<OrderProblem> checkOrder(const Catalog& catalog, const QStringList& line
         const bool repeated = c.research && isAbove(3);
         if (isAbove(0) && isAbove(1) && isAbove(2) && !repeated)
             continue; // the common case: sound, and nothing to say
-        QStringList reasons;
+        QString message = c.entry->displayName.trimmed();
+        QVarLengthArray<QString, 4> said; // a requirement named twice is said once
+        auto say = [&](const QString& text) {
+            if (std::find(said.begin(), said.end(), text) != said.end())
+                return;
+            message += said.isEmpty() ? QStringLiteral(" ") : QStringLiteral("; ");
+            message += text;
+            said.append(text);
+        };
         const QString* needed[3] = {&n.texts.building, &n.texts.requirement1, &n.texts.requirement2};
         for (int k = 0; k < 3; ++k) {
             if (isAbove(k))
                 continue;
             const qsizetype end = ends.at(n.firstNeedle + k);
             if (needed[k]->trimmed().isEmpty()) {
-                reasons << QStringLiteral("needs a line above it");
+                say(QStringLiteral("needs a line above it"));
                 continue;
             }
             const QString& name = nameOf(*needed[k]);
             if (end < 0) {
-                reasons << QStringLiteral("needs %1, which is nowhere in the list").arg(name);
+                say(QStringLiteral("needs ") + name + QStringLiteral(", which is nowhere in the list"));
             } else if (const int where = lineAt(starts, end - needed[k]->size()); where > c.index) {
-                reasons << QStringLiteral("needs %1, which comes later, at line %2: move it up")
-                               .arg(name)
-                               .arg(where + 1);
+                say(QStringLiteral("needs ") + name + QStringLiteral(", which comes later, at line ")
+                    + QString::number(where + 1) + QStringLiteral(": move it up"));
             } else {
-                reasons << QStringLiteral("needs %1 above it").arg(name); // only its own line has it
+                say(QStringLiteral("needs ") + name + QStringLiteral(" above it")); // only its own line has it
             }
         }
         if (repeated) {
             const qsizetype repeat = ends.at(n.firstNeedle + 3);
             const int first = lineAt(starts, repeat - n.texts.withheld.size()) + 1;
-            reasons << QStringLiteral("is already researched at line %1").arg(first);
+            say(QStringLiteral("is already researched at line ") + QString::number(first));
         }
-        reasons.removeDuplicates();
-        if (!reasons.isEmpty())
-            problems.append({c.index + 1, c.entry->displayName.trimmed() + QLatin1Char(' ')
-                                              + reasons.join(QStringLiteral("; "))});
+        problems.append({c.index + 1, message});
     }
     return problems;
 }

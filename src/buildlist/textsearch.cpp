@@ -137,31 +137,65 @@ QVector<bool> MultiTextSearch::search(QStringView text) const
     return found;
 }
 
-QVector<qsizetype> MultiTextSearch::firstEnds(QStringView text) const
-{
-    // A state reached for the first time ends the first occurrence of every
-    // needle it outputs that has not ended earlier.
-    const std::size_t width = std::size_t(width_);
-    std::vector<unsigned char> visited(rows_.size(), 0);
-    QVector<qsizetype> ends(needleCount_, -1);
-    int missing = findable_; // the walk ends once every findable needle is found
-    const char16_t* chars = reinterpret_cast<const char16_t*>(text.data());
-    const unsigned* rows = rows_.data();
-    const unsigned char* symbols = symbols_.data();
-    unsigned char* seen = visited.data();
-    unsigned r = 0;
-    for (qsizetype i = 0; i < text.size() && missing > 0; ++i) {
-        const char16_t c = chars[i];
-        r = rows[r + (c < 256 ? symbols[c] : 0u)];
-        if (seen[r])
-            continue;
-        seen[r] = 1;
-        for (int id : output_[r / width]) {
-            if (ends[id] < 0) {
-                ends[id] = i + 1;
-                --missing;
+// Walks texts one after another, noting where each needle first ends. A
+// state reached for the first time ends the first occurrence of every
+// needle it outputs that has not ended earlier; the walk stops once every
+// needle that can occur has been found.
+class MultiTextSearch::FirstEnds {
+public:
+    explicit FirstEnds(const MultiTextSearch& search)
+        : s_(search), seen_(search.rows_.size(), 0), ends_(search.needleCount_, -1),
+          missing_(search.findable_)
+    {
+    }
+    bool done() const { return missing_ == 0; }
+    void walk(QStringView text)
+    {
+        const char16_t* chars = reinterpret_cast<const char16_t*>(text.data());
+        const unsigned* rows = s_.rows_.data();
+        const unsigned char* symbols = s_.symbols_.data();
+        const std::size_t width = std::size_t(s_.width_);
+        for (qsizetype i = 0; i < text.size() && missing_ > 0; ++i) {
+            const char16_t c = chars[i];
+            state_ = rows[state_ + (c < 256 ? symbols[c] : 0u)];
+            if (seen_[state_])
+                continue;
+            seen_[state_] = 1;
+            for (int id : s_.output_[state_ / width]) {
+                if (ends_[id] < 0) {
+                    ends_[id] = offset_ + i + 1;
+                    --missing_;
+                }
             }
         }
+        offset_ += text.size();
     }
-    return ends;
+    QVector<qsizetype> ends() const { return ends_; }
+
+private:
+    const MultiTextSearch& s_;
+    std::vector<unsigned char> seen_;
+    QVector<qsizetype> ends_;
+    int missing_;
+    unsigned state_ = 0;
+    qsizetype offset_ = 0;
+};
+
+QVector<qsizetype> MultiTextSearch::firstEnds(QStringView text) const
+{
+    FirstEnds walk(*this);
+    walk.walk(text);
+    return walk.ends();
+}
+
+QVector<qsizetype> MultiTextSearch::firstEnds(const QStringList& lines) const
+{
+    FirstEnds walk(*this);
+    for (const QString& line : lines) {
+        if (walk.done())
+            break;
+        walk.walk(line);
+        walk.walk(u"\r\n");
+    }
+    return walk.ends();
 }

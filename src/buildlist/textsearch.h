@@ -17,8 +17,12 @@ public:
     // ends[i] is the offset just past the first occurrence of needles[i],
     // -1 where it does not occur.
     QVector<qsizetype> firstEnds(QStringView text) const;
+    // The same over lines joined by CR LF, each line followed by one, without
+    // building that text.
+    QVector<qsizetype> firstEnds(const QStringList& lines) const;
 
 private:
+    class FirstEnds;
     int symbolOf(QChar c) const { return c.unicode() < 256 ? symbols_[c.unicode()] : 0; }
 
     int needleCount_ = 0;
