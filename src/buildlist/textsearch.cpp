@@ -155,19 +155,22 @@ public:
         const unsigned* rows = s_.rows_.data();
         const unsigned char* symbols = s_.symbols_.data();
         const std::size_t width = std::size_t(s_.width_);
-        for (qsizetype i = 0; i < text.size() && missing_ > 0; ++i) {
+        unsigned state = state_;
+        unsigned char* seen = seen_.data();
+        for (qsizetype i = 0; i < text.size(); ++i) {
             const char16_t c = chars[i];
-            state_ = rows[state_ + (c < 256 ? symbols[c] : 0u)];
-            if (seen_[state_])
+            state = rows[state + (c < 256 ? symbols[c] : 0u)];
+            if (Q_LIKELY(seen[state]))
                 continue;
-            seen_[state_] = 1;
-            for (int id : s_.output_[state_ / width]) {
+            seen[state] = 1;
+            for (int id : s_.output_[state / width]) {
                 if (ends_[id] < 0) {
                     ends_[id] = offset_ + i + 1;
                     --missing_;
                 }
             }
         }
+        state_ = state;
         offset_ += text.size();
     }
     QVector<qsizetype> ends() const { return ends_; }
