@@ -1,4 +1,7 @@
 #include "app/pictures.h"
+#include "app/programfiles.h"
+
+#include <QWidget>
 
 #include "app/pictures/aboutpicture.xpm"
 #include "app/pictures/programicon.xpm"
@@ -22,4 +25,14 @@ QPixmap toiletPicture()
 QPixmap aboutPicture()
 {
     return QPixmap(aboutpicture);
+}
+
+void dressProgramWindow(QWidget* window, const QString& title)
+{
+    window->setWindowTitle(title);
+    window->setWindowIcon(programIcon());
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                           | Qt::WindowCloseButtonHint);
+    window->setFont(dialogFont());
 }

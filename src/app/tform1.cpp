@@ -64,12 +64,7 @@ TEdit* editBox(const QString& text, QWidget* parent, int left, int top, int widt
 
 TForm1::TForm1(TApplication& app, QWidget* parent) : QMainWindow(parent), app_(app)
 {
-    setWindowTitle(QStringLiteral("Brindlecap's Vex AI Editor "));
-    setWindowIcon(programIcon());
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
-    setFont(dialogFont());
+    dressProgramWindow(this, QStringLiteral("Brindlecap's Vex AI Editor "));
 
     createControls();
     createMenu();

@@ -2,7 +2,6 @@
 
 #include "app/application.h"
 #include "app/pictures.h"
-#include "app/programfiles.h"
 #include "app/tform1.h"
 #include "app/tlistbox.h"
 #include "app/tmemo.h"
@@ -13,14 +12,9 @@
 #include <QVBoxLayout>
 
 TCheckOrder::TCheckOrder(TForm1& form1, TApplication& app, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                          | Qt::WindowCloseButtonHint),
-      form1_(form1), app_(app)
+    : QWidget(parent), form1_(form1), app_(app)
 {
-    setWindowTitle(QStringLiteral("Check Order"));
-    setWindowIcon(programIcon());
-    setFont(dialogFont());
+    dressProgramWindow(this, QStringLiteral("Check Order"));
     resize(560, 260);
 
     lstProblems = new QListWidget(this);

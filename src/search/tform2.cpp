@@ -2,7 +2,6 @@
 
 #include "app/application.h"
 #include "app/pictures.h"
-#include "app/programfiles.h"
 #include "app/tcombobox.h"
 #include "app/tform1.h"
 #include "app/tmemo.h"
@@ -19,15 +18,9 @@ bool isCommentCharacter(char16_t ch)
 }
 
 TForm2::TForm2(TForm1& form1, TApplication& app, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                          | Qt::WindowCloseButtonHint),
-      form1_(form1), app_(app)
+    : QWidget(parent), form1_(form1), app_(app)
 {
-    setWindowTitle(QStringLiteral("Count"));
-    setWindowIcon(programIcon());
-    const QFont font = dialogFont();
-    setFont(font);
+    dressProgramWindow(this, QStringLiteral("Count"));
     setFixedSize(496, 266);
 
     cboSrchUnit = new TComboBox(this);

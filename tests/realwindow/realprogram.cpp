@@ -110,20 +110,21 @@ bool RealProgram::start()
         return false;
     int attempts = 1;
     const bool shown = pollUntil(15000, [&] {
-        if (!isRunning() && attempts < kConnectAttempts) {
+        if (!isRunning()) {
             const QByteArray errors = process_.readAllStandardError();
-            if (refusedByTheServer(errors)) {
+            if (attempts < kConnectAttempts && refusedByTheServer(errors)) {
                 ++attempts;
                 return !launch();
             }
             stderr_ += errors;
+            return true; // it ended for a reason of its own
         }
         mainWindow_ = xdotool({"search", "--all", "--onlyvisible", "--pid",
                                QString::number(process_.processId()), "--name",
                                "^Brindlecap's Vex AI Editor $"})
                           .section(QLatin1Char('\n'), 0, 0)
                           .trimmed();
-        return !mainWindow_.isEmpty() || !isRunning();
+        return !mainWindow_.isEmpty();
     });
     if (!shown || mainWindow_.isEmpty()) {
         error_ = QStringLiteral("no main window appeared (%1); it wrote: %2")
