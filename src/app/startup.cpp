@@ -69,8 +69,8 @@ Windows createWindows(TApplication& app)
     windows.Form2 = std::make_unique<TForm2>(*windows.Form1, app);
     windows.CheckOrder = std::make_unique<TCheckOrder>(*windows.Form1, app);
     windows.Form1->setCompanions(windows.AboutBox.get(), windows.Form2.get(), windows.CheckOrder.get());
-    // Both open centred on the screen; the About box centres over the main
-    // window by itself.
+    // The windows open centred on the screen; the About box centres over
+    // the main window by itself.
     centreOnScreen(windows.Form1.get());
     centreOnScreen(windows.Form2.get());
     centreOnScreen(windows.CheckOrder.get());

@@ -435,15 +435,9 @@ void TMemo::copySelection()
 
 void TMemo::insertLines(int index, const QStringList& lines)
 {
-    if (lines.isEmpty())
-        return;
-    const QString text = joinLines(lines, QStringView(u"\n"), false);
-    if (index >= lineCount()) {
-        addLine(text);
-        return;
-    }
-    QTextCursor cursor(document()->findBlockByNumber(qMax(0, index)));
-    cursor.insertText(text + QLatin1Char('\n'));
+    // One insertion, so one change: the lines as one text of several.
+    if (!lines.isEmpty())
+        insertLine(index, joinLines(lines, QStringView(u"\n"), false));
 }
 
 void TMemo::pasteAtCaret()

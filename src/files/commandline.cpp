@@ -8,8 +8,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -25,31 +23,14 @@ const QStringList kWindowOptions = {
     "qwindowtitle", "reverse", "session", "style", "stylesheet", "widgetcount", "display", "geometry",
     "name", "title", "visual", "ncols", "cmap", "nograb", "dograb", "sync"};
 
-// Why Open would refuse the file, in a few words.
-QString whyUnreadable(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return QStringLiteral("no such file");
-    if (!info.isFile())
-        return QStringLiteral("not a regular file");
-    if (info.size() > kMaxFileSize)
-        return QStringLiteral("larger than 4 MiB");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("cannot be read");
-    if (file.read(kMaxFileSize + 1).contains('\0'))
-        return QStringLiteral("holds a NUL byte");
-    return QStringLiteral("cannot be read");
-}
-
 // The file as Open shows it, or nothing with the reason told on err.
 std::optional<OpenedText> openAsTheEditorWould(const QString& path, const Catalog& catalog,
                                                QString* original, QTextStream& err)
 {
-    const std::optional<QString> text = readBuildListFile(path);
+    QString whyNot;
+    const std::optional<QString> text = readBuildListFile(path, &whyNot);
     if (!text) {
-        err << path << ": " << whyUnreadable(path) << Qt::endl;
+        err << path << ": " << whyNot << Qt::endl;
         return std::nullopt;
     }
     OpenedText opened = prepareOpenedText(*text, catalog);

@@ -34,12 +34,6 @@ TCheckOrder::TCheckOrder(TForm1& form1, TApplication& app, QWidget* parent)
             app_.guarded(this, &TCheckOrder::lstProblemsClick));
 }
 
-void TCheckOrder::showEvent(QShowEvent* e)
-{
-    QWidget::showEvent(e);
-    app_.guard([this] { btnCheckClick(); });
-}
-
 void TCheckOrder::btnCheckClick()
 {
     // The live build list: the list in Lines mode, the text area otherwise.
@@ -71,9 +65,10 @@ void TCheckOrder::btnCloseClick()
 
 void TForm1::mnuCheckOrderClick()
 {
-    app_.dialogs().showModeless(checkOrder_);
-    // Shown already, it checks again all the same.
+    // Each showing checks the list as it stands, the window newly shown or
+    // brought to the front.
     checkOrder_->btnCheckClick();
+    app_.dialogs().showModeless(checkOrder_);
 }
 
 void TForm1::selectLine(int index)

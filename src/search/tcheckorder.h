@@ -27,9 +27,6 @@ public:
     // The line (from 1) each row names; 0 for the row that says all is well.
     QList<int> rowLines() const { return rowLines_; }
 
-protected:
-    void showEvent(QShowEvent* e) override;
-
 private:
     TForm1& form1_;
     TApplication& app_;

@@ -85,6 +85,16 @@ class TestRealWindow : public QObject {
         return program.waitForNoWindow(QStringLiteral("Open"));
     }
 
+    // Search menu items by their place: 0 Find..., 1 Count, 2 Check Order...
+    static bool chooseSearchItem(RealProgram& program, int place, const QString& window)
+    {
+        program.key(QStringLiteral("alt+s"));
+        for (int i = 0; i < place; ++i)
+            program.key(QStringLiteral("Down"));
+        program.key(QStringLiteral("Return"));
+        return program.waitForWindow(window);
+    }
+
     static bool saveAsByTyping(RealProgram& program, const QString& path)
     {
         program.key(QStringLiteral("ctrl+a"));
@@ -167,9 +177,7 @@ private slots:
         QVERIFY(writeFile(file, crlfLines(padded)));
         QVERIFY(openByTyping(program, file));
 
-        program.key(QStringLiteral("alt+s"));
-        program.key(QStringLiteral("Return")); // Find..., the first item
-        QVERIFY(program.waitForWindow(QStringLiteral("Find")));
+        QVERIFY(chooseSearchItem(program, 0, QStringLiteral("Find")));
         program.type(QStringLiteral("bravo"));
         program.key(QStringLiteral("Return")); // Find Next
         program.keyHeld(QStringLiteral("Escape"));
@@ -276,10 +284,7 @@ private slots:
     {
         RealProgram program;
         START(program);
-        program.key(QStringLiteral("alt+s"));
-        program.key(QStringLiteral("Down"));
-        program.key(QStringLiteral("Return")); // Count
-        QVERIFY(program.waitForWindow(QStringLiteral("Count")));
+        QVERIFY(chooseSearchItem(program, 1, QStringLiteral("Count")));
         program.clickIn(QStringLiteral("Count"), kCountText.x(), kCountText.y());
         program.type(QStringLiteral("//my notX"));
         program.key(QStringLiteral("BackSpace"));
@@ -317,10 +322,7 @@ private slots:
         QVERIFY(program.waitForNoWindow(kQuestion));
         program.click(kAppend.x(), kAppend.y()); // Insert: Villager 2 below the moved row
 
-        program.key(QStringLiteral("alt+s"));
-        program.key(QStringLiteral("Down"));
-        program.key(QStringLiteral("Return")); // Count
-        QVERIFY(program.waitForWindow(QStringLiteral("Count")));
+        QVERIFY(chooseSearchItem(program, 1, QStringLiteral("Count")));
         program.type(QStringLiteral("Villager"));
         program.clickIn(QStringLiteral("Count"), kGetCount.x(), kGetCount.y());
         program.clickIn(QStringLiteral("Count"), kCreateComment.x(), kCreateComment.y());
@@ -346,11 +348,7 @@ private slots:
         const QString file = program.path(QStringLiteral("check.ai"));
         QVERIFY(writeFile(file, crlfLines(lines)));
         QVERIFY(openByTyping(program, file));
-        program.key(QStringLiteral("alt+s"));
-        program.key(QStringLiteral("Down"));
-        program.key(QStringLiteral("Down"));
-        program.key(QStringLiteral("Return")); // Check Order..., the last item
-        QVERIFY(program.waitForWindow(QStringLiteral("Check Order")));
+        QVERIFY(chooseSearchItem(program, 2, QStringLiteral("Check Order")));
         program.clickIn(QStringLiteral("Check Order"), kFirstProblem.x(), kFirstProblem.y());
         QVERIFY(program.waitForWindow(kMainTitle));
         QCOMPARE(readFile(file), crlfLines(lines));

@@ -67,6 +67,12 @@ private slots:
         f.form.ListBox1DragDrop(QPoint());
         QTest::mouseClick(windowOf(f)->btnCheck, Qt::LeftButton);
         QCOMPARE(windowOf(f)->rowLines(), QList<int>{3});
+        // Shown again from the menu, it checks again.
+        f.form.dragFrom = 2;
+        f.form.dragTo = 4;
+        f.form.ListBox1DragDrop(QPoint());
+        f.form.mnuCheckOrderClick();
+        QCOMPARE(windowOf(f)->rowLines(), QList<int>{0});
     }
 
     // A click on a problem selects its line as a click in the list would,
