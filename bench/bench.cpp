@@ -13,7 +13,9 @@
 #include "app/tform1.h"
 #include "app/tlistbox.h"
 #include "app/tmemo.h"
+#include "buildlist/lineformat.h"
 #include "buildlist/ordercheck.h"
+#include "editing/textcopy.h"
 #include "search/tfinddialog.h"
 
 #include <QApplication>
@@ -186,6 +188,19 @@ public:
         });
         r["Check order"].floorMs = onePass;
 
+        // The same over a sound list as long: a list as people keep it, where
+        // every line stands where the picker offered it.
+        QStringList soundLines{QString::fromLatin1(kStartingLine)};
+        while (soundLines.size() < allLines.size())
+            soundLines << QStringLiteral("U83       Villager             3      109       ");
+        const QString soundWhole = joinLines(soundLines);
+        r["Check order, sound"].ms = timeIt(reps, {}, [&] {
+            volatile auto problems = checkOrder(f.catalog(), soundLines).size();
+            (void)problems;
+        });
+        r["Check order, sound"].floorMs =
+            timeIt(reps, {}, [&] { volatile auto i = soundWhole.indexOf(absent); (void)i; });
+
         // Villager recount.
         r["Villager recount"].ms = timeIt(reps, {}, [&] { f.cmdVillCountRefreshClick(); });
         r["Villager recount"].floorMs = onePass;
@@ -336,7 +351,7 @@ int main(int argc, char** argv)
     std::printf("%-20s %8s %12s %12s %8s %16s\n", "action", "lines", "median ms", "floor ms", "ratio",
                 "growth (floor)");
     const QStringList order{"Open", "Enter Lines mode", "Enter Normal mode", "Save", "Refill Units",
-                            "Refill Buildings", "Refill Research", "Check order", "Find, no hit", "Villager recount",
+                            "Refill Buildings", "Refill Research", "Check order", "Check order, sound", "Find, no hit", "Villager recount",
                             "Append", "Insert", "Drag move", "Remove on toilet", "Keystroke"};
     for (const QString& action : order) {
         for (int n : sizes) {

@@ -6,7 +6,8 @@
 #include <QHash>
 #include <QVarLengthArray>
 #include <algorithm>
-#include <unordered_map>
+#include <charconv>
+#include <vector>
 
 namespace {
 
@@ -52,6 +53,51 @@ int lineAt(const QVector<qsizetype>& starts, qsizetype offset)
     return int(std::upper_bound(starts.begin(), starts.end(), offset) - starts.begin()) - 1;
 }
 
+// A problem's message: the item, then each reason once, built in one
+// buffer (a long list can have many thousands of them).
+class Message {
+public:
+    explicit Message(const QString& item)
+    {
+        text_.reserve(item.size() + 120);
+        text_ += item;
+    }
+    // Says the parts, unless a reason about the same requirement (by the
+    // name the user knows) was already said.
+    void say(const QString* about, std::initializer_list<QStringView> parts)
+    {
+        if (about) {
+            if (std::find(said_.begin(), said_.end(), *about) != said_.end())
+                return;
+            said_.append(*about);
+        }
+        text_ += reasons_++ == 0 ? u" " : u"; ";
+        for (QStringView part : parts)
+            text_ += part;
+    }
+    QString text() const { return text_; }
+
+    // A line number, without a string of its own.
+    struct Number {
+        char16_t digits[12];
+        int size;
+        operator QStringView() const { return QStringView(digits, size); }
+    };
+    static Number number(int value)
+    {
+        char ascii[12];
+        const int size = int(std::to_chars(ascii, ascii + sizeof ascii, value).ptr - ascii);
+        Number n{{}, size};
+        std::copy(ascii, ascii + size, n.digits);
+        return n;
+    }
+
+private:
+    QString text_;
+    int reasons_ = 0;
+    QVarLengthArray<QString, 3> said_;
+};
+
 bool isStartingPoint(const CatalogEntry* entry, Category category, int index)
 {
     return index == 0 && category == Category::Buildings
@@ -67,29 +113,37 @@ QVector<OrderProblem> checkOrder(const Catalog& catalog, const QStringList& line
     struct Named {
         AvailabilityTexts texts;
         int firstNeedle;
+        QString item; // as the user knows it
+        bool research;
+        QVarLengthArray<std::pair<int, QString>, 2> messages; // by what they say
     };
-    // std::unordered_map keeps its values in place as it grows.
-    std::unordered_map<const CatalogEntry*, Named> named;
+    // Slots by the entry's place in the catalog, which keeps each table in
+    // one array: cheaper than hashing every line's entry.
+    const int firstOf[3] = {0, catalog.rowCount(Category::Units),
+                            catalog.rowCount(Category::Units) + catalog.rowCount(Category::Buildings)};
+    const int entries = firstOf[2] + catalog.rowCount(Category::Research);
+    std::vector<int> slotOf(std::size_t(entries), -1);
+    std::vector<Named> named;
     QStringList needles;
     struct Checked {
         int index;
-        const CatalogEntry* entry;
-        const Named* named;
-        bool research;
+        int slot;
     };
     QVector<Checked> checked;
+    checked.reserve(lines.size());
     for (int i = 0; i < lines.size(); ++i) {
         Category category;
         const CatalogEntry* entry = itemOfLine(catalog, lines.at(i), &category);
         if (!entry || isStartingPoint(entry, category, i))
             continue;
-        auto at = named.find(entry);
-        if (at == named.end()) {
+        int& slot = slotOf[std::size_t(firstOf[int(category)] + (entry - &catalog.row(category, 0)))];
+        if (slot < 0) {
             const AvailabilityTexts texts = availabilityTexts(*entry, category);
-            at = named.emplace(entry, Named{texts, int(needles.size())}).first;
+            slot = int(named.size());
+            named.push_back(Named{texts, int(needles.size()), entry->displayName.trimmed(), category == Category::Research, {}});
             needles << texts.building << texts.requirement1 << texts.requirement2 << texts.withheld;
         }
-        checked.append({i, entry, &at->second, category == Category::Research});
+        checked.append({i, slot});
     }
     if (checked.isEmpty())
         return {};
@@ -97,7 +151,8 @@ QVector<OrderProblem> checkOrder(const Catalog& catalog, const QStringList& line
     const QVector<qsizetype> ends = MultiTextSearch(needles).firstEnds(lines);
     const QVector<qsizetype> starts = lineStarts(lines);
 
-    // Each requirement named once, however many lines miss it.
+    // Each requirement named once, and each first occurrence placed on its
+    // line once, however many lines miss it.
     QHash<QString, QString> names;
     auto nameOf = [&](const QString& text) -> const QString& {
         auto at = names.find(text);
@@ -105,53 +160,69 @@ QVector<OrderProblem> checkOrder(const Catalog& catalog, const QStringList& line
             at = names.insert(text, knownName(catalog, text));
         return at.value();
     };
+    std::vector<int> lineOfNeedle(std::size_t(needles.size()), -1);
+    auto firstLineOf = [&](int needle) {
+        int& line = lineOfNeedle[std::size_t(needle)];
+        if (line < 0)
+            line = lineAt(starts, ends.at(needle) - needles.at(needle).size());
+        return line;
+    };
+
+    enum Verdict { Above, Nowhere, Later, OwnLine };
+    auto describe = [&](const auto& n, const Verdict* verdicts, bool repeated) {
+        Message message(n.item);
+        const QString* needed[3] = {&n.texts.building, &n.texts.requirement1, &n.texts.requirement2};
+        for (int k = 0; k < 3; ++k) {
+            if (verdicts[k] == Above)
+                continue;
+            if (needed[k]->trimmed().isEmpty()) {
+                message.say(nullptr, {u"needs a line above it"});
+                continue;
+            }
+            const QString& name = nameOf(*needed[k]);
+            switch (verdicts[k]) {
+            case Nowhere: message.say(&name, {u"needs ", name, u", which is nowhere in the list"}); break;
+            case Later:
+                message.say(&name, {u"needs ", name, u", which comes later, at line ",
+                                    Message::number(firstLineOf(n.firstNeedle + k) + 1), u": move it up"});
+                break;
+            default: message.say(&name, {u"needs ", name, u" above it"}); // only its own line has it
+            }
+        }
+        if (repeated)
+            message.say(nullptr,
+                        {u"is already researched at line ", Message::number(firstLineOf(n.firstNeedle + 3) + 1)});
+        return message.text();
+    };
 
     QVector<OrderProblem> problems;
-    QString reason;
     for (const Checked& c : std::as_const(checked)) {
-        const Named& n = *c.named;
+        Named& n = named[std::size_t(c.slot)];
         const qsizetype above = starts.at(c.index); // the text of the lines above ends here
         auto isAbove = [&](int k) {
             const qsizetype end = ends.at(n.firstNeedle + k);
             return end >= 0 && end <= above;
         };
-        const bool repeated = c.research && isAbove(3);
+        const bool repeated = n.research && isAbove(3);
         if (isAbove(0) && isAbove(1) && isAbove(2) && !repeated)
             continue; // the common case: sound, and nothing to say
-        QString message = c.entry->displayName.trimmed();
-        QVarLengthArray<QString, 4> said; // a requirement named twice is said once
-        auto say = [&](const QString& text) {
-            if (std::find(said.begin(), said.end(), text) != said.end())
-                return;
-            message += said.isEmpty() ? QStringLiteral(" ") : QStringLiteral("; ");
-            message += text;
-            said.append(text);
-        };
-        const QString* needed[3] = {&n.texts.building, &n.texts.requirement1, &n.texts.requirement2};
-        for (int k = 0; k < 3; ++k) {
+        // What is said of each requirement; lines of one item that miss
+        // the same things get the same text, shared.
+        auto verdict = [&](int k) {
             if (isAbove(k))
-                continue;
-            const qsizetype end = ends.at(n.firstNeedle + k);
-            if (needed[k]->trimmed().isEmpty()) {
-                say(QStringLiteral("needs a line above it"));
-                continue;
-            }
-            const QString& name = nameOf(*needed[k]);
-            if (end < 0) {
-                say(QStringLiteral("needs ") + name + QStringLiteral(", which is nowhere in the list"));
-            } else if (const int where = lineAt(starts, end - needed[k]->size()); where > c.index) {
-                say(QStringLiteral("needs ") + name + QStringLiteral(", which comes later, at line ")
-                    + QString::number(where + 1) + QStringLiteral(": move it up"));
-            } else {
-                say(QStringLiteral("needs ") + name + QStringLiteral(" above it")); // only its own line has it
-            }
+                return Above;
+            if (ends.at(n.firstNeedle + k) < 0)
+                return Nowhere;
+            return firstLineOf(n.firstNeedle + k) > c.index ? Later : OwnLine;
+        };
+        const Verdict verdicts[3] = {verdict(0), verdict(1), verdict(2)};
+        const int key = verdicts[0] | verdicts[1] << 2 | verdicts[2] << 4 | int(repeated) << 6;
+        auto known = std::find_if(n.messages.begin(), n.messages.end(), [&](const auto& m) { return m.first == key; });
+        if (known == n.messages.end()) {
+            n.messages.append({key, describe(n, verdicts, repeated)});
+            known = n.messages.end() - 1;
         }
-        if (repeated) {
-            const qsizetype repeat = ends.at(n.firstNeedle + 3);
-            const int first = lineAt(starts, repeat - n.texts.withheld.size()) + 1;
-            say(QStringLiteral("is already researched at line ") + QString::number(first));
-        }
-        problems.append({c.index + 1, message});
+        problems.append({c.index + 1, known->second});
     }
     return problems;
 }

@@ -1,9 +1,12 @@
 #include "buildlist/textsearch.h"
 
 #include <algorithm>
+#include <climits>
 #include <deque>
+#include <QVarLengthArray>
 
-MultiTextSearch::MultiTextSearch(const QStringList& needles) : needleCount_(int(needles.size()))
+MultiTextSearch::MultiTextSearch(const QStringList& needles)
+    : needles_(needles), findableNeedle_(std::size_t(needles.size()), false), needleCount_(int(needles.size()))
 {
     // Each 8-bit character of a needle gets its own symbol; a needle with a
     // character beyond that can never occur in an 8-bit text.
@@ -31,6 +34,7 @@ MultiTextSearch::MultiTextSearch(const QStringList& needles) : needleCount_(int(
             representable = representable && symbolOf(c) != 0;
         if (!representable)
             continue;
+        findableNeedle_[std::size_t(id)] = true;
         longestNeedle_ = std::max(longestNeedle_, int(n.size()));
         ++findable_;
         int state = 0;
@@ -137,6 +141,39 @@ QVector<bool> MultiTextSearch::search(QStringView text) const
     return found;
 }
 
+namespace {
+
+// For a set of needles at least two characters long, `window` the shortest
+// of them: how far a window
+// ending at a pair of characters may move on. 0 means an occurrence may
+// start at the window.
+struct SkipTable {
+    SkipTable(const QStringList& needles, const QVarLengthArray<int, 8>& ids)
+    {
+        window = INT_MAX;
+        for (int id : ids)
+            window = std::min(window, int(needles[id].size()));
+        const int most = std::min(window - 1, 255);
+        jumps.assign(std::size_t(256) * 256, static_cast<unsigned char>(most));
+        for (int id : ids) {
+            const QString& needle = needles[id];
+            for (int at = 1; at < window; ++at) {
+                const std::size_t pair = index(needle.at(at - 1).unicode(), needle.at(at).unicode());
+                const int jump = window - 1 - at;
+                jumps[pair] = static_cast<unsigned char>(std::min<int>(jumps[pair], jump));
+            }
+        }
+    }
+    // Characters beyond 8 bits share one slot: it only makes candidates.
+    static std::size_t index(char16_t a, char16_t b) { return std::size_t(a < 256 ? a : 0) * 256 + (b < 256 ? b : 0); }
+    int jump(char16_t a, char16_t b) const { return jumps[index(a, b)]; }
+
+    int window = 2;
+    std::vector<unsigned char> jumps;
+};
+
+} // namespace
+
 // Walks texts one after another, noting where each needle first ends. A
 // state reached for the first time ends the first occurrence of every
 // needle it outputs that has not ended earlier; the walk stops once every
@@ -175,7 +212,69 @@ public:
     }
     QVector<qsizetype> ends() const { return ends_; }
 
+    // Once only a few needles are still missing (most often texts that are
+    // nowhere in the list), looking for each of them directly is cheaper
+    // than walking the automaton on: a direct search skips along many
+    // characters at a time. Needles with a line break could span lines, and
+    // a single character gives nothing to skip by, so those keep the walk.
+    bool fewLeft() const
+    {
+        constexpr int kFew = 8;
+        if (missing_ > kFew)
+            return false;
+        for (int id = 0; id < s_.needleCount_; ++id)
+            if (stillMissing(id)
+                && (s_.needles_[id].size() < 2 || s_.needles_[id].contains(QLatin1Char('\r'))
+                    || s_.needles_[id].contains(QLatin1Char('\n'))))
+                return false;
+        return true;
+    }
+    // Looks for the missing needles in lines[from..], which start where the
+    // walk stopped, on a line boundary. A window as long as the shortest
+    // needle slides along each line; the pair of characters at its end says
+    // how far it may jump without passing over the start of an occurrence.
+    void lookForTheRest(const QStringList& lines, qsizetype from)
+    {
+        QVarLengthArray<int, 8> left;
+        for (int id = 0; id < s_.needleCount_; ++id)
+            if (stillMissing(id))
+                left.append(id);
+        SkipTable skip(s_.needles_, left);
+        qsizetype offset = offset_;
+        for (qsizetype l = from; l < lines.size() && !left.isEmpty(); ++l) {
+            const QString& line = lines.at(l);
+            const char16_t* chars = reinterpret_cast<const char16_t*>(line.constData());
+            const qsizetype n = line.size();
+            for (qsizetype end = skip.window - 1; end < n;) {
+                const int jump = skip.jump(chars[end - 1], chars[end]);
+                if (jump > 0) {
+                    end += jump;
+                    continue;
+                }
+                const qsizetype start = end - skip.window + 1;
+                bool found = false;
+                for (qsizetype k = 0; k < left.size(); ++k) {
+                    const QString& needle = s_.needles_[left[k]];
+                    if (start + needle.size() <= n && QStringView(chars + start, needle.size()) == needle) {
+                        ends_[left[k]] = offset + start + needle.size();
+                        --missing_;
+                        left.remove(k);
+                        found = true;
+                        break;
+                    }
+                }
+                if (found && !left.isEmpty())
+                    skip = SkipTable(s_.needles_, left);
+                if (!found)
+                    ++end;
+            }
+            offset += line.size() + 2;
+        }
+    }
+
 private:
+    bool stillMissing(int id) const { return s_.findableNeedle_[std::size_t(id)] && ends_[id] < 0; }
+
     const MultiTextSearch& s_;
     std::vector<unsigned char> seen_;
     QVector<qsizetype> ends_;
@@ -194,11 +293,12 @@ QVector<qsizetype> MultiTextSearch::firstEnds(QStringView text) const
 QVector<qsizetype> MultiTextSearch::firstEnds(const QStringList& lines) const
 {
     FirstEnds walk(*this);
-    for (const QString& line : lines) {
-        if (walk.done())
-            break;
-        walk.walk(line);
+    qsizetype line = 0;
+    for (; line < lines.size() && !walk.done() && !walk.fewLeft(); ++line) {
+        walk.walk(lines.at(line));
         walk.walk(u"\r\n");
     }
+    if (line < lines.size() && !walk.done())
+        walk.lookForTheRest(lines, line);
     return walk.ends();
 }

@@ -25,6 +25,8 @@ private:
     class FirstEnds;
     int symbolOf(QChar c) const { return c.unicode() < 256 ? symbols_[c.unicode()] : 0; }
 
+    QStringList needles_;
+    std::vector<bool> findableNeedle_; // can occur at all: not empty, all 8-bit
     int needleCount_ = 0;
     int longestNeedle_ = 0;
     int findable_ = 0; // needles that can occur at all

@@ -1,8 +1,11 @@
 // The order check: would the picker have offered each line where it stands?
 #include "buildlist/lineformat.h"
 #include "buildlist/ordercheck.h"
+#include "buildlist/textsearch.h"
 #include "catalog/catalog.h"
+#include "editing/textcopy.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 #include "support/nowarnings.h"
 
@@ -47,6 +50,9 @@ private slots:
             << QStringList{"4: Age Tool is already researched at line 2"};
         QTest::newRow("unrecognised lines are not checked")
             << QStringList{town, line48("X87       Nothing             1"), line48("short")} << QStringList{};
+        QTest::newRow("a requirement is named once, by either of its texts")
+            << QStringList{town, ageTool, archer, line48("// B87"), archery}
+            << QStringList{"3: Archer needs Archery, which comes later, at line 5: move it up"};
         QTest::newRow("the starting point only comes first")
             << QStringList{villager, town}
             << QStringList{"1: Villager needs Town Center, which comes later, at line 2: move it up; "
@@ -78,6 +84,55 @@ private slots:
                 QVERIFY2(offered == sound, qPrintable(catalog.row(category, row).displayName));
             }
         }
+    }
+
+    // The search over lines finds each text's first occurrence where a plain
+    // search of the joined text does, also once it stops walking and looks
+    // for the last few texts directly.
+    void firstOccurrences_data()
+    {
+        QTest::addColumn<QStringList>("needles");
+        QTest::addColumn<QStringList>("lines");
+        const QStringList list{"B87 Archery", "// Metalurgy later", "Age_Tool Age Tool", "", "xx Ballistics"};
+        QTest::newRow("all found while walking") << QStringList{"B87", "Age_Tool", "Archery"} << list;
+        QTest::newRow("few left, found late") << QStringList{"Ballistics", "Metalurgy", "B87"} << list;
+        QTest::newRow("absent, short and long")
+            << QStringList{"Q", "no such text", "ry", "e", "Age", "Ballistics"} << list;
+        QTest::newRow("a text across the line break") << QStringList{"Archery\r\n//", "B87"} << list;
+        QTest::newRow("one character left") << QStringList{"x", "B87"} << list;
+        QTest::newRow("overlapping, at the line's end")
+            << QStringList{"aab", "ab", "b"} << QStringList{"aaaa", "aaab", "bab"};
+        QTest::newRow("characters beyond 8 bits in the text")
+            << QStringList{"ab", "a b", "Metalurgy"}
+            << QStringList{QString(QChar(0x100)) + "a b", "a" + QString(QChar(0x100)) + "ab"};
+        // Small alphabets make many near misses and overlaps.
+        QRandomGenerator random(15);
+        auto text = [&](int longest) {
+            QString t;
+            for (int n = random.bounded(longest + 1); n > 0; --n)
+                t += QLatin1Char("ab c"[random.bounded(4)]);
+            return t;
+        };
+        for (int round = 0; round < 40; ++round) {
+            QStringList needles, lines;
+            for (int k = random.bounded(1, 6); k > 0; --k)
+                needles << text(6);
+            for (int k = random.bounded(1, 30); k > 0; --k)
+                lines << text(12);
+            QTest::addRow("random %d", round) << needles << lines;
+        }
+    }
+    void firstOccurrences()
+    {
+        QFETCH(QStringList, needles);
+        QFETCH(QStringList, lines);
+        const QString whole = joinLines(lines);
+        QVector<qsizetype> expected;
+        for (const QString& needle : needles) {
+            const qsizetype at = needle.isEmpty() ? -1 : whole.indexOf(needle);
+            expected << (at < 0 ? -1 : at + needle.size());
+        }
+        QCOMPARE(MultiTextSearch(needles).firstEnds(lines), expected);
     }
 
 private:
