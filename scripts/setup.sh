@@ -5,7 +5,8 @@
 set -e
 
 PACKAGES="g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev \
-libgl-dev libx11-dev fonts-liberation xvfb xauth xdotool $EXTRA_PACKAGES"
+libgl-dev libx11-dev fonts-liberation xvfb xauth xdotool desktop-file-utils appstream \
+dpkg-dev $EXTRA_PACKAGES"
 
 missing=""
 for p in $PACKAGES; do

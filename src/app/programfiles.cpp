@@ -4,14 +4,25 @@
 #include <QDir>
 #include <QFileInfo>
 
+Q_LOGGING_CATEGORY(programFilesLog, "vexdit.files", QtWarningMsg)
+
+QString installedFolder(const char* fromProgram)
+{
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(fromProgram));
+}
+
 QString findBesideProgram(const QString& fileName)
 {
-    const QStringList folders = {QDir::currentPath(), QCoreApplication::applicationDirPath()};
+    const QStringList folders = {QDir::currentPath(), QCoreApplication::applicationDirPath(),
+                                 installedFolder(VEXDIT_DATA_FROM_PROGRAM)};
     for (const QString& folder : folders) {
         const QFileInfo candidate(QDir(folder).filePath(fileName));
-        if (candidate.isFile() && candidate.isReadable())
+        if (candidate.isFile() && candidate.isReadable()) {
+            qCDebug(programFilesLog, "%s: %s", qPrintable(fileName), qPrintable(candidate.absoluteFilePath()));
             return candidate.absoluteFilePath();
+        }
     }
+    qCDebug(programFilesLog, "%s: not found", qPrintable(fileName));
     return QString();
 }
 

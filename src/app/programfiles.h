@@ -1,12 +1,21 @@
 #pragma once
 
 #include <QFont>
+#include <QLoggingCategory>
 #include <QString>
 
+// Where the program found its files ("vexdit.files"): off unless asked for,
+// with QT_LOGGING_RULES="vexdit.files.debug=true".
+Q_DECLARE_LOGGING_CATEGORY(programFilesLog)
+
 // A file the program names without a folder (the sound, the help
-// document): looked for in the working folder, then beside the program.
-// Empty when it is in neither.
+// document): looked for in the working folder, then beside the program,
+// then where the installed program keeps its data (share/vexdit, found
+// from the program's own folder). Empty when it is in none.
 QString findBesideProgram(const QString& fileName);
+
+// A folder of the installed program, given relative to the program's own.
+QString installedFolder(const char* fromProgram);
 
 // The windows' dialog font, "MS Sans Serif" at 11 pixels, and the
 // fixed-pitch "Courier New" of the build-list controls, each with a

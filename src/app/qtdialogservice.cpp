@@ -115,12 +115,21 @@ void QtDialogService::playSound(const QString& fileName)
         beep();
         return;
     }
-    // The player module sits beside the program and is loaded on first use;
-    // it plays in the background while the caller goes on.
+    // The player module sits beside the program (or, installed, in its own
+    // folder under lib) and is loaded on first use; it plays in the
+    // background while the caller goes on.
     using PlayWave = void (*)(const QString&);
     static PlayWave play = [] {
-        QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/vexdit_sound"));
-        return reinterpret_cast<PlayWave>(module.resolve("vexditPlayWave"));
+        for (const QString& folder :
+             {QCoreApplication::applicationDirPath(), installedFolder(VEXDIT_MODULES_FROM_PROGRAM)}) {
+            QLibrary module(folder + QStringLiteral("/vexdit_sound"));
+            if (const auto found = reinterpret_cast<PlayWave>(module.resolve("vexditPlayWave"))) {
+                qCDebug(programFilesLog, "sound player: %s", qPrintable(module.fileName()));
+                return found;
+            }
+        }
+        qCDebug(programFilesLog, "sound player: not found");
+        return PlayWave(nullptr);
     }();
     if (play)
         play(path);

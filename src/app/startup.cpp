@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QTextStream>
 #include <optional>
 
@@ -77,6 +78,18 @@ Windows createWindows(TApplication& app)
     return windows;
 }
 
+// The command line's answer, with the program's own name in its messages.
+static CommandLineOutcome readCommandLine(bool windowSystemPresent)
+{
+    const QString title = QCoreApplication::applicationName();
+    setProgramIdentity(QStringLiteral("vexdit"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    CommandLineOutcome outcome = runCommandLine(QCoreApplication::arguments(), out, err, windowSystemPresent);
+    setProgramIdentity(title);
+    return outcome;
+}
+
 // The command-line road, without a window or a display: nothing when the
 // arguments ask for the window.
 static std::optional<int> runWithoutWindow(int argc, char** argv)
@@ -84,10 +97,7 @@ static std::optional<int> runWithoutWindow(int argc, char** argv)
     if (argc <= 1)
         return std::nullopt;
     QCoreApplication core(argc, argv);
-    setProgramIdentity(QStringLiteral("vexdit"));
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    return runCommandLine(QCoreApplication::arguments(), out, err);
+    return readCommandLine(false).exitCode;
 }
 
 int runProgram(int argc, char** argv)
@@ -97,6 +107,11 @@ int runProgram(int argc, char** argv)
     GuardedApplication qtApp(argc, argv);
     QtDialogService dialogs;
     TApplication app(dialogs);
+    // The window system has taken its own options out by now; what is left
+    // may still be wrong, or name the file to open.
+    const CommandLineOutcome outcome = readCommandLine(true);
+    if (outcome.exitCode)
+        return *outcome.exitCode;
     setProgramIdentity(app.title);
     qtApp.app = &app;
     QApplication::setQuitOnLastWindowClosed(false);
@@ -113,6 +128,12 @@ int runProgram(int argc, char** argv)
     }
     new FocusReturn(windows.Form1.get());
     windows.Form1->show();
+    if (!outcome.fileToOpen.isEmpty()) {
+        // Once the window is up, as if the file had been chosen in Open's dialog.
+        QTimer::singleShot(0, windows.Form1.get(), [&app, form = windows.Form1.get(), file = outcome.fileToOpen] {
+            app.guard([&] { form->openNamedFile(file); });
+        });
+    }
     QApplication::exec();
     qtApp.app = nullptr;
     return 0;

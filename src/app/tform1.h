@@ -144,6 +144,9 @@ public:
     // --- files --------------------------------------------------------------
     void mnuNewClick();
     void mnuOpenClick();
+    // Opens a file named outside the window (the command line) as Open does
+    // after its dialog.
+    void openNamedFile(const QString& path);
     void mnuSaveClick();
     void mnuSaveAsClick();
     void mnuExitClick();

@@ -89,12 +89,17 @@ int normalize(const QStringList& files, const Catalog& catalog, QTextStream& out
 
 } // namespace
 
-std::optional<int> runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err)
+CommandLineOutcome runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err,
+                                  bool windowSystemPresent)
 {
+    auto endWith = [](int code) { return CommandLineOutcome{code, QString()}; };
+    const QString name = QCoreApplication::applicationName();
     QCommandLineParser parser;
+    // -platform, -display and the other window options are single-dash words.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         QStringLiteral("Edits the build lists (.ai files) of a real-time strategy game's computer "
-                       "players. Without options it opens its window."));
+                       "players. Without options it opens its window, and FILE in it."));
     const QCommandLineOption checkOption(
         QStringLiteral("check"),
         QStringLiteral("Checks each file's order: would the picker have offered each line where it "
@@ -107,43 +112,48 @@ std::optional<int> runCommandLine(const QStringList& arguments, QTextStream& out
     parser.addOption(normalizeOption);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Build-list files."),
-                                 QStringLiteral("[FILE...]"));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QStringLiteral("A build list to open in the window; with --check or --normalize, any number."),
+        QStringLiteral("[FILE...]"));
 
     if (!parser.parse(arguments)) {
         bool onlyWindowOptions = !parser.unknownOptionNames().isEmpty();
         for (const QString& name : parser.unknownOptionNames())
             onlyWindowOptions = onlyWindowOptions && kWindowOptions.contains(name);
-        if (onlyWindowOptions)
-            return std::nullopt;
-        err << QCoreApplication::applicationName() << ": " << parser.errorText() << Qt::endl
-            << "Try --help for the options." << Qt::endl;
-        return kUnreadable;
+        if (onlyWindowOptions && !windowSystemPresent)
+            return {}; // decided again once the window system has taken its own
+        err << name << ": " << parser.errorText() << Qt::endl << "Try --help for the options." << Qt::endl;
+        return endWith(kUnreadable);
     }
     if (parser.isSet(help)) {
         out << parser.helpText();
-        return kSound;
+        return endWith(kSound);
     }
     if (parser.isSet(version)) {
-        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion()
-            << Qt::endl;
-        return kSound;
+        out << name << ' ' << QCoreApplication::applicationVersion() << Qt::endl;
+        return endWith(kSound);
     }
     const bool checking = parser.isSet(checkOption);
     const bool normalizing = parser.isSet(normalizeOption);
-    if (!checking && !normalizing)
-        return std::nullopt;
-    if (checking && normalizing) {
-        err << QCoreApplication::applicationName() << ": --check and --normalize go one at a time"
-            << Qt::endl;
-        return kUnreadable;
-    }
     const QStringList files = parser.positionalArguments();
+    if (!checking && !normalizing) {
+        if (files.size() > 1) {
+            err << name << ": the window opens one FILE at a time" << Qt::endl
+                << "Try --help for the options." << Qt::endl;
+            return endWith(kUnreadable);
+        }
+        return {std::nullopt, files.value(0)};
+    }
+    if (checking && normalizing) {
+        err << name << ": --check and --normalize go one at a time" << Qt::endl;
+        return endWith(kUnreadable);
+    }
     if (files.isEmpty()) {
-        err << QCoreApplication::applicationName() << ": name at least one FILE" << Qt::endl;
-        return kUnreadable;
+        err << name << ": name at least one FILE" << Qt::endl;
+        return endWith(kUnreadable);
     }
     Catalog catalog;
     catalog.fill();
-    return checking ? check(files, catalog, out, err) : normalize(files, catalog, out, err);
+    return endWith(checking ? check(files, catalog, out, err) : normalize(files, catalog, out, err));
 }

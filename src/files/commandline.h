@@ -9,10 +9,19 @@ class QTextStream;
 // over build-list files, --help and --version. Runs under a
 // QCoreApplication.
 //
-// Returns the exit code, or nothing when the arguments ask for the window:
-// none of the program's options, or only Qt's own options for the window.
+// The answer says either to end with an exit code, or to start the window,
+// with at most one FILE to open in it.
 //   --check:     0 every file sound, 1 a problem found, 2 a file that Open
 //                would refuse (the reason on err)
 //   --normalize: 0 done, 2 a file refused or not written
-// An option it does not know is reported on err with exit code 2.
-std::optional<int> runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err);
+// An option it does not know, or more than one FILE for the window, is
+// reported on err with exit code 2.
+struct CommandLineOutcome {
+    std::optional<int> exitCode; // set: end here with it
+    QString fileToOpen;          // for the window: a FILE to open, or empty
+};
+// `windowSystemPresent`: Qt's window options have already been taken out of
+// the arguments. Before that, any of them (-platform, -display...) defers
+// the decision to the window's start, where they are gone.
+CommandLineOutcome runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err,
+                                  bool windowSystemPresent = false);

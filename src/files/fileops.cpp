@@ -12,6 +12,7 @@
 #include "files/openroad.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QScopedValueRollback>
 
@@ -87,6 +88,13 @@ void TForm1::mnuOpenClick()
         return;
     if (!dlgOpen.execute(app_.dialogs(), this))
         return;
+    openFile(dlgOpen.fileName);
+}
+
+void TForm1::openNamedFile(const QString& path)
+{
+    // The dialog hands over a full path, and starts in its folder next time.
+    dlgOpen.fileName = QFileInfo(path).absoluteFilePath();
     openFile(dlgOpen.fileName);
 }
 

@@ -124,6 +124,8 @@ private slots:
         QTest::newRow("version") << QStringList{"--version"} << 0 << "vexdit 1.";
         QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << "";
         QTest::newRow("check without a file") << QStringList{"--check"} << 2 << "";
+        QTest::newRow("two files for the window") << QStringList{"a.ai", "b.ai"} << 2 << "";
+        QTest::newRow("a window option and two files") << QStringList{"-platform", "offscreen", "a.ai", "b.ai"} << 2 << "";
         QTest::newRow("both at once") << QStringList{"--check", "--normalize", "x.ai"} << 2 << "";
     }
     void optionsAsPeopleExpect()

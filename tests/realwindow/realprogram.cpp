@@ -210,6 +210,13 @@ void RealProgram::focusMainWindow()
     xdotool({"windowfocus", "--sync", mainWindow_});
 }
 
+void RealProgram::focusWindow(const QString& title)
+{
+    const QString id = windowId(title);
+    if (!id.isEmpty())
+        xdotool({"windowfocus", "--sync", id});
+}
+
 void RealProgram::requestClose()
 {
     Display* display = nullptr;
@@ -302,13 +309,34 @@ bool RealProgram::waitForEnd(int timeoutMs, const QString& mustNotAppear)
     return ended;
 }
 
+void RealProgram::setEnvironmentValue(const QString& name, const QString& value)
+{
+    QProcessEnvironment env = process_.processEnvironment();
+    env.insert(name, value);
+    process_.setProcessEnvironment(env);
+}
+
+namespace {
+const QString kProgramFilesPrefix = QStringLiteral("vexdit.files: ");
+}
+
 QStringList RealProgram::unexpectedErrorLines()
 {
     process_.waitForReadyRead(0);
     stderr_ += process_.readAllStandardError();
     QStringList unexpected;
     for (const QString& line : QString::fromLocal8Bit(stderr_).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        if (!machineLines().contains(line))
+        if (!machineLines().contains(line) && !line.startsWith(kProgramFilesPrefix))
             unexpected.append(line);
     return unexpected;
+}
+
+QStringList RealProgram::programFilesLines()
+{
+    unexpectedErrorLines(); // reads what has come
+    QStringList lines;
+    for (const QString& line : QString::fromLocal8Bit(stderr_).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        if (line.startsWith(kProgramFilesPrefix))
+            lines.append(line.mid(kProgramFilesPrefix.size()));
+    return lines;
 }

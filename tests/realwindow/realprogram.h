@@ -14,6 +14,12 @@ public:
     RealProgram();
     ~RealProgram();
 
+    // Another build of the program (an installed one), its arguments, and an
+    // environment value of its own; all before start().
+    void setProgram(const QString& program) { process_.setProgram(program); }
+    void setArguments(const QStringList& arguments) { process_.setArguments(arguments); }
+    void setEnvironmentValue(const QString& name, const QString& value);
+
     // Starts the program and waits until its main window is mapped and
     // holds the keyboard. False, with the reason in error(), otherwise.
     bool start();
@@ -41,6 +47,8 @@ public:
     // What a window manager does when the user clicks a window: it gets the
     // keyboard.
     void focusMainWindow();
+    // The same for another of its windows, by its title, once it is mapped.
+    void focusWindow(const QString& title);
     // The close request a window manager sends (WM_DELETE_WINDOW).
     void requestClose();
 
@@ -71,7 +79,10 @@ public:
 
     // What the program wrote on its error stream, less the lines that come
     // from the test machine rather than from the program.
+    // The program's own diagnostics ("vexdit.files: ...", printed only when
+    // asked for) are not among them; programFilesLines() has those.
     QStringList unexpectedErrorLines();
+    QStringList programFilesLines();
 
 private:
     bool launch();

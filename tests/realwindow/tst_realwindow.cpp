@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QTest>
+#include "support/nowarnings.h"
 
 namespace {
 
@@ -106,6 +107,7 @@ class TestRealWindow : public QObject {
     }
 
 private slots:
+    void init() { failOnUnexpectedWarnings(); }
     void initTestCase()
     {
         QVERIFY2(qEnvironmentVariableIsSet("DISPLAY"), "run under an X server (xvfb-run -a)");
@@ -297,6 +299,52 @@ private slots:
         QVERIFY(saveAsByTyping(program, file));
         QVERIFY(program.waitForFileChange(file, QByteArray()));
         QCOMPARE(readFile(file), crlfLines({line48("//my note"), line48("//two"), kStartingLine}));
+        NO_ERROR_OUTPUT(program);
+    }
+
+    // `vexdit FILE` opens the file as File, Open does after its dialog:
+    // the same width fix-up, the same refusals, and Save writes back to it.
+    void fileArgumentOpensAsOpenDoes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes"); // empty: no such file
+        QTest::addColumn<QString>("box");      // the message Open shows, if any
+        QTest::newRow("good file") << QByteArray(kStartingLine.trimmed() + "\n" + kVillagers(3).trimmed() + "\n")
+                                   << QString();
+        QTest::newRow("tab") << QByteArray("U83\tVillager\r\n") << FileMessages::kTabsTitle;
+        QTest::newRow("missing") << QByteArray() << FileMessages::kReadErrorTitle;
+    }
+    void fileArgumentOpensAsOpenDoes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, box);
+        RealProgram program;
+        const QString file = program.path(QStringLiteral("plan.ai"));
+        if (!bytes.isEmpty()) {
+            QFile out(file);
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+        }
+        program.setArguments({QStringLiteral("plan.ai")});
+        START(program);
+        if (!box.isEmpty()) {
+            // Shown as the window came up, while the test gave the keyboard
+            // to the main window; a window manager hands it to the box.
+            QVERIFY(program.showsWithin(box, 5000));
+            program.focusWindow(box);
+            QVERIFY2(program.waitForWindow(box), qPrintable(program.windowTitles().join(", ")));
+            program.key(QStringLiteral("Return"));
+            QVERIFY(program.waitForNoWindow(box));
+        }
+        program.key(QStringLiteral("ctrl+s"));
+        if (bytes.isEmpty()) {
+            // No file was taken: Save asks where to write.
+            QVERIFY(program.waitForWindow(QStringLiteral("Save As")));
+            program.key(QStringLiteral("Escape"));
+            QVERIFY(program.waitForNoWindow(QStringLiteral("Save As")));
+            QVERIFY(!QFile::exists(file));
+        } else if (box.isEmpty()) {
+            QVERIFY(program.waitForFileChange(file, bytes));
+            QCOMPARE(readFile(file), crlfLines({kStartingLine, kVillagers(3)}));
+        }
         NO_ERROR_OUTPUT(program);
     }
 
