@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "about/taboutbox.h"
+#include "app/accessiblenames.h"
 #include "app/application.h"
 #include "app/focusreturn.h"
 #include "app/qtdialogservice.h"
@@ -70,6 +71,7 @@ Windows createWindows(TApplication& app)
     windows.Form2 = std::make_unique<TForm2>(*windows.Form1, app);
     windows.CheckOrder = std::make_unique<TCheckOrder>(*windows.Form1, app);
     windows.Form1->setCompanions(windows.AboutBox.get(), windows.Form2.get(), windows.CheckOrder.get());
+    nameControlsForScreenReaders(windows);
     // The windows open centred on the screen; the About box centres over
     // the main window by itself.
     centreOnScreen(windows.Form1.get());

@@ -1,4 +1,5 @@
 #include "app/tform1.h"
+#include "app/accessiblenames.h"
 
 #include "app/application.h"
 #include "app/classicedit.h"
@@ -172,7 +173,7 @@ void TForm1::createControls()
     grey.setColor(QPalette::Base, grey.color(QPalette::Button));
     txtRetrains->setPalette(grey);
 
-    Label3 = place(new QLabel(QString::fromLatin1(kRuler), client), 16, 104, 322, 16);
+    Label3 = place(new DecorationLabel(QString::fromLatin1(kRuler), client), 16, 104, 322, 16);
     Label3->setFont(fixedPitchFont(true));
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label3->setContentsMargins(0, 0, 0, 0);
@@ -279,6 +280,8 @@ void TForm1::wireEvents()
 
     ListBox1->onClick = app_.guarded(this, &TForm1::ListBox1Click);
     ListBox1->onMouseDown = app_.guarded(this, &TForm1::ListBox1MouseDown);
+    ListBox1->onMoveKey = app_.guarded(this, &TForm1::moveSelectedLine);
+    ListBox1->onContextMenu = app_.guarded(this, &TForm1::ListBox1ContextMenu);
 
     drag_ = new DragController(this, app_);
     drag_->addControl(this, app_.guarded(this, &TForm1::FormDragOver));

@@ -162,6 +162,12 @@ public:
     void ListBox1DragDrop(const QPoint& pos);
     void Image1DragOver(const QPoint& pos, bool& accept);
     void Image1DragDrop(const QPoint& pos);
+    // The same moves and removal without dragging: keys and a context menu.
+    void moveSelectedLine(int rows); // -1 up, +1 down
+    void moveSelectedLineUp() { moveSelectedLine(-1); }
+    void moveSelectedLineDown() { moveSelectedLine(1); }
+    void removeSelectedLine();
+    void ListBox1ContextMenu(const QPoint& globalPos);
     void FormDragOver(const QPoint& pos, bool& accept);
     void txtVillagersDragOver(const QPoint& pos, bool& accept);
     void cmdVillCountRefreshDragOver(const QPoint& pos, bool& accept);

@@ -2,6 +2,7 @@
 #include "model/errors.h"
 #include "editing/textcopy.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -180,9 +181,33 @@ void TListBox::mousePressEvent(QMouseEvent* e)
 
 void TListBox::keyPressEvent(QKeyEvent* e)
 {
+    const bool moveKey = (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down)
+                         && (e->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
+    if (moveKey && onMoveKey) {
+        onMoveKey(e->key() == Qt::Key_Up ? -1 : 1);
+        return;
+    }
     const int before = itemIndex();
     QListWidget::keyPressEvent(e);
     scrollToCurrentLater();
     if (itemIndex() != before && onClick)
         onClick();
+}
+
+void TListBox::contextMenuEvent(QContextMenuEvent* e)
+{
+    QPoint at = e->globalPos();
+    if (e->reason() == QContextMenuEvent::Mouse) {
+        const QModelIndex under = indexAt(viewport()->mapFromGlobal(at));
+        if (under.isValid() && under.row() != itemIndex()) {
+            setCurrentRow(under.row());
+            if (onClick)
+                onClick();
+        }
+    } else if (currentItem()) {
+        // From the keyboard: at the selected row, as menus open for it.
+        at = viewport()->mapToGlobal(visualItemRect(currentItem()).bottomLeft());
+    }
+    if (onContextMenu)
+        onContextMenu(at);
 }

@@ -35,6 +35,12 @@ public:
     Qt::CursorShape dragCursor = Qt::DragMoveCursor;
 
     std::function<void()> onClick;
+    // Alt+Up (-1) and Alt+Down (+1): the keys that move the selected row.
+    std::function<void(int)> onMoveKey;
+    // A context menu asked for, by the right button (on a row, which is
+    // selected first as a click selects it), the Menu key or Shift+F10;
+    // at this point of the screen.
+    std::function<void(const QPoint&)> onContextMenu;
     std::function<void(Qt::MouseButton, const QPoint&)> onMouseDown; // viewport coordinates
 
 protected:
@@ -42,4 +48,5 @@ protected:
     void selectQuietly(int index); // -1 clears
     void mousePressEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
 };

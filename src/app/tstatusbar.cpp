@@ -24,3 +24,9 @@ void TStatusBar::setPanelText(int index, const QString& text)
 {
     panels_.at(index)->setText(text);
 }
+
+void TStatusBar::setPanelAccessibleName(int index, const QString& name, const QString& description)
+{
+    panels_.at(index)->setAccessibleName(name);
+    panels_.at(index)->setAccessibleDescription(description);
+}

@@ -15,6 +15,8 @@ public:
     int panelCount() const { return int(panels_.size()); }
     QString panelText(int index) const;
     void setPanelText(int index, const QString& text);
+    // What a screen reader calls the panel.
+    void setPanelAccessibleName(int index, const QString& name, const QString& description);
 
 private:
     QVector<QLabel*> panels_;

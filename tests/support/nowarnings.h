@@ -12,6 +12,7 @@ inline const QStringList& platformWarnings()
     static const QStringList lines = {
         QStringLiteral("This plugin does not support raise()"),
         QStringLiteral("This plugin does not support propagateSizeHints()"),
+        QStringLiteral("This plugin does not support grabbing the keyboard"),
     };
     return lines;
 }

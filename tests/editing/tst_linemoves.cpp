@@ -1,0 +1,227 @@
+// Lines mode without dragging: Alt+Up/Down and the rows' context menu do
+// what the matching drag does; and every control carries a name for a
+// screen reader.
+#include "app/tedit.h"
+#include "app/tform1.h"
+#include "app/tcombobox.h"
+#include "app/tlistbox.h"
+#include "app/tupdown.h"
+#include "app/tmemo.h"
+#include "app/tstatusbar.h"
+#include "editing/linemoves.h"
+#include "search/tcheckorder.h"
+#include "search/tform2.h"
+#include "support/formfixture.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include "support/nowarnings.h"
+
+namespace {
+
+// A context menu asked for from the keyboard.
+QMenu* openLineMenu(TListBox* list)
+{
+    QContextMenuEvent press(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+    QCoreApplication::sendEvent(list, &press);
+    return list->findChild<QMenu*>(QStringLiteral("lineMenu"));
+}
+
+const QString W = line48("// W");
+const QString X = QStringLiteral("U83       Villager             3      109       ");
+const QString Y = line48("// Y");
+const QString Z = QStringLiteral("U83       Villager             2      109       ");
+
+// What a screen reader is told of a control.
+QString accessibleName(QObject* control)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(control);
+    return a ? a->text(QAccessible::Name) : QStringLiteral("<none>");
+}
+
+// The window in Lines mode over W X Y Z, one row selected by a click.
+struct LinesWindow {
+    FormFixture f;
+    explicit LinesWindow(int selected)
+    {
+        f.setLines({W, X, Y, Z});
+        f.form.show();
+        f.form.cmdEditClick();
+        f.form.ListBox1->setItemIndex(selected);
+        f.form.ListBox1Click();
+    }
+    // The state a move or removal leaves behind.
+    QStringList state() const
+    {
+        const TForm1& form = f.form;
+        return f.listItems()
+               << QStringLiteral("selected %1, current %2, insert at %3, modified %4, villagers %5")
+                      .arg(form.ListBox1->itemIndex())
+                      .arg(form.currentLine)
+                      .arg(form.insertAt)
+                      .arg(form.isModified())
+                      .arg(form.txtVillagers->text());
+    }
+};
+
+} // namespace
+
+class TestLineMoves : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
+    void targets_data()
+    {
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("up");
+        QTest::addColumn<int>("down");
+        QTest::addColumn<bool>("removable");
+        QTest::newRow("first") << 0 << 4 << -1 << 2 << true;
+        QTest::newRow("middle") << 1 << 4 << 0 << 3 << true;
+        QTest::newRow("last but one: to the end") << 2 << 4 << 1 << 4 << true;
+        QTest::newRow("last") << 3 << 4 << 2 << -1 << true;
+        QTest::newRow("only row") << 0 << 1 << -1 << -1 << true;
+        QTest::newRow("nothing selected") << -1 << 4 << -1 << -1 << false;
+    }
+    void targets()
+    {
+        QFETCH(int, selected);
+        QFETCH(int, count);
+        const LineMoveTargets t = lineMoveTargets(selected, count);
+        QTEST(t.up, "up");
+        QTEST(t.down, "down");
+        QTEST(t.removable, "removable");
+    }
+
+    // Each way without dragging leaves exactly what the drag leaves.
+    void sameAsTheDrag_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<int>("dropOn"); // the row dropped on; -1 the toilet
+        for (int row : {0, 1, 2}) {
+            QTest::addRow("Alt+Down on %d", row) << row << "alt+down" << row + 2;
+            QTest::addRow("menu Move Down on %d", row) << row << "Move Down" << row + 2;
+        }
+        for (int row : {1, 3}) {
+            QTest::addRow("Alt+Up on %d", row) << row << "alt+up" << row - 1;
+            QTest::addRow("menu Move Up on %d", row) << row << "Move Up" << row - 1;
+        }
+        for (int row : {1, 3})
+            QTest::addRow("menu Remove on %d", row) << row << "Remove" << -1;
+    }
+    void sameAsTheDrag()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, way);
+        QFETCH(int, dropOn);
+        LinesWindow byDrag(row);
+        byDrag.f.form.dragFrom = row;
+        if (dropOn < 0) {
+            byDrag.f.form.Image1DragDrop(QPoint());
+        } else {
+            byDrag.f.form.dragTo = dropOn;
+            byDrag.f.form.ListBox1DragDrop(QPoint());
+        }
+
+        LinesWindow byHand(row);
+        TListBox* list = byHand.f.form.ListBox1;
+        if (way.startsWith("alt+")) {
+            QTest::keyClick(list, way == "alt+up" ? Qt::Key_Up : Qt::Key_Down, Qt::AltModifier);
+        } else {
+            QMenu* menu = openLineMenu(list);
+            QVERIFY(menu);
+            QAction* chosen = nullptr;
+            for (QAction* a : menu->actions())
+                if (a->text() == way)
+                    chosen = a;
+            QVERIFY(chosen && chosen->isEnabled());
+            chosen->trigger();
+            menu->close();
+        }
+        QCOMPARE(byHand.state(), byDrag.state());
+        VERIFY_DIALOGS(byHand.f);
+    }
+
+    void menuOffersOnlyWhatApplies()
+    {
+        for (int row : {0, 3}) {
+            LinesWindow w(row);
+            QMenu* menu = openLineMenu(w.f.form.ListBox1);
+            QVERIFY(menu);
+            QStringList enabled;
+            for (QAction* a : menu->actions())
+                if (a->isEnabled())
+                    enabled << a->text();
+            QCOMPARE(enabled, row == 0 ? QStringList({"Move Down", "Remove"}) : QStringList({"Move Up", "Remove"}));
+            menu->close();
+        }
+    }
+
+    // Alt+Up in Normal mode, or with no row, changes nothing.
+    void movesOnlyInLinesModeWithARow()
+    {
+        LinesWindow w(1);
+        w.f.form.ListBox1->setItemIndex(-1);
+        const QStringList before = w.state();
+        QTest::keyClick(w.f.form.ListBox1, Qt::Key_Up, Qt::AltModifier);
+        w.f.form.moveSelectedLine(1);
+        w.f.form.removeSelectedLine();
+        QCOMPARE(w.state(), before);
+    }
+
+    void controlsHaveNames()
+    {
+        FormFixture f;
+        TForm1& m = f.form;
+        const QList<QPair<QObject*, const char*>> named = {
+            {m.Image1, "Remove line: drop a line here"},
+            {m.txtCount, "Quantity"},
+            {m.UpDown1, "Quantity spinner"},
+            {m.txtRetrains, "Retrains"},
+            {m.UpDown2, "Retrains spinner"},
+            {m.Memo1, "Build list"},
+            {m.ListBox1, "Build list"},
+            {m.txtVillagers, "Villagers"},
+            {m.Status->findChildren<QLabel*>().value(0), "File"},
+            {m.Status->findChildren<QLabel*>().value(2), "Mode"},
+            {m.Status->findChildren<QLabel*>().value(3), "Column"},
+            {m.Status->findChildren<QLabel*>().value(4), "Unsaved"},
+            {f.form2.Memo2, "Counts"},
+            {f.form2.btnGo, "Get Count"},
+            {f.windows.CheckOrder->lstProblems, "Problems"},
+            {f.windows.CheckOrder->btnCheck, "Check"},
+        };
+        for (const auto& [control, name] : named)
+            QCOMPARE(accessibleName(control), QString::fromLatin1(name));
+        QVERIFY(!QAccessible::queryAccessibleInterface(m.Image1)->text(QAccessible::Description).isEmpty());
+        // A combo box's name is its current text here (the desktop's
+        // convention on Linux); what it is for is its description.
+        for (QObject* combo : {static_cast<QObject*>(m.cboList), static_cast<QObject*>(f.form2.cboSrchUnit)})
+            QVERIFY(QAccessible::queryAccessibleInterface(combo)->text(QAccessible::Description).startsWith("The unit"));
+    }
+
+    void rulerIsHiddenFromAssistiveTools()
+    {
+        FormFixture f;
+        f.form.show();
+        QAccessibleInterface* ruler = QAccessible::queryAccessibleInterface(f.form.Label3);
+        QVERIFY(ruler);
+        QVERIFY(ruler->state().invisible);
+        QCOMPARE(ruler->role(), QAccessible::NoRole);
+        QCOMPARE(ruler->text(QAccessible::Name), QString());
+        // Other labels stay as they are.
+        QAccessibleInterface* label = QAccessible::queryAccessibleInterface(f.form.Label1);
+        QVERIFY(!label->state().invisible);
+        QCOMPARE(label->text(QAccessible::Name), f.form.Label1->text());
+    }
+};
+
+QTEST_MAIN(TestLineMoves)
+#include "tst_linemoves.moc"
