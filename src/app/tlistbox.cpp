@@ -187,6 +187,15 @@ void TListBox::keyPressEvent(QKeyEvent* e)
         onMoveKey(e->key() == Qt::Key_Up ? -1 : 1);
         return;
     }
+    // The Menu key and Shift+F10 ask for the context menu, as they do
+    // everywhere on the desktop.
+    const bool menuKey = (e->key() == Qt::Key_Menu && e->modifiers() == Qt::NoModifier)
+                         || (e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier);
+    if (menuKey) {
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(), mapToGlobal(QPoint()));
+        contextMenuEvent(&request);
+        return;
+    }
     const int before = itemIndex();
     QListWidget::keyPressEvent(e);
     scrollToCurrentLater();

@@ -3,6 +3,7 @@
 #include "app/tform1.h"
 #include "support/formfixture.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -91,6 +92,26 @@ private slots:
                 shown = browser->isVisible() && browser->toPlainText().contains(QStringLiteral("Contents"));
         QVERIFY(shown);
         QDir::setCurrent(saved);
+    }
+
+    // The help document's Keyboard section names every shortcut the menus
+    // carry and the keys of Lines mode.
+    void helpListsEveryKey()
+    {
+        QFile file(QStringLiteral(VEXDIT_HELP_DOCUMENT));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(file.readAll());
+        const int keyboard = html.indexOf(QStringLiteral("<h2 id=\"keyboard\">Keyboard</h2>"));
+        QVERIFY(keyboard > 0);
+        const QString section = html.mid(keyboard);
+        FormFixture f;
+        QStringList keys{"Alt+Up", "Alt+Down", "Shift+F10", "Menu"};
+        for (QAction* action : f.form.findChildren<QAction*>())
+            if (!action->shortcut().isEmpty())
+                keys << action->shortcut().toString(QKeySequence::NativeText);
+        QVERIFY(keys.size() > 4);
+        for (const QString& key : keys)
+            QVERIFY2(section.contains(key), qPrintable(key));
     }
 
     void missingHelpChangesNothing()

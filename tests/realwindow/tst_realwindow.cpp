@@ -348,6 +348,49 @@ private slots:
         NO_ERROR_OUTPUT(program);
     }
 
+    // Without dragging: Alt+Down, then the context menu's Move Up and
+    // Remove, each saved to the bytes the drag gives.
+    void movesAndRemovalWithoutDragging()
+    {
+        RealProgram program;
+        START(program);
+        program.click(kAppend.x(), kAppend.y()); // Villager 1
+        program.click(kQuantityUp.x(), kQuantityUp.y());
+        program.click(kAppend.x(), kAppend.y()); // Villager 2
+        const QString file = program.path(QStringLiteral("keys.ai"));
+        QVERIFY(saveAsByTyping(program, file));
+        QVERIFY(program.waitForFileChange(file, QByteArray()));
+
+        program.click(kEditMode.x(), kEditMode.y()); // Lines mode
+        program.click(listRow(1).x(), listRow(1).y());
+        program.key(QStringLiteral("alt+Down"));
+        QByteArray saved = readFile(file);
+        program.key(QStringLiteral("ctrl+s"));
+        QVERIFY(program.waitForFileChange(file, saved));
+        // As dragging Villager 2 onto Villager 1 leaves it.
+        QCOMPARE(readFile(file), crlfLines({kStartingLine, kVillagers(2), kVillagers(1)}));
+
+        program.key(QStringLiteral("shift+F10"));
+        QTest::qWait(300);
+        program.key(QStringLiteral("Down")); // Move Up, the first item
+        program.key(QStringLiteral("Return"));
+        saved = readFile(file);
+        program.key(QStringLiteral("ctrl+s"));
+        QVERIFY(program.waitForFileChange(file, saved));
+        QCOMPARE(readFile(file), crlfLines({kStartingLine, kVillagers(1), kVillagers(2)}));
+
+        program.key(QStringLiteral("Menu"));
+        QTest::qWait(300);
+        program.key(QStringLiteral("Up")); // Remove, the last item
+        program.key(QStringLiteral("Return"));
+        saved = readFile(file);
+        program.key(QStringLiteral("ctrl+s"));
+        QVERIFY(program.waitForFileChange(file, saved));
+        // As dropping Villager 1 on the toilet leaves it.
+        QCOMPARE(readFile(file), crlfLines({kStartingLine, kVillagers(2)}));
+        NO_ERROR_OUTPUT(program);
+    }
+
     // A move in Lines mode is unsaved work, Insert goes below the moved
     // row, and a count made in Lines mode counts the list as it stands.
     void movesInsertsAndCountsInLinesMode()
