@@ -83,13 +83,10 @@ Windows createWindows(TApplication& app)
 // The command line's answer, with the program's own name in its messages.
 static CommandLineOutcome readCommandLine(bool windowSystemPresent)
 {
-    const QString title = QCoreApplication::applicationName();
     setProgramIdentity(QStringLiteral("vexdit"));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    CommandLineOutcome outcome = runCommandLine(QCoreApplication::arguments(), out, err, windowSystemPresent);
-    setProgramIdentity(title);
-    return outcome;
+    return runCommandLine(QCoreApplication::arguments(), out, err, windowSystemPresent);
 }
 
 // The command-line road, without a window or a display: nothing when the

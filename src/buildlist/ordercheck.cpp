@@ -6,7 +6,6 @@
 #include <QHash>
 #include <QVarLengthArray>
 #include <algorithm>
-#include <charconv>
 #include <vector>
 
 namespace {
@@ -53,49 +52,27 @@ int lineAt(const QVector<qsizetype>& starts, qsizetype offset)
     return int(std::upper_bound(starts.begin(), starts.end(), offset) - starts.begin()) - 1;
 }
 
-// A problem's message: the item, then each reason once, built in one
-// buffer (a long list can have many thousands of them).
+// A problem's message: the item, then each reason once.
 class Message {
 public:
-    explicit Message(const QString& item)
+    explicit Message(const QString& item) : text_(item) {}
+    // Says the reason, unless one about the same requirement (by the name
+    // the user knows) was already said.
+    void say(const QString& reason, const QString& about = QString())
     {
-        text_.reserve(item.size() + 120);
-        text_ += item;
-    }
-    // Says the parts, unless a reason about the same requirement (by the
-    // name the user knows) was already said.
-    void say(const QString* about, std::initializer_list<QStringView> parts)
-    {
-        if (about) {
-            if (std::find(said_.begin(), said_.end(), *about) != said_.end())
+        if (!about.isEmpty()) {
+            if (said_.contains(about))
                 return;
-            said_.append(*about);
+            said_.append(about);
         }
-        text_ += reasons_++ == 0 ? u" " : u"; ";
-        for (QStringView part : parts)
-            text_ += part;
+        text_ += (reasons_++ == 0 ? QStringLiteral(" ") : QStringLiteral("; ")) + reason;
     }
     QString text() const { return text_; }
 
-    // A line number, without a string of its own.
-    struct Number {
-        char16_t digits[12];
-        int size;
-        operator QStringView() const { return QStringView(digits, size); }
-    };
-    static Number number(int value)
-    {
-        char ascii[12];
-        const int size = int(std::to_chars(ascii, ascii + sizeof ascii, value).ptr - ascii);
-        Number n{{}, size};
-        std::copy(ascii, ascii + size, n.digits);
-        return n;
-    }
-
 private:
     QString text_;
+    QStringList said_;
     int reasons_ = 0;
-    QVarLengthArray<QString, 3> said_;
 };
 
 bool isStartingPoint(const CatalogEntry* entry, Category category, int index)
@@ -176,22 +153,22 @@ QVector<OrderProblem> checkOrder(const Catalog& catalog, const QStringList& line
             if (verdicts[k] == Above)
                 continue;
             if (needed[k]->trimmed().isEmpty()) {
-                message.say(nullptr, {u"needs a line above it"});
+                message.say(QStringLiteral("needs a line above it"));
                 continue;
             }
             const QString& name = nameOf(*needed[k]);
             switch (verdicts[k]) {
-            case Nowhere: message.say(&name, {u"needs ", name, u", which is nowhere in the list"}); break;
+            case Nowhere: message.say(QStringLiteral("needs %1, which is nowhere in the list").arg(name), name); break;
             case Later:
-                message.say(&name, {u"needs ", name, u", which comes later, at line ",
-                                    Message::number(firstLineOf(n.firstNeedle + k) + 1), u": move it up"});
+                message.say(QStringLiteral("needs %1, which comes later, at line %2: move it up")
+                                .arg(name, QString::number(firstLineOf(n.firstNeedle + k) + 1)),
+                            name);
                 break;
-            default: message.say(&name, {u"needs ", name, u" above it"}); // only its own line has it
+            default: message.say(QStringLiteral("needs %1 above it").arg(name), name); // only its own line has it
             }
         }
         if (repeated)
-            message.say(nullptr,
-                        {u"is already researched at line ", Message::number(firstLineOf(n.firstNeedle + 3) + 1)});
+            message.say(QStringLiteral("is already researched at line %1").arg(firstLineOf(n.firstNeedle + 3) + 1));
         return message.text();
     };
 

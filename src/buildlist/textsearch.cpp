@@ -6,7 +6,8 @@
 #include <QVarLengthArray>
 
 MultiTextSearch::MultiTextSearch(const QStringList& needles)
-    : needles_(needles), findableNeedle_(std::size_t(needles.size()), false), needleCount_(int(needles.size()))
+    : needles_(needles), findableNeedle_(std::size_t(needles.size()), false),
+      skippable_(std::size_t(needles.size()), false), needleCount_(int(needles.size()))
 {
     // Each 8-bit character of a needle gets its own symbol; a needle with a
     // character beyond that can never occur in an 8-bit text.
@@ -35,6 +36,7 @@ MultiTextSearch::MultiTextSearch(const QStringList& needles)
         if (!representable)
             continue;
         findableNeedle_[std::size_t(id)] = true;
+        skippable_[std::size_t(id)] = n.size() >= 2 && !n.contains(QLatin1Char('\r')) && !n.contains(QLatin1Char('\n'));
         longestNeedle_ = std::max(longestNeedle_, int(n.size()));
         ++findable_;
         int state = 0;
@@ -144,9 +146,8 @@ QVector<bool> MultiTextSearch::search(QStringView text) const
 namespace {
 
 // For a set of needles at least two characters long, `window` the shortest
-// of them: how far a window
-// ending at a pair of characters may move on. 0 means an occurrence may
-// start at the window.
+// of them: how far a window ending at a pair of characters may move on. 0
+// means an occurrence may start at the window.
 struct SkipTable {
     SkipTable(const QStringList& needles, const QVarLengthArray<int, 8>& ids)
     {
@@ -223,9 +224,7 @@ public:
         if (missing_ > kFew)
             return false;
         for (int id = 0; id < s_.needleCount_; ++id)
-            if (stillMissing(id)
-                && (s_.needles_[id].size() < 2 || s_.needles_[id].contains(QLatin1Char('\r'))
-                    || s_.needles_[id].contains(QLatin1Char('\n'))))
+            if (stillMissing(id) && !s_.skippable_[std::size_t(id)])
                 return false;
         return true;
     }
@@ -282,13 +281,6 @@ private:
     unsigned state_ = 0;
     qsizetype offset_ = 0;
 };
-
-QVector<qsizetype> MultiTextSearch::firstEnds(QStringView text) const
-{
-    FirstEnds walk(*this);
-    walk.walk(text);
-    return walk.ends();
-}
 
 QVector<qsizetype> MultiTextSearch::firstEnds(const QStringList& lines) const
 {

@@ -14,11 +14,9 @@ public:
 
     // found[i] tells whether needles[i] occurs in the text.
     QVector<bool> search(QStringView text) const;
-    // ends[i] is the offset just past the first occurrence of needles[i],
-    // -1 where it does not occur.
-    QVector<qsizetype> firstEnds(QStringView text) const;
-    // The same over lines joined by CR LF, each line followed by one, without
-    // building that text.
+    // ends[i] is the offset just past the first occurrence of needles[i] in
+    // the lines joined by CR LF, each line followed by one (without building
+    // that text); -1 where it does not occur.
     QVector<qsizetype> firstEnds(const QStringList& lines) const;
 
 private:
@@ -27,6 +25,7 @@ private:
 
     QStringList needles_;
     std::vector<bool> findableNeedle_; // can occur at all: not empty, all 8-bit
+    std::vector<bool> skippable_;      // can be looked for line by line with a skip table
     int needleCount_ = 0;
     int longestNeedle_ = 0;
     int findable_ = 0; // needles that can occur at all

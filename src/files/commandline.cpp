@@ -94,6 +94,10 @@ CommandLineOutcome runCommandLine(const QStringList& arguments, QTextStream& out
 {
     auto endWith = [](int code) { return CommandLineOutcome{code, QString()}; };
     const QString name = QCoreApplication::applicationName();
+    auto refuse = [&](const QString& why) {
+        err << name << ": " << why << Qt::endl << "Try --help for the options." << Qt::endl;
+        return endWith(kUnreadable);
+    };
     QCommandLineParser parser;
     // -platform, -display and the other window options are single-dash words.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -123,8 +127,7 @@ CommandLineOutcome runCommandLine(const QStringList& arguments, QTextStream& out
             onlyWindowOptions = onlyWindowOptions && kWindowOptions.contains(name);
         if (onlyWindowOptions && !windowSystemPresent)
             return {}; // decided again once the window system has taken its own
-        err << name << ": " << parser.errorText() << Qt::endl << "Try --help for the options." << Qt::endl;
-        return endWith(kUnreadable);
+        return refuse(parser.errorText());
     }
     if (parser.isSet(help)) {
         out << parser.helpText();
@@ -138,21 +141,14 @@ CommandLineOutcome runCommandLine(const QStringList& arguments, QTextStream& out
     const bool normalizing = parser.isSet(normalizeOption);
     const QStringList files = parser.positionalArguments();
     if (!checking && !normalizing) {
-        if (files.size() > 1) {
-            err << name << ": the window opens one FILE at a time" << Qt::endl
-                << "Try --help for the options." << Qt::endl;
-            return endWith(kUnreadable);
-        }
+        if (files.size() > 1)
+            return refuse(QStringLiteral("the window opens one FILE at a time"));
         return {std::nullopt, files.value(0)};
     }
-    if (checking && normalizing) {
-        err << name << ": --check and --normalize go one at a time" << Qt::endl;
-        return endWith(kUnreadable);
-    }
-    if (files.isEmpty()) {
-        err << name << ": name at least one FILE" << Qt::endl;
-        return endWith(kUnreadable);
-    }
+    if (checking && normalizing)
+        return refuse(QStringLiteral("--check and --normalize go one at a time"));
+    if (files.isEmpty())
+        return refuse(QStringLiteral("name at least one FILE"));
     Catalog catalog;
     catalog.fill();
     return endWith(checking ? check(files, catalog, out, err) : normalize(files, catalog, out, err));

@@ -26,6 +26,7 @@ const QPoint kItemBoxArrow(189, 37);
 const QPoint kQuantityBox(72, 75);
 const QPoint kQuantityUp(92, 70);
 const QPoint kTownCenterName(113, 123); // "TownCenter" in the text area's first line
+const QPoint kToilet(260, 354);
 // The rows of the list in Lines mode.
 QPoint listRow(int row)
 {
@@ -104,6 +105,29 @@ class TestRealWindow : public QObject {
         program.type(path);
         program.key(QStringLiteral("Return"));
         return true;
+    }
+
+    // Villager 1 and Villager 2 appended below the starting line, saved as
+    // `name` in the program's folder, then Lines mode. Empty when the save
+    // did not happen.
+    static QString twoVillagersInLinesMode(RealProgram& program, const QString& name)
+    {
+        program.click(kAppend.x(), kAppend.y()); // Villager 1
+        program.click(kQuantityUp.x(), kQuantityUp.y());
+        program.click(kAppend.x(), kAppend.y()); // Villager 2
+        const QString file = program.path(name);
+        if (!saveAsByTyping(program, file) || !program.waitForFileChange(file, QByteArray()))
+            return QString();
+        program.click(kEditMode.x(), kEditMode.y());
+        return file;
+    }
+
+    // Ctrl+S, and the file's bytes once they have changed.
+    static QByteArray saveAndRead(RealProgram& program, const QString& file)
+    {
+        const QByteArray before = readFile(file);
+        program.key(QStringLiteral("ctrl+s"));
+        return program.waitForFileChange(file, before) ? readFile(file) : QByteArray("<not saved>");
     }
 
 private slots:
@@ -349,45 +373,41 @@ private slots:
     }
 
     // Without dragging: Alt+Down, then the context menu's Move Up and
-    // Remove, each saved to the bytes the drag gives.
+    // Remove, each saved; the bytes equal those of the same steps by drag.
     void movesAndRemovalWithoutDragging()
     {
+        RealProgram byDrag;
+        START(byDrag);
+        const QString dragged = twoVillagersInLinesMode(byDrag, QStringLiteral("dragged.ai"));
+        QVERIFY(!dragged.isEmpty());
+        byDrag.drag(listRow(2).x(), listRow(2).y(), listRow(1).x(), listRow(1).y());
+        const QByteArray movedDown = saveAndRead(byDrag, dragged);
+        byDrag.drag(listRow(2).x(), listRow(2).y(), listRow(1).x(), listRow(1).y());
+        const QByteArray movedUp = saveAndRead(byDrag, dragged);
+        byDrag.drag(listRow(1).x(), listRow(1).y(), kToilet.x(), kToilet.y());
+        const QByteArray removed = saveAndRead(byDrag, dragged);
+        QCOMPARE(removed, crlfLines({kStartingLine, kVillagers(2)}));
+        NO_ERROR_OUTPUT(byDrag);
+
         RealProgram program;
         START(program);
-        program.click(kAppend.x(), kAppend.y()); // Villager 1
-        program.click(kQuantityUp.x(), kQuantityUp.y());
-        program.click(kAppend.x(), kAppend.y()); // Villager 2
-        const QString file = program.path(QStringLiteral("keys.ai"));
-        QVERIFY(saveAsByTyping(program, file));
-        QVERIFY(program.waitForFileChange(file, QByteArray()));
-
-        program.click(kEditMode.x(), kEditMode.y()); // Lines mode
+        const QString file = twoVillagersInLinesMode(program, QStringLiteral("keys.ai"));
+        QVERIFY(!file.isEmpty());
         program.click(listRow(1).x(), listRow(1).y());
         program.key(QStringLiteral("alt+Down"));
-        QByteArray saved = readFile(file);
-        program.key(QStringLiteral("ctrl+s"));
-        QVERIFY(program.waitForFileChange(file, saved));
-        // As dragging Villager 2 onto Villager 1 leaves it.
-        QCOMPARE(readFile(file), crlfLines({kStartingLine, kVillagers(2), kVillagers(1)}));
+        QCOMPARE(saveAndRead(program, file), movedDown);
 
         program.key(QStringLiteral("shift+F10"));
         QTest::qWait(300);
         program.key(QStringLiteral("Down")); // Move Up, the first item
         program.key(QStringLiteral("Return"));
-        saved = readFile(file);
-        program.key(QStringLiteral("ctrl+s"));
-        QVERIFY(program.waitForFileChange(file, saved));
-        QCOMPARE(readFile(file), crlfLines({kStartingLine, kVillagers(1), kVillagers(2)}));
+        QCOMPARE(saveAndRead(program, file), movedUp);
 
         program.key(QStringLiteral("Menu"));
         QTest::qWait(300);
         program.key(QStringLiteral("Up")); // Remove, the last item
         program.key(QStringLiteral("Return"));
-        saved = readFile(file);
-        program.key(QStringLiteral("ctrl+s"));
-        QVERIFY(program.waitForFileChange(file, saved));
-        // As dropping Villager 1 on the toilet leaves it.
-        QCOMPARE(readFile(file), crlfLines({kStartingLine, kVillagers(2)}));
+        QCOMPARE(saveAndRead(program, file), removed);
         NO_ERROR_OUTPUT(program);
     }
 
@@ -397,15 +417,9 @@ private slots:
     {
         RealProgram program;
         START(program);
-        program.click(kAppend.x(), kAppend.y()); // Villager 1
-        program.click(kQuantityUp.x(), kQuantityUp.y());
-        program.click(kAppend.x(), kAppend.y()); // Villager 2
-        const QString file = program.path(QStringLiteral("order.ai"));
-        QVERIFY(saveAsByTyping(program, file));
-        QVERIFY(program.waitForFileChange(file, QByteArray()));
+        const QString file = twoVillagersInLinesMode(program, QStringLiteral("order.ai"));
+        QVERIFY(!file.isEmpty());
         QCOMPARE(readFile(file), crlfLines({kStartingLine, kVillagers(1), kVillagers(2)}));
-
-        program.click(kEditMode.x(), kEditMode.y()); // Lines mode
         program.drag(listRow(2).x(), listRow(2).y(), listRow(1).x(), listRow(1).y());
         program.key(QStringLiteral("ctrl+x"));
         QVERIFY2(program.waitForWindow(kQuestion), "the new order was not unsaved work");
