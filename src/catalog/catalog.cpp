@@ -161,14 +161,24 @@ void fillTable(std::array<CatalogEntry, N>& table, const RawRow (&rows)[N], bool
     }
 }
 
-// Three characters packed into one key; anything else has no key.
-bool numberKey(QStringView number, quint64* key)
+// Three characters, each a digit or a blank, as a place in a table of
+// 11 x 11 x 11; any other number has no place, and no catalog entry has it.
+constexpr int kNumberPlaces = 11 * 11 * 11;
+int numberPlace(QStringView number)
 {
     if (number.size() != 3)
-        return false;
-    *key = (quint64(number[0].unicode()) << 32) | (quint64(number[1].unicode()) << 16)
-           | quint64(number[2].unicode());
-    return true;
+        return -1;
+    int place = 0;
+    for (QChar c : number) {
+        const char16_t u = c.unicode();
+        if (u == u' ')
+            place = place * 11 + 10;
+        else if (u >= u'0' && u <= u'9')
+            place = place * 11 + (u - u'0');
+        else
+            return -1;
+    }
+    return place;
 }
 
 } // namespace
@@ -180,10 +190,11 @@ void Catalog::fill()
     fillTable(research_, kResearchRows, true);
     for (Category c : {Category::Units, Category::Buildings, Category::Research}) {
         auto& index = firstRowByNumber_[std::size_t(c)];
-        for (int row = 0; row < rowCount(c); ++row) {
-            quint64 key = 0;
-            if (numberKey(this->row(c, row).objectNumber, &key))
-                index.emplace(key, row); // keeps the first row with the number
+        index.assign(kNumberPlaces, -1);
+        for (int row = rowCount(c) - 1; row >= 0; --row) { // the first row with a number wins
+            const int place = numberPlace(this->row(c, row).objectNumber);
+            if (place >= 0)
+                index[std::size_t(place)] = row;
         }
     }
     filled_ = true;
@@ -219,10 +230,10 @@ const CatalogEntry* Catalog::findByDisplayName(Category c, const QString& name) 
 
 const CatalogEntry* Catalog::findByObjectNumber(Category c, QStringView number) const
 {
-    quint64 key = 0;
-    if (!numberKey(number, &key))
-        return nullptr;
+    const int place = numberPlace(number);
     const auto& index = firstRowByNumber_[std::size_t(c)];
-    const auto found = index.find(key);
-    return found == index.end() ? nullptr : &row(c, found->second);
+    if (place < 0 || index.empty())
+        return nullptr;
+    const int found = index[std::size_t(place)];
+    return found < 0 ? nullptr : &row(c, found);
 }

@@ -2,7 +2,7 @@
 
 #include <QString>
 #include <array>
-#include <unordered_map>
+#include <vector>
 
 // One item the build list can name. Every member keeps the trailing blanks
 // that fill it to its column width: the line composer copies members as they
@@ -48,6 +48,8 @@ private:
     std::array<CatalogEntry, kBuildingCount> buildings_{};
     std::array<CatalogEntry, kResearchCount> research_{};
     // Per table, the row of the first entry with each three-character
-    // number: the answer a scan from the first row gives, without the scan.
-    std::array<std::unordered_map<quint64, int>, 3> firstRowByNumber_;
+    // number (digits and blanks, as every entry's is), -1 for none: the
+    // answer a scan from the first row gives, without the scan. Every line
+    // read is looked up here.
+    std::array<std::vector<int>, 3> firstRowByNumber_;
 };

@@ -93,6 +93,24 @@ private slots:
         QVERIFY(!catalog.findByObjectNumber(Category::Units, QStringLiteral("93X")));
     }
 
+    // The lookup gives what a scan from the first row gives, for every
+    // entry's number and for numbers no entry has.
+    void lookupByObjectNumberAgreesWithAScan()
+    {
+        for (Category c : {Category::Units, Category::Buildings, Category::Research}) {
+            QStringList numbers{"   ", "0  ", "999", "9 9", "a1 ", "83\u00a0", "\u0663  "};
+            for (int row = 0; row < catalog.rowCount(c); ++row)
+                numbers << catalog.row(c, row).objectNumber;
+            for (const QString& number : std::as_const(numbers)) {
+                const CatalogEntry* scanned = nullptr;
+                for (int row = 0; row < catalog.rowCount(c) && !scanned; ++row)
+                    if (catalog.row(c, row).objectNumber == number)
+                        scanned = &catalog.row(c, row);
+                QVERIFY2(catalog.findByObjectNumber(c, number) == scanned, qPrintable(number));
+            }
+        }
+    }
+
     void lookupByDisplayNameIsExactAndPerTable()
     {
         const CatalogEntry* unit = catalog.findByDisplayName(Category::Units, QStringLiteral("Ship Catapult    "));
