@@ -2,6 +2,7 @@
 #include "about/helpviewer.h"
 #include "app/programfiles.h"
 #include "app/tfiledialog.h"
+#include "files/diskfile.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -15,25 +16,47 @@ namespace {
 
 // Qt's file dialog, holding the name typed into a save dialog to the rule
 // that its folder must exist: otherwise it says so and stays open, rather
-// than closing on a file that can never be created.
+// than closing on a file that can never be created. Before it replaces a
+// file it asks, naming the file that would be written: the one a link
+// leads to, not the link.
 class FileDialog : public QFileDialog {
 public:
     using QFileDialog::QFileDialog;
+    bool confirmOverwrite = false;
 
     void accept() override
     {
         const QStringList files = selectedFiles();
-        if (acceptMode() == AcceptSave && !files.isEmpty()) {
-            const QFileInfo chosen(files.first());
-            if (!chosen.isDir() && !folderExists(chosen.absoluteFilePath())) {
-                QMessageBox::warning(this, windowTitle(),
-                                     tr("%1\nPath does not exist.\nPlease verify the correct path "
-                                        "was given.")
-                                         .arg(QDir::toNativeSeparators(chosen.absolutePath())));
-                return;
-            }
-        }
+        if (acceptMode() == AcceptSave && !files.isEmpty() && !QFileInfo(files.first()).isDir()
+            && !mayWrite(QFileInfo(files.first()).absoluteFilePath()))
+            return;
         QFileDialog::accept();
+    }
+
+private:
+    bool mayWrite(const QString& chosen)
+    {
+        if (!folderExists(chosen)) {
+            QMessageBox::warning(this, windowTitle(),
+                                 tr("%1\nPath does not exist.\nPlease verify the correct path "
+                                    "was given.")
+                                     .arg(QDir::toNativeSeparators(QFileInfo(chosen).absolutePath())));
+            return false;
+        }
+        if (!confirmOverwrite)
+            return true;
+        const SaveTarget target = saveTargetOf(chosen);
+        if (!target.whyNot.isEmpty()) {
+            QMessageBox::warning(this, windowTitle(),
+                                 tr("%1 cannot be written: %2.").arg(chosen, target.whyNot));
+            return false;
+        }
+        return !target.exists
+               || QMessageBox::question(this, windowTitle(),
+                                        tr("%1 already exists.\nDo you want to replace it?")
+                                            .arg(QDir::toNativeSeparators(target.path)),
+                                        QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                      == QMessageBox::Yes;
     }
 };
 
@@ -49,7 +72,9 @@ std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& r
     if (request.filterIndex >= 0 && request.filterIndex < request.filters.size())
         dialog.selectNameFilter(request.filters.at(request.filterIndex));
     dialog.setDefaultSuffix(request.defaultSuffix);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    // The dialog's own question would name a link rather than its file.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.confirmOverwrite = request.confirmOverwrite;
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -81,11 +81,17 @@ Windows createWindows(TApplication& app)
 }
 
 // The command line's answer, with the program's own name in its messages.
-static CommandLineOutcome readCommandLine(bool windowSystemPresent)
+static CommandLineOutcome readCommandLine(int argc, char** argv, bool windowSystemPresent)
 {
     setProgramIdentity(QStringLiteral("vexdit"));
     QTextStream out(stdout);
     QTextStream err(stderr);
+    if (const std::optional<QString> name = firstUnfaithfulArgument(argc, argv)) {
+        err << QCoreApplication::applicationName() << ": " << *name
+            << ": the name is not valid in this system's character encoding; rename the file"
+            << Qt::endl;
+        return {2, QString()};
+    }
     return runCommandLine(QCoreApplication::arguments(), out, err, windowSystemPresent);
 }
 
@@ -96,7 +102,7 @@ static std::optional<int> runWithoutWindow(int argc, char** argv)
     if (argc <= 1)
         return std::nullopt;
     QCoreApplication core(argc, argv);
-    return readCommandLine(false).exitCode;
+    return readCommandLine(argc, argv, false).exitCode;
 }
 
 int runProgram(int argc, char** argv)
@@ -108,7 +114,7 @@ int runProgram(int argc, char** argv)
     TApplication app(dialogs);
     // The window system has taken its own options out by now; what is left
     // may still be wrong, or name the file to open.
-    const CommandLineOutcome outcome = readCommandLine(true);
+    const CommandLineOutcome outcome = readCommandLine(argc, argv, true);
     if (outcome.exitCode)
         return *outcome.exitCode;
     setProgramIdentity(app.title);

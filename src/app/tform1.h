@@ -2,6 +2,7 @@
 
 #include "app/tfiledialog.h"
 #include "catalog/catalog.h"
+#include "files/diskfile.h"
 
 #include <QMainWindow>
 
@@ -209,6 +210,13 @@ private:
 
     bool runExitGuard();
     void copyListToText();
+    // The file name Save writes to, and the file it was read from or last
+    // written as; every road that changes the one sets the other.
+    void rememberFile(const QString& path, std::optional<DiskFile> file);
+    // Writes the text back to the file that was read; false when it was not.
+    bool saveToCurrentFile(const QByteArray& bytes);
+    // Tells the user why a save did not happen; true when it did.
+    bool reportSave(const SaveOutcome& outcome, const QString& path);
 
     TApplication& app_;
     Catalog catalog_;
@@ -217,4 +225,5 @@ private:
     TForm2* form2_ = nullptr;
     TCheckOrder* checkOrder_ = nullptr;
     bool shownOnce_ = false;
+    std::optional<DiskFile> diskFile_;
 };

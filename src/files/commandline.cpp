@@ -2,12 +2,12 @@
 #include "buildlist/ordercheck.h"
 #include "catalog/catalog.h"
 #include "editing/textcopy.h"
-#include "files/filebytes.h"
-#include "files/keepingsave.h"
+#include "files/diskfile.h"
 #include "files/openroad.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QTextStream>
 
 namespace {
@@ -23,36 +23,42 @@ const QStringList kWindowOptions = {
     "qwindowtitle", "reverse", "session", "style", "stylesheet", "widgetcount", "display", "geometry",
     "name", "title", "visual", "ncols", "cmap", "nograb", "dograb", "sync"};
 
-// The file as Open shows it, or nothing with the reason told on err.
-std::optional<OpenedText> openAsTheEditorWould(const QString& path, const Catalog& catalog,
-                                               QString* original, QTextStream& err)
+// A file read and made into what Open shows, or nothing with the reason
+// told on err.
+struct OpenedFile {
+    ReadOutcome read;
+    OpenedText opened;
+};
+
+std::optional<OpenedFile> openAsTheEditorWould(const QString& path, const Catalog& catalog,
+                                               QTextStream& err)
 {
-    QString whyNot;
-    const std::optional<QString> text = readBuildListFile(path, &whyNot);
-    if (!text) {
-        err << path << ": " << whyNot << Qt::endl;
+    ReadOutcome read = readBuildList(path);
+    if (!read.text) {
+        err << path << ": " << read.whyNot << Qt::endl;
         return std::nullopt;
     }
-    OpenedText opened = prepareOpenedText(*text, catalog);
+    if (!read.leftoverBackup.isEmpty())
+        err << path << ": a save that did not finish left the old file in " << read.leftoverBackup
+            << Qt::endl;
+    OpenedText opened = prepareOpenedText(*read.text, catalog);
     if (opened.hasTab) {
         err << path << ": holds a tab character; fix it by hand" << Qt::endl;
         return std::nullopt;
     }
-    if (original)
-        *original = *text;
-    return opened;
+    return OpenedFile{std::move(read), std::move(opened)};
 }
 
 int check(const QStringList& files, const Catalog& catalog, QTextStream& out, QTextStream& err)
 {
     int code = kSound;
     for (const QString& path : files) {
-        const std::optional<OpenedText> opened = openAsTheEditorWould(path, catalog, nullptr, err);
-        if (!opened) {
+        const std::optional<OpenedFile> file = openAsTheEditorWould(path, catalog, err);
+        if (!file) {
             code = kUnreadable;
             continue;
         }
-        for (const OrderProblem& problem : checkOrder(catalog, opened->lines)) {
+        for (const OrderProblem& problem : checkOrder(catalog, file->opened.lines)) {
             out << path << ':' << problem.line << ": " << problem.message << Qt::endl;
             code = qMax(code, kProblems);
         }
@@ -60,25 +66,40 @@ int check(const QStringList& files, const Catalog& catalog, QTextStream& out, QT
     return code;
 }
 
+// Why a normalized file was not written, in a few words.
+QString whyNotWritten(const SaveOutcome& outcome)
+{
+    switch (outcome.status) {
+    case SaveStatus::ChangedOnDisk: return QStringLiteral("changed on disk while it was read");
+    case SaveStatus::NotTheFileRead: return QStringLiteral("replaced or moved while it was read");
+    case SaveStatus::TooLarge: return QStringLiteral("would be larger than 4 MiB");
+    default:
+        return outcome.keptBackup.isEmpty()
+                   ? outcome.why
+                   : QStringLiteral("%1; the old file is kept in %2").arg(outcome.why, outcome.keptBackup);
+    }
+}
+
 int normalize(const QStringList& files, const Catalog& catalog, QTextStream& out, QTextStream& err)
 {
     int code = kSound;
     for (const QString& path : files) {
-        QString original;
-        const std::optional<OpenedText> opened = openAsTheEditorWould(path, catalog, &original, err);
-        if (!opened) {
+        std::optional<OpenedFile> file = openAsTheEditorWould(path, catalog, err);
+        if (!file || !file->read.leftoverBackup.isEmpty()) {
             code = kUnreadable;
             continue;
         }
         // What Save writes after Open: the lines as shown, joined by CR LF,
         // with a final break where the file had one.
-        const QByteArray bytes = joinLines(opened->lines, u"\r\n", opened->endsWithBreak).toLatin1();
-        if (bytes == original.toLatin1()) {
+        const QByteArray bytes =
+            joinLines(file->opened.lines, u"\r\n", file->opened.endsWithBreak).toLatin1();
+        if (bytes == file->read.text->toLatin1()) {
             out << path << ": unchanged" << Qt::endl;
             continue;
         }
-        if (!saveKeepingTheFile(path, bytes)) {
-            err << path << ": cannot be written" << Qt::endl;
+        const SaveOutcome saved = saveOver(*file->read.file, bytes);
+        if (!saved.saved()) {
+            err << path << ": not written: " << whyNotWritten(saved) << Qt::endl;
             code = kUnreadable;
             continue;
         }
@@ -152,4 +173,15 @@ CommandLineOutcome runCommandLine(const QStringList& arguments, QTextStream& out
     Catalog catalog;
     catalog.fill();
     return endWith(checking ? check(files, catalog, out, err) : normalize(files, catalog, out, err));
+}
+
+std::optional<QString> firstUnfaithfulArgument(int argc, const char* const* argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray bytes(argv[i]);
+        const QString text = QFile::decodeName(bytes);
+        if (QFile::encodeName(text) != bytes)
+            return text;
+    }
+    return std::nullopt;
 }

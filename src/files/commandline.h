@@ -25,3 +25,8 @@ struct CommandLineOutcome {
 // the decision to the window's start, where they are gone.
 CommandLineOutcome runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err,
                                   bool windowSystemPresent = false);
+
+// The first of the arguments whose bytes do not come back the same from
+// text: a name in another character encoding, which as text would name
+// another file. Such a name is refused rather than followed.
+std::optional<QString> firstUnfaithfulArgument(int argc, const char* const* argv);

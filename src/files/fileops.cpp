@@ -7,7 +7,7 @@
 #include "app/tedit.h"
 #include "app/tmemo.h"
 #include "buildlist/lineformat.h"
-#include "files/filebytes.h"
+#include "files/diskfile.h"
 #include "files/filemessages.h"
 #include "files/openroad.h"
 
@@ -139,16 +139,18 @@ void TForm1::openFile(const QString& path)
     ListBox1->clearItems();
     enterMode(EditMode::Normal);
     ReadingDisplay reading(Memo1, ListBox1);
-    fileName = path;
+    rememberFile(path, std::nullopt);
 
-    const std::optional<QString> text = readBuildListFile(path);
+    ReadOutcome read = readBuildList(path);
+    const std::optional<QString>& text = read.text;
     if (!text) {
         reading.end();
         app_.dialogs().messageBox(this, kReadError, kReadErrorTitle, MsgButtons::OK,
                                   MsgIcon::Exclamation, MsgResult::OK);
-        fileName.clear();
+        rememberFile(QString(), std::nullopt);
         return;
     }
+    rememberFile(path, std::move(read.file));
 
     const OpenedText opened = prepareOpenedText(*text, catalog_);
     if (opened.hasTab) {
@@ -182,6 +184,57 @@ void TForm1::openFile(const QString& path)
     Memo1->setSelStart(caret);
     Memo1->setFocus();
     Memo1Click();
+    if (!read.leftoverBackup.isEmpty())
+        app_.dialogs().messageBox(this, kBackupFound.arg(path, read.leftoverBackup),
+                                  kBackupFoundTitle, MsgButtons::OK, MsgIcon::Exclamation,
+                                  MsgResult::OK);
+}
+
+void TForm1::rememberFile(const QString& path, std::optional<DiskFile> file)
+{
+    fileName = path;
+    diskFile_ = std::move(file);
+}
+
+bool TForm1::reportSave(const SaveOutcome& outcome, const QString& path)
+{
+    switch (outcome.status) {
+    case SaveStatus::Saved: return true;
+    case SaveStatus::TooLarge:
+        app_.dialogs().messageBox(this, kTooLarge.arg(path).arg(Memo1->latin1Text().size()),
+                                  kReadErrorTitle, MsgButtons::OK, MsgIcon::Exclamation,
+                                  MsgResult::OK);
+        return false;
+    case SaveStatus::NotTheFileRead:
+        if (app_.dialogs().messageBox(this, kNotTheFileRead.arg(path), kReadErrorTitle,
+                                      MsgButtons::YesNo, MsgIcon::Question, MsgResult::Yes)
+            == MsgResult::Yes)
+            mnuSaveAsClick();
+        return false;
+    default: break;
+    }
+    if (!outcome.keptBackup.isEmpty())
+        throw ToolkitError(kCannotCreateKept.arg(path, outcome.keptBackup));
+    if (outcome.refused)
+        throw ToolkitError(kCannotCreateBecause.arg(path, outcome.why));
+    throw FileCreateError(path);
+}
+
+bool TForm1::saveToCurrentFile(const QByteArray& bytes)
+{
+    // A file name that no read or save stands behind (set from outside)
+    // is written as Save As would.
+    if (!diskFile_ || diskFile_->path != fileName)
+        return reportSave(saveTo(fileName, bytes, &diskFile_), fileName);
+    SaveOutcome outcome = saveOver(*diskFile_, bytes);
+    if (outcome.status == SaveStatus::ChangedOnDisk) {
+        if (app_.dialogs().messageBox(this, kChangedOnDisk.arg(fileName), kChangedOnDiskTitle,
+                                      MsgButtons::YesNo, MsgIcon::Question, MsgResult::No)
+            != MsgResult::Yes)
+            return false;
+        outcome = saveOver(*diskFile_, bytes, true);
+    }
+    return reportSave(outcome, fileName);
 }
 
 void TForm1::mnuSaveClick()
@@ -194,8 +247,8 @@ void TForm1::mnuSaveClick()
         mnuSaveAsClick();
         return;
     }
-    writeBuildListFile(fileName, Memo1->latin1Text());
-    setModified(false);
+    if (saveToCurrentFile(Memo1->latin1Text()))
+        setModified(false);
 }
 
 void TForm1::mnuSaveAsClick()
@@ -204,10 +257,14 @@ void TForm1::mnuSaveAsClick()
         dlgSave.fileName = panel(Panel::File);
     if (!dlgSave.execute(app_.dialogs(), this))
         return;
-    fileName = dlgSave.fileName;
+    // Until the file is written, the name stands alone.
+    rememberFile(dlgSave.fileName, std::nullopt);
     if (linesMode)
         copyListToText();
-    writeBuildListFile(fileName, Memo1->latin1Text());
+    std::optional<DiskFile> written;
+    if (!reportSave(saveTo(fileName, Memo1->latin1Text(), &written), fileName))
+        return;
+    rememberFile(fileName, std::move(written));
     setPanel(Panel::File, fileName);
     setModified(false);
 }

@@ -2,17 +2,41 @@
 
 #include <QByteArray>
 #include <QString>
+#include <sys/stat.h>
 
-// Puts new bytes into a file and keeps everything else the file is: its
-// other names (hard links), its owner, group and mode, set-id bits included,
-// and a symbolic link that leads to it.
+// How a save ended.
+enum class SaveStatus {
+    Saved,
+    ChangedOnDisk,  // another program changed the file since it was read
+    NotTheFileRead, // the name leads to another file, a new link, or nothing
+    TooLarge,       // more than Open would read back
+    Failed,
+};
+
+struct SaveOutcome {
+    SaveStatus status = SaveStatus::Failed;
+    QString why;        // in a few words, for Failed
+    QString keptBackup; // where the old bytes still are, when they could not be put back
+    bool refused = false; // Failed before anything was written, for a reason of the program's
+    bool saved() const { return status == SaveStatus::Saved; }
+};
+
+// Puts new bytes into the file `name` of an open folder and keeps
+// everything else the file is: its other names, owner, group, mode with
+// set-id bits, access control list and extended attributes.
 //
-// The usual road writes a new file beside it and renames that over the old
-// one, so a failed write never touches the old file. Where that road would
-// lose something (more than one name, an owner, group or mode that cannot
-// be given to a new file, a folder that refuses the rename) the file is
-// rewritten in place instead, with its old bytes held and put back if the
-// write fails. Either way a failure leaves the old file whole.
+// The usual road writes a new file beside it, flushes it and renames it
+// over the old one, so a failed write never touches the old file. Where
+// that would lose something, the file is rewritten where it stands, after
+// a flushed backup copy under a hidden name beside it (backupNameOf) that
+// is removed once the new bytes are flushed, or used to put the old ones
+// back. A save that dies half-way leaves that copy behind.
 //
-// Returns false on failure.
-bool saveKeepingTheFile(const QString& path, const QByteArray& bytes);
+// `old` is the file the name is expected to hold (checked again right
+// before anything is written), or null for a new file, which must not
+// exist yet. `after`, on success, is what was written.
+SaveOutcome writeKeeping(int folder, const QByteArray& name, const QByteArray& bytes,
+                         const struct stat* old, struct stat* after);
+
+// The hidden name of the backup copy beside a file.
+QByteArray backupNameOf(const QByteArray& name);

@@ -140,9 +140,9 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir("moved.ai"));
         QVERIFY(writeAll(path("moved.ai/inside.txt"), "kept"));
         f.form.cmdAddClick();
-        f.dialogs.expectMessage();
+        f.dialogs.expectMessage(MsgResult::No); // no Save As
         f.form.mnuSave->trigger();
-        QCOMPARE(f.dialogs.messages.last().text, QStringLiteral("Cannot create file %1.").arg(path("moved.ai")));
+        QCOMPARE(f.dialogs.messages.last().text, FileMessages::kNotTheFileRead.arg(path("moved.ai")));
         QCOMPARE(readAll(path("moved.ai/inside.txt")), QByteArray("kept"));
         QVERIFY(f.form.isModified());
         stillWorks(f, path("good3.ai"));

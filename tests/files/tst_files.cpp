@@ -555,11 +555,6 @@ private slots:
         VERIFY_DIALOGS(f);
     }
 
-    void writeEmptyNameFails()
-    {
-        QVERIFY_THROWS_EXCEPTION(FileCreateError, writeBuildListFile(QString(), QByteArray("x")));
-    }
-
     void openDisablesUndo()
     {
         writeBytes(path("undo.ai"), (kTown + "\r\n").toLatin1());

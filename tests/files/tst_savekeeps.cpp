@@ -1,7 +1,7 @@
 // A save keeps what the file is: its other names, its owner, group and
 // mode, and the link that leads to it; a new file replaces the old one only
 // where that loses nothing.
-#include "files/keepingsave.h"
+#include "files/diskfile.h"
 #include "support/filetools.h"
 
 #include <QDir>
@@ -43,7 +43,7 @@ private slots:
     {
         QVERIFY(writeAll(path("plain.ai"), kOld));
         const ino_t before = statOf(path("plain.ai")).st_ino;
-        QVERIFY(saveKeepingTheFile(path("plain.ai"), kNew));
+        QVERIFY(saveTo(path("plain.ai"), kNew).saved());
         QCOMPARE(readAll(path("plain.ai")), kNew);
         QVERIFY(statOf(path("plain.ai")).st_ino != before);
         QCOMPARE(QDir(dir.path()).entryList({"plain.ai*"}, QDir::Files), QStringList{"plain.ai"});
@@ -53,7 +53,7 @@ private slots:
     {
         QVERIFY(writeAll(path("one.ai"), kOld));
         QCOMPARE(::link(qPrintable(path("one.ai")), qPrintable(path("two.ai"))), 0);
-        QVERIFY(saveKeepingTheFile(path("one.ai"), kNew));
+        QVERIFY(saveTo(path("one.ai"), kNew).saved());
         QCOMPARE(readAll(path("one.ai")), kNew);
         QCOMPARE(readAll(path("two.ai")), kNew);
         QCOMPARE(statOf(path("one.ai")).st_ino, statOf(path("two.ai")).st_ino);
@@ -63,7 +63,7 @@ private slots:
     {
         QVERIFY(writeAll(path("target.ai"), kOld));
         QVERIFY(QFile::link(path("target.ai"), path("link.ai")));
-        QVERIFY(saveKeepingTheFile(path("link.ai"), kNew));
+        QVERIFY(saveTo(path("link.ai"), kNew).saved());
         QVERIFY(S_ISLNK(statOf(path("link.ai")).st_mode));
         QCOMPARE(readAll(path("target.ai")), kNew);
     }
@@ -92,7 +92,7 @@ private slots:
         QCOMPARE(::chown(name.constData(), uid_t(uid), gid_t(gid)), 0);
         QCOMPARE(::chmod(name.constData(), mode_t(mode)), 0);
         const struct stat before = statOf(file);
-        QVERIFY(saveKeepingTheFile(file, kNew));
+        QVERIFY(saveTo(file, kNew).saved());
         const struct stat after = statOf(file);
         QCOMPARE(readAll(file), kNew);
         QCOMPARE(after.st_uid, before.st_uid);
@@ -111,7 +111,7 @@ private slots:
         QVERIFY(writeAll(file, kOld));
         if (QProcess::execute("chattr", {"+a", path("appendonly")}) != 0)
             QSKIP("this file system has no append-only folders");
-        const bool saved = saveKeepingTheFile(file, kNew);
+        const bool saved = saveTo(file, kNew).saved();
         const QStringList left = QDir(path("appendonly")).entryList(QDir::Files);
         QCOMPARE(QProcess::execute("chattr", {"-a", path("appendonly")}), 0);
         QVERIFY(saved);
@@ -121,9 +121,9 @@ private slots:
 
     void nothingToWriteToFails()
     {
-        QVERIFY(!saveKeepingTheFile(QString(), kNew));
-        QVERIFY(!saveKeepingTheFile(dir.path(), kNew));
-        QVERIFY(!saveKeepingTheFile(path("missing/plan.ai"), kNew));
+        QVERIFY(!saveTo(QString(), kNew).saved());
+        QVERIFY(!saveTo(dir.path(), kNew).saved());
+        QVERIFY(!saveTo(path("missing/plan.ai"), kNew).saved());
     }
 };
 

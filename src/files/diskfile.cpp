@@ -1,0 +1,134 @@
+#include "files/diskfile.h"
+#include "files/filebytes.h"
+#include "files/pathwalk.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kLeadsNowhere = QStringLiteral("a link that leads nowhere");
+const QString kNotRegular = QStringLiteral("not a regular file");
+
+bool sameFile(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+bool changedSince(const struct stat& now, const struct stat& then)
+{
+    return now.st_size != then.st_size || now.st_mtim.tv_sec != then.st_mtim.tv_sec
+           || now.st_mtim.tv_nsec != then.st_mtim.tv_nsec;
+}
+
+// At most one byte more than the limit, so that a larger file is told
+// apart without reading it all.
+bool readLimited(int fd, QByteArray& bytes)
+{
+    bytes.resize(kMaxFileSize + 1);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        done += n;
+    }
+    bytes.truncate(done);
+    return true;
+}
+
+} // namespace
+
+ReadOutcome readBuildList(const QString& path)
+{
+    ReadOutcome read;
+    auto refuse = [&read](const QString& why) {
+        read.whyNot = why;
+        return std::move(read);
+    };
+    Location where = locate(path);
+    if (!where.whyNot.isEmpty())
+        return refuse(where.whyNot);
+    if (!where.exists)
+        return refuse(where.throughLink ? kLeadsNowhere : reasonOf(ENOENT));
+    // Opened without following a link that may have appeared since, and
+    // without waiting: a pipe or device put there meanwhile is refused below.
+    UniqueFd fd(::openat(where.folder.get(), where.name.constData(),
+                         O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
+    if (!fd.valid())
+        return refuse(errno == ELOOP ? QStringLiteral("replaced by a link while it was opened")
+                                     : reasonOf(errno));
+    struct stat status {};
+    if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode))
+        return refuse(kNotRegular);
+    if (status.st_size > kMaxFileSize)
+        return refuse(QStringLiteral("larger than 4 MiB"));
+    QByteArray bytes;
+    if (!readLimited(fd.get(), bytes))
+        return refuse(QStringLiteral("cannot be read"));
+    if (bytes.size() > kMaxFileSize)
+        return refuse(QStringLiteral("larger than 4 MiB"));
+    if (bytes.contains('\0'))
+        return refuse(QStringLiteral("holds a NUL byte"));
+
+    read.text = QString::fromLatin1(bytes);
+    const QByteArray backup = backupNameOf(where.name);
+    struct stat left {};
+    if (::fstatat(where.folder.get(), backup.constData(), &left, AT_SYMLINK_NOFOLLOW) == 0)
+        read.leftoverBackup = pathInFolder(where.folder.get(), backup);
+    read.file = DiskFile{path, std::move(where.folder), where.name, status};
+    return read;
+}
+
+SaveOutcome saveOver(DiskFile& file, const QByteArray& bytes, bool evenIfChanged)
+{
+    if (bytes.size() > kMaxFileSize)
+        return {SaveStatus::TooLarge, {}, {}};
+    struct stat now {};
+    if (::fstatat(file.folder.get(), file.name.constData(), &now, AT_SYMLINK_NOFOLLOW) != 0
+        || !S_ISREG(now.st_mode) || !sameFile(now, file.status))
+        return {SaveStatus::NotTheFileRead, {}, {}};
+    if (!evenIfChanged && changedSince(now, file.status))
+        return {SaveStatus::ChangedOnDisk, {}, {}};
+    struct stat after {};
+    const SaveOutcome outcome = writeKeeping(file.folder.get(), file.name, bytes, &now, &after);
+    if (outcome.saved())
+        file.status = after;
+    return outcome;
+}
+
+SaveOutcome saveTo(const QString& path, const QByteArray& bytes, std::optional<DiskFile>* written)
+{
+    if (bytes.size() > kMaxFileSize)
+        return {SaveStatus::TooLarge, {}, {}};
+    Location where = locate(path);
+    if (!where.whyNot.isEmpty())
+        return {SaveStatus::Failed, where.whyNot, {}, where.strangersLink};
+    if (!where.exists && where.throughLink)
+        return {SaveStatus::Failed, kLeadsNowhere, {}, true};
+    if (where.exists && !S_ISREG(where.status.st_mode))
+        return {SaveStatus::Failed, kNotRegular, {}};
+    struct stat after {};
+    const SaveOutcome outcome = writeKeeping(where.folder.get(), where.name, bytes,
+                                             where.exists ? &where.status : nullptr, &after);
+    if (outcome.saved() && written)
+        *written = DiskFile{path, std::move(where.folder), where.name, after};
+    return outcome;
+}
+
+SaveTarget saveTargetOf(const QString& path)
+{
+    const Location where = locate(path);
+    if (!where.whyNot.isEmpty())
+        return {path, false, where.whyNot};
+    if (!where.exists && where.throughLink)
+        return {path, false, kLeadsNowhere};
+    if (where.exists && !S_ISREG(where.status.st_mode))
+        return {path, true, kNotRegular};
+    return {where.throughLink ? pathInFolder(where.folder.get(), where.name) : path, where.exists, {}};
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "files/keepingsave.h"
+#include "files/uniquefd.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <sys/stat.h>
+
+// A build-list file as it was read or last saved: the folder it lives in
+// (held open, reached once through the links the user named it by), its
+// name there, and its identity, size and time as they were then. Saving
+// goes back to exactly this file, never to wherever its path leads now.
+struct DiskFile {
+    QString path;            // as the user named it; messages show it
+    UniqueFd folder;
+    QByteArray name;
+    struct stat status {};   // when read or last written
+};
+
+struct ReadOutcome {
+    std::optional<QString> text; // nothing: refused, with the reason in whyNot
+    QString whyNot;
+    std::optional<DiskFile> file;
+    QString leftoverBackup; // a copy beside it that a save which did not finish left
+};
+
+// Reads a build list the way Open does, never waiting on a pipe or device:
+// a regular file of at most 4 MiB with no NUL byte, one character a byte.
+ReadOutcome readBuildList(const QString& path);
+
+// Writes the file back, if the name still holds the very file that was
+// read and (unless `evenIfChanged`) no other program has changed it since.
+SaveOutcome saveOver(DiskFile& file, const QByteArray& bytes, bool evenIfChanged = false);
+
+// Writes to a named file (Save As), creating it or keeping what it is.
+// A link that leads nowhere is refused, so is a stranger's link in a
+// shared folder. On success `written`, when given, describes the file.
+SaveOutcome saveTo(const QString& path, const QByteArray& bytes,
+                   std::optional<DiskFile>* written = nullptr);
+
+// What saving to a path would write: the file it leads to, whether it
+// exists already, or why it may not be written at all.
+struct SaveTarget {
+    QString path;
+    bool exists = false;
+    QString whyNot;
+};
+SaveTarget saveTargetOf(const QString& path);
