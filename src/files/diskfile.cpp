@@ -81,7 +81,7 @@ ReadOutcome readBuildList(const QString& path)
     struct stat left {};
     if (::fstatat(where.folder.get(), backup.constData(), &left, AT_SYMLINK_NOFOLLOW) == 0)
         read.leftoverBackup = pathInFolder(where.folder.get(), backup);
-    read.file = DiskFile{path, std::move(where.folder), where.name, status};
+    read.file = DiskFile{path, std::move(where.folder), where.name, {std::move(fd), status}};
     return read;
 }
 
@@ -91,14 +91,14 @@ SaveOutcome saveOver(DiskFile& file, const QByteArray& bytes, bool evenIfChanged
         return {SaveStatus::TooLarge, {}, {}};
     struct stat now {};
     if (::fstatat(file.folder.get(), file.name.constData(), &now, AT_SYMLINK_NOFOLLOW) != 0
-        || !S_ISREG(now.st_mode) || !sameFile(now, file.status))
+        || !S_ISREG(now.st_mode) || !sameFile(now, file.file.status))
         return {SaveStatus::NotTheFileRead, {}, {}};
-    if (!evenIfChanged && changedSince(now, file.status))
+    if (!evenIfChanged && changedSince(now, file.file.status))
         return {SaveStatus::ChangedOnDisk, {}, {}};
-    struct stat after {};
+    WrittenFile after;
     const SaveOutcome outcome = writeKeeping(file.folder.get(), file.name, bytes, &now, &after);
     if (outcome.saved())
-        file.status = after;
+        file.file = std::move(after);
     return outcome;
 }
 
@@ -113,11 +113,11 @@ SaveOutcome saveTo(const QString& path, const QByteArray& bytes, std::optional<D
         return {SaveStatus::Failed, kLeadsNowhere, {}, true};
     if (where.exists && !S_ISREG(where.status.st_mode))
         return {SaveStatus::Failed, kNotRegular, {}};
-    struct stat after {};
+    WrittenFile after;
     const SaveOutcome outcome = writeKeeping(where.folder.get(), where.name, bytes,
                                              where.exists ? &where.status : nullptr, &after);
     if (outcome.saved() && written)
-        *written = DiskFile{path, std::move(where.folder), where.name, after};
+        *written = DiskFile{path, std::move(where.folder), where.name, std::move(after)};
     return outcome;
 }
 

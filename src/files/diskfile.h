@@ -16,7 +16,7 @@ struct DiskFile {
     QString path;            // as the user named it; messages show it
     UniqueFd folder;
     QByteArray name;
-    struct stat status {};   // when read or last written
+    WrittenFile file;        // held open, with its status when read or last written
 };
 
 struct ReadOutcome {

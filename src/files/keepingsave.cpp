@@ -162,7 +162,7 @@ struct Road {
 // A new file beside the old one, given the old one's owner, group and
 // mode, flushed and renamed over it; or placed as a new file.
 Road replaceWithNewFile(int folder, const QByteArray& name, const QByteArray& bytes,
-                        const struct stat* old, struct stat* after)
+                        const struct stat* old, WrittenFile* after)
 {
     // Nobody else may read it while it is made; a new file takes the
     // usual mode less the user's mask.
@@ -186,8 +186,9 @@ Road replaceWithNewFile(int folder, const QByteArray& name, const QByteArray& by
             return {false, {}};
         }
     }
-    if (!writeAllAt(fd.get(), bytes) || ::fsync(fd.get()) != 0 || ::fstat(fd.get(), after) != 0
-        || !fd.close()) {
+    if (!writeAllAt(fd.get(), bytes) || ::fsync(fd.get()) != 0
+        || ::fstat(fd.get(), &after->status) != 0
+        || !(after->held = UniqueFd(::fcntl(fd.get(), F_DUPFD_CLOEXEC, 0))).valid() || !fd.close()) {
         const int error = errno;
         discard();
         return {true, failedWith(error)};
@@ -219,7 +220,7 @@ Road replaceWithNewFile(int folder, const QByteArray& name, const QByteArray& by
 // The old file rewritten where it stands, after a flushed copy of its old
 // bytes beside it; the old bytes are put back when the write fails.
 SaveOutcome rewriteInPlace(int folder, const QByteArray& name, const QByteArray& bytes,
-                           const struct stat& old, struct stat* after)
+                           const struct stat& old, WrittenFile* after)
 {
     UniqueFd fd(::openat(folder, name.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat now {};
@@ -265,8 +266,9 @@ SaveOutcome rewriteInPlace(int folder, const QByteArray& name, const QByteArray&
     // Writing may have cleared set-id bits; give them back where allowed.
     if (::fstat(fd.get(), &now) == 0 && (now.st_mode & kModeBits) != (old.st_mode & kModeBits))
         ::fchmod(fd.get(), old.st_mode & kModeBits);
-    if (::fstat(fd.get(), after) != 0 || !fd.close())
+    if (::fstat(fd.get(), &after->status) != 0)
         return failed(reasonOf(errno), backedUp ? backupPath : QString());
+    after->held = std::move(fd);
     dropBackup();
     return {SaveStatus::Saved, {}, {}};
 }
@@ -279,14 +281,14 @@ QByteArray backupNameOf(const QByteArray& name)
 }
 
 SaveOutcome writeKeeping(int folder, const QByteArray& name, const QByteArray& bytes,
-                         const struct stat* old, struct stat* after)
+                         const struct stat* old, WrittenFile* after)
 {
     // A file-size limit makes a write fail instead of ending the program
     // half-way through it.
     std::signal(SIGXFSZ, SIG_IGN);
     if (bytes.size() > kMaxFileSize)
         return {SaveStatus::TooLarge, {}, {}};
-    struct stat written {};
+    WrittenFile written;
     if (!after)
         after = &written;
     const bool newFileLosesNothing = !old

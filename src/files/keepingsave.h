@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include "files/uniquefd.h"
 #include <sys/stat.h>
 
 // How a save ended.
@@ -21,6 +22,13 @@ struct SaveOutcome {
     bool saved() const { return status == SaveStatus::Saved; }
 };
 
+// A file as it was written, held open: while it is, its device and inode
+// cannot pass to another file.
+struct WrittenFile {
+    UniqueFd held;
+    struct stat status {};
+};
+
 // Puts new bytes into the file `name` of an open folder and keeps
 // everything else the file is: its other names, owner, group, mode with
 // set-id bits, access control list and extended attributes.
@@ -34,9 +42,9 @@ struct SaveOutcome {
 //
 // `old` is the file the name is expected to hold (checked again right
 // before anything is written), or null for a new file, which must not
-// exist yet. `after`, on success, is what was written.
+// exist yet. On success `written` is the file as written, held open.
 SaveOutcome writeKeeping(int folder, const QByteArray& name, const QByteArray& bytes,
-                         const struct stat* old, struct stat* after);
+                         const struct stat* old, WrittenFile* written);
 
 // The hidden name of the backup copy beside a file.
 QByteArray backupNameOf(const QByteArray& name);

@@ -4,12 +4,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include "support/filetools.h"
 #include "support/nowarnings.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -32,15 +35,28 @@ private:
 
     Run vexdit(const QStringList& arguments) const
     {
+        return run(QStringLiteral(VEXDIT_PROGRAM), arguments);
+    }
+
+    // The program started by a shell script, as "$0" with its arguments.
+    Run vexditFromShell(const QString& script, const QStringList& arguments,
+                        const QProcessEnvironment& extra = {}) const
+    {
+        return run(QStringLiteral("sh"), QStringList{"-c", script, VEXDIT_PROGRAM} + arguments, extra);
+    }
+
+    Run run(const QString& command, const QStringList& arguments, const QProcessEnvironment& extra = {}) const
+    {
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(extra);
         // No window system at all: the command line must not need one.
         env.remove(QStringLiteral("DISPLAY"));
         env.remove(QStringLiteral("WAYLAND_DISPLAY"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         program.setProcessEnvironment(env);
         program.setWorkingDirectory(dir.path());
-        program.start(QStringLiteral(VEXDIT_PROGRAM), arguments);
+        program.start(command, arguments);
         Run run;
         if (!program.waitForFinished(30000))
             return run;
@@ -113,6 +129,80 @@ private slots:
         QVERIFY(run.err.contains(QStringLiteral("tab.ai: ")));
         QVERIFY(run.err.contains(QStringLiteral("missing.ai: ")));
         QCOMPARE(readAll(path("tab.ai")), tabbed);
+    }
+
+    // A save that cannot finish leaves the file as it was and nothing
+    // beside it, says why and exits 2: a file-size limit and a failing
+    // flush on both roads (a second name makes the save rewrite in place),
+    // a result larger than Open reads, a copy left by an unfinished save.
+    void normalizeThatCannotFinish_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("secondName");
+        QTest::addColumn<QString>("why");
+        const QByteArray shortLines = QByteArray("//x\n").repeated(100); // 400 bytes, then 5,000
+        QTest::newRow("size limit, new file") << shortLines << "limit" << false << "size limit";
+        QTest::newRow("size limit, in place") << shortLines << "limit" << true << "size limit";
+        QTest::newRow("failing flush, new file") << shortLines << "sync" << false << "input/output";
+        QTest::newRow("failing flush, in place") << shortLines << "sync" << true << "input/output";
+        QTest::newRow("84,000 LF lines") << (QByteArray(kStartingLine) + '\n').repeated(84000) << ""
+                                         << false << "larger than 4 MiB";
+        QTest::newRow("left by an unfinished save") << shortLines << "leftover" << false
+                                                    << ".hand.ai.vexdit-backup";
+    }
+    void normalizeThatCannotFinish()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, fault);
+        QFETCH(bool, secondName);
+        QFETCH(QString, why);
+        QTemporaryDir folder;
+        const QString file = folder.filePath("hand.ai");
+        QVERIFY(writeAll(file, bytes));
+        if (secondName)
+            QCOMPARE(::link(qPrintable(file), qPrintable(folder.filePath("other.ai"))), 0);
+        if (fault == "leftover")
+            QVERIFY(writeAll(folder.filePath(".hand.ai.vexdit-backup"), "older\n"));
+        const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::System;
+        const QStringList before = QDir(folder.path()).entryList(all);
+
+        QProcessEnvironment env;
+        if (fault == "sync") {
+            env.insert("LD_PRELOAD", VEXDIT_FAILING_SYNC);
+            env.insert("ASAN_OPTIONS", qEnvironmentVariable("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+        }
+        const Run run = vexditFromShell(fault == "limit" ? "ulimit -f 8; exec \"$0\" \"$@\"" : "exec \"$0\" \"$@\"",
+                                        {"--normalize", file}, env);
+        QCOMPARE(run.code, 2);
+        QVERIFY2(run.err.contains(why), qPrintable(run.err));
+        QCOMPARE(run.out, QString());
+        QCOMPARE(readAll(file), bytes);
+        QCOMPARE(QDir(folder.path()).entryList(all), before);
+    }
+
+    // A name in another encoding than the system's is refused, never
+    // taken for the file whose name reads the same as text.
+    void nameNotInTheSystemsEncoding()
+    {
+        const QByteArray latin1 = QFile::encodeName(dir.path()) + "/caf\xe9.ai";
+        const QByteArray lookalike = QFile::encodeName(dir.path()) + "/caf\xef\xbf\xbd.ai";
+        // Qt cannot name the first to remove it with the folder.
+        const auto removeLatin1 = qScopeGuard([&] { ::unlink(latin1.constData()); });
+        for (const QByteArray& name : {latin1, lookalike}) {
+            const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            QVERIFY(fd >= 0 && ::write(fd, "B109 x\n", 7) == 7 && ::close(fd) == 0);
+        }
+        const Run run = vexditFromShell("exec \"$0\" --normalize \"$(printf 'caf\\351.ai')\"", {});
+        QCOMPARE(run.code, 2);
+        QVERIFY2(run.err.contains("character encoding"), qPrintable(run.err));
+        for (const QByteArray& name : {latin1, lookalike}) {
+            char bytes[16] = {};
+            const int fd = ::open(name.constData(), O_RDONLY);
+            QVERIFY(fd >= 0);
+            QCOMPARE(::read(fd, bytes, sizeof bytes), ssize_t(7));
+            ::close(fd);
+        }
     }
 
     void optionsAsPeopleExpect_data()

@@ -555,6 +555,93 @@ private slots:
         VERIFY_DIALOGS(f);
     }
 
+    // Save goes back to the file that was read: another program's change
+    // is overwritten only when the user says so, and a link put in the
+    // file's place is never written through; Save As is offered instead.
+    void saveGuardsTheFileRead_data()
+    {
+        QTest::addColumn<bool>("replaced"); // by a link; otherwise appended to
+        QTest::addColumn<MsgResult>("answer");
+        QTest::newRow("changed on disk, kept") << false << MsgResult::No;
+        QTest::newRow("changed on disk, overwritten") << false << MsgResult::Yes;
+        QTest::newRow("replaced by a link, left") << true << MsgResult::No;
+        QTest::newRow("replaced by a link, saved as another") << true << MsgResult::Yes;
+    }
+    void saveGuardsTheFileRead()
+    {
+        QFETCH(bool, replaced);
+        QFETCH(MsgResult, answer);
+        const QString file = dir.filePath(QStringLiteral("guarded-%1.ai").arg(QTest::currentDataTag()));
+        const QString elsewhere = file + ".elsewhere";
+        const QByteArray victim = "another user's file\n";
+        writeBytes(file, (kTown + "\r\n").toLatin1());
+        FormFixture f;
+        open(f, file);
+        f.form.cmdAddClick();
+        if (replaced) {
+            writeBytes(file + ".victim", victim);
+            QVERIFY(QFile::remove(file));
+            QVERIFY(QFile::link(file + ".victim", file));
+        } else {
+            QFile other(file);
+            QVERIFY(other.open(QIODevice::Append));
+            other.write("appended\r\n");
+        }
+        const QByteArray onDisk = readBytes(file);
+        f.dialogs.expectMessage(answer);
+        if (replaced && answer == MsgResult::Yes)
+            f.dialogs.expectSave(elsewhere);
+        f.form.mnuSave->trigger();
+
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        const auto& question = f.dialogs.messages.at(0);
+        QCOMPARE(question.text, (replaced ? FileMessages::kNotTheFileRead : FileMessages::kChangedOnDisk).arg(file));
+        QCOMPARE(question.buttons, MsgButtons::YesNo);
+        const QByteArray shown = f.form.Memo1->latin1Text();
+        const bool overwritten = !replaced && answer == MsgResult::Yes;
+        QCOMPARE(readBytes(file), overwritten ? shown : onDisk);
+        if (replaced)
+            QCOMPARE(readBytes(file + ".victim"), victim);
+        const bool savedElsewhere = replaced && answer == MsgResult::Yes;
+        QCOMPARE(readBytes(elsewhere), savedElsewhere ? shown : QByteArray("<unreadable>"));
+        QCOMPARE(f.form.panel(TForm1::Panel::File), savedElsewhere ? elsewhere : file);
+        QCOMPARE(f.form.isModified(), !overwritten && !savedElsewhere);
+        VERIFY_DIALOGS(f);
+    }
+
+    // A copy that a save which did not finish left beside the file is
+    // pointed out on Open.
+    void openTellsOfAnUnfinishedSave()
+    {
+        writeBytes(path("cut.ai"), (kTown + "\r\n").toLatin1());
+        writeBytes(path(".cut.ai.vexdit-backup"), (kTown + "\r\n" + kVillager3 + "\r\n").toLatin1());
+        FormFixture f;
+        f.dialogs.expectOpen(path("cut.ai"));
+        f.dialogs.expectMessage();
+        f.form.mnuOpen->trigger();
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        QCOMPARE(f.dialogs.messages.at(0).text,
+                 FileMessages::kBackupFound.arg(path("cut.ai"), path(".cut.ai.vexdit-backup")));
+        QCOMPARE(f.lines(), QStringList{kTown});
+        VERIFY_DIALOGS(f);
+    }
+
+    // More than Open reads is not written; the work stays in the window.
+    void tooLargeIsNotSaved()
+    {
+        FormFixture f;
+        f.setLines(QStringList(kMaxFileSize / 50 + 1, kTown));
+        f.form.setModified(true);
+        f.dialogs.expectSave(path("huge.ai"));
+        f.dialogs.expectMessage();
+        f.form.mnuSaveAs->trigger();
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        QVERIFY(f.dialogs.messages.at(0).text.startsWith(path("huge.ai") + " was not saved"));
+        QVERIFY(!QFile::exists(path("huge.ai")));
+        QVERIFY(f.form.isModified());
+        VERIFY_DIALOGS(f);
+    }
+
     void openDisablesUndo()
     {
         writeBytes(path("undo.ai"), (kTown + "\r\n").toLatin1());

@@ -12,12 +12,29 @@
 #include "support/nowarnings.h"
 
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
 
 const QByteArray kOld = "old\r\n";
 const QByteArray kNew = "B109      TownCenter           1      -1        \r\n";
+
+// The file's access list as getfacl prints it, and its user attribute.
+QString accessOf(const QString& path)
+{
+    QProcess getfacl;
+    getfacl.start("getfacl", {"--omit-header", "--absolute-names", path});
+    getfacl.waitForFinished();
+    char value[64] = {};
+    const ssize_t n = ::getxattr(QFile::encodeName(path).constData(), "user.vexdit", value, sizeof value - 1);
+    return QString::fromLocal8Bit(getfacl.readAllStandardOutput()) + QLatin1String(n > 0 ? value : "");
+}
+
+bool run(const QString& program, const QStringList& arguments)
+{
+    return QProcess::execute(program, arguments) == 0;
+}
 
 struct stat statOf(const QString& path)
 {
@@ -98,6 +115,40 @@ private slots:
         QCOMPARE(after.st_uid, before.st_uid);
         QCOMPARE(after.st_gid, before.st_gid);
         QCOMPARE(after.st_mode & 07777, before.st_mode & 07777);
+    }
+
+    // What a new file would not have: an access list that lets one more
+    // user in (the group bits are its mask), a user's attribute, or a
+    // folder whose default list a new file would take. Access never widens.
+    void attributesKept_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("access control list") << "acl.ai";
+        QTest::newRow("user attribute") << "attr.ai";
+        QTest::newRow("folder's default access list") << "default/plan.ai";
+    }
+    void attributesKept()
+    {
+        QFETCH(QString, name);
+        QDir(dir.path()).mkdir("default");
+        const QString file = path(name);
+        QVERIFY(writeAll(file, kOld));
+        QCOMPARE(::chmod(qPrintable(file), 0600), 0);
+        bool supported = true;
+        if (name == "acl.ai")
+            supported = run("setfacl", {"-m", "u:12345:r", file});
+        else if (name == "attr.ai")
+            supported = ::setxattr(qPrintable(file), "user.vexdit", "kept", 4, 0) == 0;
+        else
+            supported = run("setfacl", {"-d", "-m", "u:12345:rw", path("default")});
+        if (!supported)
+            QSKIP("this file system keeps no such attributes");
+        const QString before = accessOf(file);
+        const mode_t mode = statOf(file).st_mode;
+        QVERIFY(saveTo(file, kNew).saved());
+        QCOMPARE(readAll(file), kNew);
+        QCOMPARE(accessOf(file), before);
+        QCOMPARE(statOf(file).st_mode, mode);
     }
 
     // An append-only folder takes a new file but neither renames nor

@@ -267,10 +267,21 @@ private slots:
             return program.windowCount("Save As") == 2 && program.focusedWindow() != dialog;
         };
         QVERIFY2(QTest::qWaitFor(boxOverTheDialog, 5000), "no word on the missing folder");
-        program.key(QStringLiteral("Return"));
-        QVERIFY(QTest::qWaitFor([&] {
+        auto backToTheDialog = [&] {
             return program.windowCount("Save As") == 1 && program.focusedWindow() == dialog;
-        }, 5000));
+        };
+        program.key(QStringLiteral("Return"));
+        QVERIFY(QTest::qWaitFor(backToTheDialog, 5000));
+
+        // A link that leads nowhere is refused, not followed to make its target.
+        const QString dangling = program.path(QStringLiteral("dangling.ai"));
+        QVERIFY(QFile::link(program.path(QStringLiteral("made/by/link.ai")), dangling));
+        program.key(QStringLiteral("ctrl+a"));
+        program.type(dangling);
+        program.key(QStringLiteral("Return"));
+        QVERIFY2(QTest::qWaitFor(boxOverTheDialog, 5000), "no word on the dangling link");
+        program.key(QStringLiteral("Return"));
+        QVERIFY(QTest::qWaitFor(backToTheDialog, 5000));
 
         program.key(QStringLiteral("ctrl+a")); // the name field: type over it
         program.type(old);
@@ -282,6 +293,7 @@ private slots:
         QVERIFY(program.waitForNoWindow(QStringLiteral("Save As")));
         QCOMPARE(program.windowTitles(), QStringList{kMainTitle});
         QVERIFY(!QFile::exists(program.path(QStringLiteral("missing"))));
+        QVERIFY(!QFile::exists(program.path(QStringLiteral("made"))));
 
         program.key(QStringLiteral("ctrl+x")); // saved: ends without a question
         QVERIFY2(program.waitForEnd(5000, kQuestion), qPrintable(program.error()));
@@ -369,6 +381,36 @@ private slots:
             QVERIFY(program.waitForFileChange(file, bytes));
             QCOMPARE(readFile(file), crlfLines({kStartingLine, kVillagers(3)}));
         }
+        NO_ERROR_OUTPUT(program);
+    }
+
+    // Another program changed the file after it was opened: Save asks in a
+    // real box; No writes nothing, Yes overwrites, and the keyboard comes
+    // back to the main window each time.
+    void saveAsksWhenTheFileChangedOnDisk()
+    {
+        RealProgram program;
+        const QString file = program.path(QStringLiteral("plan.ai"));
+        QVERIFY(writeFile(file, crlfLines({kStartingLine})));
+        program.setArguments({QStringLiteral("plan.ai")});
+        START(program);
+        const QByteArray changed = crlfLines({kStartingLine, line48("//added by another program")});
+        QVERIFY(writeFile(file, changed));
+        program.click(kAppend.x(), kAppend.y()); // Villager 1
+        const QString box = FileMessages::kChangedOnDiskTitle;
+        program.key(QStringLiteral("ctrl+s"));
+        QVERIFY(program.waitForWindow(box));
+        program.key(QStringLiteral("n"));
+        QVERIFY(program.waitForNoWindow(box));
+        QCOMPARE(readFile(file), changed);
+        program.key(QStringLiteral("ctrl+s"));
+        QVERIFY(program.waitForWindow(box));
+        program.key(QStringLiteral("y"));
+        QVERIFY(program.waitForFileChange(file, changed));
+        QCOMPARE(readFile(file), crlfLines({kStartingLine, kVillagers(1)}));
+        QVERIFY(program.waitForNoWindow(box));
+        program.key(QStringLiteral("ctrl+x")); // saved: ends without a question
+        QVERIFY2(program.waitForEnd(5000, kQuestion), qPrintable(program.error()));
         NO_ERROR_OUTPUT(program);
     }
 

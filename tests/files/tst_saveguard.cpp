@@ -1,0 +1,185 @@
+// A save writes only the file that was read: not a link or file put in
+// its place, not a file that another program changed meanwhile without
+// being asked, nothing Open would refuse to read back.
+#include "files/diskfile.h"
+#include "files/filebytes.h"
+#include "support/filetools.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include "support/nowarnings.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QByteArray kOld = "old\r\n";
+const QByteArray kNew = "B109      TownCenter           1      -1        \r\n";
+const QByteArray kVictim = "root's own file\n";
+
+enum class Swap { ForALink, ForAnotherFile, Deleted, ForAFolder };
+
+} // namespace
+
+class TestSaveGuard : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    DiskFile readBack(const QString& file)
+    {
+        ReadOutcome read = readBuildList(file);
+        if (!read.file)
+            qFatal("cannot read %s: %s", qPrintable(file), qPrintable(read.whyNot));
+        return std::move(*read.file);
+    }
+
+private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
+    // Between the read and the save the name is made to lead elsewhere: the
+    // save writes nothing, and whatever now holds the name is untouched.
+    void nameThatLeadsElsewhere_data()
+    {
+        QTest::addColumn<Swap>("swap");
+        QTest::newRow("swapped for a link") << Swap::ForALink;
+        QTest::newRow("swapped for another file") << Swap::ForAnotherFile;
+        QTest::newRow("deleted") << Swap::Deleted;
+        QTest::newRow("swapped for a folder") << Swap::ForAFolder;
+    }
+    void nameThatLeadsElsewhere()
+    {
+        QFETCH(Swap, swap);
+        const QString file = path(QStringLiteral("swap%1.ai").arg(int(swap)));
+        const QString victim = path(QStringLiteral("victim%1").arg(int(swap)));
+        QVERIFY(writeAll(file, kOld));
+        QVERIFY(writeAll(victim, kVictim));
+        DiskFile read = readBack(file);
+        QVERIFY(QFile::remove(file));
+        if (swap == Swap::ForALink)
+            QVERIFY(QFile::link(victim, file));
+        else if (swap == Swap::ForAnotherFile)
+            QVERIFY(QFile::copy(victim, file));
+        else if (swap == Swap::ForAFolder)
+            QVERIFY(QDir(dir.path()).mkdir(QFileInfo(file).fileName()));
+        const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
+
+        QCOMPARE(saveOver(read, kNew).status, SaveStatus::NotTheFileRead);
+        QCOMPARE(saveOver(read, kNew, true).status, SaveStatus::NotTheFileRead);
+        QCOMPARE(readAll(victim), kVictim);
+        if (swap == Swap::ForAnotherFile)
+            QCOMPARE(readAll(file), kVictim);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), before);
+    }
+
+    // Another program appended to the file: the save says so and writes
+    // nothing until told to go ahead.
+    void changedOnDisk()
+    {
+        const QString file = path("changed.ai");
+        QVERIFY(writeAll(file, kOld));
+        DiskFile read = readBack(file);
+        QFile other(file);
+        QVERIFY(other.open(QIODevice::Append));
+        other.write("appended by another program\r\n");
+        other.close();
+        const QByteArray changed = readAll(file);
+        QCOMPARE(saveOver(read, kNew).status, SaveStatus::ChangedOnDisk);
+        QCOMPARE(readAll(file), changed);
+        QVERIFY(saveOver(read, kNew, true).saved());
+        QCOMPARE(readAll(file), kNew);
+        // Its own save is not a change by another program.
+        QVERIFY(saveOver(read, kOld).saved());
+        QCOMPARE(readAll(file), kOld);
+    }
+
+    // In a sticky folder that everyone may write, a link that neither the
+    // user nor the folder's owner made is not followed, to read or write.
+    void strangersLinkInASharedFolder()
+    {
+        if (geteuid() != 0)
+            QSKIP("giving a link to another user takes root");
+        QVERIFY(QDir(dir.path()).mkdir("shared"));
+        QCOMPARE(::chmod(qPrintable(path("shared")), 01777), 0);
+        QVERIFY(writeAll(path("private"), kVictim));
+        QVERIFY(QFile::link(path("private"), path("shared/plan.ai")));
+        QCOMPARE(::lchown(qPrintable(path("shared/plan.ai")), 12345, 12345), 0);
+
+        QVERIFY(!readBuildList(path("shared/plan.ai")).text);
+        const SaveOutcome saved = saveTo(path("shared/plan.ai"), kNew);
+        QVERIFY(!saved.saved());
+        QVERIFY(saved.refused);
+        QVERIFY(!saveTargetOf(path("shared/plan.ai")).whyNot.isEmpty());
+        QCOMPARE(readAll(path("private")), kVictim);
+        // The user's own link there is followed.
+        QVERIFY(QFile::link(path("private"), path("shared/mine.ai")));
+        QVERIFY(readBuildList(path("shared/mine.ai")).text);
+    }
+
+    // Save As names the file that would be written, and refuses a link
+    // that leads nowhere rather than create its target.
+    void saveTarget_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written"); // empty: refused
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("a new file") << "new.ai" << "new.ai" << false;
+        QTest::newRow("a file") << "target.ai" << "target.ai" << true;
+        QTest::newRow("a link to a file") << "link.ai" << "target.ai" << true;
+        QTest::newRow("a link that leads nowhere") << "dangling.ai" << "" << false;
+    }
+    void saveTarget()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        QFETCH(bool, exists);
+        if (!QFile::exists(path("target.ai"))) {
+            QVERIFY(writeAll(path("target.ai"), kOld));
+            QVERIFY(QFile::link(path("target.ai"), path("link.ai")));
+            QVERIFY(QFile::link(path("nowhere/gone.ai"), path("dangling.ai")));
+        }
+        const SaveTarget target = saveTargetOf(path(chosen));
+        QCOMPARE(target.whyNot.isEmpty(), !written.isEmpty());
+        if (written.isEmpty()) {
+            QVERIFY(!saveTo(path(chosen), kNew).saved());
+            QVERIFY(!QFileInfo::exists(path("nowhere")));
+            return;
+        }
+        QCOMPARE(QFileInfo(target.path).canonicalFilePath(), QFileInfo(path(written)).canonicalFilePath());
+        QCOMPARE(target.path, QDir::cleanPath(target.path));
+        QCOMPARE(target.exists, exists);
+    }
+
+    // Never a file Open would refuse: 84,000 lines under 4 MiB with LF
+    // breaks take more with CR LF.
+    void tooLargeIsNotWritten()
+    {
+        QVERIFY(writeAll(path("big.ai"), kOld));
+        DiskFile read = readBack(path("big.ai"));
+        const QByteArray tooLarge(kMaxFileSize + 1, '/');
+        QCOMPARE(saveOver(read, tooLarge).status, SaveStatus::TooLarge);
+        QCOMPARE(saveTo(path("big.ai"), tooLarge).status, SaveStatus::TooLarge);
+        QCOMPARE(saveTo(path("new-big.ai"), tooLarge).status, SaveStatus::TooLarge);
+        QCOMPARE(readAll(path("big.ai")), kOld);
+        QVERIFY(!QFileInfo::exists(path("new-big.ai")));
+        QVERIFY(saveOver(read, QByteArray(kMaxFileSize, '/')).saved());
+    }
+
+    // A pipe is refused without waiting for a writer that never comes.
+    void pipeDoesNotBlockTheRead()
+    {
+        QCOMPARE(::mkfifo(qPrintable(path("pipe.ai")), 0600), 0);
+        alarm(10); // a read that blocks ends the test here
+        const ReadOutcome read = readBuildList(path("pipe.ai"));
+        alarm(0);
+        QVERIFY(!read.text);
+        QCOMPARE(read.whyNot, QStringLiteral("not a regular file"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSaveGuard)
+#include "tst_saveguard.moc"
