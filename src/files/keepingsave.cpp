@@ -266,9 +266,9 @@ SaveOutcome rewriteInPlace(int folder, const QByteArray& name, const QByteArray&
     // Writing may have cleared set-id bits; give them back where allowed.
     if (::fstat(fd.get(), &now) == 0 && (now.st_mode & kModeBits) != (old.st_mode & kModeBits))
         ::fchmod(fd.get(), old.st_mode & kModeBits);
-    if (::fstat(fd.get(), &after->status) != 0)
+    if (::fstat(fd.get(), &after->status) != 0
+        || !(after->held = UniqueFd(::fcntl(fd.get(), F_DUPFD_CLOEXEC, 0))).valid() || !fd.close())
         return failed(reasonOf(errno), backedUp ? backupPath : QString());
-    after->held = std::move(fd);
     dropBackup();
     return {SaveStatus::Saved, {}, {}};
 }

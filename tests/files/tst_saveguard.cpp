@@ -169,6 +169,21 @@ private slots:
         QVERIFY(saveOver(read, QByteArray(kMaxFileSize, '/')).saved());
     }
 
+    // A copy that an unfinished save left is never written over: the
+    // in-place road (a second name) refuses rather than lose it.
+    void leftoverCopyIsInTheWay()
+    {
+        QVERIFY(writeAll(path("kept.ai"), kOld));
+        QCOMPARE(::link(qPrintable(path("kept.ai")), qPrintable(path("second.ai"))), 0);
+        QVERIFY(writeAll(path(".kept.ai.vexdit-backup"), kVictim));
+        DiskFile read = readBack(path("kept.ai"));
+        const SaveOutcome saved = saveOver(read, kNew);
+        QCOMPARE(saved.status, SaveStatus::Failed);
+        QVERIFY(saved.refused);
+        QCOMPARE(readAll(path("kept.ai")), kOld);
+        QCOMPARE(readAll(path(".kept.ai.vexdit-backup")), kVictim);
+    }
+
     // A pipe is refused without waiting for a writer that never comes.
     void pipeDoesNotBlockTheRead()
     {
