@@ -9,14 +9,19 @@ namespace {
 
 constexpr int kMostLinks = 40; // as the kernel allows
 
-UniqueFd openFolder(int base, const QByteArray& path)
+// A folder held for passing through.
+UniqueFd enter(int base, const char* name)
 {
-    // Read access lets the folder be flushed and its attributes read; a
-    // folder that only lets the user in is still held.
-    int fd = ::openat(base, path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0 && errno == EACCES)
-        fd = ::openat(base, path.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    return UniqueFd(fd);
+    return UniqueFd(::openat(base, name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+}
+
+// The folder a file lives in, opened for reading where the user may, so
+// that it can be flushed and its attributes read; held for passing
+// through otherwise.
+UniqueFd holdFolder(UniqueFd passing)
+{
+    UniqueFd readable(::openat(passing.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return readable.valid() ? std::move(readable) : std::move(passing);
 }
 
 bool mayFollow(int folder, const struct stat& link)
@@ -36,6 +41,14 @@ QByteArray linkTarget(int folder, const QByteArray& name)
         return QByteArray();
     target.truncate(n);
     return target;
+}
+
+QList<QByteArray> partsOf(const QByteArray& path)
+{
+    QList<QByteArray> parts = path.split('/');
+    parts.removeAll(QByteArray());
+    parts.removeAll(QByteArray("."));
+    return parts;
 }
 
 } // namespace
@@ -68,54 +81,60 @@ QString pathInFolder(int folder, const QByteArray& name)
     return QFile::decodeName(where + name);
 }
 
+// The path is walked one name at a time, as the kernel walks it, so that
+// the rule on links holds for every link on the way, not only the last.
 Location locate(const QString& path)
 {
     Location where;
-    QByteArray rest = QFile::encodeName(path);
-    UniqueFd base; // the folder a relative link is read from; the working folder at first
-    for (int links = 0; !rest.isEmpty(); ++links) {
-        if (links > kMostLinks) {
-            where.whyNot = reasonOf(ELOOP);
-            return where;
-        }
-        const int slash = rest.lastIndexOf('/');
-        const QByteArray folderPath = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : rest.left(slash);
-        const QByteArray name = rest.mid(slash + 1);
-        UniqueFd folder = openFolder(base.valid() ? base.get() : AT_FDCWD, folderPath);
-        if (!folder.valid()) {
-            where.whyNot = reasonOf(errno);
-            return where;
-        }
-        if (name.isEmpty() || name == "." || name == "..") {
-            where.whyNot = QStringLiteral("not a regular file");
-            return where;
-        }
+    auto refuse = [&where](const QString& why) {
+        where.whyNot = why;
+        return std::move(where);
+    };
+    const QByteArray bytes = QFile::encodeName(path);
+    if (bytes.isEmpty())
+        return refuse(reasonOf(ENOENT));
+    if (bytes.endsWith('/') || bytes.endsWith("/.") || bytes.endsWith("/..") || bytes == "." || bytes == "..")
+        return refuse(QStringLiteral("not a regular file"));
+    UniqueFd folder = enter(AT_FDCWD, bytes.startsWith('/') ? "/" : ".");
+    QList<QByteArray> rest = partsOf(bytes);
+    for (int links = 0; folder.valid() && !rest.isEmpty();) {
+        const QByteArray name = rest.takeFirst();
+        const bool last = rest.isEmpty();
         struct stat status {};
         if (::fstatat(folder.get(), name.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
-            if (errno != ENOENT) {
-                where.whyNot = reasonOf(errno);
-                return where;
-            }
-            where.folder = std::move(folder);
+            if (errno != ENOENT || !last)
+                return refuse(reasonOf(errno));
+            where.folder = holdFolder(std::move(folder));
             where.name = name;
             return where;
         }
-        if (!S_ISLNK(status.st_mode)) {
-            where.folder = std::move(folder);
+        if (S_ISLNK(status.st_mode)) {
+            if (!mayFollow(folder.get(), status)) {
+                where.strangersLink = true;
+                return refuse(QStringLiteral("a link another user owns, in a shared folder"));
+            }
+            const QByteArray target = linkTarget(folder.get(), name);
+            if (++links > kMostLinks || target.isEmpty())
+                return refuse(reasonOf(ELOOP));
+            where.throughLink = true;
+            if (target.endsWith('/') && last)
+                return refuse(QStringLiteral("not a regular file"));
+            rest = partsOf(target) + rest;
+            if (target.startsWith('/'))
+                folder = enter(AT_FDCWD, "/");
+            continue;
+        }
+        if (last) {
+            where.folder = holdFolder(std::move(folder));
             where.name = name;
             where.exists = true;
             where.status = status;
             return where;
         }
-        if (!mayFollow(folder.get(), status)) {
-            where.whyNot = QStringLiteral("a link another user owns, in a shared folder");
-            where.strangersLink = true;
-            return where;
-        }
-        where.throughLink = true;
-        rest = linkTarget(folder.get(), name);
-        base = std::move(folder);
+        if (!S_ISDIR(status.st_mode))
+            return refuse(reasonOf(ENOTDIR));
+        folder = enter(folder.get(), name.constData());
     }
-    where.whyNot = reasonOf(ENOENT);
-    return where;
+    // Only a folder: the root, or a link to one.
+    return refuse(folder.valid() ? QStringLiteral("not a regular file") : reasonOf(errno));
 }

@@ -115,6 +115,12 @@ private slots:
         QVERIFY(saved.refused);
         QVERIFY(!saveTargetOf(path("shared/plan.ai")).whyNot.isEmpty());
         QCOMPARE(readAll(path("private")), kVictim);
+        // Nor one on the way to the file.
+        QVERIFY(QDir(dir.path()).mkdir("privatefolder"));
+        QVERIFY(QFile::link(path("privatefolder"), path("shared/folder")));
+        QCOMPARE(::lchown(qPrintable(path("shared/folder")), 12345, 12345), 0);
+        QVERIFY(!saveTo(path("shared/folder/plan.ai"), kNew).saved());
+        QVERIFY(!QFile::exists(path("privatefolder/plan.ai")));
         // The user's own link there is followed.
         QVERIFY(QFile::link(path("private"), path("shared/mine.ai")));
         QVERIFY(readBuildList(path("shared/mine.ai")).text);
@@ -131,6 +137,7 @@ private slots:
         QTest::newRow("a file") << "target.ai" << "target.ai" << true;
         QTest::newRow("a link to a file") << "link.ai" << "target.ai" << true;
         QTest::newRow("a link that leads nowhere") << "dangling.ai" << "" << false;
+        QTest::newRow("a relative link through a folder") << "sub/up.ai" << "target.ai" << true;
     }
     void saveTarget()
     {
@@ -141,6 +148,8 @@ private slots:
             QVERIFY(writeAll(path("target.ai"), kOld));
             QVERIFY(QFile::link(path("target.ai"), path("link.ai")));
             QVERIFY(QFile::link(path("nowhere/gone.ai"), path("dangling.ai")));
+            QVERIFY(QDir(dir.path()).mkpath("sub/deeper"));
+            QVERIFY(QFile::link("deeper/../../link.ai", path("sub/up.ai")));
         }
         const SaveTarget target = saveTargetOf(path(chosen));
         QCOMPARE(target.whyNot.isEmpty(), !written.isEmpty());
