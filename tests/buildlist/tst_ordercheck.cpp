@@ -53,6 +53,17 @@ private slots:
         QTest::newRow("a requirement is named once, by either of its texts")
             << QStringList{town, ageTool, archer, line48("// B87"), archery}
             << QStringList{"3: Archer needs Archery, which comes later, at line 5: move it up"};
+        const QString bronze = item(Category::Research, "Age Bronze");
+        QTest::newRow("a repeat is told even when the other messages match")
+            << QStringList{town, bronze, bronze}
+            << QStringList{"2: Age Bronze needs Age Tool, which is nowhere in the list",
+                           "3: Age Bronze needs Age Tool, which is nowhere in the list; "
+                           "is already researched at line 2"};
+        // The Wonder's building text is one blank, looked for as stored.
+        QTest::newRow("the Wonder after the three ages")
+            << QStringList{town, ageTool, bronze, item(Category::Research, "Age Iron"),
+                           item(Category::Buildings, "Wonder")}
+            << QStringList{};
         QTest::newRow("the starting point only comes first")
             << QStringList{villager, town}
             << QStringList{"1: Villager needs Town Center, which comes later, at line 2: move it up; "
@@ -82,6 +93,34 @@ private slots:
                 const bool offered = offeredRowsContain(category, row, list);
                 const bool sound = checkOrder(catalog, list + QStringList{line}).isEmpty();
                 QVERIFY2(offered == sound, qPrintable(catalog.row(category, row).displayName));
+            }
+        }
+    }
+
+    void pickerOffersTheWonderAfterTheAges()
+    {
+        const QStringList list{QString::fromLatin1(kStartingLine), item(Category::Research, "Age Tool"),
+                               item(Category::Research, "Age Bronze"), item(Category::Research, "Age Iron")};
+        int wonder = -1;
+        for (int row = 0; row < catalog.rowCount(Category::Buildings); ++row)
+            if (catalog.row(Category::Buildings, row).displayName.trimmed() == QLatin1String("Wonder"))
+                wonder = row;
+        QVERIFY(offeredRowsContain(Category::Buildings, wonder, list));
+    }
+
+    // The four-lane search finds a text wherever it falls, across every
+    // boundary between lanes, as a plain search does.
+    void searchFindsATextAnywhere()
+    {
+        const QString needle = QStringLiteral("Acad_C");
+        const MultiTextSearch search({needle, QStringLiteral("x"), QString(QChar(0x100))});
+        for (int length = 6; length <= 40; ++length) {
+            for (int at = 0; at + needle.size() <= length; ++at) {
+                QString text(length, QLatin1Char('.'));
+                text.replace(at, needle.size(), needle);
+                const QVector<bool> found = search.search(text);
+                QVERIFY2(found.at(0), qPrintable(text));
+                QVERIFY(!found.at(1) && !found.at(2));
             }
         }
     }

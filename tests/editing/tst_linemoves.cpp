@@ -176,6 +176,18 @@ private slots:
         QCOMPARE(w.state(), before);
     }
 
+    // Only Alt alone with Up or Down moves a row.
+    void otherModifiersMoveNothing()
+    {
+        LinesWindow w(1);
+        const QStringList before = w.f.listItems();
+        for (Qt::KeyboardModifiers extra : {Qt::ShiftModifier, Qt::ControlModifier})
+            for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down})
+                QTest::keyClick(w.f.form.ListBox1, key, Qt::AltModifier | extra);
+        QCOMPARE(w.f.listItems(), before);
+        QVERIFY(!w.f.form.isModified());
+    }
+
     void controlsHaveNames()
     {
         FormFixture f;

@@ -20,6 +20,11 @@ const QByteArray kTown = QByteArray(kStartingLine) + "\r\n";
 const QByteArray kArcherFirst = kTown + "U4        Archer               1      87        \r\n"
                                         "B87       Archery              1      -1        \r\n";
 
+QByteArray line48(const QByteArray& start)
+{
+    return start.leftJustified(48, ' ');
+}
+
 struct Run {
     int code = -1;
     QString out, err;
@@ -118,6 +123,19 @@ private slots:
         QCOMPARE(QFileInfo(path("clean.ai")).lastModified(), cleanTime);
         // Done once, it is done.
         QCOMPARE(vexdit({"--normalize", "hand.ai"}).out, QStringLiteral("hand.ai: unchanged\n"));
+    }
+
+    // A name fixed from its number keeps the line's length, and is still
+    // a change; an unreadable file outweighs a file with problems.
+    void normalizeAndCheckKeepTheirWord()
+    {
+        const QByteArray misnamed = line48("B109      Town") + "\r\n";
+        QVERIFY(writeAll(path("misnamed.ai"), misnamed));
+        QCOMPARE(vexdit({"--normalize", "misnamed.ai"}).out, QStringLiteral("misnamed.ai: normalized\n"));
+        QCOMPARE(readAll(path("misnamed.ai")).size(), misnamed.size());
+        QVERIFY(readAll(path("misnamed.ai")).contains("TownCenter"));
+        QVERIFY(writeAll(path("order.ai"), kArcherFirst));
+        QCOMPARE(vexdit({"--check", "missing.ai", "order.ai"}).code, 2);
     }
 
     void normalizeRefusesATabAndLeavesItAlone()

@@ -175,6 +175,7 @@ private slots:
             {Qt::ControlModifier | Qt::AltModifier, QStringLiteral("\u20ac")},
             {Qt::ControlModifier | Qt::AltModifier, QStringLiteral("\t")},
             {Qt::GroupSwitchModifier, QString(QChar(0x85))},
+            {Qt::NoModifier, QString(QChar(0x7f))},
         };
         for (const auto& [mods, text] : typed) {
             QKeyEvent key(QEvent::KeyPress, Qt::Key_E, mods, text);
