@@ -211,7 +211,7 @@ public:
         f.dlgFind->setFindText(QStringLiteral("zzz_no_such"));
         dialogs_.answer = MsgResult::No;
         const QStringList items = f.ListBox1->items();
-        r["Find, no hit"].ms = timeIt(reps, [&] { f.findFrom = 0; }, [&] { f.dlgFindFind(); });
+        r["Find, no hit"].ms = timeIt(reps, [&] { f.setFindFrom(0); }, [&] { f.dlgFindFind(); });
         r["Find, no hit"].floorMs = timeIt(reps, {}, [&] {
             int hits = 0;
             for (const QString& item : items)
@@ -236,7 +236,7 @@ public:
         linesMode();
         bareList_.clear();
         bareList_.addItems(f.ListBox1->items());
-        r["Insert"].ms = timeIt(reps, [&] { f.insertAt = lines_ / 2; }, [&] { f.cmdAddClick(); },
+        r["Insert"].ms = timeIt(reps, [&] { f.setInsertAt(lines_ / 2); }, [&] { f.cmdAddClick(); },
                                 [&] { f.ListBox1->deleteItem(lines_ / 2); });
         r["Insert"].floorMs = timeIt(reps, {}, [&] { bareList_.insertItem(lines_ / 2, villager); },
                                      [&] { delete bareList_.takeItem(lines_ / 2); });

@@ -308,10 +308,10 @@ void TForm1::FormCreate()
     Memo1->clearText();
     Memo1->addLine(QString::fromLatin1(kStartingLine));
     radioUnitsClick();
-    villagerCount = 0;
+    setVillagerCount(0);
     enterMode(EditMode::Normal);
     ListBox1->setGeometry(Memo1->geometry());
-    insertAt = -1;
+    setInsertAt(-1);
 }
 
 void TForm1::FormShow()
@@ -345,7 +345,30 @@ void TForm1::closeEvent(QCloseEvent* e)
         e->ignore();
 }
 
-void TForm1::showVillagerCount()
+void TForm1::setVillagerCount(int count, VillagerBox box)
 {
-    txtVillagers->setText(IntToStr(villagerCount));
+    villagerCount_ = count;
+    if (box == VillagerBox::Show)
+        txtVillagers->setText(IntToStr(count));
+}
+
+void TForm1::setUndoAvailable(bool available)
+{
+    cmdDelete->setEnabled(available);
+}
+
+void TForm1::setCurrentLine(int line)
+{
+    currentLine_ = line;
+    insertAt_ = line + 1;
+}
+
+void TForm1::setInsertAt(int index)
+{
+    insertAt_ = index;
+}
+
+void TForm1::setFindFrom(int index)
+{
+    findFrom_ = index;
 }

@@ -110,15 +110,44 @@ public:
     QLabel* Label4 = nullptr;
 
     // --- window state -------------------------------------------------------
-    QString fileName;
-    int villagerCount = 0;
+    // Each fact below is written by its setter alone, whichever road sets it.
+    const QString& fileName() const { return fileName_; }
+    int villagerCount() const { return villagerCount_; }
+    int findFrom() const { return findFrom_; }
+    int insertAt() const { return insertAt_; }
+    int currentLine() const { return currentLine_; }
+    // The drag's own record: the row taken and where it would land.
     int dragFrom = 0;
     int dragTo = 0;
-    int findFrom = 0;
     bool linesMode = false;
     bool quietChange = false;
-    int insertAt = -1;
-    int currentLine = 0;
+
+    // The villager tally and the box that shows it; a recount cut short by
+    // a bad quantity keeps what it counted and leaves the box as it was.
+    enum class VillagerBox { Show, LeaveAsItWas };
+    void setVillagerCount(int count, VillagerBox box = VillagerBox::Show);
+    // Whether the Undo button may take the last appended line away.
+    void setUndoAvailable(bool available);
+    // The line the caret or a click is on, and the insertion point below it.
+    void setCurrentLine(int line);
+    void setInsertAt(int index);
+    void setFindFrom(int index);
+    // What a click on a row leaves: the row selected (heard by assistive
+    // technology, not by the click handler), the current line, the
+    // insertion point below it, Find's start and the caret.
+    void selectRowAsClicked(int row);
+
+    // The live build list: the list's rows in Lines mode, the text's lines
+    // in Normal mode.
+    QStringList liveLines() const;
+    // Gives the text area the list's lines when the list is the live copy.
+    void bringTextUpToDate();
+
+    // The named edits of Lines mode, the same for a drag, a key and a menu.
+    // Moves row `from` to land before row `to` (or last, at the count).
+    void moveLine(int from, int to);
+    // Removes a row, as a drop on the toilet does.
+    void removeLine(int row);
 
     // --- start-up and window events (app) ----------------------------------
     void FormCreate();
@@ -204,7 +233,6 @@ private:
     void enterLinesMode();
     void enterNormalMode();
     void refillPicker(Category category);
-    void showVillagerCount();
     void refuseKey();
     void openFile(const QString& path);
 
@@ -212,7 +240,7 @@ private:
     void copyListToText();
     // The file name Save writes to, and the file it was read from or last
     // written as; every road that changes the one sets the other.
-    void rememberFile(const QString& path, std::optional<DiskFile> file);
+    void setCurrentFile(const QString& path, std::optional<DiskFile> file);
     // Writes the text back to the file that was read; false when it was not.
     bool saveToCurrentFile(const QByteArray& bytes);
     // Tells the user why a save did not happen; true when it did.
@@ -224,6 +252,10 @@ private:
     TAboutBox* aboutBox_ = nullptr;
     TForm2* form2_ = nullptr;
     TCheckOrder* checkOrder_ = nullptr;
-    bool shownOnce_ = false;
+    QString fileName_;
     std::optional<DiskFile> diskFile_;
+    int villagerCount_ = 0;
+    int findFrom_ = 0;
+    int insertAt_ = -1;
+    int currentLine_ = 0;
 };

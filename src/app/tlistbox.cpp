@@ -2,6 +2,7 @@
 #include "model/errors.h"
 #include "editing/textcopy.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -74,8 +75,26 @@ void TListBox::selectQuietly(int index)
         }
     }
     viewport()->update();
-    if (index >= 0)
+    if (index >= 0) {
         scrollToCurrentLater();
+        tellAssistiveTechnology(index);
+    }
+}
+
+void TListBox::tellAssistiveTechnology(int row)
+{
+    // The signals stay blocked for the click handler's sake; a screen
+    // reader still hears the selection, and the focus when the list has it.
+    if (!QAccessible::isActive())
+        return;
+    if (hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(row);
+        QAccessible::updateAccessibility(&focus);
+    }
+    QAccessibleEvent selection(this, QAccessible::Selection);
+    selection.setChild(row);
+    QAccessible::updateAccessibility(&selection);
 }
 
 void TListBox::clearItems()
@@ -214,7 +233,9 @@ void TListBox::contextMenuEvent(QContextMenuEvent* e)
                 onClick();
         }
     } else if (currentItem()) {
-        // From the keyboard: at the selected row, as menus open for it.
+        // From the keyboard: at the selected row, brought into view first,
+        // as menus open for it.
+        scrollToItem(currentItem());
         at = viewport()->mapToGlobal(visualItemRect(currentItem()).bottomLeft());
     }
     if (onContextMenu)

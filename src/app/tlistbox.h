@@ -46,6 +46,7 @@ public:
 protected:
     void scrollToCurrentLater();
     void selectQuietly(int index); // -1 clears
+    void tellAssistiveTechnology(int row);
     void mousePressEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;

@@ -40,13 +40,12 @@ void TForm1::cmdAddClick()
 
     if (category == Category::Units && placed
         && cboList->text().contains(QLatin1String("Villager"))) {
-        villagerCount += StrToInt(quantity);
-        showVillagerCount();
+        setVillagerCount(villagerCount_ + StrToInt(quantity));
     }
     if (category == Category::Research)
         radioResearchClick();
     if (!linesMode)
-        cmdDelete->setEnabled(true);
+        setUndoAvailable(true);
     setModified(true);
 }
 
@@ -56,21 +55,20 @@ bool TForm1::PlaceLine(const QString& line)
         Memo1->addLine(line);
         return true;
     }
-    if (insertAt == 0)
-        insertAt = 1; // nothing goes ahead of the first line
-    if (insertAt == -1) {
+    if (insertAt_ == 0)
+        setInsertAt(1); // nothing goes ahead of the first line
+    if (insertAt_ == -1) {
         const MsgResult answer = app_.dialogs().messageBox(
             this,
             AppendMessages::kNoInsertionPoint, AppendMessages::kNoInsertionPointTitle, MsgButtons::YesNo, MsgIcon::Question, MsgResult::Yes);
         if (answer != MsgResult::Yes)
             return false;
         ListBox1->addItem(line);
-        ListBox1->setItemIndex(ListBox1->count() - 1);
-        ListBox1Click();
+        selectRowAsClicked(ListBox1->count() - 1);
         return true;
     }
-    if (insertAt < ListBox1->count())
-        ListBox1->insertItem(insertAt, line);
+    if (insertAt_ < ListBox1->count())
+        ListBox1->insertItem(insertAt_, line);
     else
         ListBox1->addItem(line);
     return true;
@@ -82,10 +80,9 @@ void TForm1::cmdDeleteClick()
     if (count > 0) {
         const QString last = Memo1->line(count - 1);
         if (last.contains(QLatin1String("Villager"))) {
-            villagerCount -= readQuantity(last);
-            showVillagerCount();
+            setVillagerCount(villagerCount_ - readQuantity(last));
         }
         Memo1->deleteLine(count - 1);
     }
-    cmdDelete->setEnabled(false);
+    setUndoAvailable(false);
 }

@@ -46,7 +46,7 @@ void TForm1::refillPicker(Category category)
     setCheckBox(chkRetrains, category == Category::Units);
     setCheckBox(chkRetrainB, category == Category::Buildings);
 
-    cmdDelete->setEnabled(false);
+    setUndoAvailable(false);
 
     const bool resetQuantity = category == Category::Research
                                || (category == Category::Buildings && UpDown1->position() > 2);

@@ -3,12 +3,17 @@
 #include "app/tform1.h"
 #include "app/tmemo.h"
 #include "buildlist/villagers.h"
+#include "model/errors.h"
 
 void TForm1::cmdVillCountRefreshClick()
 {
-    if (linesMode)
-        copyListToText();
-    villagerCount = 0;
-    Memo1->forEachLineContaining(u"Villager", [this](QStringView line) { addVillagerLine(line, villagerCount); });
-    showVillagerCount();
+    bringTextUpToDate();
+    int count = 0;
+    try {
+        Memo1->forEachLineContaining(u"Villager", [&count](QStringView line) { addVillagerLine(line, count); });
+    } catch (const ConvertError&) {
+        setVillagerCount(count, VillagerBox::LeaveAsItWas);
+        throw;
+    }
+    setVillagerCount(count);
 }

@@ -3,9 +3,13 @@
 #include "app/dragcontroller.h"
 #include "app/tform1.h"
 #include "app/tlistbox.h"
+#include "editing/linerules.h"
 
-void TForm1::ListBox1MouseDown(Qt::MouseButton, const QPoint& pos)
+void TForm1::ListBox1MouseDown(Qt::MouseButton button, const QPoint& pos)
 {
+    // The right button opens the rows' menu, which a drag must not follow.
+    if (button == Qt::RightButton)
+        return;
     dragFrom = ListBox1->itemIndex();
     drag_->beginDrag(ListBox1, ListBox1->viewport()->mapToGlobal(pos));
 }
@@ -21,23 +25,20 @@ void TForm1::ListBox1DragOver(const QPoint& pos, bool&)
 
 void TForm1::ListBox1DragDrop(const QPoint&)
 {
-    int from = dragFrom;
-    const int to = dragTo;
-    const int count = ListBox1->count();
-    // Over the border or the scroll bar, or with no line taken: no move.
-    if (to < 0 || from < 0 || from >= count || from == to)
+    moveLine(dragFrom, dragTo);
+}
+
+void TForm1::moveLine(int from, int to)
+{
+    const LineMove move = planLineMove(from, to, ListBox1->count());
+    if (!move.moves)
         return;
-    const bool orderChanges = to != from + 1;
-    const QString line = ListBox1->item(from);
-    ListBox1->insertItem(to, line);
-    if (to < from)
-        ++from;
-    ListBox1->deleteItem(from);
+    ListBox1->insertItem(to, ListBox1->item(from));
+    ListBox1->deleteItem(move.deleteAt);
     // The moved line is selected as if clicked, so Insert goes below it;
     // a new order is unsaved work.
-    ListBox1->setItemIndex(to < dragFrom ? to : to - 1);
-    ListBox1Click();
-    if (orderChanges)
+    selectRowAsClicked(move.landsAt);
+    if (move.orderChanges)
         setModified(true);
 }
 
@@ -48,12 +49,15 @@ void TForm1::Image1DragOver(const QPoint&, bool&)
 
 void TForm1::Image1DragDrop(const QPoint&)
 {
-    ListBox1->deleteItem(dragFrom);
-    if (insertAt > 0)
-        --insertAt;
-    else
-        insertAt = 0;
-    ListBox1->setItemIndex(currentLine);
+    removeLine(dragFrom);
+}
+
+void TForm1::removeLine(int row)
+{
+    ListBox1->deleteItem(row);
+    setInsertAt(insertAtAfterRemoval(insertAt_));
+    // The line last selected is selected again by the program.
+    ListBox1->setItemIndex(currentLine_);
     cmdVillCountRefreshClick();
 }
 

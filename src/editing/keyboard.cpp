@@ -22,12 +22,12 @@ void TForm1::Memo1KeyDown(int& key, Qt::KeyboardModifiers)
     if (key != vk::Up && key != vk::Down)
         return;
     // Leaving a short line pads it; a line that does not exist is left alone.
-    if (!Memo1->lineExists(currentLine))
+    if (!Memo1->lineExists(currentLine_))
         return;
-    const QString s = Memo1->line(currentLine);
+    const QString s = Memo1->line(currentLine_);
     if (s.size() >= kLineLength)
         return;
-    Memo1->setLine(currentLine, s.leftJustified(kLineLength, QLatin1Char(' ')));
+    Memo1->setLine(currentLine_, s.leftJustified(kLineLength, QLatin1Char(' ')));
 }
 
 void TForm1::Memo1KeyPress(char16_t& key)
@@ -54,8 +54,7 @@ void TForm1::Memo1KeyUp()
 void TForm1::Memo1Click()
 {
     const int p = Memo1->selStart();
-    currentLine = p / kLineSlot;
-    insertAt = currentLine + 1;
+    setCurrentLine(p / kLineSlot);
     setPanel(Panel::Column, IntToStr(p % kLineSlot));
 }
 

@@ -4,24 +4,9 @@
 #include "app/application.h"
 #include "app/tform1.h"
 #include "app/tlistbox.h"
-#include "editing/linemoves.h"
+#include "editing/linerules.h"
 
 #include <QMenu>
-
-LineMoveTargets lineMoveTargets(int selected, int count)
-{
-    // A drop lands before the row it is dropped on: one row up is the row
-    // above, one row down is the row below the next one (or the end).
-    LineMoveTargets targets;
-    if (selected < 0 || selected >= count)
-        return targets;
-    targets.removable = true;
-    if (selected > 0)
-        targets.up = selected - 1;
-    if (selected + 1 < count)
-        targets.down = selected + 2;
-    return targets;
-}
 
 void TForm1::moveSelectedLine(int rows)
 {
@@ -29,17 +14,19 @@ void TForm1::moveSelectedLine(int rows)
     const int to = rows < 0 ? targets.up : targets.down;
     if (!linesMode || to < 0)
         return;
-    dragFrom = ListBox1->itemIndex();
-    dragTo = to;
-    ListBox1DragDrop(QPoint());
+    // Taken as a drag takes it: as if clicked first.
+    const int row = ListBox1->itemIndex();
+    selectRowAsClicked(row);
+    moveLine(row, to);
 }
 
 void TForm1::removeSelectedLine()
 {
     if (!linesMode || !lineMoveTargets(ListBox1->itemIndex(), ListBox1->count()).removable)
         return;
-    dragFrom = ListBox1->itemIndex();
-    Image1DragDrop(QPoint());
+    const int row = ListBox1->itemIndex();
+    selectRowAsClicked(row);
+    removeLine(row);
 }
 
 void TForm1::ListBox1ContextMenu(const QPoint& globalPos)

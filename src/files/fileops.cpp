@@ -72,12 +72,11 @@ void TForm1::mnuNewClick()
         ListBox1->addItem(QString::fromLatin1(kStartingLine));
         setModified(false);
         setPanel(Panel::File, QString());
-        txtVillagers->setText(QStringLiteral("0"));
-        villagerCount = 0;
-        insertAt = -1;
+        setVillagerCount(0);
+        setInsertAt(-1);
         enterMode(EditMode::Normal);
         // Undo must never take a line off a build list it did not add.
-        cmdDelete->setEnabled(false);
+        setUndoAvailable(false);
     }
     giveFocus(cboList);
 }
@@ -135,11 +134,11 @@ private:
 void TForm1::openFile(const QString& path)
 {
     const QScopedValueRollback quiet(quietChange, true);
-    cmdDelete->setEnabled(false);
+    setUndoAvailable(false);
     ListBox1->clearItems();
     enterMode(EditMode::Normal);
     ReadingDisplay reading(Memo1, ListBox1);
-    rememberFile(path, std::nullopt);
+    setCurrentFile(path, std::nullopt);
 
     ReadOutcome read = readBuildList(path);
     const std::optional<QString>& text = read.text;
@@ -147,10 +146,10 @@ void TForm1::openFile(const QString& path)
         reading.end();
         app_.dialogs().messageBox(this, kReadError, kReadErrorTitle, MsgButtons::OK,
                                   MsgIcon::Exclamation, MsgResult::OK);
-        rememberFile(QString(), std::nullopt);
+        setCurrentFile(QString(), std::nullopt);
         return;
     }
-    rememberFile(path, std::move(read.file));
+    setCurrentFile(path, std::move(read.file));
 
     const OpenedText opened = prepareOpenedText(*text, catalog_);
     if (opened.hasTab) {
@@ -166,7 +165,7 @@ void TForm1::openFile(const QString& path)
     // area gets the result once. A break at the end of the file stays there.
     Memo1->setLines(opened.lines, opened.endsWithBreak);
 
-    setPanel(Panel::File, fileName);
+    setPanel(Panel::File, fileName_);
     setModified(false);
 
     // A quantity that does not convert is reported, and Open still ends
@@ -190,9 +189,9 @@ void TForm1::openFile(const QString& path)
                                   MsgResult::OK);
 }
 
-void TForm1::rememberFile(const QString& path, std::optional<DiskFile> file)
+void TForm1::setCurrentFile(const QString& path, std::optional<DiskFile> file)
 {
-    fileName = path;
+    fileName_ = path;
     diskFile_ = std::move(file);
 }
 
@@ -224,26 +223,25 @@ bool TForm1::saveToCurrentFile(const QByteArray& bytes)
 {
     // A file name that no read or save stands behind (set from outside)
     // is written as Save As would.
-    if (!diskFile_ || diskFile_->path != fileName)
-        return reportSave(saveTo(fileName, bytes, &diskFile_), fileName);
+    if (!diskFile_ || diskFile_->path != fileName_)
+        return reportSave(saveTo(fileName_, bytes, &diskFile_), fileName_);
     SaveOutcome outcome = saveOver(*diskFile_, bytes);
     if (outcome.status == SaveStatus::ChangedOnDisk) {
-        if (app_.dialogs().messageBox(this, kChangedOnDisk.arg(fileName), kChangedOnDiskTitle,
+        if (app_.dialogs().messageBox(this, kChangedOnDisk.arg(fileName_), kChangedOnDiskTitle,
                                       MsgButtons::YesNo, MsgIcon::Question, MsgResult::No)
             != MsgResult::Yes)
             return false;
         outcome = saveOver(*diskFile_, bytes, true);
     }
-    return reportSave(outcome, fileName);
+    return reportSave(outcome, fileName_);
 }
 
 void TForm1::mnuSaveClick()
 {
-    if (linesMode)
-        copyListToText();
+    bringTextUpToDate();
     // Only ever write to the file the user sees named in the status bar.
     const QString shown = panel(Panel::File);
-    if (shown.isEmpty() || fileName.isEmpty() || fileName != shown) {
+    if (shown.isEmpty() || fileName_.isEmpty() || fileName_ != shown) {
         mnuSaveAsClick();
         return;
     }
@@ -258,13 +256,12 @@ void TForm1::mnuSaveAsClick()
     if (!dlgSave.execute(app_.dialogs(), this))
         return;
     // Until the file is written, the name stands alone.
-    rememberFile(dlgSave.fileName, std::nullopt);
-    if (linesMode)
-        copyListToText();
+    setCurrentFile(dlgSave.fileName, std::nullopt);
+    bringTextUpToDate();
     std::optional<DiskFile> written;
-    if (!reportSave(saveTo(fileName, Memo1->latin1Text(), &written), fileName))
+    if (!reportSave(saveTo(fileName_, Memo1->latin1Text(), &written), fileName_))
         return;
-    rememberFile(fileName, std::move(written));
-    setPanel(Panel::File, fileName);
+    setCurrentFile(fileName_, std::move(written));
+    setPanel(Panel::File, fileName_);
     setModified(false);
 }

@@ -10,7 +10,7 @@
 void TForm1::mnuFindClick()
 {
     if (!linesMode)
-        findFrom = 0;
+        setFindFrom(0);
     app_.dialogs().showModeless(dlgFind);
 }
 
@@ -45,25 +45,25 @@ void TForm1::dlgFindFind()
         const QString wanted = locale.toLower(dlgFind->findText());
         const bool ascii = plainAsciiSearch(wanted, locale);
         if (!linesMode)
-            cmdEditClick();
+            enterLinesMode();
         bool hit = false;
         const int count = ListBox1->count();
         // With nothing selected findFrom is -1: the search starts at the top.
-        for (int i = qMax(0, findFrom); i < count && !wanted.isEmpty(); ++i) {
+        for (int i = qMax(0, findFrom_); i < count && !wanted.isEmpty(); ++i) {
             if (lineHolds(ListBox1->item(i), wanted, locale, ascii)) {
                 ListBox1->setItemIndex(i);
-                findFrom = i + 1;
+                setFindFrom(i + 1);
                 hit = true;
                 break;
             }
         }
-        insertAt = ListBox1->itemIndex() + 1;
+        setInsertAt(ListBox1->itemIndex() + 1);
         if (hit)
             return;
         const MsgResult again = app_.dialogs().messageBox(
             dlgFind, FindMessages::kEndOfList, FindMessages::kNotFoundTitle, MsgButtons::YesNo, MsgIcon::Question, MsgResult::Yes);
         if (again != MsgResult::Yes)
             return;
-        findFrom = 0;
+        setFindFrom(0);
     }
 }

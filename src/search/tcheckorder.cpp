@@ -37,7 +37,7 @@ TCheckOrder::TCheckOrder(TForm1& form1, TApplication& app, QWidget* parent)
 void TCheckOrder::btnCheckClick()
 {
     // The live build list: the list in Lines mode, the text area otherwise.
-    const QStringList lines = form1_.linesMode ? form1_.ListBox1->items() : form1_.Memo1->lines();
+    const QStringList lines = form1_.liveLines();
     lstProblems->clear();
     rowLines_.clear();
     for (const OrderProblem& problem : checkOrder(form1_.catalog(), lines)) {
@@ -74,8 +74,7 @@ void TForm1::mnuCheckOrderClick()
 void TForm1::selectLine(int index)
 {
     if (!linesMode)
-        cmdEditClick();
-    ListBox1->setItemIndex(index);
-    ListBox1Click();
+        enterLinesMode();
+    selectRowAsClicked(index);
     app_.dialogs().showModeless(this);
 }

@@ -57,14 +57,8 @@ void TForm2::btnGoClick()
 {
     const QString searched = cboSrchUnit->currentText();
     int sum = 0;
-    // The live build list: the list in Lines mode, the text area otherwise.
-    if (form1_.linesMode) {
-        for (const QString& line : form1_.ListBox1->items())
-            countLine(line, searched, sum);
-    } else {
-        form1_.Memo1->forEachLineContaining(searched,
-                                            [&](QStringView line) { countLine(line, searched, sum); });
-    }
+    for (const QString& line : form1_.liveLines())
+        countLine(line, searched, sum);
     Memo2->addLine(countComment(searched, sum));
 }
 

@@ -54,15 +54,15 @@ private slots:
     void windowStateStartsAsDeclared()
     {
         FormFixture f;
-        QCOMPARE(f.form.fileName, QString());
-        QCOMPARE(f.form.villagerCount, 0);
+        QCOMPARE(f.form.fileName(), QString());
+        QCOMPARE(f.form.villagerCount(), 0);
         QCOMPARE(f.form.dragFrom, 0);
         QCOMPARE(f.form.dragTo, 0);
-        QCOMPARE(f.form.findFrom, 0);
+        QCOMPARE(f.form.findFrom(), 0);
         QCOMPARE(f.form.linesMode, false);
         QCOMPARE(f.form.quietChange, false);
-        QCOMPARE(f.form.insertAt, -1);
-        QCOMPARE(f.form.currentLine, 0);
+        QCOMPARE(f.form.insertAt(), -1);
+        QCOMPARE(f.form.currentLine(), 0);
     }
 
     void pickerStartsOnUnits()

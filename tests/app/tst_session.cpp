@@ -184,8 +184,8 @@ public:
             return {}; // a line the user typed over; the recount reports it
         }
         f.cmdVillCountRefreshClick();
-        if (f.villagerCount != expected || f.txtVillagers->text() != QString::number(expected))
-            return QStringLiteral("Refresh gave %1, the lines hold %2").arg(f.villagerCount).arg(expected);
+        if (f.villagerCount() != expected || f.txtVillagers->text() != QString::number(expected))
+            return QStringLiteral("Refresh gave %1, the lines hold %2").arg(f.villagerCount()).arg(expected);
         return {};
     }
 

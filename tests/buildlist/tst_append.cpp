@@ -41,7 +41,7 @@ void linesMode(FormFixture& f, const QStringList& items, int insertAt)
 {
     f.form.ListBox1->setItems(items);
     f.form.linesMode = true;
-    f.form.insertAt = insertAt;
+    f.form.setInsertAt(insertAt);
 }
 
 } // namespace
@@ -57,14 +57,14 @@ private slots:
         chooseVillagers(f, "3");
         f.form.cmdAddClick();
         QCOMPARE(f.lines().last(), kVillager3);
-        QCOMPARE(f.form.villagerCount, 3);
+        QCOMPARE(f.form.villagerCount(), 3);
         QCOMPARE(f.form.txtVillagers->text(), QStringLiteral("3"));
         QVERIFY(f.form.cmdDelete->isEnabled());
         QVERIFY(f.form.isModified());
 
         f.form.cmdDeleteClick();
         QCOMPARE(f.lines(), QStringList{QString::fromLatin1(kStartingLine)});
-        QCOMPARE(f.form.villagerCount, 0);
+        QCOMPARE(f.form.villagerCount(), 0);
         QCOMPARE(f.form.txtVillagers->text(), QStringLiteral("0"));
         QVERIFY(!f.form.cmdDelete->isEnabled());
         VERIFY_DIALOGS(f);
@@ -78,7 +78,7 @@ private slots:
         f.form.txtRetrains->setText(QStringLiteral("5"));
         QTest::mouseClick(f.form.cmdAdd, Qt::LeftButton);
         QCOMPARE(f.lines().last(), kVillager2Limit5);
-        QCOMPARE(f.form.villagerCount, 2);
+        QCOMPARE(f.form.villagerCount(), 2);
     }
 
     void twoDigitQuantityKeepsTheColumns()
@@ -90,13 +90,13 @@ private slots:
         QCOMPARE(line.size(), 48);
         QCOMPARE(line.mid(31, 2), QStringLiteral("10"));
         QCOMPARE(line.mid(38, 3), QStringLiteral("109"));
-        QCOMPARE(f.form.villagerCount, 10);
+        QCOMPARE(f.form.villagerCount(), 10);
         f.form.cmdVillCountRefreshClick();
-        QCOMPARE(f.form.villagerCount, 10); // the recount reads both digits
+        QCOMPARE(f.form.villagerCount(), 10); // the recount reads both digits
         f.form.cmdAdd->setEnabled(true);
-        f.form.cmdDelete->setEnabled(true);
+        f.form.setUndoAvailable(true);
         f.form.cmdDeleteClick();
-        QCOMPARE(f.form.villagerCount, 0); // so does Undo
+        QCOMPARE(f.form.villagerCount(), 0); // so does Undo
     }
 
     void badNumberTextsAreRefused_data()
@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(f.dialogs.messages[0].title, QStringLiteral("QZ Vex AI File Editor"));
         QCOMPARE(f.lines(), QStringList{QString::fromLatin1(kStartingLine)});
         QVERIFY(!f.form.isModified());
-        QCOMPARE(f.form.villagerCount, 0);
+        QCOMPARE(f.form.villagerCount(), 0);
         VERIFY_DIALOGS(f);
     }
 
@@ -152,7 +152,7 @@ private slots:
         f.form.cboList->setItemIndex(0);
         f.form.cmdAddClick();
         QVERIFY(f.lines().last().startsWith(QStringLiteral("U73       Inf_ClubAxe_Man")));
-        QCOMPARE(f.form.villagerCount, 0);
+        QCOMPARE(f.form.villagerCount(), 0);
     }
 
     void researchAppendRefillsAndWithholds()
@@ -179,20 +179,20 @@ private slots:
         f.form.Memo1->addLine(QStringLiteral("// typed later"));
         f.form.cmdDeleteClick();
         QCOMPARE(f.lines().last(), kVillager3);
-        QCOMPARE(f.form.villagerCount, 3);
+        QCOMPARE(f.form.villagerCount(), 3);
     }
 
     void undoWithABadQuantityKeepsTheLine()
     {
         FormFixture f;
         f.setLines({QString::fromLatin1(kStartingLine), line48("U83 Villager")});
-        f.form.villagerCount = 4;
-        f.form.cmdDelete->setEnabled(true);
+        f.form.setVillagerCount(4);
+        f.form.setUndoAvailable(true);
         f.dialogs.expectMessage();
         QTest::mouseClick(f.form.cmdDelete, Qt::LeftButton);
         QCOMPARE(f.dialogs.messages[0].text, kConversion.arg(QStringLiteral(" ")));
         QCOMPARE(f.lines().size(), 2);
-        QCOMPARE(f.form.villagerCount, 4);
+        QCOMPARE(f.form.villagerCount(), 4);
         QVERIFY(f.form.cmdDelete->isEnabled());
         VERIFY_DIALOGS(f);
     }
@@ -201,7 +201,7 @@ private slots:
     {
         FormFixture f;
         f.form.Memo1->clearText();
-        f.form.cmdDelete->setEnabled(true);
+        f.form.setUndoAvailable(true);
         f.form.cmdDeleteClick();
         QCOMPARE(f.text(), QString());
         QVERIFY(!f.form.cmdDelete->isEnabled());
@@ -213,7 +213,7 @@ private slots:
         f.setLines({kVillager3, kVillager2Limit5, line48("// Villager 9")});
         f.form.txtVillagers->setText(QStringLiteral("77")); // typed by the user, never read
         QTest::mouseClick(f.form.cmdVillCountRefresh, Qt::LeftButton);
-        QCOMPARE(f.form.villagerCount, 5);
+        QCOMPARE(f.form.villagerCount(), 5);
         QCOMPARE(f.form.txtVillagers->text(), QStringLiteral("5"));
         VERIFY_DIALOGS(f);
     }
@@ -226,7 +226,7 @@ private slots:
         f.dialogs.expectMessage();
         QTest::mouseClick(f.form.cmdVillCountRefresh, Qt::LeftButton);
         QCOMPARE(f.dialogs.messages[0].text, kConversion.arg(QStringLiteral(" ")));
-        QCOMPARE(f.form.villagerCount, 3);
+        QCOMPARE(f.form.villagerCount(), 3);
         QCOMPARE(f.form.txtVillagers->text(), QStringLiteral("0"));
         VERIFY_DIALOGS(f);
     }
@@ -246,7 +246,7 @@ private slots:
         linesMode(f, {kVillager3, kVillager2Limit5}, 1);
         f.form.cmdVillCountRefreshClick();
         QCOMPARE(f.text(), kVillager3 + "\r\n" + kVillager2Limit5 + "\r\n");
-        QCOMPARE(f.form.villagerCount, 5);
+        QCOMPARE(f.form.villagerCount(), 5);
         QVERIFY(f.form.isModified());
     }
 
@@ -262,8 +262,8 @@ private slots:
         f.form.cmdAddClick();
         QCOMPARE(f.listItems().at(3), QStringLiteral("U83       Villager             2      109       "));
         QCOMPARE(f.listItems().at(4), kVillager3);
-        QCOMPARE(f.form.insertAt, 3);
-        QCOMPARE(f.form.villagerCount, 5);
+        QCOMPARE(f.form.insertAt(), 3);
+        QCOMPARE(f.form.villagerCount(), 5);
         QVERIFY(!f.form.cmdDelete->isEnabled()); // Insert never enables Undo
         QCOMPARE(f.lines(), QStringList{QString::fromLatin1(kStartingLine)}); // the text area waits
         QVERIFY(f.form.isModified());
@@ -276,7 +276,7 @@ private slots:
         chooseVillagers(f, "3");
         f.form.cmdAddClick();
         QCOMPARE(f.listItems().at(1), kVillager3);
-        QCOMPARE(f.form.insertAt, 1);
+        QCOMPARE(f.form.insertAt(), 1);
     }
 
     void insertionPointPastTheEndAppends()
@@ -302,7 +302,7 @@ private slots:
         QCOMPARE(m.buttons, MsgButtons::YesNo);
         QCOMPARE(m.icon, MsgIcon::Question);
         QCOMPARE(f.listItems().size(), 2);
-        QCOMPARE(f.form.villagerCount, 0);
+        QCOMPARE(f.form.villagerCount(), 0);
         QVERIFY(f.form.isModified());
         VERIFY_DIALOGS(f);
     }
@@ -317,10 +317,10 @@ private slots:
         QCOMPARE(f.listItems().size(), 3);
         QCOMPARE(f.listItems().last(), kVillager3);
         QCOMPARE(f.form.ListBox1->itemIndex(), 2);
-        QCOMPARE(f.form.currentLine, 2);
-        QCOMPARE(f.form.insertAt, 3);
-        QCOMPARE(f.form.findFrom, 2);
-        QCOMPARE(f.form.villagerCount, 3);
+        QCOMPARE(f.form.currentLine(), 2);
+        QCOMPARE(f.form.insertAt(), 3);
+        QCOMPARE(f.form.findFrom(), 2);
+        QCOMPARE(f.form.villagerCount(), 3);
         // A further Insert goes after it.
         f.form.cmdAddClick();
         QCOMPARE(f.listItems().size(), 4);

@@ -129,7 +129,7 @@ private slots:
     void refillDisablesUndo()
     {
         FormFixture f;
-        f.form.cmdDelete->setEnabled(true);
+        f.form.setUndoAvailable(true);
         f.form.radioUnitsClick();
         QVERIFY(!f.form.cmdDelete->isEnabled());
     }

@@ -31,7 +31,7 @@ struct Lines {
         QVERIFY(QTest::qWaitForWindowExposed(&f.form));
         f.form.cmdEditClick();
         list = f.form.ListBox1;
-        f.form.villagerCount = 5;
+        f.form.setVillagerCount(5);
     }
 
     QPoint rowCenter(int row) const
@@ -114,9 +114,9 @@ private slots:
             QCOMPARE(l.f.lines(), (QStringList{W, X, Y, Z}));
             QCOMPARE(l.f.form.isModified(), result != original);
             const int moved = l.list->itemIndex();
-            QCOMPARE(l.f.form.currentLine, moved);
-            QCOMPARE(l.f.form.insertAt, moved + 1);
-            QCOMPARE(l.f.form.findFrom, moved);
+            QCOMPARE(l.f.form.currentLine(), moved);
+            QCOMPARE(l.f.form.insertAt(), moved + 1);
+            QCOMPARE(l.f.form.findFrom(), moved);
             QVERIFY(!l.f.form.dragController()->pending());
             VERIFY_DIALOGS(l.f);
         }
@@ -134,7 +134,7 @@ private slots:
         QTest::mouseRelease(vp, Qt::LeftButton, {}, at + QPoint(3, 3));
         QCOMPARE(l.f.listItems(), (QStringList{W, X, Y, Z}));
         QCOMPARE(l.list->itemIndex(), 2);
-        QCOMPARE(l.f.form.insertAt, 3);
+        QCOMPARE(l.f.form.insertAt(), 3);
         QVERIFY(!l.f.form.dragController()->pending());
     }
 
@@ -159,9 +159,9 @@ private slots:
         l.drag(1, l.over(l.f.form.Image1));
         QCOMPARE(l.f.listItems(), (QStringList{W, Y, Z}));
         QCOMPARE(l.list->itemIndex(), 1);
-        QCOMPARE(l.f.form.insertAt, 1);
+        QCOMPARE(l.f.form.insertAt(), 1);
         QCOMPARE(l.f.lines(), (QStringList{W, Y, Z}));
-        QCOMPARE(l.f.form.villagerCount, 2);
+        QCOMPARE(l.f.form.villagerCount(), 2);
         QCOMPARE(l.f.form.txtVillagers->text(), QStringLiteral("2"));
         QVERIFY(l.f.form.isModified());
         VERIFY_DIALOGS(l.f);
@@ -173,7 +173,7 @@ private slots:
         l.drag(3, l.over(l.f.form.Image1));
         QCOMPARE(l.f.listItems(), (QStringList{W, X, Y}));
         QCOMPARE(l.list->itemIndex(), -1);
-        QCOMPARE(l.f.form.villagerCount, 3);
+        QCOMPARE(l.f.form.villagerCount(), 3);
     }
 
     void toiletWithoutAnInsertionPoint_data()
@@ -188,10 +188,10 @@ private slots:
         Lines l;
         l.list->setItemIndex(2);
         l.f.form.dragFrom = 2;
-        l.f.form.currentLine = 2;
-        l.f.form.insertAt = before;
+        l.f.form.setCurrentLine(2);
+        l.f.form.setInsertAt(before);
         l.f.form.Image1DragDrop(QPoint());
-        QCOMPARE(l.f.form.insertAt, 0);
+        QCOMPARE(l.f.form.insertAt(), 0);
         QCOMPARE(l.f.listItems(), (QStringList{W, X, Z}));
     }
 
@@ -199,12 +199,12 @@ private slots:
     {
         Lines l;
         l.f.form.dragFrom = -1;
-        l.f.form.currentLine = -1;
-        l.f.form.insertAt = 2;
+        l.f.form.setCurrentLine(-1);
+        l.f.form.setInsertAt(2);
         l.f.form.Image1DragDrop(QPoint());
         QCOMPARE(l.f.listItems(), (QStringList{W, X, Y, Z}));
-        QCOMPARE(l.f.form.insertAt, 1);
-        QCOMPARE(l.f.form.villagerCount, 5); // the Refresh still ran
+        QCOMPARE(l.f.form.insertAt(), 1);
+        QCOMPARE(l.f.form.villagerCount(), 5); // the Refresh still ran
     }
 
     void releaseElsewhereChangesNothing_data()

@@ -174,7 +174,7 @@ private slots:
         QCOMPARE(t.f.lines().at(0), kLine2);
         QVERIFY(t.f.form.isModified());
         // The caret started from the padded line's end and went down.
-        QCOMPARE(t.f.form.currentLine, 1);
+        QCOMPARE(t.f.form.currentLine(), 1);
         VERIFY_DIALOGS(t.f);
     }
 
@@ -200,7 +200,7 @@ private slots:
         Typing t({QStringLiteral("short"), kLine2});
         t.caret(5);
         QTest::keyClick(t.f.form.Memo1, Qt::Key_Right); // onto line 1, offset 7
-        QCOMPARE(t.f.form.currentLine, 0);
+        QCOMPARE(t.f.form.currentLine(), 0);
         expectRefusal(t.f);
         QTest::keyClick(t.f.form.Memo1, Qt::Key_Q);
         QCOMPARE(t.f.lines().at(1), kLine2);
@@ -243,14 +243,14 @@ private slots:
         t.caret(60);
         QTest::keyClick(t.f.form.Memo1, Qt::Key_Up);
         QVERIFY(!t.f.form.isModified());
-        QCOMPARE(t.f.form.currentLine, 0);
+        QCOMPARE(t.f.form.currentLine(), 0);
     }
 
     void downOnTheEmptyLineAfterTheLastFillsIt()
     {
         Typing t({kLine2});
         t.caret(50);
-        QCOMPARE(t.f.form.currentLine, 1);
+        QCOMPARE(t.f.form.currentLine(), 1);
         QTest::keyClick(t.f.form.Memo1, Qt::Key_Down);
         QCOMPARE(t.f.text(), kLine2 + QStringLiteral("\r\n") + QString(48, QLatin1Char(' ')));
     }
@@ -260,7 +260,7 @@ private slots:
         FormFixture f;
         f.setLines({QStringLiteral("a")});
         for (int missing : {-1, 5}) {
-            f.form.currentLine = missing;
+            f.form.setCurrentLine(missing);
             int key = 38;
             f.form.Memo1KeyDown(key, Qt::NoModifier);
             QCOMPARE(f.text(), QStringLiteral("a\r\n"));
@@ -286,8 +286,8 @@ private slots:
         f.setLines({kLine2, kLine2, kLine2});
         f.form.Memo1->setSelStart(offset);
         f.form.Memo1Click();
-        QCOMPARE(f.form.currentLine, line);
-        QCOMPARE(f.form.insertAt, line + 1);
+        QCOMPARE(f.form.currentLine(), line);
+        QCOMPARE(f.form.insertAt(), line + 1);
         QCOMPARE(f.form.panel(TForm1::Panel::Column), column);
     }
 
@@ -298,7 +298,7 @@ private slots:
         c.setPosition(c.position() + 37);
         const QPoint at = t.f.form.Memo1->cursorRect(c).center();
         QTest::mouseClick(t.f.form.Memo1->viewport(), Qt::LeftButton, {}, at);
-        QCOMPARE(t.f.form.currentLine, 2);
+        QCOMPARE(t.f.form.currentLine(), 2);
         QCOMPARE(t.f.form.panel(TForm1::Panel::Column), QStringLiteral("37"));
     }
 
@@ -307,8 +307,8 @@ private slots:
         Typing t({kLine2, kLine2});
         t.caret(0);
         QTest::keyClick(t.f.form.Memo1, Qt::Key_Down);
-        QCOMPARE(t.f.form.currentLine, 1);
-        QCOMPARE(t.f.form.insertAt, 2);
+        QCOMPARE(t.f.form.currentLine(), 1);
+        QCOMPARE(t.f.form.insertAt(), 2);
         QCOMPARE(t.f.form.panel(TForm1::Panel::Column), QStringLiteral("0"));
     }
 

@@ -8,7 +8,7 @@
 #include "app/tupdown.h"
 #include "app/tmemo.h"
 #include "app/tstatusbar.h"
-#include "editing/linemoves.h"
+#include "editing/linerules.h"
 #include "search/tcheckorder.h"
 #include "search/tform2.h"
 #include "support/formfixture.h"
@@ -61,8 +61,8 @@ struct LinesWindow {
         return f.listItems()
                << QStringLiteral("selected %1, current %2, insert at %3, modified %4, villagers %5")
                       .arg(form.ListBox1->itemIndex())
-                      .arg(form.currentLine)
-                      .arg(form.insertAt)
+                      .arg(form.currentLine())
+                      .arg(form.insertAt())
                       .arg(form.isModified())
                       .arg(form.txtVillagers->text());
     }

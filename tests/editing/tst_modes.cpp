@@ -113,7 +113,7 @@ private slots:
         clickAt(f, 160); // line 3
         f.form.cmdEditClick();
         QCOMPARE(f.form.ListBox1->itemIndex(), 3);
-        QCOMPARE(f.form.insertAt, 4);
+        QCOMPARE(f.form.insertAt(), 4);
         f.form.cmdEditClick();
         clickAt(f, 250); // the empty line after the last
         f.form.cmdEditClick();
@@ -129,9 +129,9 @@ private slots:
         f.form.ListBox1Click();
         f.form.cmdEditClick();
         QCOMPARE(f.form.Memo1->selStart(), 231);
-        QCOMPARE(f.form.insertAt, 5);
-        QCOMPARE(f.form.currentLine, 4);
-        QCOMPARE(f.form.findFrom, 4);
+        QCOMPARE(f.form.insertAt(), 5);
+        QCOMPARE(f.form.currentLine(), 4);
+        QCOMPARE(f.form.findFrom(), 4);
     }
 
     void nothingSelectedPutsTheCaretAtTheStart()
@@ -142,9 +142,9 @@ private slots:
         f.form.cmdEditClick();
         f.form.ListBox1->setItemIndex(-1);
         f.form.cmdEditClick();
-        QCOMPARE(f.form.currentLine, -1);
-        QCOMPARE(f.form.insertAt, 0);
-        QCOMPARE(f.form.findFrom, -1);
+        QCOMPARE(f.form.currentLine(), -1);
+        QCOMPARE(f.form.insertAt(), 0);
+        QCOMPARE(f.form.findFrom(), -1);
         QCOMPARE(f.form.Memo1->selStart(), 0);
     }
 
@@ -152,7 +152,7 @@ private slots:
     {
         FormFixture f;
         f.setLines(named(2));
-        f.form.cmdDelete->setEnabled(true);
+        f.form.setUndoAvailable(true);
         f.form.mnuEditNormal->trigger();
         QVERIFY(!f.form.linesMode);
         QVERIFY(f.form.cmdDelete->isEnabled());
@@ -174,7 +174,7 @@ private slots:
         QVERIFY(f.form.cmdDelete->isEnabled());
         f.form.cmdEditClick();
         QVERIFY(!f.form.cmdDelete->isEnabled());
-        f.form.cmdDelete->setEnabled(true);
+        f.form.setUndoAvailable(true);
         f.form.cmdEditClick();
         QVERIFY(!f.form.cmdDelete->isEnabled());
     }
@@ -190,9 +190,9 @@ private slots:
         TListBox* list = f.form.ListBox1;
         const QRect row1 = list->visualItemRect(list->QListWidget::item(1));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row1.center());
-        QCOMPARE(f.form.currentLine, 1);
-        QCOMPARE(f.form.insertAt, 2);
-        QCOMPARE(f.form.findFrom, 1);
+        QCOMPARE(f.form.currentLine(), 1);
+        QCOMPARE(f.form.insertAt(), 2);
+        QCOMPARE(f.form.findFrom(), 1);
         QTest::mouseClick(f.form.cmdAdd, Qt::LeftButton);
         QCOMPARE(f.listItems().at(2), QStringLiteral("U83       Villager             1      109       "));
         QTest::mouseClick(f.form.cmdEdit, Qt::LeftButton);
@@ -208,8 +208,8 @@ private slots:
         f.form.cmdEditClick();
         f.form.ListBox1->setItemIndex(0);
         QTest::keyClick(f.form.ListBox1, Qt::Key_Down);
-        QCOMPARE(f.form.currentLine, 1);
-        QCOMPARE(f.form.insertAt, 2);
+        QCOMPARE(f.form.currentLine(), 1);
+        QCOMPARE(f.form.insertAt(), 2);
     }
 
     // A search from Normal mode hides the text area while the find dialog
@@ -225,12 +225,12 @@ private slots:
         clickAt(f, 10);
         f.form.dlgFind->setFindText(QStringLiteral("line 3"));
         f.form.dlgFindFind();
-        QCOMPARE(f.form.insertAt, 4);
+        QCOMPARE(f.form.insertAt(), 4);
         QCOMPARE(f.form.focusWidget(), static_cast<QWidget*>(f.form.ListBox1));
         QTest::keyRelease(f.form.Memo1, Qt::Key_Escape);
         QTest::keyClick(f.form.Memo1, Qt::Key_X);
-        QCOMPARE(f.form.insertAt, 4);
-        QCOMPARE(f.form.currentLine, 0);
+        QCOMPARE(f.form.insertAt(), 4);
+        QCOMPARE(f.form.currentLine(), 0);
         QCOMPARE(f.form.Memo1->lines(), named(5));
         f.form.cmdEditClick();
         QCOMPARE(f.form.focusWidget(), static_cast<QWidget*>(f.form.Memo1));

@@ -177,7 +177,7 @@ private slots:
         QFile::setPermissions(path("secret.ai"), QFile::WriteOwner);
         FormFixture f;
         expectReadFault(f, path("secret.ai"));
-        QCOMPARE(f.form.fileName, QString());
+        QCOMPARE(f.form.fileName(), QString());
         stillWorks(f, path("good6.ai"));
         VERIFY_DIALOGS(f);
     }

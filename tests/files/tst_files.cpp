@@ -91,13 +91,13 @@ private slots:
         open(f, path("plain.ai"));
         QCOMPARE(f.lines(), (QStringList{kTown, kVillager3}));
         QCOMPARE(f.form.Memo1->selStart(), 10);
-        QCOMPARE(f.form.currentLine, 0);
-        QCOMPARE(f.form.insertAt, 1);
+        QCOMPARE(f.form.currentLine(), 0);
+        QCOMPARE(f.form.insertAt(), 1);
         QCOMPARE(f.form.panel(TForm1::Panel::Column), QStringLiteral("10"));
         QCOMPARE(f.form.panel(TForm1::Panel::File), path("plain.ai"));
-        QCOMPARE(f.form.fileName, path("plain.ai"));
+        QCOMPARE(f.form.fileName(), path("plain.ai"));
         QVERIFY(!f.form.isModified());
-        QCOMPARE(f.form.villagerCount, 3);
+        QCOMPARE(f.form.villagerCount(), 3);
         QVERIFY(!f.form.quietChange);
         f.dialogs.expectSave(path("copy.ai"));
         f.form.mnuSaveAs->trigger();
@@ -164,11 +164,11 @@ private slots:
         QCOMPARE(lines[4], blanks(48));
         QCOMPARE(lines[5], kVillager3);
         QCOMPARE(f.form.Memo1->selStart(), 110);
-        QCOMPARE(f.form.currentLine, 2);
-        QCOMPARE(f.form.insertAt, 3);
+        QCOMPARE(f.form.currentLine(), 2);
+        QCOMPARE(f.form.insertAt(), 3);
         QCOMPARE(f.form.panel(TForm1::Panel::Column), QStringLiteral("10"));
         QVERIFY(!f.form.isModified());
-        QCOMPARE(f.form.villagerCount, 3);
+        QCOMPARE(f.form.villagerCount(), 3);
     }
 
     void onlyCommentsPutTheCaretAtTheEnd()
@@ -183,14 +183,14 @@ private slots:
     {
         writeBytes(path("empty.ai"), "");
         FormFixture f;
-        f.form.villagerCount = 7;
+        f.form.setVillagerCount(7);
         open(f, path("empty.ai"));
         QCOMPARE(f.text(), QString());
         QCOMPARE(f.form.Memo1->selStart(), 0);
         QCOMPARE(f.form.panel(TForm1::Panel::Column), QStringLiteral("0"));
-        QCOMPARE(f.form.currentLine, 0);
-        QCOMPARE(f.form.insertAt, 1);
-        QCOMPARE(f.form.villagerCount, 0);
+        QCOMPARE(f.form.currentLine(), 0);
+        QCOMPARE(f.form.insertAt(), 1);
+        QCOMPARE(f.form.villagerCount(), 0);
     }
 
     void fileWithoutAFinalBreakKeepsIt()
@@ -215,7 +215,7 @@ private slots:
         QVERIFY(!f.form.ListBox1->isVisibleTo(&f.form));
         QCOMPARE(f.form.ListBox1->count(), 0);
         QCOMPARE(f.form.Memo1->width(), 513);
-        QCOMPARE(f.form.villagerCount, 3);
+        QCOMPARE(f.form.villagerCount(), 3);
         QCOMPARE(f.lines(), QStringList{kVillager3});
     }
 
@@ -233,7 +233,7 @@ private slots:
         QCOMPARE(m.title, QStringLiteral("Error!"));
         QCOMPARE(m.icon, MsgIcon::Stop);
         QCOMPARE(f.text(), QStringLiteral("B109 x\r\nU83\tVillager\r\n"));
-        QCOMPARE(f.form.fileName, path("tabs.ai"));
+        QCOMPARE(f.form.fileName(), path("tabs.ai"));
         QCOMPARE(f.form.panel(TForm1::Panel::File), QStringLiteral("previous.ai"));
         QVERIFY(!f.form.quietChange);
         QVERIFY(f.form.Memo1->isVisibleTo(&f.form));
@@ -270,8 +270,8 @@ private slots:
 
         FormFixture f;
         f.setLines({kVillager3});
-        f.form.setPanel(TForm1::Panel::File, QStringLiteral("previous.ai"));
-        f.form.fileName = QStringLiteral("previous.ai");
+        f.dialogs.expectSave(path("previous.ai"));
+        f.form.mnuSaveAsClick();
         f.form.setModified(true);
         f.dialogs.expectMessage(MsgResult::Yes); // the unsaved-work question
         f.dialogs.expectOpen(file);
@@ -283,8 +283,8 @@ private slots:
         QCOMPARE(m.title, QStringLiteral("File Error"));
         QCOMPARE(m.icon, MsgIcon::Exclamation);
         QCOMPARE(f.lines(), QStringList{kVillager3});
-        QCOMPARE(f.form.fileName, QString());
-        QCOMPARE(f.form.panel(TForm1::Panel::File), QStringLiteral("previous.ai"));
+        QCOMPARE(f.form.fileName(), QString());
+        QCOMPARE(f.form.panel(TForm1::Panel::File), path("previous.ai"));
         QVERIFY(f.form.isModified());
         QVERIFY(!f.form.quietChange);
         QVERIFY(f.form.Memo1->isVisibleTo(&f.form));
@@ -344,7 +344,7 @@ private slots:
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         QVERIFY(!f.form.quietChange);
         QCOMPARE(f.form.Memo1->selStart(), 60);
-        QCOMPARE(f.form.currentLine, 1);
+        QCOMPARE(f.form.currentLine(), 1);
         QVERIFY(!f.form.isModified());
         VERIFY_DIALOGS(f);
     }
@@ -353,10 +353,10 @@ private slots:
     {
         FormFixture f;
         f.setLines({kVillager3});
-        f.form.fileName = QStringLiteral("kept.ai");
-        f.form.setPanel(TForm1::Panel::File, QStringLiteral("kept.ai"));
-        f.form.villagerCount = 3;
-        f.form.cmdDelete->setEnabled(true);
+        f.dialogs.expectSave(path("kept.ai"));
+        f.form.mnuSaveAsClick();
+        f.form.setVillagerCount(3);
+        f.form.setUndoAvailable(true);
         f.form.cmdEditClick();
         f.form.show();
         QVERIFY(QTest::qWaitForWindowActive(&f.form));
@@ -367,10 +367,10 @@ private slots:
         QVERIFY(!f.form.isModified());
         QCOMPARE(f.form.panel(TForm1::Panel::Mode), QStringLiteral("Normal"));
         QCOMPARE(f.form.txtVillagers->text(), QStringLiteral("0"));
-        QCOMPARE(f.form.villagerCount, 0);
-        QCOMPARE(f.form.insertAt, -1);
+        QCOMPARE(f.form.villagerCount(), 0);
+        QCOMPARE(f.form.insertAt(), -1);
         QVERIFY(!f.form.linesMode);
-        QCOMPARE(f.form.fileName, QStringLiteral("kept.ai"));
+        QCOMPARE(f.form.fileName(), path("kept.ai"));
         QVERIFY(!f.form.cmdDelete->isEnabled());
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.form.cboList));
         VERIFY_DIALOGS(f);
@@ -549,7 +549,7 @@ private slots:
         QCOMPARE(f.dialogs.messages.at(0).text, QStringLiteral("Cannot create file %1.").arg(file));
         QCOMPARE(f.dialogs.messages.at(0).icon, MsgIcon::Stop);
         QVERIFY(f.form.isModified());
-        QCOMPARE(f.form.fileName, file);
+        QCOMPARE(f.form.fileName(), file);
         QCOMPARE(f.form.panel(TForm1::Panel::File), QString());
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("adir2"))).isDir());
         VERIFY_DIALOGS(f);

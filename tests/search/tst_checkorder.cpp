@@ -88,8 +88,8 @@ private slots:
         window.lstProblemsClick();
         QVERIFY(f.form.linesMode);
         QCOMPARE(f.form.ListBox1->itemIndex(), 2);
-        QCOMPARE(f.form.insertAt, 3);
-        QCOMPARE(f.form.currentLine, 2);
+        QCOMPARE(f.form.insertAt(), 3);
+        QCOMPARE(f.form.currentLine(), 2);
         QCOMPARE(f.listItems(), lines);
         QVERIFY(!f.form.isModified());
         VERIFY_DIALOGS(f);

@@ -51,12 +51,12 @@ private slots:
         QVERIFY(f.form.linesMode);
         QCOMPARE(f.form.panel(TForm1::Panel::Mode), QStringLiteral("Lines"));
         QCOMPARE(f.form.ListBox1->itemIndex(), 1);
-        QCOMPARE(f.form.findFrom, 2);
-        QCOMPARE(f.form.insertAt, 2);
+        QCOMPARE(f.form.findFrom(), 2);
+        QCOMPARE(f.form.insertAt(), 2);
         QCOMPARE(clicks, 0); // a hit is selected by program
         find(f, QStringLiteral("villager"));
         QCOMPARE(f.form.ListBox1->itemIndex(), 3);
-        QCOMPARE(f.form.findFrom, 4);
+        QCOMPARE(f.form.findFrom(), 4);
         VERIFY_DIALOGS(f);
     }
 
@@ -76,11 +76,11 @@ private slots:
         QCOMPARE(m.icon, MsgIcon::Question);
         QCOMPARE(m.defaultButton, MsgResult::Yes);
         QCOMPARE(f.form.ListBox1->itemIndex(), 3); // No keeps the last hit
-        QCOMPARE(f.form.insertAt, 4);
+        QCOMPARE(f.form.insertAt(), 4);
         f.dialogs.expectMessage(MsgResult::Yes);
         find(f, QStringLiteral("villager"));
         QCOMPARE(f.form.ListBox1->itemIndex(), 1); // Yes starts from the top
-        QCOMPARE(f.form.findFrom, 2);
+        QCOMPARE(f.form.findFrom(), 2);
         VERIFY_DIALOGS(f);
     }
 
@@ -118,7 +118,7 @@ private slots:
         f.dialogs.expectMessage(MsgResult::No);
         find(f, QStringLiteral("zzz"));
         QCOMPARE(f.form.ListBox1->itemIndex(), -1);
-        QCOMPARE(f.form.insertAt, 0);
+        QCOMPARE(f.form.insertAt(), 0);
         VERIFY_DIALOGS(f);
     }
 
@@ -130,7 +130,7 @@ private slots:
         f.form.ListBox1->setItemIndex(5);
         f.form.ListBox1Click();
         f.form.mnuFindClick();
-        QCOMPARE(f.form.findFrom, 5);
+        QCOMPARE(f.form.findFrom(), 5);
         find(f, QStringLiteral("cavalry"));
         QCOMPARE(f.form.ListBox1->itemIndex(), 5);
     }
@@ -142,7 +142,7 @@ private slots:
         f.form.cmdEditClick();
         f.form.ListBox1->setItemIndex(-1);
         f.form.ListBox1Click();
-        QCOMPARE(f.form.findFrom, -1);
+        QCOMPARE(f.form.findFrom(), -1);
         f.form.mnuFindClick();
         find(f, QStringLiteral("b109"));
         QCOMPARE(f.form.ListBox1->itemIndex(), 0);
