@@ -8,7 +8,7 @@
 #include "app/tupdown.h"
 #include "app/tmemo.h"
 #include "app/tstatusbar.h"
-#include "editing/linerules.h"
+#include "buildlist/lineformat.h"
 #include "search/tcheckorder.h"
 #include "search/tform2.h"
 #include "support/formfixture.h"
@@ -75,46 +75,29 @@ class TestLineMoves : public QObject {
 private slots:
     void init() { failOnUnexpectedWarnings(); }
 
-    void targets_data()
-    {
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("up");
-        QTest::addColumn<int>("down");
-        QTest::addColumn<bool>("removable");
-        QTest::newRow("first") << 0 << 4 << -1 << 2 << true;
-        QTest::newRow("middle") << 1 << 4 << 0 << 3 << true;
-        QTest::newRow("last but one: to the end") << 2 << 4 << 1 << 4 << true;
-        QTest::newRow("last") << 3 << 4 << 2 << -1 << true;
-        QTest::newRow("only row") << 0 << 1 << -1 << -1 << true;
-        QTest::newRow("nothing selected") << -1 << 4 << -1 << -1 << false;
-    }
-    void targets()
-    {
-        QFETCH(int, selected);
-        QFETCH(int, count);
-        const LineMoveTargets t = lineMoveTargets(selected, count);
-        QTEST(t.up, "up");
-        QTEST(t.down, "down");
-        QTEST(t.removable, "removable");
-    }
-
     // Each way without dragging leaves exactly what the drag leaves.
+    // Whatever selected the row before: a click, or the program (Find, the
+    // Check Order jump) after a click elsewhere.
     void sameAsTheDrag_data()
     {
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("way");
         QTest::addColumn<int>("dropOn"); // the row dropped on; -1 the toilet
+        QTest::addColumn<bool>("byProgram");
+        for (int row : {1, 3}) {
+            QTest::addRow("Remove after Find on %d", row) << row << "Remove" << -1 << true;
+            QTest::addRow("Alt+Up after Find on %d", row) << row << "alt+up" << row - 1 << true;
+        }
         for (int row : {0, 1, 2}) {
-            QTest::addRow("Alt+Down on %d", row) << row << "alt+down" << row + 2;
-            QTest::addRow("menu Move Down on %d", row) << row << "Move Down" << row + 2;
+            QTest::addRow("Alt+Down on %d", row) << row << "alt+down" << row + 2 << false;
+            QTest::addRow("menu Move Down on %d", row) << row << "Move Down" << row + 2 << false;
         }
         for (int row : {1, 3}) {
-            QTest::addRow("Alt+Up on %d", row) << row << "alt+up" << row - 1;
-            QTest::addRow("menu Move Up on %d", row) << row << "Move Up" << row - 1;
+            QTest::addRow("Alt+Up on %d", row) << row << "alt+up" << row - 1 << false;
+            QTest::addRow("menu Move Up on %d", row) << row << "Move Up" << row - 1 << false;
         }
         for (int row : {1, 3})
-            QTest::addRow("menu Remove on %d", row) << row << "Remove" << -1;
+            QTest::addRow("menu Remove on %d", row) << row << "Remove" << -1 << false;
     }
     void sameAsTheDrag()
     {
@@ -130,8 +113,11 @@ private slots:
             byDrag.f.form.ListBox1DragDrop(QPoint());
         }
 
-        LinesWindow byHand(row);
+        QFETCH(bool, byProgram);
+        LinesWindow byHand(byProgram ? 0 : row);
         TListBox* list = byHand.f.form.ListBox1;
+        if (byProgram)
+            list->setItemIndex(row);
         if (way.startsWith("alt+")) {
             QTest::keyClick(list, way == "alt+up" ? Qt::Key_Up : Qt::Key_Down, Qt::AltModifier);
         } else {
@@ -147,6 +133,40 @@ private slots:
         }
         QCOMPARE(byHand.state(), byDrag.state());
         VERIFY_DIALOGS(byHand.f);
+    }
+
+    // Switching modes hands the focus straight to the control shown.
+    void modeSwitchFocusesTheShownControl()
+    {
+        LinesWindow w(1);
+        QVERIFY(QTest::qWaitForWindowActive(&w.f.form));
+        QList<QWidget*> focused;
+        const auto connection = connect(qApp, &QApplication::focusChanged,
+                                        [&](QWidget*, QWidget* now) { focused << now; });
+        w.f.form.cmdEditClick();
+        w.f.form.cmdEditClick();
+        disconnect(connection);
+        QCOMPARE(focused, (QList<QWidget*>{w.f.form.Memo1, w.f.form.ListBox1}));
+    }
+
+    // The Menu key on a row scrolled out of view brings it back first.
+    void menuKeyShowsItsRow()
+    {
+        FormFixture f;
+        f.setLines(QStringList(200, X));
+        f.form.show();
+        f.form.cmdEditClick();
+        TListBox* list = f.form.ListBox1;
+        list->setItemIndex(150);
+        QCoreApplication::processEvents();
+        list->scrollToTop();
+        QTest::keyClick(list, Qt::Key_Menu);
+        QMenu* menu = list->findChild<QMenu*>(QStringLiteral("lineMenu"));
+        QVERIFY(menu);
+        const QRect shown(list->viewport()->mapToGlobal(QPoint()), list->viewport()->size());
+        QVERIFY(list->viewport()->rect().contains(list->visualRect(list->model()->index(150, 0)).center()));
+        QVERIFY(shown.adjusted(0, 0, 0, 1).contains(menu->pos()));
+        menu->close();
     }
 
     void menuOffersOnlyWhatApplies()

@@ -1,5 +1,7 @@
 #include "realprogram.h"
 
+#include <QRect>
+
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QProcessEnvironment>
@@ -167,6 +169,52 @@ void RealProgram::click(int x, int y)
 void RealProgram::moveTo(int x, int y)
 {
     xdotool({"mousemove", "--window", mainWindow_, QString::number(x), QString::number(y + menuHeight_)});
+}
+
+void RealProgram::pressAt(int x, int y, int button)
+{
+    // Longer than a double-click takes, as for a drag.
+    QThread::msleep(600);
+    moveTo(x, y);
+    xdotool({"mousedown", QString::number(button)});
+}
+
+void RealProgram::moveOnScreen(const QPoint& point)
+{
+    xdotool({"mousemove", QString::number(point.x()), QString::number(point.y())});
+}
+
+void RealProgram::release(int button)
+{
+    QThread::msleep(50);
+    xdotool({"mouseup", QString::number(button)});
+}
+
+QRect RealProgram::menuOnScreen() const
+{
+    // A popup menu is a window of the program's class with no name of its
+    // own; the program is the only one on its display.
+    const QStringList named = xdotool({"search", "--onlyvisible", "--name", "."}).split(QLatin1Char('\n'));
+    QString id;
+    for (const QString& window : xdotool({"search", "--onlyvisible", "--class", "^QZ Vex AI File Editor$"})
+                                     .split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        if (!named.contains(window))
+            id = window;
+    QRect rect;
+    if (id.isEmpty())
+        return rect;
+    for (const QString& line : xdotool({"getwindowgeometry", "--shell", id}).split(QLatin1Char('\n'))) {
+        const int value = line.section(QLatin1Char('='), 1).toInt();
+        if (line.startsWith("X="))
+            rect.moveLeft(value);
+        else if (line.startsWith("Y="))
+            rect.moveTop(value);
+        else if (line.startsWith("WIDTH="))
+            rect.setWidth(value);
+        else if (line.startsWith("HEIGHT="))
+            rect.setHeight(value);
+    }
+    return rect;
 }
 
 void RealProgram::doubleClick(int x, int y)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QProcess>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -42,6 +43,13 @@ public:
     // Presses the left button at one point, moves in steps to the other and
     // releases it there, all in the main window's client area.
     void drag(int fromX, int fromY, int toX, int toY);
+    // A button pressed at a point of the main window's client area, the
+    // pointer moved to a point of the screen, the button released there.
+    void pressAt(int x, int y, int button);
+    void moveOnScreen(const QPoint& point);
+    void release(int button);
+    // Where the program's open menu is on the screen; empty when none is.
+    QRect menuOnScreen() const;
     // A click at a point of another of the program's windows, by its title.
     void clickIn(const QString& title, int x, int y);
     // What a window manager does when the user clicks a window: it gets the

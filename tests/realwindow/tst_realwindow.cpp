@@ -219,6 +219,72 @@ private slots:
         NO_ERROR_OUTPUT(program);
     }
 
+    // W X Y Z in Lines mode, opened from a file in the program's folder.
+    static QList<QByteArray> linesModeOver(RealProgram& program, const QString& file,
+                                           const QList<QByteArray>& lines)
+    {
+        QList<QByteArray> padded;
+        for (const QByteArray& line : lines)
+            padded.append(line48(line));
+        if (!writeFile(file, crlfLines(padded)) || !openByTyping(program, file))
+            return {};
+        program.click(kEditMode.x(), kEditMode.y());
+        return padded;
+    }
+
+    // A right-button press on a row opens its menu; held, moved onto
+    // Remove and released, it removes that row and moves no other.
+    void rightButtonHeldOntoRemove()
+    {
+        RealProgram program;
+        START(program);
+        const QString file = program.path(QStringLiteral("plan.ai"));
+        QList<QByteArray> lines = linesModeOver(program, file, {"// W", "// X", "// Y", "// Z"});
+        QVERIFY(!lines.isEmpty());
+        program.click(listRow(0).x(), listRow(0).y()); // W, by the left button
+        program.pressAt(listRow(2).x(), listRow(2).y(), 3);
+        QRect menu;
+        QVERIFY2(QTest::qWaitFor([&] { return !(menu = program.menuOnScreen()).isEmpty(); }, 5000), "no menu");
+        // Move Up, Move Down, Remove: the last third.
+        program.moveOnScreen({menu.center().x(), menu.top() + menu.height() * 5 / 6});
+        program.moveOnScreen({menu.center().x() + 2, menu.top() + menu.height() * 5 / 6});
+        program.release(3);
+        lines.removeAt(2);
+        QCOMPARE(saveAndRead(program, file), crlfLines(lines));
+        NO_ERROR_OUTPUT(program);
+    }
+
+    // Find selects a row by the program; its menu's Remove, twice, takes
+    // the row and then the row that moved up into its place, as two drags
+    // to the toilet would.
+    void removeTwiceAfterFind()
+    {
+        RealProgram program;
+        START(program);
+        const QString file = program.path(QStringLiteral("plan.ai"));
+        QList<QByteArray> lines =
+            linesModeOver(program, file, {kStartingLine, "// alpha", "// barracks", "// charlie", "// delta"});
+        QVERIFY(!lines.isEmpty());
+        program.click(listRow(1).x(), listRow(1).y()); // clicked last: alpha
+        QVERIFY(chooseSearchItem(program, 0, QStringLiteral("Find")));
+        program.type(QStringLiteral("barracks"));
+        program.key(QStringLiteral("Return")); // Find Next
+        program.keyHeld(QStringLiteral("Escape"));
+        QVERIFY(program.waitForNoWindow(QStringLiteral("Find")));
+        for (int removal = 0; removal < 2; ++removal) {
+            program.key(QStringLiteral("Menu"));
+            QVERIFY(QTest::qWaitFor([&] { return !program.menuOnScreen().isEmpty(); }, 5000));
+            for (int down = 0; down < 3; ++down) // Move Up, Move Down, Remove
+                program.key(QStringLiteral("Down"));
+            program.key(QStringLiteral("Return"));
+            QVERIFY(QTest::qWaitFor([&] { return program.menuOnScreen().isEmpty(); }, 5000));
+        }
+        lines.removeAt(2);
+        lines.removeAt(2);
+        QCOMPARE(saveAndRead(program, file), crlfLines(lines));
+        NO_ERROR_OUTPUT(program);
+    }
+
     // Alt with a letter types nothing in the text area; the quantity box
     // that a choice focuses takes the digit typed next in place of its text.
     void altTypesNothingAndTheQuantityIsTypedOver()
