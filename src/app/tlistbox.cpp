@@ -222,6 +222,15 @@ void TListBox::keyPressEvent(QKeyEvent* e)
         onClick();
 }
 
+void TListBox::focusInEvent(QFocusEvent* e)
+{
+    QListWidget::focusInEvent(e);
+    // The list is announced with the row it has selected, however the
+    // focus came: a click, a switch of mode, a jump from another window.
+    if (itemIndex() >= 0)
+        tellAssistiveTechnology(itemIndex());
+}
+
 void TListBox::contextMenuEvent(QContextMenuEvent* e)
 {
     QPoint at = e->globalPos();

@@ -64,6 +64,45 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// What a screen reader hears of the program's focus, read over AT-SPI
+// from outside the program: "focus <role> <index in parent>" lines.
+class FocusListener {
+public:
+    ~FocusListener()
+    {
+        listener_.kill();
+        listener_.waitForFinished();
+    }
+    bool start()
+    {
+        listener_.start(QStringLiteral("/usr/bin/python3"),
+                        {QStringLiteral(VEXDIT_ATSPI_FOCUS), QStringLiteral("QZ Vex AI File Editor")});
+        return QTest::qWaitFor([&] { return heard().contains(QStringLiteral("ready")); }, 15000);
+    }
+    // Everything heard so far, and from a mark on.
+    QStringList heard()
+    {
+        lines_ += QString::fromUtf8(listener_.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return lines_;
+    }
+    int mark() { return int(heard().size()); }
+    QStringList heardSince(int mark) { return heard().mid(mark); }
+
+private:
+    QProcess listener_;
+    QStringList lines_;
+};
+
+// The rows of the list named in focus events, in order.
+QStringList rowsIn(const QStringList& heard)
+{
+    QStringList rows;
+    for (const QString& line : heard)
+        if (line.startsWith(QLatin1String("focus list item ")))
+            rows << line.section(QLatin1Char(' '), 3);
+    return rows;
+}
+
 } // namespace
 
 #define START(program) QVERIFY2((program).start(), qPrintable((program).error()))
@@ -282,6 +321,42 @@ private slots:
         lines.removeAt(2);
         lines.removeAt(2);
         QCOMPARE(saveAndRead(program, file), crlfLines(lines));
+        NO_ERROR_OUTPUT(program);
+    }
+
+    // A screen reader hears the row the list selects as Lines mode begins,
+    // and each row a move selects; the focus goes from the text straight
+    // to the list, through no other control.
+    void screenReaderHearsTheRows()
+    {
+        QVERIFY2(qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"), "run under dbus-run-session");
+        FocusListener listener;
+        QVERIFY2(listener.start(), "no AT-SPI listener (python3-pyatspi, at-spi2-core)");
+        RealProgram program;
+        program.setEnvironmentValue(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+        QList<QByteArray> lines;
+        for (const char* line : {"// W", "// X", "// Y", "// Z"})
+            lines << line48(line);
+        QVERIFY(writeFile(program.path(QStringLiteral("plan.ai")), crlfLines(lines)));
+        program.setArguments({QStringLiteral("plan.ai")});
+        START(program);
+        program.click(kTextAreaFirstLine.x(), kTextAreaFirstLine.y() + 28); // the caret on line 2
+
+        const int beforeSwitch = listener.mark();
+        program.key(QStringLiteral("alt+e"));
+        program.key(QStringLiteral("Down"));
+        program.key(QStringLiteral("Return")); // Edit, Edit Lines
+        QVERIFY(QTest::qWaitFor([&] { return !rowsIn(listener.heardSince(beforeSwitch)).isEmpty(); }, 5000));
+        const QStringList switching = listener.heardSince(beforeSwitch);
+        QCOMPARE(rowsIn(switching).first(), QStringLiteral("2"));
+        for (const QString& line : switching)
+            QVERIFY2(!line.contains(QLatin1String("button")) && !line.contains(QLatin1String("box")),
+                     qPrintable(switching.join(QLatin1String("; "))));
+
+        const int beforeMove = listener.mark();
+        program.key(QStringLiteral("alt+Down"));
+        QVERIFY(QTest::qWaitFor([&] { return rowsIn(listener.heardSince(beforeMove)).contains("3"); }, 5000));
+        QCOMPARE(rowsIn(listener.heardSince(beforeMove)).last(), QStringLiteral("3"));
         NO_ERROR_OUTPUT(program);
     }
 
