@@ -126,7 +126,7 @@ void TForm1::createControls()
 
     cmdAdd = button(QStringLiteral("Append"), client, 452, 18, 73, 25);
     cmdDelete = button(QStringLiteral("Undo"), client, 452, 46, 73, 23);
-    cmdDelete->setEnabled(false);
+    setUndoAvailable(false);
     cmdEdit = button(QStringLiteral("Edit Lines"), client, 452, 74, 73, 23);
     cmdEdit->setToolTip(QStringLiteral("Drag & drop"));
 
