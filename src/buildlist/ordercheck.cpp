@@ -81,72 +81,121 @@ bool isStartingPoint(const CatalogEntry* entry, Category category, int index)
            && entry->aiName.trimmed() == QLatin1String("TownCenter");
 }
 
-} // namespace
+// The check in its steps: gather the item lines and the texts each needs,
+// find each text's first occurrence in one search, then judge each line
+// by where its texts first occur.
+class OrderCheck {
+public:
+    OrderCheck(const Catalog& catalog, const QStringList& lines) : catalog_(catalog), lines_(lines) {}
 
-QVector<OrderProblem> checkOrder(const Catalog& catalog, const QStringList& lines)
-{
-    // The texts are searched once per catalog entry named, however many
-    // lines name it.
+    QVector<OrderProblem> run()
+    {
+        gatherItemLines();
+        if (checked_.isEmpty())
+            return {};
+        ends_ = MultiTextSearch(needles_).firstEnds(lines_);
+        starts_ = lineStarts(lines_);
+        lineOfNeedle_.assign(std::size_t(needles_.size()), -1);
+        QVector<OrderProblem> problems;
+        for (const Checked& c : std::as_const(checked_))
+            if (const QString* message = judge(c))
+                problems.append({c.index + 1, *message});
+        return problems;
+    }
+
+private:
+    // Where a requirement text first occurs, from a line's point of view.
+    enum Verdict { Above, Nowhere, Later, OwnLine };
+
+    // A catalog entry that lines name; its texts are searched once,
+    // however many lines name it.
     struct Named {
         AvailabilityTexts texts;
-        int firstNeedle;
-        QString item; // as the user knows it
+        int firstNeedle; // its building, two requirements and own withheld text follow
+        QString item;    // as the user knows it
         bool research;
         QVarLengthArray<std::pair<int, QString>, 2> messages; // by what they say
     };
-    // Slots by the entry's place in the catalog, which keeps each table in
-    // one array: cheaper than hashing every line's entry.
-    const int firstOf[3] = {0, catalog.rowCount(Category::Units),
-                            catalog.rowCount(Category::Units) + catalog.rowCount(Category::Buildings)};
-    const int entries = firstOf[2] + catalog.rowCount(Category::Research);
-    std::vector<int> slotOf(std::size_t(entries), -1);
-    std::vector<Named> named;
-    QStringList needles;
     struct Checked {
         int index;
         int slot;
     };
-    QVector<Checked> checked;
-    checked.reserve(lines.size());
-    for (int i = 0; i < lines.size(); ++i) {
-        Category category;
-        const CatalogEntry* entry = itemOfLine(catalog, lines.at(i), &category);
-        if (!entry || isStartingPoint(entry, category, i))
-            continue;
-        int& slot = slotOf[std::size_t(firstOf[int(category)] + (entry - &catalog.row(category, 0)))];
-        if (slot < 0) {
-            const AvailabilityTexts texts = availabilityTexts(*entry, category);
-            slot = int(named.size());
-            named.push_back(Named{texts, int(needles.size()), entry->displayName.trimmed(), category == Category::Research, {}});
-            needles << texts.building << texts.requirement1 << texts.requirement2 << texts.withheld;
+
+    void gatherItemLines()
+    {
+        // Slots by the entry's place in the catalog, which keeps each table
+        // in one array: cheaper than hashing every line's entry.
+        const int firstOf[3] = {0, catalog_.rowCount(Category::Units),
+                                catalog_.rowCount(Category::Units) + catalog_.rowCount(Category::Buildings)};
+        std::vector<int> slotOf(std::size_t(firstOf[2] + catalog_.rowCount(Category::Research)), -1);
+        checked_.reserve(lines_.size());
+        for (int i = 0; i < lines_.size(); ++i) {
+            Category category;
+            const CatalogEntry* entry = itemOfLine(catalog_, lines_.at(i), &category);
+            if (!entry || isStartingPoint(entry, category, i))
+                continue;
+            int& slot = slotOf[std::size_t(firstOf[int(category)] + (entry - &catalog_.row(category, 0)))];
+            if (slot < 0) {
+                const AvailabilityTexts texts = availabilityTexts(*entry, category);
+                slot = int(named_.size());
+                named_.push_back(Named{texts, int(needles_.size()), entry->displayName.trimmed(),
+                                       category == Category::Research, {}});
+                needles_ << texts.building << texts.requirement1 << texts.requirement2 << texts.withheld;
+            }
+            checked_.append({i, slot});
         }
-        checked.append({i, slot});
     }
-    if (checked.isEmpty())
-        return {};
 
-    const QVector<qsizetype> ends = MultiTextSearch(needles).firstEnds(lines);
-    const QVector<qsizetype> starts = lineStarts(lines);
-
-    // Each requirement named once, and each first occurrence placed on its
-    // line once, however many lines miss it.
-    QHash<QString, QString> names;
-    auto nameOf = [&](const QString& text) -> const QString& {
-        auto at = names.find(text);
-        if (at == names.end())
-            at = names.insert(text, knownName(catalog, text));
-        return at.value();
-    };
-    std::vector<int> lineOfNeedle(std::size_t(needles.size()), -1);
-    auto firstLineOf = [&](int needle) {
-        int& line = lineOfNeedle[std::size_t(needle)];
+    // The line (from 0) of a text's first occurrence, placed once.
+    int firstLineOf(int needle)
+    {
+        int& line = lineOfNeedle_[std::size_t(needle)];
         if (line < 0)
-            line = lineAt(starts, ends.at(needle) - needles.at(needle).size());
+            line = lineAt(starts_, ends_.at(needle) - needles_.at(needle).size());
         return line;
-    };
+    }
 
-    enum Verdict { Above, Nowhere, Later, OwnLine };
-    auto describe = [&](const auto& n, const Verdict* verdicts, bool repeated) {
+    // Each requirement named once, however many lines miss it.
+    const QString& nameOf(const QString& text)
+    {
+        auto at = names_.find(text);
+        if (at == names_.end())
+            at = names_.insert(text, knownName(catalog_, text));
+        return at.value();
+    }
+
+    // The message of a line, or nothing when the line is sound. Lines of
+    // one item that miss the same things share one message.
+    const QString* judge(const Checked& c)
+    {
+        Named& n = named_[std::size_t(c.slot)];
+        const qsizetype above = starts_.at(c.index); // the text of the lines above ends here
+        auto isAbove = [&](int k) {
+            const qsizetype end = ends_.at(n.firstNeedle + k);
+            return end >= 0 && end <= above;
+        };
+        const bool repeated = n.research && isAbove(3);
+        if (isAbove(0) && isAbove(1) && isAbove(2) && !repeated)
+            return nullptr; // the common case: sound, and nothing to say
+        auto verdict = [&](int k) {
+            if (isAbove(k))
+                return Above;
+            if (ends_.at(n.firstNeedle + k) < 0)
+                return Nowhere;
+            return firstLineOf(n.firstNeedle + k) > c.index ? Later : OwnLine;
+        };
+        const Verdict verdicts[3] = {verdict(0), verdict(1), verdict(2)};
+        const int key = verdicts[0] | verdicts[1] << 2 | verdicts[2] << 4 | int(repeated) << 6;
+        auto known = std::find_if(n.messages.begin(), n.messages.end(), [&](const auto& m) { return m.first == key; });
+        if (known == n.messages.end()) {
+            n.messages.append({key, describe(n, verdicts, repeated)});
+            known = n.messages.end() - 1;
+        }
+        return &known->second;
+    }
+
+    QString describe(const Named& n, const Verdict* verdicts, bool repeated)
+    {
         Message message(n.item);
         const QString* needed[3] = {&n.texts.building, &n.texts.requirement1, &n.texts.requirement2};
         for (int k = 0; k < 3; ++k) {
@@ -170,36 +219,22 @@ QVector<OrderProblem> checkOrder(const Catalog& catalog, const QStringList& line
         if (repeated)
             message.say(QStringLiteral("is already researched at line %1").arg(firstLineOf(n.firstNeedle + 3) + 1));
         return message.text();
-    };
-
-    QVector<OrderProblem> problems;
-    for (const Checked& c : std::as_const(checked)) {
-        Named& n = named[std::size_t(c.slot)];
-        const qsizetype above = starts.at(c.index); // the text of the lines above ends here
-        auto isAbove = [&](int k) {
-            const qsizetype end = ends.at(n.firstNeedle + k);
-            return end >= 0 && end <= above;
-        };
-        const bool repeated = n.research && isAbove(3);
-        if (isAbove(0) && isAbove(1) && isAbove(2) && !repeated)
-            continue; // the common case: sound, and nothing to say
-        // What is said of each requirement; lines of one item that miss
-        // the same things get the same text, shared.
-        auto verdict = [&](int k) {
-            if (isAbove(k))
-                return Above;
-            if (ends.at(n.firstNeedle + k) < 0)
-                return Nowhere;
-            return firstLineOf(n.firstNeedle + k) > c.index ? Later : OwnLine;
-        };
-        const Verdict verdicts[3] = {verdict(0), verdict(1), verdict(2)};
-        const int key = verdicts[0] | verdicts[1] << 2 | verdicts[2] << 4 | int(repeated) << 6;
-        auto known = std::find_if(n.messages.begin(), n.messages.end(), [&](const auto& m) { return m.first == key; });
-        if (known == n.messages.end()) {
-            n.messages.append({key, describe(n, verdicts, repeated)});
-            known = n.messages.end() - 1;
-        }
-        problems.append({c.index + 1, known->second});
     }
-    return problems;
+
+    const Catalog& catalog_;
+    const QStringList& lines_;
+    std::vector<Named> named_;
+    QStringList needles_;
+    QVector<Checked> checked_;
+    QVector<qsizetype> ends_;
+    QVector<qsizetype> starts_;
+    std::vector<int> lineOfNeedle_;
+    QHash<QString, QString> names_;
+};
+
+} // namespace
+
+QVector<OrderProblem> checkOrder(const Catalog& catalog, const QStringList& lines)
+{
+    return OrderCheck(catalog, lines).run();
 }

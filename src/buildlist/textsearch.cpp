@@ -9,57 +9,76 @@ MultiTextSearch::MultiTextSearch(const QStringList& needles)
     : needles_(needles), findableNeedle_(std::size_t(needles.size()), false),
       skippable_(std::size_t(needles.size()), false), needleCount_(int(needles.size()))
 {
+    assignSymbols();
+    std::vector<int> table; // state x symbol -> state while the automaton is built
+    addState(table);        // the root
+    for (int id = 0; id < needles.size(); ++id)
+        addNeedle(table, id);
+    foldFailureLinks(table);
+    rows_.resize(table.size());
+    for (std::size_t i = 0; i < table.size(); ++i)
+        rows_[i] = unsigned(table[i]) * unsigned(width_);
+}
+
+void MultiTextSearch::assignSymbols()
+{
     // Each 8-bit character of a needle gets its own symbol; a needle with a
     // character beyond that can never occur in an 8-bit text.
-    for (const QString& n : needles)
+    for (const QString& n : std::as_const(needles_))
         for (QChar c : n)
             if (c.unicode() < 256 && symbols_[c.unicode()] == 0 && width_ < 255)
                 symbols_[c.unicode()] = static_cast<unsigned char>(width_++);
+}
 
-    // The transitions, state x symbol -> state, while the automaton is built.
-    std::vector<int> table;
-    auto next = [&](int state, int symbol) -> int& {
-        return table[std::size_t(state) * std::size_t(width_) + std::size_t(symbol)];
-    };
-    auto addState = [&] {
-        table.insert(table.end(), std::size_t(width_), -1);
-        output_.emplace_back();
-        return int(output_.size()) - 1;
-    };
-    addState(); // the root
+int& MultiTextSearch::transition(std::vector<int>& table, int state, int symbol) const
+{
+    return table[std::size_t(state) * std::size_t(width_) + std::size_t(symbol)];
+}
 
-    for (int id = 0; id < needles.size(); ++id) {
-        const QString& n = needles[id];
-        bool representable = !n.isEmpty();
-        for (QChar c : n)
-            representable = representable && symbolOf(c) != 0;
-        if (!representable)
-            continue;
-        findableNeedle_[std::size_t(id)] = true;
-        skippable_[std::size_t(id)] = n.size() >= 2 && !n.contains(QLatin1Char('\r')) && !n.contains(QLatin1Char('\n'));
-        longestNeedle_ = std::max(longestNeedle_, int(n.size()));
-        ++findable_;
-        int state = 0;
-        for (QChar c : n) {
-            const int symbol = symbolOf(c);
-            if (next(state, symbol) < 0) {
-                const int created = addState();
-                next(state, symbol) = created;
-            }
-            state = next(state, symbol);
+int MultiTextSearch::addState(std::vector<int>& table)
+{
+    table.insert(table.end(), std::size_t(width_), -1);
+    output_.emplace_back();
+    return int(output_.size()) - 1;
+}
+
+// A needle's path from the root, made where it is missing, ending in a
+// state that reports it.
+void MultiTextSearch::addNeedle(std::vector<int>& table, int id)
+{
+    const QString& n = needles_[id];
+    bool representable = !n.isEmpty();
+    for (QChar c : n)
+        representable = representable && symbolOf(c) != 0;
+    if (!representable)
+        return;
+    findableNeedle_[std::size_t(id)] = true;
+    skippable_[std::size_t(id)] = n.size() >= 2 && !n.contains(QLatin1Char('\r')) && !n.contains(QLatin1Char('\n'));
+    longestNeedle_ = std::max(longestNeedle_, int(n.size()));
+    ++findable_;
+    int state = 0;
+    for (QChar c : n) {
+        const int symbol = symbolOf(c);
+        if (transition(table, state, symbol) < 0) {
+            const int created = addState(table);
+            transition(table, state, symbol) = created;
         }
-        output_[std::size_t(state)].push_back(id);
+        state = transition(table, state, symbol);
     }
+    output_[std::size_t(state)].push_back(id);
+}
 
-    // Failure links, folded into a complete transition table.
+// Failure links, breadth first, folded into a complete transition table;
+// each state also reports what its failure state reports.
+void MultiTextSearch::foldFailureLinks(std::vector<int>& table)
+{
     std::vector<int> fail(output_.size(), 0);
     std::deque<int> queue;
     for (int s = 0; s < width_; ++s) {
-        if (next(0, s) < 0) {
-            next(0, s) = 0;
-        } else {
-            queue.push_back(next(0, s));
-        }
+        if (transition(table, 0, s) < 0)
+            transition(table, 0, s) = 0;
+        else
+            queue.push_back(transition(table, 0, s));
     }
     while (!queue.empty()) {
         const int state = queue.front();
@@ -68,18 +87,15 @@ MultiTextSearch::MultiTextSearch(const QStringList& needles)
         auto& own = output_[std::size_t(state)];
         own.insert(own.end(), inherited.begin(), inherited.end());
         for (int s = 0; s < width_; ++s) {
-            const int target = next(state, s);
+            const int target = transition(table, state, s);
             if (target < 0) {
-                next(state, s) = next(fail[std::size_t(state)], s);
+                transition(table, state, s) = transition(table, fail[std::size_t(state)], s);
             } else {
-                fail[std::size_t(target)] = next(fail[std::size_t(state)], s);
+                fail[std::size_t(target)] = transition(table, fail[std::size_t(state)], s);
                 queue.push_back(target);
             }
         }
     }
-    rows_.resize(table.size());
-    for (std::size_t i = 0; i < table.size(); ++i)
-        rows_[i] = unsigned(table[i]) * unsigned(width_);
 }
 
 QVector<bool> MultiTextSearch::search(QStringView text) const

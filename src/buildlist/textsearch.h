@@ -7,7 +7,8 @@
 #include <vector>
 
 // Finds which of a fixed set of texts occur in a text, all in one pass
-// (an Aho-Corasick automaton). An empty needle never occurs.
+// (an Aho-Corasick automaton). An empty needle never occurs, nor does one
+// with a character beyond 8 bits: the texts searched are 8-bit build lists.
 class MultiTextSearch {
 public:
     explicit MultiTextSearch(const QStringList& needles);
@@ -21,6 +22,11 @@ public:
 
 private:
     class FirstEnds;
+    void assignSymbols();
+    int& transition(std::vector<int>& table, int state, int symbol) const;
+    int addState(std::vector<int>& table);
+    void addNeedle(std::vector<int>& table, int id);
+    void foldFailureLinks(std::vector<int>& table);
     int symbolOf(QChar c) const { return c.unicode() < 256 ? symbols_[c.unicode()] : 0; }
 
     QStringList needles_;

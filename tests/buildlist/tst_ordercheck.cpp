@@ -125,6 +125,40 @@ private slots:
         }
     }
 
+    // A needle beyond 8 bits is never looked for: build lists are 8-bit.
+    static bool findable(const QString& needle)
+    {
+        return !needle.isEmpty() && std::all_of(needle.begin(), needle.end(), [](QChar c) { return c.unicode() < 256; });
+    }
+
+    // The four-lane search against a plain search: short texts of a small
+    // alphabet put needles of 0 to 5 characters, single characters and
+    // characters beyond 8 bits across every lane boundary.
+    void searchAgreesWithContains()
+    {
+        QRandomGenerator random(22);
+        const QString alphabet = QStringLiteral("ab c") + QChar(0x101);
+        auto text = [&](int longest) {
+            QString t;
+            for (int n = random.bounded(longest + 1); n > 0; --n)
+                t += alphabet.at(random.bounded(int(alphabet.size())));
+            return t;
+        };
+        for (int round = 0; round < 400; ++round) {
+            QStringList needles;
+            for (int k = random.bounded(1, 6); k > 0; --k)
+                needles << text(5);
+            const MultiTextSearch search(needles);
+            for (int t = 0; t < 5; ++t) {
+                const QString haystack = text(60);
+                const QVector<bool> found = search.search(haystack);
+                for (int i = 0; i < needles.size(); ++i)
+                    QVERIFY2(found.at(i) == (findable(needles.at(i)) && haystack.contains(needles.at(i))),
+                             qPrintable(QStringLiteral("'%1' in '%2'").arg(needles.at(i), haystack)));
+            }
+        }
+    }
+
     // The search over lines finds each text's first occurrence where a plain
     // search of the joined text does, also once it stops walking and looks
     // for the last few texts directly.
