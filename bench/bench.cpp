@@ -7,16 +7,16 @@
 #include "autodialogs.h"
 #include "buildlistgen.h"
 
-#include "app/application.h"
-#include "app/startup.h"
-#include "app/tcombobox.h"
-#include "app/tform1.h"
-#include "app/tlistbox.h"
-#include "app/tmemo.h"
+#include "app/window/application.h"
+#include "app/window/startup.h"
+#include "app/window/tcombobox.h"
+#include "app/window/tform1.h"
+#include "app/window/tlistbox.h"
+#include "app/window/tmemo.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/ordercheck.h"
 #include "editing/textcopy.h"
-#include "search/tfinddialog.h"
+#include "search/window/tfinddialog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -4,9 +4,9 @@
 #include "autodialogs.h"
 #include "probecommon.h"
 
-#include "app/application.h"
-#include "app/startup.h"
-#include "app/tform1.h"
+#include "app/window/application.h"
+#include "app/window/startup.h"
+#include "app/window/tform1.h"
 
 #include <QApplication>
 #include <QTimer>

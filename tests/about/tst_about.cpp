@@ -1,6 +1,6 @@
-#include "about/helpviewer.h"
-#include "about/taboutbox.h"
-#include "app/tform1.h"
+#include "about/window/helpviewer.h"
+#include "about/window/taboutbox.h"
+#include "app/window/tform1.h"
 #include "support/formfixture.h"
 
 #include <QAction>

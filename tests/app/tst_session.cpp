@@ -1,22 +1,22 @@
 // Seeded random user sessions on the real main window: thousands of clicks,
 // keys, drags, finds, counts and file operations, with the invariants that
 // must always hold checked after every action. A failing seed names itself.
-#include "app/application.h"
-#include "app/startup.h"
-#include "app/tedit.h"
-#include "app/tcombobox.h"
-#include "app/tform1.h"
-#include "app/tlistbox.h"
-#include "app/tmemo.h"
+#include "app/window/application.h"
+#include "app/window/startup.h"
+#include "app/window/tedit.h"
+#include "app/window/tcombobox.h"
+#include "app/window/tform1.h"
+#include "app/window/tlistbox.h"
+#include "app/window/tmemo.h"
 #include "model/errors.h"
-#include "app/tupdown.h"
+#include "app/window/tupdown.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/villagers.h"
 #include "editing/textcopy.h"
 #include "files/openroad.h"
 #include "files/widthfixup.h"
-#include "search/tfinddialog.h"
-#include "search/tform2.h"
+#include "search/window/tfinddialog.h"
+#include "search/window/tform2.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,10 +30,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include "support/nowarnings.h"
-#include "buildlist/appendmessages.h"
-#include "editing/keymessages.h"
-#include "files/filemessages.h"
-#include "search/findmessages.h"
+#include "buildlist/window/appendmessages.h"
+#include "editing/window/keymessages.h"
+#include "files/window/filemessages.h"
+#include "search/window/findmessages.h"
 
 namespace {
 

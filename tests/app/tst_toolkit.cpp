@@ -1,11 +1,11 @@
-#include "app/application.h"
-#include "app/tcombobox.h"
-#include "app/tedit.h"
-#include "app/tlistbox.h"
-#include "app/tmemo.h"
+#include "app/window/application.h"
+#include "app/window/tcombobox.h"
+#include "app/window/tedit.h"
+#include "app/window/tlistbox.h"
+#include "app/window/tmemo.h"
 #include "model/errors.h"
-#include "app/tstatusbar.h"
-#include "app/tupdown.h"
+#include "app/window/tstatusbar.h"
+#include "app/window/tupdown.h"
 #include "support/scripteddialogs.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
-#include "app/tedit.h"
-#include "app/tcombobox.h"
-#include "app/tform1.h"
-#include "app/tlistbox.h"
-#include "app/tmemo.h"
-#include "app/tupdown.h"
+#include "app/window/tedit.h"
+#include "app/window/tcombobox.h"
+#include "app/window/tform1.h"
+#include "app/window/tlistbox.h"
+#include "app/window/tmemo.h"
+#include "app/window/tupdown.h"
 #include "buildlist/lineformat.h"
 #include "support/formfixture.h"
 
@@ -13,7 +13,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include "support/nowarnings.h"
-#include "buildlist/appendmessages.h"
+#include "buildlist/window/appendmessages.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "app/tedit.h"
-#include "app/tcombobox.h"
-#include "app/tform1.h"
-#include "app/tmemo.h"
-#include "app/tupdown.h"
+#include "app/window/tedit.h"
+#include "app/window/tcombobox.h"
+#include "app/window/tform1.h"
+#include "app/window/tmemo.h"
+#include "app/window/tupdown.h"
 #include "buildlist/lineformat.h"
 #include "support/formfixture.h"
 

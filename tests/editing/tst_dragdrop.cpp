@@ -1,8 +1,8 @@
-#include "app/dragcontroller.h"
-#include "app/tedit.h"
-#include "app/tform1.h"
-#include "app/tlistbox.h"
-#include "app/tmemo.h"
+#include "app/window/dragcontroller.h"
+#include "app/window/tedit.h"
+#include "app/window/tform1.h"
+#include "app/window/tlistbox.h"
+#include "app/window/tmemo.h"
 #include "buildlist/lineformat.h"
 #include "support/formfixture.h"
 

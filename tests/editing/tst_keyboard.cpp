@@ -1,9 +1,9 @@
-#include "app/tedit.h"
-#include "app/tcombobox.h"
-#include "app/tform1.h"
-#include "app/tmemo.h"
-#include "search/tfinddialog.h"
-#include "search/tform2.h"
+#include "app/window/tedit.h"
+#include "app/window/tcombobox.h"
+#include "app/window/tform1.h"
+#include "app/window/tmemo.h"
+#include "search/window/tfinddialog.h"
+#include "search/window/tform2.h"
 #include "buildlist/lineformat.h"
 #include "support/formfixture.h"
 
@@ -15,7 +15,7 @@
 #include <QMenu>
 #include <QTest>
 #include "support/nowarnings.h"
-#include "editing/keymessages.h"
+#include "editing/window/keymessages.h"
 
 namespace {
 

@@ -1,16 +1,16 @@
 // Lines mode without dragging: Alt+Up/Down and the rows' context menu do
 // what the matching drag does; and every control carries a name for a
 // screen reader.
-#include "app/tedit.h"
-#include "app/tform1.h"
-#include "app/tcombobox.h"
-#include "app/tlistbox.h"
-#include "app/tupdown.h"
-#include "app/tmemo.h"
-#include "app/tstatusbar.h"
+#include "app/window/tedit.h"
+#include "app/window/tform1.h"
+#include "app/window/tcombobox.h"
+#include "app/window/tlistbox.h"
+#include "app/window/tupdown.h"
+#include "app/window/tmemo.h"
+#include "app/window/tstatusbar.h"
 #include "buildlist/lineformat.h"
-#include "search/tcheckorder.h"
-#include "search/tform2.h"
+#include "search/window/tcheckorder.h"
+#include "search/window/tform2.h"
 #include "support/formfixture.h"
 
 #include <QAccessible>

@@ -1,7 +1,7 @@
 // Disk and permission faults on Save and Open: each shows its message,
 // leaves every file as it was, and the editor goes on working.
-#include "app/tform1.h"
-#include "app/tmemo.h"
+#include "app/window/tform1.h"
+#include "app/window/tmemo.h"
 #include "buildlist/lineformat.h"
 #include "support/filetools.h"
 #include "support/formfixture.h"
@@ -14,7 +14,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 #include "support/nowarnings.h"
-#include "files/filemessages.h"
+#include "files/window/filemessages.h"
 
 namespace {
 

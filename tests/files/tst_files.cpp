@@ -1,8 +1,8 @@
-#include "app/tedit.h"
-#include "app/tcombobox.h"
-#include "app/tform1.h"
-#include "app/tlistbox.h"
-#include "app/tmemo.h"
+#include "app/window/tedit.h"
+#include "app/window/tcombobox.h"
+#include "app/window/tform1.h"
+#include "app/window/tlistbox.h"
+#include "app/window/tmemo.h"
 #include "model/errors.h"
 #include "buildlist/lineformat.h"
 #include "files/filebytes.h"
@@ -16,7 +16,7 @@
 #include <QTest>
 #include <sys/stat.h>
 #include "support/nowarnings.h"
-#include "files/filemessages.h"
+#include "files/window/filemessages.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // own, checked there with the desktop's validators and run from there; and
 // the Debian package's contents.
 #include "realwindow/realprogram.h"
-#include "files/filemessages.h"
+#include "files/window/filemessages.h"
 
 #include <QDir>
 #include <QFile>

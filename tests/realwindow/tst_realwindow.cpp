@@ -1,7 +1,7 @@
 // The real program in a real X session: its own start-up, dialogs and end,
 // driven by keys and clicks through the X server.
 #include "realprogram.h"
-#include "files/filemessages.h"
+#include "files/window/filemessages.h"
 
 #include <QFile>
 #include <QTest>

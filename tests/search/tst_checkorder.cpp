@@ -1,8 +1,8 @@
 // The Check Order window: its rows, and a click that selects the line.
-#include "app/tform1.h"
-#include "app/tlistbox.h"
+#include "app/window/tform1.h"
+#include "app/window/tlistbox.h"
 #include "buildlist/lineformat.h"
-#include "search/tcheckorder.h"
+#include "search/window/tcheckorder.h"
 #include "support/formfixture.h"
 
 #include <QListWidget>

@@ -1,9 +1,9 @@
-#include "app/tcombobox.h"
-#include "app/tform1.h"
-#include "app/tmemo.h"
+#include "app/window/tcombobox.h"
+#include "app/window/tform1.h"
+#include "app/window/tmemo.h"
 #include "buildlist/lineformat.h"
 #include "search/countcomment.h"
-#include "search/tform2.h"
+#include "search/window/tform2.h"
 #include "support/formfixture.h"
 
 #include <QApplication>

@@ -1,16 +1,16 @@
-#include "app/tedit.h"
-#include "app/tform1.h"
-#include "app/tlistbox.h"
-#include "app/tmemo.h"
+#include "app/window/tedit.h"
+#include "app/window/tform1.h"
+#include "app/window/tlistbox.h"
+#include "app/window/tmemo.h"
 #include "buildlist/lineformat.h"
-#include "search/tfinddialog.h"
+#include "search/window/tfinddialog.h"
 #include "support/formfixture.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include "support/nowarnings.h"
-#include "search/findmessages.h"
+#include "search/window/findmessages.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "support/formfixture.h"
 
-#include "app/tform1.h"
-#include "app/tlistbox.h"
-#include "app/tmemo.h"
-#include "search/tform2.h"
+#include "app/window/tform1.h"
+#include "app/window/tlistbox.h"
+#include "app/window/tmemo.h"
+#include "search/window/tform2.h"
 
 FormFixture::FormFixture()
     : windows(createWindows(app)), form(*windows.Form1), form2(*windows.Form2)

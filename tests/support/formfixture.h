@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/application.h"
-#include "app/startup.h"
+#include "app/window/application.h"
+#include "app/window/startup.h"
 #include "support/scripteddialogs.h"
 
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialogservice.h"
+#include "app/window/dialogservice.h"
 
 #include <QList>
 #include <QQueue>

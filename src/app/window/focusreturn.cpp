@@ -1,0 +1,26 @@
+#include "app/window/focusreturn.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QWidget>
+
+FocusReturn::FocusReturn(QWidget* mainWindow) : QObject(mainWindow), mainWindow_(mainWindow)
+{
+    qApp->installEventFilter(this);
+}
+
+bool FocusReturn::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::Hide || !watched->isWidgetType())
+        return false;
+    auto* closed = static_cast<QWidget*>(watched);
+    if (!closed->isWindow() || closed->windowType() != Qt::Dialog)
+        return false;
+    const QWidget* active = QApplication::activeWindow();
+    if (active && active != closed)
+        return false; // the keyboard is somewhere else already
+    QWidget* owner = closed->parentWidget() ? closed->parentWidget()->window() : mainWindow_.data();
+    if (owner && owner != closed && owner->isVisible())
+        owner->activateWindow();
+    return false;
+}

@@ -1,0 +1,38 @@
+#include "app/window/pictures.h"
+#include "app/window/programfiles.h"
+
+#include <QWidget>
+
+#include "app/window/pictures/aboutpicture.xpm"
+#include "app/window/pictures/programicon.xpm"
+#include "app/window/pictures/toilet.xpm"
+
+QPixmap programIconPicture()
+{
+    return QPixmap(programicon);
+}
+
+QIcon programIcon()
+{
+    return QIcon(programIconPicture());
+}
+
+QPixmap toiletPicture()
+{
+    return QPixmap(toilet);
+}
+
+QPixmap aboutPicture()
+{
+    return QPixmap(aboutpicture);
+}
+
+void dressProgramWindow(QWidget* window, const QString& title)
+{
+    window->setWindowTitle(title);
+    window->setWindowIcon(programIcon());
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                           | Qt::WindowCloseButtonHint);
+    window->setFont(dialogFont());
+}

@@ -1,0 +1,145 @@
+#include "app/window/startup.h"
+
+#include "about/window/taboutbox.h"
+#include "app/window/accessiblenames.h"
+#include "app/window/application.h"
+#include "app/window/focusreturn.h"
+#include "app/window/qtdialogservice.h"
+#include "app/window/tform1.h"
+#include "files/commandline.h"
+#include "search/window/tcheckorder.h"
+#include "search/window/tform2.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QTimer>
+#include <QTextStream>
+#include <optional>
+
+namespace {
+
+// The last line of defence: nothing thrown may cross the event loop.
+class GuardedApplication : public QApplication {
+public:
+    GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+    TApplication* app = nullptr;
+
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        bool result = false;
+        if (app)
+            app->guard([&] { result = QApplication::notify(receiver, event); });
+        else
+            result = QApplication::notify(receiver, event);
+        return result;
+    }
+};
+
+} // namespace
+
+Windows::Windows() = default;
+Windows::Windows(Windows&&) noexcept = default;
+Windows& Windows::operator=(Windows&&) noexcept = default;
+Windows::~Windows() = default;
+
+namespace {
+
+void centreOnScreen(QWidget* window)
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
+}
+
+} // namespace
+
+// The name and version that --version and the command line's messages
+// show; the window keeps the application title as its name.
+static void setProgramIdentity(const QString& name)
+{
+    QCoreApplication::setApplicationName(name);
+    QCoreApplication::setApplicationVersion(QStringLiteral(VEXDIT_VERSION));
+}
+
+Windows createWindows(TApplication& app)
+{
+    Windows windows;
+    windows.Form1 = std::make_unique<TForm1>(app);
+    windows.AboutBox = std::make_unique<TAboutBox>(windows.Form1.get());
+    windows.Form2 = std::make_unique<TForm2>(*windows.Form1, app);
+    windows.CheckOrder = std::make_unique<TCheckOrder>(*windows.Form1, app);
+    windows.Form1->setCompanions(windows.AboutBox.get(), windows.Form2.get(), windows.CheckOrder.get());
+    nameControlsForScreenReaders(windows);
+    // The windows open centred on the screen; the About box centres over
+    // the main window by itself.
+    centreOnScreen(windows.Form1.get());
+    centreOnScreen(windows.Form2.get());
+    centreOnScreen(windows.CheckOrder.get());
+    return windows;
+}
+
+// The command line's answer, with the program's own name in its messages.
+static CommandLineOutcome readCommandLine(int argc, char** argv, bool windowSystemPresent)
+{
+    setProgramIdentity(QStringLiteral("vexdit"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (const std::optional<QString> name = firstUnfaithfulArgument(argc, argv)) {
+        err << QCoreApplication::applicationName() << ": " << *name
+            << ": the name is not valid in this system's character encoding; rename the file"
+            << Qt::endl;
+        return {2, QString()};
+    }
+    return runCommandLine(QCoreApplication::arguments(), out, err, windowSystemPresent);
+}
+
+// The command-line road, without a window or a display: nothing when the
+// arguments ask for the window.
+static std::optional<int> runWithoutWindow(int argc, char** argv)
+{
+    if (argc <= 1)
+        return std::nullopt;
+    QCoreApplication core(argc, argv);
+    return readCommandLine(argc, argv, false).exitCode;
+}
+
+int runProgram(int argc, char** argv)
+{
+    if (const std::optional<int> code = runWithoutWindow(argc, argv))
+        return *code;
+    GuardedApplication qtApp(argc, argv);
+    QtDialogService dialogs;
+    TApplication app(dialogs);
+    // The window system has taken its own options out by now; what is left
+    // may still be wrong, or name the file to open.
+    const CommandLineOutcome outcome = readCommandLine(argc, argv, true);
+    if (outcome.exitCode)
+        return *outcome.exitCode;
+    setProgramIdentity(app.title);
+    qtApp.app = &app;
+    QApplication::setQuitOnLastWindowClosed(false);
+    // Ends the loop without asking the windows to close: the Exit guard has
+    // already put its question, and quit() would put it again.
+    app.onTerminate = [] { QCoreApplication::exit(0); };
+
+    Windows windows;
+    try {
+        windows = createWindows(app);
+    } catch (const std::exception& error) {
+        app.showException(error);
+        return 0;
+    }
+    new FocusReturn(windows.Form1.get());
+    windows.Form1->show();
+    if (!outcome.fileToOpen.isEmpty()) {
+        // Once the window is up, as if the file had been chosen in Open's dialog.
+        QTimer::singleShot(0, windows.Form1.get(), [&app, form = windows.Form1.get(), file = outcome.fileToOpen] {
+            app.guard([&] { form->openNamedFile(file); });
+        });
+    }
+    QApplication::exec();
+    qtApp.app = nullptr;
+    return 0;
+}

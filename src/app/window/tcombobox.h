@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/window/classicedit.h"
+
+#include <functional>
+
+// An editable combo box. Its change event comes from the user only, by
+// typing or by choosing from the list; setting the index by program puts
+// the item's text into the box without raising it. Its text takes keys and
+// the focus as the classic edit control does (see classicedit.h).
+class TComboBox : public ClassicTextBox<QComboBox> {
+    Q_OBJECT
+public:
+    explicit TComboBox(QWidget* parent = nullptr);
+
+    QString text() const { return currentText(); }
+    void setText(const QString& text);
+    void clearAll(); // items and text
+    int itemIndex() const { return currentIndex(); }
+    void setItemIndex(int index);
+    QString itemText(int index) const { return QComboBox::itemText(index); }
+
+    std::function<void()> onChange;
+    std::function<void()> onClick; // an item chosen from the drop-down list
+
+private:
+    bool programChange_ = false;
+};

@@ -1,0 +1,374 @@
+#include "app/window/tform1.h"
+#include "app/window/accessiblenames.h"
+
+#include "app/window/application.h"
+#include "app/window/classicedit.h"
+#include "app/window/dragcontroller.h"
+#include "app/window/pictures.h"
+#include "app/window/programfiles.h"
+#include "app/window/shortcutpriority.h"
+#include "app/window/tcombobox.h"
+#include "app/window/tedit.h"
+#include "app/window/tlistbox.h"
+#include "app/window/tmemo.h"
+#include "app/window/tstatusbar.h"
+#include "app/window/tupdown.h"
+#include "buildlist/lineformat.h"
+#include "search/window/tfinddialog.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+
+namespace {
+
+constexpr int kClientWidth = 543;
+constexpr int kClientHeight = 400;
+constexpr int kStatusHeight = 19;
+
+template <class W>
+W* place(W* widget, int left, int top, int width = -1, int height = -1)
+{
+    if (width < 0) {
+        widget->adjustSize();
+        widget->move(left, top);
+    } else {
+        widget->setGeometry(left, top, width, height);
+    }
+    return widget;
+}
+
+QLabel* label(const QString& text, QWidget* parent, int left, int top)
+{
+    return place(new QLabel(text, parent), left, top);
+}
+
+QPushButton* button(const QString& caption, QWidget* parent, int left, int top, int width, int height)
+{
+    return place(new QPushButton(caption, parent), left, top, width, height);
+}
+
+TEdit* editBox(const QString& text, QWidget* parent, int left, int top, int width, int height)
+{
+    auto* box = place(new TEdit(text, parent), left, top, width, height);
+    box->setTextMargins(0, 0, 0, 0);
+    return box;
+}
+
+} // namespace
+
+TForm1::TForm1(TApplication& app, QWidget* parent) : QMainWindow(parent), app_(app)
+{
+    dressProgramWindow(this, QStringLiteral("Brindlecap's Vex AI Editor "));
+
+    createControls();
+    createMenu();
+    wireEvents();
+    new MenuShortcutPriority(this, {mnuOpen, mnuSave, mnuSaveAs, mnuExit});
+
+    setFixedSize(kClientWidth, MainMenu1->sizeHint().height() + kClientHeight);
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::setCompanions(TAboutBox* aboutBox, TForm2* form2, TCheckOrder* checkOrder)
+{
+    aboutBox_ = aboutBox;
+    form2_ = form2;
+    checkOrder_ = checkOrder;
+}
+
+QString TForm1::panel(Panel which) const
+{
+    return Status->panelText(int(which));
+}
+
+void TForm1::setPanel(Panel which, const QString& text)
+{
+    Status->setPanelText(int(which), text);
+}
+
+bool TForm1::isModified() const
+{
+    return panel(Panel::Marker) == QLatin1String("*");
+}
+
+void TForm1::setModified(bool modified)
+{
+    setPanel(Panel::Marker, modified ? QStringLiteral("*") : QString());
+}
+
+void TForm1::createControls()
+{
+    auto* client = new QWidget(this);
+    client->setFixedSize(kClientWidth, kClientHeight - kStatusHeight);
+    setCentralWidget(client);
+
+    Memo1 = place(new TMemo(true, client), 16, 112, kTextAreaWidth, 217);
+    Memo1->setFont(fixedPitchFont(false));
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    GroupBox1 = place(new QGroupBox(client), 225, 8, 158, 89);
+    radioUnits = place(new QRadioButton(QStringLiteral("Units"), GroupBox1), 16, 16);
+    radioBldgs = place(new QRadioButton(QStringLiteral("Buildings"), GroupBox1), 16, 40);
+    radioResearch = place(new QRadioButton(QStringLiteral("Research"), GroupBox1), 16, 64);
+    chkRetrains = place(new QCheckBox(QStringLiteral("Limit"), GroupBox1), 96, 16);
+    chkCritical = place(new QCheckBox(QStringLiteral("Critical"), GroupBox1), 96, 64);
+    radioUnits->setChecked(true);
+    chkCritical->hide();
+
+    cmdAdd = button(QStringLiteral("Append"), client, 452, 18, 73, 25);
+    cmdDelete = button(QStringLiteral("Undo"), client, 452, 46, 73, 23);
+    setUndoAvailable(false);
+    cmdEdit = button(QStringLiteral("Edit Lines"), client, 452, 74, 73, 23);
+    cmdEdit->setToolTip(QStringLiteral("Drag & drop"));
+
+    GroupBox2 = place(new QGroupBox(client), 16, 8, 201, 89);
+    Label2 = label(QStringLiteral("Retrains"), GroupBox2, 98, 59);
+    Label1 = label(QStringLiteral("Qty"), GroupBox2, 22, 59);
+
+    dlgOpen.filters = {QStringLiteral("ai (*.ai)"), QStringLiteral("All (*.*)")};
+    dlgOpen.defaultExt = QStringLiteral(".ai");
+    dlgOpen.fileMustExist = true;
+
+    ListBox1 = place(new TListBox(client), 16, 112, 213, 171);
+    ListBox1->setFont(fixedPitchFont(false));
+    ListBox1->hide();
+
+    Image1 = place(new QLabel(client), 244, 338, 33, 33);
+    Image1->setPixmap(toiletPicture());
+    Image1->setAlignment(Qt::AlignCenter);
+
+    Status = new TStatusBar({300, 60, 55, 32, 50}, this);
+    Status->setFixedHeight(kStatusHeight);
+    setStatusBar(Status);
+
+    dlgSave = dlgOpen;
+    dlgSave.save = true;
+    dlgSave.fileMustExist = false;
+    dlgSave.overwritePrompt = true;
+
+    cmdExit = button(QStringLiteral("E&xit"), client, 450, 341, 73, 25);
+    chkRetrainB = place(new QCheckBox(QStringLiteral("Limit"), GroupBox1), 97, 40);
+    chkRetrainB->hide();
+
+    UpDown1 = place(new TUpDown(1, 10, 1, GroupBox2), 68, 57, 16, 19);
+    UpDown2 = place(new TUpDown(2, 50, 2, GroupBox2), 164, 56, 16, 19);
+    UpDown2->setEnabled(false);
+
+    dlgFind = new TFindDialog(this);
+
+    cboList = place(new TComboBox(GroupBox2), 20, 19, 161, 21);
+    txtCount = editBox(QStringLiteral("1"), GroupBox2, 44, 57, 25, 19);
+    txtRetrains = editBox(QStringLiteral("2"), GroupBox2, 140, 57, 25, 19);
+    txtRetrains->setEnabled(false);
+    QPalette grey = txtRetrains->palette();
+    grey.setColor(QPalette::Base, grey.color(QPalette::Button));
+    txtRetrains->setPalette(grey);
+
+    Label3 = place(new DecorationLabel(QString::fromLatin1(kRuler), client), 16, 104, 322, 16);
+    Label3->setFont(fixedPitchFont(true));
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label3->setContentsMargins(0, 0, 0, 0);
+    // The ruler's bars stand over the text area's columns: both start at the
+    // text area's first character.
+    Label3->setIndent(Memo1->frameWidth() + int(Memo1->document()->documentMargin()));
+    Label3->resize(qMax(Label3->width(), Label3->sizeHint().width()), Label3->height());
+    Label3->lower();
+
+    GroupBox3 = place(new QGroupBox(client), 19, 333, 185, 43);
+    txtVillagers = editBox(QStringLiteral("0"), GroupBox3, 62, 14, 25, 21);
+    cmdVillCountRefresh = button(QStringLiteral("Refresh"), GroupBox3, 103, 14, 69, 21);
+    Label4 = label(QStringLiteral("Villagers"), GroupBox3, 11, 18);
+
+    // The text area and the list lie over the lower part of the ruler's box.
+    Memo1->raise();
+    ListBox1->raise();
+}
+
+void TForm1::createMenu()
+{
+    MainMenu1 = new QMenuBar(this);
+    setMenuBar(MainMenu1);
+
+    File1 = MainMenu1->addMenu(QStringLiteral("&File"));
+    mnuNew = File1->addAction(QStringLiteral("&New"));
+    mnuOpen = File1->addAction(QStringLiteral("&Open..."));
+    mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuSave = File1->addAction(QStringLiteral("&Save"));
+    mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuSaveAs = File1->addAction(QStringLiteral("Save &As..."));
+    mnuSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    N2 = File1->addSeparator();
+    mnuExit = File1->addAction(QStringLiteral("E&xit"));
+    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    Edit1 = MainMenu1->addMenu(QStringLiteral("&Edit"));
+    mnuEditNormal = Edit1->addAction(QStringLiteral("Edit Normal"));
+    mnuEditLines = Edit1->addAction(QStringLiteral("Edit Lines"));
+
+    Search1 = MainMenu1->addMenu(QStringLiteral("&Search"));
+    mnuFind = Search1->addAction(QStringLiteral("Find..."));
+    mnuCount = Search1->addAction(QStringLiteral("Count"));
+    mnuCheckOrder = Search1->addAction(QStringLiteral("Check Order..."));
+
+    Help1 = MainMenu1->addMenu(QStringLiteral("&Help"));
+    mnuHelpHelp = Help1->addAction(QStringLiteral("Help"));
+    mnuHelpAbout = Help1->addAction(QStringLiteral("About"));
+
+    for (QAction* a : {mnuOpen, mnuSave, mnuSaveAs, mnuExit})
+        a->setShortcutContext(Qt::WindowShortcut);
+}
+
+void TForm1::wireEvents()
+{
+    connect(radioUnits, &QRadioButton::clicked, this, app_.guarded(this, &TForm1::radioUnitsClick));
+    connect(radioBldgs, &QRadioButton::clicked, this, app_.guarded(this, &TForm1::radioBldgsClick));
+    connect(radioResearch, &QRadioButton::clicked, this, app_.guarded(this, &TForm1::radioResearchClick));
+    // A check box's click event follows every change of its state, the
+    // program's own included.
+    connect(chkRetrains, &QCheckBox::toggled, this, app_.guarded(this, &TForm1::chkRetrainsClick));
+    connect(chkRetrainB, &QCheckBox::toggled, this, app_.guarded(this, &TForm1::chkRetrainBClick));
+    UpDown1->onClick = [click = app_.guarded(this, &TForm1::UpDown1Click)](TUpDown::Button) { click(); };
+    UpDown2->onClick = [click = app_.guarded(this, &TForm1::UpDown2Click)](TUpDown::Button) { click(); };
+    cboList->onChange = app_.guarded(this, &TForm1::cboListChange);
+    cboList->onClick = app_.guarded(this, &TForm1::cboListClick);
+
+    connect(cmdAdd, &QPushButton::clicked, this, app_.guarded(this, &TForm1::cmdAddClick));
+    connect(cmdDelete, &QPushButton::clicked, this, app_.guarded(this, &TForm1::cmdDeleteClick));
+    connect(cmdVillCountRefresh, &QPushButton::clicked, this,
+            app_.guarded(this, &TForm1::cmdVillCountRefreshClick));
+    connect(cmdEdit, &QPushButton::clicked, this, app_.guarded(this, &TForm1::cmdEditClick));
+    connect(cmdExit, &QPushButton::clicked, this, app_.guarded(this, &TForm1::cmdExitClick));
+
+    connect(mnuNew, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuNewClick));
+    connect(mnuOpen, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuOpenClick));
+    connect(mnuSave, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuSaveClick));
+    connect(mnuSaveAs, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuSaveAsClick));
+    connect(mnuExit, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuExitClick));
+    connect(mnuEditNormal, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuEditNormalClick));
+    connect(mnuEditLines, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuEditLinesClick));
+    connect(mnuFind, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuFindClick));
+    connect(mnuCount, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuCountClick));
+    connect(mnuCheckOrder, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuCheckOrderClick));
+    connect(mnuHelpHelp, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuHelpHelpClick));
+    connect(mnuHelpAbout, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuHelpAboutClick));
+
+    Memo1->onChange = app_.guarded(this, &TForm1::Memo1Change);
+    Memo1->onClick = app_.guarded(this, &TForm1::Memo1Click);
+    Memo1->onKeyUp = app_.guarded(this, &TForm1::Memo1KeyUp);
+    Memo1->onKeyDown = [this](int& key, Qt::KeyboardModifiers shift) {
+        app_.guard([&] { Memo1KeyDown(key, shift); });
+    };
+    Memo1->onKeyPress = [this](char16_t& key) {
+        // An error in the handler must not let the character through.
+        const char16_t typed = key;
+        key = 0;
+        app_.guard([&] {
+            char16_t ch = typed;
+            Memo1KeyPress(ch);
+            key = ch;
+        });
+    };
+
+    ListBox1->onClick = app_.guarded(this, &TForm1::ListBox1Click);
+    ListBox1->onMouseDown = app_.guarded(this, &TForm1::ListBox1MouseDown);
+    ListBox1->onMoveKey = app_.guarded(this, &TForm1::moveSelectedLine);
+    ListBox1->onContextMenu = app_.guarded(this, &TForm1::ListBox1ContextMenu);
+
+    drag_ = new DragController(this, app_);
+    drag_->addControl(this, app_.guarded(this, &TForm1::FormDragOver));
+    drag_->addControl(ListBox1, app_.guarded(this, &TForm1::ListBox1DragOver),
+                      app_.guarded(this, &TForm1::ListBox1DragDrop));
+    drag_->addControl(Image1, app_.guarded(this, &TForm1::Image1DragOver), app_.guarded(this, &TForm1::Image1DragDrop));
+    drag_->addControl(txtVillagers, app_.guarded(this, &TForm1::txtVillagersDragOver));
+    drag_->addControl(cmdVillCountRefresh, app_.guarded(this, &TForm1::cmdVillCountRefreshDragOver));
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             Memo1, GroupBox1, radioUnits, radioBldgs, radioResearch, chkRetrains, chkCritical,
+             cmdAdd, cmdDelete, cmdEdit, GroupBox2, Label2, Label1, cmdExit, chkRetrainB, UpDown1,
+             UpDown2, cboList, txtCount, txtRetrains, Label3, GroupBox3, Label4, MainMenu1, Status})
+        drag_->addControl(w);
+    // The client area is the window's own background.
+    drag_->addControl(centralWidget(), app_.guarded(this, &TForm1::FormDragOver));
+
+    dlgFind->onFind = app_.guarded(this, &TForm1::dlgFindFind);
+}
+
+void TForm1::FormCreate()
+{
+    catalog_.fill();
+    const QScopedValueRollback quiet(quietChange, true);
+    Memo1->clearText();
+    Memo1->addLine(QString::fromLatin1(kStartingLine));
+    radioUnitsClick();
+    setVillagerCount(0);
+    enterMode(EditMode::Normal);
+    ListBox1->setGeometry(Memo1->geometry());
+    setInsertAt(-1);
+}
+
+void TForm1::FormShow()
+{
+    giveFocus(cboList);
+}
+
+void TForm1::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (!e->spontaneous())
+        app_.guard([this] { FormShow(); });
+}
+
+void TForm1::closeEvent(QCloseEvent* e)
+{
+    // Once the Exit guard has ended the run, closing asks nothing more.
+    if (app_.terminated()) {
+        e->accept();
+        return;
+    }
+    bool canClose = true;
+    bool answered = false;
+    app_.guard([&] {
+        FormCloseQuery(canClose);
+        answered = true;
+    });
+    if (answered && canClose)
+        e->accept();
+    else
+        e->ignore();
+}
+
+void TForm1::setVillagerCount(int count, VillagerBox box)
+{
+    villagerCount_ = count;
+    if (box == VillagerBox::Show)
+        txtVillagers->setText(IntToStr(count));
+}
+
+void TForm1::setUndoAvailable(bool available)
+{
+    cmdDelete->setEnabled(available);
+}
+
+void TForm1::setCurrentLine(int line)
+{
+    currentLine_ = line;
+    insertAt_ = line + 1;
+}
+
+void TForm1::setInsertAt(int index)
+{
+    insertAt_ = index;
+}
+
+void TForm1::setFindFrom(int index)
+{
+    findFrom_ = index;
+}

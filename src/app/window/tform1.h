@@ -1,0 +1,261 @@
+#pragma once
+
+#include "app/window/tfiledialog.h"
+#include "catalog/catalog.h"
+#include "files/diskfile.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QRadioButton;
+class DragController;
+class TApplication;
+class TAboutBox;
+class TComboBox;
+class TEdit;
+class TFindDialog;
+class TCheckOrder;
+class TForm2;
+class TListBox;
+class TMemo;
+class TStatusBar;
+class TUpDown;
+
+// The main window. It wires the controls to their handlers and holds the
+// state they share; each handler lives with the subsystem that owns it.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(TApplication& app, QWidget* parent = nullptr);
+
+    // The text area's width, which Open widens for a while.
+    static constexpr int kTextAreaWidth = 513;
+    ~TForm1() override;
+
+    void setCompanions(TAboutBox* aboutBox, TForm2* form2, TCheckOrder* checkOrder);
+    TApplication& app() const { return app_; }
+    const Catalog& catalog() const { return catalog_; }
+
+    // Status panels. They show state, and the file name, the mode and the
+    // unsaved-work marker are read back from them.
+    enum class Panel { File = 0, Empty = 1, Mode = 2, Column = 3, Marker = 4 };
+    QString panel(Panel which) const;
+    void setPanel(Panel which, const QString& text);
+
+    // The unsaved-work marker, shown as "*" in its panel.
+    bool isModified() const;
+    void setModified(bool modified);
+
+    // The edit mode, and everything that goes with it: linesMode, the mode
+    // panel, the captions of cmdAdd and cmdEdit, which of the text area and
+    // the list is shown, and the focus. It copies nothing.
+    enum class EditMode { Normal, Lines };
+    void enterMode(EditMode mode);
+
+    // --- components, in the window's declaration order ---------------------
+    TMemo* Memo1 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QRadioButton* radioUnits = nullptr;
+    QRadioButton* radioBldgs = nullptr;
+    QRadioButton* radioResearch = nullptr;
+    QCheckBox* chkRetrains = nullptr;
+    QCheckBox* chkCritical = nullptr;
+    QPushButton* cmdAdd = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    QPushButton* cmdEdit = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label1 = nullptr;
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* File1 = nullptr;
+    QAction* mnuOpen = nullptr;
+    QAction* mnuSave = nullptr;
+    QAction* mnuSaveAs = nullptr;
+    QAction* N2 = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* Edit1 = nullptr;
+    QAction* mnuEditNormal = nullptr;
+    QAction* mnuEditLines = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* mnuHelpHelp = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+    TFileDialog dlgOpen;
+    TListBox* ListBox1 = nullptr;
+    QLabel* Image1 = nullptr;
+    TStatusBar* Status = nullptr;
+    TFileDialog dlgSave;
+    QPushButton* cmdExit = nullptr;
+    QCheckBox* chkRetrainB = nullptr;
+    TUpDown* UpDown1 = nullptr;
+    TUpDown* UpDown2 = nullptr;
+    QAction* mnuNew = nullptr;
+    TFindDialog* dlgFind = nullptr;
+    QMenu* Search1 = nullptr;
+    QAction* mnuFind = nullptr;
+    QAction* mnuCount = nullptr;
+    QAction* mnuCheckOrder = nullptr;
+    TComboBox* cboList = nullptr;
+    TEdit* txtCount = nullptr;
+    TEdit* txtRetrains = nullptr;
+    QLabel* Label3 = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
+    TEdit* txtVillagers = nullptr;
+    QPushButton* cmdVillCountRefresh = nullptr;
+    QLabel* Label4 = nullptr;
+
+    // --- window state -------------------------------------------------------
+    // Each fact below is written by its setter alone, whichever road sets it.
+    const QString& fileName() const { return fileName_; }
+    int villagerCount() const { return villagerCount_; }
+    int findFrom() const { return findFrom_; }
+    int insertAt() const { return insertAt_; }
+    int currentLine() const { return currentLine_; }
+    // The drag's own record: the row taken and where it would land.
+    int dragFrom = 0;
+    int dragTo = 0;
+    bool linesMode = false;
+    bool quietChange = false;
+
+    // The villager tally and the box that shows it; a recount cut short by
+    // a bad quantity keeps what it counted and leaves the box as it was.
+    enum class VillagerBox { Show, LeaveAsItWas };
+    void setVillagerCount(int count, VillagerBox box = VillagerBox::Show);
+    // Whether the Undo button may take the last appended line away.
+    void setUndoAvailable(bool available);
+    // The line the caret or a click is on, and the insertion point below it.
+    void setCurrentLine(int line);
+    void setInsertAt(int index);
+    void setFindFrom(int index);
+    // What a click on a row leaves: the row selected (heard by assistive
+    // technology, not by the click handler), the current line, the
+    // insertion point below it, Find's start and the caret.
+    void selectRowAsClicked(int row);
+
+    // The live build list: the list's rows in Lines mode, the text's lines
+    // in Normal mode.
+    QStringList liveLines() const;
+    // Gives the text area the list's lines when the list is the live copy.
+    void bringTextUpToDate();
+
+    // The named edits of Lines mode, the same for a drag, a key and a menu.
+    // Moves row `from` to land before row `to` (or last, at the count).
+    void moveLine(int from, int to);
+    // Removes a row, as a drop on the toilet does.
+    void removeLine(int row);
+
+    // --- start-up and window events (app) ----------------------------------
+    void FormCreate();
+    void FormShow();
+    void FormCloseQuery(bool& canClose);
+
+    // --- item picker (buildlist) -------------------------------------------
+    void radioUnitsClick();
+    void radioBldgsClick();
+    void radioResearchClick();
+    void chkRetrainsClick();
+    void chkRetrainBClick();
+    void UpDown1Click();
+    void UpDown2Click();
+    void cboListChange();
+    void cboListClick();
+
+    // --- append, insert, undo, villager tally (buildlist) ------------------
+    void cmdAddClick();
+    bool PlaceLine(const QString& line);
+    void cmdDeleteClick();
+    void cmdVillCountRefreshClick();
+
+    // --- files --------------------------------------------------------------
+    void mnuNewClick();
+    void mnuOpenClick();
+    // Opens a file named outside the window (the command line) as Open does
+    // after its dialog.
+    void openNamedFile(const QString& path);
+    void mnuSaveClick();
+    void mnuSaveAsClick();
+    void mnuExitClick();
+    void cmdExitClick();
+
+    // --- edit modes, drag and drop, keyboard (editing) ---------------------
+    void cmdEditClick();
+    void mnuEditNormalClick();
+    void mnuEditLinesClick();
+    void ListBox1Click();
+    void ListBox1MouseDown(Qt::MouseButton button, const QPoint& pos);
+    void ListBox1DragOver(const QPoint& pos, bool& accept);
+    void ListBox1DragDrop(const QPoint& pos);
+    void Image1DragOver(const QPoint& pos, bool& accept);
+    void Image1DragDrop(const QPoint& pos);
+    // The same moves and removal without dragging: keys and a context menu.
+    void moveSelectedLine(int rows); // -1 up, +1 down
+    void moveSelectedLineUp() { moveSelectedLine(-1); }
+    void moveSelectedLineDown() { moveSelectedLine(1); }
+    void removeSelectedLine();
+    void ListBox1ContextMenu(const QPoint& globalPos);
+    void FormDragOver(const QPoint& pos, bool& accept);
+    void txtVillagersDragOver(const QPoint& pos, bool& accept);
+    void cmdVillCountRefreshDragOver(const QPoint& pos, bool& accept);
+    void Memo1Change();
+    void Memo1Click();
+    void Memo1KeyDown(int& key, Qt::KeyboardModifiers shift);
+    void Memo1KeyPress(char16_t& key);
+    void Memo1KeyUp();
+
+    // --- search and count ---------------------------------------------------
+    void mnuFindClick();
+    void dlgFindFind();
+    void mnuCountClick();
+    void mnuCheckOrderClick();
+    // Selects a line in Lines mode, entering it first, as a user's click in
+    // the list would, and brings the window to the front.
+    void selectLine(int index);
+
+    // --- about and help -----------------------------------------------------
+    void mnuHelpHelpClick();
+    void mnuHelpAboutClick();
+
+    DragController* dragController() const { return drag_; }
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void createControls();
+    void createMenu();
+    void wireEvents();
+    void enterLinesMode();
+    void enterNormalMode();
+    void refillPicker(Category category);
+    void refuseKey();
+    void openFile(const QString& path);
+
+    bool runExitGuard();
+    void copyListToText();
+    // The file name Save writes to, and the file it was read from or last
+    // written as; every road that changes the one sets the other.
+    void setCurrentFile(const QString& path, std::optional<DiskFile> file);
+    // Writes the text back to the file that was read; false when it was not.
+    bool saveToCurrentFile(const QByteArray& bytes);
+    // Tells the user why a save did not happen; true when it did.
+    bool reportSave(const SaveOutcome& outcome, const QString& path);
+
+    TApplication& app_;
+    Catalog catalog_;
+    DragController* drag_ = nullptr;
+    TAboutBox* aboutBox_ = nullptr;
+    TForm2* form2_ = nullptr;
+    TCheckOrder* checkOrder_ = nullptr;
+    QString fileName_;
+    std::optional<DiskFile> diskFile_;
+    int villagerCount_ = 0;
+    int findFrom_ = 0;
+    int insertAt_ = -1;
+    int currentLine_ = 0;
+};

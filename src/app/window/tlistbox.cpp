@@ -1,0 +1,252 @@
+#include "app/window/tlistbox.h"
+#include "model/errors.h"
+#include "editing/textcopy.h"
+
+#include <QAccessible>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+TListBox::TListBox(QWidget* parent) : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+    setDragEnabled(false);
+    setAcceptDrops(false);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // A change of the current row would otherwise scroll at once, laying out
+    // every row again; the list scrolls on the next pass of the event loop.
+    setAutoScroll(false);
+}
+
+void TListBox::scrollToCurrentLater()
+{
+    QMetaObject::invokeMethod(this, [this] {
+        if (currentIndex().isValid())
+            scrollTo(currentIndex());
+    }, Qt::QueuedConnection);
+}
+
+QString TListBox::item(int index) const
+{
+    if (index < 0 || index >= count())
+        throw ListIndexError();
+    return QListWidget::item(index)->text();
+}
+
+void TListBox::addItem(const QString& s)
+{
+    QListWidget::addItem(s);
+}
+
+void TListBox::insertItem(int index, const QString& s)
+{
+    if (index < 0 || index > count())
+        throw ListIndexError();
+    QListWidget::insertItem(index, s);
+}
+
+void TListBox::deleteItem(int index)
+{
+    if (index < 0 || index >= count())
+        return;
+    // Taking the current row away would make the view choose a new one;
+    // deleting the selected item leaves nothing selected instead.
+    if (index == itemIndex() || index == currentRow())
+        selectQuietly(-1);
+    delete takeItem(index);
+}
+
+void TListBox::selectQuietly(int index)
+{
+    // The view, told of a new selection, works out which rows to repaint,
+    // and that lays out every row after an insertion: 80,000 rows cost
+    // milliseconds. Without the signals it repaints all it shows instead.
+    {
+        const QSignalBlocker quiet(selectionModel());
+        if (index < 0) {
+            selectionModel()->clear();
+        } else {
+            selectionModel()->setCurrentIndex(model()->index(index, 0),
+                                              QItemSelectionModel::ClearAndSelect);
+        }
+    }
+    viewport()->update();
+    if (index >= 0) {
+        scrollToCurrentLater();
+        tellAssistiveTechnology(index);
+    }
+}
+
+void TListBox::tellAssistiveTechnology(int row)
+{
+    // The signals stay blocked for the click handler's sake; a screen
+    // reader still hears the selection, and the focus when the list has it.
+    if (!QAccessible::isActive())
+        return;
+    if (hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(row);
+        QAccessible::updateAccessibility(&focus);
+    }
+    QAccessibleEvent selection(this, QAccessible::Selection);
+    selection.setChild(row);
+    QAccessible::updateAccessibility(&selection);
+}
+
+void TListBox::clearItems()
+{
+    clear();
+}
+
+void TListBox::setItems(const QStringList& items)
+{
+    setUpdatesEnabled(false);
+    clear();
+    addItems(items);
+    selectQuietly(-1);
+    setUpdatesEnabled(true);
+}
+
+void TListBox::replaceItems(const QList<QStringView>& lines)
+{
+    const int oldCount = count();
+    const int newCount = int(lines.size());
+    auto same = [&](int item, int line) {
+        return QListWidget::item(item)->data(Qt::DisplayRole).toString() == lines[line];
+    };
+    int front = 0;
+    while (front < oldCount && front < newCount && same(front, front))
+        ++front;
+    int back = 0;
+    while (back < oldCount - front && back < newCount - front
+           && same(oldCount - 1 - back, newCount - 1 - back))
+        ++back;
+
+    selectQuietly(-1);
+    const int removeCount = oldCount - front - back;
+    const int insertCount = newCount - front - back;
+    if (removeCount > oldCount / 2) {
+        // Most of it changes: one batch is cheaper.
+        QStringList all;
+        all.reserve(newCount);
+        for (QStringView line : lines)
+            all.append(line.toString());
+        setItems(all);
+        return;
+    }
+    setUpdatesEnabled(false);
+    for (int i = 0; i < removeCount; ++i)
+        delete takeItem(front);
+    QStringList middle;
+    middle.reserve(insertCount);
+    for (int i = 0; i < insertCount; ++i)
+        middle.append(lines[front + i].toString());
+    QListWidget::insertItems(front, middle);
+    setUpdatesEnabled(true);
+}
+
+QStringList TListBox::items() const
+{
+    QStringList result;
+    result.reserve(count());
+    for (int i = 0; i < count(); ++i)
+        result.append(QListWidget::item(i)->text());
+    return result;
+}
+
+QString TListBox::text() const
+{
+    return joinLines(items());
+}
+
+int TListBox::itemIndex() const
+{
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void TListBox::setItemIndex(int index)
+{
+    if (index >= count())
+        return;
+    selectQuietly(index);
+}
+
+int TListBox::itemAtPos(const QPoint& pos) const
+{
+    const QRect client = viewport()->geometry();
+    if (!client.contains(pos))
+        return -1;
+    const QModelIndex index = indexAt(viewport()->mapFrom(this, pos));
+    return index.isValid() ? index.row() : count();
+}
+
+void TListBox::mousePressEvent(QMouseEvent* e)
+{
+    const QModelIndex under = indexAt(e->position().toPoint());
+    // A press below the last item keeps the selection, as a list box does.
+    if (under.isValid() && e->button() == Qt::LeftButton) {
+        QListWidget::mousePressEvent(e);
+        if (onClick)
+            onClick();
+    }
+    if (onMouseDown)
+        onMouseDown(e->button(), e->position().toPoint());
+}
+
+void TListBox::keyPressEvent(QKeyEvent* e)
+{
+    const bool moveKey = (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down)
+                         && (e->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
+    if (moveKey && onMoveKey) {
+        onMoveKey(e->key() == Qt::Key_Up ? -1 : 1);
+        return;
+    }
+    // The Menu key and Shift+F10 ask for the context menu, as they do
+    // everywhere on the desktop.
+    const bool menuKey = (e->key() == Qt::Key_Menu && e->modifiers() == Qt::NoModifier)
+                         || (e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier);
+    if (menuKey) {
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(), mapToGlobal(QPoint()));
+        contextMenuEvent(&request);
+        return;
+    }
+    const int before = itemIndex();
+    QListWidget::keyPressEvent(e);
+    scrollToCurrentLater();
+    if (itemIndex() != before && onClick)
+        onClick();
+}
+
+void TListBox::focusInEvent(QFocusEvent* e)
+{
+    QListWidget::focusInEvent(e);
+    // The list is announced with the row it has selected, however the
+    // focus came: a click, a switch of mode, a jump from another window.
+    if (itemIndex() >= 0)
+        tellAssistiveTechnology(itemIndex());
+}
+
+void TListBox::contextMenuEvent(QContextMenuEvent* e)
+{
+    QPoint at = e->globalPos();
+    if (e->reason() == QContextMenuEvent::Mouse) {
+        const QModelIndex under = indexAt(viewport()->mapFromGlobal(at));
+        if (under.isValid() && under.row() != itemIndex()) {
+            setCurrentRow(under.row());
+            if (onClick)
+                onClick();
+        }
+    } else if (currentItem()) {
+        // From the keyboard: at the selected row, brought into view first,
+        // as menus open for it.
+        scrollToItem(currentItem());
+        at = viewport()->mapToGlobal(visualItemRect(currentItem()).bottomLeft());
+    }
+    if (onContextMenu)
+        onContextMenu(at);
+}

@@ -1,0 +1,111 @@
+// The item picker: category, offered entries, quantity and limit boxes.
+#include "app/window/classicedit.h"
+#include "app/window/tcombobox.h"
+#include "app/window/tedit.h"
+#include "app/window/tform1.h"
+#include "app/window/tmemo.h"
+#include "app/window/tupdown.h"
+#include "app/window/application.h"
+#include "buildlist/availability.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+
+namespace {
+
+// A limit box's click: the retrain box and its spinner follow the tick.
+void showLimitBoxes(bool ticked, QLineEdit* retrains, QWidget* spinner)
+{
+    retrains->setEnabled(ticked);
+    QPalette palette = retrains->palette();
+    const QPalette system = retrains->style()->standardPalette();
+    palette.setColor(QPalette::Base, ticked ? system.color(QPalette::Base)
+                                            : system.color(QPalette::Button));
+    retrains->setPalette(palette);
+    spinner->setEnabled(ticked);
+}
+
+void setCheckBox(QCheckBox* box, bool visible)
+{
+    box->setVisible(visible);
+    box->setChecked(false); // runs the box's click handler when it was ticked
+}
+
+} // namespace
+
+void TForm1::refillPicker(Category category)
+{
+    cboList->clearAll();
+    const QVector<int> rows = offeredRows(catalog_, category, Memo1->rawText());
+    for (int row : rows)
+        cboList->addItem(catalog_.row(category, row).displayName);
+    if (!rows.isEmpty())
+        cboList->setItemIndex(category == Category::Units ? int(rows.size()) - 1 : 0);
+
+    setCheckBox(chkCritical, category == Category::Research);
+    setCheckBox(chkRetrains, category == Category::Units);
+    setCheckBox(chkRetrainB, category == Category::Buildings);
+
+    setUndoAvailable(false);
+
+    const bool resetQuantity = category == Category::Research
+                               || (category == Category::Buildings && UpDown1->position() > 2);
+    if (resetQuantity) {
+        UpDown1->setPosition(1);
+        txtCount->setText(QStringLiteral("1"));
+    }
+}
+
+void TForm1::radioUnitsClick()
+{
+    refillPicker(Category::Units);
+}
+
+void TForm1::radioBldgsClick()
+{
+    refillPicker(Category::Buildings);
+}
+
+void TForm1::radioResearchClick()
+{
+    refillPicker(Category::Research);
+}
+
+void TForm1::chkRetrainsClick()
+{
+    showLimitBoxes(chkRetrains->isChecked(), txtRetrains, UpDown2);
+}
+
+void TForm1::chkRetrainBClick()
+{
+    showLimitBoxes(chkRetrainB->isChecked(), txtRetrains, UpDown2);
+}
+
+void TForm1::UpDown1Click()
+{
+    txtCount->setText(IntToStr(UpDown1->position()));
+}
+
+void TForm1::UpDown2Click()
+{
+    txtRetrains->setText(IntToStr(UpDown2->position()));
+}
+
+void TForm1::cboListChange()
+{
+    // Type-ahead: the first item that begins with the typed text in capitals.
+    const QString typed = cboList->text().toUpper();
+    if (typed.isEmpty())
+        return; // an emptied box stays empty
+    for (int i = 0; i < cboList->count(); ++i) {
+        if (cboList->itemText(i).startsWith(typed, Qt::CaseSensitive)) {
+            cboList->setItemIndex(i);
+            return;
+        }
+    }
+}
+
+void TForm1::cboListClick()
+{
+    giveFocus(txtCount);
+}

@@ -1,0 +1,77 @@
+// Lines mode by mouse: drag a line to move it, drop it on the toilet to
+// remove it.
+#include "app/window/dragcontroller.h"
+#include "app/window/tform1.h"
+#include "app/window/tlistbox.h"
+#include "editing/linerules.h"
+
+void TForm1::ListBox1MouseDown(Qt::MouseButton button, const QPoint& pos)
+{
+    // The right button opens the rows' menu, which a drag must not follow.
+    if (button == Qt::RightButton)
+        return;
+    dragFrom = ListBox1->itemIndex();
+    drag_->beginDrag(ListBox1, ListBox1->viewport()->mapToGlobal(pos));
+}
+
+void TForm1::ListBox1DragOver(const QPoint& pos, bool&)
+{
+    if (ListBox1->dragCursor != Qt::DragMoveCursor)
+        ListBox1->dragCursor = Qt::DragMoveCursor;
+    dragTo = ListBox1->itemAtPos(pos);
+    if (dragTo > ListBox1->count())
+        dragTo = ListBox1->count();
+}
+
+void TForm1::ListBox1DragDrop(const QPoint&)
+{
+    moveLine(dragFrom, dragTo);
+}
+
+void TForm1::moveLine(int from, int to)
+{
+    const LineMove move = planLineMove(from, to, ListBox1->count());
+    if (!move.moves)
+        return;
+    ListBox1->insertItem(to, ListBox1->item(from));
+    ListBox1->deleteItem(move.deleteAt);
+    // The moved line is selected as if clicked, so Insert goes below it;
+    // a new order is unsaved work.
+    selectRowAsClicked(move.landsAt);
+    if (move.orderChanges)
+        setModified(true);
+}
+
+void TForm1::Image1DragOver(const QPoint&, bool&)
+{
+    ListBox1->dragCursor = Qt::DragMoveCursor;
+}
+
+void TForm1::Image1DragDrop(const QPoint&)
+{
+    removeLine(dragFrom);
+}
+
+void TForm1::removeLine(int row)
+{
+    ListBox1->deleteItem(row);
+    setInsertAt(insertAtAfterRemoval(insertAt_));
+    // The line last selected is selected again by the program.
+    ListBox1->setItemIndex(currentLine_);
+    cmdVillCountRefreshClick();
+}
+
+void TForm1::FormDragOver(const QPoint&, bool&)
+{
+    ListBox1->dragCursor = Qt::ForbiddenCursor;
+}
+
+void TForm1::txtVillagersDragOver(const QPoint&, bool&)
+{
+    ListBox1->dragCursor = Qt::ForbiddenCursor;
+}
+
+void TForm1::cmdVillCountRefreshDragOver(const QPoint&, bool&)
+{
+    ListBox1->dragCursor = Qt::ForbiddenCursor;
+}

@@ -1,0 +1,65 @@
+// The text area's keyboard rules and the status they keep.
+#include "app/window/application.h"
+#include "app/window/tform1.h"
+#include "app/window/tmemo.h"
+#include "buildlist/lineformat.h"
+#include "editing/window/keymessages.h"
+
+namespace {
+constexpr char16_t kLowestAccepted = 32;
+constexpr char16_t kHighestAccepted = 126;
+} // namespace
+
+void TForm1::refuseKey()
+{
+    app_.dialogs().playSound(QStringLiteral("Kick8.wav"));
+    app_.dialogs().messageBox(this, KeyMessages::kLineLengthInvalid, KeyMessages::kTitle,
+                              MsgButtons::OK, MsgIcon::Exclamation, MsgResult::OK);
+}
+
+void TForm1::Memo1KeyDown(int& key, Qt::KeyboardModifiers)
+{
+    if (key != vk::Up && key != vk::Down)
+        return;
+    // Leaving a short line pads it; a line that does not exist is left alone.
+    if (!Memo1->lineExists(currentLine_))
+        return;
+    const QString s = Memo1->line(currentLine_);
+    if (s.size() >= kLineLength)
+        return;
+    Memo1->setLine(currentLine_, s.leftJustified(kLineLength, QLatin1Char(' ')));
+}
+
+void TForm1::Memo1KeyPress(char16_t& key)
+{
+    // The line that would grow is the one the character goes into, whatever
+    // line the last click or key release noted; a selection over line
+    // breaks joins its lines, and the joined line counts.
+    const bool overwrites = Memo1->selLength() > 0 && !Memo1->selectionSpansLines();
+    const bool full = !overwrites && Memo1->lengthAfterTyping() > kLineLength;
+    // Control characters and anything the 8-bit files would not read back
+    // as typed are refused.
+    const bool unprintable = key < kLowestAccepted || key > kHighestAccepted;
+    if (full || unprintable) {
+        key = 0;
+        refuseKey();
+    }
+}
+
+void TForm1::Memo1KeyUp()
+{
+    Memo1Click();
+}
+
+void TForm1::Memo1Click()
+{
+    const int p = Memo1->selStart();
+    setCurrentLine(p / kLineSlot);
+    setPanel(Panel::Column, IntToStr(p % kLineSlot));
+}
+
+void TForm1::Memo1Change()
+{
+    if (!quietChange)
+        setModified(true);
+}

@@ -1,0 +1,49 @@
+// Lines mode without dragging: Alt+Up and Alt+Down move the selected line,
+// and the rows' context menu moves or removes it. Each takes the road a
+// drag takes, so the effects are the drag's own.
+#include "app/window/application.h"
+#include "app/window/tform1.h"
+#include "app/window/tlistbox.h"
+#include "editing/linerules.h"
+
+#include <QMenu>
+
+void TForm1::moveSelectedLine(int rows)
+{
+    const LineMoveTargets targets = lineMoveTargets(ListBox1->itemIndex(), ListBox1->count());
+    const int to = rows < 0 ? targets.up : targets.down;
+    if (!linesMode || to < 0)
+        return;
+    // Taken as a drag takes it: as if clicked first.
+    const int row = ListBox1->itemIndex();
+    selectRowAsClicked(row);
+    moveLine(row, to);
+}
+
+void TForm1::removeSelectedLine()
+{
+    if (!linesMode || !lineMoveTargets(ListBox1->itemIndex(), ListBox1->count()).removable)
+        return;
+    const int row = ListBox1->itemIndex();
+    selectRowAsClicked(row);
+    removeLine(row);
+}
+
+void TForm1::ListBox1ContextMenu(const QPoint& globalPos)
+{
+    const LineMoveTargets targets = lineMoveTargets(ListBox1->itemIndex(), ListBox1->count());
+    if (!targets.removable)
+        return;
+    // One menu, made again each time with what applies to the selected row;
+    // it pops up and returns at once, its items run through the guard.
+    delete ListBox1->findChild<QMenu*>(QStringLiteral("lineMenu"));
+    auto* menu = new QMenu(ListBox1);
+    menu->setObjectName(QStringLiteral("lineMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(QStringLiteral("Move Up"), app_.guarded(this, &TForm1::moveSelectedLineUp))
+        ->setEnabled(targets.up >= 0);
+    menu->addAction(QStringLiteral("Move Down"), app_.guarded(this, &TForm1::moveSelectedLineDown))
+        ->setEnabled(targets.down >= 0);
+    menu->addAction(QStringLiteral("Remove"), app_.guarded(this, &TForm1::removeSelectedLine));
+    menu->popup(globalPos);
+}

@@ -1,0 +1,267 @@
+// New, Open, Save, Save As and Exit.
+#include "app/window/application.h"
+#include "app/window/classicedit.h"
+#include "app/window/tform1.h"
+#include "app/window/tlistbox.h"
+#include "app/window/tcombobox.h"
+#include "app/window/tedit.h"
+#include "app/window/tmemo.h"
+#include "buildlist/lineformat.h"
+#include "files/diskfile.h"
+#include "files/window/filemessages.h"
+#include "files/openroad.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QScopedValueRollback>
+
+using namespace FileMessages;
+
+namespace {
+
+// The text area is this much wider while a file is read into it, so that
+// its long lines are not wrapped.
+constexpr int kReadingWidth = 700;
+
+} // namespace
+
+// The unsaved-work question, put only when the marker is set. True when
+// the operation may go on.
+static bool mayDiscardWork(TForm1& form, const QString& question)
+{
+    if (!form.isModified())
+        return true;
+    return form.app().dialogs().messageBox(&form, question, kSureTitle, MsgButtons::YesNo,
+                                           MsgIcon::Question, MsgResult::No)
+           == MsgResult::Yes;
+}
+
+bool TForm1::runExitGuard()
+{
+    if (!mayDiscardWork(*this, kNotSavedQuit))
+        return false;
+    app_.terminate();
+    return true;
+}
+
+void TForm1::mnuExitClick()
+{
+    runExitGuard();
+}
+
+void TForm1::cmdExitClick()
+{
+    mnuExitClick();
+}
+
+void TForm1::FormCloseQuery(bool& canClose)
+{
+    canClose = runExitGuard();
+}
+
+void TForm1::mnuNewClick()
+{
+    if (!mayDiscardWork(*this, kNotSavedNew))
+        return;
+    {
+        const QScopedValueRollback quiet(quietChange, true);
+        ListBox1->clearItems();
+        Memo1->clearText();
+        Memo1->addLine(QString::fromLatin1(kStartingLine));
+        ListBox1->addItem(QString::fromLatin1(kStartingLine));
+        setModified(false);
+        setPanel(Panel::File, QString());
+        setVillagerCount(0);
+        setInsertAt(-1);
+        enterMode(EditMode::Normal);
+        // Undo must never take a line off a build list it did not add.
+        setUndoAvailable(false);
+    }
+    giveFocus(cboList);
+}
+
+void TForm1::mnuOpenClick()
+{
+    if (!mayDiscardWork(*this, kNotSavedOpen))
+        return;
+    if (!dlgOpen.execute(app_.dialogs(), this))
+        return;
+    openFile(dlgOpen.fileName);
+}
+
+void TForm1::openNamedFile(const QString& path)
+{
+    // The dialog hands over a full path, and starts in its folder next time.
+    dlgOpen.fileName = QFileInfo(path).absoluteFilePath();
+    openFile(dlgOpen.fileName);
+}
+
+namespace {
+
+// While a file is read and reworked, the empty list stands in the text
+// area's place, the text area is wider and the cursor is the hourglass.
+// Ending it, at the latest when it goes out of scope, puts all back.
+class ReadingDisplay {
+public:
+    ReadingDisplay(TMemo* memo, TListBox* list) : memo_(memo), list_(list)
+    {
+        list_->show();
+        memo_->hide();
+        memo_->resize(kReadingWidth, memo_->height());
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~ReadingDisplay() { end(); }
+    void end()
+    {
+        if (!active_)
+            return;
+        active_ = false;
+        memo_->resize(TForm1::kTextAreaWidth, memo_->height());
+        memo_->show();
+        list_->hide();
+        QApplication::restoreOverrideCursor();
+    }
+
+private:
+    TMemo* memo_;
+    TListBox* list_;
+    bool active_ = true;
+};
+
+} // namespace
+
+void TForm1::openFile(const QString& path)
+{
+    const QScopedValueRollback quiet(quietChange, true);
+    setUndoAvailable(false);
+    ListBox1->clearItems();
+    enterMode(EditMode::Normal);
+    ReadingDisplay reading(Memo1, ListBox1);
+    setCurrentFile(path, std::nullopt);
+
+    ReadOutcome read = readBuildList(path);
+    const std::optional<QString>& text = read.text;
+    if (!text) {
+        reading.end();
+        app_.dialogs().messageBox(this, kReadError, kReadErrorTitle, MsgButtons::OK,
+                                  MsgIcon::Exclamation, MsgResult::OK);
+        setCurrentFile(QString(), std::nullopt);
+        return;
+    }
+    setCurrentFile(path, std::move(read.file));
+
+    const OpenedText opened = prepareOpenedText(*text, catalog_);
+    if (opened.hasTab) {
+        Memo1->setText(*text); // shown as read, tabs and all
+        app_.dialogs().playSound(QStringLiteral("Kick8.wav"));
+        reading.end();
+        app_.dialogs().messageBox(this, kTabs, kTabsTitle, MsgButtons::OK, MsgIcon::Stop,
+                                  MsgResult::OK);
+        return;
+    }
+
+    // Width fix-up and names were made on the lines in memory; the text
+    // area gets the result once. A break at the end of the file stays there.
+    Memo1->setLines(opened.lines, opened.endsWithBreak);
+
+    setPanel(Panel::File, fileName_);
+    setModified(false);
+
+    // A quantity that does not convert is reported, and Open still ends
+    // with the window usable.
+    app_.guard([this] { cmdVillCountRefreshClick(); });
+
+    reading.end();
+
+    int caret = kNameColumn;
+    for (const QString& line : opened.lines) {
+        if (!isCommentLine(line))
+            break;
+        caret += kLineSlot;
+    }
+    Memo1->setSelStart(caret);
+    Memo1->setFocus();
+    Memo1Click();
+    if (!read.leftoverBackup.isEmpty())
+        app_.dialogs().messageBox(this, kBackupFound.arg(path, read.leftoverBackup),
+                                  kBackupFoundTitle, MsgButtons::OK, MsgIcon::Exclamation,
+                                  MsgResult::OK);
+}
+
+void TForm1::setCurrentFile(const QString& path, std::optional<DiskFile> file)
+{
+    fileName_ = path;
+    diskFile_ = std::move(file);
+}
+
+bool TForm1::reportSave(const SaveOutcome& outcome, const QString& path)
+{
+    switch (outcome.status) {
+    case SaveStatus::Saved: return true;
+    case SaveStatus::TooLarge:
+        app_.dialogs().messageBox(this, kTooLarge.arg(path).arg(Memo1->latin1Text().size()),
+                                  kReadErrorTitle, MsgButtons::OK, MsgIcon::Exclamation,
+                                  MsgResult::OK);
+        return false;
+    case SaveStatus::NotTheFileRead:
+        if (app_.dialogs().messageBox(this, kNotTheFileRead.arg(path), kReadErrorTitle,
+                                      MsgButtons::YesNo, MsgIcon::Question, MsgResult::Yes)
+            == MsgResult::Yes)
+            mnuSaveAsClick();
+        return false;
+    default: break;
+    }
+    if (!outcome.keptBackup.isEmpty())
+        throw ToolkitError(kCannotCreateKept.arg(path, outcome.keptBackup));
+    if (outcome.refused)
+        throw ToolkitError(kCannotCreateBecause.arg(path, outcome.why));
+    throw FileCreateError(path);
+}
+
+bool TForm1::saveToCurrentFile(const QByteArray& bytes)
+{
+    // A file name that no read or save stands behind (set from outside)
+    // is written as Save As would.
+    if (!diskFile_ || diskFile_->path != fileName_)
+        return reportSave(saveTo(fileName_, bytes, &diskFile_), fileName_);
+    SaveOutcome outcome = saveOver(*diskFile_, bytes);
+    if (outcome.status == SaveStatus::ChangedOnDisk) {
+        if (app_.dialogs().messageBox(this, kChangedOnDisk.arg(fileName_), kChangedOnDiskTitle,
+                                      MsgButtons::YesNo, MsgIcon::Question, MsgResult::No)
+            != MsgResult::Yes)
+            return false;
+        outcome = saveOver(*diskFile_, bytes, true);
+    }
+    return reportSave(outcome, fileName_);
+}
+
+void TForm1::mnuSaveClick()
+{
+    bringTextUpToDate();
+    // Only ever write to the file the user sees named in the status bar.
+    const QString shown = panel(Panel::File);
+    if (shown.isEmpty() || fileName_.isEmpty() || fileName_ != shown) {
+        mnuSaveAsClick();
+        return;
+    }
+    if (saveToCurrentFile(Memo1->latin1Text()))
+        setModified(false);
+}
+
+void TForm1::mnuSaveAsClick()
+{
+    if (!panel(Panel::File).isEmpty())
+        dlgSave.fileName = panel(Panel::File);
+    if (!dlgSave.execute(app_.dialogs(), this))
+        return;
+    // Until the file is written, the name stands alone.
+    setCurrentFile(dlgSave.fileName, std::nullopt);
+    bringTextUpToDate();
+    std::optional<DiskFile> written;
+    if (!reportSave(saveTo(fileName_, Memo1->latin1Text(), &written), fileName_))
+        return;
+    setCurrentFile(fileName_, std::move(written));
+    setPanel(Panel::File, fileName_);
+    setModified(false);
+}
