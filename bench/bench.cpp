@@ -122,7 +122,8 @@ public:
         // Open.
         normalMode();
         const QString finalText = plain(f.Memo1->text());
-        r["Open"].ms = timeIt(big, [&] { f.setModified(false); }, [&] { f.mnuOpenClick(); });
+        r["Open"].ms = timeIt(
+            big, [&] { f.setModified(false); }, [&] { f.mnuOpenClick(); });
         r["Open"].floorMs = timeIt(big, {}, [&] {
             QFile in(file_);
             in.open(QIODevice::ReadOnly);
@@ -150,7 +151,13 @@ public:
             f.dragTo = lines_ / 4;
             f.ListBox1DragDrop(QPoint());
         };
-        r["Enter Normal mode"].ms = timeIt(big, [&] { linesMode(); moveALine(); }, [&] { f.cmdEditClick(); });
+        r["Enter Normal mode"].ms = timeIt(
+            big,
+            [&] {
+                linesMode();
+                moveALine();
+            },
+            [&] { f.cmdEditClick(); });
         const QString normalText = plain(f.Memo1->text());
         r["Enter Normal mode"].floorMs = timeIt(big, {}, [&] { bareEdit_.setPlainText(normalText); });
 
@@ -160,8 +167,8 @@ public:
         dialogs_.savePath = saved_;
         f.mnuSaveAsClick();
         const QByteArray bytes = f.Memo1->text().toLatin1();
-        r["Save"].ms = timeIt(big, [&] { f.setModified(true); },
-                              [&] { f.mnuSaveClick(); });
+        r["Save"].ms = timeIt(
+            big, [&] { f.setModified(true); }, [&] { f.mnuSaveClick(); });
         r["Save"].floorMs = timeIt(big, {}, [&] {
             QSaveFile out(saved_);
             out.open(QIODevice::WriteOnly);
@@ -172,10 +179,13 @@ public:
         // Picker refills against one search of the whole text.
         const QString whole = f.Memo1->text();
         const QString absent = QStringLiteral("no such text anywhere");
-        const double onePass = timeIt(reps, {}, [&] { volatile auto i = whole.indexOf(absent); (void)i; });
-        for (auto [name, radio] : {std::pair{"Refill Units", f.radioUnits},
-                                   std::pair{"Refill Buildings", f.radioBldgs},
-                                   std::pair{"Refill Research", f.radioResearch}}) {
+        const double onePass = timeIt(reps, {}, [&] {
+            volatile auto i = whole.indexOf(absent);
+            (void)i;
+        });
+        for (auto [name, radio] :
+             {std::pair{"Refill Units", f.radioUnits}, std::pair{"Refill Buildings", f.radioBldgs},
+              std::pair{"Refill Research", f.radioResearch}}) {
             QRadioButton* button = radio;
             r[name].ms = timeIt(reps, {}, [&] { button->click(); });
             r[name].floorMs = onePass;
@@ -199,8 +209,10 @@ public:
             volatile auto problems = checkOrder(f.catalog(), soundLines).size();
             (void)problems;
         });
-        r["Check order, sound"].floorMs =
-            timeIt(reps, {}, [&] { volatile auto i = soundWhole.indexOf(absent); (void)i; });
+        r["Check order, sound"].floorMs = timeIt(reps, {}, [&] {
+            volatile auto i = soundWhole.indexOf(absent);
+            (void)i;
+        });
 
         // Villager recount.
         r["Villager recount"].ms = timeIt(reps, {}, [&] { f.cmdVillCountRefreshClick(); });
@@ -211,7 +223,8 @@ public:
         f.dlgFind->setFindText(QStringLiteral("zzz_no_such"));
         dialogs_.answer = MsgResult::No;
         const QStringList items = f.ListBox1->items();
-        r["Find, no hit"].ms = timeIt(reps, [&] { f.setFindFrom(0); }, [&] { f.dlgFindFind(); });
+        r["Find, no hit"].ms = timeIt(
+            reps, [&] { f.setFindFrom(0); }, [&] { f.dlgFindFind(); });
         r["Find, no hit"].floorMs = timeIt(reps, {}, [&] {
             int hits = 0;
             for (const QString& item : items)
@@ -224,7 +237,8 @@ public:
         normalMode();
         f.radioUnits->click();
         bareEdit_.setPlainText(plain(f.Memo1->text()));
-        r["Append"].ms = timeIt(reps, {}, [&] { f.cmdAddClick(); }, [&] { f.cmdDeleteClick(); });
+        r["Append"].ms = timeIt(
+            reps, {}, [&] { f.cmdAddClick(); }, [&] { f.cmdDeleteClick(); });
         const QString villager = f.Memo1->line(0);
         r["Append"].floorMs = timeIt(reps, {}, [&] {
             QTextCursor c(bareEdit_.document());
@@ -236,10 +250,12 @@ public:
         linesMode();
         bareList_.clear();
         bareList_.addItems(f.ListBox1->items());
-        r["Insert"].ms = timeIt(reps, [&] { f.setInsertAt(lines_ / 2); }, [&] { f.cmdAddClick(); },
-                                [&] { f.ListBox1->deleteItem(lines_ / 2); });
-        r["Insert"].floorMs = timeIt(reps, {}, [&] { bareList_.insertItem(lines_ / 2, villager); },
-                                     [&] { delete bareList_.takeItem(lines_ / 2); });
+        r["Insert"].ms = timeIt(
+            reps, [&] { f.setInsertAt(lines_ / 2); }, [&] { f.cmdAddClick(); },
+            [&] { f.ListBox1->deleteItem(lines_ / 2); });
+        r["Insert"].floorMs = timeIt(
+            reps, {}, [&] { bareList_.insertItem(lines_ / 2, villager); },
+            [&] { delete bareList_.takeItem(lines_ / 2); });
 
         // A drag move.
         r["Drag move"].ms = timeIt(reps, {}, [&] { moveALine(); });
@@ -250,7 +266,8 @@ public:
 
         // A removal on the toilet, put back afterwards.
         QString removed;
-        r["Remove on toilet"].ms = timeIt(big,
+        r["Remove on toilet"].ms = timeIt(
+            big,
             [&] {
                 linesMode();
                 f.ListBox1->setItemIndex(lines_ / 2);
@@ -285,7 +302,8 @@ public:
         QTextCursor bareCaret(bareEdit_.document()->findBlockByNumber(k));
         bareCaret.movePosition(QTextCursor::EndOfBlock);
         bareEdit_.setTextCursor(bareCaret);
-        r["Keystroke"].floorMs = timeIt(reps, {}, [&] { sendKey(&bareEdit_, Qt::Key_A, QStringLiteral("a")); });
+        r["Keystroke"].floorMs =
+            timeIt(reps, {}, [&] { sendKey(&bareEdit_, Qt::Key_A, QStringLiteral("a")); });
         return r;
     }
 
@@ -351,9 +369,22 @@ int main(int argc, char** argv)
     // floor's own growth beside it.
     std::printf("%-20s %8s %12s %12s %8s %16s\n", "action", "lines", "median ms", "floor ms", "ratio",
                 "growth (floor)");
-    const QStringList order{"Open", "Enter Lines mode", "Enter Normal mode", "Save", "Refill Units",
-                            "Refill Buildings", "Refill Research", "Check order", "Check order, sound", "Find, no hit", "Villager recount",
-                            "Append", "Insert", "Drag move", "Remove on toilet", "Keystroke"};
+    const QStringList order{"Open",
+                            "Enter Lines mode",
+                            "Enter Normal mode",
+                            "Save",
+                            "Refill Units",
+                            "Refill Buildings",
+                            "Refill Research",
+                            "Check order",
+                            "Check order, sound",
+                            "Find, no hit",
+                            "Villager recount",
+                            "Append",
+                            "Insert",
+                            "Drag move",
+                            "Remove on toilet",
+                            "Keystroke"};
     for (const QString& action : order) {
         for (int n : sizes) {
             const Result& r = results[n][action];
@@ -383,7 +414,7 @@ int main(int argc, char** argv)
     const QString memFile = QStringLiteral("%1/list%2.ai").arg(folder.path()).arg(sizes.back());
     const long rssOurs = peakMemory(ours, memFile);
     const long rssBare = peakMemory(bare, memFile);
-    std::printf("%-20s %8d %10ld KiB %8ld KiB %7.2fx\n", "Peak memory (Open)", sizes.back(), rssOurs,
-                rssBare, rssBare > 0 ? double(rssOurs) / double(rssBare) : 0.0);
+    std::printf("%-20s %8d %10ld KiB %8ld KiB %7.2fx\n", "Peak memory (Open)", sizes.back(), rssOurs, rssBare,
+                rssBare > 0 ? double(rssOurs) / double(rssBare) : 0.0);
     return 0;
 }

@@ -23,7 +23,9 @@ QByteArray generateBuildList(int lines, unsigned seed)
         } else if (roll < 13) {
             line = QStringLiteral("// a long note that goes on past the 48th column, step %1").arg(i);
         } else {
-            const Category c = roll < 60 ? Category::Units : roll < 80 ? Category::Buildings : Category::Research;
+            const Category c = roll < 60   ? Category::Units
+                               : roll < 80 ? Category::Buildings
+                                           : Category::Research;
             const bool ticked = pick(4) == 0;
             const CatalogEntry& e = catalog.row(c, pick(catalog.rowCount(c)));
             const QChar kind = kindLetter(c, ticked);

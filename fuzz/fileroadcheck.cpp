@@ -1,12 +1,12 @@
 #include "fileroadcheck.h"
 
-#include "model/errors.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/villagers.h"
 #include "editing/textcopy.h"
 #include "files/filebytes.h"
 #include "files/openroad.h"
 #include "files/widthfixup.h"
+#include "model/errors.h"
 
 namespace {
 

@@ -4,12 +4,9 @@
 AvailabilityTexts availabilityTexts(const CatalogEntry& e, Category category)
 {
     switch (category) {
-    case Category::Units:
-        return {e.buildingName.trimmed(), e.requirement1, e.requirement2, {}};
-    case Category::Buildings:
-        return {e.buildingName, e.requirement1, e.requirement2, {}};
-    case Category::Research:
-        break;
+    case Category::Units: return {e.buildingName.trimmed(), e.requirement1, e.requirement2, {}};
+    case Category::Buildings: return {e.buildingName, e.requirement1, e.requirement2, {}};
+    case Category::Research: break;
     }
     return {e.buildingName.trimmed(), e.requirement1, e.requirement2, e.aiName.trimmed()};
 }

@@ -46,8 +46,7 @@ bool hasLimitColumn(QChar kind)
     return kind == QLatin1Char('T') || kind == QLatin1Char('A');
 }
 
-QString composeItemLine(QChar kind, const CatalogEntry& entry, const QString& quantity,
-                        const QString& limit)
+QString composeItemLine(QChar kind, const CatalogEntry& entry, const QString& quantity, const QString& limit)
 {
     QString line;
     line.reserve(kLineLength);
@@ -109,9 +108,12 @@ const CatalogEntry* itemOfLine(const Catalog& catalog, QStringView line, Categor
         return nullptr;
     Category kind;
     switch (line.at(0).unicode()) {
-    case 'B': case 'A': kind = Category::Buildings; break;
-    case 'U': case 'T': kind = Category::Units; break;
-    case 'R': case 'C': kind = Category::Research; break;
+    case 'B':
+    case 'A': kind = Category::Buildings; break;
+    case 'U':
+    case 'T': kind = Category::Units; break;
+    case 'R':
+    case 'C': kind = Category::Research; break;
     default: return nullptr;
     }
     if (category)

@@ -5,16 +5,16 @@
 #include <QStringList>
 
 // The fixed-column layout of a build-list line, columns counted from 0.
-constexpr int kNumberColumn = 1;    // after the kind letter
+constexpr int kNumberColumn = 1; // after the kind letter
 constexpr int kNumberWidth = 3;
-constexpr int kNameColumn = 10;     // the AI name
+constexpr int kNameColumn = 10; // the AI name
 constexpr int kNameWidth = 17;
 constexpr int kQuantityColumn = 31; // one digit, or two over 31-32
 constexpr int kBuildingColumn = 38;
 constexpr int kBuildingWidth = 3;
-constexpr int kLimitColumn = 47;    // one digit, or two over 46-47
+constexpr int kLimitColumn = 47; // one digit, or two over 46-47
 constexpr int kLineLength = 48;
-constexpr int kLineSlot = 50;       // in the text area: 48 characters and CR LF
+constexpr int kLineSlot = 50; // in the text area: 48 characters and CR LF
 
 // The line every new build list starts with: the Town Center, quantity 1.
 constexpr const char* kStartingLine = "B109      TownCenter           1      -1        ";
@@ -31,8 +31,7 @@ bool hasLimitColumn(QChar kind); // "T" and "A"
 // then the limit column (units and buildings) or seven blanks (research).
 // A two-digit quantity takes columns 31-32 and a two-digit limit columns
 // 46-47, so the columns stay put and the line stays 48 characters.
-QString composeItemLine(QChar kind, const CatalogEntry& entry, const QString& quantity,
-                        const QString& limit);
+QString composeItemLine(QChar kind, const CatalogEntry& entry, const QString& quantity, const QString& limit);
 
 // A quantity or limit text fits its column when it is one or two digits.
 // Throws ConvertError with the text otherwise.

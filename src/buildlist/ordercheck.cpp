@@ -112,7 +112,7 @@ private:
     struct Named {
         AvailabilityTexts texts;
         int firstNeedle; // its building, two requirements and own withheld text follow
-        QString item;    // as the user knows it
+        QString item; // as the user knows it
         bool research;
         QVarLengthArray<std::pair<int, QString>, 2> messages; // by what they say
     };
@@ -138,8 +138,11 @@ private:
             if (slot < 0) {
                 const AvailabilityTexts texts = availabilityTexts(*entry, category);
                 slot = int(named_.size());
-                named_.push_back(Named{texts, int(needles_.size()), entry->displayName.trimmed(),
-                                       category == Category::Research, {}});
+                named_.push_back(Named{texts,
+                                       int(needles_.size()),
+                                       entry->displayName.trimmed(),
+                                       category == Category::Research,
+                                       {}});
                 needles_ << texts.building << texts.requirement1 << texts.requirement2 << texts.withheld;
             }
             checked_.append({i, slot});
@@ -186,7 +189,8 @@ private:
         };
         const Verdict verdicts[3] = {verdict(0), verdict(1), verdict(2)};
         const int key = verdicts[0] | verdicts[1] << 2 | verdicts[2] << 4 | int(repeated) << 6;
-        auto known = std::find_if(n.messages.begin(), n.messages.end(), [&](const auto& m) { return m.first == key; });
+        auto known =
+            std::find_if(n.messages.begin(), n.messages.end(), [&](const auto& m) { return m.first == key; });
         if (known == n.messages.end()) {
             n.messages.append({key, describe(n, verdicts, repeated)});
             known = n.messages.end() - 1;
@@ -207,17 +211,21 @@ private:
             }
             const QString& name = nameOf(*needed[k]);
             switch (verdicts[k]) {
-            case Nowhere: message.say(QStringLiteral("needs %1, which is nowhere in the list").arg(name), name); break;
+            case Nowhere:
+                message.say(QStringLiteral("needs %1, which is nowhere in the list").arg(name), name);
+                break;
             case Later:
                 message.say(QStringLiteral("needs %1, which comes later, at line %2: move it up")
                                 .arg(name, QString::number(firstLineOf(n.firstNeedle + k) + 1)),
                             name);
                 break;
-            default: message.say(QStringLiteral("needs %1 above it").arg(name), name); // only its own line has it
+            default:
+                message.say(QStringLiteral("needs %1 above it").arg(name), name); // only its own line has it
             }
         }
         if (repeated)
-            message.say(QStringLiteral("is already researched at line %1").arg(firstLineOf(n.firstNeedle + 3) + 1));
+            message.say(
+                QStringLiteral("is already researched at line %1").arg(firstLineOf(n.firstNeedle + 3) + 1));
         return message.text();
     }
 

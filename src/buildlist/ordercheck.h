@@ -7,7 +7,7 @@
 
 // One line that the picker would not have offered where it stands.
 struct OrderProblem {
-    int line = 0;    // counted from 1, as people count
+    int line = 0; // counted from 1, as people count
     QString message; // names the item and what is missing above it
 };
 

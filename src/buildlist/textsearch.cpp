@@ -1,9 +1,9 @@
 #include "buildlist/textsearch.h"
 
+#include <QVarLengthArray>
 #include <algorithm>
 #include <climits>
 #include <deque>
-#include <QVarLengthArray>
 
 MultiTextSearch::MultiTextSearch(const QStringList& needles)
     : needles_(needles), findableNeedle_(std::size_t(needles.size()), false),
@@ -11,7 +11,7 @@ MultiTextSearch::MultiTextSearch(const QStringList& needles)
 {
     assignSymbols();
     std::vector<int> table; // state x symbol -> state while the automaton is built
-    addState(table);        // the root
+    addState(table); // the root
     for (int id = 0; id < needles.size(); ++id)
         addNeedle(table, id);
     foldFailureLinks(table);
@@ -53,7 +53,8 @@ void MultiTextSearch::addNeedle(std::vector<int>& table, int id)
     if (!representable)
         return;
     findableNeedle_[std::size_t(id)] = true;
-    skippable_[std::size_t(id)] = n.size() >= 2 && !n.contains(QLatin1Char('\r')) && !n.contains(QLatin1Char('\n'));
+    skippable_[std::size_t(id)] =
+        n.size() >= 2 && !n.contains(QLatin1Char('\r')) && !n.contains(QLatin1Char('\n'));
     longestNeedle_ = std::max(longestNeedle_, int(n.size()));
     ++findable_;
     int state = 0;
@@ -182,7 +183,10 @@ struct SkipTable {
         }
     }
     // Characters beyond 8 bits share one slot: it only makes candidates.
-    static std::size_t index(char16_t a, char16_t b) { return std::size_t(a < 256 ? a : 0) * 256 + (b < 256 ? b : 0); }
+    static std::size_t index(char16_t a, char16_t b)
+    {
+        return std::size_t(a < 256 ? a : 0) * 256 + (b < 256 ? b : 0);
+    }
     int jump(char16_t a, char16_t b) const { return jumps[index(a, b)]; }
 
     int window = 2;

@@ -31,12 +31,12 @@ private:
 
     QStringList needles_;
     std::vector<bool> findableNeedle_; // can occur at all: not empty, all 8-bit
-    std::vector<bool> skippable_;      // can be looked for line by line with a skip table
+    std::vector<bool> skippable_; // can be looked for line by line with a skip table
     int needleCount_ = 0;
     int longestNeedle_ = 0;
     int findable_ = 0; // needles that can occur at all
     int width_ = 1; // symbols: one per character in the needles, 0 for any other
     std::array<unsigned char, 256> symbols_{};
-    std::vector<unsigned> rows_;           // state x symbol -> the target's row offset
+    std::vector<unsigned> rows_; // state x symbol -> the target's row offset
     std::vector<std::vector<int>> output_; // needles ending at a state, suffixes included
 };

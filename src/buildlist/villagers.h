@@ -8,4 +8,3 @@ bool isVillagerLine(QStringView line);
 // Adds the line's quantity to total when it is a villager line. A quantity
 // that does not convert throws, and total keeps what it had.
 void addVillagerLine(QStringView line, int& total);
-

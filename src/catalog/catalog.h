@@ -8,12 +8,12 @@
 // that fill it to its column width: the line composer copies members as they
 // stand, so the widths are what keep the columns of a line in place.
 struct CatalogEntry {
-    QString objectNumber;   // 3 wide
-    QString displayName;    // 17 wide, shown in the picker
-    QString buildingName;   // 10 wide for units and research, as stored for buildings
+    QString objectNumber; // 3 wide
+    QString displayName; // 17 wide, shown in the picker
+    QString buildingName; // 10 wide for units and research, as stored for buildings
     QString buildingNumber; // 3 wide
-    QString aiName;         // 17 wide, written into lines
-    QString requirement1;   // not filled; " " means no requirement
+    QString aiName; // 17 wide, written into lines
+    QString requirement1; // not filled; " " means no requirement
     QString requirement2;
 };
 

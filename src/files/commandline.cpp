@@ -18,10 +18,28 @@ constexpr int kUnreadable = 2;
 
 // Options Qt's window system takes for itself; given alone, they ask for
 // the window.
-const QStringList kWindowOptions = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
-    "qwindowtitle", "reverse", "session", "style", "stylesheet", "widgetcount", "display", "geometry",
-    "name", "title", "visual", "ncols", "cmap", "nograb", "dograb", "sync"};
+const QStringList kWindowOptions = {"platform",
+                                    "platformpluginpath",
+                                    "platformtheme",
+                                    "plugin",
+                                    "qwindowgeometry",
+                                    "qwindowicon",
+                                    "qwindowtitle",
+                                    "reverse",
+                                    "session",
+                                    "style",
+                                    "stylesheet",
+                                    "widgetcount",
+                                    "display",
+                                    "geometry",
+                                    "name",
+                                    "title",
+                                    "visual",
+                                    "ncols",
+                                    "cmap",
+                                    "nograb",
+                                    "dograb",
+                                    "sync"};
 
 // A file read and made into what Open shows, or nothing with the reason
 // told on err.
@@ -30,8 +48,7 @@ struct OpenedFile {
     OpenedText opened;
 };
 
-std::optional<OpenedFile> openAsTheEditorWould(const QString& path, const Catalog& catalog,
-                                               QTextStream& err)
+std::optional<OpenedFile> openAsTheEditorWould(const QString& path, const Catalog& catalog, QTextStream& err)
 {
     ReadOutcome read = readBuildList(path);
     if (!read.text) {

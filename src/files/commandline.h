@@ -18,7 +18,7 @@ class QTextStream;
 // reported on err with exit code 2.
 struct CommandLineOutcome {
     std::optional<int> exitCode; // set: end here with it
-    QString fileToOpen;          // for the window: a FILE to open, or empty
+    QString fileToOpen; // for the window: a FILE to open, or empty
 };
 // `windowSystemPresent`: Qt's window options have already been taken out of
 // the arguments. Before that, any of them (-platform, -display...) defers

@@ -114,8 +114,8 @@ SaveOutcome saveTo(const QString& path, const QByteArray& bytes, std::optional<D
     if (where.exists && !S_ISREG(where.status.st_mode))
         return {SaveStatus::Failed, kNotRegular, {}};
     WrittenFile after;
-    const SaveOutcome outcome = writeKeeping(where.folder.get(), where.name, bytes,
-                                             where.exists ? &where.status : nullptr, &after);
+    const SaveOutcome outcome =
+        writeKeeping(where.folder.get(), where.name, bytes, where.exists ? &where.status : nullptr, &after);
     if (outcome.saved() && written)
         *written = DiskFile{path, std::move(where.folder), where.name, std::move(after)};
     return outcome;

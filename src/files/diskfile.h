@@ -13,10 +13,10 @@
 // name there, and its identity, size and time as they were then. Saving
 // goes back to exactly this file, never to wherever its path leads now.
 struct DiskFile {
-    QString path;            // as the user named it; messages show it
+    QString path; // as the user named it; messages show it
     UniqueFd folder;
     QByteArray name;
-    WrittenFile file;        // held open, with its status when read or last written
+    WrittenFile file; // held open, with its status when read or last written
 };
 
 struct ReadOutcome {
@@ -37,8 +37,7 @@ SaveOutcome saveOver(DiskFile& file, const QByteArray& bytes, bool evenIfChanged
 // Writes to a named file (Save As), creating it or keeping what it is.
 // A link that leads nowhere is refused, so is a stranger's link in a
 // shared folder. On success `written`, when given, describes the file.
-SaveOutcome saveTo(const QString& path, const QByteArray& bytes,
-                   std::optional<DiskFile>* written = nullptr);
+SaveOutcome saveTo(const QString& path, const QByteArray& bytes, std::optional<DiskFile>* written = nullptr);
 
 // What saving to a path would write: the file it leads to, whether it
 // exists already, or why it may not be written at all.

@@ -129,10 +129,10 @@ bool putBytes(int fd, const QByteArray& bytes)
 UniqueFd createBeside(int folder, const QByteArray& name, mode_t mode, QByteArray* made)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        *made = '.' + name.left(200) + '.'
-                + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
-        const int fd = ::openat(folder, made->constData(),
-                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        *made = '.' + name.left(200) + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36)
+                + ".tmp";
+        const int fd =
+            ::openat(folder, made->constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST)
             return UniqueFd(fd);
     }
@@ -161,8 +161,8 @@ struct Road {
 
 // A new file beside the old one, given the old one's owner, group and
 // mode, flushed and renamed over it; or placed as a new file.
-Road replaceWithNewFile(int folder, const QByteArray& name, const QByteArray& bytes,
-                        const struct stat* old, WrittenFile* after)
+Road replaceWithNewFile(int folder, const QByteArray& name, const QByteArray& bytes, const struct stat* old,
+                        WrittenFile* after)
 {
     // Nobody else may read it while it is made; a new file takes the
     // usual mode less the user's mask.
@@ -186,8 +186,7 @@ Road replaceWithNewFile(int folder, const QByteArray& name, const QByteArray& by
             return {false, {}};
         }
     }
-    if (!writeAllAt(fd.get(), bytes) || ::fsync(fd.get()) != 0
-        || ::fstat(fd.get(), &after->status) != 0
+    if (!writeAllAt(fd.get(), bytes) || ::fsync(fd.get()) != 0 || ::fstat(fd.get(), &after->status) != 0
         || !(after->held = UniqueFd(::fcntl(fd.get(), F_DUPFD_CLOEXEC, 0))).valid() || !fd.close()) {
         const int error = errno;
         discard();
@@ -234,15 +233,15 @@ SaveOutcome rewriteInPlace(int folder, const QByteArray& name, const QByteArray&
 
     const QByteArray backup = backupNameOf(name);
     const QString backupPath = pathInFolder(folder, backup);
-    UniqueFd copy(::openat(folder, backup.constData(),
-                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    UniqueFd copy(
+        ::openat(folder, backup.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     // A folder that takes no new file: the old bytes are held here only.
     const bool backedUp = copy.valid();
     if (!backedUp && errno == EEXIST)
         return {SaveStatus::Failed,
-                QStringLiteral("a copy left by a save that did not finish is in the way: %1")
-                    .arg(backupPath),
-                {}, true};
+                QStringLiteral("a copy left by a save that did not finish is in the way: %1").arg(backupPath),
+                {},
+                true};
     if (!backedUp && errno != EACCES && errno != EPERM && errno != EROFS)
         return failedWith(errno);
     if (backedUp && (!putBytes(copy.get(), previous) || !copy.close() || !syncFolder(folder))) {
@@ -280,8 +279,8 @@ QByteArray backupNameOf(const QByteArray& name)
     return '.' + name.left(200) + ".vexdit-backup";
 }
 
-SaveOutcome writeKeeping(int folder, const QByteArray& name, const QByteArray& bytes,
-                         const struct stat* old, WrittenFile* after)
+SaveOutcome writeKeeping(int folder, const QByteArray& name, const QByteArray& bytes, const struct stat* old,
+                         WrittenFile* after)
 {
     // A file-size limit makes a write fail instead of ending the program
     // half-way through it.
@@ -291,10 +290,10 @@ SaveOutcome writeKeeping(int folder, const QByteArray& name, const QByteArray& b
     WrittenFile written;
     if (!after)
         after = &written;
-    const bool newFileLosesNothing = !old
-                                     || (old->st_nlink == 1 && !hasAttributes(folder, name)
-                                         && !folderGivesDefaultAccess(folder)
-                                         && !folderRefusesRenames(folder));
+    const bool newFileLosesNothing =
+        !old
+        || (old->st_nlink == 1 && !hasAttributes(folder, name) && !folderGivesDefaultAccess(folder)
+            && !folderRefusesRenames(folder));
     if (newFileLosesNothing) {
         const Road road = replaceWithNewFile(folder, name, bytes, old, after);
         if (road.taken)

@@ -1,22 +1,22 @@
 #pragma once
 
+#include "files/uniquefd.h"
 #include <QByteArray>
 #include <QString>
-#include "files/uniquefd.h"
 #include <sys/stat.h>
 
 // How a save ended.
 enum class SaveStatus {
     Saved,
-    ChangedOnDisk,  // another program changed the file since it was read
+    ChangedOnDisk, // another program changed the file since it was read
     NotTheFileRead, // the name leads to another file, a new link, or nothing
-    TooLarge,       // more than Open would read back
+    TooLarge, // more than Open would read back
     Failed,
 };
 
 struct SaveOutcome {
     SaveStatus status = SaveStatus::Failed;
-    QString why;        // in a few words, for Failed
+    QString why; // in a few words, for Failed
     QString keptBackup; // where the old bytes still are, when they could not be put back
     bool refused = false; // Failed before anything was written, for a reason of the program's
     bool saved() const { return status == SaveStatus::Saved; }
@@ -43,8 +43,8 @@ struct WrittenFile {
 // `old` is the file the name is expected to hold (checked again right
 // before anything is written), or null for a new file, which must not
 // exist yet. On success `written` is the file as written, held open.
-SaveOutcome writeKeeping(int folder, const QByteArray& name, const QByteArray& bytes,
-                         const struct stat* old, WrittenFile* written);
+SaveOutcome writeKeeping(int folder, const QByteArray& name, const QByteArray& bytes, const struct stat* old,
+                         WrittenFile* written);
 
 // The hidden name of the backup copy beside a file.
 QByteArray backupNameOf(const QByteArray& name);

@@ -6,8 +6,8 @@
 // What Open makes of a file's text before the text area gets it: the tab
 // check, the width fix-up and the names from the catalog.
 struct OpenedText {
-    bool hasTab = false;       // refused: the lines are not reworked
-    QStringList lines;         // 48 characters each
+    bool hasTab = false; // refused: the lines are not reworked
+    QStringList lines; // 48 characters each
     bool endsWithBreak = false;
 };
 

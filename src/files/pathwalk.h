@@ -18,9 +18,9 @@ struct Location {
     UniqueFd folder;
     QByteArray name;
     bool exists = false;
-    struct stat status {};    // what the name holds, when it exists
+    struct stat status {}; // what the name holds, when it exists
     bool throughLink = false; // a link was followed to get here
-    QString whyNot;           // set: not followed, or not a place for a file
+    QString whyNot; // set: not followed, or not a place for a file
     bool strangersLink = false; // refused for the shared-folder rule
 };
 

@@ -8,7 +8,9 @@
 class ToolkitError : public std::runtime_error {
 public:
     explicit ToolkitError(const QString& message)
-        : std::runtime_error(message.toStdString()), message_(message) {}
+        : std::runtime_error(message.toStdString()), message_(message)
+    {
+    }
     const QString& message() const { return message_; }
 
 private:
@@ -19,7 +21,9 @@ private:
 class ConvertError : public ToolkitError {
 public:
     explicit ConvertError(const QString& text)
-        : ToolkitError(QStringLiteral("'%1' is not a valid integer value").arg(text)) {}
+        : ToolkitError(QStringLiteral("'%1' is not a valid integer value").arg(text))
+    {
+    }
 };
 
 // A list index that does not exist.
@@ -32,7 +36,9 @@ public:
 class FileCreateError : public ToolkitError {
 public:
     explicit FileCreateError(const QString& path)
-        : ToolkitError(QStringLiteral("Cannot create file %1").arg(path)) {}
+        : ToolkitError(QStringLiteral("Cannot create file %1").arg(path))
+    {
+    }
 };
 
 // Text to integer as the toolkit converts it: optional blanks around an

@@ -19,8 +19,7 @@ QString trimmedControls(const QString& text)
 
 QString countComment(const QString& searched, int sum)
 {
-    QString line = QStringLiteral("//") + trimmedControls(searched) + QLatin1Char(' ')
-                   + QString::number(sum);
+    QString line = QStringLiteral("//") + trimmedControls(searched) + QLatin1Char(' ') + QString::number(sum);
     if (line.size() >= kLineLength)
         return line + QLatin1Char(' ');
     return line.leftJustified(kLineLength, QLatin1Char(' '));

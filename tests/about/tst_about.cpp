@@ -3,6 +3,7 @@
 #include "app/window/tform1.h"
 #include "support/formfixture.h"
 
+#include "support/nowarnings.h"
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -11,7 +12,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
-#include "support/nowarnings.h"
 
 class TestAbout : public QObject {
     Q_OBJECT

@@ -1,6 +1,6 @@
 #include "about/window/taboutbox.h"
-#include "app/window/tedit.h"
 #include "app/window/tcombobox.h"
+#include "app/window/tedit.h"
 #include "app/window/tform1.h"
 #include "app/window/tlistbox.h"
 #include "app/window/tmemo.h"
@@ -10,6 +10,7 @@
 #include "search/window/tform2.h"
 #include "support/formfixture.h"
 
+#include "support/nowarnings.h"
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -20,7 +21,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include "support/nowarnings.h"
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -122,14 +122,23 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRect, rect);
         FormFixture f;
-        const QMap<QString, QWidget*> controls{
-            {"Memo1", f.form.Memo1}, {"ListBox1", f.form.ListBox1}, {"GroupBox2", f.form.GroupBox2},
-            {"GroupBox1", f.form.GroupBox1}, {"GroupBox3", f.form.GroupBox3}, {"cboList", f.form.cboList},
-            {"txtCount", f.form.txtCount}, {"UpDown1", f.form.UpDown1}, {"txtRetrains", f.form.txtRetrains},
-            {"UpDown2", f.form.UpDown2}, {"cmdAdd", f.form.cmdAdd}, {"cmdDelete", f.form.cmdDelete},
-            {"cmdEdit", f.form.cmdEdit}, {"txtVillagers", f.form.txtVillagers},
-            {"cmdVillCountRefresh", f.form.cmdVillCountRefresh}, {"Image1", f.form.Image1},
-            {"cmdExit", f.form.cmdExit}};
+        const QMap<QString, QWidget*> controls{{"Memo1", f.form.Memo1},
+                                               {"ListBox1", f.form.ListBox1},
+                                               {"GroupBox2", f.form.GroupBox2},
+                                               {"GroupBox1", f.form.GroupBox1},
+                                               {"GroupBox3", f.form.GroupBox3},
+                                               {"cboList", f.form.cboList},
+                                               {"txtCount", f.form.txtCount},
+                                               {"UpDown1", f.form.UpDown1},
+                                               {"txtRetrains", f.form.txtRetrains},
+                                               {"UpDown2", f.form.UpDown2},
+                                               {"cmdAdd", f.form.cmdAdd},
+                                               {"cmdDelete", f.form.cmdDelete},
+                                               {"cmdEdit", f.form.cmdEdit},
+                                               {"txtVillagers", f.form.txtVillagers},
+                                               {"cmdVillCountRefresh", f.form.cmdVillCountRefresh},
+                                               {"Image1", f.form.Image1},
+                                               {"cmdExit", f.form.cmdExit}};
         QCOMPARE(controls.value(name)->geometry(), rect);
     }
 

@@ -3,21 +3,26 @@
 // must always hold checked after every action. A failing seed names itself.
 #include "app/window/application.h"
 #include "app/window/startup.h"
-#include "app/window/tedit.h"
 #include "app/window/tcombobox.h"
+#include "app/window/tedit.h"
 #include "app/window/tform1.h"
 #include "app/window/tlistbox.h"
 #include "app/window/tmemo.h"
-#include "model/errors.h"
 #include "app/window/tupdown.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/villagers.h"
 #include "editing/textcopy.h"
 #include "files/openroad.h"
 #include "files/widthfixup.h"
+#include "model/errors.h"
 #include "search/window/tfinddialog.h"
 #include "search/window/tform2.h"
 
+#include "buildlist/window/appendmessages.h"
+#include "editing/window/keymessages.h"
+#include "files/window/filemessages.h"
+#include "search/window/findmessages.h"
+#include "support/nowarnings.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -29,11 +34,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include "support/nowarnings.h"
-#include "buildlist/window/appendmessages.h"
-#include "editing/window/keymessages.h"
-#include "files/window/filemessages.h"
-#include "search/window/findmessages.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ class RandomDialogs : public DialogService {
 public:
     explicit RandomDialogs(QRandomGenerator& random) : random_(random) {}
 
-    QStringList files;   // what the open dialog may choose
+    QStringList files; // what the open dialog may choose
     QString saveFolder;
     QStringList unexpected;
     int wrapQuestions = 0;
@@ -60,7 +60,8 @@ public:
             FileMessages::kReadError,
             FileMessages::kTabs,
         };
-        static const QRegularExpression conversion(QStringLiteral("^'.{0,2}' is not a valid integer value\\.$"));
+        static const QRegularExpression conversion(
+            QStringLiteral("^'.{0,2}' is not a valid integer value\\.$"));
         if (!known.contains(text) && !conversion.match(text).hasMatch())
             unexpected << text;
         if (buttons == MsgButtons::OK)
@@ -103,13 +104,13 @@ QByteArray readAll(const QString& path)
 class Session {
 public:
     Session(quint32 seed, const QString& folder)
-        : random_(seed), dialogs_(random_), app_(dialogs_), windows_(createWindows(app_)),
-          f(*windows_.Form1)
+        : random_(seed), dialogs_(random_), app_(dialogs_), windows_(createWindows(app_)), f(*windows_.Form1)
     {
         dialogs_.saveFolder = folder;
         writeFile(folder + QStringLiteral("/mixed.ai"),
                   "// a plan\r\nB109 TownCenter\r\nU83 Villager                   4\r\n"
-                  "//" + QByteArray(120, 'c') + "\r\nR101\r\n\r\n");
+                  "//" + QByteArray(120, 'c')
+                      + "\r\nR101\r\n\r\n");
         writeFile(folder + QStringLiteral("/tabs.ai"), "U83\tVillager\r\n");
         writeFile(folder + QStringLiteral("/badqty.ai"), "U83       Villager             x\r\n");
         dialogs_.files << folder + QStringLiteral("/mixed.ai") << folder + QStringLiteral("/tabs.ai")
@@ -123,19 +124,32 @@ public:
     QString step()
     {
         const int roll = int(random_.bounded(100));
-        if (roll < 18) return append();
-        if (roll < 23) return click(f.cmdDelete, "undo");
-        if (roll < 30) return switchMode();
-        if (roll < 38) return clickList();
-        if (roll < 46) return clickText();
-        if (roll < 66) return key();
-        if (roll < 74) return dragMove();
-        if (roll < 77) return toilet();
-        if (roll < 80) return find();
-        if (roll < 83) return count();
-        if (roll < 86) return click(f.cmdVillCountRefresh, "refresh");
-        if (roll < 88) return trigger(f.mnuNew, "new");
-        if (roll < 92) return open();
+        if (roll < 18)
+            return append();
+        if (roll < 23)
+            return click(f.cmdDelete, "undo");
+        if (roll < 30)
+            return switchMode();
+        if (roll < 38)
+            return clickList();
+        if (roll < 46)
+            return clickText();
+        if (roll < 66)
+            return key();
+        if (roll < 74)
+            return dragMove();
+        if (roll < 77)
+            return toilet();
+        if (roll < 80)
+            return find();
+        if (roll < 83)
+            return count();
+        if (roll < 86)
+            return click(f.cmdVillCountRefresh, "refresh");
+        if (roll < 88)
+            return trigger(f.mnuNew, "new");
+        if (roll < 92)
+            return open();
         return save();
     }
 
@@ -249,7 +263,8 @@ private:
         TListBox* list = f.ListBox1;
         const int row = pick(list->count());
         list->scrollToItem(list->QListWidget::item(row));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->QListWidget::item(row)).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->QListWidget::item(row)).center());
         return QStringLiteral("list click");
     }
 
@@ -267,8 +282,8 @@ private:
         if (f.linesMode)
             return QStringLiteral("key (skipped)");
         f.Memo1->setFocus();
-        static const Qt::Key moves[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right,
-                                        Qt::Key_Home, Qt::Key_End, Qt::Key_Delete};
+        static const Qt::Key moves[] = {Qt::Key_Up,   Qt::Key_Down, Qt::Key_Left,  Qt::Key_Right,
+                                        Qt::Key_Home, Qt::Key_End,  Qt::Key_Delete};
         static const Qt::Key refused[] = {Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Escape};
         const int roll = pick(10);
         if (roll < 5) {
@@ -422,8 +437,11 @@ private slots:
                 broken = session.recountAgrees();
             ++checks;
             if (!broken.isEmpty()) {
-                QFAIL(qPrintable(QStringLiteral("seed %1, action %2 (%3): %4\nreplay: tst_session randomSession:seed-%1")
-                                     .arg(seed).arg(i).arg(recent.join(QStringLiteral(", ")), broken)));
+                QFAIL(qPrintable(
+                    QStringLiteral("seed %1, action %2 (%3): %4\nreplay: tst_session randomSession:seed-%1")
+                        .arg(seed)
+                        .arg(i)
+                        .arg(recent.join(QStringLiteral(", ")), broken)));
             }
         }
         qInfo("seed %u: %d actions, invariants checked after each", seed, checks);

@@ -3,17 +3,17 @@
 #include "app/window/tedit.h"
 #include "app/window/tlistbox.h"
 #include "app/window/tmemo.h"
-#include "model/errors.h"
 #include "app/window/tstatusbar.h"
 #include "app/window/tupdown.h"
+#include "model/errors.h"
 #include "support/scripteddialogs.h"
 
+#include "support/nowarnings.h"
 #include <QApplication>
 #include <QClipboard>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
-#include "support/nowarnings.h"
 
 class TestToolkit : public QObject {
     Q_OBJECT
@@ -24,9 +24,12 @@ private slots:
     {
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
-        QTest::newRow("empty") << "" << "new\r\n";
-        QTest::newRow("ends with break") << "a\r\n" << "a\r\nnew\r\n";
-        QTest::newRow("no final break") << "a" << "a\r\nnew";
+        QTest::newRow("empty") << ""
+                               << "new\r\n";
+        QTest::newRow("ends with break") << "a\r\n"
+                                         << "a\r\nnew\r\n";
+        QTest::newRow("no final break") << "a"
+                                        << "a\r\nnew";
     }
     void addLineFollowsTheLastBreak()
     {
@@ -147,11 +150,19 @@ private slots:
             case 1: memo.insertLine(k, s); break;
             case 2: memo.deleteLine(k); break;
             case 3: memo.setLine(k, s); break;
-            case 4: memo.setSelStart(int(random.bounded(lines * 50 + 1))); memo.insertPlainText(s.left(2)); break;
-            case 5: if (random.bounded(10) == 0) memo.setText(s + "\r\n" + s); break;
+            case 4:
+                memo.setSelStart(int(random.bounded(lines * 50 + 1)));
+                memo.insertPlainText(s.left(2));
+                break;
+            case 5:
+                if (random.bounded(10) == 0)
+                    memo.setText(s + "\r\n" + s);
+                break;
             case 6: memo.rawText(); break;
-            default: memo.setSelStart(int(random.bounded(lines * 50 + 1)));
-                     memo.textCursor().deletePreviousChar(); break;
+            default:
+                memo.setSelStart(int(random.bounded(lines * 50 + 1)));
+                memo.textCursor().deletePreviousChar();
+                break;
             }
             if (step % 3 == 0)
                 QCOMPARE(memo.rawText(), memo.document()->toRawText());
@@ -183,11 +194,16 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("needle");
         QTest::addColumn<QStringList>("visited");
-        QTest::newRow("first and last, no final break") << "ab\r\ncd\r\nab" << "ab" << QStringList{"ab", "ab"};
-        QTest::newRow("twice in one line, visited once") << "xx abab\r\ncd\r\n" << "ab" << QStringList{"xx abab"};
-        QTest::newRow("not across a break") << "a\r\nb\r\n" << "ab" << QStringList{};
-        QTest::newRow("empty text matches nothing") << "a\r\nb" << "" << QStringList{};
-        QTest::newRow("middle line") << "1\r\n2 Villager\r\n3\r\n" << "Villager" << QStringList{"2 Villager"};
+        QTest::newRow("first and last, no final break") << "ab\r\ncd\r\nab"
+                                                        << "ab" << QStringList{"ab", "ab"};
+        QTest::newRow("twice in one line, visited once") << "xx abab\r\ncd\r\n"
+                                                         << "ab" << QStringList{"xx abab"};
+        QTest::newRow("not across a break") << "a\r\nb\r\n"
+                                            << "ab" << QStringList{};
+        QTest::newRow("empty text matches nothing") << "a\r\nb"
+                                                    << "" << QStringList{};
+        QTest::newRow("middle line") << "1\r\n2 Villager\r\n3\r\n"
+                                     << "Villager" << QStringList{"2 Villager"};
     }
     void linesContainingATextInOrder()
     {
@@ -258,10 +274,9 @@ private slots:
         QTest::newRow("program") << none << int(Qt::OtherFocusReason) << true;
         QTest::newRow("mouse") << none << int(Qt::MouseFocusReason) << false;
         QTest::newRow("popup closed") << int(Qt::PopupFocusReason) << int(Qt::PopupFocusReason) << false;
-        QTest::newRow("window back") << int(Qt::ActiveWindowFocusReason)
-                                     << int(Qt::ActiveWindowFocusReason) << false;
-        QTest::newRow("given while the window was away")
-            << none << int(Qt::ActiveWindowFocusReason) << true;
+        QTest::newRow("window back") << int(Qt::ActiveWindowFocusReason) << int(Qt::ActiveWindowFocusReason)
+                                     << false;
+        QTest::newRow("given while the window was away") << none << int(Qt::ActiveWindowFocusReason) << true;
         QTest::newRow("tab after the window came back")
             << int(Qt::ActiveWindowFocusReason) << int(Qt::TabFocusReason) << true;
     }
@@ -315,7 +330,8 @@ private slots:
         QTest::newRow("same") << QStringList{"a", "b", "c"} << QStringList{"a", "b", "c"};
         QTest::newRow("one changed") << QStringList{"a", "b", "c", "d"} << QStringList{"a", "x", "c", "d"};
         QTest::newRow("appended") << QStringList{"a", "b", "c", "d"} << QStringList{"a", "b", "c", "d", "e"};
-        QTest::newRow("removed in the middle") << QStringList{"a", "b", "c", "d"} << QStringList{"a", "c", "d"};
+        QTest::newRow("removed in the middle")
+            << QStringList{"a", "b", "c", "d"} << QStringList{"a", "c", "d"};
         QTest::newRow("repeated lines") << QStringList{"a", "a", "a", "a"} << QStringList{"a", "a", "a"};
         QTest::newRow("grown from repeats") << QStringList{"a", "a"} << QStringList{"a", "a", "a", "a"};
         QTest::newRow("from empty") << QStringList{} << QStringList{"a", "b"};
@@ -348,7 +364,10 @@ private slots:
         list.setItems({"a", "b", "c"});
         int clicks = 0;
         int selectedAtClick = -2;
-        list.onClick = [&] { ++clicks; selectedAtClick = list.itemIndex(); };
+        list.onClick = [&] {
+            ++clicks;
+            selectedAtClick = list.itemIndex();
+        };
         const QRect second = list.visualItemRect(list.QListWidget::item(1));
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second.center());
         QCOMPARE(clicks, 1);

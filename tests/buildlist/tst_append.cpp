@@ -1,5 +1,5 @@
-#include "app/window/tedit.h"
 #include "app/window/tcombobox.h"
+#include "app/window/tedit.h"
 #include "app/window/tform1.h"
 #include "app/window/tlistbox.h"
 #include "app/window/tmemo.h"
@@ -7,13 +7,13 @@
 #include "buildlist/lineformat.h"
 #include "support/formfixture.h"
 
+#include "buildlist/window/appendmessages.h"
+#include "support/nowarnings.h"
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include "support/nowarnings.h"
-#include "buildlist/window/appendmessages.h"
 
 namespace {
 
@@ -104,11 +104,21 @@ private slots:
         QTest::addColumn<QString>("quantity");
         QTest::addColumn<QString>("limit");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("empty quantity") << "" << "2" << "";
-        QTest::newRow("letter quantity") << "x" << "2" << "x";
-        QTest::newRow("three-digit quantity") << "100" << "2" << "100";
-        QTest::newRow("letter limit") << "1" << "y" << "y";
-        QTest::newRow("three-digit limit") << "1" << "123" << "123";
+        QTest::newRow("empty quantity") << ""
+                                        << "2"
+                                        << "";
+        QTest::newRow("letter quantity") << "x"
+                                         << "2"
+                                         << "x";
+        QTest::newRow("three-digit quantity") << "100"
+                                              << "2"
+                                              << "100";
+        QTest::newRow("letter limit") << "1"
+                                      << "y"
+                                      << "y";
+        QTest::newRow("three-digit limit") << "1"
+                                           << "123"
+                                           << "123";
     }
     void badNumberTextsAreRefused()
     {

@@ -1,9 +1,9 @@
-#include "model/errors.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/villagers.h"
+#include "model/errors.h"
 
-#include <QTest>
 #include "support/nowarnings.h"
+#include <QTest>
 
 class TestLineFormat : public QObject {
     Q_OBJECT
@@ -30,19 +30,33 @@ private slots:
         QTest::addColumn<QString>("quantity");
         QTest::addColumn<QString>("limit");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("town center") << int(Category::Buildings) << false << "Town Center" << "1" << ""
+        QTest::newRow("town center") << int(Category::Buildings) << false << "Town Center"
+                                     << "1"
+                                     << ""
                                      << "B109      TownCenter           1      -1        ";
-        QTest::newRow("villager") << int(Category::Units) << false << "Villager" << "1" << ""
+        QTest::newRow("villager") << int(Category::Units) << false << "Villager"
+                                  << "1"
+                                  << ""
                                   << "U83       Villager             1      109       ";
-        QTest::newRow("villager limit") << int(Category::Units) << true << "Villager" << "3" << "2"
+        QTest::newRow("villager limit") << int(Category::Units) << true << "Villager"
+                                        << "3"
+                                        << "2"
                                         << "T83       Villager             3      109      2";
-        QTest::newRow("age tool") << int(Category::Research) << false << "Age Tool" << "1" << ""
+        QTest::newRow("age tool") << int(Category::Research) << false << "Age Tool"
+                                  << "1"
+                                  << ""
                                   << "R101      R_Age_Tool           1      109       ";
-        QTest::newRow("critical") << int(Category::Research) << true << "Age Tool" << "1" << ""
+        QTest::newRow("critical") << int(Category::Research) << true << "Age Tool"
+                                  << "1"
+                                  << ""
                                   << "C101      R_Age_Tool           1      109       ";
-        QTest::newRow("two-digit quantity") << int(Category::Units) << false << "Villager" << "10" << ""
+        QTest::newRow("two-digit quantity") << int(Category::Units) << false << "Villager"
+                                            << "10"
+                                            << ""
                                             << "U83       Villager             10     109       ";
-        QTest::newRow("two-digit limit") << int(Category::Buildings) << true << "House" << "10" << "50"
+        QTest::newRow("two-digit limit") << int(Category::Buildings) << true << "House"
+                                         << "10"
+                                         << "50"
                                          << "A70       House                10     -1      50";
     }
     void examples()
@@ -69,8 +83,9 @@ private slots:
                 for (int i = 0; i < catalog.rowCount(c); ++i) {
                     const CatalogEntry& e = catalog.row(c, i);
                     for (const char* qty : {"1", "9", "10"}) {
-                        const QString line = composeItemLine(kind, e, QString::fromLatin1(qty),
-                                                             hasLimitColumn(kind) ? QStringLiteral("50") : QString());
+                        const QString line =
+                            composeItemLine(kind, e, QString::fromLatin1(qty),
+                                            hasLimitColumn(kind) ? QStringLiteral("50") : QString());
                         QCOMPARE(line.size(), 48);
                         QCOMPARE(line.at(0), kind);
                         QCOMPARE(line.mid(1, 3), e.objectNumber);
@@ -124,7 +139,8 @@ private slots:
         QTest::newRow("blank then digit") << line(31, " 5", "") << "' ' is not a valid integer value" << 0;
         QTest::newRow("sign then digit") << line(31, "+5", "") << "'+' is not a valid integer value" << 0;
         QTest::newRow("letter") << line(31, "x", "") << "'x' is not a valid integer value" << 0;
-        QTest::newRow("short line") << QStringLiteral("U83 Villager") << "'' is not a valid integer value" << 0;
+        QTest::newRow("short line") << QStringLiteral("U83 Villager") << "'' is not a valid integer value"
+                                    << 0;
         QTest::newRow("32 wide") << line(31, "5", "") << "" << 5;
     }
     void quantityReadBack()
@@ -150,16 +166,18 @@ private slots:
         QTest::newRow("hand-made villager")
             << line48("U83 Villager") << QStringLiteral("U83       Villager") + QString(30, QLatin1Char(' '));
         QTest::newRow("30 wide left alone") << QStringLiteral("U83 Villager").leftJustified(30)
-                                             << QStringLiteral("U83 Villager").leftJustified(30);
+                                            << QStringLiteral("U83 Villager").leftJustified(30);
         QTest::newRow("31 wide rewritten") << QStringLiteral("U83 Villager").leftJustified(31)
-                                            << QStringLiteral("U83       Villager             ");
+                                           << QStringLiteral("U83       Villager             ");
         QTest::newRow("lower-case kind") << line48("u83 x") << line48("u83 x");
         QTest::newRow("unknown kind") << line48("X83 x") << line48("X83 x");
         QTest::newRow("comment") << line48("/83 x") << line48("/83 x");
         QTest::newRow("number must match with its blanks") << line48("U83x") << line48("U83x");
         QTest::newRow("research") << line48("C101 a") << line48("C101      R_Age_Tool           ");
-        QTest::newRow("beyond column 47 kept") << QStringLiteral("A70 ").leftJustified(31, QLatin1Char('.')) + QStringLiteral("9     -1      50xyz")
-                                                << QStringLiteral("A70       House                9     -1      50xyz");
+        QTest::newRow("beyond column 47 kept")
+            << QStringLiteral("A70 ").leftJustified(31, QLatin1Char('.'))
+                   + QStringLiteral("9     -1      50xyz")
+            << QStringLiteral("A70       House                9     -1      50xyz");
     }
     void normalize()
     {

@@ -5,9 +5,9 @@
 #include "catalog/catalog.h"
 #include "editing/textcopy.h"
 
+#include "support/nowarnings.h"
 #include <QRandomGenerator>
 #include <QTest>
-#include "support/nowarnings.h"
 
 class TestOrderCheck : public QObject {
     Q_OBJECT
@@ -45,9 +45,8 @@ private slots:
             << QStringList{"3: Archer needs Archery, which is nowhere in the list"};
         QTest::newRow("a comment's text counts for the lines below")
             << QStringList{town, line48("// B87 Archery"), archer} << QStringList{};
-        QTest::newRow("research twice")
-            << QStringList{town, ageTool, villager, ageTool}
-            << QStringList{"4: Age Tool is already researched at line 2"};
+        QTest::newRow("research twice") << QStringList{town, ageTool, villager, ageTool}
+                                        << QStringList{"4: Age Tool is already researched at line 2"};
         QTest::newRow("unrecognised lines are not checked")
             << QStringList{town, line48("X87       Nothing             1"), line48("short")} << QStringList{};
         QTest::newRow("a requirement is named once, by either of its texts")
@@ -128,7 +127,8 @@ private slots:
     // A needle beyond 8 bits is never looked for: build lists are 8-bit.
     static bool findable(const QString& needle)
     {
-        return !needle.isEmpty() && std::all_of(needle.begin(), needle.end(), [](QChar c) { return c.unicode() < 256; });
+        return !needle.isEmpty()
+               && std::all_of(needle.begin(), needle.end(), [](QChar c) { return c.unicode() < 256; });
     }
 
     // The four-lane search against a plain search: short texts of a small

@@ -1,17 +1,17 @@
-#include "app/window/tedit.h"
 #include "app/window/tcombobox.h"
+#include "app/window/tedit.h"
 #include "app/window/tform1.h"
 #include "app/window/tmemo.h"
 #include "app/window/tupdown.h"
 #include "buildlist/lineformat.h"
 #include "support/formfixture.h"
 
+#include "support/nowarnings.h"
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include "support/nowarnings.h"
 
 namespace {
 
@@ -39,7 +39,8 @@ private slots:
         QCOMPARE(offered(f.form), QStringList{"Villager"});
         QCOMPARE(f.form.cboList->text(), QStringLiteral("Villager         "));
         f.form.radioBldgsClick();
-        QCOMPARE(offered(f.form), (QStringList{"Barracks", "Dock", "Granary", "House", "Storage Pit", "Town Center"}));
+        QCOMPARE(offered(f.form),
+                 (QStringList{"Barracks", "Dock", "Granary", "House", "Storage Pit", "Town Center"}));
         QCOMPARE(f.form.cboList->text(), QStringLiteral("Barracks         "));
         f.form.radioResearchClick();
         QCOMPARE(offered(f.form), QStringList{"Age Tool"});
@@ -59,7 +60,8 @@ private slots:
     void unitsSelectTheLastOffered()
     {
         FormFixture f;
-        f.setLines({QString::fromLatin1(kStartingLine), QStringLiteral("B12       Barracks             1      -1        ")});
+        f.setLines({QString::fromLatin1(kStartingLine),
+                    QStringLiteral("B12       Barracks             1      -1        ")});
         f.form.radioUnitsClick();
         QCOMPARE(offered(f.form), (QStringList{"Inf Club/Axe Man", "Villager"}));
         QCOMPARE(f.form.cboList->itemIndex(), 1);

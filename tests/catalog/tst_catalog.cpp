@@ -1,9 +1,9 @@
 #include "buildlist/availability.h"
 #include "catalog/catalog.h"
 
+#include "support/nowarnings.h"
 #include <QSet>
 #include <QTest>
-#include "support/nowarnings.h"
 
 class TestCatalog : public QObject {
     Q_OBJECT
@@ -113,8 +113,10 @@ private slots:
 
     void lookupByDisplayNameIsExactAndPerTable()
     {
-        const CatalogEntry* unit = catalog.findByDisplayName(Category::Units, QStringLiteral("Ship Catapult    "));
-        const CatalogEntry* research = catalog.findByDisplayName(Category::Research, QStringLiteral("Ship Catapult    "));
+        const CatalogEntry* unit =
+            catalog.findByDisplayName(Category::Units, QStringLiteral("Ship Catapult    "));
+        const CatalogEntry* research =
+            catalog.findByDisplayName(Category::Research, QStringLiteral("Ship Catapult    "));
         QVERIFY(unit && research);
         QCOMPARE(unit->aiName, QStringLiteral("Ship_Trirene     "));
         QCOMPARE(research->aiName, QStringLiteral("R_Ship_Catapult  "));
@@ -140,7 +142,8 @@ private slots:
     {
         // "Age Iron" is not met by "R_Age_Iron": Mining Gold Coin needs the
         // exact text.
-        const QString base = QStringLiteral("B109 TownCenter B84 Market R_Age_Tool R_Gold_Mining R_Age_Iron ");
+        const QString base =
+            QStringLiteral("B109 TownCenter B84 Market R_Age_Tool R_Gold_Mining R_Age_Iron ");
         auto offered = [&](const QString& text) {
             QStringList out;
             for (int row : offeredRows(catalog, Category::Research, text))

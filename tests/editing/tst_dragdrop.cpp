@@ -6,12 +6,12 @@
 #include "buildlist/lineformat.h"
 #include "support/formfixture.h"
 
+#include "support/nowarnings.h"
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include "support/nowarnings.h"
 
 namespace {
 
@@ -34,14 +34,8 @@ struct Lines {
         f.form.setVillagerCount(5);
     }
 
-    QPoint rowCenter(int row) const
-    {
-        return list->visualItemRect(list->QListWidget::item(row)).center();
-    }
-    QPoint belowLastRow() const
-    {
-        return QPoint(20, list->viewport()->height() - 5);
-    }
+    QPoint rowCenter(int row) const { return list->visualItemRect(list->QListWidget::item(row)).center(); }
+    QPoint belowLastRow() const { return QPoint(20, list->viewport()->height() - 5); }
     // A point over another control, in the list's viewport coordinates:
     // the viewport has the mouse while the button is held.
     QPoint over(QWidget* w) const
@@ -222,10 +216,14 @@ private slots:
         Lines l;
         TForm1& form = l.f.form;
         QPoint target;
-        if (where == "villagers") target = l.over(form.txtVillagers);
-        if (where == "refresh") target = l.over(form.cmdVillCountRefresh);
-        if (where == "label") target = l.over(form.Label4);
-        if (where == "button") target = l.over(form.cmdAdd);
+        if (where == "villagers")
+            target = l.over(form.txtVillagers);
+        if (where == "refresh")
+            target = l.over(form.cmdVillCountRefresh);
+        if (where == "label")
+            target = l.over(form.Label4);
+        if (where == "button")
+            target = l.over(form.cmdAdd);
         if (where == "background")
             target = l.list->viewport()->mapFrom(&form, form.centralWidget()->mapTo(&form, QPoint(330, 360)));
         QWidget* vp = l.list->viewport();

@@ -1,21 +1,21 @@
-#include "app/window/tedit.h"
 #include "app/window/tcombobox.h"
+#include "app/window/tedit.h"
 #include "app/window/tform1.h"
 #include "app/window/tmemo.h"
+#include "buildlist/lineformat.h"
 #include "search/window/tfinddialog.h"
 #include "search/window/tform2.h"
-#include "buildlist/lineformat.h"
 #include "support/formfixture.h"
 
+#include "editing/window/keymessages.h"
+#include "support/nowarnings.h"
 #include <QClipboard>
 #include <QInputMethodEvent>
-#include <QMimeData>
-#include <QTextBlock>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QTest>
-#include "support/nowarnings.h"
-#include "editing/window/keymessages.h"
+#include <QTextBlock>
 
 namespace {
 
@@ -213,7 +213,7 @@ private slots:
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("to"); // column on the second line
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("joined fits") << 30 << 20 << 10 << true;   // 20 + 1 + 20
+        QTest::newRow("joined fits") << 30 << 20 << 10 << true; // 20 + 1 + 20
         QTest::newRow("joined too long") << 48 << 40 << 10 << false; // 40 + 1 + 38
     }
     void selectionOverABreakCountsTheJoinedLine()
@@ -344,9 +344,9 @@ private slots:
     {
         QFETCH(QString, control);
         Typing t({kLine2});
-        QWidget* target = control == "memo" ? static_cast<QWidget*>(t.f.form.Memo1)
-                        : control == "combo" ? static_cast<QWidget*>(t.f.form.cboList->lineEdit())
-                                             : static_cast<QWidget*>(t.f.form.txtCount);
+        QWidget* target = control == "memo"    ? static_cast<QWidget*>(t.f.form.Memo1)
+                          : control == "combo" ? static_cast<QWidget*>(t.f.form.cboList->lineEdit())
+                                               : static_cast<QWidget*>(t.f.form.txtCount);
         target->setFocus();
         QApplication::processEvents();
         int saveAs = 0, exits = 0, saves = 0, opens = 0;
@@ -354,9 +354,9 @@ private slots:
         QObject::connect(t.f.form.mnuExit, &QAction::triggered, [&] { ++exits; });
         QObject::connect(t.f.form.mnuSave, &QAction::triggered, [&] { ++saves; });
         QObject::connect(t.f.form.mnuOpen, &QAction::triggered, [&] { ++opens; });
-        t.f.dialogs.expectSave(std::nullopt);  // Ctrl+A: Save As, cancelled
-        t.f.dialogs.expectSave(std::nullopt);  // Ctrl+S with no file name goes through Save As
-        t.f.dialogs.expectOpen(std::nullopt);  // Ctrl+O, cancelled
+        t.f.dialogs.expectSave(std::nullopt); // Ctrl+A: Save As, cancelled
+        t.f.dialogs.expectSave(std::nullopt); // Ctrl+S with no file name goes through Save As
+        t.f.dialogs.expectOpen(std::nullopt); // Ctrl+O, cancelled
         QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(target, Qt::Key_S, Qt::ControlModifier);
         QTest::keyClick(target, Qt::Key_O, Qt::ControlModifier);
@@ -390,12 +390,30 @@ private slots:
         TForm2& form2 = t.f.form2;
         QWidget* target = nullptr;
         std::function<QString()> text;
-        if (control == "memo") { target = form.Memo1; text = [&] { return form.Memo1->text(); }; }
-        if (control == "combo") { target = form.cboList; text = [&] { return form.cboList->text(); }; }
-        if (control == "count") { target = form.txtCount; text = [&] { return form.txtCount->text(); }; }
-        if (control == "find") { target = form.dlgFind->textBox(); text = [&] { return form.dlgFind->findText(); }; }
-        if (control == "units") { target = form2.cboSrchUnit; text = [&] { return form2.cboSrchUnit->currentText(); }; }
-        if (control == "memo2") { target = form2.Memo2; text = [&] { return form2.Memo2->text(); }; }
+        if (control == "memo") {
+            target = form.Memo1;
+            text = [&] { return form.Memo1->text(); };
+        }
+        if (control == "combo") {
+            target = form.cboList;
+            text = [&] { return form.cboList->text(); };
+        }
+        if (control == "count") {
+            target = form.txtCount;
+            text = [&] { return form.txtCount->text(); };
+        }
+        if (control == "find") {
+            target = form.dlgFind->textBox();
+            text = [&] { return form.dlgFind->findText(); };
+        }
+        if (control == "units") {
+            target = form2.cboSrchUnit;
+            text = [&] { return form2.cboSrchUnit->currentText(); };
+        }
+        if (control == "memo2") {
+            target = form2.Memo2;
+            text = [&] { return form2.Memo2->text(); };
+        }
         target->window()->show();
         QVERIFY(QTest::qWaitForWindowExposed(target->window()));
         target->setFocus();

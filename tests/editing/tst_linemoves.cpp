@@ -1,25 +1,25 @@
 // Lines mode without dragging: Alt+Up/Down and the rows' context menu do
 // what the matching drag does; and every control carries a name for a
 // screen reader.
+#include "app/window/tcombobox.h"
 #include "app/window/tedit.h"
 #include "app/window/tform1.h"
-#include "app/window/tcombobox.h"
 #include "app/window/tlistbox.h"
-#include "app/window/tupdown.h"
 #include "app/window/tmemo.h"
 #include "app/window/tstatusbar.h"
+#include "app/window/tupdown.h"
 #include "buildlist/lineformat.h"
 #include "search/window/tcheckorder.h"
 #include "search/window/tform2.h"
 #include "support/formfixture.h"
 
+#include "support/nowarnings.h"
 #include <QAccessible>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
-#include "support/nowarnings.h"
 
 namespace {
 
@@ -58,13 +58,13 @@ struct LinesWindow {
     QStringList state() const
     {
         const TForm1& form = f.form;
-        return f.listItems()
-               << QStringLiteral("selected %1, current %2, insert at %3, modified %4, villagers %5")
-                      .arg(form.ListBox1->itemIndex())
-                      .arg(form.currentLine())
-                      .arg(form.insertAt())
-                      .arg(form.isModified())
-                      .arg(form.txtVillagers->text());
+        return f.listItems() << QStringLiteral(
+                                    "selected %1, current %2, insert at %3, modified %4, villagers %5")
+                                    .arg(form.ListBox1->itemIndex())
+                                    .arg(form.currentLine())
+                                    .arg(form.insertAt())
+                                    .arg(form.isModified())
+                                    .arg(form.txtVillagers->text());
     }
 };
 
@@ -141,8 +141,8 @@ private slots:
         LinesWindow w(1);
         QVERIFY(QTest::qWaitForWindowActive(&w.f.form));
         QList<QWidget*> focused;
-        const auto connection = connect(qApp, &QApplication::focusChanged,
-                                        [&](QWidget*, QWidget* now) { focused << now; });
+        const auto connection =
+            connect(qApp, &QApplication::focusChanged, [&](QWidget*, QWidget* now) { focused << now; });
         w.f.form.cmdEditClick();
         w.f.form.cmdEditClick();
         disconnect(connection);
@@ -179,7 +179,8 @@ private slots:
             for (QAction* a : menu->actions())
                 if (a->isEnabled())
                     enabled << a->text();
-            QCOMPARE(enabled, row == 0 ? QStringList({"Move Down", "Remove"}) : QStringList({"Move Up", "Remove"}));
+            QCOMPARE(enabled,
+                     row == 0 ? QStringList({"Move Down", "Remove"}) : QStringList({"Move Up", "Remove"}));
             menu->close();
         }
     }
@@ -236,7 +237,9 @@ private slots:
         // A combo box's name is its current text here (the desktop's
         // convention on Linux); what it is for is its description.
         for (QObject* combo : {static_cast<QObject*>(m.cboList), static_cast<QObject*>(f.form2.cboSrchUnit)})
-            QVERIFY(QAccessible::queryAccessibleInterface(combo)->text(QAccessible::Description).startsWith("The unit"));
+            QVERIFY(QAccessible::queryAccessibleInterface(combo)
+                        ->text(QAccessible::Description)
+                        .startsWith("The unit"));
     }
 
     void rulerIsHiddenFromAssistiveTools()

@@ -1,9 +1,9 @@
 // The rules under Lines mode's moves and removals, on plain lists.
 #include "editing/linerules.h"
 
+#include "support/nowarnings.h"
 #include <QStringList>
 #include <QTest>
-#include "support/nowarnings.h"
 
 class TestLineRules : public QObject {
     Q_OBJECT

@@ -2,16 +2,16 @@
 #include "app/window/tform1.h"
 #include "app/window/tlistbox.h"
 #include "app/window/tmemo.h"
-#include "search/window/tfinddialog.h"
 #include "buildlist/lineformat.h"
 #include "editing/textcopy.h"
+#include "search/window/tfinddialog.h"
 #include "support/formfixture.h"
 
+#include "support/nowarnings.h"
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include "support/nowarnings.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
 // The command line as a user runs it: the real program, with no display.
 #include "buildlist/lineformat.h"
 
+#include "support/filetools.h"
+#include "support/nowarnings.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
-#include "support/filetools.h"
-#include "support/nowarnings.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,8 +17,9 @@
 namespace {
 
 const QByteArray kTown = QByteArray(kStartingLine) + "\r\n";
-const QByteArray kArcherFirst = kTown + "U4        Archer               1      87        \r\n"
-                                        "B87       Archery              1      -1        \r\n";
+const QByteArray kArcherFirst = kTown
+                                + "U4        Archer               1      87        \r\n"
+                                  "B87       Archery              1      -1        \r\n";
 
 QByteArray line48(const QByteArray& start)
 {
@@ -38,10 +39,7 @@ private:
     QTemporaryDir dir;
     QString path(const QString& name) const { return dir.filePath(name); }
 
-    Run vexdit(const QStringList& arguments) const
-    {
-        return run(QStringLiteral(VEXDIT_PROGRAM), arguments);
-    }
+    Run vexdit(const QStringList& arguments) const { return run(QStringLiteral(VEXDIT_PROGRAM), arguments); }
 
     // The program started by a shell script, as "$0" with its arguments.
     Run vexditFromShell(const QString& script, const QStringList& arguments,
@@ -80,9 +78,10 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("out");
         QTest::newRow("sound") << kTown << 0 << "";
-        QTest::newRow("out of order") << kArcherFirst << 1
-                                      << "list.ai:2: Archer needs Archery, which comes later, at line 3: move it up\n"
-                                         "list.ai:3: Archery needs Age Tool, which is nowhere in the list\n";
+        QTest::newRow("out of order")
+            << kArcherFirst << 1
+            << "list.ai:2: Archer needs Archery, which comes later, at line 3: move it up\n"
+               "list.ai:3: Archery needs Age Tool, which is nowhere in the list\n";
         QTest::newRow("a tab") << QByteArray("B109\tTownCenter\r\n") << 2 << "";
         QTest::newRow("a NUL byte") << QByteArray("B109\0x\r\n", 8) << 2 << "";
     }
@@ -164,10 +163,10 @@ private slots:
         QTest::newRow("size limit, in place") << shortLines << "limit" << true << "size limit";
         QTest::newRow("failing flush, new file") << shortLines << "sync" << false << "input/output";
         QTest::newRow("failing flush, in place") << shortLines << "sync" << true << "input/output";
-        QTest::newRow("84,000 LF lines") << (QByteArray(kStartingLine) + '\n').repeated(84000) << ""
-                                         << false << "larger than 4 MiB";
-        QTest::newRow("left by an unfinished save") << shortLines << "leftover" << false
-                                                    << ".hand.ai.vexdit-backup";
+        QTest::newRow("84,000 LF lines")
+            << (QByteArray(kStartingLine) + '\n').repeated(84000) << "" << false << "larger than 4 MiB";
+        QTest::newRow("left by an unfinished save")
+            << shortLines << "leftover" << false << ".hand.ai.vexdit-backup";
     }
     void normalizeThatCannotFinish()
     {
@@ -190,8 +189,9 @@ private slots:
             env.insert("LD_PRELOAD", VEXDIT_FAILING_SYNC);
             env.insert("ASAN_OPTIONS", qEnvironmentVariable("ASAN_OPTIONS") + ":verify_asan_link_order=0");
         }
-        const Run run = vexditFromShell(fault == "limit" ? "ulimit -f 8; exec \"$0\" \"$@\"" : "exec \"$0\" \"$@\"",
-                                        {"--normalize", file}, env);
+        const Run run =
+            vexditFromShell(fault == "limit" ? "ulimit -f 8; exec \"$0\" \"$@\"" : "exec \"$0\" \"$@\"",
+                            {"--normalize", file}, env);
         QCOMPARE(run.code, 2);
         QVERIFY2(run.err.contains(why), qPrintable(run.err));
         QCOMPARE(run.out, QString());
@@ -233,7 +233,8 @@ private slots:
         QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << "";
         QTest::newRow("check without a file") << QStringList{"--check"} << 2 << "";
         QTest::newRow("two files for the window") << QStringList{"a.ai", "b.ai"} << 2 << "";
-        QTest::newRow("a window option and two files") << QStringList{"-platform", "offscreen", "a.ai", "b.ai"} << 2 << "";
+        QTest::newRow("a window option and two files")
+            << QStringList{"-platform", "offscreen", "a.ai", "b.ai"} << 2 << "";
         QTest::newRow("both at once") << QStringList{"--check", "--normalize", "x.ai"} << 2 << "";
     }
     void optionsAsPeopleExpect()

@@ -6,6 +6,8 @@
 #include "support/filetools.h"
 #include "support/formfixture.h"
 
+#include "files/window/filemessages.h"
+#include "support/nowarnings.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,8 +15,6 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
-#include "support/nowarnings.h"
-#include "files/window/filemessages.h"
 
 namespace {
 

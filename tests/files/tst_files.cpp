@@ -1,22 +1,22 @@
-#include "app/window/tedit.h"
 #include "app/window/tcombobox.h"
+#include "app/window/tedit.h"
 #include "app/window/tform1.h"
 #include "app/window/tlistbox.h"
 #include "app/window/tmemo.h"
-#include "model/errors.h"
 #include "buildlist/lineformat.h"
 #include "files/filebytes.h"
 #include "files/widthfixup.h"
+#include "model/errors.h"
 #include "support/formfixture.h"
 
+#include "files/window/filemessages.h"
+#include "support/nowarnings.h"
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
-#include "support/nowarnings.h"
-#include "files/window/filemessages.h"
 
 namespace {
 
@@ -66,15 +66,16 @@ private slots:
         QTest::addColumn<QStringList>("in");
         QTest::addColumn<QStringList>("out");
         const QString hundred = QStringLiteral("//") + QString(98, QLatin1Char('c'));
-        QTest::newRow("short padded") << QStringList{QString(30, 'a')} << QStringList{QString(30, 'a') + blanks(18)};
+        QTest::newRow("short padded")
+            << QStringList{QString(30, 'a')} << QStringList{QString(30, 'a') + blanks(18)};
         QTest::newRow("empty line") << QStringList{""} << QStringList{blanks(48)};
         QTest::newRow("48 kept") << QStringList{kTown} << QStringList{kTown};
         QTest::newRow("long item cut") << QStringList{kVillager3 + "xyz"} << QStringList{kVillager3};
         QTest::newRow("100-char comment")
             << QStringList{hundred}
             << QStringList{hundred.left(48), "//" + hundred.mid(48, 46), "//" + hundred.mid(94) + blanks(40)};
-        QTest::newRow("49-char comment") << QStringList{"/" + QString(48, 'q')}
-                                         << QStringList{"/" + QString(47, 'q'), "//q" + blanks(45)};
+        QTest::newRow("49-char comment")
+            << QStringList{"/" + QString(48, 'q')} << QStringList{"/" + QString(47, 'q'), "//q" + blanks(45)};
     }
     void widthFixUp()
     {
@@ -396,11 +397,16 @@ private slots:
         f.form.cmdAddClick();
         const QString before = f.text();
         f.dialogs.expectMessage(MsgResult::No);
-        if (action == "new") f.form.mnuNew->trigger();
-        if (action == "open") f.form.mnuOpen->trigger();
-        if (action == "exit") f.form.mnuExit->trigger();
-        if (action == "button") QTest::mouseClick(f.form.cmdExit, Qt::LeftButton);
-        if (action == "close") QVERIFY(!f.form.close());
+        if (action == "new")
+            f.form.mnuNew->trigger();
+        if (action == "open")
+            f.form.mnuOpen->trigger();
+        if (action == "exit")
+            f.form.mnuExit->trigger();
+        if (action == "button")
+            QTest::mouseClick(f.form.cmdExit, Qt::LeftButton);
+        if (action == "close")
+            QVERIFY(!f.form.close());
         const auto& m = f.dialogs.messages.at(0);
         QCOMPARE(m.text, question);
         QCOMPARE(m.title, FileMessages::kSureTitle);
@@ -444,9 +450,12 @@ private slots:
         f.app.onTerminate = [&] { f.form.close(); };
         f.form.cmdAddClick();
         f.dialogs.expectMessage(MsgResult::Yes);
-        if (action == "exit") f.form.mnuExit->trigger();
-        if (action == "button") QTest::mouseClick(f.form.cmdExit, Qt::LeftButton);
-        if (action == "close") f.form.close();
+        if (action == "exit")
+            f.form.mnuExit->trigger();
+        if (action == "button")
+            QTest::mouseClick(f.form.cmdExit, Qt::LeftButton);
+        if (action == "close")
+            f.form.close();
         QVERIFY(f.app.terminated());
         QVERIFY(!f.form.isVisible());
         QCOMPARE(f.dialogs.messages.size(), 1);
@@ -595,7 +604,8 @@ private slots:
 
         QCOMPARE(f.dialogs.messages.size(), 1);
         const auto& question = f.dialogs.messages.at(0);
-        QCOMPARE(question.text, (replaced ? FileMessages::kNotTheFileRead : FileMessages::kChangedOnDisk).arg(file));
+        QCOMPARE(question.text,
+                 (replaced ? FileMessages::kNotTheFileRead : FileMessages::kChangedOnDisk).arg(file));
         QCOMPARE(question.buttons, MsgButtons::YesNo);
         const QByteArray shown = f.form.Memo1->latin1Text();
         const bool overwritten = !replaced && answer == MsgResult::Yes;

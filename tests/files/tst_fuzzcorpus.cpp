@@ -1,9 +1,9 @@
 #include "fileroadcheck.h"
 
+#include "support/nowarnings.h"
 #include <QDir>
 #include <QFile>
 #include <QTest>
-#include "support/nowarnings.h"
 
 // Every file of the fuzzer's corpus goes down Open's road again, with the
 // fuzzer's own checks.

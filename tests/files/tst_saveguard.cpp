@@ -5,11 +5,11 @@
 #include "files/filebytes.h"
 #include "support/filetools.h"
 
+#include "support/nowarnings.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include "support/nowarnings.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -133,11 +133,16 @@ private slots:
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("written"); // empty: refused
         QTest::addColumn<bool>("exists");
-        QTest::newRow("a new file") << "new.ai" << "new.ai" << false;
-        QTest::newRow("a file") << "target.ai" << "target.ai" << true;
-        QTest::newRow("a link to a file") << "link.ai" << "target.ai" << true;
-        QTest::newRow("a link that leads nowhere") << "dangling.ai" << "" << false;
-        QTest::newRow("a relative link through a folder") << "sub/up.ai" << "target.ai" << true;
+        QTest::newRow("a new file") << "new.ai"
+                                    << "new.ai" << false;
+        QTest::newRow("a file") << "target.ai"
+                                << "target.ai" << true;
+        QTest::newRow("a link to a file") << "link.ai"
+                                          << "target.ai" << true;
+        QTest::newRow("a link that leads nowhere") << "dangling.ai"
+                                                   << "" << false;
+        QTest::newRow("a relative link through a folder") << "sub/up.ai"
+                                                          << "target.ai" << true;
     }
     void saveTarget()
     {

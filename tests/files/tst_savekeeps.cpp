@@ -4,12 +4,12 @@
 #include "files/diskfile.h"
 #include "support/filetools.h"
 
+#include "support/nowarnings.h"
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include "support/nowarnings.h"
 
 #include <sys/stat.h>
 #include <sys/xattr.h>

@@ -1,15 +1,15 @@
 // The program as installed: `cmake --install` into a folder of the test's
 // own, checked there with the desktop's validators and run from there; and
 // the Debian package's contents.
-#include "realwindow/realprogram.h"
 #include "files/window/filemessages.h"
+#include "realwindow/realprogram.h"
 
+#include "support/nowarnings.h"
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include "support/nowarnings.h"
 
 namespace {
 
@@ -48,7 +48,8 @@ private:
     QString startInstalled(RealProgram& program, const QByteArray& bytes) const
     {
         program.setProgram(installed(QStringLiteral("bin/vexdit")));
-        program.setEnvironmentValue(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("vexdit.files.debug=true"));
+        program.setEnvironmentValue(QStringLiteral("QT_LOGGING_RULES"),
+                                    QStringLiteral("vexdit.files.debug=true"));
         const QString file = program.path(QStringLiteral("plan.ai"));
         QFile out(file);
         if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
@@ -84,7 +85,8 @@ private slots:
         QTest::newRow("desktop entry") << "share/applications/" + kAppId + ".desktop";
         QTest::newRow("metadata") << "share/metainfo/" + kAppId + ".metainfo.xml";
         for (int size : {16, 32, 48, 256})
-            QTest::addRow("icon %d", size) << QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppId);
+            QTest::addRow("icon %d", size)
+                << QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppId);
     }
     void filesInTheirPlaces()
     {
@@ -97,8 +99,9 @@ private slots:
         const Ran desktop = run(QStringLiteral("desktop-file-validate"),
                                 {installed("share/applications/" + kAppId + ".desktop")});
         QVERIFY2(desktop.code == 0 && desktop.out.isEmpty(), qPrintable(desktop.out));
-        const Ran appstream = run(QStringLiteral("appstreamcli"),
-                                  {"validate", "--no-net", installed("share/metainfo/" + kAppId + ".metainfo.xml")});
+        const Ran appstream =
+            run(QStringLiteral("appstreamcli"),
+                {"validate", "--no-net", installed("share/metainfo/" + kAppId + ".metainfo.xml")});
         QVERIFY2(appstream.code == 0, qPrintable(appstream.out));
     }
 
@@ -138,7 +141,8 @@ private slots:
         RealProgram program;
         startInstalled(program, "U83\tVillager\r\n");
         QVERIFY(program.showsWithin(FileMessages::kTabsTitle, 5000));
-        const QString module = QDir::cleanPath(installed(QStringLiteral(VEXDIT_MODULE_DIR "/vexdit_sound.so")));
+        const QString module =
+            QDir::cleanPath(installed(QStringLiteral(VEXDIT_MODULE_DIR "/vexdit_sound.so")));
         QTRY_VERIFY2(program.programFilesLines().contains("sound player: " + module),
                      qPrintable(program.programFilesLines().join('\n')));
         QVERIFY(program.programFilesLines().contains("Kick8.wav: " + shared("Kick8.wav")));
@@ -150,19 +154,20 @@ private slots:
     void debianPackage()
     {
         QTemporaryDir out;
-        const Ran cpack = run(QStringLiteral("cpack"),
-                              {"-G", "DEB", "--config", VEXDIT_BUILD_DIR "/CPackConfig.cmake", "-B", out.path()},
-                              out.path());
+        const Ran cpack = run(
+            QStringLiteral("cpack"),
+            {"-G", "DEB", "--config", VEXDIT_BUILD_DIR "/CPackConfig.cmake", "-B", out.path()}, out.path());
         QVERIFY2(cpack.code == 0, qPrintable(cpack.out));
         const QStringList packages = QDir(out.path()).entryList({"vexdit_*.deb"});
         QCOMPARE(packages.size(), 1);
         const QString deb = out.filePath(packages.first());
         const Ran contents = run(QStringLiteral("dpkg-deb"), {"-c", deb});
         QCOMPARE(contents.code, 0);
-        for (const QString& path : QStringList{"./usr/bin/vexdit", "/vexdit/vexdit_sound.so", "./usr/share/vexdit/Kick8.wav",
-                                    "./usr/share/vexdit/Vexdit.html", "./usr/share/applications/" + kAppId + ".desktop",
-                                    "./usr/share/icons/hicolor/48x48/apps/" + kAppId + ".png",
-                                    "./usr/share/metainfo/" + kAppId + ".metainfo.xml"})
+        for (const QString& path :
+             QStringList{"./usr/bin/vexdit", "/vexdit/vexdit_sound.so", "./usr/share/vexdit/Kick8.wav",
+                         "./usr/share/vexdit/Vexdit.html", "./usr/share/applications/" + kAppId + ".desktop",
+                         "./usr/share/icons/hicolor/48x48/apps/" + kAppId + ".png",
+                         "./usr/share/metainfo/" + kAppId + ".metainfo.xml"})
             QVERIFY2(contents.out.contains(path), qPrintable(path));
         const Ran depends = run(QStringLiteral("dpkg-deb"), {"-f", deb, "Depends"});
         QCOMPARE(depends.code, 0);

@@ -27,8 +27,7 @@ const QStringList& machineLines()
     return lines;
 }
 
-template <class Ready>
-bool pollUntil(int timeoutMs, Ready ready)
+template <class Ready> bool pollUntil(int timeoutMs, Ready ready)
 {
     QDeadlineTimer deadline(timeoutMs);
     for (;;) {
@@ -121,11 +120,11 @@ bool RealProgram::start()
             stderr_ += errors;
             return true; // it ended for a reason of its own
         }
-        mainWindow_ = xdotool({"search", "--all", "--onlyvisible", "--pid",
-                               QString::number(process_.processId()), "--name",
-                               "^Brindlecap's Vex AI Editor $"})
-                          .section(QLatin1Char('\n'), 0, 0)
-                          .trimmed();
+        mainWindow_ =
+            xdotool({"search", "--all", "--onlyvisible", "--pid", QString::number(process_.processId()),
+                     "--name", "^Brindlecap's Vex AI Editor $"})
+                .section(QLatin1Char('\n'), 0, 0)
+                .trimmed();
         return !mainWindow_.isEmpty();
     });
     if (!shown || mainWindow_.isEmpty()) {
@@ -162,8 +161,8 @@ void RealProgram::type(const QString& text)
 
 void RealProgram::click(int x, int y)
 {
-    xdotool({"mousemove", "--window", mainWindow_, QString::number(x),
-             QString::number(y + menuHeight_), "click", "1"});
+    xdotool({"mousemove", "--window", mainWindow_, QString::number(x), QString::number(y + menuHeight_),
+             "click", "1"});
 }
 
 void RealProgram::moveTo(int x, int y)
@@ -249,8 +248,7 @@ QString RealProgram::windowId(const QString& title) const
 
 void RealProgram::clickIn(const QString& title, int x, int y)
 {
-    xdotool({"mousemove", "--window", windowId(title), QString::number(x), QString::number(y),
-             "click", "1"});
+    xdotool({"mousemove", "--window", windowId(title), QString::number(x), QString::number(y), "click", "1"});
 }
 
 void RealProgram::focusMainWindow()
@@ -285,9 +283,9 @@ void RealProgram::requestClose()
 
 QStringList RealProgram::windowTitles() const
 {
-    const QString titles = xdotool({"search", "--all", "--onlyvisible", "--pid",
-                                    QString::number(process_.processId()), "--name", ".*",
-                                    "getwindowname", "%@"});
+    const QString titles =
+        xdotool({"search", "--all", "--onlyvisible", "--pid", QString::number(process_.processId()), "--name",
+                 ".*", "getwindowname", "%@"});
     return titles.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
@@ -304,14 +302,13 @@ bool RealProgram::showsWithin(const QString& title, int timeoutMs)
 QString RealProgram::focusedTitle() const
 {
     const QString focused = focusedWindow();
-    return focused.isEmpty() ? QString() : xdotool({"getwindowname", focused}).section(QLatin1Char('\n'), 0, 0);
+    return focused.isEmpty() ? QString()
+                             : xdotool({"getwindowname", focused}).section(QLatin1Char('\n'), 0, 0);
 }
 
 bool RealProgram::waitForWindow(const QString& title, int timeoutMs)
 {
-    return pollUntil(timeoutMs, [&] {
-        return windowTitles().contains(title) && focusedTitle() == title;
-    });
+    return pollUntil(timeoutMs, [&] { return windowTitles().contains(title) && focusedTitle() == title; });
 }
 
 bool RealProgram::waitForNoWindow(const QString& title, int timeoutMs)

@@ -1,11 +1,11 @@
 // The real program in a real X session: its own start-up, dialogs and end,
 // driven by keys and clicks through the X server.
-#include "realprogram.h"
 #include "files/window/filemessages.h"
+#include "realprogram.h"
 
+#include "support/nowarnings.h"
 #include <QFile>
 #include <QTest>
-#include "support/nowarnings.h"
 
 namespace {
 
@@ -82,7 +82,8 @@ public:
     // Everything heard so far, and from a mark on.
     QStringList heard()
     {
-        lines_ += QString::fromUtf8(listener_.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        lines_ +=
+            QString::fromUtf8(listener_.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         return lines_;
     }
     int mark() { return int(heard().size()); }
@@ -106,10 +107,10 @@ QStringList rowsIn(const QStringList& heard)
 } // namespace
 
 #define START(program) QVERIFY2((program).start(), qPrintable((program).error()))
-#define NO_ERROR_OUTPUT(program)                                                                   \
-    do {                                                                                           \
-        const QStringList lines__ = (program).unexpectedErrorLines();                              \
-        QVERIFY2(lines__.isEmpty(), qPrintable(lines__.join(QLatin1Char('\n'))));                  \
+#define NO_ERROR_OUTPUT(program)                                                                             \
+    do {                                                                                                     \
+        const QStringList lines__ = (program).unexpectedErrorLines();                                        \
+        QVERIFY2(lines__.isEmpty(), qPrintable(lines__.join(QLatin1Char('\n'))));                            \
     } while (false)
 
 class TestRealWindow : public QObject {
@@ -194,11 +195,16 @@ private slots:
     {
         QTest::addColumn<QString>("way");
         QTest::addColumn<QString>("noKey");
-        QTest::newRow("File, Exit") << "menu" << "n";
-        QTest::newRow("Ctrl+X") << "ctrl+x" << "Return"; // No is the default button
-        QTest::newRow("Exit button") << "button" << "n";
-        QTest::newRow("Alt+X") << "alt+x" << "Escape";
-        QTest::newRow("close request") << "close" << "n";
+        QTest::newRow("File, Exit") << "menu"
+                                    << "n";
+        QTest::newRow("Ctrl+X") << "ctrl+x"
+                                << "Return"; // No is the default button
+        QTest::newRow("Exit button") << "button"
+                                     << "n";
+        QTest::newRow("Alt+X") << "alt+x"
+                               << "Escape";
+        QTest::newRow("close request") << "close"
+                                       << "n";
     }
     void eachWayOutAsksOnce()
     {
@@ -242,8 +248,7 @@ private slots:
     {
         RealProgram program;
         START(program);
-        const QList<QByteArray> lines = {kStartingLine, "// alpha", "// bravo", "// charlie",
-                                         "// delta"};
+        const QList<QByteArray> lines = {kStartingLine, "// alpha", "// bravo", "// charlie", "// delta"};
         QList<QByteArray> padded;
         for (const QByteArray& line : lines)
             padded.append(line.leftJustified(48, ' '));
@@ -292,7 +297,8 @@ private slots:
         program.click(listRow(0).x(), listRow(0).y()); // W, by the left button
         program.pressAt(listRow(2).x(), listRow(2).y(), 3);
         QRect menu;
-        QVERIFY2(QTest::qWaitFor([&] { return !(menu = program.menuOnScreen()).isEmpty(); }, 5000), "no menu");
+        QVERIFY2(QTest::qWaitFor([&] { return !(menu = program.menuOnScreen()).isEmpty(); }, 5000),
+                 "no menu");
         // Move Up, Move Down, Remove: the last third.
         program.moveOnScreen({menu.center().x(), menu.top() + menu.height() * 5 / 6});
         program.moveOnScreen({menu.center().x() + 2, menu.top() + menu.height() * 5 / 6});
@@ -310,8 +316,8 @@ private slots:
         RealProgram program;
         START(program);
         const QString file = program.path(QStringLiteral("plan.ai"));
-        QList<QByteArray> lines =
-            linesModeOver(program, file, {kStartingLine, "// alpha", "// barracks", "// charlie", "// delta"});
+        QList<QByteArray> lines = linesModeOver(
+            program, file, {kStartingLine, "// alpha", "// barracks", "// charlie", "// delta"});
         QVERIFY(!lines.isEmpty());
         program.click(listRow(1).x(), listRow(1).y()); // clicked last: alpha
         QVERIFY(chooseSearchItem(program, 0, QStringLiteral("Find")));
@@ -493,8 +499,9 @@ private slots:
     void fileArgumentOpensAsOpenDoes_data()
     {
         QTest::addColumn<QByteArray>("bytes"); // empty: no such file
-        QTest::addColumn<QString>("box");      // the message Open shows, if any
-        QTest::newRow("good file") << QByteArray(kStartingLine.trimmed() + "\n" + kVillagers(3).trimmed() + "\n")
+        QTest::addColumn<QString>("box"); // the message Open shows, if any
+        QTest::newRow("good file") << QByteArray(kStartingLine.trimmed() + "\n" + kVillagers(3).trimmed()
+                                                 + "\n")
                                    << QString();
         QTest::newRow("tab") << QByteArray("U83\tVillager\r\n") << FileMessages::kTabsTitle;
         QTest::newRow("missing") << QByteArray() << FileMessages::kReadErrorTitle;

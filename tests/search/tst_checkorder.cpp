@@ -5,11 +5,11 @@
 #include "search/window/tcheckorder.h"
 #include "support/formfixture.h"
 
+#include "support/nowarnings.h"
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
-#include "support/nowarnings.h"
 
 namespace {
 
@@ -41,7 +41,8 @@ private slots:
         const TCheckOrder& window = *windowOf(f);
         QCOMPARE(f.dialogs.modeless.last(), static_cast<const QWidget*>(&window));
         QCOMPARE(window.windowTitle(), QStringLiteral("Check Order"));
-        QCOMPARE(rows(window), QStringList{"Line 3: Archer needs Archery, which comes later, at line 4: move it up"});
+        QCOMPARE(rows(window),
+                 QStringList{"Line 3: Archer needs Archery, which comes later, at line 4: move it up"});
         QVERIFY(!f.form.isModified());
         VERIFY_DIALOGS(f);
     }

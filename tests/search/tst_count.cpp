@@ -6,13 +6,13 @@
 #include "search/window/tform2.h"
 #include "support/formfixture.h"
 
+#include "support/nowarnings.h"
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTest>
-#include "support/nowarnings.h"
 
 namespace {
 
@@ -80,9 +80,9 @@ private slots:
         countUnit(f, QStringLiteral("Villager         "));
         countUnit(f, QStringLiteral("Priest           "));
         QTest::mouseClick(f.form2.btnCopy, Qt::LeftButton);
-        QCOMPARE(f.lines(), (QStringList{QStringLiteral("//Villager 5").leftJustified(48),
-                                        QStringLiteral("//Priest 0").leftJustified(48), kVillager3,
-                                        kVillager2Limit5}));
+        QCOMPARE(f.lines(),
+                 (QStringList{QStringLiteral("//Villager 5").leftJustified(48),
+                              QStringLiteral("//Priest 0").leftJustified(48), kVillager3, kVillager2Limit5}));
         QVERIFY(f.form.isModified());
         QCOMPARE(QApplication::clipboard()->text(), f.form2.Memo2->text());
         QCOMPARE(f.form2.Memo2->lines().size(), 2);
@@ -143,7 +143,8 @@ private slots:
     void commentsHoldOnlyWhatAFileCan()
     {
         FormFixture f;
-        QApplication::clipboard()->setText(QStringLiteral("a\tb") + QChar(0x20ac) + QChar(0) + QStringLiteral("\u00e9c"));
+        QApplication::clipboard()->setText(QStringLiteral("a\tb") + QChar(0x20ac) + QChar(0)
+                                           + QStringLiteral("\u00e9c"));
         f.form2.Memo2->paste();
         QCOMPARE(f.form2.Memo2->text(), QStringLiteral("ab\u00e9c"));
         f.form2.Memo2->clearText();
@@ -195,8 +196,7 @@ private slots:
         QTest::newRow("no-break space") << "//a\u00a0b" << QStringList{line48("//a\u00a0b")};
         QTest::newRow("long comment goes on")
             << "//" + QString(50, 'c') << QStringList{"//" + QString(46, 'c'), line48("//cccc")};
-        QTest::newRow("long item line is cut")
-            << QString(kVillager3) + "xyz" << QStringList{kVillager3};
+        QTest::newRow("long item line is cut") << QString(kVillager3) + "xyz" << QStringList{kVillager3};
     }
     void createCommentInsertsWholeLines()
     {

@@ -6,11 +6,11 @@
 #include "search/window/tfinddialog.h"
 #include "support/formfixture.h"
 
+#include "search/window/findmessages.h"
+#include "support/nowarnings.h"
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include "support/nowarnings.h"
-#include "search/window/findmessages.h"
 
 namespace {
 
@@ -46,7 +46,10 @@ private slots:
         QVERIFY(f.form.dlgFind->isVisible());
         int clicks = 0;
         const auto click = f.form.ListBox1->onClick;
-        f.form.ListBox1->onClick = [&] { ++clicks; click(); };
+        f.form.ListBox1->onClick = [&] {
+            ++clicks;
+            click();
+        };
         find(f, QStringLiteral("VILLAGER"));
         QVERIFY(f.form.linesMode);
         QCOMPARE(f.form.panel(TForm1::Panel::Mode), QStringLiteral("Lines"));

@@ -5,10 +5,7 @@
 #include "app/window/tmemo.h"
 #include "search/window/tform2.h"
 
-FormFixture::FormFixture()
-    : windows(createWindows(app)), form(*windows.Form1), form2(*windows.Form2)
-{
-}
+FormFixture::FormFixture() : windows(createWindows(app)), form(*windows.Form1), form2(*windows.Form2) {}
 
 FormFixture::~FormFixture() = default;
 

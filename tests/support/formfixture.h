@@ -36,8 +36,8 @@ struct FormFixture {
 // "%1" filled with blanks to 48 characters.
 QString line48(const QString& start);
 
-#define VERIFY_DIALOGS(fixture)                                                                    \
-    do {                                                                                           \
-        QString why__;                                                                             \
-        QVERIFY2((fixture).dialogs.finished(&why__), qPrintable(why__));                           \
+#define VERIFY_DIALOGS(fixture)                                                                              \
+    do {                                                                                                     \
+        QString why__;                                                                                       \
+        QVERIFY2((fixture).dialogs.finished(&why__), qPrintable(why__));                                     \
     } while (false)

@@ -24,7 +24,7 @@ inline void failOnUnexpectedWarnings()
     QStringList known;
     for (const QString& line : platformWarnings())
         known.append(QRegularExpression::escape(line));
-    QTest::failOnWarning(QRegularExpression(
-        QStringLiteral("^(?!(?:%1)$).*").arg(known.join(QLatin1Char('|'))),
-        QRegularExpression::DotMatchesEverythingOption));
+    QTest::failOnWarning(
+        QRegularExpression(QStringLiteral("^(?!(?:%1)$).*").arg(known.join(QLatin1Char('|'))),
+                           QRegularExpression::DotMatchesEverythingOption));
 }

@@ -52,8 +52,8 @@ void ScriptedDialogs::reset()
     *this = ScriptedDialogs();
 }
 
-MsgResult ScriptedDialogs::messageBox(QWidget*, const QString& text, const QString& title,
-                                      MsgButtons buttons, MsgIcon icon, MsgResult defaultButton)
+MsgResult ScriptedDialogs::messageBox(QWidget*, const QString& text, const QString& title, MsgButtons buttons,
+                                      MsgIcon icon, MsgResult defaultButton)
 {
     const Message m{text, title, buttons, icon, defaultButton};
     messages.append(m);

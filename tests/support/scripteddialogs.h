@@ -43,8 +43,8 @@ public:
     bool finished(QString* why = nullptr) const;
     void reset();
 
-    MsgResult messageBox(QWidget* parent, const QString& text, const QString& title,
-                         MsgButtons buttons, MsgIcon icon, MsgResult defaultButton) override;
+    MsgResult messageBox(QWidget* parent, const QString& text, const QString& title, MsgButtons buttons,
+                         MsgIcon icon, MsgResult defaultButton) override;
     std::optional<QString> openFile(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> saveFile(QWidget* parent, const FileDialogRequest& request) override;
     void execModal(QDialog* dialog) override;

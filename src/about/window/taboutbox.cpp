@@ -1,8 +1,8 @@
 #include "about/window/taboutbox.h"
+#include "app/window/application.h"
 #include "app/window/pictures.h"
 #include "app/window/programfiles.h"
 #include "app/window/tform1.h"
-#include "app/window/application.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -11,8 +11,7 @@
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("About"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     const QFont font = dialogFont();
     setFont(font);
     setFixedSize(298, 213);

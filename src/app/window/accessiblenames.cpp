@@ -62,14 +62,16 @@ void nameControlsForScreenReaders(Windows& windows)
     name(f.cboList, QStringLiteral("Item"), QStringLiteral("The unit, building or research item to append"));
     name(f.txtCount, QStringLiteral("Quantity"), QStringLiteral("How many of the item the line asks for"));
     name(f.UpDown1, QStringLiteral("Quantity spinner"), QStringLiteral("Raises or lowers the quantity"));
-    name(f.txtRetrains, QStringLiteral("Retrains"), QStringLiteral("The retrain limit, when Limit is ticked"));
+    name(f.txtRetrains, QStringLiteral("Retrains"),
+         QStringLiteral("The retrain limit, when Limit is ticked"));
     name(f.UpDown2, QStringLiteral("Retrains spinner"), QStringLiteral("Raises or lowers the retrain limit"));
     name(f.Memo1, QStringLiteral("Build list"),
          QStringLiteral("The build list as text, one 48-character line per step"));
     name(f.ListBox1, QStringLiteral("Build list"),
          QStringLiteral("One row per line. Alt+Up and Alt+Down move the selected line; "
                         "the context menu moves or removes it."));
-    name(f.txtVillagers, QStringLiteral("Villagers"), QStringLiteral("How many villagers the build list trains"));
+    name(f.txtVillagers, QStringLiteral("Villagers"),
+         QStringLiteral("How many villagers the build list trains"));
     f.Status->setPanelAccessibleName(int(TForm1::Panel::File), QStringLiteral("File"),
                                      QStringLiteral("The open file's name"));
     f.Status->setPanelAccessibleName(int(TForm1::Panel::Mode), QStringLiteral("Mode"),
@@ -80,8 +82,10 @@ void nameControlsForScreenReaders(Windows& windows)
                                      QStringLiteral("Shows when there is unsaved work"));
 
     TForm2& count = *windows.Form2;
-    name(count.cboSrchUnit, QStringLiteral("Unit to count"), QStringLiteral("The unit whose lines are counted"));
-    name(count.Memo2, QStringLiteral("Counts"), QStringLiteral("Comment lines with the counts, to put at the top"));
+    name(count.cboSrchUnit, QStringLiteral("Unit to count"),
+         QStringLiteral("The unit whose lines are counted"));
+    name(count.Memo2, QStringLiteral("Counts"),
+         QStringLiteral("Comment lines with the counts, to put at the top"));
 
     TCheckOrder& check = *windows.CheckOrder;
     name(check.lstProblems, QStringLiteral("Problems"),

@@ -26,8 +26,7 @@ public:
 
     // Runs one event handler. Whatever it throws ends the handler there and
     // is reported; the program goes on.
-    template <class F>
-    void guard(F&& handler) noexcept
+    template <class F> void guard(F&& handler) noexcept
     {
         try {
             handler();
@@ -40,8 +39,7 @@ public:
 
     // A window's handler as an event's callback, entering through the guard.
     // A handler without parameters takes none of the event's arguments.
-    template <class Window, class... Args>
-    auto guarded(Window* window, void (Window::*handler)(Args...))
+    template <class Window, class... Args> auto guarded(Window* window, void (Window::*handler)(Args...))
     {
         if constexpr (sizeof...(Args) == 0)
             return [this, window, handler] { guard([&] { (window->*handler)(); }); };

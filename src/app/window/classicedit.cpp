@@ -19,16 +19,13 @@ void SelectOnFocus::focusIn(QLineEdit* box, const QFocusEvent* e)
     bool select = true;
     switch (e->reason()) {
     case Qt::MouseFocusReason:
-    case Qt::PopupFocusReason:
-        select = false;
-        break;
+    case Qt::PopupFocusReason: select = false; break;
     case Qt::ActiveWindowFocusReason:
         // Held the focus when the window went inactive: it only gets it
         // back. Otherwise the program moved it here meanwhile.
         select = !heldAcrossDeactivation_;
         break;
-    default:
-        break;
+    default: break;
     }
     heldAcrossDeactivation_ = false;
     if (select && box)

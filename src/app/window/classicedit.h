@@ -26,8 +26,7 @@ private:
 };
 
 // A text box (a QLineEdit, or an editable QComboBox) with both rules.
-template <class Box>
-class ClassicTextBox : public Box {
+template <class Box> class ClassicTextBox : public Box {
 public:
     using Box::Box;
 

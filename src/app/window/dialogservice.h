@@ -13,10 +13,10 @@ enum class MsgResult { OK, Yes, No };
 
 // What the open and save dialogs are asked for.
 struct FileDialogRequest {
-    QStringList filters;     // "ai (*.ai)", "All (*.*)"
-    int filterIndex = 0;     // the entry selected at start
-    QString defaultSuffix;   // without the dot
-    QString fileName;        // pre-fills the name field
+    QStringList filters; // "ai (*.ai)", "All (*.*)"
+    int filterIndex = 0; // the entry selected at start
+    QString defaultSuffix; // without the dot
+    QString fileName; // pre-fills the name field
     bool fileMustExist = false;
     bool confirmOverwrite = false;
 };

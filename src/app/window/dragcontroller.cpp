@@ -106,8 +106,7 @@ bool DragController::eventFilter(QObject*, QEvent* event)
             return true;
         }
         return false;
-    default:
-        return false;
+    default: return false;
     }
 }
 

@@ -8,7 +8,8 @@ Q_LOGGING_CATEGORY(programFilesLog, "vexdit.files", QtWarningMsg)
 
 QString installedFolder(const char* fromProgram)
 {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(fromProgram));
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/')
+                           + QLatin1String(fromProgram));
 }
 
 QString findBesideProgram(const QString& fileName)
@@ -18,7 +19,8 @@ QString findBesideProgram(const QString& fileName)
     for (const QString& folder : folders) {
         const QFileInfo candidate(QDir(folder).filePath(fileName));
         if (candidate.isFile() && candidate.isReadable()) {
-            qCDebug(programFilesLog, "%s: %s", qPrintable(fileName), qPrintable(candidate.absoluteFilePath()));
+            qCDebug(programFilesLog, "%s: %s", qPrintable(fileName),
+                    qPrintable(candidate.absoluteFilePath()));
             return candidate.absoluteFilePath();
         }
     }

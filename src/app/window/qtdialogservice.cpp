@@ -9,8 +9,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QLibrary>
+#include <QMessageBox>
 
 namespace {
 

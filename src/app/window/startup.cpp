@@ -12,8 +12,8 @@
 
 #include <QApplication>
 #include <QScreen>
-#include <QTimer>
 #include <QTextStream>
+#include <QTimer>
 #include <optional>
 
 namespace {
@@ -88,8 +88,7 @@ static CommandLineOutcome readCommandLine(int argc, char** argv, bool windowSyst
     QTextStream err(stderr);
     if (const std::optional<QString> name = firstUnfaithfulArgument(argc, argv)) {
         err << QCoreApplication::applicationName() << ": " << *name
-            << ": the name is not valid in this system's character encoding; rename the file"
-            << Qt::endl;
+            << ": the name is not valid in this system's character encoding; rename the file" << Qt::endl;
         return {2, QString()};
     }
     return runCommandLine(QCoreApplication::arguments(), out, err, windowSystemPresent);
@@ -135,9 +134,10 @@ int runProgram(int argc, char** argv)
     windows.Form1->show();
     if (!outcome.fileToOpen.isEmpty()) {
         // Once the window is up, as if the file had been chosen in Open's dialog.
-        QTimer::singleShot(0, windows.Form1.get(), [&app, form = windows.Form1.get(), file = outcome.fileToOpen] {
-            app.guard([&] { form->openNamedFile(file); });
-        });
+        QTimer::singleShot(0, windows.Form1.get(),
+                           [&app, form = windows.Form1.get(), file = outcome.fileToOpen] {
+                               app.guard([&] { form->openNamedFile(file); });
+                           });
     }
     QApplication::exec();
     qtApp.app = nullptr;

@@ -32,8 +32,7 @@ constexpr int kClientWidth = 543;
 constexpr int kClientHeight = 400;
 constexpr int kStatusHeight = 19;
 
-template <class W>
-W* place(W* widget, int left, int top, int width = -1, int height = -1)
+template <class W> W* place(W* widget, int left, int top, int width = -1, int height = -1)
 {
     if (width < 0) {
         widget->adjustSize();
@@ -287,13 +286,15 @@ void TForm1::wireEvents()
     drag_->addControl(this, app_.guarded(this, &TForm1::FormDragOver));
     drag_->addControl(ListBox1, app_.guarded(this, &TForm1::ListBox1DragOver),
                       app_.guarded(this, &TForm1::ListBox1DragDrop));
-    drag_->addControl(Image1, app_.guarded(this, &TForm1::Image1DragOver), app_.guarded(this, &TForm1::Image1DragDrop));
+    drag_->addControl(Image1, app_.guarded(this, &TForm1::Image1DragOver),
+                      app_.guarded(this, &TForm1::Image1DragDrop));
     drag_->addControl(txtVillagers, app_.guarded(this, &TForm1::txtVillagersDragOver));
     drag_->addControl(cmdVillCountRefresh, app_.guarded(this, &TForm1::cmdVillCountRefreshDragOver));
     for (QWidget* w : std::initializer_list<QWidget*>{
-             Memo1, GroupBox1, radioUnits, radioBldgs, radioResearch, chkRetrains, chkCritical,
-             cmdAdd, cmdDelete, cmdEdit, GroupBox2, Label2, Label1, cmdExit, chkRetrainB, UpDown1,
-             UpDown2, cboList, txtCount, txtRetrains, Label3, GroupBox3, Label4, MainMenu1, Status})
+             Memo1,       GroupBox1, radioUnits, radioBldgs, radioResearch, chkRetrains, chkCritical,
+             cmdAdd,      cmdDelete, cmdEdit,    GroupBox2,  Label2,        Label1,      cmdExit,
+             chkRetrainB, UpDown1,   UpDown2,    cboList,    txtCount,      txtRetrains, Label3,
+             GroupBox3,   Label4,    MainMenu1,  Status})
         drag_->addControl(w);
     // The client area is the window's own background.
     drag_->addControl(centralWidget(), app_.guarded(this, &TForm1::FormDragOver));

@@ -1,6 +1,6 @@
 #include "app/window/tlistbox.h"
-#include "model/errors.h"
 #include "editing/textcopy.h"
+#include "model/errors.h"
 
 #include <QAccessible>
 #include <QContextMenuEvent>
@@ -24,10 +24,13 @@ TListBox::TListBox(QWidget* parent) : QListWidget(parent)
 
 void TListBox::scrollToCurrentLater()
 {
-    QMetaObject::invokeMethod(this, [this] {
-        if (currentIndex().isValid())
-            scrollTo(currentIndex());
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (currentIndex().isValid())
+                scrollTo(currentIndex());
+        },
+        Qt::QueuedConnection);
 }
 
 QString TListBox::item(int index) const
@@ -70,8 +73,7 @@ void TListBox::selectQuietly(int index)
         if (index < 0) {
             selectionModel()->clear();
         } else {
-            selectionModel()->setCurrentIndex(model()->index(index, 0),
-                                              QItemSelectionModel::ClearAndSelect);
+            selectionModel()->setCurrentIndex(model()->index(index, 0), QItemSelectionModel::ClearAndSelect);
         }
     }
     viewport()->update();

@@ -12,20 +12,20 @@ public:
     explicit TListBox(QWidget* parent = nullptr);
 
     int count() const { return QListWidget::count(); }
-    QString item(int index) const;              // throws ListIndexError when missing
+    QString item(int index) const; // throws ListIndexError when missing
     void addItem(const QString& s);
     void insertItem(int index, const QString& s); // index == count appends
-    void deleteItem(int index);                 // a missing index does nothing
+    void deleteItem(int index); // a missing index does nothing
     void clearItems();
-    void setItems(const QStringList& items);    // one batch; nothing selected afterwards
+    void setItems(const QStringList& items); // one batch; nothing selected afterwards
     // The same result as setItems, reached by keeping the items at the start
     // and at the end that already match and replacing only those between.
     void replaceItems(const QList<QStringView>& lines);
     QStringList items() const;
-    QString text() const;                       // every item followed by CR LF
+    QString text() const; // every item followed by CR LF
 
-    int itemIndex() const;           // -1 when nothing is selected
-    void setItemIndex(int index);    // past the last item: nothing changes; -1 clears
+    int itemIndex() const; // -1 when nothing is selected
+    void setItemIndex(int index); // past the last item: nothing changes; -1 clears
 
     // The item under a point in the list's own coordinates, with the
     // existing-only option off: the item count below the last item, -1 over

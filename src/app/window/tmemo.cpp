@@ -20,22 +20,30 @@ const QString kBreak = QStringLiteral("\r\n");
 bool isNavigationKey(int key)
 {
     switch (key) {
-    case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up: case Qt::Key_Down:
-    case Qt::Key_Home: case Qt::Key_End: case Qt::Key_PageUp: case Qt::Key_PageDown:
-        return true;
-    default:
-        return false;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown: return true;
+    default: return false;
     }
 }
 
 bool isModifierKey(int key)
 {
     switch (key) {
-    case Qt::Key_Shift: case Qt::Key_Control: case Qt::Key_Alt: case Qt::Key_Meta:
-    case Qt::Key_AltGr: case Qt::Key_CapsLock: case Qt::Key_NumLock: case Qt::Key_ScrollLock:
-        return true;
-    default:
-        return false;
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case Qt::Key_AltGr:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock: return true;
+    default: return false;
     }
 }
 
@@ -48,8 +56,10 @@ int virtualKeyOf(const QKeyEvent* e)
         return '0' + (key - Qt::Key_0);
     switch (key) {
     case Qt::Key_Backspace: return vk::Back;
-    case Qt::Key_Tab: case Qt::Key_Backtab: return vk::Tab;
-    case Qt::Key_Return: case Qt::Key_Enter: return vk::Return;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return vk::Tab;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return vk::Return;
     case Qt::Key_Escape: return vk::Escape;
     case Qt::Key_PageUp: return vk::Prior;
     case Qt::Key_PageDown: return vk::Next;
@@ -75,7 +85,8 @@ char16_t characterOf(const QKeyEvent* e)
     const bool ctrl = mods & Qt::ControlModifier;
     const bool alt = mods & Qt::AltModifier;
     switch (e->key()) {
-    case Qt::Key_Return: case Qt::Key_Enter: return 13;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
     case Qt::Key_Backspace: return ctrl ? 127 : 8;
     case Qt::Key_Escape: return 27;
     default: break;
@@ -84,11 +95,16 @@ char16_t characterOf(const QKeyEvent* e)
         return char16_t(1 + e->key() - Qt::Key_A);
     // Keys that the text area would turn into editing commands stand for
     // the control character of their Ctrl+letter twin.
-    if (e->matches(QKeySequence::Paste)) return 22;
-    if (e->matches(QKeySequence::Copy)) return 3;
-    if (e->matches(QKeySequence::Cut)) return 24;
-    if (e->matches(QKeySequence::Undo)) return 26;
-    if (e->matches(QKeySequence::Redo)) return 25;
+    if (e->matches(QKeySequence::Paste))
+        return 22;
+    if (e->matches(QKeySequence::Copy))
+        return 3;
+    if (e->matches(QKeySequence::Cut))
+        return 24;
+    if (e->matches(QKeySequence::Undo))
+        return 26;
+    if (e->matches(QKeySequence::Redo))
+        return 25;
     if (e->matches(QKeySequence::DeleteStartOfWord) || e->matches(QKeySequence::DeleteEndOfWord)
         || e->matches(QKeySequence::DeleteCompleteLine))
         return 127;
@@ -103,11 +119,12 @@ char16_t characterOf(const QKeyEvent* e)
 bool typesText(const QKeyEvent* e)
 {
     switch (e->key()) {
-    case Qt::Key_Backspace: case Qt::Key_Delete: case Qt::Key_Return: case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        return false;
-    default:
-        break;
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape: return false;
+    default: break;
     }
     const auto mods = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
     return !e->text().isEmpty() && mods != Qt::ControlModifier;
@@ -313,8 +330,7 @@ const QString& TMemo::rawText() const
 
 // The raw text with every block break written as CR LF, into a string of
 // characters or of bytes.
-template <class Text>
-static Text withCrLf(const QString& raw, int breaks)
+template <class Text> static Text withCrLf(const QString& raw, int breaks)
 {
     using Unit = std::remove_reference_t<decltype(*std::declval<Text&>().data())>;
     Text result(raw.size() + breaks, Qt::Uninitialized);

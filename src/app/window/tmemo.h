@@ -8,8 +8,8 @@ class QMenu;
 
 // Virtual-key codes the handlers compare against.
 namespace vk {
-constexpr int Back = 8, Tab = 9, Return = 13, Escape = 27, Prior = 33, Next = 34, End = 35,
-              Home = 36, Left = 37, Up = 38, Right = 39, Down = 40, Insert = 45, Delete = 46;
+constexpr int Back = 8, Tab = 9, Return = 13, Escape = 27, Prior = 33, Next = 34, End = 35, Home = 36,
+              Left = 37, Up = 38, Right = 39, Down = 40, Insert = 45, Delete = 46;
 }
 
 // A multi-line text area whose lines are the document's blocks.
@@ -32,8 +32,8 @@ public:
 
     // Lines.
     int lineCount() const;
-    QString line(int index) const;             // "" when the line does not exist
-    bool lineExists(int index) const;          // a block, the final empty one included
+    QString line(int index) const; // "" when the line does not exist
+    bool lineExists(int index) const; // a block, the final empty one included
     void setLine(int index, const QString& s); // caret ends after the new text
     void addLine(const QString& s);
     void insertLine(int index, const QString& s);
@@ -46,11 +46,9 @@ public:
     // The same, but only when the text differs: no change, no change event.
     void replaceLines(const QStringList& lines);
     // Every line in turn, read in place; the views last until the next change.
-    template <class F>
-    void forEachLine(F&& visit) const;
+    template <class F> void forEachLine(F&& visit) const;
     // Every line that contains the text, in order; an empty text, none.
-    template <class F>
-    void forEachLineContaining(QStringView text, F&& visit) const;
+    template <class F> void forEachLineContaining(QStringView text, F&& visit) const;
 
     // Whole text with CR LF breaks.
     QString text() const;
@@ -86,7 +84,7 @@ public:
     // Events, Delphi style: the handlers are called through the form's guard.
     std::function<void()> onChange;
     std::function<void(int& key, Qt::KeyboardModifiers)> onKeyDown; // set key to 0 to consume
-    std::function<void(char16_t& ch)> onKeyPress;                 // set ch to 0 to drop
+    std::function<void(char16_t& ch)> onKeyPress; // set ch to 0 to drop
     std::function<void()> onKeyUp;
     std::function<void()> onClick;
     std::function<bool(char16_t ch)> charFilter; // used without strict keys
@@ -123,8 +121,7 @@ private:
     mutable QVector<Edit> edits_;
 };
 
-template <class F>
-void TMemo::forEachLine(F&& visit) const
+template <class F> void TMemo::forEachLine(F&& visit) const
 {
     const QStringView raw(rawText());
     const qsizetype n = raw.size();
@@ -135,8 +132,7 @@ void TMemo::forEachLine(F&& visit) const
         visit(raw.mid(start));
 }
 
-template <class F>
-void TMemo::forEachLineContaining(QStringView text, F&& visit) const
+template <class F> void TMemo::forEachLineContaining(QStringView text, F&& visit) const
 {
     if (text.isEmpty())
         return;

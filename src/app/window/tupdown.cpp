@@ -3,8 +3,8 @@
 #include <QToolButton>
 
 TUpDown::TUpDown(int min, int max, int position, QWidget* parent)
-    : QWidget(parent), min_(min), max_(max), position_(position),
-      up_(new QToolButton(this)), down_(new QToolButton(this))
+    : QWidget(parent), min_(min), max_(max), position_(position), up_(new QToolButton(this)),
+      down_(new QToolButton(this))
 {
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);

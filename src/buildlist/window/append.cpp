@@ -4,12 +4,12 @@
 #include "app/window/tform1.h"
 #include "app/window/tlistbox.h"
 #include "app/window/tmemo.h"
-#include "model/errors.h"
 #include "buildlist/lineformat.h"
+#include "model/errors.h"
 
-#include <QCheckBox>
 #include "app/window/tedit.h"
 #include "buildlist/window/appendmessages.h"
+#include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -38,8 +38,7 @@ void TForm1::cmdAddClick()
 
     const bool placed = PlaceLine(composeItemLine(kind, *entry, quantity, limit));
 
-    if (category == Category::Units && placed
-        && cboList->text().contains(QLatin1String("Villager"))) {
+    if (category == Category::Units && placed && cboList->text().contains(QLatin1String("Villager"))) {
         setVillagerCount(villagerCount_ + StrToInt(quantity));
     }
     if (category == Category::Research)
@@ -59,8 +58,8 @@ bool TForm1::PlaceLine(const QString& line)
         setInsertAt(1); // nothing goes ahead of the first line
     if (insertAt_ == -1) {
         const MsgResult answer = app_.dialogs().messageBox(
-            this,
-            AppendMessages::kNoInsertionPoint, AppendMessages::kNoInsertionPointTitle, MsgButtons::YesNo, MsgIcon::Question, MsgResult::Yes);
+            this, AppendMessages::kNoInsertionPoint, AppendMessages::kNoInsertionPointTitle,
+            MsgButtons::YesNo, MsgIcon::Question, MsgResult::Yes);
         if (answer != MsgResult::Yes)
             return false;
         ListBox1->addItem(line);

@@ -1,11 +1,11 @@
 // The item picker: category, offered entries, quantity and limit boxes.
+#include "app/window/application.h"
 #include "app/window/classicedit.h"
 #include "app/window/tcombobox.h"
 #include "app/window/tedit.h"
 #include "app/window/tform1.h"
 #include "app/window/tmemo.h"
 #include "app/window/tupdown.h"
-#include "app/window/application.h"
 #include "buildlist/availability.h"
 
 #include <QCheckBox>
@@ -19,8 +19,7 @@ void showLimitBoxes(bool ticked, QLineEdit* retrains, QWidget* spinner)
     retrains->setEnabled(ticked);
     QPalette palette = retrains->palette();
     const QPalette system = retrains->style()->standardPalette();
-    palette.setColor(QPalette::Base, ticked ? system.color(QPalette::Base)
-                                            : system.color(QPalette::Button));
+    palette.setColor(QPalette::Base, ticked ? system.color(QPalette::Base) : system.color(QPalette::Button));
     retrains->setPalette(palette);
     spinner->setEnabled(ticked);
 }
@@ -48,8 +47,8 @@ void TForm1::refillPicker(Category category)
 
     setUndoAvailable(false);
 
-    const bool resetQuantity = category == Category::Research
-                               || (category == Category::Buildings && UpDown1->position() > 2);
+    const bool resetQuantity =
+        category == Category::Research || (category == Category::Buildings && UpDown1->position() > 2);
     if (resetQuantity) {
         UpDown1->setPosition(1);
         txtCount->setText(QStringLiteral("1"));

@@ -10,7 +10,8 @@ void TForm1::cmdVillCountRefreshClick()
     bringTextUpToDate();
     int count = 0;
     try {
-        Memo1->forEachLineContaining(u"Villager", [&count](QStringView line) { addVillagerLine(line, count); });
+        Memo1->forEachLineContaining(u"Villager",
+                                     [&count](QStringView line) { addVillagerLine(line, count); });
     } catch (const ConvertError&) {
         setVillagerCount(count, VillagerBox::LeaveAsItWas);
         throw;

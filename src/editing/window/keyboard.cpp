@@ -13,8 +13,8 @@ constexpr char16_t kHighestAccepted = 126;
 void TForm1::refuseKey()
 {
     app_.dialogs().playSound(QStringLiteral("Kick8.wav"));
-    app_.dialogs().messageBox(this, KeyMessages::kLineLengthInvalid, KeyMessages::kTitle,
-                              MsgButtons::OK, MsgIcon::Exclamation, MsgResult::OK);
+    app_.dialogs().messageBox(this, KeyMessages::kLineLengthInvalid, KeyMessages::kTitle, MsgButtons::OK,
+                              MsgIcon::Exclamation, MsgResult::OK);
 }
 
 void TForm1::Memo1KeyDown(int& key, Qt::KeyboardModifiers)

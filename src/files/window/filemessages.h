@@ -23,14 +23,14 @@ inline const QString kTabsTitle = QStringLiteral("Error!");
 inline const QString kChangedOnDisk =
     QStringLiteral("%1 has changed on disk since it was opened. Overwrite it?");
 inline const QString kChangedOnDiskTitle = QStringLiteral("File Changed");
-inline const QString kNotTheFileRead = QStringLiteral(
-    "%1 is no longer the file that was opened: it has been moved, replaced or deleted. "
-    "Nothing was written.\n\nSave the build list under another name?");
-inline const QString kTooLarge = QStringLiteral(
-    "%1 was not saved: the build list would take %2 bytes, more than the 4 MiB that Open "
-    "reads.\n\nShorten it, or split it into two files.");
-inline const QString kBackupFound = QStringLiteral(
-    "A save of %1 did not finish. The file as it was before that save is kept in:\n%2");
+inline const QString kNotTheFileRead =
+    QStringLiteral("%1 is no longer the file that was opened: it has been moved, replaced or deleted. "
+                   "Nothing was written.\n\nSave the build list under another name?");
+inline const QString kTooLarge =
+    QStringLiteral("%1 was not saved: the build list would take %2 bytes, more than the 4 MiB that Open "
+                   "reads.\n\nShorten it, or split it into two files.");
+inline const QString kBackupFound =
+    QStringLiteral("A save of %1 did not finish. The file as it was before that save is kept in:\n%2");
 inline const QString kBackupFoundTitle = QStringLiteral("Unfinished Save");
 // The toolkit's write failure, with what the user must know besides.
 inline const QString kCannotCreateBecause = QStringLiteral("Cannot create file %1: %2");

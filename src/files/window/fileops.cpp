@@ -1,15 +1,15 @@
 // New, Open, Save, Save As and Exit.
 #include "app/window/application.h"
 #include "app/window/classicedit.h"
-#include "app/window/tform1.h"
-#include "app/window/tlistbox.h"
 #include "app/window/tcombobox.h"
 #include "app/window/tedit.h"
+#include "app/window/tform1.h"
+#include "app/window/tlistbox.h"
 #include "app/window/tmemo.h"
 #include "buildlist/lineformat.h"
 #include "files/diskfile.h"
-#include "files/window/filemessages.h"
 #include "files/openroad.h"
+#include "files/window/filemessages.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -32,8 +32,8 @@ static bool mayDiscardWork(TForm1& form, const QString& question)
 {
     if (!form.isModified())
         return true;
-    return form.app().dialogs().messageBox(&form, question, kSureTitle, MsgButtons::YesNo,
-                                           MsgIcon::Question, MsgResult::No)
+    return form.app().dialogs().messageBox(&form, question, kSureTitle, MsgButtons::YesNo, MsgIcon::Question,
+                                           MsgResult::No)
            == MsgResult::Yes;
 }
 
@@ -144,8 +144,8 @@ void TForm1::openFile(const QString& path)
     const std::optional<QString>& text = read.text;
     if (!text) {
         reading.end();
-        app_.dialogs().messageBox(this, kReadError, kReadErrorTitle, MsgButtons::OK,
-                                  MsgIcon::Exclamation, MsgResult::OK);
+        app_.dialogs().messageBox(this, kReadError, kReadErrorTitle, MsgButtons::OK, MsgIcon::Exclamation,
+                                  MsgResult::OK);
         setCurrentFile(QString(), std::nullopt);
         return;
     }
@@ -156,8 +156,7 @@ void TForm1::openFile(const QString& path)
         Memo1->setText(*text); // shown as read, tabs and all
         app_.dialogs().playSound(QStringLiteral("Kick8.wav"));
         reading.end();
-        app_.dialogs().messageBox(this, kTabs, kTabsTitle, MsgButtons::OK, MsgIcon::Stop,
-                                  MsgResult::OK);
+        app_.dialogs().messageBox(this, kTabs, kTabsTitle, MsgButtons::OK, MsgIcon::Stop, MsgResult::OK);
         return;
     }
 
@@ -184,9 +183,8 @@ void TForm1::openFile(const QString& path)
     Memo1->setFocus();
     Memo1Click();
     if (!read.leftoverBackup.isEmpty())
-        app_.dialogs().messageBox(this, kBackupFound.arg(path, read.leftoverBackup),
-                                  kBackupFoundTitle, MsgButtons::OK, MsgIcon::Exclamation,
-                                  MsgResult::OK);
+        app_.dialogs().messageBox(this, kBackupFound.arg(path, read.leftoverBackup), kBackupFoundTitle,
+                                  MsgButtons::OK, MsgIcon::Exclamation, MsgResult::OK);
 }
 
 void TForm1::setCurrentFile(const QString& path, std::optional<DiskFile> file)
@@ -200,13 +198,12 @@ bool TForm1::reportSave(const SaveOutcome& outcome, const QString& path)
     switch (outcome.status) {
     case SaveStatus::Saved: return true;
     case SaveStatus::TooLarge:
-        app_.dialogs().messageBox(this, kTooLarge.arg(path).arg(Memo1->latin1Text().size()),
-                                  kReadErrorTitle, MsgButtons::OK, MsgIcon::Exclamation,
-                                  MsgResult::OK);
+        app_.dialogs().messageBox(this, kTooLarge.arg(path).arg(Memo1->latin1Text().size()), kReadErrorTitle,
+                                  MsgButtons::OK, MsgIcon::Exclamation, MsgResult::OK);
         return false;
     case SaveStatus::NotTheFileRead:
-        if (app_.dialogs().messageBox(this, kNotTheFileRead.arg(path), kReadErrorTitle,
-                                      MsgButtons::YesNo, MsgIcon::Question, MsgResult::Yes)
+        if (app_.dialogs().messageBox(this, kNotTheFileRead.arg(path), kReadErrorTitle, MsgButtons::YesNo,
+                                      MsgIcon::Question, MsgResult::Yes)
             == MsgResult::Yes)
             mnuSaveAsClick();
         return false;

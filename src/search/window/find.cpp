@@ -2,8 +2,8 @@
 #include "app/window/application.h"
 #include "app/window/tform1.h"
 #include "app/window/tlistbox.h"
-#include "search/window/tfinddialog.h"
 #include "search/window/findmessages.h"
+#include "search/window/tfinddialog.h"
 
 #include <QLocale>
 
@@ -60,8 +60,9 @@ void TForm1::dlgFindFind()
         setInsertAt(ListBox1->itemIndex() + 1);
         if (hit)
             return;
-        const MsgResult again = app_.dialogs().messageBox(
-            dlgFind, FindMessages::kEndOfList, FindMessages::kNotFoundTitle, MsgButtons::YesNo, MsgIcon::Question, MsgResult::Yes);
+        const MsgResult again =
+            app_.dialogs().messageBox(dlgFind, FindMessages::kEndOfList, FindMessages::kNotFoundTitle,
+                                      MsgButtons::YesNo, MsgIcon::Question, MsgResult::Yes);
         if (again != MsgResult::Yes)
             return;
         setFindFrom(0);

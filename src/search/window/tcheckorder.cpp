@@ -30,8 +30,7 @@ TCheckOrder::TCheckOrder(TForm1& form1, TApplication& app, QWidget* parent)
 
     connect(btnCheck, &QPushButton::clicked, this, app_.guarded(this, &TCheckOrder::btnCheckClick));
     connect(btnClose, &QPushButton::clicked, this, app_.guarded(this, &TCheckOrder::btnCloseClick));
-    connect(lstProblems, &QListWidget::itemClicked, this,
-            app_.guarded(this, &TCheckOrder::lstProblemsClick));
+    connect(lstProblems, &QListWidget::itemClicked, this, app_.guarded(this, &TCheckOrder::lstProblemsClick));
 }
 
 void TCheckOrder::btnCheckClick()

@@ -4,8 +4,8 @@
 #include "app/window/pictures.h"
 #include "app/window/tcombobox.h"
 #include "app/window/tform1.h"
-#include "app/window/tmemo.h"
 #include "app/window/tlistbox.h"
+#include "app/window/tmemo.h"
 #include "files/widthfixup.h"
 #include "search/countcomment.h"
 
@@ -17,8 +17,7 @@ bool isCommentCharacter(char16_t ch)
     return !control && ch <= 255;
 }
 
-TForm2::TForm2(TForm1& form1, TApplication& app, QWidget* parent)
-    : QWidget(parent), form1_(form1), app_(app)
+TForm2::TForm2(TForm1& form1, TApplication& app, QWidget* parent) : QWidget(parent), form1_(form1), app_(app)
 {
     dressProgramWindow(this, QStringLiteral("Count"));
     setFixedSize(496, 266);

@@ -23,9 +23,10 @@ int main(int argc, char** argv)
         // smoothed rather than left with uneven ones.
         const Qt::TransformationMode mode =
             size % picture.width() == 0 ? Qt::FastTransformation : Qt::SmoothTransformation;
-        const QImage icon = picture.convertToFormat(QImage::Format_ARGB32)
-                                .scaled(size, size, Qt::IgnoreAspectRatio, mode);
-        const QString folder = QStringLiteral("%1/hicolor/%2x%2/apps").arg(QString::fromLocal8Bit(argv[1])).arg(size);
+        const QImage icon =
+            picture.convertToFormat(QImage::Format_ARGB32).scaled(size, size, Qt::IgnoreAspectRatio, mode);
+        const QString folder =
+            QStringLiteral("%1/hicolor/%2x%2/apps").arg(QString::fromLocal8Bit(argv[1])).arg(size);
         const QString file = QStringLiteral("%1/%2.png").arg(folder, QString::fromLocal8Bit(argv[2]));
         if (!QDir().mkpath(folder) || !icon.save(file, "PNG")) {
             std::fprintf(stderr, "makeicons: cannot write %s\n", qPrintable(file));
