@@ -5,7 +5,8 @@
 #include <functional>
 
 // A list box whose selections made by the program do not raise its click
-// event; the user's selections, by mouse or keyboard, do.
+// event; the user's selections, by mouse or keyboard, do. Assistive
+// technology hears both.
 class TListBox : public QListWidget {
     Q_OBJECT
 public:
