@@ -131,8 +131,12 @@ class TestRealWindow : public QObject {
     // under load, keys sent before it would go elsewhere.
     static bool openMenu(RealProgram& program, const QString& keys)
     {
-        program.key(keys);
-        return QTest::qWaitFor([&] { return !program.menuOnScreen().isEmpty(); }, 5000);
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            program.keyHeld(keys);
+            if (QTest::qWaitFor([&] { return !program.menuOnScreen().isEmpty(); }, 3000))
+                return true;
+        }
+        return false;
     }
 
     // Search menu items by their place: 0 Find..., 1 Count, 2 Check Order...
@@ -358,7 +362,7 @@ private slots:
         program.click(kTextAreaFirstLine.x(), kTextAreaFirstLine.y() + 28); // the caret on line 2
 
         const int beforeSwitch = listener.mark();
-        QVERIFY(openMenu(program, QStringLiteral("alt+e")));
+        QVERIFY2(openMenu(program, QStringLiteral("alt+e")), qPrintable(program.windowTitles().join(", ") + " / " + program.focusedWindow() + " / " + listener.heard().join("; ")));
         program.key(QStringLiteral("Down"));
         program.key(QStringLiteral("Return")); // Edit, Edit Lines
         QVERIFY(QTest::qWaitFor([&] { return !rowsIn(listener.heardSince(beforeSwitch)).isEmpty(); }, 5000));
