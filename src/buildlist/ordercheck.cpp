@@ -86,7 +86,10 @@ bool isStartingPoint(const CatalogEntry* entry, Category category, int index)
 // by where its texts first occur.
 class OrderCheck {
 public:
-    OrderCheck(const Catalog& catalog, const QStringList& lines) : catalog_(catalog), lines_(lines) {}
+    OrderCheck(const Catalog& catalog, const QStringList& lines, const QVector<int>& numbers)
+        : catalog_(catalog), lines_(lines), numbers_(numbers)
+    {
+    }
 
     QVector<OrderProblem> run()
     {
@@ -99,7 +102,7 @@ public:
         QVector<OrderProblem> problems;
         for (const Checked& c : std::as_const(checked_))
             if (const QString* message = judge(c))
-                problems.append({c.index + 1, *message});
+                problems.append({numberOf(c.index), *message});
         return problems;
     }
 
@@ -157,6 +160,9 @@ private:
             line = lineAt(starts_, ends_.at(needle) - needles_.at(needle).size());
         return line;
     }
+
+    // A line (from 0) as the user counts it.
+    int numberOf(int index) const { return numbers_.value(index, index + 1); }
 
     // Each requirement named once, however many lines miss it.
     const QString& nameOf(const QString& text)
@@ -216,7 +222,7 @@ private:
                 break;
             case Later:
                 message.say(QStringLiteral("needs %1, which comes later, at line %2: move it up")
-                                .arg(name, QString::number(firstLineOf(n.firstNeedle + k) + 1)),
+                                .arg(name, QString::number(numberOf(firstLineOf(n.firstNeedle + k)))),
                             name);
                 break;
             default:
@@ -224,13 +230,14 @@ private:
             }
         }
         if (repeated)
-            message.say(
-                QStringLiteral("is already researched at line %1").arg(firstLineOf(n.firstNeedle + 3) + 1));
+            message.say(QStringLiteral("is already researched at line %1")
+                            .arg(numberOf(firstLineOf(n.firstNeedle + 3))));
         return message.text();
     }
 
     const Catalog& catalog_;
     const QStringList& lines_;
+    const QVector<int>& numbers_;
     std::vector<Named> named_;
     QStringList needles_;
     QVector<Checked> checked_;
@@ -242,7 +249,8 @@ private:
 
 } // namespace
 
-QVector<OrderProblem> checkOrder(const Catalog& catalog, const QStringList& lines)
+QVector<OrderProblem> checkOrder(const Catalog& catalog, const QStringList& lines,
+                                 const QVector<int>& numbers)
 {
-    return OrderCheck(catalog, lines).run();
+    return OrderCheck(catalog, lines, numbers).run();
 }

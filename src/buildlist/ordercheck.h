@@ -16,4 +16,7 @@ struct OrderProblem {
 // and unrecognised lines are not checked, but their text counts for the
 // lines below. A Town Center line first in the list is its starting point.
 // One pass over the text, whatever the number of lines.
-QVector<OrderProblem> checkOrder(const Catalog& catalog, const QStringList& lines);
+// Lines are numbered from 1, or as `numbers` gives for each (a file's own
+// lines, where Open made several of one).
+QVector<OrderProblem> checkOrder(const Catalog& catalog, const QStringList& lines,
+                                 const QVector<int>& numbers = {});

@@ -75,7 +75,9 @@ int check(const QStringList& files, const Catalog& catalog, QTextStream& out, QT
             code = kUnreadable;
             continue;
         }
-        for (const OrderProblem& problem : checkOrder(catalog, file->opened.lines)) {
+        // Numbered as the file is, as editors count, not by the
+        // continuation lines Open makes of a long comment.
+        for (const OrderProblem& problem : checkOrder(catalog, file->opened.lines, file->opened.fileLines)) {
             out << path << ':' << problem.line << ": " << problem.message << Qt::endl;
             code = qMax(code, kProblems);
         }

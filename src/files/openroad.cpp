@@ -10,7 +10,9 @@ OpenedText prepareOpenedText(const QString& text, const Catalog& catalog)
         opened.hasTab = true;
         return opened;
     }
-    opened.lines = fixLineWidths(splitLines(text));
+    opened.lines = fixLineWidths(splitLines(text), &opened.fileLines);
+    for (int& line : opened.fileLines)
+        ++line;
     NormalizeLineNames(catalog, opened.lines);
     opened.endsWithBreak = text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r'));
     return opened;

@@ -1,13 +1,20 @@
 #include "files/widthfixup.h"
 #include "buildlist/lineformat.h"
 
-QStringList fixLineWidths(const QStringList& lines)
+QStringList fixLineWidths(const QStringList& lines, QVector<int>* fromLine)
 {
     QStringList out;
     out.reserve(lines.size());
+    int source = -1;
+    auto keep = [&] {
+        if (fromLine)
+            fromLine->resize(out.size(), source);
+    };
     for (const QString& original : lines) {
+        ++source;
         if (original.size() == kLineLength) {
             out.append(original);
+            keep();
             continue;
         }
         QString line = original;
@@ -22,6 +29,7 @@ QStringList fixLineWidths(const QStringList& lines)
         }
         if (!cutOff)
             out.append(line.leftJustified(kLineLength, QLatin1Char(' ')));
+        keep();
     }
     return out;
 }

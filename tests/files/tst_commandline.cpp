@@ -82,6 +82,11 @@ private slots:
             << kArcherFirst << 1
             << "list.ai:2: Archer needs Archery, which comes later, at line 3: move it up\n"
                "list.ai:3: Archery needs Age Tool, which is nowhere in the list\n";
+        // A 133-character comment is three lines in the window, one in the file.
+        QTest::newRow("after a long comment")
+            << kTown + "//" + QByteArray(131, 'c') + "\r\n" + kArcherFirst.mid(kTown.size()) << 1
+            << "list.ai:3: Archer needs Archery, which comes later, at line 4: move it up\n"
+               "list.ai:4: Archery needs Age Tool, which is nowhere in the list\n";
         QTest::newRow("a tab") << QByteArray("B109\tTownCenter\r\n") << 2 << "";
         QTest::newRow("a NUL byte") << QByteArray("B109\0x\r\n", 8) << 2 << "";
     }
