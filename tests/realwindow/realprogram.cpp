@@ -189,16 +189,8 @@ void RealProgram::release(int button)
     xdotool({"mouseup", QString::number(button)});
 }
 
-QRect RealProgram::menuOnScreen() const
+QRect RealProgram::geometryOf(const QString& id) const
 {
-    // A popup menu is a window of the program's class with no name of its
-    // own; the program is the only one on its display.
-    const QStringList named = xdotool({"search", "--onlyvisible", "--name", "."}).split(QLatin1Char('\n'));
-    QString id;
-    for (const QString& window : xdotool({"search", "--onlyvisible", "--class", "^QZ Vex AI File Editor$"})
-                                     .split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        if (!named.contains(window))
-            id = window;
     QRect rect;
     if (id.isEmpty())
         return rect;
@@ -214,6 +206,24 @@ QRect RealProgram::menuOnScreen() const
             rect.setHeight(value);
     }
     return rect;
+}
+
+QRect RealProgram::menuOnScreen() const
+{
+    // A popup menu is a window of the program's class with no name of its
+    // own; the program is the only one on its display.
+    const QStringList named = xdotool({"search", "--onlyvisible", "--name", "."}).split(QLatin1Char('\n'));
+    QString id;
+    for (const QString& window : xdotool({"search", "--onlyvisible", "--class", "^QZ Vex AI File Editor$"})
+                                     .split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        if (!named.contains(window))
+            id = window;
+    return geometryOf(id);
+}
+
+QRect RealProgram::windowOnScreen(const QString& title) const
+{
+    return geometryOf(windowId(title));
 }
 
 void RealProgram::doubleClick(int x, int y)

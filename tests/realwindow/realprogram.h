@@ -50,6 +50,8 @@ public:
     void release(int button);
     // Where the program's open menu is on the screen; empty when none is.
     QRect menuOnScreen() const;
+    // Where a window of the program's, by its title, is on the screen.
+    QRect windowOnScreen(const QString& title) const;
     // A click at a point of another of the program's windows, by its title.
     void clickIn(const QString& title, int x, int y);
     // What a window manager does when the user clicks a window: it gets the
@@ -96,6 +98,7 @@ private:
     bool launch();
     QString xdotool(const QStringList& args) const;
     QString focusedTitle() const;
+    QRect geometryOf(const QString& id) const;
     void moveTo(int x, int y);
     QTemporaryDir work_;
     QTemporaryDir runtime_;

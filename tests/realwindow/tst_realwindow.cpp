@@ -362,7 +362,9 @@ private slots:
         program.click(kTextAreaFirstLine.x(), kTextAreaFirstLine.y() + 28); // the caret on line 2
 
         const int beforeSwitch = listener.mark();
-        QVERIFY2(openMenu(program, QStringLiteral("alt+e")), qPrintable(program.windowTitles().join(", ") + " / " + program.focusedWindow() + " / " + listener.heard().join("; ")));
+        QVERIFY2(openMenu(program, QStringLiteral("alt+e")),
+                 qPrintable(program.windowTitles().join(", ") + " / " + program.focusedWindow() + " / "
+                            + listener.heard().join("; ")));
         program.key(QStringLiteral("Down"));
         program.key(QStringLiteral("Return")); // Edit, Edit Lines
         QVERIFY(QTest::qWaitFor([&] { return !rowsIn(listener.heardSince(beforeSwitch)).isEmpty(); }, 5000));
@@ -666,6 +668,50 @@ private slots:
         QList<QByteArray> expected = lines;
         expected.insert(3, kVillagers(1));
         QCOMPARE(readFile(file), crlfLines(expected));
+        NO_ERROR_OUTPUT(program);
+    }
+
+    // Check Order stays current and beside the main window: after an
+    // Insert its row names the line where it is now, Enter on it selects
+    // that line, and the window stays in sight; Escape closes it and the
+    // keyboard is back in the main window.
+    void checkOrderFollowsTheList()
+    {
+        RealProgram program;
+        const QList<QByteArray> lines = {kStartingLine, line48("R101      R_Age_Tool           1      109"),
+                                         line48("U4        Archer               1      87"),
+                                         line48("B87       Archery              1      -1")};
+        const QString file = program.path(QStringLiteral("check.ai"));
+        QVERIFY(writeFile(file, crlfLines(lines)));
+        program.setArguments({QStringLiteral("check.ai")});
+        START(program);
+        program.click(kEditMode.x(), kEditMode.y());
+        QVERIFY(chooseSearchItem(program, 2, QStringLiteral("Check Order")));
+        const QString tool = QStringLiteral("Check Order");
+        QVERIFY(!program.windowOnScreen(tool).intersects(program.windowOnScreen(kMainTitle)));
+
+        program.focusMainWindow();
+        program.click(listRow(1).x(), listRow(1).y());
+        program.click(kAppend.x(), kAppend.y()); // Insert: the Archer is line 4 now
+        QTest::qWait(500); // the check waits for the typing to pause
+        program.focusWindow(tool);
+        QVERIFY(program.waitForWindow(tool));
+        program.key(QStringLiteral("Home"));
+        program.key(QStringLiteral("Return"));
+        QVERIFY(program.waitForWindow(kMainTitle));
+        QVERIFY2(program.windowTitles().contains(tool), "the tool window went out of sight");
+        program.click(kAppend.x(), kAppend.y()); // Insert below the Archer
+        program.key(QStringLiteral("ctrl+s"));
+        QVERIFY(program.waitForFileChange(file, crlfLines(lines)));
+        QCOMPARE(readFile(file), crlfLines({lines.at(0), lines.at(1), kVillagers(1), lines.at(2),
+                                            kVillagers(1), lines.at(3)}));
+
+        program.focusWindow(tool);
+        QVERIFY(program.waitForWindow(tool));
+        program.key(QStringLiteral("Escape"));
+        QVERIFY(program.waitForNoWindow(tool));
+        QVERIFY2(openMenu(program, QStringLiteral("alt+f")), "the keyboard went nowhere");
+        program.key(QStringLiteral("Escape"));
         NO_ERROR_OUTPUT(program);
     }
 };

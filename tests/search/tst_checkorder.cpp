@@ -1,6 +1,7 @@
 // The Check Order window: its rows, and a click that selects the line.
 #include "app/window/tform1.h"
 #include "app/window/tlistbox.h"
+#include "app/window/tmemo.h"
 #include "buildlist/lineformat.h"
 #include "search/window/tcheckorder.h"
 #include "support/formfixture.h"
@@ -96,8 +97,73 @@ private slots:
         VERIFY_DIALOGS(f);
     }
 
+    // While the window is shown its rows follow the list, once a burst of
+    // changes is over; a click on a row a change made stale only brings
+    // the rows up to date, and never selects another line.
+    void rowsFollowTheList()
+    {
+        FormFixture f;
+        f.setLines({QString::fromLatin1(kStartingLine), kAgeTool, kArcher, kArchery});
+        f.form.cmdEditClick();
+        TCheckOrder& window = shown(f);
+        QCOMPARE(window.rowLines(), QList<int>{3});
+        f.form.ListBox1->setItemIndex(1);
+        f.form.ListBox1Click();
+        f.form.cmdAddClick(); // Insert below line 2: the Archer is line 4 now
+        QVERIFY(window.checkPending());
+        window.lstProblems->setCurrentRow(0);
+        window.lstProblemsClick();
+        QCOMPARE(f.form.ListBox1->itemIndex(), 1); // not the Villager that is line 3 now
+        QCOMPARE(window.rowLines(), QList<int>{4});
+        f.form.cmdAddClick();
+        QTRY_COMPARE(window.rowLines(), QList<int>{5});
+        QTest::qWait(400); // its own tints are no change: it settles
+        QVERIFY(!window.checkPending());
+        window.lstProblems->setCurrentRow(0);
+        QTest::keyClick(window.lstProblems, Qt::Key_Return);
+        QCOMPARE(f.form.ListBox1->itemIndex(), 4);
+        QCOMPARE(f.form.ListBox1->item(4), kArcher);
+        // New, as Open, puts another list in: its rows follow.
+        f.dialogs.expectMessage(MsgResult::Yes); // the unsaved-work question
+        f.form.mnuNewClick();
+        QTRY_COMPARE(window.rowLines(), QList<int>{0});
+    }
+
+    // While shown, the lines with a problem are tinted and say it; closed,
+    // by Escape, nothing is marked.
+    void problemLinesAreMarkedWhileShown()
+    {
+        FormFixture f;
+        f.setLines({QString::fromLatin1(kStartingLine), kAgeTool, kArcher, kArchery});
+        f.form.cmdEditClick();
+        TCheckOrder& window = shown(f);
+        const QString problem =
+            QStringLiteral("Archer needs Archery, which comes later, at line 4: move it up");
+        QCOMPARE(f.form.ListBox1->noteOfRow(2), problem);
+        QCOMPARE(f.form.ListBox1->noteOfRow(1), QString());
+        QCOMPARE(f.form.Memo1->extraSelections().size(), 1);
+        QCOMPARE(f.form.Memo1->extraSelections().first().cursor.blockNumber(), 2);
+        QCOMPARE(f.form.problemAtLine(2), problem);
+        QTest::keyClick(window.lstProblems, Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(f.form.ListBox1->noteOfRow(2), QString());
+        QCOMPARE(f.form.Memo1->extraSelections().size(), 0);
+    }
+
 private:
     static TCheckOrder* windowOf(FormFixture& f) { return f.windows.CheckOrder.get(); }
+    // The window as the menu opens it, shown for real.
+    static TCheckOrder& shown(FormFixture& f)
+    {
+        f.form.show();
+        f.form.mnuCheckOrderClick();
+        TCheckOrder& window = *windowOf(f);
+        window.show();
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window))
+            qWarning("the Check Order window did not become active");
+        return window;
+    }
 };
 
 QTEST_MAIN(TestCheckOrder)

@@ -14,7 +14,9 @@ bool FocusReturn::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::Hide || !watched->isWidgetType())
         return false;
     auto* closed = static_cast<QWidget*>(watched);
-    if (!closed->isWindow() || closed->windowType() != Qt::Dialog)
+    const Qt::WindowType type = closed->windowType();
+    const bool ownWindow = type == Qt::Dialog || type == Qt::Tool || type == Qt::Window;
+    if (!closed->isWindow() || !ownWindow || closed == mainWindow_)
         return false;
     const QWidget* active = QApplication::activeWindow();
     if (active && active != closed)

@@ -215,6 +215,11 @@ public:
     // Selects a line in Lines mode, entering it first, as a user's click in
     // the list would, and brings the window to the front.
     void selectLine(int index);
+    // Tints the lines (from 0) that have a problem, in the text and in the
+    // list, each with its problem as a tooltip; none to clear them.
+    void markProblemLines(const QList<int>& lines, const QStringList& texts);
+    // The problem marked on a line, or nothing.
+    QString problemAtLine(int line) const;
 
     // --- about and help -----------------------------------------------------
     void mnuHelpHelpClick();
@@ -254,6 +259,8 @@ private:
     TCheckOrder* checkOrder_ = nullptr;
     QString fileName_;
     std::optional<DiskFile> diskFile_;
+    QList<int> markedRows_;
+    QStringList markedTexts_;
     int villagerCount_ = 0;
     int findFrom_ = 0;
     int insertAt_ = -1;

@@ -4,13 +4,42 @@
 
 #include <QAccessible>
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
+#include <QToolTip>
+
+namespace {
+
+const QColor kMarkTint(255, 228, 196);
+
+// Paints a marked row's background before the row itself.
+class MarkedRowDelegate : public QStyledItemDelegate {
+public:
+    explicit MarkedRowDelegate(const TListBox* list)
+        : QStyledItemDelegate(const_cast<TListBox*>(list)), list_(list)
+    {
+    }
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        if (!list_->noteOfRow(index.row()).isEmpty())
+            painter->fillRect(option.rect, kMarkTint);
+        QStyledItemDelegate::paint(painter, option, index);
+    }
+
+private:
+    const TListBox* list_;
+};
+
+} // namespace
 
 TListBox::TListBox(QWidget* parent) : QListWidget(parent)
 {
+    setItemDelegate(new MarkedRowDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
     setDragEnabled(false);
@@ -163,6 +192,26 @@ QStringList TListBox::items() const
 QString TListBox::text() const
 {
     return joinLines(items());
+}
+
+void TListBox::setMarkedRows(const QHash<int, QString>& notes)
+{
+    notes_ = notes;
+    viewport()->update();
+}
+
+bool TListBox::viewportEvent(QEvent* e)
+{
+    if (e->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(e);
+        const QString note = noteOfRow(indexAt(help->pos()).row());
+        if (note.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), note, viewport());
+        return true;
+    }
+    return QListWidget::viewportEvent(e);
 }
 
 int TListBox::itemIndex() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QListWidget>
 #include <QStringList>
 #include <functional>
@@ -35,6 +36,11 @@ public:
 
     Qt::CursorShape dragCursor = Qt::DragMoveCursor;
 
+    // Rows tinted with a note each, shown as the row's tooltip; the rows'
+    // own data is left alone, so thousands cost no more than one.
+    void setMarkedRows(const QHash<int, QString>& notes);
+    QString noteOfRow(int row) const { return notes_.value(row); }
+
     std::function<void()> onClick;
     // Alt+Up (-1) and Alt+Down (+1): the keys that move the selected row.
     std::function<void(int)> onMoveKey;
@@ -48,6 +54,10 @@ protected:
     void scrollToCurrentLater();
     void selectQuietly(int index); // -1 clears
     void tellAssistiveTechnology(int row);
+    bool viewportEvent(QEvent* e) override;
+
+private:
+    QHash<int, QString> notes_;
     void mousePressEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;

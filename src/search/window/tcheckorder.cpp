@@ -7,19 +7,40 @@
 #include "app/window/tmemo.h"
 #include "buildlist/ordercheck.h"
 
+#include "model/placement.h"
+
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScreen>
+#include <QShortcut>
+#include <QTextBlock>
+#include <QToolTip>
 #include <QVBoxLayout>
+
+namespace {
+
+// Changes come in bursts (a keystroke, a paste, a run of moves): the
+// check waits this long for the burst to end.
+constexpr int kQuietMs = 150;
+
+const QColor kProblemTint(255, 228, 196);
+
+} // namespace
 
 TCheckOrder::TCheckOrder(TForm1& form1, TApplication& app, QWidget* parent)
     : QWidget(parent), form1_(form1), app_(app)
 {
     dressProgramWindow(this, QStringLiteral("Check Order"));
+    // A tool window of the main window: it stays above it.
+    setWindowFlag(Qt::Tool, true);
     resize(560, 260);
 
     lstProblems = new QListWidget(this);
-    btnCheck = new QPushButton(QStringLiteral("Check"), this);
-    btnClose = new QPushButton(QStringLiteral("Close"), this);
+    lstProblems->setUniformItemSizes(true);
+    btnCheck = new QPushButton(QStringLiteral("&Check"), this);
+    btnClose = new QPushButton(QStringLiteral("C&lose"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnCheck);
     buttons->addStretch();
@@ -27,7 +48,15 @@ TCheckOrder::TCheckOrder(TForm1& form1, TApplication& app, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lstProblems, 1);
     layout->addLayout(buttons);
+    setTabOrder(lstProblems, btnCheck);
+    setTabOrder(btnCheck, btnClose);
+    lstProblems->installEventFilter(this);
 
+    pending_.setSingleShot(true);
+    pending_.setInterval(kQuietMs);
+    connect(&pending_, &QTimer::timeout, this, app_.guarded(this, &TCheckOrder::btnCheckClick));
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, app_.guarded(this, &TCheckOrder::btnCloseClick));
     connect(btnCheck, &QPushButton::clicked, this, app_.guarded(this, &TCheckOrder::btnCheckClick));
     connect(btnClose, &QPushButton::clicked, this, app_.guarded(this, &TCheckOrder::btnCloseClick));
     connect(lstProblems, &QListWidget::itemClicked, this, app_.guarded(this, &TCheckOrder::lstProblemsClick));
@@ -35,22 +64,37 @@ TCheckOrder::TCheckOrder(TForm1& form1, TApplication& app, QWidget* parent)
 
 void TCheckOrder::btnCheckClick()
 {
-    // The live build list: the list in Lines mode, the text area otherwise.
+    pending_.stop();
     const QStringList lines = form1_.liveLines();
-    lstProblems->clear();
     rowLines_.clear();
+    rowTexts_.clear();
+    QStringList rows;
     for (const OrderProblem& problem : checkOrder(form1_.catalog(), lines)) {
-        lstProblems->addItem(QStringLiteral("Line %1: %2").arg(problem.line).arg(problem.message));
+        rows << QStringLiteral("Line %1: %2").arg(problem.line).arg(problem.message);
         rowLines_.append(problem.line);
+        rowTexts_.append(problem.message);
     }
     if (rowLines_.isEmpty()) {
-        lstProblems->addItem(QStringLiteral("Every line stands where the picker would offer it."));
+        rows << QStringLiteral("Every line stands where the picker would offer it.");
         rowLines_.append(0);
+        rowTexts_.append(QString());
     }
+    // In one batch: a list with thousands of problems fills at once.
+    lstProblems->setUpdatesEnabled(false);
+    lstProblems->clear();
+    lstProblems->addItems(rows);
+    lstProblems->setUpdatesEnabled(true);
+    markLines(isVisible());
 }
 
 void TCheckOrder::lstProblemsClick()
 {
+    // Rows that a change has made stale are made current first; the user
+    // then chooses among rows that say where the lines are now.
+    if (pending_.isActive()) {
+        btnCheckClick();
+        return;
+    }
     const int row = lstProblems->currentRow();
     if (row < 0 || row >= rowLines_.size() || rowLines_.at(row) == 0)
         return;
@@ -62,11 +106,132 @@ void TCheckOrder::btnCloseClick()
     hide();
 }
 
+void TCheckOrder::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    if (e->spontaneous())
+        return;
+    followChanges(true);
+    markLines(true);
+}
+
+void TCheckOrder::hideEvent(QHideEvent* e)
+{
+    QWidget::hideEvent(e);
+    if (e->spontaneous())
+        return;
+    followChanges(false);
+    pending_.stop();
+    markLines(false);
+}
+
+void TCheckOrder::followChanges(bool follow)
+{
+    for (const QMetaObject::Connection& c : std::as_const(following_))
+        disconnect(c);
+    following_.clear();
+    QWidget* text = form1_.Memo1->viewport();
+    text->removeEventFilter(this);
+    if (!follow)
+        return;
+    text->installEventFilter(this);
+    // The tints this window puts on the list's rows are no change to check.
+    auto later = [this] {
+        if (!marking_)
+            pending_.start();
+    };
+    QAbstractItemModel* rows = form1_.ListBox1->model();
+    following_ << connect(form1_.Memo1, &QPlainTextEdit::textChanged, this, later)
+               << connect(rows, &QAbstractItemModel::rowsInserted, this, later)
+               << connect(rows, &QAbstractItemModel::rowsRemoved, this, later)
+               << connect(rows, &QAbstractItemModel::rowsMoved, this, later)
+               << connect(rows, &QAbstractItemModel::dataChanged, this, later)
+               << connect(rows, &QAbstractItemModel::modelReset, this, later);
+}
+
+void TCheckOrder::markLines(bool shown)
+{
+    QList<int> lines;
+    QStringList texts;
+    for (int row = 0; shown && row < rowLines_.size(); ++row) {
+        if (rowLines_.at(row) > 0) {
+            lines << rowLines_.at(row) - 1;
+            texts << rowTexts_.at(row);
+        }
+    }
+    const QScopedValueRollback marking(marking_, true);
+    form1_.markProblemLines(lines, texts);
+}
+
+bool TCheckOrder::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter and Space on a problem do what a click does.
+    if (watched == lstProblems && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            app_.guard([this] { lstProblemsClick(); });
+            return true;
+        }
+    }
+    // A marked line of the text says its problem.
+    if (watched == form1_.Memo1->viewport() && event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString problem =
+            form1_.problemAtLine(form1_.Memo1->cursorForPosition(help->pos()).blockNumber());
+        if (problem.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), problem, form1_.Memo1->viewport());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::markProblemLines(const QList<int>& lines, const QStringList& texts)
+{
+    // Tinted in the list and in the text, each with its problem as a
+    // tooltip.
+    markedRows_ = lines;
+    markedTexts_ = texts;
+    QHash<int, QString> notes;
+    notes.reserve(lines.size());
+    QList<QTextEdit::ExtraSelection> tints;
+    tints.reserve(lines.size());
+    QTextBlock block = Memo1->document()->firstBlock();
+    for (int k = 0; k < lines.size(); ++k) {
+        notes.insert(lines.at(k), texts.at(k));
+        // The lines come in order: the text is walked once.
+        while (block.isValid() && block.blockNumber() < lines.at(k))
+            block = block.next();
+        if (!block.isValid())
+            continue;
+        QTextEdit::ExtraSelection tint;
+        tint.cursor = QTextCursor(block);
+        tint.format.setBackground(kProblemTint);
+        tint.format.setProperty(QTextFormat::FullWidthSelection, true);
+        tints << tint;
+    }
+    ListBox1->setMarkedRows(notes);
+    Memo1->setExtraSelections(tints);
+}
+
+QString TForm1::problemAtLine(int line) const
+{
+    const int at = int(markedRows_.indexOf(line));
+    return at < 0 ? QString() : markedTexts_.at(at);
+}
+
 void TForm1::mnuCheckOrderClick()
 {
-    // Each showing checks the list as it stands, the window newly shown or
-    // brought to the front.
+    // Each showing checks the list as it stands, the window newly shown
+    // beside this one or brought to the front.
     checkOrder_->btnCheckClick();
+    if (!checkOrder_->isVisible()) {
+        const QScreen* screen = this->screen();
+        checkOrder_->move(placeBeside(frameGeometry(), checkOrder_->frameSize(),
+                                      screen ? screen->availableGeometry() : QRect())
+                              .topLeft());
+    }
     app_.dialogs().showModeless(checkOrder_);
 }
 
@@ -76,4 +241,7 @@ void TForm1::selectLine(int index)
         enterLinesMode();
     selectRowAsClicked(index);
     app_.dialogs().showModeless(this);
+    // The tool window stays in sight above the window it serves.
+    if (checkOrder_->isVisible())
+        checkOrder_->raise();
 }

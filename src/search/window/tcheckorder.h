@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 
 class QListWidget;
@@ -8,9 +9,11 @@ class TApplication;
 class TForm1;
 
 // The Check Order window: lists each line of the build list that the
-// picker would not have offered where it stands. It stays open beside the
-// main window, checks again each time it is shown and on "Check", and a
-// click on a problem selects that line in the main window's list.
+// picker would not have offered where it stands. A tool window of the main
+// window, placed beside it; while it is shown the list is checked again
+// after every change (a burst of changes costs one check) and the lines
+// with a problem are marked where the user edits. A click, Enter or Space
+// on a problem selects that line in the main window's list.
 class TCheckOrder : public QWidget {
     Q_OBJECT
 public:
@@ -26,9 +29,23 @@ public:
 
     // The line (from 1) each row names; 0 for the row that says all is well.
     QList<int> rowLines() const { return rowLines_; }
+    // Whether a change waits to be checked.
+    bool checkPending() const { return pending_.isActive(); }
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void followChanges(bool follow);
+    void markLines(bool shown);
+
     TForm1& form1_;
     TApplication& app_;
     QList<int> rowLines_;
+    QStringList rowTexts_;
+    QTimer pending_;
+    QList<QMetaObject::Connection> following_;
+    bool marking_ = false;
 };
