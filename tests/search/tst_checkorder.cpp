@@ -141,13 +141,13 @@ private slots:
             QStringLiteral("Archer needs Archery, which comes later, at line 4: move it up");
         QCOMPARE(f.form.ListBox1->noteOfRow(2), problem);
         QCOMPARE(f.form.ListBox1->noteOfRow(1), QString());
-        QCOMPARE(f.form.Memo1->extraSelections().size(), 1);
-        QCOMPARE(f.form.Memo1->extraSelections().first().cursor.blockNumber(), 2);
+        QCOMPARE(f.form.Memo1->noteOfLine(2), problem);
+        QCOMPARE(f.form.Memo1->noteOfLine(3), QString());
         QCOMPARE(f.form.problemAtLine(2), problem);
         QTest::keyClick(window.lstProblems, Qt::Key_Escape);
         QVERIFY(!window.isVisible());
         QCOMPARE(f.form.ListBox1->noteOfRow(2), QString());
-        QCOMPARE(f.form.Memo1->extraSelections().size(), 0);
+        QCOMPARE(f.form.Memo1->noteOfLine(2), QString());
     }
 
 private:

@@ -259,8 +259,6 @@ private:
     TCheckOrder* checkOrder_ = nullptr;
     QString fileName_;
     std::optional<DiskFile> diskFile_;
-    QList<int> markedRows_;
-    QStringList markedTexts_;
     int villagerCount_ = 0;
     int findFrom_ = 0;
     int insertAt_ = -1;

@@ -1,6 +1,11 @@
 #include "app/window/tmemo.h"
+
 #include "app/window/classicedit.h"
 #include "editing/textcopy.h"
+#include <QHelpEvent>
+#include <QPainter>
+#include <QTextBlock>
+#include <QToolTip>
 
 #include <QApplication>
 #include <QClipboard>
@@ -464,6 +469,44 @@ void TMemo::pasteAtCaret()
 }
 
 // --- keys and input --------------------------------------------------------
+
+void TMemo::setMarkedLines(const QHash<int, QString>& notes)
+{
+    notes_ = notes;
+    viewport()->update();
+}
+
+void TMemo::paintEvent(QPaintEvent* e)
+{
+    QPlainTextEdit::paintEvent(e);
+    if (notes_.isEmpty())
+        return;
+    // A light tint over each marked line in view; the text shows through.
+    QPainter painter(viewport());
+    const QColor tint(255, 140, 0, 48);
+    const QPointF offset = contentOffset();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        const QRectF area = blockBoundingGeometry(block).translated(offset);
+        if (area.top() > viewport()->height())
+            break;
+        if (notes_.contains(block.blockNumber()))
+            painter.fillRect(QRectF(0, area.top(), viewport()->width(), area.height()), tint);
+    }
+}
+
+bool TMemo::viewportEvent(QEvent* e)
+{
+    if (e->type() == QEvent::ToolTip && !notes_.isEmpty()) {
+        const auto* help = static_cast<QHelpEvent*>(e);
+        const QString note = noteOfLine(cursorForPosition(help->pos()).blockNumber());
+        if (note.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), note, viewport());
+        return true;
+    }
+    return QPlainTextEdit::viewportEvent(e);
+}
 
 bool TMemo::event(QEvent* e)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QPlainTextEdit>
 #include <QStringList>
 #include <functional>
@@ -91,6 +92,20 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    bool viewportEvent(QEvent* e) override;
+
+public:
+    // Lines (from 0) tinted with a note each, shown as the line's tooltip;
+    // painted over the lines in view only, so thousands cost no more than
+    // one.
+    void setMarkedLines(const QHash<int, QString>& notes);
+    QString noteOfLine(int line) const { return notes_.value(line); }
+
+private:
+    QHash<int, QString> notes_;
+
+protected:
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;

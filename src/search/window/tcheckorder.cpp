@@ -15,8 +15,6 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QShortcut>
-#include <QTextBlock>
-#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace {
@@ -24,8 +22,6 @@ namespace {
 // Changes come in bursts (a keystroke, a paste, a run of moves): the
 // check waits this long for the burst to end.
 constexpr int kQuietMs = 150;
-
-const QColor kProblemTint(255, 228, 196);
 
 } // namespace
 
@@ -70,7 +66,8 @@ void TCheckOrder::btnCheckClick()
     rowTexts_.clear();
     QStringList rows;
     for (const OrderProblem& problem : checkOrder(form1_.catalog(), lines)) {
-        rows << QStringLiteral("Line %1: %2").arg(problem.line).arg(problem.message);
+        rows << QLatin1String("Line ") + QString::number(problem.line) + QLatin1String(": ")
+                    + problem.message;
         rowLines_.append(problem.line);
         rowTexts_.append(problem.message);
     }
@@ -130,11 +127,8 @@ void TCheckOrder::followChanges(bool follow)
     for (const QMetaObject::Connection& c : std::as_const(following_))
         disconnect(c);
     following_.clear();
-    QWidget* text = form1_.Memo1->viewport();
-    text->removeEventFilter(this);
     if (!follow)
         return;
-    text->installEventFilter(this);
     // The tints this window puts on the list's rows are no change to check.
     auto later = [this] {
         if (!marking_)
@@ -173,17 +167,6 @@ bool TCheckOrder::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    // A marked line of the text says its problem.
-    if (watched == form1_.Memo1->viewport() && event->type() == QEvent::ToolTip) {
-        const auto* help = static_cast<QHelpEvent*>(event);
-        const QString problem =
-            form1_.problemAtLine(form1_.Memo1->cursorForPosition(help->pos()).blockNumber());
-        if (problem.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), problem, form1_.Memo1->viewport());
-        return true;
-    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -191,34 +174,17 @@ void TForm1::markProblemLines(const QList<int>& lines, const QStringList& texts)
 {
     // Tinted in the list and in the text, each with its problem as a
     // tooltip.
-    markedRows_ = lines;
-    markedTexts_ = texts;
     QHash<int, QString> notes;
     notes.reserve(lines.size());
-    QList<QTextEdit::ExtraSelection> tints;
-    tints.reserve(lines.size());
-    QTextBlock block = Memo1->document()->firstBlock();
-    for (int k = 0; k < lines.size(); ++k) {
+    for (int k = 0; k < lines.size(); ++k)
         notes.insert(lines.at(k), texts.at(k));
-        // The lines come in order: the text is walked once.
-        while (block.isValid() && block.blockNumber() < lines.at(k))
-            block = block.next();
-        if (!block.isValid())
-            continue;
-        QTextEdit::ExtraSelection tint;
-        tint.cursor = QTextCursor(block);
-        tint.format.setBackground(kProblemTint);
-        tint.format.setProperty(QTextFormat::FullWidthSelection, true);
-        tints << tint;
-    }
     ListBox1->setMarkedRows(notes);
-    Memo1->setExtraSelections(tints);
+    Memo1->setMarkedLines(notes);
 }
 
 QString TForm1::problemAtLine(int line) const
 {
-    const int at = int(markedRows_.indexOf(line));
-    return at < 0 ? QString() : markedTexts_.at(at);
+    return Memo1->noteOfLine(line);
 }
 
 void TForm1::mnuCheckOrderClick()
