@@ -61,21 +61,28 @@ TCheckOrder::TCheckOrder(TForm1& form1, TApplication& app, QWidget* parent)
 void TCheckOrder::btnCheckClick()
 {
     pending_.stop();
-    const QStringList lines = form1_.liveLines();
-    rowLines_.clear();
-    rowTexts_.clear();
+    QList<int> lines;
+    QStringList texts;
+    for (const OrderProblem& problem : checkOrder(form1_.catalog(), form1_.liveLines())) {
+        lines.append(problem.line);
+        texts.append(problem.message);
+    }
+    if (lines.isEmpty()) {
+        lines.append(0);
+        texts.append(QStringLiteral("Every line stands where the picker would offer it."));
+    }
+    // Most changes (a keystroke in a comment, say) leave the problems as
+    // they were: the rows and tints stay.
+    if (lines == rowLines_ && texts == rowTexts_ && lstProblems->count() == lines.size())
+        return;
+    rowLines_ = lines;
+    rowTexts_ = texts;
     QStringList rows;
-    for (const OrderProblem& problem : checkOrder(form1_.catalog(), lines)) {
-        rows << QLatin1String("Line ") + QString::number(problem.line) + QLatin1String(": ")
-                    + problem.message;
-        rowLines_.append(problem.line);
-        rowTexts_.append(problem.message);
-    }
-    if (rowLines_.isEmpty()) {
-        rows << QStringLiteral("Every line stands where the picker would offer it.");
-        rowLines_.append(0);
-        rowTexts_.append(QString());
-    }
+    rows.reserve(lines.size());
+    for (int k = 0; k < lines.size(); ++k)
+        rows << (lines.at(k) == 0 ? texts.at(k)
+                                  : QLatin1String("Line ") + QString::number(lines.at(k))
+                                        + QLatin1String(": ") + texts.at(k));
     // In one batch: a list with thousands of problems fills at once.
     lstProblems->setUpdatesEnabled(false);
     lstProblems->clear();
@@ -148,7 +155,7 @@ void TCheckOrder::markLines(bool shown)
     QList<int> lines;
     QStringList texts;
     for (int row = 0; shown && row < rowLines_.size(); ++row) {
-        if (rowLines_.at(row) > 0) {
+        if (rowLines_.at(row) > 0) { // not the row that says all is well
             lines << rowLines_.at(row) - 1;
             texts << rowTexts_.at(row);
         }
