@@ -706,6 +706,24 @@ private slots:
         QCOMPARE(readFile(file), crlfLines({lines.at(0), lines.at(1), kVillagers(1), lines.at(2),
                                             kVillagers(1), lines.at(3)}));
 
+        // Another file opened while the window is open: its rows are the new file's.
+        const QList<QByteArray> other = {kStartingLine, lines.at(2), lines.at(1), lines.at(3)};
+        const QString otherFile = program.path(QStringLiteral("other.ai"));
+        QVERIFY(writeFile(otherFile, crlfLines(other)));
+        program.focusMainWindow();
+        QVERIFY(openByTyping(program, otherFile));
+        QTest::qWait(500);
+        program.focusWindow(tool);
+        QVERIFY(program.waitForWindow(tool));
+        program.key(QStringLiteral("Home"));
+        program.key(QStringLiteral("Return")); // line 2, the Archer
+        QVERIFY(program.waitForWindow(kMainTitle));
+        program.click(kAppend.x(), kAppend.y());
+        program.key(QStringLiteral("ctrl+s"));
+        QVERIFY(program.waitForFileChange(otherFile, crlfLines(other)));
+        QCOMPARE(readFile(otherFile),
+                 crlfLines({other.at(0), other.at(1), kVillagers(1), other.at(2), other.at(3)}));
+
         program.focusWindow(tool);
         QVERIFY(program.waitForWindow(tool));
         program.key(QStringLiteral("Escape"));
