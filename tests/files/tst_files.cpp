@@ -4,6 +4,7 @@
 #include "app/window/tlistbox.h"
 #include "app/window/tmemo.h"
 #include "buildlist/lineformat.h"
+#include "files/diskfile.h"
 #include "files/filebytes.h"
 #include "files/widthfixup.h"
 #include "model/errors.h"
@@ -307,7 +308,7 @@ private slots:
         bytes += QByteArray(kMaxFileSize - bytes.size(), '/');
         QCOMPARE(bytes.size(), kMaxFileSize);
         writeBytes(path("limit.ai"), bytes);
-        const std::optional<QString> text = readBuildListFile(path("limit.ai"));
+        const std::optional<QString> text = readBuildList(path("limit.ai")).text;
         QVERIFY(text.has_value());
         QCOMPARE(text->size(), kMaxFileSize);
     }

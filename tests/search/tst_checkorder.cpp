@@ -143,7 +143,6 @@ private slots:
         QCOMPARE(f.form.ListBox1->noteOfRow(1), QString());
         QCOMPARE(f.form.Memo1->noteOfLine(2), problem);
         QCOMPARE(f.form.Memo1->noteOfLine(3), QString());
-        QCOMPARE(f.form.problemAtLine(2), problem);
         QTest::keyClick(window.lstProblems, Qt::Key_Escape);
         QVERIFY(!window.isVisible());
         QCOMPARE(f.form.ListBox1->noteOfRow(2), QString());

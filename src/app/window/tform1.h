@@ -218,8 +218,6 @@ public:
     // Tints the lines (from 0) that have a problem, in the text and in the
     // list, each with its problem as a tooltip; none to clear them.
     void markProblemLines(const QList<int>& lines, const QStringList& texts);
-    // The problem marked on a line, or nothing.
-    QString problemAtLine(int line) const;
 
     // --- about and help -----------------------------------------------------
     void mnuHelpHelpClick();
@@ -249,7 +247,7 @@ private:
     // Writes the text back to the file that was read; false when it was not.
     bool saveToCurrentFile(const QByteArray& bytes);
     // Tells the user why a save did not happen; true when it did.
-    bool reportSave(const SaveOutcome& outcome, const QString& path);
+    bool reportSave(const SaveOutcome& outcome, const QString& path, qsizetype size);
 
     TApplication& app_;
     Catalog catalog_;

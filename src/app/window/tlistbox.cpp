@@ -1,17 +1,16 @@
 #include "app/window/tlistbox.h"
+#include "app/window/linenotes.h"
 #include "editing/textcopy.h"
 #include "model/errors.h"
 
 #include <QAccessible>
 #include <QContextMenuEvent>
-#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
-#include <QToolTip>
 
 namespace {
 
@@ -202,15 +201,9 @@ void TListBox::setMarkedRows(const QHash<int, QString>& notes)
 
 bool TListBox::viewportEvent(QEvent* e)
 {
-    if (e->type() == QEvent::ToolTip) {
-        const auto* help = static_cast<QHelpEvent*>(e);
-        const QString note = noteOfRow(indexAt(help->pos()).row());
-        if (note.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), note, viewport());
+    if (!notes_.isEmpty()
+        && showLineNote(e, viewport(), [this](QPoint at) { return noteOfRow(indexAt(at).row()); }))
         return true;
-    }
     return QListWidget::viewportEvent(e);
 }
 

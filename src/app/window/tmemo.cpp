@@ -1,11 +1,10 @@
 #include "app/window/tmemo.h"
+#include "app/window/linenotes.h"
 
 #include "app/window/classicedit.h"
 #include "editing/textcopy.h"
-#include <QHelpEvent>
 #include <QPainter>
 #include <QTextBlock>
-#include <QToolTip>
 
 #include <QApplication>
 #include <QClipboard>
@@ -496,15 +495,10 @@ void TMemo::paintEvent(QPaintEvent* e)
 
 bool TMemo::viewportEvent(QEvent* e)
 {
-    if (e->type() == QEvent::ToolTip && !notes_.isEmpty()) {
-        const auto* help = static_cast<QHelpEvent*>(e);
-        const QString note = noteOfLine(cursorForPosition(help->pos()).blockNumber());
-        if (note.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), note, viewport());
+    if (!notes_.isEmpty() && showLineNote(e, viewport(), [this](QPoint at) {
+            return noteOfLine(cursorForPosition(at).blockNumber());
+        }))
         return true;
-    }
     return QPlainTextEdit::viewportEvent(e);
 }
 

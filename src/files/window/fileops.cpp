@@ -193,13 +193,13 @@ void TForm1::setCurrentFile(const QString& path, std::optional<DiskFile> file)
     diskFile_ = std::move(file);
 }
 
-bool TForm1::reportSave(const SaveOutcome& outcome, const QString& path)
+bool TForm1::reportSave(const SaveOutcome& outcome, const QString& path, qsizetype size)
 {
     switch (outcome.status) {
     case SaveStatus::Saved: return true;
     case SaveStatus::TooLarge:
-        app_.dialogs().messageBox(this, kTooLarge.arg(path).arg(Memo1->latin1Text().size()), kReadErrorTitle,
-                                  MsgButtons::OK, MsgIcon::Exclamation, MsgResult::OK);
+        app_.dialogs().messageBox(this, kTooLarge.arg(path).arg(size), kReadErrorTitle, MsgButtons::OK,
+                                  MsgIcon::Exclamation, MsgResult::OK);
         return false;
     case SaveStatus::NotTheFileRead:
         if (app_.dialogs().messageBox(this, kNotTheFileRead.arg(path), kReadErrorTitle, MsgButtons::YesNo,
@@ -221,7 +221,7 @@ bool TForm1::saveToCurrentFile(const QByteArray& bytes)
     // A file name that no read or save stands behind (set from outside)
     // is written as Save As would.
     if (!diskFile_ || diskFile_->path != fileName_)
-        return reportSave(saveTo(fileName_, bytes, &diskFile_), fileName_);
+        return reportSave(saveTo(fileName_, bytes, &diskFile_), fileName_, bytes.size());
     SaveOutcome outcome = saveOver(*diskFile_, bytes);
     if (outcome.status == SaveStatus::ChangedOnDisk) {
         if (app_.dialogs().messageBox(this, kChangedOnDisk.arg(fileName_), kChangedOnDiskTitle,
@@ -230,7 +230,7 @@ bool TForm1::saveToCurrentFile(const QByteArray& bytes)
             return false;
         outcome = saveOver(*diskFile_, bytes, true);
     }
-    return reportSave(outcome, fileName_);
+    return reportSave(outcome, fileName_, bytes.size());
 }
 
 void TForm1::mnuSaveClick()
@@ -256,7 +256,8 @@ void TForm1::mnuSaveAsClick()
     setCurrentFile(dlgSave.fileName, std::nullopt);
     bringTextUpToDate();
     std::optional<DiskFile> written;
-    if (!reportSave(saveTo(fileName_, Memo1->latin1Text(), &written), fileName_))
+    const QByteArray bytes = Memo1->latin1Text();
+    if (!reportSave(saveTo(fileName_, bytes, &written), fileName_, bytes.size()))
         return;
     setCurrentFile(fileName_, std::move(written));
     setPanel(Panel::File, fileName_);

@@ -189,10 +189,6 @@ void TForm1::markProblemLines(const QList<int>& lines, const QStringList& texts)
     Memo1->setMarkedLines(notes);
 }
 
-QString TForm1::problemAtLine(int line) const
-{
-    return Memo1->noteOfLine(line);
-}
 
 void TForm1::mnuCheckOrderClick()
 {
