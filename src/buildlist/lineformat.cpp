@@ -97,30 +97,6 @@ int readQuantity(QStringView line)
     return StrToInt(text);
 }
 
-bool isCommentLine(QStringView line)
-{
-    return line.startsWith(QLatin1Char('/'));
-}
-
-const CatalogEntry* itemOfLine(const Catalog& catalog, QStringView line, Category* category)
-{
-    if (line.size() < kQuantityColumn || isCommentLine(line))
-        return nullptr;
-    Category kind;
-    switch (line.at(0).unicode()) {
-    case 'B':
-    case 'A': kind = Category::Buildings; break;
-    case 'U':
-    case 'T': kind = Category::Units; break;
-    case 'R':
-    case 'C': kind = Category::Research; break;
-    default: return nullptr;
-    }
-    if (category)
-        *category = kind;
-    return catalog.findByObjectNumber(kind, line.mid(kNumberColumn, kNumberWidth));
-}
-
 QString normalizeLineName(const Catalog& catalog, const QString& line)
 {
     const CatalogEntry* entry = itemOfLine(catalog, line);

@@ -42,13 +42,34 @@ void requireColumnNumber(const QString& text);
 QString quantityText(QStringView line);
 int readQuantity(QStringView line);
 
-bool isCommentLine(QStringView line);
+inline bool isCommentLine(QStringView line)
+{
+    return line.startsWith(QLatin1Char('/'));
+}
 
 // The catalog entry an item line names, as the line reader finds it: a
 // line of at least 31 characters, not a comment, whose kind letter (U, T,
 // B, A, R or C) and number name an entry of that kind's table, the first
 // in table order. Null for any other line.
-const CatalogEntry* itemOfLine(const Catalog& catalog, QStringView line, Category* category = nullptr);
+// Inline: every line of a list passes here on each check.
+inline const CatalogEntry* itemOfLine(const Catalog& catalog, QStringView line, Category* category = nullptr)
+{
+    if (line.size() < kQuantityColumn || isCommentLine(line))
+        return nullptr;
+    Category kind;
+    switch (line.at(0).unicode()) {
+    case 'B':
+    case 'A': kind = Category::Buildings; break;
+    case 'U':
+    case 'T': kind = Category::Units; break;
+    case 'R':
+    case 'C': kind = Category::Research; break;
+    default: return nullptr;
+    }
+    if (category)
+        *category = kind;
+    return catalog.findByObjectNumber(kind, line.mid(kNumberColumn, kNumberWidth));
+}
 
 // Writes the catalog's AI name into the name column of the line when its
 // kind letter and number name a catalog entry; changes columns 4 to 30 only.

@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QVarLengthArray>
 #include <algorithm>
+#include <limits>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -32,22 +34,8 @@ QString knownName(const Catalog& catalog, const QString& text)
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-// Where each line starts in the text of all lines joined by CR LF.
-QVector<qsizetype> lineStarts(const QStringList& lines)
-{
-    QVector<qsizetype> starts;
-    starts.reserve(lines.size() + 1);
-    qsizetype at = 0;
-    for (const QString& line : lines) {
-        starts.append(at);
-        at += line.size() + 2;
-    }
-    starts.append(at);
-    return starts;
-}
-
 // The line (from 0) that holds the given offset.
-int lineAt(const QVector<qsizetype>& starts, qsizetype offset)
+int lineAt(const std::vector<qsizetype>& starts, qsizetype offset)
 {
     return int(std::upper_bound(starts.begin(), starts.end(), offset) - starts.begin()) - 1;
 }
@@ -75,6 +63,22 @@ private:
     int reasons_ = 0;
 };
 
+// The lines searched for every text of the catalog before the search
+// narrows to the texts the list's items need.
+constexpr int kWalkedLines = 2048;
+
+// The search for a catalog's texts, made once: a catalog never changes.
+const MultiTextSearch& searchFor(const QStringList& texts)
+{
+    thread_local QStringList madeFor;
+    thread_local std::unique_ptr<MultiTextSearch> made;
+    if (!made || madeFor != texts) {
+        made = std::make_unique<MultiTextSearch>(texts);
+        madeFor = texts;
+    }
+    return *made;
+}
+
 bool isStartingPoint(const CatalogEntry* entry, Category category, int index)
 {
     return index == 0 && category == Category::Buildings
@@ -93,16 +97,19 @@ public:
 
     QVector<OrderProblem> run()
     {
-        gatherItemLines();
-        if (checked_.isEmpty())
+        readLines();
+        if (checked_.empty())
             return {};
-        ends_ = MultiTextSearch(needles_).firstEnds(lines_);
-        starts_ = lineStarts(lines_);
         lineOfNeedle_.assign(std::size_t(needles_.size()), -1);
+        for (Named& n : named_)
+            settleBounds(n);
         QVector<OrderProblem> problems;
-        for (const Checked& c : std::as_const(checked_))
-            if (const QString* message = judge(c))
-                problems.append({numberOf(c.index), *message});
+        for (const Checked& c : checked_) {
+            const Named& n = named_[std::size_t(c.slot)];
+            if (c.above >= n.soundFrom && c.above < n.repeatedFrom)
+                continue; // the common case: sound, and nothing to say
+            problems.append({numberOf(c.index), judge(c)});
+        }
         return problems;
     }
 
@@ -118,38 +125,114 @@ private:
         QString item; // as the user knows it
         bool research;
         QVarLengthArray<std::pair<int, QString>, 2> messages; // by what they say
+        // A line is sound when the text above it ends within [soundFrom, repeatedFrom).
+        qsizetype soundFrom = 0;
+        qsizetype repeatedFrom = 0;
     };
     struct Checked {
         int index;
         int slot;
+        qsizetype above; // the text of the lines above it ends here
     };
 
-    void gatherItemLines()
+    // One visit to each line: note where it starts, which item it names,
+    // and search it for the first occurrences of the catalog's texts.
+    void readLines()
     {
-        // Slots by the entry's place in the catalog, which keeps each table
-        // in one array: cheaper than hashing every line's entry.
-        const int firstOf[3] = {0, catalog_.rowCount(Category::Units),
-                                catalog_.rowCount(Category::Units) + catalog_.rowCount(Category::Buildings)};
-        std::vector<int> slotOf(std::size_t(firstOf[2] + catalog_.rowCount(Category::Research)), -1);
-        checked_.reserve(lines_.size());
-        for (int i = 0; i < lines_.size(); ++i) {
-            Category category;
-            const CatalogEntry* entry = itemOfLine(catalog_, lines_.at(i), &category);
-            if (!entry || isStartingPoint(entry, category, i))
-                continue;
-            int& slot = slotOf[std::size_t(firstOf[int(category)] + (entry - &catalog_.row(category, 0)))];
-            if (slot < 0) {
-                const AvailabilityTexts texts = availabilityTexts(*entry, category);
-                slot = int(named_.size());
-                named_.push_back(Named{texts,
-                                       int(needles_.size()),
-                                       entry->displayName.trimmed(),
-                                       category == Category::Research,
-                                       {}});
+        for (Category category : {Category::Units, Category::Buildings, Category::Research}) {
+            firstOf_[int(category)] = int(needles_.size()) / 4;
+            for (int row = 0; row < catalog_.rowCount(category); ++row) {
+                const AvailabilityTexts texts = availabilityTexts(catalog_.row(category, row), category);
                 needles_ << texts.building << texts.requirement1 << texts.requirement2 << texts.withheld;
             }
-            checked_.append({i, slot});
         }
+        std::vector<int> slotOf(std::size_t(needles_.size() / 4), -1);
+        const MultiTextSearch& search = searchFor(needles_);
+        MultiTextSearch::FirstEnds first(search);
+        int searchedTo = int(lines_.size()); // lines below were not searched
+        checked_.reserve(std::size_t(lines_.size()));
+        starts_.reserve(std::size_t(lines_.size()) + 1);
+        qsizetype at = 0;
+        // In blocks: the lines of a block are read side by side, which lets
+        // memory fetch them together, then searched from the cache.
+        constexpr int kBlock = 32;
+        for (int block = 0; block < lines_.size(); block += kBlock) {
+            const int end = std::min(int(lines_.size()), block + kBlock);
+            for (int i = block; i < end; ++i) {
+                const QString& line = lines_.at(i);
+                starts_.push_back(at);
+                at += line.size() + 2;
+                if (!line.isEmpty())
+                    __builtin_prefetch(line.constData() + line.size() - 1);
+                Category category;
+                const CatalogEntry* entry = itemOfLine(catalog_, line, &category);
+                if (!entry || isStartingPoint(entry, category, i))
+                    continue;
+                const int place = firstOf_[int(category)] + int(entry - &catalog_.row(category, 0));
+                int& slot = slotOf[std::size_t(place)];
+                if (slot < 0) {
+                    slot = int(named_.size());
+                    named_.push_back(Named{availabilityTexts(*entry, category),
+                                           4 * place,
+                                           entry->displayName.trimmed(),
+                                           category == Category::Research,
+                                           {}});
+                }
+                checked_.push_back({i, slot, starts_.back()});
+            }
+            for (int i = block; i < end && searchedTo == lines_.size() && !first.done(); ++i) {
+                if (i < kWalkedLines || first.skipping())
+                    first.feed(lines_.at(i));
+                else
+                    searchedTo = i;
+            }
+        }
+        starts_.push_back(at);
+        ends_ = first.finish();
+        if (searchedTo < lines_.size())
+            searchOn(searchedTo);
+    }
+
+    // Below the first lines, the catalog's texts that are still missing
+    // are searched for only where a line names an item that needs them: a
+    // list of few kinds of items leaves most of them missing for good.
+    void searchOn(int from)
+    {
+        QStringList wanted;
+        std::vector<int> wantedIds;
+        for (const Named& n : named_) {
+            for (int k = 0; k < 4; ++k) {
+                const int id = n.firstNeedle + k;
+                if (ends_.at(id) < 0 && !needles_.at(id).isEmpty()) {
+                    wanted << needles_.at(id);
+                    wantedIds.push_back(id);
+                }
+            }
+        }
+        if (wanted.isEmpty())
+            return;
+        const MultiTextSearch search(wanted);
+        MultiTextSearch::FirstEnds first(search, starts_.at(std::size_t(from)));
+        for (int i = from; i < lines_.size() && !first.done(); ++i) {
+            MultiTextSearch::prefetch(lines_, i);
+            first.feed(lines_.at(i));
+        }
+        const QVector<qsizetype> found = first.finish();
+        for (std::size_t w = 0; w < wantedIds.size(); ++w)
+            ends_[wantedIds[w]] = found.at(qsizetype(w));
+    }
+
+    void settleBounds(Named& n) const
+    {
+        n.soundFrom = 0;
+        for (int k = 0; k < 3; ++k) {
+            const qsizetype end = ends_.at(n.firstNeedle + k);
+            n.soundFrom = end < 0 ? std::numeric_limits<qsizetype>::max() : std::max(n.soundFrom, end);
+            if (end < 0)
+                break;
+        }
+        const qsizetype withheld = ends_.at(n.firstNeedle + 3);
+        n.repeatedFrom = n.research && withheld >= 0 ? withheld : std::numeric_limits<qsizetype>::max();
     }
 
     // The line (from 0) of a text's first occurrence, placed once.
@@ -173,19 +256,17 @@ private:
         return at.value();
     }
 
-    // The message of a line, or nothing when the line is sound. Lines of
-    // one item that miss the same things share one message.
-    const QString* judge(const Checked& c)
+    // The message of a line that is not sound. Lines of one item that miss
+    // the same things share one message.
+    const QString& judge(const Checked& c)
     {
         Named& n = named_[std::size_t(c.slot)];
-        const qsizetype above = starts_.at(c.index); // the text of the lines above ends here
+        const qsizetype above = c.above;
         auto isAbove = [&](int k) {
             const qsizetype end = ends_.at(n.firstNeedle + k);
             return end >= 0 && end <= above;
         };
         const bool repeated = n.research && isAbove(3);
-        if (isAbove(0) && isAbove(1) && isAbove(2) && !repeated)
-            return nullptr; // the common case: sound, and nothing to say
         auto verdict = [&](int k) {
             if (isAbove(k))
                 return Above;
@@ -201,7 +282,7 @@ private:
             n.messages.append({key, describe(n, verdicts, repeated)});
             known = n.messages.end() - 1;
         }
-        return &known->second;
+        return known->second;
     }
 
     QString describe(const Named& n, const Verdict* verdicts, bool repeated)
@@ -239,10 +320,11 @@ private:
     const QStringList& lines_;
     const QVector<int>& numbers_;
     std::vector<Named> named_;
-    QStringList needles_;
-    QVector<Checked> checked_;
+    QStringList needles_; // the four texts of each catalog entry, in table order
+    int firstOf_[3] = {}; // each table's first entry among them
+    std::vector<Checked> checked_;
     QVector<qsizetype> ends_;
-    QVector<qsizetype> starts_;
+    std::vector<qsizetype> starts_; // where each line starts in the lines joined by CR LF
     std::vector<int> lineOfNeedle_;
     QHash<QString, QString> names_;
 };

@@ -1,18 +1,27 @@
 #include "buildlist/textsearch.h"
 
-#include <QVarLengthArray>
+#include <QHash>
 #include <algorithm>
-#include <climits>
 #include <deque>
 
 MultiTextSearch::MultiTextSearch(const QStringList& needles)
-    : needles_(needles), findableNeedle_(std::size_t(needles.size()), false),
-      skippable_(std::size_t(needles.size()), false), needleCount_(int(needles.size()))
 {
+    QHash<QString, int> placeOf;
+    for (const QString& needle : needles) {
+        auto at = placeOf.find(needle);
+        if (at == placeOf.end()) {
+            at = placeOf.insert(needle, int(needles_.size()));
+            needles_.append(needle);
+        }
+        distinctOf_.push_back(at.value());
+    }
+    needleCount_ = int(needles_.size());
+    findableNeedle_.assign(std::size_t(needleCount_), false);
+    skippable_.assign(std::size_t(needleCount_), false);
     assignSymbols();
     std::vector<int> table; // state x symbol -> state while the automaton is built
     addState(table); // the root
-    for (int id = 0; id < needles.size(); ++id)
+    for (int id = 0; id < needleCount_; ++id)
         addNeedle(table, id);
     foldFailureLinks(table);
     rows_.resize(table.size());
@@ -152,165 +161,14 @@ QVector<bool> MultiTextSearch::search(QStringView text) const
         }
     }
 
-    QVector<bool> found(needleCount_, false);
+    std::vector<bool> found(std::size_t(needleCount_), false);
     for (std::size_t s = 0; s < output_.size(); ++s)
         if (seen[s * width])
             for (int id : output_[s])
-                found[id] = true;
-    return found;
-}
-
-namespace {
-
-// For a set of needles at least two characters long, `window` the shortest
-// of them: how far a window ending at a pair of characters may move on. 0
-// means an occurrence may start at the window.
-struct SkipTable {
-    SkipTable(const QStringList& needles, const QVarLengthArray<int, 8>& ids)
-    {
-        window = INT_MAX;
-        for (int id : ids)
-            window = std::min(window, int(needles[id].size()));
-        const int most = std::min(window - 1, 255);
-        jumps.assign(std::size_t(256) * 256, static_cast<unsigned char>(most));
-        for (int id : ids) {
-            const QString& needle = needles[id];
-            for (int at = 1; at < window; ++at) {
-                const std::size_t pair = index(needle.at(at - 1).unicode(), needle.at(at).unicode());
-                const int jump = window - 1 - at;
-                jumps[pair] = static_cast<unsigned char>(std::min<int>(jumps[pair], jump));
-            }
-        }
-    }
-    // Characters beyond 8 bits share one slot: it only makes candidates.
-    static std::size_t index(char16_t a, char16_t b)
-    {
-        return std::size_t(a < 256 ? a : 0) * 256 + (b < 256 ? b : 0);
-    }
-    int jump(char16_t a, char16_t b) const { return jumps[index(a, b)]; }
-
-    int window = 2;
-    std::vector<unsigned char> jumps;
-};
-
-} // namespace
-
-// Walks texts one after another, noting where each needle first ends. A
-// state reached for the first time ends the first occurrence of every
-// needle it outputs that has not ended earlier; the walk stops once every
-// needle that can occur has been found.
-class MultiTextSearch::FirstEnds {
-public:
-    explicit FirstEnds(const MultiTextSearch& search)
-        : s_(search), seen_(search.rows_.size(), 0), ends_(search.needleCount_, -1),
-          missing_(search.findable_)
-    {
-    }
-    bool done() const { return missing_ == 0; }
-    void walk(QStringView text)
-    {
-        const char16_t* chars = reinterpret_cast<const char16_t*>(text.data());
-        const unsigned* rows = s_.rows_.data();
-        const unsigned char* symbols = s_.symbols_.data();
-        const std::size_t width = std::size_t(s_.width_);
-        unsigned state = state_;
-        unsigned char* seen = seen_.data();
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const char16_t c = chars[i];
-            state = rows[state + (c < 256 ? symbols[c] : 0u)];
-            if (Q_LIKELY(seen[state]))
-                continue;
-            seen[state] = 1;
-            for (int id : s_.output_[state / width]) {
-                if (ends_[id] < 0) {
-                    ends_[id] = offset_ + i + 1;
-                    --missing_;
-                }
-            }
-        }
-        state_ = state;
-        offset_ += text.size();
-    }
-    QVector<qsizetype> ends() const { return ends_; }
-
-    // Once only a few needles are still missing (most often texts that are
-    // nowhere in the list), looking for each of them directly is cheaper
-    // than walking the automaton on: a direct search skips along many
-    // characters at a time. Needles with a line break could span lines, and
-    // a single character gives nothing to skip by, so those keep the walk.
-    bool fewLeft() const
-    {
-        constexpr int kFew = 8;
-        if (missing_ > kFew)
-            return false;
-        for (int id = 0; id < s_.needleCount_; ++id)
-            if (stillMissing(id) && !s_.skippable_[std::size_t(id)])
-                return false;
-        return true;
-    }
-    // Looks for the missing needles in lines[from..], which start where the
-    // walk stopped, on a line boundary. A window as long as the shortest
-    // needle slides along each line; the pair of characters at its end says
-    // how far it may jump without passing over the start of an occurrence.
-    void lookForTheRest(const QStringList& lines, qsizetype from)
-    {
-        QVarLengthArray<int, 8> left;
-        for (int id = 0; id < s_.needleCount_; ++id)
-            if (stillMissing(id))
-                left.append(id);
-        SkipTable skip(s_.needles_, left);
-        qsizetype offset = offset_;
-        for (qsizetype l = from; l < lines.size() && !left.isEmpty(); ++l) {
-            const QString& line = lines.at(l);
-            const char16_t* chars = reinterpret_cast<const char16_t*>(line.constData());
-            const qsizetype n = line.size();
-            for (qsizetype end = skip.window - 1; end < n;) {
-                const int jump = skip.jump(chars[end - 1], chars[end]);
-                if (jump > 0) {
-                    end += jump;
-                    continue;
-                }
-                const qsizetype start = end - skip.window + 1;
-                bool found = false;
-                for (qsizetype k = 0; k < left.size(); ++k) {
-                    const QString& needle = s_.needles_[left[k]];
-                    if (start + needle.size() <= n && QStringView(chars + start, needle.size()) == needle) {
-                        ends_[left[k]] = offset + start + needle.size();
-                        --missing_;
-                        left.remove(k);
-                        found = true;
-                        break;
-                    }
-                }
-                if (found && !left.isEmpty())
-                    skip = SkipTable(s_.needles_, left);
-                if (!found)
-                    ++end;
-            }
-            offset += line.size() + 2;
-        }
-    }
-
-private:
-    bool stillMissing(int id) const { return s_.findableNeedle_[std::size_t(id)] && ends_[id] < 0; }
-
-    const MultiTextSearch& s_;
-    std::vector<unsigned char> seen_;
-    QVector<qsizetype> ends_;
-    int missing_;
-    unsigned state_ = 0;
-    qsizetype offset_ = 0;
-};
-
-QVector<qsizetype> MultiTextSearch::firstEnds(const QStringList& lines) const
-{
-    FirstEnds walk(*this);
-    qsizetype line = 0;
-    for (; line < lines.size() && !walk.done() && !walk.fewLeft(); ++line) {
-        walk.walk(lines.at(line));
-        walk.walk(u"\r\n");
-    }
-    if (line < lines.size() && !walk.done())
-        walk.lookForTheRest(lines, line);
-    return walk.ends();
+                found[std::size_t(id)] = true;
+    QVector<bool> asGiven;
+    asGiven.reserve(qsizetype(distinctOf_.size()));
+    for (int place : distinctOf_)
+        asGiven.append(found[std::size_t(place)]);
+    return asGiven;
 }

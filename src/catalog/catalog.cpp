@@ -161,26 +161,6 @@ void fillTable(std::array<CatalogEntry, N>& table, const RawRow (&rows)[N], bool
     }
 }
 
-// Three characters, each a digit or a blank, as a place in a table of
-// 11 x 11 x 11; any other number has no place, and no catalog entry has it.
-constexpr int kNumberPlaces = 11 * 11 * 11;
-int numberPlace(QStringView number)
-{
-    if (number.size() != 3)
-        return -1;
-    int place = 0;
-    for (QChar c : number) {
-        const char16_t u = c.unicode();
-        if (u == u' ')
-            place = place * 11 + 10;
-        else if (u >= u'0' && u <= u'9')
-            place = place * 11 + (u - u'0');
-        else
-            return -1;
-    }
-    return place;
-}
-
 } // namespace
 
 void Catalog::fill()
@@ -190,9 +170,9 @@ void Catalog::fill()
     fillTable(research_, kResearchRows, true);
     for (Category c : {Category::Units, Category::Buildings, Category::Research}) {
         auto& index = firstRowByNumber_[std::size_t(c)];
-        index.assign(kNumberPlaces, -1);
+        index.assign(kCatalogNumberPlaces, -1);
         for (int row = rowCount(c) - 1; row >= 0; --row) { // the first row with a number wins
-            const int place = numberPlace(this->row(c, row).objectNumber);
+            const int place = catalogNumberPlace(this->row(c, row).objectNumber);
             if (place >= 0)
                 index[std::size_t(place)] = row;
         }
@@ -210,30 +190,10 @@ int Catalog::rowCount(Category c) const
     return 0;
 }
 
-const CatalogEntry& Catalog::row(Category c, int index) const
-{
-    switch (c) {
-    case Category::Units: return units_.at(index);
-    case Category::Buildings: return buildings_.at(index);
-    case Category::Research: break;
-    }
-    return research_.at(index);
-}
-
 const CatalogEntry* Catalog::findByDisplayName(Category c, const QString& name) const
 {
     for (int i = 0; i < rowCount(c); ++i)
         if (row(c, i).displayName == name)
             return &row(c, i);
     return nullptr;
-}
-
-const CatalogEntry* Catalog::findByObjectNumber(Category c, QStringView number) const
-{
-    const int place = numberPlace(number);
-    const auto& index = firstRowByNumber_[std::size_t(c)];
-    if (place < 0 || index.empty())
-        return nullptr;
-    const int found = index[std::size_t(place)];
-    return found < 0 ? nullptr : &row(c, found);
 }

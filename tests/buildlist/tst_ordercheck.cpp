@@ -7,6 +7,7 @@
 
 #include "support/nowarnings.h"
 #include <QRandomGenerator>
+#include <QSet>
 #include <QTest>
 
 class TestOrderCheck : public QObject {
@@ -96,6 +97,51 @@ private slots:
         }
     }
 
+    // Long seeded lists, past the lines the check searches for every text:
+    // each sampled item line has a problem exactly when the picker would
+    // not offer its item after the lines above it. "few kinds first" keeps
+    // most texts missing that long, so the search narrows to what the items
+    // need; comments put texts at random places.
+    void agreesWithThePickerOnLongLists_data()
+    {
+        QTest::addColumn<int>("plainLines");
+        QTest::newRow("varied") << 0;
+        QTest::newRow("few kinds first") << 2300;
+    }
+    void agreesWithThePickerOnLongLists()
+    {
+        QFETCH(int, plainLines);
+        QRandomGenerator random(quint32(7 + plainLines));
+        const Category categories[] = {Category::Units, Category::Buildings, Category::Research};
+        QStringList list{QString::fromLatin1(kStartingLine)};
+        QVector<std::pair<Category, int>> items{{Category::Buildings, -1}};
+        while (list.size() < 3000) {
+            Category category = categories[random.bounded(3)];
+            int row = random.bounded(catalog.rowCount(category));
+            if (list.size() < plainLines)
+                category = Category::Units, row = random.bounded(2);
+            if (random.bounded(40) == 0) {
+                const CatalogEntry& e = catalog.row(category, row);
+                list << QStringLiteral("// then %1").arg(random.bounded(2) ? e.requirement1 : e.aiName);
+                items.append({category, -1});
+                continue;
+            }
+            list << composeItemLine(kindLetter(category, false), catalog.row(category, row),
+                                    QStringLiteral("1"), QString());
+            items.append({category, row});
+        }
+        QSet<int> problemLines;
+        for (const OrderProblem& p : checkOrder(catalog, list))
+            problemLines.insert(p.line);
+        for (int i = 1; i < list.size(); i += (i > 2000 ? 3 : 41)) {
+            if (items.at(i).second < 0)
+                continue;
+            const bool offered = offeredRowsContain(items.at(i).first, items.at(i).second, list.mid(0, i));
+            QVERIFY2(offered != problemLines.contains(i + 1),
+                     qPrintable(QStringLiteral("line %1: %2").arg(i + 1).arg(list.at(i))));
+        }
+    }
+
     void pickerOffersTheWonderAfterTheAges()
     {
         const QStringList list{QString::fromLatin1(kStartingLine), item(Category::Research, "Age Tool"),
@@ -178,6 +224,9 @@ private slots:
         QTest::newRow("characters beyond 8 bits in the text")
             << QStringList{"ab", "a b", "Metalurgy"}
             << QStringList{QString(QChar(0x100)) + "a b", "a" + QString(QChar(0x100)) + "ab"};
+        QTest::newRow("Latin-1 letters in needles and lines")
+            << QStringList{QStringLiteral("r\u00e9al"), QStringLiteral("\u00ff\u00e9"), "Metalurgy"}
+            << QStringList{QStringLiteral("r\u00e8al \u00ff\u00e8"), QStringLiteral("\u00ff\u00e9r\u00e9al")};
         // Small alphabets make many near misses and overlaps.
         QRandomGenerator random(15);
         auto text = [&](int longest) {
