@@ -30,8 +30,8 @@ private slots:
         });
         f.dialogs.expectModal();
         const QString before = f.text();
-        f.form.mnuHelpAbout->trigger();
-        f.form.mnuHelpAbout->trigger(); // a second time: the same box
+        choose(f.form.mnuHelpAbout);
+        choose(f.form.mnuHelpAbout); // a second time: the same box
         QCOMPARE(shownName, QStringLiteral("Brindlecap Vex ai File Editor"));
         QCOMPARE(shownVersion, QStringLiteral("Version 1.0"));
         QCOMPARE(f.dialogs.modals.size(), 2);

@@ -11,6 +11,7 @@
 #include "app/window/tupdown.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/villagers.h"
+#include "support/formfixture.h"
 #include "editing/textcopy.h"
 #include "files/openroad.h"
 #include "files/widthfixup.h"
@@ -222,7 +223,7 @@ private:
     }
     QString trigger(QAction* action, const char* name)
     {
-        action->trigger();
+        choose(action);
         afterFileOperation();
         return QString::fromLatin1(name);
     }
@@ -360,7 +361,7 @@ private:
 
     QString open()
     {
-        f.mnuOpen->trigger();
+        choose(f.mnuOpen);
         afterFileOperation();
         return QStringLiteral("open");
     }
@@ -369,7 +370,7 @@ private:
     {
         // With the marker set, an empty marker afterwards means a write.
         f.setModified(true);
-        (pick(2) ? f.mnuSave : f.mnuSaveAs)->trigger();
+        choose(pick(2) ? f.mnuSave : f.mnuSaveAs);
         // Whatever was written is the text area's text, byte for byte, and
         // opening it again gives the lines Open's road makes of them.
         const QString written = f.panel(TForm1::Panel::File);

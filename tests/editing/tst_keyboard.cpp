@@ -184,7 +184,7 @@ private slots:
         // starting line, and that is the line that must not grow.
         Typing t({kLine2, kLine2, kLine2, kLine2, kLine2, kLine2});
         t.caret(260); // line 5
-        t.f.form.mnuNew->trigger();
+        choose(t.f.form.mnuNew);
         t.f.form.Memo1->setFocus();
         t.f.form.Memo1->setSelStart(10);
         expectRefusal(t.f);
@@ -361,6 +361,7 @@ private slots:
         QTest::keyClick(target, Qt::Key_S, Qt::ControlModifier);
         QTest::keyClick(target, Qt::Key_O, Qt::ControlModifier);
         QTest::keyClick(target, Qt::Key_X, Qt::ControlModifier);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall); // the commands run
         QCOMPARE(saveAs, 1);
         QCOMPARE(saves, 1);
         QCOMPARE(opens, 1);

@@ -15,6 +15,9 @@
 
 #include "support/nowarnings.h"
 #include <QAccessible>
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QToolButton>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -125,7 +128,7 @@ private slots:
             QVERIFY(menu);
             QAction* chosen = nullptr;
             for (QAction* a : menu->actions())
-                if (a->text() == way)
+                if (caption(a) == way)
                     chosen = a;
             QVERIFY(chosen && chosen->isEnabled());
             chosen->trigger();
@@ -169,6 +172,12 @@ private slots:
         menu->close();
     }
 
+    // An item's caption without its access letter and shown keys.
+    static QString caption(const QAction* a)
+    {
+        return a->text().remove(QLatin1Char('&')).section('\t', 0, 0);
+    }
+
     void menuOffersOnlyWhatApplies()
     {
         for (int row : {0, 3}) {
@@ -179,8 +188,11 @@ private slots:
             for (QAction* a : menu->actions())
                 if (a->isEnabled())
                     enabled << a->text();
-            QCOMPARE(enabled,
-                     row == 0 ? QStringList({"Move Down", "Remove"}) : QStringList({"Move Up", "Remove"}));
+            QCOMPARE(enabled, row == 0 ? QStringList({"Move &Down\tAlt+Down", "&Remove"})
+                                       : QStringList({"Move &Up\tAlt+Up", "&Remove"}));
+            // Named, and opened on its first item that can be chosen.
+            QCOMPARE(menu->accessibleName(), QStringLiteral("Line"));
+            QCOMPARE(menu->activeAction() ? menu->activeAction()->text() : QString(), enabled.first());
             menu->close();
         }
     }
@@ -209,23 +221,28 @@ private slots:
         QVERIFY(!w.f.form.isModified());
     }
 
+    // What a screen reader reads of each control: its name, and for the
+    // item boxes and the status panels what they show, as it changes.
     void controlsHaveNames()
     {
         FormFixture f;
         TForm1& m = f.form;
+        const QList<StatusPanel*> panels = m.Status->findChildren<StatusPanel*>();
         const QList<QPair<QObject*, const char*>> named = {
             {m.Image1, "Remove line: drop a line here"},
+            {m.cboList, "Item"},
             {m.txtCount, "Quantity"},
             {m.UpDown1, "Quantity spinner"},
+            {m.UpDown1->upArrow(), "Increase quantity"},
+            {m.UpDown2->downArrow(), "Decrease retrains"},
             {m.txtRetrains, "Retrains"},
-            {m.UpDown2, "Retrains spinner"},
             {m.Memo1, "Build list"},
             {m.ListBox1, "Build list"},
             {m.txtVillagers, "Villagers"},
-            {m.Status->findChildren<QLabel*>().value(0), "File"},
-            {m.Status->findChildren<QLabel*>().value(2), "Mode"},
-            {m.Status->findChildren<QLabel*>().value(3), "Column"},
-            {m.Status->findChildren<QLabel*>().value(4), "Unsaved"},
+            {panels.value(0), "File: none"},
+            {panels.value(2), "Mode: Normal"},
+            {panels.value(4), "Saved"},
+            {f.form2.cboSrchUnit, "Unit to count"},
             {f.form2.Memo2, "Counts"},
             {f.form2.btnGo, "Get Count"},
             {f.windows.CheckOrder->lstProblems, "Problems"},
@@ -234,12 +251,57 @@ private slots:
         for (const auto& [control, name] : named)
             QCOMPARE(accessibleName(control), QString::fromLatin1(name));
         QVERIFY(!QAccessible::queryAccessibleInterface(m.Image1)->text(QAccessible::Description).isEmpty());
-        // A combo box's name is its current text here (the desktop's
-        // convention on Linux); what it is for is its description.
-        for (QObject* combo : {static_cast<QObject*>(m.cboList), static_cast<QObject*>(f.form2.cboSrchUnit)})
-            QVERIFY(QAccessible::queryAccessibleInterface(combo)
-                        ->text(QAccessible::Description)
-                        .startsWith("The unit"));
+        QVERIFY(!QAccessible::queryAccessibleInterface(m.cmdEdit)->text(QAccessible::Description).isEmpty());
+        // The boxes' entries without the catalog's padding.
+        QCOMPARE(QAccessible::queryAccessibleInterface(m.cboList)->text(QAccessible::Value), "Villager");
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.form2.cboSrchUnit)->text(QAccessible::Value),
+                 f.form2.cboSrchUnit->currentText().trimmed());
+        // The panels follow the window's state.
+        m.cmdEditClick();
+        m.setModified(true);
+        QCOMPARE(accessibleName(panels.value(2)), "Mode: Lines");
+        QCOMPARE(accessibleName(panels.value(4)), "Unsaved changes");
+        QCOMPARE(QAccessible::queryAccessibleInterface(panels.value(1))->role(), QAccessible::NoRole);
+        // Labels name their fields.
+        for (auto [label, field] : {std::pair<QLabel*, QWidget*>{m.Label1, m.txtCount},
+                                    {m.Label2, m.txtRetrains},
+                                    {m.Label4, m.txtVillagers}}) {
+            const auto relations =
+                QAccessible::queryAccessibleInterface(field)->relations(QAccessible::Label);
+            QVERIFY2(std::any_of(relations.begin(), relations.end(),
+                                 [&](const auto& r) { return r.first->object() == label; }),
+                     qPrintable(label->text()));
+        }
+        // The Count and Check Order windows are windows.
+        for (QObject* window :
+             {static_cast<QObject*>(&f.form2), static_cast<QObject*>(f.windows.CheckOrder.get())})
+            QCOMPARE(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Window);
+    }
+
+    // Tab goes through each window's controls in the order of its layout.
+    void tabOrderFollowsTheLayout()
+    {
+        FormFixture f;
+        TForm1& m = f.form;
+        TForm2& c = f.form2;
+        TCheckOrder& o = *f.windows.CheckOrder;
+        const QList<QList<QWidget*>> windows = {
+            {m.cboList, m.txtCount, m.txtRetrains, m.radioUnits, m.radioBldgs, m.radioResearch, m.chkRetrains,
+             m.cmdAdd, m.cmdDelete, m.cmdEdit, m.Memo1, m.ListBox1, m.txtVillagers, m.cmdVillCountRefresh,
+             m.cmdExit},
+            {c.cboSrchUnit, c.btnGo, c.Memo2, c.cmdClear, c.btnCopy, c.btnClose},
+            {o.lstProblems, o.btnCheck, o.btnClose},
+        };
+        for (const QList<QWidget*>& order : windows) {
+            QList<QWidget*> chain;
+            QWidget* w = order.first();
+            do {
+                if (order.contains(w))
+                    chain << w;
+                w = w->nextInFocusChain();
+            } while (w != order.first());
+            QCOMPARE(chain, order);
+        }
     }
 
     void rulerIsHiddenFromAssistiveTools()

@@ -35,7 +35,7 @@ void expectSaveFault(FormFixture& f, const QString& target)
     f.form.cmdAddClick();
     f.dialogs.expectSave(target);
     f.dialogs.expectMessage();
-    f.form.mnuSaveAs->trigger();
+    choose(f.form.mnuSaveAs);
     QCOMPARE(f.dialogs.messages.size(), 1);
     QCOMPARE(f.dialogs.messages.last().text, QStringLiteral("Cannot create file %1.").arg(target));
     QVERIFY(f.form.isModified());
@@ -46,7 +46,7 @@ void expectReadFault(FormFixture& f, const QString& path)
     const QStringList before = f.lines();
     f.dialogs.expectOpen(path);
     f.dialogs.expectMessage();
-    f.form.mnuOpen->trigger();
+    choose(f.form.mnuOpen);
     QCOMPARE(f.dialogs.messages.last().text, FileMessages::kReadError);
     QCOMPARE(f.lines(), before);
 }
@@ -97,7 +97,7 @@ private slots:
         FormFixture f;
         f.form.cmdAddClick();
         f.dialogs.expectSave(path("locked/old.ai"));
-        f.form.mnuSaveAs->trigger();
+        choose(f.form.mnuSaveAs);
         QCOMPARE(readAll(path("locked/old.ai")), f.form.Memo1->latin1Text());
         QVERIFY(!f.form.isModified());
         expectSaveFault(f, path("locked/new.ai"));
@@ -135,13 +135,13 @@ private slots:
         QVERIFY(writeAll(path("moved.ai"), kOld));
         FormFixture f;
         f.dialogs.expectOpen(path("moved.ai"));
-        f.form.mnuOpen->trigger();
+        choose(f.form.mnuOpen);
         QVERIFY(QFile::remove(path("moved.ai")));
         QVERIFY(QDir(dir.path()).mkdir("moved.ai"));
         QVERIFY(writeAll(path("moved.ai/inside.txt"), "kept"));
         f.form.cmdAddClick();
         f.dialogs.expectMessage(MsgResult::No); // no Save As
-        f.form.mnuSave->trigger();
+        choose(f.form.mnuSave);
         QCOMPARE(f.dialogs.messages.last().text, FileMessages::kNotTheFileRead.arg(path("moved.ai")));
         QCOMPARE(readAll(path("moved.ai/inside.txt")), QByteArray("kept"));
         QVERIFY(f.form.isModified());

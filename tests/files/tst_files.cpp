@@ -43,7 +43,7 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 void open(FormFixture& f, const QString& path)
 {
     f.dialogs.expectOpen(path);
-    f.form.mnuOpen->trigger();
+    choose(f.form.mnuOpen);
 }
 
 QString blanks(int n)
@@ -102,7 +102,7 @@ private slots:
         QCOMPARE(f.form.villagerCount(), 3);
         QVERIFY(!f.form.quietChange);
         f.dialogs.expectSave(path("copy.ai"));
-        f.form.mnuSaveAs->trigger();
+        choose(f.form.mnuSaveAs);
         QCOMPARE(readBytes(path("copy.ai")), bytes);
         VERIFY_DIALOGS(f);
     }
@@ -126,7 +126,7 @@ private slots:
         FormFixture f;
         open(f, path("bytes.ai"));
         f.dialogs.expectSave(path("bytes-copy.ai"));
-        f.form.mnuSaveAs->trigger();
+        choose(f.form.mnuSaveAs);
         QCOMPARE(readBytes(path("bytes-copy.ai")), bytes);
         VERIFY_DIALOGS(f);
     }
@@ -228,7 +228,7 @@ private slots:
         f.form.setPanel(TForm1::Panel::File, QStringLiteral("previous.ai"));
         f.dialogs.expectOpen(path("tabs.ai"));
         f.dialogs.expectMessage();
-        f.form.mnuOpen->trigger();
+        choose(f.form.mnuOpen);
         QCOMPARE(f.dialogs.sounds, QStringList{"Kick8.wav"});
         const auto& m = f.dialogs.messages.at(0);
         QCOMPARE(m.text, FileMessages::kTabs);
@@ -278,7 +278,7 @@ private slots:
         f.dialogs.expectMessage(MsgResult::Yes); // the unsaved-work question
         f.dialogs.expectOpen(file);
         f.dialogs.expectMessage();
-        f.form.mnuOpen->trigger();
+        choose(f.form.mnuOpen);
         QCOMPARE(f.dialogs.messages.size(), 2);
         const auto& m = f.dialogs.messages.at(1);
         QCOMPARE(m.text, FileMessages::kReadError);
@@ -338,7 +338,7 @@ private slots:
         FormFixture f;
         f.dialogs.expectOpen(path("badqty.ai"));
         f.dialogs.expectMessage();
-        f.form.mnuOpen->trigger();
+        choose(f.form.mnuOpen);
         QCOMPARE(f.dialogs.messages.at(0).text, QStringLiteral("' ' is not a valid integer value."));
         QVERIFY(f.form.Memo1->isVisibleTo(&f.form));
         QVERIFY(!f.form.ListBox1->isVisibleTo(&f.form));
@@ -362,7 +362,7 @@ private slots:
         f.form.cmdEditClick();
         f.form.show();
         QVERIFY(QTest::qWaitForWindowActive(&f.form));
-        f.form.mnuNew->trigger();
+        choose(f.form.mnuNew);
         QCOMPARE(f.text(), kTown + "\r\n");
         QCOMPARE(f.listItems(), QStringList{kTown});
         QCOMPARE(f.form.panel(TForm1::Panel::File), QString());
@@ -399,11 +399,11 @@ private slots:
         const QString before = f.text();
         f.dialogs.expectMessage(MsgResult::No);
         if (action == "new")
-            f.form.mnuNew->trigger();
+            choose(f.form.mnuNew);
         if (action == "open")
-            f.form.mnuOpen->trigger();
+            choose(f.form.mnuOpen);
         if (action == "exit")
-            f.form.mnuExit->trigger();
+            choose(f.form.mnuExit);
         if (action == "button")
             QTest::mouseClick(f.form.cmdExit, Qt::LeftButton);
         if (action == "close")
@@ -452,7 +452,7 @@ private slots:
         f.form.cmdAddClick();
         f.dialogs.expectMessage(MsgResult::Yes);
         if (action == "exit")
-            f.form.mnuExit->trigger();
+            choose(f.form.mnuExit);
         if (action == "button")
             QTest::mouseClick(f.form.cmdExit, Qt::LeftButton);
         if (action == "close")
@@ -555,7 +555,7 @@ private slots:
         f.form.cmdAddClick();
         f.dialogs.expectSave(file);
         f.dialogs.expectMessage();
-        f.form.mnuSaveAs->trigger();
+        choose(f.form.mnuSaveAs);
         QCOMPARE(f.dialogs.messages.at(0).text, QStringLiteral("Cannot create file %1.").arg(file));
         QCOMPARE(f.dialogs.messages.at(0).icon, MsgIcon::Stop);
         QVERIFY(f.form.isModified());
@@ -601,7 +601,7 @@ private slots:
         f.dialogs.expectMessage(answer);
         if (replaced && answer == MsgResult::Yes)
             f.dialogs.expectSave(elsewhere);
-        f.form.mnuSave->trigger();
+        choose(f.form.mnuSave);
 
         QCOMPARE(f.dialogs.messages.size(), 1);
         const auto& question = f.dialogs.messages.at(0);
@@ -629,7 +629,7 @@ private slots:
         FormFixture f;
         f.dialogs.expectOpen(path("cut.ai"));
         f.dialogs.expectMessage();
-        f.form.mnuOpen->trigger();
+        choose(f.form.mnuOpen);
         QCOMPARE(f.dialogs.messages.size(), 1);
         QCOMPARE(f.dialogs.messages.at(0).text,
                  FileMessages::kBackupFound.arg(path("cut.ai"), path(".cut.ai.vexdit-backup")));
@@ -645,7 +645,7 @@ private slots:
         f.form.setModified(true);
         f.dialogs.expectSave(path("huge.ai"));
         f.dialogs.expectMessage();
-        f.form.mnuSaveAs->trigger();
+        choose(f.form.mnuSaveAs);
         QCOMPARE(f.dialogs.messages.size(), 1);
         QVERIFY(f.dialogs.messages.at(0).text.startsWith(path("huge.ai") + " was not saved"));
         QVERIFY(!QFile::exists(path("huge.ai")));

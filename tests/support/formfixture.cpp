@@ -1,5 +1,8 @@
 #include "support/formfixture.h"
 
+#include <QAction>
+#include <QCoreApplication>
+
 #include "app/window/tform1.h"
 #include "app/window/tlistbox.h"
 #include "app/window/tmemo.h"
@@ -40,4 +43,10 @@ bool FormFixture::dialogsFinished() const
 QString line48(const QString& start)
 {
     return start.leftJustified(48, QLatin1Char(' '));
+}
+
+void choose(QAction* action)
+{
+    action->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }

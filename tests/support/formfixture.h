@@ -6,6 +6,7 @@
 
 #include <QStringList>
 
+class QAction;
 class TForm1;
 class TForm2;
 
@@ -32,6 +33,10 @@ struct FormFixture {
     // Fails the current test when a dialog was unexpected or not shown.
     bool dialogsFinished() const;
 };
+
+// Chooses a menu command as the user does, and lets it run: a command that
+// may open a modal box runs one turn of the event loop later.
+void choose(QAction* action);
 
 // "%1" filled with blanks to 48 characters.
 QString line48(const QString& start);

@@ -1,4 +1,5 @@
 #include "about/window/taboutbox.h"
+#include "app/window/accessiblenames.h"
 #include "app/window/application.h"
 #include "app/window/pictures.h"
 #include "app/window/programfiles.h"
@@ -21,7 +22,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setLineWidth(2);
 
-    ProgramIcon = new QLabel(Panel1);
+    ProgramIcon = new DecorationLabel(Panel1); // the texts beside it say it all
     ProgramIcon->setGeometry(24, 8, 32, 32);
     ProgramIcon->setPixmap(programIconPicture());
 
@@ -36,7 +37,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     Version->adjustSize();
     Version->move(72, 32);
 
-    Image1 = new QLabel(Panel1);
+    Image1 = new DecorationLabel(Panel1);
     const QPixmap picture = aboutPicture();
     Image1->setPixmap(picture);
     Image1->setGeometry(16, 56, picture.width(), picture.height());

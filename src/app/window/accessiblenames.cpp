@@ -11,10 +11,10 @@
 #include "search/window/tcheckorder.h"
 #include "search/window/tform2.h"
 
-#include <QAccessibleWidget>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace {
 
@@ -24,37 +24,10 @@ void name(QWidget* control, const QString& name, const QString& description = QS
     control->setAccessibleDescription(description);
 }
 
-// A picture or text only for the eye: present to assistive tools as
-// nothing, invisible and without a role.
-class DecorationInterface : public QAccessibleWidget {
-public:
-    explicit DecorationInterface(QWidget* widget) : QAccessibleWidget(widget, QAccessible::NoRole) {}
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.invisible = true;
-        state.focusable = false;
-        return state;
-    }
-    QString text(QAccessible::Text) const override { return QString(); }
-};
-
-QAccessibleInterface* decorationFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("DecorationLabel") && object && object->isWidgetType())
-        return new DecorationInterface(static_cast<QWidget*>(object));
-    return nullptr;
-}
-
 } // namespace
 
 void nameControlsForScreenReaders(Windows& windows)
 {
-    static const bool decorationsKnown = [] {
-        QAccessible::installFactory(decorationFactory);
-        return true;
-    }();
-    Q_UNUSED(decorationsKnown);
     TForm1& f = *windows.Form1;
     name(f.Image1, QStringLiteral("Remove line: drop a line here"),
          QStringLiteral("In Lines mode, a line dragged onto this picture is removed from the build list. "
@@ -72,14 +45,37 @@ void nameControlsForScreenReaders(Windows& windows)
                         "the context menu moves or removes it."));
     name(f.txtVillagers, QStringLiteral("Villagers"),
          QStringLiteral("How many villagers the build list trains"));
-    f.Status->setPanelAccessibleName(int(TForm1::Panel::File), QStringLiteral("File"),
-                                     QStringLiteral("The open file's name"));
-    f.Status->setPanelAccessibleName(int(TForm1::Panel::Mode), QStringLiteral("Mode"),
-                                     QStringLiteral("Normal or Lines"));
-    f.Status->setPanelAccessibleName(int(TForm1::Panel::Column), QStringLiteral("Column"),
-                                     QStringLiteral("The caret's column in the line"));
-    f.Status->setPanelAccessibleName(int(TForm1::Panel::Marker), QStringLiteral("Unsaved"),
-                                     QStringLiteral("Shows when there is unsaved work"));
+    // The panels are read as what they mean, and heard again as they change.
+    auto labelled = [](const QString& label, const QString& none) {
+        return [=](const QString& text) { return label + (text.isEmpty() ? none : text); };
+    };
+    f.Status->setPanelSpeech(int(TForm1::Panel::File),
+                             labelled(QStringLiteral("File: "), QStringLiteral("none")),
+                             QStringLiteral("The open file's name"));
+    f.Status->setPanelSpeech(int(TForm1::Panel::Mode),
+                             labelled(QStringLiteral("Mode: "), QStringLiteral("Normal")),
+                             QStringLiteral("Normal or Lines"));
+    f.Status->setPanelSpeech(int(TForm1::Panel::Column),
+                             labelled(QStringLiteral("Column: "), QStringLiteral("none")),
+                             QStringLiteral("The caret's column in the line"));
+    f.Status->setPanelSpeech(
+        int(TForm1::Panel::Marker),
+        [](const QString& text) {
+            return text.isEmpty() ? QStringLiteral("Saved") : QStringLiteral("Unsaved changes");
+        },
+        QStringLiteral("Whether there is unsaved work"));
+    // Its caption says which mode it enters; its tooltip only "Drag & drop".
+    f.cmdEdit->setAccessibleDescription(
+        QStringLiteral("Switches between editing the text and moving whole lines in a list"));
+    name(f.UpDown1->upArrow(), QStringLiteral("Increase quantity"));
+    name(f.UpDown1->downArrow(), QStringLiteral("Decrease quantity"));
+    name(f.UpDown2->upArrow(), QStringLiteral("Increase retrains"));
+    name(f.UpDown2->downArrow(), QStringLiteral("Decrease retrains"));
+
+    // A label names the field it stands beside.
+    f.Label1->setBuddy(f.txtCount);
+    f.Label2->setBuddy(f.txtRetrains);
+    f.Label4->setBuddy(f.txtVillagers);
 
     TForm2& count = *windows.Form2;
     name(count.cboSrchUnit, QStringLiteral("Unit to count"),

@@ -5,6 +5,7 @@
 #include "app/window/application.h"
 #include "app/window/focusreturn.h"
 #include "app/window/qtdialogservice.h"
+#include "app/window/screenreaderinterfaces.h"
 #include "app/window/tform1.h"
 #include "files/commandline.h"
 #include "search/window/tcheckorder.h"
@@ -65,6 +66,7 @@ static void setProgramIdentity(const QString& name)
 
 Windows createWindows(TApplication& app)
 {
+    installScreenReaderInterfaces(); // before the first window asks for one
     Windows windows;
     windows.Form1 = std::make_unique<TForm1>(app);
     windows.AboutBox = std::make_unique<TAboutBox>(windows.Form1.get());

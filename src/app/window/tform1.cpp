@@ -7,6 +7,7 @@
 #include "app/window/pictures.h"
 #include "app/window/programfiles.h"
 #include "app/window/shortcutpriority.h"
+#include "app/window/taborder.h"
 #include "app/window/tcombobox.h"
 #include "app/window/tedit.h"
 #include "app/window/tlistbox.h"
@@ -190,6 +191,10 @@ void TForm1::createControls()
     // The text area and the list lie over the lower part of the ruler's box.
     Memo1->raise();
     ListBox1->raise();
+
+    setTabOrderOf({cboList, txtCount, txtRetrains, radioUnits, radioBldgs, radioResearch, chkRetrains,
+                   chkRetrainB, chkCritical, cmdAdd, cmdDelete, cmdEdit, Memo1, ListBox1, txtVillagers,
+                   cmdVillCountRefresh, cmdExit});
 }
 
 void TForm1::createMenu()
@@ -237,6 +242,8 @@ void TForm1::wireEvents()
     connect(chkRetrainB, &QCheckBox::toggled, this, app_.guarded(this, &TForm1::chkRetrainBClick));
     UpDown1->onClick = [click = app_.guarded(this, &TForm1::UpDown1Click)](TUpDown::Button) { click(); };
     UpDown2->onClick = [click = app_.guarded(this, &TForm1::UpDown2Click)](TUpDown::Button) { click(); };
+    UpDown1->stepWithArrowKeys(txtCount);
+    UpDown2->stepWithArrowKeys(txtRetrains);
     cboList->onChange = app_.guarded(this, &TForm1::cboListChange);
     cboList->onClick = app_.guarded(this, &TForm1::cboListClick);
 
@@ -247,18 +254,22 @@ void TForm1::wireEvents()
     connect(cmdEdit, &QPushButton::clicked, this, app_.guarded(this, &TForm1::cmdEditClick));
     connect(cmdExit, &QPushButton::clicked, this, app_.guarded(this, &TForm1::cmdExitClick));
 
-    connect(mnuNew, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuNewClick));
-    connect(mnuOpen, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuOpenClick));
-    connect(mnuSave, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuSaveClick));
-    connect(mnuSaveAs, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuSaveAsClick));
-    connect(mnuExit, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuExitClick));
+    // Commands that may open a modal box run one turn of the event loop
+    // after the menu item is chosen: a screen reader that chose it waits
+    // for the choice to return, not for the box to close.
+    const auto later = Qt::QueuedConnection;
+    connect(mnuNew, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuNewClick), later);
+    connect(mnuOpen, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuOpenClick), later);
+    connect(mnuSave, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuSaveClick), later);
+    connect(mnuSaveAs, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuSaveAsClick), later);
+    connect(mnuExit, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuExitClick), later);
     connect(mnuEditNormal, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuEditNormalClick));
     connect(mnuEditLines, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuEditLinesClick));
     connect(mnuFind, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuFindClick));
     connect(mnuCount, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuCountClick));
     connect(mnuCheckOrder, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuCheckOrderClick));
     connect(mnuHelpHelp, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuHelpHelpClick));
-    connect(mnuHelpAbout, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuHelpAboutClick));
+    connect(mnuHelpAbout, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuHelpAboutClick), later);
 
     Memo1->onChange = app_.guarded(this, &TForm1::Memo1Change);
     Memo1->onClick = app_.guarded(this, &TForm1::Memo1Click);

@@ -6,12 +6,13 @@ TStatusBar::TStatusBar(const QVector<int>& widths, QWidget* parent) : QStatusBar
 {
     setSizeGripEnabled(false);
     for (int width : widths) {
-        auto* panel = new QLabel(this);
+        auto* panel = new StatusPanel(this);
         panel->setFixedWidth(width);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setTextFormat(Qt::PlainText);
         addWidget(panel);
         panels_.append(panel);
+        speech_.append(nullptr);
     }
 }
 
@@ -23,10 +24,14 @@ QString TStatusBar::panelText(int index) const
 void TStatusBar::setPanelText(int index, const QString& text)
 {
     panels_.at(index)->setText(text);
+    // A new name is announced to screen readers as a change of the panel.
+    if (speech_.at(index))
+        panels_.at(index)->setAccessibleName(speech_.at(index)(text));
 }
 
-void TStatusBar::setPanelAccessibleName(int index, const QString& name, const QString& description)
+void TStatusBar::setPanelSpeech(int index, Speech speech, const QString& description)
 {
-    panels_.at(index)->setAccessibleName(name);
+    speech_[index] = std::move(speech);
+    panels_.at(index)->setAccessibleName(speech_.at(index)(panels_.at(index)->text()));
     panels_.at(index)->setAccessibleDescription(description);
 }

@@ -2,8 +2,16 @@
 
 #include <QStatusBar>
 #include <QVector>
+#include <functional>
 
-class QLabel;
+#include <QLabel>
+
+// One panel. Screen readers hear a panel only while it has a name.
+class StatusPanel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+};
 
 // A fixed row of panels whose texts are set and read back: the window
 // keeps part of its state in them.
@@ -15,9 +23,12 @@ public:
     int panelCount() const { return int(panels_.size()); }
     QString panelText(int index) const;
     void setPanelText(int index, const QString& text);
-    // What a screen reader calls the panel.
-    void setPanelAccessibleName(int index, const QString& name, const QString& description);
+    // What a screen reader reads of the panel: a name made from its text,
+    // which follows every change of the text, and a description.
+    using Speech = std::function<QString(const QString& text)>;
+    void setPanelSpeech(int index, Speech speech, const QString& description);
 
 private:
-    QVector<QLabel*> panels_;
+    QVector<StatusPanel*> panels_;
+    QVector<Speech> speech_;
 };

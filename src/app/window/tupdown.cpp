@@ -1,5 +1,6 @@
 #include "app/window/tupdown.h"
 
+#include <QKeyEvent>
 #include <QToolButton>
 
 TUpDown::TUpDown(int min, int max, int position, QWidget* parent)
@@ -34,4 +35,24 @@ void TUpDown::resizeEvent(QResizeEvent*)
     const int half = height() / 2;
     up_->setGeometry(0, 0, width(), half);
     down_->setGeometry(0, half, width(), height() - half);
+}
+
+void TUpDown::stepWithArrowKeys(QWidget* box)
+{
+    box_ = box;
+    box->installEventFilter(this);
+}
+
+bool TUpDown::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == box_ && e->type() == QEvent::KeyPress && isEnabled()) {
+        const auto* key = static_cast<QKeyEvent*>(e);
+        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+            if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
+                click(key->key() == Qt::Key_Up ? Button::Up : Button::Down);
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, e);
 }

@@ -26,8 +26,16 @@ public:
 
     std::function<void(Button)> onClick;
 
+    // Up and Down in the box beside it act as a click on the matching arrow.
+    void stepWithArrowKeys(QWidget* box);
+
+    // The arrows, for naming them to screen readers.
+    QToolButton* upArrow() const { return up_; }
+    QToolButton* downArrow() const { return down_; }
+
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     int min_;
@@ -35,4 +43,5 @@ private:
     int position_;
     QToolButton* up_;
     QToolButton* down_;
+    QWidget* box_ = nullptr;
 };

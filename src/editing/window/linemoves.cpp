@@ -40,10 +40,22 @@ void TForm1::ListBox1ContextMenu(const QPoint& globalPos)
     auto* menu = new QMenu(ListBox1);
     menu->setObjectName(QStringLiteral("lineMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(QStringLiteral("Move Up"), app_.guarded(this, &TForm1::moveSelectedLineUp))
+    menu->setTitle(QStringLiteral("Line"));
+    menu->setAccessibleName(QStringLiteral("Line"));
+    // The keys that do the same are shown after a tab, as a menu shows a
+    // shortcut; the list box handles them itself.
+    menu->addAction(QStringLiteral("Move &Up\tAlt+Up"), app_.guarded(this, &TForm1::moveSelectedLineUp))
         ->setEnabled(targets.up >= 0);
-    menu->addAction(QStringLiteral("Move Down"), app_.guarded(this, &TForm1::moveSelectedLineDown))
+    menu->addAction(QStringLiteral("Move &Down\tAlt+Down"), app_.guarded(this, &TForm1::moveSelectedLineDown))
         ->setEnabled(targets.down >= 0);
-    menu->addAction(QStringLiteral("Remove"), app_.guarded(this, &TForm1::removeSelectedLine));
+    menu->addAction(QStringLiteral("&Remove"), app_.guarded(this, &TForm1::removeSelectedLine));
     menu->popup(globalPos);
+    // The first item that can be chosen is highlighted, so that a screen
+    // reader names it and Enter chooses it.
+    for (QAction* action : menu->actions()) {
+        if (action->isEnabled()) {
+            menu->setActiveAction(action);
+            break;
+        }
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "app/window/application.h"
 #include "app/window/pictures.h"
+#include "app/window/taborder.h"
 #include "app/window/tform1.h"
 #include "app/window/tlistbox.h"
 #include "app/window/tmemo.h"
@@ -44,8 +45,7 @@ TCheckOrder::TCheckOrder(TForm1& form1, TApplication& app, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lstProblems, 1);
     layout->addLayout(buttons);
-    setTabOrder(lstProblems, btnCheck);
-    setTabOrder(btnCheck, btnClose);
+    setTabOrderOf({lstProblems, btnCheck, btnClose});
     lstProblems->installEventFilter(this);
 
     pending_.setSingleShot(true);
@@ -188,7 +188,6 @@ void TForm1::markProblemLines(const QList<int>& lines, const QStringList& texts)
     ListBox1->setMarkedRows(notes);
     Memo1->setMarkedLines(notes);
 }
-
 
 void TForm1::mnuCheckOrderClick()
 {

@@ -2,6 +2,7 @@
 
 #include "app/window/application.h"
 #include "app/window/pictures.h"
+#include "app/window/taborder.h"
 #include "app/window/tcombobox.h"
 #include "app/window/tform1.h"
 #include "app/window/tlistbox.h"
@@ -10,6 +11,7 @@
 #include "search/countcomment.h"
 
 #include <QPushButton>
+#include <QShortcut>
 
 bool isCommentCharacter(char16_t ch)
 {
@@ -36,10 +38,15 @@ TForm2::TForm2(TForm1& form1, TApplication& app, QWidget* parent) : QWidget(pare
     cmdClear = new QPushButton(QStringLiteral("Clear"), this);
     cmdClear->setGeometry(24, 216, 65, 25);
 
+    setTabOrderOf({cboSrchUnit, btnGo, Memo2, cmdClear, btnCopy, btnClose});
+
     connect(btnGo, &QPushButton::clicked, this, app_.guarded(this, &TForm2::btnGoClick));
     connect(btnCopy, &QPushButton::clicked, this, app_.guarded(this, &TForm2::btnCopyClick));
     connect(cmdClear, &QPushButton::clicked, this, app_.guarded(this, &TForm2::cmdClearClick));
     connect(btnClose, &QPushButton::clicked, this, app_.guarded(this, &TForm2::btnCloseClick));
+    // Escape closes the window as Close does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, app_.guarded(this, &TForm2::btnCloseClick));
 
     FormCreate();
 }

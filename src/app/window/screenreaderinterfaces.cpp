@@ -1,0 +1,130 @@
+#include "app/window/screenreaderinterfaces.h"
+
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace {
+
+// A picture or text only for the eye: present to assistive tools as
+// nothing, invisible and without a role.
+class DecorationInterface : public QAccessibleWidget {
+public:
+    explicit DecorationInterface(QWidget* widget) : QAccessibleWidget(widget, QAccessible::NoRole) {}
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        state.focusable = false;
+        return state;
+    }
+    QString text(QAccessible::Text) const override { return QString(); }
+};
+
+// A status panel: read by the name its text makes, which the bar keeps
+// current; a panel given no name is a decoration.
+class PanelInterface : public QAccessibleWidget {
+public:
+    explicit PanelInterface(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
+    bool named() const { return !widget()->accessibleName().isEmpty(); }
+    QAccessible::Role role() const override
+    {
+        return named() ? QAccessible::StaticText : QAccessible::NoRole;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = state.invisible || !named();
+        return state;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        return named() ? QAccessibleWidget::text(t) : QString();
+    }
+};
+
+// An item box, named by what it is for, with the item it shows as its
+// value, without the blanks the catalog pads names with. On Linux Qt
+// would name it by the item shown.
+class ItemBoxInterface : public QAccessibleWidget {
+public:
+    explicit ItemBoxInterface(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox)
+    {
+        addControllingSignal(QStringLiteral("currentIndexChanged(int)"));
+    }
+    QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return box()->currentText().trimmed();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.expandable = true;
+        state.expanded = box()->view()->isVisible();
+        state.editable = box()->isEditable();
+        return state;
+    }
+    // The drop-down list, then the text field, as Qt's own combo box has.
+    int childCount() const override { return box()->lineEdit() ? 2 : 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(box()->view());
+        if (index == 1 && box()->lineEdit())
+            return QAccessible::queryAccessibleInterface(box()->lineEdit());
+        return nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (!child)
+            return -1;
+        if (child->object() == box()->view())
+            return 0;
+        if (box()->lineEdit() && child->object() == box()->lineEdit())
+            return 1;
+        return -1;
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override
+    {
+        if (name == showMenuAction() || name == pressAction())
+            box()->showPopup();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+};
+
+QAccessibleInterface* programFactory(const QString& className, QObject* object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (className == QLatin1String("DecorationLabel"))
+        return new DecorationInterface(widget);
+    if (className == QLatin1String("StatusPanel"))
+        return new PanelInterface(widget);
+    if (className == QLatin1String("TComboBox"))
+        return new ItemBoxInterface(static_cast<QComboBox*>(widget));
+    if (className == QLatin1String("TForm2") || className == QLatin1String("TCheckOrder"))
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    return nullptr;
+}
+
+} // namespace
+
+void installScreenReaderInterfaces()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(programFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
