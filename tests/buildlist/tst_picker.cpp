@@ -116,6 +116,39 @@ private slots:
         QVERIFY(f.form.txtRetrains->isEnabled());
     }
 
+    // Up and Down in the quantity and retrain boxes step them as the arrows
+    // do: within the range, without wrapping; other keys are the box's own.
+    void arrowKeysStepTheBoxes_data()
+    {
+        QTest::addColumn<bool>("retrains");
+        QTest::addColumn<QString>("keys"); // u up, d down, U shift+up
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("quantity up twice") << false << "uu"
+                                           << "3";
+        QTest::newRow("quantity stops at 1") << false << "ddu"
+                                             << "2";
+        QTest::newRow("quantity stops at 10") << false << QString(12, 'u') << "10";
+        QTest::newRow("shift+up is not a step") << false << "U"
+                                                << "1";
+        QTest::newRow("retrains stop at 2") << true << "dud"
+                                            << "2";
+        QTest::newRow("retrains up") << true << "uuu"
+                                     << "5";
+    }
+    void arrowKeysStepTheBoxes()
+    {
+        QFETCH(bool, retrains);
+        QFETCH(QString, keys);
+        QFETCH(QString, shown);
+        FormFixture f;
+        f.form.chkRetrains->setChecked(true);
+        QWidget* box = retrains ? static_cast<QWidget*>(f.form.txtRetrains) : f.form.txtCount;
+        for (QChar k : keys)
+            QTest::keyClick(box, k.toLower() == 'u' ? Qt::Key_Up : Qt::Key_Down,
+                            k.isUpper() ? Qt::ShiftModifier : Qt::NoModifier);
+        QCOMPARE(retrains ? f.form.txtRetrains->text() : f.form.txtCount->text(), shown);
+    }
+
     void checkBoxesPerCategory()
     {
         FormFixture f;

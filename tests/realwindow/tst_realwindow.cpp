@@ -5,6 +5,8 @@
 
 #include "support/nowarnings.h"
 #include <QFile>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -64,43 +66,72 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// What a screen reader hears of the program's focus, read over AT-SPI
-// from outside the program: "focus <role> <index in parent>" lines.
-class FocusListener {
+// What a screen reader reads of the program, over AT-SPI from outside the
+// program: a line for each focus or selection event, and the answers to
+// commands (see atspi-client.py).
+class ScreenReader {
 public:
-    ~FocusListener()
+    ~ScreenReader()
     {
-        listener_.kill();
-        listener_.waitForFinished();
+        client_.kill();
+        client_.waitForFinished();
     }
     bool start()
     {
-        listener_.start(QStringLiteral("/usr/bin/python3"),
-                        {QStringLiteral(VEXDIT_ATSPI_FOCUS), QStringLiteral("QZ Vex AI File Editor")});
+        client_.start(QStringLiteral("/usr/bin/python3"),
+                      {QStringLiteral(VEXDIT_ATSPI_CLIENT), QStringLiteral("QZ Vex AI File Editor")});
         return QTest::qWaitFor([&] { return heard().contains(QStringLiteral("ready")); }, 15000);
     }
     // Everything heard so far, and from a mark on.
     QStringList heard()
     {
         lines_ +=
-            QString::fromUtf8(listener_.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            QString::fromUtf8(client_.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         return lines_;
     }
     int mark() { return int(heard().size()); }
     QStringList heardSince(int mark) { return heard().mid(mark); }
+    // Sends a command and returns what was heard up to its last line, which
+    // starts with `answer`; nothing when it did not come.
+    QStringList ask(const QString& command, const QString& answer, int timeoutMs = 15000)
+    {
+        const int from = mark();
+        client_.write((command + QLatin1Char('\n')).toUtf8());
+        int end = -1;
+        QTest::qWaitFor(
+            [&] {
+                const QStringList since = heardSince(from);
+                for (int i = 0; i < since.size() && end < 0; ++i)
+                    if (since.at(i).startsWith(answer))
+                        end = i;
+                return end >= 0;
+            },
+            timeoutMs);
+        return end < 0 ? QStringList() : heardSince(from).mid(0, end + 1);
+    }
 
 private:
-    QProcess listener_;
+    QProcess client_;
     QStringList lines_;
 };
 
-// The rows of the list named in focus events, in order.
+// The names heard as the focus moved, in order.
+QStringList focusNames(const QStringList& heard)
+{
+    QStringList names;
+    for (const QString& line : heard)
+        if (line.startsWith(QLatin1String("focus\t")))
+            names << line.section(QLatin1Char('\t'), 3).trimmed();
+    return names;
+}
+
+// The rows of the list named in focus or selection events, in order.
 QStringList rowsIn(const QStringList& heard)
 {
     QStringList rows;
     for (const QString& line : heard)
-        if (line.startsWith(QLatin1String("focus list item ")))
-            rows << line.section(QLatin1Char(' '), 3);
+        if (line.section(QLatin1Char('\t'), 1, 1) == QLatin1String("list item"))
+            rows << line.section(QLatin1Char('\t'), 2, 2);
     return rows;
 }
 
@@ -332,9 +363,7 @@ private slots:
         for (int removal = 0; removal < 2; ++removal) {
             program.key(QStringLiteral("Menu"));
             QVERIFY(QTest::qWaitFor([&] { return !program.menuOnScreen().isEmpty(); }, 5000));
-            for (int down = 0; down < 3; ++down) // Move Up, Move Down, Remove
-                program.key(QStringLiteral("Down"));
-            program.key(QStringLiteral("Return"));
+            program.key(QStringLiteral("r")); // Remove, by its access letter
             QVERIFY(QTest::qWaitFor([&] { return program.menuOnScreen().isEmpty(); }, 5000));
         }
         lines.removeAt(2);
@@ -349,8 +378,8 @@ private slots:
     void screenReaderHearsTheRows()
     {
         QVERIFY2(qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"), "run under dbus-run-session");
-        FocusListener listener;
-        QVERIFY2(listener.start(), "no AT-SPI listener (python3-pyatspi, at-spi2-core)");
+        ScreenReader listener;
+        QVERIFY2(listener.start(), "no AT-SPI client (python3-pyatspi, at-spi2-core)");
         RealProgram program;
         program.setEnvironmentValue(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
         QList<QByteArray> lines;
@@ -367,7 +396,8 @@ private slots:
                             + listener.heard().join("; ")));
         program.key(QStringLiteral("Down"));
         program.key(QStringLiteral("Return")); // Edit, Edit Lines
-        QVERIFY(QTest::qWaitFor([&] { return !rowsIn(listener.heardSince(beforeSwitch)).isEmpty(); }, 5000));
+        QVERIFY2(QTest::qWaitFor([&] { return !rowsIn(listener.heardSince(beforeSwitch)).isEmpty(); }, 5000),
+                 qPrintable(listener.heard().join(" | ")));
         const QStringList switching = listener.heardSince(beforeSwitch);
         QCOMPARE(rowsIn(switching).first(), QStringLiteral("2"));
         for (const QString& line : switching)
@@ -378,6 +408,83 @@ private slots:
         program.key(QStringLiteral("alt+Down"));
         QVERIFY(QTest::qWaitFor([&] { return rowsIn(listener.heardSince(beforeMove)).contains("3"); }, 5000));
         QCOMPARE(rowsIn(listener.heardSince(beforeMove)).last(), QStringLiteral("3"));
+        const QString moved = listener.heardSince(beforeMove).filter(QStringLiteral("list item\t3\t")).last();
+        QCOMPARE(moved.section(QLatin1Char('\t'), 3).trimmed(), QStringLiteral("// Y")); // named by its text
+        NO_ERROR_OUTPUT(program);
+    }
+
+    // Read from outside, as a screen reader reads it: every control that
+    // takes the focus, in all three windows, has a role and a name; the
+    // status panels say what they show and follow Edit Lines; Tab goes in
+    // layout order; a menu command that opens a modal box returns at once.
+    void screenReaderReadsEveryWindow()
+    {
+        QVERIFY2(qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"), "run under dbus-run-session");
+        ScreenReader reader;
+        QVERIFY2(reader.start(), "no AT-SPI client (python3-pyatspi, at-spi2-core)");
+        RealProgram program;
+        program.setEnvironmentValue(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+        const QString file = program.path(QStringLiteral("plan.ai"));
+        QVERIFY(writeFile(file, crlfLines({kStartingLine, line48("// W")})));
+        program.setArguments({file});
+        START(program);
+        // The file opened, the text has the focus.
+        QVERIFY(QTest::qWaitFor(
+            [&] { return focusNames(reader.heard()).contains(QStringLiteral("Build list")); }));
+
+        const int beforeTabs = reader.mark();
+        for (int tab = 0; tab < 11; ++tab)
+            program.key(QStringLiteral("Tab"));
+        QVERIFY(
+            QTest::qWaitFor([&] { return focusNames(reader.heardSince(beforeTabs)).size() >= 11; }, 5000));
+        QCOMPARE(focusNames(reader.heardSince(beforeTabs)),
+                 QStringList({"Villagers", "Refresh", "Exit", "Item", "Quantity", "Units", "Limit", "Append",
+                              "Edit Lines", "Build list", "Villagers"})); // from the text, round the window
+
+        // The panels as the file opened, then after Edit Lines.
+        const QStringList opened = reader.ask(QStringLiteral("dump"), QStringLiteral("dumped"));
+        for (const QString& expected : {QStringLiteral("\tFile: ") + file + QLatin1Char('\t'),
+                                        QStringLiteral("\tMode: Normal\t"), QStringLiteral("\tSaved\t")})
+            QVERIFY2(!opened.filter(expected).isEmpty(), qPrintable(expected));
+        QVERIFY(!reader.ask(QStringLiteral("press Edit Lines"), QStringLiteral("pressed")).isEmpty());
+        QStringList modes;
+        QVERIFY2(QTest::qWaitFor(
+                     [&] {
+                         const QStringList all = reader.ask(QStringLiteral("dump"), QStringLiteral("dumped"));
+                         modes = all.filter("\tMode: ");
+                         return modes.size() == 1 && modes.first().contains("\tMode: Lines\t");
+                     },
+                     5000),
+                 qPrintable(modes.join(QLatin1Char('\n'))));
+
+        QVERIFY(chooseSearchItem(program, 2, QStringLiteral("Check Order"))); // beside the main window
+        program.click(kTextAreaFirstLine.x(), kTextAreaFirstLine.y()); // back to the main window
+        QVERIFY(chooseSearchItem(program, 1, QStringLiteral("Count")));
+        const QStringList nodes = reader.ask(QStringLiteral("dump"), QStringLiteral("dumped"));
+        QVERIFY(!nodes.isEmpty());
+        QSet<QString> windows;
+        QStringList unnamed;
+        for (const QString& node : nodes.filter(QRegularExpression(QStringLiteral("^node\\t.*\\t1\\t1$")))) {
+            const QStringList f = node.split(QLatin1Char('\t'));
+            windows << f.at(1);
+            if (f.at(2).isEmpty() || f.at(3).isEmpty() || f.at(3) != f.at(3).trimmed())
+                unnamed << node;
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char('\n'))));
+        QCOMPARE(windows, QSet<QString>({"Brindlecap's Vex AI Editor ", "Count", "Check Order"}));
+        for (const char* expected :
+             {"frame\tCheck Order\t", "frame\tCount\t", "combo box\tItem\t1", "combo box\tUnit to count\t1"})
+            QVERIFY2(!nodes.filter(QLatin1String(expected)).isEmpty(), expected);
+
+        program.keyHeld(QStringLiteral("Escape")); // closes Count, as its Close button does
+        QVERIFY(program.waitForNoWindow(QStringLiteral("Count")));
+
+        const QStringList pressed = reader.ask(QStringLiteral("press About"), QStringLiteral("pressed"));
+        QVERIFY(!pressed.isEmpty());
+        QVERIFY2(pressed.last().section(QLatin1Char(' '), 1).toInt() < 1000, qPrintable(pressed.last()));
+        QVERIFY(program.waitForWindow(QStringLiteral("About")));
+        program.keyHeld(QStringLiteral("Escape"));
+        QVERIFY(program.waitForNoWindow(QStringLiteral("About")));
         NO_ERROR_OUTPUT(program);
     }
 
@@ -604,14 +711,12 @@ private slots:
 
         program.key(QStringLiteral("shift+F10"));
         QTest::qWait(300);
-        program.key(QStringLiteral("Down")); // Move Up, the first item
-        program.key(QStringLiteral("Return"));
+        program.key(QStringLiteral("Return")); // Move Up, the first item, highlighted as the menu opens
         QCOMPARE(saveAndRead(program, file), movedUp);
 
         program.key(QStringLiteral("Menu"));
         QTest::qWait(300);
-        program.key(QStringLiteral("Up")); // Remove, the last item
-        program.key(QStringLiteral("Return"));
+        program.key(QStringLiteral("r")); // Remove, by its access letter
         QCOMPARE(saveAndRead(program, file), removed);
         NO_ERROR_OUTPUT(program);
     }

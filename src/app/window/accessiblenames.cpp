@@ -12,6 +12,7 @@
 #include "search/window/tform2.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
@@ -33,6 +34,7 @@ void nameControlsForScreenReaders(Windows& windows)
          QStringLiteral("In Lines mode, a line dragged onto this picture is removed from the build list. "
                         "The Remove item of a row's context menu does the same."));
     name(f.cboList, QStringLiteral("Item"), QStringLiteral("The unit, building or research item to append"));
+    name(f.cboList->lineEdit(), QStringLiteral("Item"), QStringLiteral("Type the start of an item's name"));
     name(f.txtCount, QStringLiteral("Quantity"), QStringLiteral("How many of the item the line asks for"));
     name(f.UpDown1, QStringLiteral("Quantity spinner"), QStringLiteral("Raises or lowers the quantity"));
     name(f.txtRetrains, QStringLiteral("Retrains"),
@@ -80,6 +82,7 @@ void nameControlsForScreenReaders(Windows& windows)
     TForm2& count = *windows.Form2;
     name(count.cboSrchUnit, QStringLiteral("Unit to count"),
          QStringLiteral("The unit whose lines are counted"));
+    name(count.cboSrchUnit->lineEdit(), QStringLiteral("Unit to count"));
     name(count.Memo2, QStringLiteral("Counts"),
          QStringLiteral("Comment lines with the counts, to put at the top"));
 
