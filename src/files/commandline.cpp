@@ -3,12 +3,16 @@
 #include "catalog/catalog.h"
 #include "editing/textcopy.h"
 #include "files/diskfile.h"
+#include "files/filebytes.h"
 #include "files/openroad.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QProcessEnvironment>
 #include <QTextStream>
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -41,6 +45,42 @@ const QStringList kWindowOptions = {"platform",
                                     "dograb",
                                     "sync"};
 
+const QString kDescription =
+    QStringLiteral("Edits the build lists (.ai files) of a real-time strategy game's computer\n"
+                   "players. Without options it opens its window, and FILE in it; a FILE that\n"
+                   "does not exist yet starts an empty build list that Save writes there.\n"
+                   "Files of more than 4 MiB are refused, as the window refuses them.\n"
+                   "\n"
+                   "Exit status: 0 all went well (--check: every file sound), 1 --check found\n"
+                   "a problem, 2 a file refused or not written, or a wrong command line.");
+
+const QString kCopyright = QStringLiteral("Copyright (c) the Vexdit developers. MIT licence.");
+
+// What --help-all adds: the window system's options, taken only when the
+// window starts.
+const QString kWindowOptionsHelp =
+    QStringLiteral("\nWindow options (only without --check, --normalize, --help, --version):\n"
+                   "  -platform <name>         The window system plugin (xcb, wayland...).\n"
+                   "  -display <name>          The X display to open the window on.\n"
+                   "  -style <name>            The widget style.\n"
+                   "  -stylesheet <file>       A style sheet for the window.\n"
+                   "  -reverse                 Lays the window out right to left.\n"
+                   "  -qwindowgeometry <geom>  The window's size and place.\n"
+                   "  -qwindowtitle <title>    The window's title.\n");
+
+// Whether the arguments hold one of the program's own options, which make
+// it a command-line run with no window.
+bool asksForCommandLineMode(const QStringList& arguments)
+{
+    static const QStringList own = {"--check",   "-check",   "--normalize", "-normalize", "--help",
+                                    "-help",     "-h",       "-?",          "--help-all", "-help-all",
+                                    "--version", "-version", "-v"};
+    for (const QString& argument : arguments.mid(1))
+        if (own.contains(argument))
+            return true;
+    return false;
+}
+
 // A file read and made into what Open shows, or nothing with the reason
 // told on err.
 struct OpenedFile {
@@ -48,19 +88,50 @@ struct OpenedFile {
     OpenedText opened;
 };
 
+// A message about one file, as the GNU tools give it: "vexdit: FILE: why".
+QTextStream& aboutFile(QTextStream& err, const QString& path)
+{
+    return err << QCoreApplication::applicationName() << ": " << path << ": ";
+}
+
+// The reason a file was refused: the system's own words for a system error.
+QString reasonFor(const ReadOutcome& read)
+{
+    return read.error ? QString::fromLocal8Bit(std::strerror(read.error)) : read.whyNot;
+}
+
+// Standard input, read as Open reads a file: at most 4 MiB, no NUL byte.
+ReadOutcome readStandardInput()
+{
+    ReadOutcome read;
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly)) {
+        read.whyNot = QStringLiteral("cannot be read");
+        return read;
+    }
+    const QByteArray bytes = in.read(kMaxFileSize + 1);
+    if (bytes.size() > kMaxFileSize)
+        read.whyNot = QStringLiteral("larger than 4 MiB");
+    else if (bytes.contains('\0'))
+        read.whyNot = QStringLiteral("holds a NUL byte");
+    else
+        read.text = QString::fromLatin1(bytes);
+    return read;
+}
+
 std::optional<OpenedFile> openAsTheEditorWould(const QString& path, const Catalog& catalog, QTextStream& err)
 {
-    ReadOutcome read = readBuildList(path);
+    ReadOutcome read = path == QLatin1String("-") ? readStandardInput() : readBuildList(path);
     if (!read.text) {
-        err << path << ": " << read.whyNot << Qt::endl;
+        aboutFile(err, path) << reasonFor(read) << Qt::endl;
         return std::nullopt;
     }
     if (!read.leftoverBackup.isEmpty())
-        err << path << ": a save that did not finish left the old file in " << read.leftoverBackup
-            << Qt::endl;
+        aboutFile(err, path) << "a save that did not finish left the old file in " << read.leftoverBackup
+                             << Qt::endl;
     OpenedText opened = prepareOpenedText(*read.text, catalog);
     if (opened.hasTab) {
-        err << path << ": holds a tab character; fix it by hand" << Qt::endl;
+        aboutFile(err, path) << "holds a tab character; fix it by hand" << Qt::endl;
         return std::nullopt;
     }
     return OpenedFile{std::move(read), std::move(opened)};
@@ -103,6 +174,11 @@ int normalize(const QStringList& files, const Catalog& catalog, QTextStream& out
 {
     int code = kSound;
     for (const QString& path : files) {
+        if (path == QLatin1String("-")) {
+            aboutFile(err, path) << "standard input has no file to rewrite" << Qt::endl;
+            code = kUnreadable;
+            continue;
+        }
         std::optional<OpenedFile> file = openAsTheEditorWould(path, catalog, err);
         if (!file || !file->read.leftoverBackup.isEmpty()) {
             code = kUnreadable;
@@ -118,7 +194,7 @@ int normalize(const QStringList& files, const Catalog& catalog, QTextStream& out
         }
         const SaveOutcome saved = saveOver(*file->read.file, bytes);
         if (!saved.saved()) {
-            err << path << ": not written: " << whyNotWritten(saved) << Qt::endl;
+            aboutFile(err, path) << "not written: " << whyNotWritten(saved) << Qt::endl;
             code = kUnreadable;
             continue;
         }
@@ -135,19 +211,18 @@ CommandLineOutcome runCommandLine(const QStringList& arguments, QTextStream& out
     auto endWith = [](int code) { return CommandLineOutcome{code, QString()}; };
     const QString name = QCoreApplication::applicationName();
     auto refuse = [&](const QString& why) {
-        err << name << ": " << why << Qt::endl << "Try --help for the options." << Qt::endl;
+        err << name << ": " << why << Qt::endl
+            << "Try '" << name << " --help' for more information." << Qt::endl;
         return endWith(kUnreadable);
     };
     QCommandLineParser parser;
     // -platform, -display and the other window options are single-dash words.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Edits the build lists (.ai files) of a real-time strategy game's computer "
-                       "players. Without options it opens its window, and FILE in it."));
+    parser.setApplicationDescription(kDescription);
     const QCommandLineOption checkOption(
         QStringLiteral("check"),
         QStringLiteral("Checks each file's order: would the picker have offered each line where it "
-                       "stands? Prints FILE:LINE: message per problem."));
+                       "stands? Prints FILE:LINE: message per problem. FILE - is standard input."));
     const QCommandLineOption normalizeOption(
         QStringLiteral("normalize"),
         QStringLiteral("Rewrites each file as Open followed by Save would: CR LF breaks, "
@@ -162,19 +237,25 @@ CommandLineOutcome runCommandLine(const QStringList& arguments, QTextStream& out
         QStringLiteral("[FILE...]"));
 
     if (!parser.parse(arguments)) {
-        bool onlyWindowOptions = !parser.unknownOptionNames().isEmpty();
-        for (const QString& name : parser.unknownOptionNames())
-            onlyWindowOptions = onlyWindowOptions && kWindowOptions.contains(name);
+        // Qt's window options serve the window only: with an option of the
+        // program's own, the command line has no window to give them to.
+        bool onlyWindowOptions = !parser.unknownOptionNames().isEmpty() && !asksForCommandLineMode(arguments);
+        for (const QString& unknown : parser.unknownOptionNames())
+            onlyWindowOptions = onlyWindowOptions && kWindowOptions.contains(unknown);
         if (onlyWindowOptions && !windowSystemPresent)
             return {}; // decided again once the window system has taken its own
         return refuse(parser.errorText());
+    }
+    if (parser.isSet(QStringLiteral("help-all"))) {
+        out << parser.helpText() << kWindowOptionsHelp;
+        return endWith(kSound);
     }
     if (parser.isSet(help)) {
         out << parser.helpText();
         return endWith(kSound);
     }
     if (parser.isSet(version)) {
-        out << name << ' ' << QCoreApplication::applicationVersion() << Qt::endl;
+        out << name << ' ' << QCoreApplication::applicationVersion() << Qt::endl << kCopyright << Qt::endl;
         return endWith(kSound);
     }
     const bool checking = parser.isSet(checkOption);
@@ -192,6 +273,33 @@ CommandLineOutcome runCommandLine(const QStringList& arguments, QTextStream& out
     Catalog catalog;
     catalog.fill();
     return endWith(checking ? check(files, catalog, out, err) : normalize(files, catalog, out, err));
+}
+
+int finishOutput(int code, QTextStream& out, QTextStream& err)
+{
+    out.flush();
+    const auto* file = qobject_cast<QFileDevice*>(out.device());
+    const bool fileFailed = file && file->error() != QFileDevice::NoError;
+    if (out.status() == QTextStream::Ok && !fileFailed)
+        return code;
+    err << QCoreApplication::applicationName() << ": write error: "
+        << (fileFailed ? file->errorString() : QString::fromLocal8Bit(std::strerror(EIO))) << Qt::endl;
+    return kUnreadable;
+}
+
+bool canOpenWindow(const QStringList& arguments, const QProcessEnvironment& environment)
+{
+    for (const QString& argument : arguments)
+        if (argument == QLatin1String("-platform") || argument == QLatin1String("-display")
+            || argument.startsWith(QLatin1String("-platform="))
+            || argument.startsWith(QLatin1String("-display=")))
+            return true; // the user said where
+    const QString platform = environment.value(QStringLiteral("QT_QPA_PLATFORM"));
+    if (!platform.isEmpty() && !platform.startsWith(QLatin1String("xcb"))
+        && !platform.startsWith(QLatin1String("wayland")))
+        return true; // a platform that needs no display server
+    return !environment.value(QStringLiteral("DISPLAY")).isEmpty()
+           || !environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty();
 }
 
 std::optional<QString> firstUnfaithfulArgument(int argc, const char* const* argv)

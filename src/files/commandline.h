@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <optional>
 
+class QProcessEnvironment;
 class QTextStream;
 
 // The program's command line, without a window: --check and --normalize
@@ -25,6 +26,15 @@ struct CommandLineOutcome {
 // the decision to the window's start, where they are gone.
 CommandLineOutcome runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err,
                                   bool windowSystemPresent = false);
+
+// Ends a command-line run: a failed write to standard output (a full disk,
+// a closed pipe) turns `code` into 2, with the system's reason on err. The
+// output is best a QFile on the descriptor, which keeps that reason.
+int finishOutput(int code, QTextStream& out, QTextStream& err);
+
+// Whether a window could open: a display to open it on, or a window system
+// that needs none. Without one, Qt would abort.
+bool canOpenWindow(const QStringList& arguments, const QProcessEnvironment& environment);
 
 // The first of the arguments whose bytes do not come back the same from
 // text: a name in another character encoding, which as text would name

@@ -47,22 +47,23 @@ bool readLimited(int fd, QByteArray& bytes)
 ReadOutcome readBuildList(const QString& path)
 {
     ReadOutcome read;
-    auto refuse = [&read](const QString& why) {
+    auto refuse = [&read](const QString& why, int error = 0) {
         read.whyNot = why;
+        read.error = error;
         return std::move(read);
     };
     Location where = locate(path);
     if (!where.whyNot.isEmpty())
-        return refuse(where.whyNot);
+        return refuse(where.whyNot, where.error);
     if (!where.exists)
-        return refuse(where.throughLink ? kLeadsNowhere : reasonOf(ENOENT));
+        return where.throughLink ? refuse(kLeadsNowhere) : refuse(reasonOf(ENOENT), ENOENT);
     // Opened without following a link that may have appeared since, and
     // without waiting: a pipe or device put there meanwhile is refused below.
     UniqueFd fd(::openat(where.folder.get(), where.name.constData(),
                          O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
     if (!fd.valid())
-        return refuse(errno == ELOOP ? QStringLiteral("replaced by a link while it was opened")
-                                     : reasonOf(errno));
+        return errno == ELOOP ? refuse(QStringLiteral("replaced by a link while it was opened"))
+                              : refuse(reasonOf(errno), errno);
     struct stat status {};
     if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode))
         return refuse(kNotRegular);
@@ -83,6 +84,12 @@ ReadOutcome readBuildList(const QString& path)
         read.leftoverBackup = pathInFolder(where.folder.get(), backup);
     read.file = DiskFile{path, std::move(where.folder), where.name, {std::move(fd), status}};
     return read;
+}
+
+bool namesNoFileYet(const QString& path)
+{
+    const Location where = locate(path);
+    return where.whyNot.isEmpty() && !where.exists && !where.throughLink;
 }
 
 SaveOutcome saveOver(DiskFile& file, const QByteArray& bytes, bool evenIfChanged)

@@ -22,6 +22,7 @@ struct DiskFile {
 struct ReadOutcome {
     std::optional<QString> text; // nothing: refused, with the reason in whyNot
     QString whyNot;
+    int error = 0; // the system's error number behind whyNot, when there is one
     std::optional<DiskFile> file;
     QString leftoverBackup; // a copy beside it that a save which did not finish left
 };
@@ -29,6 +30,10 @@ struct ReadOutcome {
 // Reads a build list the way Open does, never waiting on a pipe or device:
 // a regular file of at most 4 MiB with no NUL byte, one character a byte.
 ReadOutcome readBuildList(const QString& path);
+
+// Whether the path names no file yet, in a folder that is there: the name a
+// new build list can be started under.
+bool namesNoFileYet(const QString& path);
 
 // Writes the file back, if the name still holds the very file that was
 // read and (unless `evenIfChanged`) no other program has changed it since.

@@ -90,9 +90,14 @@ Location locate(const QString& path)
         where.whyNot = why;
         return std::move(where);
     };
+    auto fail = [&where](int error) {
+        where.whyNot = reasonOf(error);
+        where.error = error;
+        return std::move(where);
+    };
     const QByteArray bytes = QFile::encodeName(path);
     if (bytes.isEmpty())
-        return refuse(reasonOf(ENOENT));
+        return fail(ENOENT);
     if (bytes.endsWith('/') || bytes.endsWith("/.") || bytes.endsWith("/..") || bytes == "." || bytes == "..")
         return refuse(QStringLiteral("not a regular file"));
     UniqueFd folder = enter(AT_FDCWD, bytes.startsWith('/') ? "/" : ".");
@@ -103,7 +108,7 @@ Location locate(const QString& path)
         struct stat status {};
         if (::fstatat(folder.get(), name.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
             if (errno != ENOENT || !last)
-                return refuse(reasonOf(errno));
+                return fail(errno);
             where.folder = holdFolder(std::move(folder));
             where.name = name;
             return where;
@@ -115,7 +120,7 @@ Location locate(const QString& path)
             }
             const QByteArray target = linkTarget(folder.get(), name);
             if (++links > kMostLinks || target.isEmpty())
-                return refuse(reasonOf(ELOOP));
+                return fail(ELOOP);
             where.throughLink = true;
             if (target.endsWith('/') && last)
                 return refuse(QStringLiteral("not a regular file"));
@@ -132,9 +137,9 @@ Location locate(const QString& path)
             return where;
         }
         if (!S_ISDIR(status.st_mode))
-            return refuse(reasonOf(ENOTDIR));
+            return fail(ENOTDIR);
         folder = enter(folder.get(), name.constData());
     }
     // Only a folder: the root, or a link to one.
-    return refuse(folder.valid() ? QStringLiteral("not a regular file") : reasonOf(errno));
+    return folder.valid() ? refuse(QStringLiteral("not a regular file")) : fail(errno);
 }

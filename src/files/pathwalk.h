@@ -21,6 +21,7 @@ struct Location {
     struct stat status {}; // what the name holds, when it exists
     bool throughLink = false; // a link was followed to get here
     QString whyNot; // set: not followed, or not a place for a file
+    int error = 0; // the system's error number behind whyNot, when there is one
     bool strangersLink = false; // refused for the shared-folder rule
 };
 

@@ -228,6 +228,61 @@ private slots:
         }
     }
 
+    // Messages in the form of the GNU tools, "vexdit: FILE: reason" with the
+    // system's words, and their exit codes; each row a shell line.
+    void messagesAsTheGnuToolsGiveThem_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("outHas"); // empty: no output at all
+        QTest::addColumn<QString>("err");
+        const QString tryHelp = "Try 'vexdit --help' for more information.\n";
+        // Root enters every folder; the user a program runs as does not.
+        const QString asUser = geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+        QTest::newRow("missing") << "\"$0\" --check missing.ai" << 2 << ""
+                                 << "vexdit: missing.ai: No such file or directory\n";
+        QTest::newRow("unreadable") << asUser + "\"$0\" --check secret.ai" << 2 << ""
+                                    << "vexdit: secret.ai: Permission denied\n";
+        QTest::newRow("a folder that cannot be entered")
+            << asUser + "\"$0\" --check locked/plan.ai" << 2 << ""
+            << "vexdit: locked/plan.ai: Permission denied\n";
+        QTest::newRow("standard input") << "printf 'B109 x\\r\\nU4        Archer               1      87  "
+                                           "      \\r\\n' | \"$0\" --check -"
+                                        << 1 << "-:2: Archer needs"
+                                        << "";
+        QTest::newRow("a full standard output") << "\"$0\" --version > /dev/full" << 2 << ""
+                                                << "vexdit: write error: No space left on device\n";
+        QTest::newRow("--help-all") << "\"$0\" --help-all" << 0 << "-platform <name>"
+                                    << "";
+        QTest::newRow("a window option with --check") << "\"$0\" --check plan.ai -reverse" << 2 << ""
+                                                      << "vexdit: Unknown option 'reverse'.\n" + tryHelp;
+        QTest::newRow("no display")
+            << "\"$0\" plan.ai" << 2 << ""
+            << "vexdit: cannot open a window: no display; --check and --normalize need "
+               "none\n";
+        QTest::newRow("usage") << "\"$0\" --bogus" << 2 << ""
+                               << "vexdit: Unknown option 'bogus'.\n" + tryHelp;
+    }
+    void messagesAsTheGnuToolsGiveThem()
+    {
+        QFETCH(QString, script);
+        QFETCH(int, code);
+        QFETCH(QString, outHas);
+        QFETCH(QString, err);
+        // A folder others may enter, with a file only its owner reads and a
+        // folder only its owner enters.
+        QCOMPARE(::chmod(qPrintable(dir.path()), 0755), 0);
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("locked")));
+        QVERIFY(writeAll(path("locked/plan.ai"), kTown));
+        QVERIFY(writeAll(path("secret.ai"), kTown));
+        QCOMPARE(::chmod(qPrintable(path("locked")), 0700), 0);
+        QCOMPARE(::chmod(qPrintable(path("secret.ai")), 0600), 0);
+        const Run run = vexditFromShell(script, {});
+        QCOMPARE(run.code, code);
+        QVERIFY2(outHas.isEmpty() ? run.out.isEmpty() : run.out.contains(outHas), qPrintable(run.out));
+        QCOMPARE(run.err, err);
+    }
+
     void optionsAsPeopleExpect_data()
     {
         QTest::addColumn<QStringList>("arguments");

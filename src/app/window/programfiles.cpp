@@ -14,8 +14,14 @@ QString installedFolder(const char* fromProgram)
 
 QString findBesideProgram(const QString& fileName)
 {
-    const QStringList folders = {QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                                 installedFolder(VEXDIT_DATA_FROM_PROGRAM)};
+    // An installed program reads only its installed files: a stray copy in
+    // the working folder must not stand in for them. A build that is not
+    // installed reads the working folder, then its own.
+    const QString installed = installedFolder(VEXDIT_DATA_FROM_PROGRAM);
+    const QStringList folders =
+        QFileInfo(installed).isDir()
+            ? QStringList{installed}
+            : QStringList{QDir::currentPath(), QCoreApplication::applicationDirPath()};
     for (const QString& folder : folders) {
         const QFileInfo candidate(QDir(folder).filePath(fileName));
         if (candidate.isFile() && candidate.isReadable()) {

@@ -12,10 +12,13 @@
 #include "search/window/tform2.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QProcessEnvironment>
 #include <QScreen>
 #include <QTextStream>
 #include <QTimer>
 #include <optional>
+#include <unistd.h>
 
 namespace {
 
@@ -86,14 +89,19 @@ Windows createWindows(TApplication& app)
 static CommandLineOutcome readCommandLine(int argc, char** argv, bool windowSystemPresent)
 {
     setProgramIdentity(QStringLiteral("vexdit"));
-    QTextStream out(stdout);
+    QFile standardOutput;
+    standardOutput.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    QTextStream out(&standardOutput);
     QTextStream err(stderr);
     if (const std::optional<QString> name = firstUnfaithfulArgument(argc, argv)) {
         err << QCoreApplication::applicationName() << ": " << *name
             << ": the name is not valid in this system's character encoding; rename the file" << Qt::endl;
         return {2, QString()};
     }
-    return runCommandLine(QCoreApplication::arguments(), out, err, windowSystemPresent);
+    CommandLineOutcome outcome = runCommandLine(QCoreApplication::arguments(), out, err, windowSystemPresent);
+    if (outcome.exitCode)
+        outcome.exitCode = finishOutput(*outcome.exitCode, out, err);
+    return outcome;
 }
 
 // The command-line road, without a window or a display: nothing when the
@@ -106,11 +114,28 @@ static std::optional<int> runWithoutWindow(int argc, char** argv)
     return readCommandLine(argc, argv, false).exitCode;
 }
 
+// Without a display Qt would abort: one line says why instead.
+static bool mayOpenWindow(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (canOpenWindow(arguments, QProcessEnvironment::systemEnvironment()))
+        return true;
+    QTextStream(stderr) << "vexdit: cannot open a window: no display; --check and --normalize need none"
+                        << Qt::endl;
+    return false;
+}
+
 int runProgram(int argc, char** argv)
 {
     if (const std::optional<int> code = runWithoutWindow(argc, argv))
         return *code;
+    if (!mayOpenWindow(argc, argv))
+        return 2;
     GuardedApplication qtApp(argc, argv);
+    // Desktop shells match the window to its launcher by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VEXDIT_APP_ID));
     QtDialogService dialogs;
     TApplication app(dialogs);
     // The window system has taken its own options out by now; what is left

@@ -176,7 +176,8 @@ public:
     void mnuOpenClick();
     // Opens a file named outside the window (the command line) as Open does
     // after its dialog.
-    void openNamedFile(const QString& path);
+    void openNamedFile(const QString& path); // from the command line
+    void startNewList(); // what New does once it may
     void mnuSaveClick();
     void mnuSaveAsClick();
     void mnuExitClick();

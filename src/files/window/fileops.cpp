@@ -64,6 +64,11 @@ void TForm1::mnuNewClick()
 {
     if (!mayDiscardWork(*this, kNotSavedNew))
         return;
+    startNewList();
+}
+
+void TForm1::startNewList()
+{
     {
         const QScopedValueRollback quiet(quietChange, true);
         ListBox1->clearItems();
@@ -94,7 +99,15 @@ void TForm1::openNamedFile(const QString& path)
 {
     // The dialog hands over a full path, and starts in its folder next time.
     dlgOpen.fileName = QFileInfo(path).absoluteFilePath();
-    openFile(dlgOpen.fileName);
+    if (!namesNoFileYet(dlgOpen.fileName)) {
+        openFile(dlgOpen.fileName);
+        return;
+    }
+    // A name that holds no file yet starts a new build list under it, as
+    // editors do; Save writes it there.
+    startNewList();
+    setCurrentFile(dlgOpen.fileName, std::nullopt);
+    setPanel(Panel::File, dlgOpen.fileName);
 }
 
 namespace {
