@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -84,6 +86,9 @@ private slots:
         QTest::newRow("help") << "share/vexdit/Vexdit.html";
         QTest::newRow("desktop entry") << "share/applications/" + kAppId + ".desktop";
         QTest::newRow("metadata") << "share/metainfo/" + kAppId + ".metainfo.xml";
+        QTest::newRow("manual page") << "share/man/man1/vexdit.1.gz";
+        QTest::newRow("copyright") << "share/doc/vexdit/copyright";
+        QTest::newRow("changelog") << "share/doc/vexdit/changelog.gz";
         for (int size : {16, 32, 48, 256})
             QTest::addRow("icon %d", size)
                 << QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppId);
@@ -105,11 +110,42 @@ private slots:
         QVERIFY2(appstream.code == 0, qPrintable(appstream.out));
     }
 
+    // The manual page renders without a warning, and names exactly the
+    // options --help names.
+    void manualPageFollowsTheHelp()
+    {
+        const QString page = installed(QStringLiteral("share/man/man1/vexdit.1.gz"));
+        const Ran man = run(QStringLiteral("sh"), {"-c", "MANWIDTH=80 man --warnings -l \"$0\" 2>&1", page});
+        QCOMPARE(man.code, 0);
+        for (const char* section :
+             {"NAME", "SYNOPSIS", "DESCRIPTION", "OPTIONS", "EXIT STATUS", "FILES", "EXAMPLES", "SEE ALSO"})
+            QVERIFY2(man.out.contains(QLatin1String("\n") + QLatin1String(section) + QLatin1Char('\n')),
+                     section);
+        QVERIFY2(!man.out.contains(QLatin1String("warning")), qPrintable(man.out));
+        const Ran help = run(installed("bin/vexdit"), {"--help"});
+        const QRegularExpression option(QStringLiteral("(?:^|[ ,])(--?[a-z?][a-z-]*)"));
+        auto optionsIn = [&](const QString& text, const QString& from, const QString& to) {
+            QSet<QString> found;
+            const QString part = text.section(from, 1).section(to, 0, 0);
+            for (const QString& line : part.split(QLatin1Char('\n'))) {
+                if (!line.startsWith(QLatin1String("  ")) || !line.trimmed().startsWith(QLatin1Char('-')))
+                    continue; // only the lines that name options
+                for (auto m = option.globalMatch(line.trimmed().section(QStringLiteral("  "), 0, 0));
+                     m.hasNext();)
+                    found << m.next().captured(1);
+            }
+            return found;
+        };
+        QCOMPARE(optionsIn(man.out, QStringLiteral("\nOPTIONS\n"), QStringLiteral("\nEXIT STATUS\n")),
+                 optionsIn(help.out, QStringLiteral("Options:\n"), QStringLiteral("Arguments:\n")));
+    }
+
     void installedProgramSaysItsVersion()
     {
         const Ran version = run(installed("bin/vexdit"), {"--version"});
         QCOMPARE(version.code, 0);
-        QCOMPARE(version.out, QStringLiteral("vexdit " VEXDIT_VERSION "\n"));
+        QCOMPARE(version.out, QStringLiteral("vexdit " VEXDIT_VERSION
+                                             "\nCopyright (c) the Vexdit developers. MIT licence.\n"));
     }
 
     // Started from the installed tree with a file, far from the build: it
@@ -173,6 +209,12 @@ private slots:
         QCOMPARE(depends.code, 0);
         for (const char* needed : {"fonts-liberation", "libqt6widgets6", "libqt6multimedia6", "libc6"})
             QVERIFY2(depends.out.contains(QLatin1String(needed)), qPrintable(depends.out));
+        // Debian's own checker finds nothing but the documented override.
+        const Ran lintian = run(QStringLiteral("lintian"), {"--pedantic", deb});
+        QCOMPARE(lintian.code, 0);
+        const QStringList tags =
+            lintian.out.split(QLatin1Char('\n')).filter(QRegularExpression("^[EWIPX]: "));
+        QVERIFY2(tags.isEmpty(), qPrintable(tags.join(QLatin1Char('\n'))));
     }
 };
 

@@ -98,7 +98,7 @@ public:
         const int from = mark();
         client_.write((command + QLatin1Char('\n')).toUtf8());
         int end = -1;
-        QTest::qWaitFor(
+        const bool came = QTest::qWaitFor(
             [&] {
                 const QStringList since = heardSince(from);
                 for (int i = 0; i < since.size() && end < 0; ++i)
@@ -107,7 +107,7 @@ public:
                 return end >= 0;
             },
             timeoutMs);
-        return end < 0 ? QStringList() : heardSince(from).mid(0, end + 1);
+        return came ? heardSince(from).mid(0, end + 1) : QStringList();
     }
 
 private:
@@ -485,6 +485,23 @@ private slots:
         QVERIFY(program.waitForWindow(QStringLiteral("About")));
         program.keyHeld(QStringLiteral("Escape"));
         QVERIFY(program.waitForNoWindow(QStringLiteral("About")));
+        NO_ERROR_OUTPUT(program);
+    }
+
+    // A FILE that does not exist starts an empty build list under its name,
+    // which Ctrl+S writes, as editors do.
+    void missingFileStartsANewListUnderItsName()
+    {
+        RealProgram program;
+        program.setArguments({QStringLiteral("newplan.ai")});
+        START(program);
+        const QString file = program.path(QStringLiteral("newplan.ai"));
+        QVERIFY2(!program.showsWithin(QStringLiteral("Error"), 1000), "the missing file was an error");
+        program.click(kAppend.x(), kAppend.y()); // Villager 1
+        program.key(QStringLiteral("ctrl+s"));
+        QVERIFY(program.waitForFileChange(file, QByteArray()));
+        QCOMPARE(readFile(file), crlfLines({kStartingLine, kVillagers(1)}));
+        QVERIFY2(program.windowTitles().filter(QStringLiteral("Save As")).isEmpty(), "Save asked for a name");
         NO_ERROR_OUTPUT(program);
     }
 
