@@ -57,6 +57,12 @@ private:
         if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
             return QString();
         out.close();
+        // A stray help document in the working folder must not stand in for
+        // the installed one.
+        QFile stray(program.path(QStringLiteral("Vexdit.html")));
+        if (!stray.open(QIODevice::WriteOnly) || stray.write("<p>stray</p>") < 0)
+            return QString();
+        stray.close();
         program.setArguments({file});
         if (!program.start())
             qWarning("the installed program did not start: %s", qPrintable(program.error()));
