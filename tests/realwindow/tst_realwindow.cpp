@@ -4,7 +4,9 @@
 #include "realprogram.h"
 
 #include "support/nowarnings.h"
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
@@ -628,13 +630,14 @@ private slots:
     // the same width fix-up, the same refusals, and Save writes back to it.
     void fileArgumentOpensAsOpenDoes_data()
     {
-        QTest::addColumn<QByteArray>("bytes"); // empty: no such file
+        QTest::addColumn<QByteArray>("bytes"); // empty: a folder in the file's place
         QTest::addColumn<QString>("box"); // the message Open shows, if any
         QTest::newRow("good file") << QByteArray(kStartingLine.trimmed() + "\n" + kVillagers(3).trimmed()
                                                  + "\n")
                                    << QString();
         QTest::newRow("tab") << QByteArray("U83\tVillager\r\n") << FileMessages::kTabsTitle;
-        QTest::newRow("missing") << QByteArray() << FileMessages::kReadErrorTitle;
+        // (A missing file starts a new list: missingFileStartsANewListUnderItsName.)
+        QTest::newRow("a folder") << QByteArray() << FileMessages::kReadErrorTitle;
     }
     void fileArgumentOpensAsOpenDoes()
     {
@@ -645,6 +648,8 @@ private slots:
         if (!bytes.isEmpty()) {
             QFile out(file);
             QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+        } else {
+            QVERIFY(QDir().mkpath(file));
         }
         program.setArguments({QStringLiteral("plan.ai")});
         START(program);
@@ -663,7 +668,7 @@ private slots:
             QVERIFY(program.waitForWindow(QStringLiteral("Save As")));
             program.key(QStringLiteral("Escape"));
             QVERIFY(program.waitForNoWindow(QStringLiteral("Save As")));
-            QVERIFY(!QFile::exists(file));
+            QVERIFY(QFileInfo(file).isDir());
         } else if (box.isEmpty()) {
             QVERIFY(program.waitForFileChange(file, bytes));
             QCOMPARE(readFile(file), crlfLines({kStartingLine, kVillagers(3)}));
