@@ -130,23 +130,20 @@ QVector<qsizetype> MultiTextSearch::FirstEnds::finish()
     if (pendingOffset_ >= 0)
         findEachIn(pending_, pendingOffset_);
     pendingOffset_ = -1;
-    QVector<qsizetype> asGiven;
-    asGiven.reserve(qsizetype(s_.distinctOf_.size()));
-    for (int place : s_.distinctOf_)
-        asGiven.append(ends_[std::size_t(place)]);
-    return asGiven;
+    return s_.asGiven(ends_);
 }
 
-// Whether a needle still missing starts where a window ends at `end`.
-bool MultiTextSearch::FirstEnds::startsAt(QStringView line, qsizetype end) const
+// Which needle still missing (its place in left_) starts where a window
+// ends at `end`; -1 for none.
+int MultiTextSearch::FirstEnds::needleAt(QStringView line, qsizetype end) const
 {
     const qsizetype start = end - skip_->window + 1;
-    for (int id : left_) {
-        const QString& needle = s_.needles_[id];
+    for (qsizetype k = 0; k < left_.size(); ++k) {
+        const QString& needle = s_.needles_[left_[k]];
         if (start + needle.size() <= line.size() && line.mid(start, needle.size()) == needle)
-            return true;
+            return int(k);
     }
-    return false;
+    return -1;
 }
 
 // Whether a needle still missing occurs in the line, in a window ending at
@@ -157,7 +154,7 @@ bool MultiTextSearch::FirstEnds::occursFrom(QStringView line, qsizetype end) con
     const char16_t* chars = line.utf16();
     while (end < line.size()) {
         const int jump = skip_->jump(chars[end - 1], chars[end]);
-        if (jump == 0 && startsAt(line, end))
+        if (jump == 0 && needleAt(line, end) >= 0)
             return true;
         end += std::max(jump, 1);
     }
@@ -178,12 +175,12 @@ bool MultiTextSearch::FirstEnds::occursInEither(QStringView a, QStringView b) co
         int ja = skip.jump(ca[ea - 1], ca[ea]);
         int jb = skip.jump(cb[eb - 1], cb[eb]);
         if (Q_UNLIKELY(ja == 0)) {
-            if (startsAt(a, ea))
+            if (needleAt(a, ea) >= 0)
                 return true;
             ja = 1;
         }
         if (Q_UNLIKELY(jb == 0)) {
-            if (startsAt(b, eb))
+            if (needleAt(b, eb) >= 0)
                 return true;
             jb = 1;
         }
@@ -203,22 +200,17 @@ void MultiTextSearch::FirstEnds::findEachIn(QStringView line, qsizetype offset)
             end += jump;
             continue;
         }
-        const qsizetype start = end - skip_->window + 1;
-        bool found = false;
-        for (qsizetype k = 0; k < left_.size(); ++k) {
-            const QString& needle = s_.needles_[left_[k]];
-            if (start + needle.size() <= line.size() && line.mid(start, needle.size()) == needle) {
-                ends_[std::size_t(left_[k])] = offset + start + needle.size();
-                --missing_;
-                left_.remove(k);
-                found = true;
-                break;
-            }
-        }
-        if (found && !left_.isEmpty())
-            skip_ = std::make_unique<SkipTable>(s_.needles_, left_);
-        if (!found)
+        const int k = needleAt(line, end);
+        if (k < 0) {
             ++end;
+            continue;
+        }
+        const QString& needle = s_.needles_[left_[k]];
+        ends_[std::size_t(left_[k])] = offset + end - skip_->window + 1 + needle.size();
+        --missing_;
+        left_.remove(k);
+        if (!left_.isEmpty())
+            skip_ = std::make_unique<SkipTable>(s_.needles_, left_);
     }
 }
 

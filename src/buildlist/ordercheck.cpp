@@ -120,7 +120,6 @@ private:
     // A catalog entry that lines name; its texts are searched once,
     // however many lines name it.
     struct Named {
-        AvailabilityTexts texts;
         int firstNeedle; // its building, two requirements and own withheld text follow
         QString item; // as the user knows it
         bool research;
@@ -172,11 +171,8 @@ private:
                 int& slot = slotOf[std::size_t(place)];
                 if (slot < 0) {
                     slot = int(named_.size());
-                    named_.push_back(Named{availabilityTexts(*entry, category),
-                                           4 * place,
-                                           entry->displayName.trimmed(),
-                                           category == Category::Research,
-                                           {}});
+                    named_.push_back(
+                        Named{4 * place, entry->displayName.trimmed(), category == Category::Research, {}});
                 }
                 checked_.push_back({i, slot, starts_.back()});
             }
@@ -288,15 +284,15 @@ private:
     QString describe(const Named& n, const Verdict* verdicts, bool repeated)
     {
         Message message(n.item);
-        const QString* needed[3] = {&n.texts.building, &n.texts.requirement1, &n.texts.requirement2};
         for (int k = 0; k < 3; ++k) {
             if (verdicts[k] == Above)
                 continue;
-            if (needed[k]->trimmed().isEmpty()) {
+            const QString& needed = needles_.at(n.firstNeedle + k); // building, then the requirements
+            if (needed.trimmed().isEmpty()) {
                 message.say(QStringLiteral("needs a line above it"));
                 continue;
             }
-            const QString& name = nameOf(*needed[k]);
+            const QString& name = nameOf(needed);
             switch (verdicts[k]) {
             case Nowhere:
                 message.say(QStringLiteral("needs %1, which is nowhere in the list").arg(name), name);

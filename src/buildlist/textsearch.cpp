@@ -166,9 +166,5 @@ QVector<bool> MultiTextSearch::search(QStringView text) const
         if (seen[s * width])
             for (int id : output_[s])
                 found[std::size_t(id)] = true;
-    QVector<bool> asGiven;
-    asGiven.reserve(qsizetype(distinctOf_.size()));
-    for (int place : distinctOf_)
-        asGiven.append(found[std::size_t(place)]);
-    return asGiven;
+    return asGiven(found);
 }

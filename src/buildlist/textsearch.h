@@ -40,6 +40,15 @@ public:
     }
 
 private:
+    // A result per distinct needle, given back per needle as given.
+    template <class T> QVector<T> asGiven(const std::vector<T>& byDistinct) const
+    {
+        QVector<T> given;
+        given.reserve(qsizetype(distinctOf_.size()));
+        for (int place : distinctOf_)
+            given.append(byDistinct[std::size_t(place)]);
+        return given;
+    }
     void assignSymbols();
     int& transition(std::vector<int>& table, int state, int symbol) const;
     int addState(std::vector<int>& table);
@@ -82,7 +91,7 @@ private:
     void walk(QStringView text);
     bool fewLeft() const;
     bool stillMissing(int id) const;
-    bool startsAt(QStringView line, qsizetype end) const;
+    int needleAt(QStringView line, qsizetype end) const;
     bool occursFrom(QStringView line, qsizetype end) const;
     bool occursInEither(QStringView a, QStringView b) const;
     void findEachIn(QStringView line, qsizetype offset);

@@ -68,19 +68,6 @@ const QString kWindowOptionsHelp =
                    "  -qwindowgeometry <geom>  The window's size and place.\n"
                    "  -qwindowtitle <title>    The window's title.\n");
 
-// Whether the arguments hold one of the program's own options, which make
-// it a command-line run with no window.
-bool asksForCommandLineMode(const QStringList& arguments)
-{
-    static const QStringList own = {"--check",   "-check",   "--normalize", "-normalize", "--help",
-                                    "-help",     "-h",       "-?",          "--help-all", "-help-all",
-                                    "--version", "-version", "-v"};
-    for (const QString& argument : arguments.mid(1))
-        if (own.contains(argument))
-            return true;
-    return false;
-}
-
 // A file read and made into what Open shows, or nothing with the reason
 // told on err.
 struct OpenedFile {
@@ -239,7 +226,8 @@ CommandLineOutcome runCommandLine(const QStringList& arguments, QTextStream& out
     if (!parser.parse(arguments)) {
         // Qt's window options serve the window only: with an option of the
         // program's own, the command line has no window to give them to.
-        bool onlyWindowOptions = !parser.unknownOptionNames().isEmpty() && !asksForCommandLineMode(arguments);
+        // (optionNames() holds the program's own options found.)
+        bool onlyWindowOptions = !parser.unknownOptionNames().isEmpty() && parser.optionNames().isEmpty();
         for (const QString& unknown : parser.unknownOptionNames())
             onlyWindowOptions = onlyWindowOptions && kWindowOptions.contains(unknown);
         if (onlyWindowOptions && !windowSystemPresent)

@@ -294,7 +294,6 @@ private slots:
         QTest::addColumn<QString>("outStart");
         QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: ";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "vexdit 1.";
-        QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << "";
         QTest::newRow("check without a file") << QStringList{"--check"} << 2 << "";
         QTest::newRow("two files for the window") << QStringList{"a.ai", "b.ai"} << 2 << "";
         QTest::newRow("a window option and two files")

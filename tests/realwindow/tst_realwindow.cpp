@@ -160,6 +160,21 @@ class TestRealWindow : public QObject {
         return program.waitForNoWindow(QStringLiteral("Open"));
     }
 
+    // The program started on plan.ai holding `lines`, with a screen reader
+    // listening from outside; what went wrong, or nothing.
+    static QString startHeard(ScreenReader& reader, RealProgram& program, const QList<QByteArray>& lines)
+    {
+        if (!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"))
+            return QStringLiteral("run under dbus-run-session");
+        if (!reader.start())
+            return QStringLiteral("no AT-SPI client (python3-pyatspi, at-spi2-core)");
+        program.setEnvironmentValue(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+        if (!writeFile(program.path(QStringLiteral("plan.ai")), crlfLines(lines)))
+            return QStringLiteral("plan.ai not written");
+        program.setArguments({program.path(QStringLiteral("plan.ai"))});
+        return program.start() ? QString() : program.error();
+    }
+
     // Opens a menu of the menu bar by its key, and waits until it shows:
     // under load, keys sent before it would go elsewhere.
     static bool openMenu(RealProgram& program, const QString& keys)
@@ -379,17 +394,13 @@ private slots:
     // to the list, through no other control.
     void screenReaderHearsTheRows()
     {
-        QVERIFY2(qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"), "run under dbus-run-session");
         ScreenReader listener;
-        QVERIFY2(listener.start(), "no AT-SPI client (python3-pyatspi, at-spi2-core)");
         RealProgram program;
-        program.setEnvironmentValue(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
         QList<QByteArray> lines;
         for (const char* line : {"// W", "// X", "// Y", "// Z"})
             lines << line48(line);
-        QVERIFY(writeFile(program.path(QStringLiteral("plan.ai")), crlfLines(lines)));
-        program.setArguments({QStringLiteral("plan.ai")});
-        START(program);
+        const QString failed = startHeard(listener, program, lines);
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
         program.click(kTextAreaFirstLine.x(), kTextAreaFirstLine.y() + 28); // the caret on line 2
 
         const int beforeSwitch = listener.mark();
@@ -421,15 +432,11 @@ private slots:
     // layout order; a menu command that opens a modal box returns at once.
     void screenReaderReadsEveryWindow()
     {
-        QVERIFY2(qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"), "run under dbus-run-session");
         ScreenReader reader;
-        QVERIFY2(reader.start(), "no AT-SPI client (python3-pyatspi, at-spi2-core)");
         RealProgram program;
-        program.setEnvironmentValue(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+        const QString failed = startHeard(reader, program, {kStartingLine, line48("// W")});
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
         const QString file = program.path(QStringLiteral("plan.ai"));
-        QVERIFY(writeFile(file, crlfLines({kStartingLine, line48("// W")})));
-        program.setArguments({file});
-        START(program);
         // The file opened, the text has the focus.
         QVERIFY(QTest::qWaitFor(
             [&] { return focusNames(reader.heard()).contains(QStringLiteral("Build list")); }));

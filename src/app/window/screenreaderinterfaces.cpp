@@ -7,26 +7,13 @@
 
 namespace {
 
-// A picture or text only for the eye: present to assistive tools as
-// nothing, invisible and without a role.
-class DecorationInterface : public QAccessibleWidget {
+// A label read only by the name given to it: a status panel, whose name
+// the bar keeps current. Without one (the ruler, a picture, the empty
+// panel) it is only for the eye, and assistive tools are told it is
+// nothing: invisible, without a role or text.
+class NamedLabelInterface : public QAccessibleWidget {
 public:
-    explicit DecorationInterface(QWidget* widget) : QAccessibleWidget(widget, QAccessible::NoRole) {}
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.invisible = true;
-        state.focusable = false;
-        return state;
-    }
-    QString text(QAccessible::Text) const override { return QString(); }
-};
-
-// A status panel: read by the name its text makes, which the bar keeps
-// current; a panel given no name is a decoration.
-class PanelInterface : public QAccessibleWidget {
-public:
-    explicit PanelInterface(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
+    explicit NamedLabelInterface(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
     bool named() const { return !widget()->accessibleName().isEmpty(); }
     QAccessible::Role role() const override
     {
@@ -36,6 +23,7 @@ public:
     {
         QAccessible::State state = QAccessibleWidget::state();
         state.invisible = state.invisible || !named();
+        state.focusable = false;
         return state;
     }
     QString text(QAccessible::Text t) const override
@@ -107,10 +95,8 @@ QAccessibleInterface* programFactory(const QString& className, QObject* object)
     if (!object || !object->isWidgetType())
         return nullptr;
     auto* widget = static_cast<QWidget*>(object);
-    if (className == QLatin1String("DecorationLabel"))
-        return new DecorationInterface(widget);
-    if (className == QLatin1String("StatusPanel"))
-        return new PanelInterface(widget);
+    if (className == QLatin1String("DecorationLabel") || className == QLatin1String("StatusPanel"))
+        return new NamedLabelInterface(widget);
     if (className == QLatin1String("TComboBox"))
         return new ItemBoxInterface(static_cast<QComboBox*>(widget));
     if (className == QLatin1String("TForm2") || className == QLatin1String("TCheckOrder"))
