@@ -1,28 +1,30 @@
 #include "editing/linesteps.h"
 
-LineStep::LineStep(Kind kind, int row, int other, const QStringList& before, const QStringList& after)
-    : kind_(kind), row_(row), other_(other), before_(before), after_(after)
+LineStep::LineStep(Kind kind, int row, int other, QStringList before, QStringList after, bool breakBefore,
+                   bool breakAfter)
+    : kind_(kind), row_(row), other_(other), before_(std::move(before)), after_(std::move(after)),
+      breakBefore_(breakBefore), breakAfter_(breakAfter)
 {
 }
 
-LineStep LineStep::typing(int row, const QString& before, const QString& after)
+LineStep LineStep::change(Kind kind, int row, QStringList before, QStringList after, bool breakBefore,
+                          bool breakAfter)
 {
-    return LineStep(Kind::Typing, row, row, {before}, {after});
-}
-
-LineStep LineStep::insertion(Kind kind, int row, const QStringList& lines)
-{
-    return LineStep(kind, row, row, {}, lines);
-}
-
-LineStep LineStep::removal(Kind kind, int row, const QStringList& lines)
-{
-    return LineStep(kind, row, row, lines, {});
+    qsizetype same = 0;
+    while (same < before.size() && same < after.size() && before.at(same) == after.at(same))
+        ++same;
+    before.remove(0, same);
+    after.remove(0, same);
+    while (!before.isEmpty() && !after.isEmpty() && before.last() == after.last()) {
+        before.removeLast();
+        after.removeLast();
+    }
+    return LineStep(kind, row + int(same), 0, std::move(before), std::move(after), breakBefore, breakAfter);
 }
 
 LineStep LineStep::move(int from, int to)
 {
-    return LineStep(Kind::MoveLine, from, to, {}, {});
+    return LineStep(Kind::MoveLine, from, to, {}, {}, true, true);
 }
 
 QString LineStep::name() const
@@ -39,37 +41,49 @@ QString LineStep::name() const
     return QString();
 }
 
+bool LineStep::changesNothing() const
+{
+    if (kind_ == Kind::MoveLine)
+        return row_ == other_;
+    return before_.isEmpty() && after_.isEmpty() && breakBefore_ == breakAfter_;
+}
+
+void LineStep::replace(LineStore& store, int row, const QStringList& out, const QStringList& in, bool ends)
+{
+    if (out.size() == 1 && in.size() == 1) {
+        store.setLine(row, in.first());
+    } else {
+        if (!out.isEmpty())
+            store.removeLines(row, int(out.size()));
+        if (!in.isEmpty())
+            store.insertLines(row, in);
+    }
+    // Set, not toggled: the text area may have moved its break on the way.
+    store.setEndsWithBreak(ends);
+}
+
 void LineStep::redo(LineStore& store) const
 {
-    switch (kind_) {
-    case Kind::Typing: store.setLine(row_, after_.first()); break;
-    case Kind::MoveLine: store.moveLine(row_, other_); break;
-    default:
-        if (!before_.isEmpty())
-            store.removeLines(row_, int(before_.size()));
-        if (!after_.isEmpty())
-            store.insertLines(row_, after_);
-    }
+    if (kind_ == Kind::MoveLine)
+        store.moveLine(row_, other_);
+    else
+        replace(store, row_, before_, after_, breakAfter_);
 }
 
 void LineStep::undo(LineStore& store) const
 {
-    switch (kind_) {
-    case Kind::Typing: store.setLine(row_, before_.first()); break;
-    case Kind::MoveLine: store.moveLine(other_, row_); break;
-    default:
-        if (!after_.isEmpty())
-            store.removeLines(row_, int(after_.size()));
-        if (!before_.isEmpty())
-            store.insertLines(row_, before_);
-    }
+    if (kind_ == Kind::MoveLine)
+        store.moveLine(other_, row_);
+    else
+        replace(store, row_, after_, before_, breakBefore_);
 }
 
 bool LineStep::absorb(const LineStep& next)
 {
-    if (kind_ != Kind::Typing || next.kind_ != Kind::Typing || next.row_ != row_
-        || next.before_.first() != after_.first())
+    if (kind_ != Kind::Typing || next.kind_ != Kind::Typing || next.row_ != row_ || next.before_ != after_
+        || next.breakBefore_ != breakAfter_)
         return false;
     after_ = next.after_;
+    breakAfter_ = next.breakAfter_;
     return true;
 }

@@ -15,37 +15,48 @@ public:
     virtual void removeLines(int row, int count) = 0;
     // Moves the row at `from` so that it lands at `to`.
     virtual void moveLine(int from, int to) = 0;
+    // Whether a line break follows the last line. The list has no such
+    // thing, and says yes: its text always ends with one.
+    virtual bool endsWithBreak() const = 0;
+    virtual void setEndsWithBreak(bool ends) = 0;
 };
 
 // One change to the build list, as Undo takes it back and Redo makes it
-// again. It keeps what changed, never the whole list: a typing step one
-// line before and after, an insertion or removal its lines, a move two
-// row numbers.
+// again. It keeps what changed, never the whole list: the lines it replaced
+// and the lines it put in their place, or for a move two row numbers.
 class LineStep {
 public:
     enum class Kind { Typing, Append, Insert, RemoveLine, MoveLine, CreateComment, RemoveLastLine };
 
-    static LineStep typing(int row, const QString& before, const QString& after);
-    static LineStep insertion(Kind kind, int row, const QStringList& lines); // Append, Insert, Create Comment
-    static LineStep removal(Kind kind, int row, const QStringList& lines); // Remove Line, Remove Last Line
+    // The lines from `row` on that read `before` now read `after`, and the
+    // text's final break went from `breakBefore` to `breakAfter`. Lines the
+    // two sides share at either end are left out of the step.
+    static LineStep change(Kind kind, int row, QStringList before, QStringList after, bool breakBefore = true,
+                           bool breakAfter = true);
     static LineStep move(int from, int to);
 
     Kind kind() const { return kind_; }
     // What the menu calls it: "Typing", "Append", "Remove Line"...
     QString name() const;
+    bool changesNothing() const;
 
     void redo(LineStore& store) const;
     void undo(LineStore& store) const;
     // Consecutive keystrokes on one line make one step: takes `next` in
-    // when it types on the same line, and says whether it did.
+    // when it types on from where this step left the same line, and says
+    // whether it did.
     bool absorb(const LineStep& next);
 
 private:
-    LineStep(Kind kind, int row, int other, const QStringList& before, const QStringList& after);
+    LineStep(Kind kind, int row, int other, QStringList before, QStringList after, bool breakBefore,
+             bool breakAfter);
+    static void replace(LineStore& store, int row, const QStringList& out, const QStringList& in, bool ends);
 
     Kind kind_;
     int row_; // where it acts; for a move, the row it leaves
     int other_; // for a move, the row it lands at
-    QStringList before_; // the lines it takes away (typing: the line before)
-    QStringList after_; // the lines it puts in (typing: the line after)
+    QStringList before_; // the lines it takes away
+    QStringList after_; // the lines it puts in
+    bool breakBefore_;
+    bool breakAfter_;
 };

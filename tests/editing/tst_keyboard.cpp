@@ -105,8 +105,6 @@ private slots:
         QTest::newRow("Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier);
         QTest::newRow("Ctrl+V") << int(Qt::Key_V) << int(Qt::ControlModifier);
         QTest::newRow("Ctrl+C") << int(Qt::Key_C) << int(Qt::ControlModifier);
-        QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << int(Qt::ControlModifier);
-        QTest::newRow("Ctrl+Y") << int(Qt::Key_Y) << int(Qt::ControlModifier);
         QTest::newRow("Ctrl+Backspace") << int(Qt::Key_Backspace) << int(Qt::ControlModifier);
         QTest::newRow("Shift+Insert") << int(Qt::Key_Insert) << int(Qt::ShiftModifier);
         QTest::newRow("Shift+Delete") << int(Qt::Key_Delete) << int(Qt::ShiftModifier);

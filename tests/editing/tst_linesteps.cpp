@@ -20,7 +20,10 @@ public:
     }
     void removeLines(int row, int count) override { lines.remove(row, count); }
     void moveLine(int from, int to) override { lines.move(from, to); }
+    bool endsWithBreak() const override { return ends; }
+    void setEndsWithBreak(bool e) override { ends = e; }
     QStringList lines;
+    bool ends = true;
 };
 
 } // namespace
@@ -58,17 +61,20 @@ private slots:
             switch (random.bounded(6)) {
             case 0:
             case 1:
+                // A keystroke, which may also take or give the final break.
                 if (count)
-                    make(LineStep::typing(row, store.line(row), store.line(row) + QLatin1Char('x')));
+                    make(LineStep::change(LineStep::Kind::Typing, row, {store.line(row)},
+                                          {store.line(row) + QLatin1Char('x')}, store.ends,
+                                          random.bounded(4) ? store.ends : !store.ends));
                 break;
-            case 2: make(LineStep::insertion(LineStep::Kind::Append, count, {text()})); break;
+            case 2: make(LineStep::change(LineStep::Kind::Append, count, {}, {text()})); break;
             case 3:
-                make(LineStep::insertion(LineStep::Kind::CreateComment, random.bounded(count + 1),
-                                         {text(), text()}));
+                make(LineStep::change(LineStep::Kind::CreateComment, random.bounded(count + 1), {},
+                                      {text(), text()}));
                 break;
             case 4:
                 if (count)
-                    make(LineStep::removal(LineStep::Kind::RemoveLine, row, {store.line(row)}));
+                    make(LineStep::change(LineStep::Kind::RemoveLine, row, {store.line(row)}, {}));
                 break;
             default:
                 if (count > 1)
@@ -76,25 +82,43 @@ private slots:
             }
         }
         const QStringList last = store.lines;
+        const bool lastEnds = store.ends;
         for (int i = int(steps.size()) - 1; i >= 0; --i)
             steps.at(i).undo(store);
         QCOMPARE(store.lines, start);
+        QVERIFY(store.ends);
         for (const LineStep& step : std::as_const(steps))
             step.redo(store);
         QCOMPARE(store.lines, last);
+        QCOMPARE(store.ends, lastEnds);
     }
 
     // Keystrokes on one line make one step; another line starts another.
     void typingMergesOnOneLine()
     {
-        LineStep step = LineStep::typing(1, "a", "ab");
-        QVERIFY(step.absorb(LineStep::typing(1, "ab", "abc")));
-        QVERIFY(!step.absorb(LineStep::typing(2, "x", "xy")));
-        QVERIFY(!step.absorb(LineStep::insertion(LineStep::Kind::Append, 3, {"z"})));
+        const auto typing = [](int row, const QString& before, const QString& after) {
+            return LineStep::change(LineStep::Kind::Typing, row, {before}, {after});
+        };
+        LineStep step = typing(1, "a", "ab");
+        QVERIFY(step.absorb(typing(1, "ab", "abc")));
+        QVERIFY(!step.absorb(typing(2, "x", "xy")));
+        QVERIFY(!step.absorb(typing(1, "zzz", "zzzy"))); // not where the step left the line
+        QVERIFY(!step.absorb(LineStep::change(LineStep::Kind::Append, 3, {}, {"z"})));
         ListStore store({"0", "abc"});
         step.undo(store);
         QCOMPARE(store.lines, QStringList({"0", "a"}));
         QCOMPARE(step.name(), QStringLiteral("Typing"));
+    }
+
+    // A step keeps only the lines that changed: the shared ends are left out.
+    void keepsOnlyWhatChanged()
+    {
+        const LineStep step = LineStep::change(LineStep::Kind::Typing, 4, {"a", "b", "c"}, {"a", "bc"});
+        ListStore store({"0", "1", "2", "3", "a", "bc", "5"});
+        step.undo(store);
+        QCOMPARE(store.lines, QStringList({"0", "1", "2", "3", "a", "b", "c", "5"}));
+        QVERIFY(LineStep::change(LineStep::Kind::Typing, 0, {"a", "b"}, {"a", "b"}).changesNothing());
+        QVERIFY(!LineStep::change(LineStep::Kind::Typing, 0, {"a"}, {"a"}, true, false).changesNothing());
     }
 };
 

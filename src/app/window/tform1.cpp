@@ -15,6 +15,8 @@
 #include "app/window/tstatusbar.h"
 #include "app/window/tupdown.h"
 #include "buildlist/lineformat.h"
+#include "editing/window/edithistory.h"
+#include "editing/window/linestores.h"
 #include "search/window/tfinddialog.h"
 
 #include <QCheckBox>
@@ -67,10 +69,13 @@ TForm1::TForm1(TApplication& app, QWidget* parent) : QMainWindow(parent), app_(a
 {
     dressProgramWindow(this, QStringLiteral("Brindlecap's Vex AI Editor "));
 
+    history_ = new EditHistory(*this);
     createControls();
+    memoLines_ = std::make_unique<MemoLines>(*Memo1);
+    listLines_ = std::make_unique<ListLines>(*ListBox1);
     createMenu();
     wireEvents();
-    new MenuShortcutPriority(this, {mnuOpen, mnuSave, mnuSaveAs, mnuExit});
+    new MenuShortcutPriority(this, {mnuOpen, mnuSave, mnuSaveAs, mnuExit, mnuUndo, mnuRedo});
 
     setFixedSize(kClientWidth, MainMenu1->sizeHint().height() + kClientHeight);
     FormCreate();
@@ -103,6 +108,9 @@ bool TForm1::isModified() const
 void TForm1::setModified(bool modified)
 {
     setPanel(Panel::Marker, modified ? QStringLiteral("*") : QString());
+    // What is saved, or was just read, is where Undo clears the marker.
+    if (!modified)
+        history_->markSaved();
 }
 
 void TForm1::createControls()
@@ -217,6 +225,13 @@ void TForm1::createMenu()
     Edit1 = MainMenu1->addMenu(QStringLiteral("&Edit"));
     mnuEditNormal = Edit1->addAction(QStringLiteral("Edit Normal"));
     mnuEditLines = Edit1->addAction(QStringLiteral("Edit Lines"));
+    N3 = Edit1->addSeparator();
+    mnuUndo = Edit1->addAction(QStringLiteral("Undo"));
+    mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuRedo = Edit1->addAction(QStringLiteral("Redo"));
+    mnuRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    showHistoryCommands();
 
     Search1 = MainMenu1->addMenu(QStringLiteral("&Search"));
     mnuFind = Search1->addAction(QStringLiteral("Find..."));
@@ -227,7 +242,7 @@ void TForm1::createMenu()
     mnuHelpHelp = Help1->addAction(QStringLiteral("Help"));
     mnuHelpAbout = Help1->addAction(QStringLiteral("About"));
 
-    for (QAction* a : {mnuOpen, mnuSave, mnuSaveAs, mnuExit})
+    for (QAction* a : {mnuOpen, mnuSave, mnuSaveAs, mnuExit, mnuUndo, mnuRedo})
         a->setShortcutContext(Qt::WindowShortcut);
 }
 
@@ -265,6 +280,10 @@ void TForm1::wireEvents()
     connect(mnuExit, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuExitClick), later);
     connect(mnuEditNormal, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuEditNormalClick));
     connect(mnuEditLines, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuEditLinesClick));
+    connect(mnuUndo, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuUndoClick));
+    connect(mnuRedo, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuRedoClick));
+    connect(history_, &EditHistory::commandsChanged, this, [this] { showHistoryCommands(); });
+    connect(history_, &EditHistory::moved, this, [this] { setModified(!history_->atSavedState()); });
     connect(mnuFind, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuFindClick));
     connect(mnuCount, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuCountClick));
     connect(mnuCheckOrder, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuCheckOrderClick));
@@ -274,6 +293,9 @@ void TForm1::wireEvents()
     Memo1->onChange = app_.guarded(this, &TForm1::Memo1Change);
     Memo1->onClick = app_.guarded(this, &TForm1::Memo1Click);
     Memo1->onKeyUp = app_.guarded(this, &TForm1::Memo1KeyUp);
+    Memo1->onUserEdit = [this](const std::function<void()>& edit) {
+        app_.guard([&] { Memo1UserEdit(edit); });
+    };
     Memo1->onKeyDown = [this](int& key, Qt::KeyboardModifiers shift) {
         app_.guard([&] { Memo1KeyDown(key, shift); });
     };

@@ -2,9 +2,12 @@
 
 #include "app/window/tfiledialog.h"
 #include "catalog/catalog.h"
+#include "editing/editstate.h"
 #include "files/diskfile.h"
 
 #include <QMainWindow>
+#include <functional>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -15,6 +18,8 @@ class QMenuBar;
 class QPushButton;
 class QRadioButton;
 class DragController;
+class EditHistory;
+class LineStore;
 class TApplication;
 class TAboutBox;
 class TComboBox;
@@ -82,6 +87,9 @@ public:
     QMenu* Edit1 = nullptr;
     QAction* mnuEditNormal = nullptr;
     QAction* mnuEditLines = nullptr;
+    QAction* N3 = nullptr;
+    QAction* mnuUndo = nullptr;
+    QAction* mnuRedo = nullptr;
     QMenu* Help1 = nullptr;
     QAction* mnuHelpHelp = nullptr;
     QAction* mnuHelpAbout = nullptr;
@@ -148,6 +156,20 @@ public:
     void moveLine(int from, int to);
     // Removes a row, as a drop on the toilet does.
     void removeLine(int row);
+
+    // --- the history of changes (editing) ---------------------------------
+    EditHistory& history() const { return *history_; }
+    // The control that holds the live build list, as the history edits it.
+    LineStore& liveStore();
+    EditState editState() const;
+    // After Undo or Redo has changed the lines: the window as the step
+    // found or left it, and the text brought up to date when the step's
+    // own change did that.
+    void showStepApplied(const EditState& state, bool textFollows);
+    void mnuUndoClick();
+    void mnuRedoClick();
+    // A change the user types or deletes in the text area; `edit` makes it.
+    void Memo1UserEdit(const std::function<void()>& edit);
 
     // --- start-up and window events (app) ----------------------------------
     void FormCreate();
@@ -238,10 +260,15 @@ private:
     void enterNormalMode();
     void refillPicker(Category category);
     void refuseKey();
+    // The Edit menu's Undo and Redo: enabled, and named, by the history.
+    void showHistoryCommands();
+    // The line placed by Append or Insert, or -1 when none was.
+    int placeLine(const QString& line);
     void openFile(const QString& path);
 
     bool runExitGuard();
     void copyListToText();
+    void forgetSavedTextWithoutBreak();
     // The file name Save writes to, and the file it was read from or last
     // written as; every road that changes the one sets the other.
     void setCurrentFile(const QString& path, std::optional<DiskFile> file);
@@ -253,6 +280,9 @@ private:
     TApplication& app_;
     Catalog catalog_;
     DragController* drag_ = nullptr;
+    EditHistory* history_ = nullptr;
+    std::unique_ptr<LineStore> memoLines_;
+    std::unique_ptr<LineStore> listLines_;
     TAboutBox* aboutBox_ = nullptr;
     TForm2* form2_ = nullptr;
     TCheckOrder* checkOrder_ = nullptr;

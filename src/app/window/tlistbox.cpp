@@ -80,6 +80,13 @@ void TListBox::insertItem(int index, const QString& s)
     QListWidget::insertItem(index, s);
 }
 
+void TListBox::setItem(int index, const QString& s)
+{
+    if (index < 0 || index >= count())
+        throw ListIndexError();
+    QListWidget::item(index)->setText(s);
+}
+
 void TListBox::deleteItem(int index)
 {
     if (index < 0 || index >= count())

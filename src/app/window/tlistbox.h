@@ -17,6 +17,7 @@ public:
     QString item(int index) const; // throws ListIndexError when missing
     void addItem(const QString& s);
     void insertItem(int index, const QString& s); // index == count appends
+    void setItem(int index, const QString& s); // throws ListIndexError when missing
     void deleteItem(int index); // a missing index does nothing
     void clearItems();
     void setItems(const QStringList& items); // one batch; nothing selected afterwards

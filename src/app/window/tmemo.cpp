@@ -240,6 +240,40 @@ void TMemo::deleteLine(int index)
     cursor.removeSelectedText();
 }
 
+void TMemo::removeLines(int index, int count)
+{
+    if (count <= 0 || !lineExists(index))
+        return;
+    const QTextBlock first = document()->findBlockByNumber(index);
+    const QTextBlock after = document()->findBlockByNumber(index + count);
+    QTextCursor cursor(document());
+    if (after.isValid()) {
+        cursor.setPosition(first.position());
+        cursor.setPosition(after.position(), QTextCursor::KeepAnchor);
+    } else {
+        cursor.setPosition(qMax(0, first.position() - 1));
+        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    }
+    cursor.removeSelectedText();
+}
+
+bool TMemo::endsWithBreak() const
+{
+    return document()->lastBlock().length() <= 1;
+}
+
+void TMemo::setEndsWithBreak(bool ends)
+{
+    if (ends == endsWithBreak() || isTextEmpty())
+        return;
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    if (ends)
+        cursor.insertText(QStringLiteral("\n"));
+    else
+        cursor.deletePreviousChar();
+}
+
 QStringList TMemo::lines() const
 {
     QStringList result;
@@ -434,6 +468,13 @@ int TMemo::lengthAfterTyping() const
     return before + 1 + after;
 }
 
+std::pair<int, int> TMemo::selectedLines() const
+{
+    const QTextCursor c = textCursor();
+    return {document()->findBlock(c.selectionStart()).blockNumber(),
+            document()->findBlock(c.selectionEnd()).blockNumber()};
+}
+
 bool TMemo::selectionSpansLines() const
 {
     const QTextCursor c = textCursor();
@@ -551,7 +592,11 @@ void TMemo::keyPressEvent(QKeyEvent* e)
         onKeyDown(vkey, e->modifiers());
     if (vkey == 0)
         return;
-    if (isNavigationKey(key) || (key == Qt::Key_Delete && e->modifiers() == Qt::NoModifier)) {
+    if (key == Qt::Key_Delete && e->modifiers() == Qt::NoModifier) {
+        editByUser([&] { QPlainTextEdit::keyPressEvent(e); });
+        return;
+    }
+    if (isNavigationKey(key)) {
         QPlainTextEdit::keyPressEvent(e);
         return;
     }
@@ -572,8 +617,16 @@ void TMemo::typeCharacters(const QString& chars)
         if (onKeyPress)
             onKeyPress(ch);
         if (ch != 0)
-            insertPlainText(QString(QChar(ch)));
+            editByUser([&] { insertPlainText(QString(QChar(ch))); });
     }
+}
+
+void TMemo::editByUser(const std::function<void()>& edit)
+{
+    if (onUserEdit)
+        onUserEdit(edit);
+    else
+        edit();
 }
 
 void TMemo::keyReleaseEvent(QKeyEvent* e)

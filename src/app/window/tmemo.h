@@ -39,6 +39,12 @@ public:
     void addLine(const QString& s);
     void insertLine(int index, const QString& s);
     void deleteLine(int index);
+    // Lines index to index + count - 1, with their breaks; when they are
+    // the last lines, the break before them goes instead.
+    void removeLines(int index, int count);
+    // Whether a line break follows the last line (an empty text: yes).
+    bool endsWithBreak() const;
+    void setEndsWithBreak(bool ends);
     QStringList lines() const;
     QList<QStringView> lineViews() const; // valid until the next change
     // Each line followed by CR LF; the last one without it when finalBreak
@@ -69,6 +75,8 @@ public:
     // selection (lines that the selection spans become one).
     int lengthAfterTyping() const;
     bool selectionSpansLines() const;
+    // The lines (blocks) where the selection starts and ends.
+    std::pair<int, int> selectedLines() const;
     void selectAllText();
     void copySelection();
     void pasteAtCaret(); // the program's own paste, which bypasses the key rules
@@ -89,6 +97,9 @@ public:
     std::function<void()> onKeyUp;
     std::function<void()> onClick;
     std::function<bool(char16_t ch)> charFilter; // used without strict keys
+    // Wraps each change the user makes by typing or Delete; it must run
+    // `edit`, which makes the change.
+    std::function<void(const std::function<void()>& edit)> onUserEdit;
 
 protected:
     bool event(QEvent* e) override;
@@ -117,6 +128,7 @@ protected:
 
 private:
     void typeCharacters(const QString& chars);
+    void editByUser(const std::function<void()>& edit);
     QString filtered(const QString& text) const;
     void insertAtEnd(const QString& text);
     void setRawText(QString raw);

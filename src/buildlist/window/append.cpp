@@ -9,6 +9,7 @@
 
 #include "app/window/tedit.h"
 #include "buildlist/window/appendmessages.h"
+#include "editing/window/steprecorder.h"
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -36,7 +37,14 @@ void TForm1::cmdAddClick()
         requireColumnNumber(limit);
     }
 
-    const bool placed = PlaceLine(composeItemLine(kind, *entry, quantity, limit));
+    // One step, however the rest goes: a bad Villager quantity below still
+    // leaves the line placed.
+    StepRecorder step(*this, linesMode ? LineStep::Kind::Insert : LineStep::Kind::Append);
+    const QString line = composeItemLine(kind, *entry, quantity, limit);
+    const int row = placeLine(line);
+    const bool placed = row >= 0;
+    if (placed)
+        step.inserted(row, {line});
 
     if (category == Category::Units && placed && cboList->text().contains(QLatin1String("Villager"))) {
         setVillagerCount(villagerCount_ + StrToInt(quantity));
@@ -50,9 +58,15 @@ void TForm1::cmdAddClick()
 
 bool TForm1::PlaceLine(const QString& line)
 {
+    return placeLine(line) >= 0;
+}
+
+int TForm1::placeLine(const QString& line)
+{
     if (!linesMode) {
+        const int row = Memo1->lineCount();
         Memo1->addLine(line);
-        return true;
+        return row;
     }
     if (insertAt_ == 0)
         setInsertAt(1); // nothing goes ahead of the first line
@@ -61,21 +75,21 @@ bool TForm1::PlaceLine(const QString& line)
             this, AppendMessages::kNoInsertionPoint, AppendMessages::kNoInsertionPointTitle,
             MsgButtons::YesNo, MsgIcon::Question, MsgResult::Yes);
         if (answer != MsgResult::Yes)
-            return false;
+            return -1;
         ListBox1->addItem(line);
         selectRowAsClicked(ListBox1->count() - 1);
-        return true;
+        return ListBox1->count() - 1;
     }
-    if (insertAt_ < ListBox1->count())
-        ListBox1->insertItem(insertAt_, line);
-    else
-        ListBox1->addItem(line);
-    return true;
+    const int row = qMin(insertAt_, ListBox1->count());
+    ListBox1->insertItem(row, line);
+    return row;
 }
 
 void TForm1::cmdDeleteClick()
 {
     const int count = Memo1->lineCount();
+    StepRecorder step(*this, LineStep::Kind::RemoveLastLine);
+    step.watch(count - 1, count - 1);
     if (count > 0) {
         const QString last = Memo1->line(count - 1);
         if (last.contains(QLatin1String("Villager"))) {

@@ -4,6 +4,7 @@
 #include "app/window/tform1.h"
 #include "app/window/tlistbox.h"
 #include "editing/linerules.h"
+#include "editing/window/steprecorder.h"
 
 void TForm1::ListBox1MouseDown(Qt::MouseButton button, const QPoint& pos)
 {
@@ -33,6 +34,8 @@ void TForm1::moveLine(int from, int to)
     const LineMove move = planLineMove(from, to, ListBox1->count());
     if (!move.moves)
         return;
+    StepRecorder step(*this, LineStep::Kind::MoveLine);
+    step.moved(from, move.landsAt);
     ListBox1->insertItem(to, ListBox1->item(from));
     ListBox1->deleteItem(move.deleteAt);
     // The moved line is selected as if clicked, so Insert goes below it;
@@ -54,6 +57,11 @@ void TForm1::Image1DragDrop(const QPoint&)
 
 void TForm1::removeLine(int row)
 {
+    // The Refresh below brings the text up to date, and may stop at a bad
+    // quantity once the line is gone: the step is made either way.
+    StepRecorder step(*this, LineStep::Kind::RemoveLine);
+    step.watch(row, row);
+    step.textFollows();
     ListBox1->deleteItem(row);
     setInsertAt(insertAtAfterRemoval(insertAt_));
     // The line last selected is selected again by the program.

@@ -3,7 +3,9 @@
 #include "app/window/tform1.h"
 #include "app/window/tmemo.h"
 #include "buildlist/lineformat.h"
+#include "editing/window/edithistory.h"
 #include "editing/window/keymessages.h"
+#include "editing/window/steprecorder.h"
 
 namespace {
 constexpr char16_t kLowestAccepted = 32;
@@ -17,8 +19,16 @@ void TForm1::refuseKey()
                               MsgIcon::Exclamation, MsgResult::OK);
 }
 
-void TForm1::Memo1KeyDown(int& key, Qt::KeyboardModifiers)
+void TForm1::Memo1KeyDown(int& key, Qt::KeyboardModifiers shift)
 {
+    // Undo's and Redo's keys reach the text area only when there is no
+    // step to take: they are the history's, and are not refused.
+    const bool ctrl = (shift & (Qt::ControlModifier | Qt::AltModifier)) == Qt::ControlModifier;
+    if (ctrl && (key == 'Z' || key == 'Y')) {
+        key = 0;
+        app_.dialogs().beep();
+        return;
+    }
     if (key != vk::Up && key != vk::Down)
         return;
     // Leaving a short line pads it; a line that does not exist is left alone.
@@ -27,6 +37,9 @@ void TForm1::Memo1KeyDown(int& key, Qt::KeyboardModifiers)
     const QString s = Memo1->line(currentLine_);
     if (s.size() >= kLineLength)
         return;
+    // Padding belongs to the typing on the line it leaves.
+    StepRecorder step(*this, LineStep::Kind::Typing);
+    step.watch(currentLine_, currentLine_);
     Memo1->setLine(currentLine_, s.leftJustified(kLineLength, QLatin1Char(' ')));
 }
 
@@ -54,8 +67,13 @@ void TForm1::Memo1KeyUp()
 void TForm1::Memo1Click()
 {
     const int p = Memo1->selStart();
+    const bool sameLine = p / kLineSlot == currentLine_;
+    if (!sameLine)
+        history_->endTyping(); // typing on another line is another step
     setCurrentLine(p / kLineSlot);
     setPanel(Panel::Column, IntToStr(p % kLineSlot));
+    if (sameLine)
+        history_->typingGoesOn(editState());
 }
 
 void TForm1::Memo1Change()

@@ -7,6 +7,7 @@
 #include "app/window/tlistbox.h"
 #include "app/window/tmemo.h"
 #include "buildlist/lineformat.h"
+#include "editing/window/edithistory.h"
 #include "files/diskfile.h"
 #include "files/openroad.h"
 #include "files/window/filemessages.h"
@@ -71,6 +72,7 @@ void TForm1::startNewList()
 {
     {
         const QScopedValueRollback quiet(quietChange, true);
+        history_->clear();
         ListBox1->clearItems();
         Memo1->clearText();
         Memo1->addLine(QString::fromLatin1(kStartingLine));
@@ -147,6 +149,7 @@ private:
 void TForm1::openFile(const QString& path)
 {
     const QScopedValueRollback quiet(quietChange, true);
+    history_->clear();
     setUndoAvailable(false);
     ListBox1->clearItems();
     enterMode(EditMode::Normal);

@@ -1,0 +1,121 @@
+#include "editing/window/edithistory.h"
+
+#include "app/window/tform1.h"
+
+namespace {
+
+constexpr int kOpenTyping = 1;
+
+// One step, applied to whichever control holds the live build list.
+class StepCommand : public QUndoCommand {
+public:
+    StepCommand(TForm1& form, const LineStep& step, const EditState& before, const EditState& after,
+                bool textFollows)
+        : QUndoCommand(step.name()), form_(form), step_(step), before_(before), after_(after),
+          textFollows_(textFollows), open_(step.kind() == LineStep::Kind::Typing)
+    {
+    }
+
+    int id() const override { return open_ ? kOpenTyping : -1; }
+    void close() { open_ = false; }
+    bool isOpen() const { return open_; }
+    void leaveAt(const EditState& state) { after_ = state; }
+
+    bool mergeWith(const QUndoCommand* other) override
+    {
+        const auto* next = static_cast<const StepCommand*>(other);
+        if (!step_.absorb(next->step_))
+            return false;
+        after_ = next->after_;
+        return true;
+    }
+
+    void undo() override
+    {
+        step_.undo(form_.liveStore());
+        form_.showStepApplied(before_, textFollows_);
+    }
+
+    void redo() override
+    {
+        // Pushed once the window has made the change itself.
+        if (made_) {
+            made_ = false;
+            return;
+        }
+        step_.redo(form_.liveStore());
+        form_.showStepApplied(after_, textFollows_);
+    }
+
+private:
+    TForm1& form_;
+    LineStep step_;
+    EditState before_;
+    EditState after_;
+    bool textFollows_;
+    bool open_;
+    bool made_ = true;
+};
+
+} // namespace
+
+EditHistory::EditHistory(TForm1& form) : QObject(&form), form_(form)
+{
+    stack_.setUndoLimit(kMostSteps);
+    connect(&stack_, &QUndoStack::canUndoChanged, this, &EditHistory::commandsChanged);
+    connect(&stack_, &QUndoStack::canRedoChanged, this, &EditHistory::commandsChanged);
+    connect(&stack_, &QUndoStack::undoTextChanged, this, &EditHistory::commandsChanged);
+    connect(&stack_, &QUndoStack::redoTextChanged, this, &EditHistory::commandsChanged);
+}
+
+void EditHistory::record(const LineStep& step, const EditState& before, const EditState& after,
+                         bool textFollows)
+{
+    if (step.kind() != LineStep::Kind::Typing)
+        endTyping();
+    stack_.push(new StepCommand(form_, step, before, after, textFollows));
+    emit moved();
+}
+
+namespace {
+
+// The step a new one would merge with.
+StepCommand* lastStep(const QUndoStack& stack)
+{
+    if (stack.index() == 0)
+        return nullptr;
+    return static_cast<StepCommand*>(const_cast<QUndoCommand*>(stack.command(stack.index() - 1)));
+}
+
+} // namespace
+
+void EditHistory::endTyping()
+{
+    if (StepCommand* step = lastStep(stack_))
+        step->close();
+}
+
+void EditHistory::typingGoesOn(const EditState& state)
+{
+    if (StepCommand* step = lastStep(stack_); step && step->isOpen())
+        step->leaveAt(state);
+}
+
+void EditHistory::undo()
+{
+    endTyping();
+    stack_.undo();
+    emit moved();
+}
+
+void EditHistory::redo()
+{
+    endTyping();
+    stack_.redo();
+    emit moved();
+}
+
+void EditHistory::clear()
+{
+    stack_.clear();
+}

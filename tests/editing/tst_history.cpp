@@ -1,0 +1,214 @@
+// Undo and Redo: each kind of change is one step, and taking it back
+// leaves the window exactly as the change found it.
+#include "app/window/tcombobox.h"
+#include "app/window/tedit.h"
+#include "app/window/tform1.h"
+#include "app/window/tlistbox.h"
+#include "app/window/tmemo.h"
+#include "editing/window/edithistory.h"
+#include "search/window/tform2.h"
+#include "support/formfixture.h"
+
+#include "support/nowarnings.h"
+#include <QAction>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString W = line48("// W");
+const QString X = QStringLiteral("U83       Villager             3      109       ");
+const QString Y = QStringLiteral("// Y");
+const QString Z = QStringLiteral("U83       Villager             2      109       ");
+
+// Everything a step may change: the lines, the place, the rest.
+QStringList windowState(const TForm1& form)
+{
+    return {form.Memo1->text(), form.ListBox1->items().join(QLatin1Char('|')),
+            QStringLiteral("row %1 current %2 insert %3 find %4 caret %5 column %6")
+                .arg(form.ListBox1->itemIndex())
+                .arg(form.currentLine())
+                .arg(form.insertAt())
+                .arg(form.findFrom())
+                .arg(form.Memo1->selStart())
+                .arg(form.panel(TForm1::Panel::Column)),
+            QStringLiteral("villagers %1 box %2 undo button %3 marker '%4' mode %5")
+                .arg(form.villagerCount())
+                .arg(form.txtVillagers->text())
+                .arg(form.cmdDelete->isEnabled())
+                .arg(form.panel(TForm1::Panel::Marker))
+                .arg(form.linesMode)};
+}
+
+void chooseVillager(TForm1& form)
+{
+    for (int i = 0; i < form.cboList->count(); ++i)
+        if (form.cboList->itemText(i).trimmed() == QLatin1String("Villager"))
+            form.cboList->setItemIndex(i);
+}
+
+// Puts the caret at a line and column as a click does.
+void clickText(TForm1& form, int line, int column)
+{
+    form.Memo1->setSelStart(line * 50 + column);
+    form.Memo1Click();
+}
+
+} // namespace
+
+class TestHistory : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { failOnUnexpectedWarnings(); }
+
+    // Each kind of change, made by the road the user takes: Undo names it
+    // and gives back the window as it was, Redo the window as it was left.
+    void undoGivesBackTheWindow_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("lines");
+        QTest::addColumn<int>("caret"); // in Normal mode, where a click put it
+        QTest::newRow("typing, two keys on a short line") << "Typing" << false << 104;
+        QTest::newRow("typing that pads on Down") << "Typing" << false << 104;
+        QTest::newRow("Delete that joins two lines") << "Typing" << false << 48;
+        QTest::newRow("Append of a Villager") << "Append" << false << 104;
+        QTest::newRow("the Undo button") << "Remove Last Line" << false << 104;
+        QTest::newRow("Create Comment") << "Create Comment" << false << 104;
+        QTest::newRow("Insert") << "Insert" << true << 0;
+        QTest::newRow("Move Line by Alt+Down") << "Move Line" << true << 0;
+        QTest::newRow("Remove Line of a Villager") << "Remove Line" << true << 0;
+    }
+    void undoGivesBackTheWindow()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, lines);
+        QFETCH(int, caret);
+        FormFixture f;
+        TForm1& form = f.form;
+        f.setLines({W, X, Y, Z});
+        form.cmdVillCountRefreshClick();
+        form.show();
+        chooseVillager(form);
+        const QString row = QString::fromLatin1(QTest::currentDataTag());
+        if (row.startsWith(QLatin1String("the Undo button")))
+            form.cmdAddClick(); // what the button takes away
+        if (lines) {
+            form.cmdEditClick();
+            form.ListBox1->setItemIndex(1);
+            form.ListBox1Click();
+        } else {
+            clickText(form, caret / 50, caret % 50);
+        }
+        form.setModified(false);
+        form.history().clear();
+        const QStringList before = windowState(form);
+
+        if (row.startsWith(QLatin1String("typing, two"))) {
+            QTest::keyClicks(form.Memo1, QStringLiteral("ab"));
+        } else if (row.startsWith(QLatin1String("typing that pads"))) {
+            QTest::keyClick(form.Memo1, Qt::Key_A);
+            QTest::keyClick(form.Memo1, Qt::Key_Down);
+        } else if (row.startsWith(QLatin1String("Delete"))) {
+            QTest::keyClick(form.Memo1, Qt::Key_Delete);
+        } else if (row.startsWith(QLatin1String("Append")) || row.startsWith(QLatin1String("Insert"))) {
+            form.cmdAdd->click();
+        } else if (row.startsWith(QLatin1String("the Undo button"))) {
+            form.cmdDelete->click();
+        } else if (row.startsWith(QLatin1String("Create"))) {
+            f.form2.btnGo->click();
+            f.form2.btnGo->click();
+            f.form2.btnCopy->click();
+        } else if (row.startsWith(QLatin1String("Move"))) {
+            QTest::keyClick(form.ListBox1, Qt::Key_Down, Qt::AltModifier);
+        } else {
+            form.removeSelectedLine();
+        }
+        const QStringList after = windowState(form);
+        QVERIFY(after != before);
+        QCOMPARE(form.history().stack().count(), 1);
+        QCOMPARE(form.mnuUndo->text(), QStringLiteral("Undo ") + kind);
+        QVERIFY(form.mnuUndo->isEnabled() && !form.mnuRedo->isEnabled());
+
+        choose(form.mnuUndo);
+        QCOMPARE(windowState(form), before);
+        QCOMPARE(form.mnuRedo->text(), QStringLiteral("Redo ") + kind);
+        QVERIFY(!form.mnuUndo->isEnabled() && form.mnuRedo->isEnabled());
+        // Redo leaves the lines, the tally and the marker as the change
+        // did; the caret where the change left it, before any key moved it.
+        choose(form.mnuRedo);
+        const auto withoutPlace = [](QStringList state) {
+            state.removeAt(2);
+            return state;
+        };
+        QCOMPARE(withoutPlace(windowState(form)), withoutPlace(after));
+        VERIFY_DIALOGS(f);
+    }
+
+    // The keys reach the history from the text area, which no longer
+    // refuses them; with nothing to take back they only beep. Keystrokes
+    // on one line are one step, and a move to another line ends it.
+    void keysUndoAndRedoTyping()
+    {
+        FormFixture f;
+        TForm1& form = f.form;
+        const QString A = line48("// A");
+        f.setLines({A, "// B"});
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.Memo1->setFocus();
+        clickText(form, 1, 4);
+        QTest::keyClicks(form.Memo1, QStringLiteral("ab"));
+        QTest::keyClick(form.Memo1, Qt::Key_Up); // pads line 1, then leaves it
+        QTest::keyClick(form.Memo1, Qt::Key_Home);
+        QTest::keyClick(form.Memo1, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClicks(form.Memo1, QStringLiteral("c"));
+        QCOMPARE(form.history().stack().count(), 2);
+
+        QTest::keyClick(form.Memo1, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.lines(), QStringList({A, line48("// Bab")}));
+        QTest::keyClick(form.Memo1, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.lines(), QStringList({A, "// B"}));
+        QVERIFY(!form.isModified());
+        QTest::keyClick(form.Memo1, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.dialogs.beeps, 1);
+        QTest::keyClick(form.Memo1, Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(form.Memo1, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(f.lines(), QStringList({"c" + A.mid(1), line48("// Bab")}));
+        QVERIFY(form.isModified());
+        VERIFY_DIALOGS(f); // no "Line length invalid!"
+    }
+
+    // The marker follows the history: back at what was saved it clears,
+    // away from it it shows.
+    void markerFollowsTheSavedState()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("plan.ai"));
+        FormFixture f;
+        TForm1& form = f.form;
+        f.setLines({W, Y});
+        form.show();
+        clickText(form, 1, 4);
+        QTest::keyClicks(form.Memo1, QStringLiteral("a"));
+        f.dialogs.expectSave(path);
+        choose(form.mnuSaveAs);
+        QVERIFY(!form.isModified());
+        clickText(form, 0, 0);
+        form.cmdEditClick();
+        QTest::keyClick(form.ListBox1, Qt::Key_Down, Qt::AltModifier);
+        QVERIFY(form.isModified());
+        QStringList seen;
+        for (QAction* step : {form.mnuUndo, form.mnuUndo, form.mnuRedo, form.mnuRedo}) {
+            choose(step);
+            seen << form.panel(TForm1::Panel::Marker);
+        }
+        QCOMPARE(seen, QStringList({"", "*", "", "*"}));
+        VERIFY_DIALOGS(f);
+    }
+};
+
+QTEST_MAIN(TestHistory)
+#include "tst_history.moc"
