@@ -22,9 +22,9 @@ LineStep LineStep::change(Kind kind, int row, QStringList before, QStringList af
     return LineStep(kind, row + int(same), 0, std::move(before), std::move(after), breakBefore, breakAfter);
 }
 
-LineStep LineStep::move(int from, int to)
+LineStep LineStep::move(int from, int to, bool ends)
 {
-    return LineStep(Kind::MoveLine, from, to, {}, {}, true, true);
+    return LineStep(Kind::MoveLine, from, to, {}, {}, ends, ends);
 }
 
 QString LineStep::name() const
@@ -64,17 +64,19 @@ void LineStep::replace(LineStore& store, int row, const QStringList& out, const 
 
 void LineStep::redo(LineStore& store) const
 {
-    if (kind_ == Kind::MoveLine)
+    if (kind_ == Kind::MoveLine) {
         store.moveLine(row_, other_);
-    else
+        store.setEndsWithBreak(breakAfter_);
+    } else
         replace(store, row_, before_, after_, breakAfter_);
 }
 
 void LineStep::undo(LineStore& store) const
 {
-    if (kind_ == Kind::MoveLine)
+    if (kind_ == Kind::MoveLine) {
         store.moveLine(other_, row_);
-    else
+        store.setEndsWithBreak(breakBefore_);
+    } else
         replace(store, row_, after_, before_, breakBefore_);
 }
 

@@ -33,12 +33,18 @@ public:
     // two sides share at either end are left out of the step.
     static LineStep change(Kind kind, int row, QStringList before, QStringList after, bool breakBefore = true,
                            bool breakAfter = true);
-    static LineStep move(int from, int to);
+    // `ends`: whether the text's final break was there, which a move keeps.
+    static LineStep move(int from, int to, bool ends = true);
 
     Kind kind() const { return kind_; }
     // What the menu calls it: "Typing", "Append", "Remove Line"...
     QString name() const;
     bool changesNothing() const;
+
+    // The text gained its final break between steps, without a step: the
+    // state on that side of this step has it.
+    void setBreakBefore(bool ends) { breakBefore_ = ends; }
+    void setBreakAfter(bool ends) { breakAfter_ = ends; }
 
     void redo(LineStore& store) const;
     void undo(LineStore& store) const;

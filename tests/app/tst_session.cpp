@@ -11,13 +11,13 @@
 #include "app/window/tupdown.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/villagers.h"
-#include "support/formfixture.h"
 #include "editing/textcopy.h"
 #include "files/openroad.h"
 #include "files/widthfixup.h"
 #include "model/errors.h"
 #include "search/window/tfinddialog.h"
 #include "search/window/tform2.h"
+#include "support/formfixture.h"
 
 #include "buildlist/window/appendmessages.h"
 #include "editing/window/keymessages.h"
@@ -104,8 +104,11 @@ QByteArray readAll(const QString& path)
 
 class Session {
 public:
-    Session(quint32 seed, const QString& folder)
-        : random_(seed), dialogs_(random_), app_(dialogs_), windows_(createWindows(app_)), f(*windows_.Form1)
+    // With `keepHistory`, New and Open, which start the history afresh,
+    // give way to an Undo that is redone at once.
+    Session(quint32 seed, const QString& folder, bool keepHistory = false)
+        : keepHistory_(keepHistory), random_(seed), dialogs_(random_), app_(dialogs_),
+          windows_(createWindows(app_)), f(*windows_.Form1)
     {
         dialogs_.saveFolder = folder;
         writeFile(folder + QStringLiteral("/mixed.ai"),
@@ -147,6 +150,8 @@ public:
             return count();
         if (roll < 86)
             return click(f.cmdVillCountRefresh, "refresh");
+        if (roll < 92 && keepHistory_)
+            return undoAndRedo();
         if (roll < 88)
             return trigger(f.mnuNew, "new");
         if (roll < 92)
@@ -171,6 +176,30 @@ public:
                     return QStringLiteral("a line of %1 characters: %2").arg(line.size()).arg(line);
         }
         return savedFileBroken_;
+    }
+
+    // What Save would write now.
+    QByteArray bytes() const { return f.linesMode ? f.ListBox1->text().toLatin1() : f.Memo1->latin1Text(); }
+
+    // Takes every step back, then makes every step again: the bytes must
+    // be the session's first, then its last.
+    QString undoAllRedoAll(const QByteArray& first)
+    {
+        // The session ends with every step it took back made again.
+        while (f.mnuRedo->isEnabled())
+            choose(f.mnuRedo);
+        const QByteArray last = bytes();
+        int steps = 0;
+        for (; f.mnuUndo->isEnabled(); ++steps)
+            choose(f.mnuUndo);
+        if (bytes() != first)
+            return QStringLiteral("undoing all %1 steps did not give the first bytes").arg(steps);
+        while (f.mnuRedo->isEnabled())
+            choose(f.mnuRedo);
+        if (bytes() != last)
+            return QStringLiteral("redoing all %1 steps did not give the last bytes").arg(steps);
+        qInfo("%d steps undone and redone", steps);
+        return {};
     }
 
     // A round trip through the other mode and back loses no line.
@@ -359,6 +388,23 @@ private:
         return QStringLiteral("count");
     }
 
+    // Undo, and mostly Redo at once; an Undo left alone has the next change
+    // take the place of the step it took back.
+    QString undoAndRedo()
+    {
+        const QByteArray before = bytes();
+        if (!f.mnuUndo->isEnabled())
+            return QStringLiteral("undo (nothing)");
+        const QString step = f.mnuUndo->text();
+        choose(f.mnuUndo);
+        if (pick(3) == 0)
+            return QStringLiteral("undo");
+        choose(f.mnuRedo);
+        if (bytes() != before)
+            savedFileBroken_ = step + QStringLiteral(" and Redo did not give the bytes back");
+        return QStringLiteral("undo and redo");
+    }
+
     QString open()
     {
         choose(f.mnuOpen);
@@ -395,6 +441,7 @@ private:
         tabFileShown_ = text.contains(QLatin1Char('\t'));
     }
 
+    bool keepHistory_;
     QRandomGenerator random_;
     RandomDialogs dialogs_;
     TApplication app_;
@@ -446,6 +493,31 @@ private slots:
             }
         }
         qInfo("seed %u: %d actions, invariants checked after each", seed, checks);
+    }
+
+    // The strongest thing an Undo can promise: after a seeded session of
+    // every kind of change, undoing every step gives back the bytes the
+    // session began with, and redoing every step its last bytes.
+    void undoEverything_data() { randomSession_data(); }
+    void undoEverything()
+    {
+        QFETCH(quint32, seed);
+        QTemporaryDir folder;
+        Session session(seed, folder.path(), true);
+        const QByteArray first = session.bytes();
+        QStringList recent;
+        for (int i = 0; i < 1500; ++i) {
+            recent << session.step();
+            if (recent.size() > 8)
+                recent.removeFirst();
+            const QString broken = session.broken();
+            QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("seed %1, action %2 (%3): %4")
+                                                      .arg(seed)
+                                                      .arg(i)
+                                                      .arg(recent.join(QStringLiteral(", ")), broken)));
+        }
+        const QString broken = session.undoAllRedoAll(first);
+        QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(broken)));
     }
 };
 

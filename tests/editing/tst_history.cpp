@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 
 namespace {
 
@@ -72,7 +73,7 @@ private slots:
         QTest::addColumn<int>("caret"); // in Normal mode, where a click put it
         QTest::newRow("typing, two keys on a short line") << "Typing" << false << 104;
         QTest::newRow("typing that pads on Down") << "Typing" << false << 104;
-        QTest::newRow("Delete that joins two lines") << "Typing" << false << 48;
+        QTest::newRow("Delete of a selection over a line break") << "Typing" << false << 102;
         QTest::newRow("Append of a Villager") << "Append" << false << 104;
         QTest::newRow("the Undo button") << "Remove Last Line" << false << 104;
         QTest::newRow("Create Comment") << "Create Comment" << false << 104;
@@ -111,6 +112,10 @@ private slots:
             QTest::keyClick(form.Memo1, Qt::Key_A);
             QTest::keyClick(form.Memo1, Qt::Key_Down);
         } else if (row.startsWith(QLatin1String("Delete"))) {
+            QTextCursor c = form.Memo1->textCursor();
+            c.setPosition(form.Memo1->document()->findBlockByNumber(3).position() + 44,
+                          QTextCursor::KeepAnchor);
+            form.Memo1->setTextCursor(c);
             QTest::keyClick(form.Memo1, Qt::Key_Delete);
         } else if (row.startsWith(QLatin1String("Append")) || row.startsWith(QLatin1String("Insert"))) {
             form.cmdAdd->click();

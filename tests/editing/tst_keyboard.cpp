@@ -176,6 +176,24 @@ private slots:
         VERIFY_DIALOGS(t.f);
     }
 
+    // Delete at a line's end would join the next line on: refused when the
+    // two would be longer than a line, allowed when they fit.
+    void deleteJoinsOnlyWhatFits()
+    {
+        Typing t({kLine2, kLine2});
+        t.caret(48);
+        expectRefusal(t.f);
+        QTest::keyClick(t.f.form.Memo1, Qt::Key_Delete);
+        QCOMPARE(t.f.lines(), QStringList({kLine2, kLine2}));
+        QCOMPARE(t.refusals(), 1);
+        Typing fits({QStringLiteral("// a"), QStringLiteral("b")});
+        fits.f.form.Memo1->setSelStart(4);
+        QTest::keyClick(fits.f.form.Memo1, Qt::Key_Delete);
+        QCOMPARE(fits.f.lines(), QStringList({QStringLiteral("// ab")}));
+        VERIFY_DIALOGS(t.f);
+        VERIFY_DIALOGS(fits.f);
+    }
+
     void theLineTestedIsTheCaretLine()
     {
         // After New the noted line is stale: the caret is on the full

@@ -16,13 +16,13 @@
 #include "support/nowarnings.h"
 #include <QAccessible>
 #include <QCheckBox>
-#include <QRadioButton>
-#include <QToolButton>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 

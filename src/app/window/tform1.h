@@ -268,7 +268,6 @@ private:
 
     bool runExitGuard();
     void copyListToText();
-    void forgetSavedTextWithoutBreak();
     // The file name Save writes to, and the file it was read from or last
     // written as; every road that changes the one sets the other.
     void setCurrentFile(const QString& path, std::optional<DiskFile> file);

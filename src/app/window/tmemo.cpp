@@ -468,6 +468,18 @@ int TMemo::lengthAfterTyping() const
     return before + 1 + after;
 }
 
+int TMemo::lengthAfterDelete() const
+{
+    const QTextCursor c = textCursor();
+    if (c.hasSelection())
+        return lengthAfterTyping() - 1;
+    const QTextBlock block = c.block();
+    const QTextBlock next = block.next();
+    if (c.atBlockEnd() && next.isValid())
+        return block.length() - 1 + next.length() - 1;
+    return qMax(0, block.length() - 2);
+}
+
 std::pair<int, int> TMemo::selectedLines() const
 {
     const QTextCursor c = textCursor();

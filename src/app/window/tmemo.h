@@ -75,6 +75,9 @@ public:
     // selection (lines that the selection spans become one).
     int lengthAfterTyping() const;
     bool selectionSpansLines() const;
+    // The length of the caret's line once Delete has taken the selection,
+    // or the character after the caret, which at a line's end is its break.
+    int lengthAfterDelete() const;
     // The lines (blocks) where the selection starts and ends.
     std::pair<int, int> selectedLines() const;
     void selectAllText();

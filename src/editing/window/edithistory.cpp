@@ -18,6 +18,7 @@ public:
 
     int id() const override { return open_ ? kOpenTyping : -1; }
     void close() { open_ = false; }
+    LineStep& step() { return step_; }
     bool isOpen() const { return open_; }
     void leaveAt(const EditState& state) { after_ = state; }
 
@@ -99,6 +100,20 @@ void EditHistory::typingGoesOn(const EditState& state)
 {
     if (StepCommand* step = lastStep(stack_); step && step->isOpen())
         step->leaveAt(state);
+}
+
+void EditHistory::textGainedBreak()
+{
+    // The state between the last step and the next one is the one that
+    // changed: both now lead to it with the break.
+    if (StepCommand* last = lastStep(stack_))
+        last->step().setBreakAfter(true);
+    if (stack_.index() < stack_.count())
+        static_cast<StepCommand*>(const_cast<QUndoCommand*>(stack_.command(stack_.index())))
+            ->step()
+            .setBreakBefore(true);
+    if (stack_.isClean())
+        stack_.resetClean();
 }
 
 void EditHistory::undo()

@@ -30,10 +30,11 @@ public:
     void redo();
     void clear();
 
-    // The state that Save wrote or Open read; a change made outside the
-    // history leaves it out of reach.
+    // The state that Save wrote or Open read.
     void markSaved() { stack_.setClean(); }
-    void forgetSaved() { stack_.resetClean(); }
+    // The one change no step makes: the list has taken the place of a text
+    // without a final break, and the list's text always ends with one.
+    void textGainedBreak();
     bool atSavedState() const { return stack_.isClean(); }
 
     const QUndoStack& stack() const { return stack_; }

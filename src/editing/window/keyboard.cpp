@@ -29,6 +29,12 @@ void TForm1::Memo1KeyDown(int& key, Qt::KeyboardModifiers shift)
         app_.dialogs().beep();
         return;
     }
+    // Delete may shorten a line, never join two into one too long.
+    if (key == vk::Delete && shift == Qt::NoModifier && Memo1->lengthAfterDelete() > kLineLength) {
+        key = 0;
+        refuseKey();
+        return;
+    }
     if (key != vk::Up && key != vk::Down)
         return;
     // Leaving a short line pads it; a line that does not exist is left alone.

@@ -30,11 +30,9 @@ void MemoLines::removeLines(int row, int count)
 
 void MemoLines::moveLine(int from, int to)
 {
-    const bool ends = memo_.endsWithBreak();
     const QString moved = memo_.line(from);
     memo_.removeLines(from, 1);
     memo_.insertLines(to, {moved});
-    memo_.setEndsWithBreak(ends);
 }
 
 bool MemoLines::endsWithBreak() const

@@ -30,17 +30,7 @@ void TForm1::enterMode(EditMode mode)
 // CR LF; the text is replaced only when it differs.
 void TForm1::copyListToText()
 {
-    forgetSavedTextWithoutBreak();
     Memo1->replaceLines(ListBox1->items());
-}
-
-void TForm1::forgetSavedTextWithoutBreak()
-{
-    // The list's text always ends with a line break. A text that had none
-    // gains one that no step can take back, so what was saved is out of
-    // Undo's reach.
-    if (!Memo1->endsWithBreak())
-        history_->forgetSaved();
 }
 
 QStringList TForm1::liveLines() const
@@ -57,7 +47,10 @@ void TForm1::bringTextUpToDate()
 void TForm1::enterLinesMode()
 {
     setUndoAvailable(false);
-    forgetSavedTextWithoutBreak();
+    // The list's text always ends with a line break; a text that had none
+    // gains one here, outside any step.
+    if (!Memo1->endsWithBreak())
+        history_->textGainedBreak();
     // The text area's lines are its text split at every break. The row is
     // chosen before the list takes the focus, so that is the row announced.
     ListBox1->replaceItems(Memo1->lineViews());

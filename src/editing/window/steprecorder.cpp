@@ -26,7 +26,7 @@ void StepRecorder::inserted(int row, const QStringList& lines)
 
 void StepRecorder::moved(int from, int to)
 {
-    step_ = LineStep::move(from, to);
+    step_ = LineStep::move(from, to, breakBefore_);
 }
 
 StepRecorder::~StepRecorder()
