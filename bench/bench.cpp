@@ -289,6 +289,30 @@ public:
             bareList_.insertItem(lines_ / 2, item);
         });
 
+        // Undo of a removal: the line goes back into the list and the text.
+        r["Undo a removal"].ms = timeIt(
+            big,
+            [&] {
+                linesMode();
+                f.ListBox1->setItemIndex(lines_ / 2);
+                f.ListBox1Click();
+                f.dragFrom = lines_ / 2;
+                f.Image1DragDrop(QPoint());
+            },
+            [&] { f.mnuUndoClick(); });
+        r["Undo a removal"].floorMs = r["Remove on toilet"].floorMs;
+
+        // Redo of a move taken back: the line moves in the list again.
+        r["Redo a move"].ms = timeIt(
+            reps,
+            [&] {
+                linesMode();
+                moveALine();
+                f.mnuUndoClick();
+            },
+            [&] { f.mnuRedoClick(); }, [&] { f.mnuUndoClick(); });
+        r["Redo a move"].floorMs = r["Drag move"].floorMs;
+
         // A keystroke on a short line in the middle of the text.
         normalMode();
         const int k = lines_ / 2;
@@ -399,6 +423,8 @@ int main(int argc, char** argv)
                             "Insert",
                             "Drag move",
                             "Remove on toilet",
+                            "Undo a removal",
+                            "Redo a move",
                             "Keystroke",
                             "Keystroke with Check Order open"};
     for (const QString& action : order) {

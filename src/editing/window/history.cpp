@@ -36,7 +36,10 @@ void TForm1::showStepApplied(const EditState& state, bool textFollows)
     setCurrentLine(state.currentLine);
     setInsertAt(state.insertAt);
     setFindFrom(state.findFrom);
-    Memo1->setSelStart(state.caret);
+    // The hidden text's caret is placed anew from the list's selection on
+    // the return to Normal mode; placing it now would lay out the text.
+    if (!linesMode && Memo1->selStart() != state.caret)
+        Memo1->setSelStart(state.caret);
     setPanel(Panel::Column, state.column);
     setVillagerCount(state.villagers);
     // The Undo button takes the text area's last line: never while the
