@@ -360,6 +360,35 @@ private slots:
         NO_ERROR_OUTPUT(program);
     }
 
+    // A line dropped on the toilet comes back in its place with Ctrl+Z, and
+    // Save writes the bytes the file had; Ctrl+Y takes the line again.
+    void undoBringsBackWhatTheToiletTook()
+    {
+        RealProgram program;
+        START(program);
+        const QString file = program.path(QStringLiteral("plan.ai"));
+        const QList<QByteArray> lines = linesModeOver(program, file, {"// W", "// X", "// Y", "// Z"});
+        QVERIFY(!lines.isEmpty());
+        QList<QByteArray> removed = lines;
+        removed.removeAt(1);
+        program.drag(listRow(1).x(), listRow(1).y(), kToilet.x(), kToilet.y());
+        QCOMPARE(saveAndRead(program, file), crlfLines(removed));
+        program.key(QStringLiteral("ctrl+z"));
+        QCOMPARE(saveAndRead(program, file), crlfLines(lines));
+        program.key(QStringLiteral("ctrl+y"));
+        QCOMPARE(saveAndRead(program, file), crlfLines(removed));
+        // In the text, Ctrl+Z is Undo's, not a refused key.
+        program.click(kEditMode.x(), kEditMode.y()); // the caret goes to the selected row
+        program.key(QStringLiteral("Delete"));
+        QList<QByteArray> shortened = removed;
+        shortened[1].remove(31, 1);
+        QCOMPARE(saveAndRead(program, file), crlfLines(shortened));
+        program.key(QStringLiteral("ctrl+z"));
+        QVERIFY(!program.showsWithin(QStringLiteral("Error"), 500));
+        QCOMPARE(saveAndRead(program, file), crlfLines(removed));
+        NO_ERROR_OUTPUT(program);
+    }
+
     // Find selects a row by the program; its menu's Remove, twice, takes
     // the row and then the row that moved up into its place, as two drags
     // to the toilet would.
