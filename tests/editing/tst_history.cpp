@@ -58,7 +58,12 @@ void clickText(TForm1& form, int line, int column)
     form.Memo1Click();
 }
 
+// A change made to the window as the user makes it.
+using Change = std::function<void(FormFixture&)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Change)
 
 class TestHistory : public QObject {
     Q_OBJECT
@@ -72,30 +77,52 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("lines");
         QTest::addColumn<int>("caret"); // in Normal mode, where a click put it
-        QTest::newRow("typing, two keys on a short line") << "Typing" << false << 104;
-        QTest::newRow("typing that pads on Down") << "Typing" << false << 104;
-        QTest::newRow("Delete of a selection over a line break") << "Typing" << false << 102;
-        QTest::newRow("Append of a Villager") << "Append" << false << 104;
-        QTest::newRow("the Undo button") << "Remove Last Line" << false << 104;
-        QTest::newRow("Create Comment") << "Create Comment" << false << 104;
-        QTest::newRow("Insert") << "Insert" << true << 0;
-        QTest::newRow("Move Line by Alt+Down") << "Move Line" << true << 0;
-        QTest::newRow("Remove Line of a Villager") << "Remove Line" << true << 0;
+        QTest::addColumn<Change>("change");
+        const auto type = [](const QString& keys) {
+            return Change([keys](FormFixture& f) { QTest::keyClicks(f.form.Memo1, keys); });
+        };
+        QTest::newRow("typing, two keys on a short line") << "Typing" << false << 104 << type("ab");
+        QTest::newRow("typing that pads on Down") << "Typing" << false << 104 << Change([](FormFixture& f) {
+            QTest::keyClick(f.form.Memo1, Qt::Key_A);
+            QTest::keyClick(f.form.Memo1, Qt::Key_Down);
+        });
+        QTest::newRow("Delete of a selection over a line break")
+            << "Typing" << false << 102 << Change([](FormFixture& f) {
+                   QTextCursor c = f.form.Memo1->textCursor();
+                   c.setPosition(f.form.Memo1->document()->findBlockByNumber(3).position() + 44,
+                                 QTextCursor::KeepAnchor);
+                   f.form.Memo1->setTextCursor(c);
+                   QTest::keyClick(f.form.Memo1, Qt::Key_Delete);
+               });
+        const Change add([](FormFixture& f) { f.form.cmdAdd->click(); });
+        QTest::newRow("Append of a Villager") << "Append" << false << 104 << add;
+        QTest::newRow("the Undo button") << "Remove Last Line" << false << 104
+                                         << Change([](FormFixture& f) { f.form.cmdDelete->click(); });
+        QTest::newRow("Create Comment") << "Create Comment" << false << 104 << Change([](FormFixture& f) {
+            f.form2.btnGo->click();
+            f.form2.btnGo->click();
+            f.form2.btnCopy->click();
+        });
+        QTest::newRow("Insert") << "Insert" << true << 0 << add;
+        QTest::newRow("Move Line by Alt+Down") << "Move Line" << true << 0 << Change([](FormFixture& f) {
+            QTest::keyClick(f.form.ListBox1, Qt::Key_Down, Qt::AltModifier);
+        });
+        QTest::newRow("Remove Line of a Villager")
+            << "Remove Line" << true << 0 << Change([](FormFixture& f) { f.form.removeSelectedLine(); });
     }
     void undoGivesBackTheWindow()
     {
         QFETCH(QString, kind);
         QFETCH(bool, lines);
         QFETCH(int, caret);
+        QFETCH(Change, change);
         FormFixture f;
         TForm1& form = f.form;
         f.setLines({W, X, Y, Z});
         form.cmdVillCountRefreshClick();
         form.show();
         chooseVillager(form);
-        const QString row = QString::fromLatin1(QTest::currentDataTag());
-        if (row.startsWith(QLatin1String("the Undo button")))
-            form.cmdAddClick(); // what the button takes away
+        form.cmdAddClick(); // the Undo button may take it away
         if (lines) {
             form.cmdEditClick();
             form.ListBox1->setItemIndex(1);
@@ -106,31 +133,7 @@ private slots:
         form.setModified(false);
         form.history().clear();
         const QStringList before = windowState(form);
-
-        if (row.startsWith(QLatin1String("typing, two"))) {
-            QTest::keyClicks(form.Memo1, QStringLiteral("ab"));
-        } else if (row.startsWith(QLatin1String("typing that pads"))) {
-            QTest::keyClick(form.Memo1, Qt::Key_A);
-            QTest::keyClick(form.Memo1, Qt::Key_Down);
-        } else if (row.startsWith(QLatin1String("Delete"))) {
-            QTextCursor c = form.Memo1->textCursor();
-            c.setPosition(form.Memo1->document()->findBlockByNumber(3).position() + 44,
-                          QTextCursor::KeepAnchor);
-            form.Memo1->setTextCursor(c);
-            QTest::keyClick(form.Memo1, Qt::Key_Delete);
-        } else if (row.startsWith(QLatin1String("Append")) || row.startsWith(QLatin1String("Insert"))) {
-            form.cmdAdd->click();
-        } else if (row.startsWith(QLatin1String("the Undo button"))) {
-            form.cmdDelete->click();
-        } else if (row.startsWith(QLatin1String("Create"))) {
-            f.form2.btnGo->click();
-            f.form2.btnGo->click();
-            f.form2.btnCopy->click();
-        } else if (row.startsWith(QLatin1String("Move"))) {
-            QTest::keyClick(form.ListBox1, Qt::Key_Down, Qt::AltModifier);
-        } else {
-            form.removeSelectedLine();
-        }
+        change(f);
         const QStringList after = windowState(form);
         QVERIFY(after != before);
         QCOMPARE(form.history().stack().count(), 1);

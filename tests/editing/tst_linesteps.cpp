@@ -1,8 +1,8 @@
-// The steps of the history, over a plain list of lines.
+// The steps of the history, over a plain list of lines. Whole sessions of
+// them are undone and redone on the real window by tst_session.
 #include "editing/linesteps.h"
 
 #include "support/nowarnings.h"
-#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -32,66 +32,6 @@ class TestLineSteps : public QObject {
     Q_OBJECT
 private slots:
     void init() { failOnUnexpectedWarnings(); }
-
-    // A seeded random session of every kind of step, each made as the window
-    // makes it: undoing every step gives back the starting lines exactly,
-    // and redoing every step the session's last lines.
-    void undoAllAndRedoAll_data()
-    {
-        QTest::addColumn<quint32>("seed");
-        for (quint32 seed = 1; seed <= 40; ++seed)
-            QTest::addRow("seed %u", seed) << seed;
-    }
-    void undoAllAndRedoAll()
-    {
-        QFETCH(quint32, seed);
-        QRandomGenerator random(seed);
-        const QStringList start{"B109 TownCenter", "U83 Villager", "// plan"};
-        ListStore store(start);
-        QList<LineStep> steps;
-        auto make = [&](const LineStep& step) {
-            step.redo(store);
-            if (steps.isEmpty() || !steps.last().absorb(step))
-                steps.append(step);
-        };
-        auto text = [&] { return QStringLiteral("line %1").arg(random.bounded(1000)); };
-        for (int action = 0; action < 200; ++action) {
-            const int count = store.lineCount();
-            const int row = count ? random.bounded(count) : 0;
-            switch (random.bounded(6)) {
-            case 0:
-            case 1:
-                // A keystroke, which may also take or give the final break.
-                if (count)
-                    make(LineStep::change(LineStep::Kind::Typing, row, {store.line(row)},
-                                          {store.line(row) + QLatin1Char('x')}, store.ends,
-                                          random.bounded(4) ? store.ends : !store.ends));
-                break;
-            case 2: make(LineStep::change(LineStep::Kind::Append, count, {}, {text()})); break;
-            case 3:
-                make(LineStep::change(LineStep::Kind::CreateComment, random.bounded(count + 1), {},
-                                      {text(), text()}));
-                break;
-            case 4:
-                if (count)
-                    make(LineStep::change(LineStep::Kind::RemoveLine, row, {store.line(row)}, {}));
-                break;
-            default:
-                if (count > 1)
-                    make(LineStep::move(row, random.bounded(count)));
-            }
-        }
-        const QStringList last = store.lines;
-        const bool lastEnds = store.ends;
-        for (int i = int(steps.size()) - 1; i >= 0; --i)
-            steps.at(i).undo(store);
-        QCOMPARE(store.lines, start);
-        QVERIFY(store.ends);
-        for (const LineStep& step : std::as_const(steps))
-            step.redo(store);
-        QCOMPARE(store.lines, last);
-        QCOMPARE(store.ends, lastEnds);
-    }
 
     // Keystrokes on one line make one step; another line starts another.
     void typingMergesOnOneLine()
