@@ -81,7 +81,12 @@ TForm1::TForm1(TApplication& app, QWidget* parent) : QMainWindow(parent), app_(a
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The history tells the menu as it empties: while this is still a
+    // window with a menu.
+    delete history_;
+}
 
 void TForm1::setCompanions(TAboutBox* aboutBox, TForm2* form2, TCheckOrder* checkOrder)
 {
