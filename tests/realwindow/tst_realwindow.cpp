@@ -420,7 +420,8 @@ private slots:
 
     // A screen reader hears the row the list selects as Lines mode begins,
     // and each row a move selects; the focus goes from the text straight
-    // to the list, through no other control.
+    // to the list, through no other control. The Edit menu then reads
+    // "Undo Move Line".
     void screenReaderHearsTheRows()
     {
         ScreenReader listener;
@@ -452,6 +453,10 @@ private slots:
         QCOMPARE(rowsIn(listener.heardSince(beforeMove)).last(), QStringLiteral("3"));
         const QString moved = listener.heardSince(beforeMove).filter(QStringLiteral("list item\t3\t")).last();
         QCOMPARE(moved.section(QLatin1Char('\t'), 3).trimmed(), QStringLiteral("// Y")); // named by its text
+        // The Edit menu names the step Undo would take back.
+        const QStringList nodes = listener.ask(QStringLiteral("dump"), QStringLiteral("dumped"));
+        for (const char* item : {"\tmenu item\tUndo Move Line\t", "\tmenu item\tRedo\t"})
+            QVERIFY2(!nodes.filter(QLatin1String(item)).isEmpty(), item);
         NO_ERROR_OUTPUT(program);
     }
 
