@@ -157,7 +157,8 @@ private slots:
 
     // The keys reach the history from the text area, which no longer
     // refuses them; with nothing to take back they only beep. Keystrokes
-    // on one line are one step, and a move to another line ends it.
+    // on one line are one step; a move to another line, or to another
+    // control, ends it.
     void keysUndoAndRedoTyping()
     {
         FormFixture f;
@@ -169,20 +170,26 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&form));
         form.Memo1->setFocus();
         clickText(form, 1, 4);
-        QTest::keyClicks(form.Memo1, QStringLiteral("ab"));
+        QTest::keyClicks(form.Memo1, QStringLiteral("a"));
+        form.cmdVillCountRefresh->setFocus();
+        form.Memo1->setFocus();
+        QTest::keyClicks(form.Memo1, QStringLiteral("b"));
         QTest::keyClick(form.Memo1, Qt::Key_Up); // pads line 1, then leaves it
         QTest::keyClick(form.Memo1, Qt::Key_Home);
         QTest::keyClick(form.Memo1, Qt::Key_Right, Qt::ShiftModifier);
         QTest::keyClicks(form.Memo1, QStringLiteral("c"));
-        QCOMPARE(form.history().stack().count(), 2);
+        QCOMPARE(form.history().stack().count(), 3);
 
         QTest::keyClick(form.Memo1, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f.lines(), QStringList({A, line48("// Bab")}));
+        QTest::keyClick(form.Memo1, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.lines(), QStringList({A, "// Ba"}));
         QTest::keyClick(form.Memo1, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f.lines(), QStringList({A, "// B"}));
         QVERIFY(!form.isModified());
         QTest::keyClick(form.Memo1, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f.dialogs.beeps, 1);
+        QTest::keyClick(form.Memo1, Qt::Key_Y, Qt::ControlModifier);
         QTest::keyClick(form.Memo1, Qt::Key_Y, Qt::ControlModifier);
         QTest::keyClick(form.Memo1, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(f.lines(), QStringList({"c" + A.mid(1), line48("// Bab")}));

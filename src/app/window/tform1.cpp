@@ -298,6 +298,8 @@ void TForm1::wireEvents()
     Memo1->onChange = app_.guarded(this, &TForm1::Memo1Change);
     Memo1->onClick = app_.guarded(this, &TForm1::Memo1Click);
     Memo1->onKeyUp = app_.guarded(this, &TForm1::Memo1KeyUp);
+    // Whatever the user turns to next ends the typing step.
+    Memo1->onExit = app_.guarded(this, &TForm1::Memo1Exit);
     Memo1->onUserEdit = [this](const std::function<void()>& edit) {
         app_.guard([&] { Memo1UserEdit(edit); });
     };

@@ -229,6 +229,7 @@ public:
     void Memo1KeyDown(int& key, Qt::KeyboardModifiers shift);
     void Memo1KeyPress(char16_t& key);
     void Memo1KeyUp();
+    void Memo1Exit();
 
     // --- search and count ---------------------------------------------------
     void mnuFindClick();

@@ -674,6 +674,13 @@ void TMemo::mouseReleaseEvent(QMouseEvent* e)
         onClick();
 }
 
+void TMemo::focusOutEvent(QFocusEvent* e)
+{
+    QPlainTextEdit::focusOutEvent(e);
+    if (onExit)
+        onExit();
+}
+
 void TMemo::inputMethodEvent(QInputMethodEvent* e)
 {
     // Composed text is held to the same rules as a typed character; the

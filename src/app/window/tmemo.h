@@ -99,6 +99,7 @@ public:
     std::function<void(char16_t& ch)> onKeyPress; // set ch to 0 to drop
     std::function<void()> onKeyUp;
     std::function<void()> onClick;
+    std::function<void()> onExit; // the focus went to another control
     std::function<bool(char16_t ch)> charFilter; // used without strict keys
     // Wraps each change the user makes by typing or Delete; it must run
     // `edit`, which makes the change.
@@ -124,6 +125,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;

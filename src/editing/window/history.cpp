@@ -67,6 +67,11 @@ void TForm1::Memo1UserEdit(const std::function<void()>& edit)
     edit();
 }
 
+void TForm1::Memo1Exit()
+{
+    history_->endTyping();
+}
+
 void TForm1::showHistoryCommands()
 {
     const QUndoStack& steps = history_->stack();
