@@ -83,8 +83,9 @@ TForm1::TForm1(TApplication& app, QWidget* parent) : QMainWindow(parent), app_(a
 
 TForm1::~TForm1()
 {
-    // The history tells the menu as it empties: while this is still a
-    // window with a menu.
+    // The history tells the menu as it empties, and the text area loses
+    // the focus as the window goes: both while this is still a TForm1.
+    Memo1->onExit = nullptr;
     delete history_;
 }
 
