@@ -267,16 +267,15 @@ public:
 
         // A removal on the toilet, put back afterwards.
         QString removed;
+        auto takeMiddleLine = [&] {
+            linesMode();
+            f.ListBox1->setItemIndex(lines_ / 2);
+            f.ListBox1Click();
+            f.dragFrom = lines_ / 2;
+            removed = f.ListBox1->item(lines_ / 2);
+        };
         r["Remove on toilet"].ms = timeIt(
-            big,
-            [&] {
-                linesMode();
-                f.ListBox1->setItemIndex(lines_ / 2);
-                f.ListBox1Click();
-                f.dragFrom = lines_ / 2;
-                removed = f.ListBox1->item(lines_ / 2);
-            },
-            [&] { f.Image1DragDrop(QPoint()); },
+            big, takeMiddleLine, [&] { f.Image1DragDrop(QPoint()); },
             [&] {
                 // Put the line back in the list and the text alike.
                 f.ListBox1->insertItem(lines_ / 2, removed);
@@ -293,10 +292,7 @@ public:
         r["Undo a removal"].ms = timeIt(
             big,
             [&] {
-                linesMode();
-                f.ListBox1->setItemIndex(lines_ / 2);
-                f.ListBox1Click();
-                f.dragFrom = lines_ / 2;
+                takeMiddleLine();
                 f.Image1DragDrop(QPoint());
             },
             [&] { f.mnuUndoClick(); });

@@ -48,36 +48,24 @@ bool LineStep::changesNothing() const
     return before_.isEmpty() && after_.isEmpty() && breakBefore_ == breakAfter_;
 }
 
-void LineStep::replace(LineStore& store, int row, const QStringList& out, const QStringList& in, bool ends)
+void LineStep::apply(LineStore& store, bool forward) const
 {
-    if (out.size() == 1 && in.size() == 1) {
-        store.setLine(row, in.first());
+    if (kind_ == Kind::MoveLine) {
+        store.moveLine(forward ? row_ : other_, forward ? other_ : row_);
     } else {
-        if (!out.isEmpty())
-            store.removeLines(row, int(out.size()));
-        if (!in.isEmpty())
-            store.insertLines(row, in);
+        const QStringList& out = forward ? before_ : after_;
+        const QStringList& in = forward ? after_ : before_;
+        if (out.size() == 1 && in.size() == 1) {
+            store.setLine(row_, in.first());
+        } else {
+            if (!out.isEmpty())
+                store.removeLines(row_, int(out.size()));
+            if (!in.isEmpty())
+                store.insertLines(row_, in);
+        }
     }
     // Set, not toggled: the text area may have moved its break on the way.
-    store.setEndsWithBreak(ends);
-}
-
-void LineStep::redo(LineStore& store) const
-{
-    if (kind_ == Kind::MoveLine) {
-        store.moveLine(row_, other_);
-        store.setEndsWithBreak(breakAfter_);
-    } else
-        replace(store, row_, before_, after_, breakAfter_);
-}
-
-void LineStep::undo(LineStore& store) const
-{
-    if (kind_ == Kind::MoveLine) {
-        store.moveLine(other_, row_);
-        store.setEndsWithBreak(breakBefore_);
-    } else
-        replace(store, row_, after_, before_, breakBefore_);
+    store.setEndsWithBreak(forward ? breakAfter_ : breakBefore_);
 }
 
 bool LineStep::absorb(const LineStep& next)

@@ -46,8 +46,8 @@ public:
     void setBreakBefore(bool ends) { breakBefore_ = ends; }
     void setBreakAfter(bool ends) { breakAfter_ = ends; }
 
-    void redo(LineStore& store) const;
-    void undo(LineStore& store) const;
+    void redo(LineStore& store) const { apply(store, true); }
+    void undo(LineStore& store) const { apply(store, false); }
     // Consecutive keystrokes on one line make one step: takes `next` in
     // when it types on from where this step left the same line, and says
     // whether it did.
@@ -56,7 +56,7 @@ public:
 private:
     LineStep(Kind kind, int row, int other, QStringList before, QStringList after, bool breakBefore,
              bool breakAfter);
-    static void replace(LineStore& store, int row, const QStringList& out, const QStringList& in, bool ends);
+    void apply(LineStore& store, bool forward) const;
 
     Kind kind_;
     int row_; // where it acts; for a move, the row it leaves

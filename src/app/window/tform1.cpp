@@ -16,7 +16,6 @@
 #include "app/window/tupdown.h"
 #include "buildlist/lineformat.h"
 #include "editing/window/edithistory.h"
-#include "editing/window/linestores.h"
 #include "search/window/tfinddialog.h"
 
 #include <QCheckBox>
@@ -71,8 +70,6 @@ TForm1::TForm1(TApplication& app, QWidget* parent) : QMainWindow(parent), app_(a
 
     history_ = new EditHistory(*this);
     createControls();
-    memoLines_ = std::make_unique<MemoLines>(*Memo1);
-    listLines_ = std::make_unique<ListLines>(*ListBox1);
     createMenu();
     wireEvents();
     new MenuShortcutPriority(this, {mnuOpen, mnuSave, mnuSaveAs, mnuExit, mnuUndo, mnuRedo});

@@ -7,7 +7,6 @@
 
 #include <QMainWindow>
 #include <functional>
-#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -281,8 +280,6 @@ private:
     Catalog catalog_;
     DragController* drag_ = nullptr;
     EditHistory* history_ = nullptr;
-    std::unique_ptr<LineStore> memoLines_;
-    std::unique_ptr<LineStore> listLines_;
     TAboutBox* aboutBox_ = nullptr;
     TForm2* form2_ = nullptr;
     TCheckOrder* checkOrder_ = nullptr;

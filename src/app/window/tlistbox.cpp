@@ -80,11 +80,30 @@ void TListBox::insertItem(int index, const QString& s)
     QListWidget::insertItem(index, s);
 }
 
-void TListBox::setItem(int index, const QString& s)
+void TListBox::setLine(int row, const QString& text)
 {
-    if (index < 0 || index >= count())
+    if (row < 0 || row >= count())
         throw ListIndexError();
-    QListWidget::item(index)->setText(s);
+    QListWidget::item(row)->setText(text);
+}
+
+void TListBox::insertLines(int row, const QStringList& lines)
+{
+    for (int i = 0; i < lines.size(); ++i)
+        insertItem(row + i, lines.at(i));
+}
+
+void TListBox::removeLines(int row, int rows)
+{
+    for (int i = 0; i < rows; ++i)
+        deleteItem(row);
+}
+
+void TListBox::moveLine(int from, int to)
+{
+    const QString moved = item(from);
+    deleteItem(from);
+    insertItem(to, moved);
 }
 
 void TListBox::deleteItem(int index)

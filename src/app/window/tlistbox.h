@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editing/linesteps.h"
+
 #include <QHash>
 #include <QListWidget>
 #include <QStringList>
@@ -8,7 +10,7 @@
 // A list box whose selections made by the program do not raise its click
 // event; the user's selections, by mouse or keyboard, do. Assistive
 // technology hears both.
-class TListBox : public QListWidget {
+class TListBox : public QListWidget, public LineStore {
     Q_OBJECT
 public:
     explicit TListBox(QWidget* parent = nullptr);
@@ -17,7 +19,6 @@ public:
     QString item(int index) const; // throws ListIndexError when missing
     void addItem(const QString& s);
     void insertItem(int index, const QString& s); // index == count appends
-    void setItem(int index, const QString& s); // throws ListIndexError when missing
     void deleteItem(int index); // a missing index does nothing
     void clearItems();
     void setItems(const QStringList& items); // one batch; nothing selected afterwards
@@ -26,6 +27,17 @@ public:
     void replaceItems(const QList<QStringView>& lines);
     QStringList items() const;
     QString text() const; // every item followed by CR LF
+
+    // The rows as lines, for the history; the list's text always ends with
+    // a line break. A missing row throws ListIndexError.
+    int lineCount() const override { return count(); }
+    QString line(int row) const override { return item(row); }
+    void setLine(int row, const QString& text) override;
+    void insertLines(int row, const QStringList& lines) override;
+    void removeLines(int row, int rows) override;
+    void moveLine(int from, int to) override;
+    bool endsWithBreak() const override { return true; }
+    void setEndsWithBreak(bool) override {}
 
     int itemIndex() const; // -1 when nothing is selected
     void setItemIndex(int index); // past the last item: nothing changes; -1 clears

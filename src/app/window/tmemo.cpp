@@ -257,6 +257,13 @@ void TMemo::removeLines(int index, int count)
     cursor.removeSelectedText();
 }
 
+void TMemo::moveLine(int from, int to)
+{
+    const QString moved = line(from);
+    removeLines(from, 1);
+    insertLines(to, {moved});
+}
+
 bool TMemo::endsWithBreak() const
 {
     return document()->lastBlock().length() <= 1;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editing/linesteps.h"
+
 #include <QHash>
 #include <QPlainTextEdit>
 #include <QStringList>
@@ -19,7 +21,7 @@ constexpr int Back = 8, Tab = 9, Return = 13, Escape = 27, Prior = 33, Next = 34
 // what makes the text end with a line break, and the line count leaves that
 // block out. Offsets count every line break as two characters. The text
 // never holds a lone CR: CR LF, lone CR and lone LF all become one break.
-class TMemo : public QPlainTextEdit {
+class TMemo : public QPlainTextEdit, public LineStore {
     Q_OBJECT
 public:
     // Strict keys: every key goes through the key-down and key-press events,
@@ -32,19 +34,20 @@ public:
     explicit TMemo(bool strictKeys, QWidget* parent = nullptr);
 
     // Lines.
-    int lineCount() const;
-    QString line(int index) const; // "" when the line does not exist
+    int lineCount() const override;
+    QString line(int index) const override; // "" when the line does not exist
     bool lineExists(int index) const; // a block, the final empty one included
-    void setLine(int index, const QString& s); // caret ends after the new text
+    void setLine(int index, const QString& s) override; // caret ends after the new text
     void addLine(const QString& s);
     void insertLine(int index, const QString& s);
     void deleteLine(int index);
     // Lines index to index + count - 1, with their breaks; when they are
     // the last lines, the break before them goes instead.
-    void removeLines(int index, int count);
+    void removeLines(int index, int count) override;
+    void moveLine(int from, int to) override;
     // Whether a line break follows the last line (an empty text: yes).
-    bool endsWithBreak() const;
-    void setEndsWithBreak(bool ends);
+    bool endsWithBreak() const override;
+    void setEndsWithBreak(bool ends) override;
     QStringList lines() const;
     QList<QStringView> lineViews() const; // valid until the next change
     // Each line followed by CR LF; the last one without it when finalBreak
@@ -85,7 +88,7 @@ public:
     void pasteAtCaret(); // the program's own paste, which bypasses the key rules
     // Whole lines, each followed by a break, go in above line `index` (at
     // the end when it is past the last), exactly as given.
-    void insertLines(int index, const QStringList& lines);
+    void insertLines(int index, const QStringList& lines) override;
 
     // The context menu of a strict text area: nothing that edits.
     QMenu* createMenu();

@@ -80,38 +80,35 @@ void EditHistory::record(const LineStep& step, const EditState& before, const Ed
 
 namespace {
 
-// The step a new one would merge with.
-StepCommand* lastStep(const QUndoStack& stack)
+// Every command on the stack is a step; none past either end.
+StepCommand* stepAt(const QUndoStack& stack, int index)
 {
-    if (stack.index() == 0)
-        return nullptr;
-    return static_cast<StepCommand*>(const_cast<QUndoCommand*>(stack.command(stack.index() - 1)));
+    return static_cast<StepCommand*>(const_cast<QUndoCommand*>(stack.command(index)));
 }
 
 } // namespace
 
 void EditHistory::endTyping()
 {
-    if (StepCommand* step = lastStep(stack_))
+    // The step a new one would merge with is the last one done.
+    if (StepCommand* step = stepAt(stack_, stack_.index() - 1))
         step->close();
 }
 
-void EditHistory::typingGoesOn(const EditState& state)
+void EditHistory::typingGoesOn()
 {
-    if (StepCommand* step = lastStep(stack_); step && step->isOpen())
-        step->leaveAt(state);
+    if (StepCommand* step = stepAt(stack_, stack_.index() - 1); step && step->isOpen())
+        step->leaveAt(form_.editState());
 }
 
 void EditHistory::textGainedBreak()
 {
     // The state between the last step and the next one is the one that
     // changed: both now lead to it with the break.
-    if (StepCommand* last = lastStep(stack_))
+    if (StepCommand* last = stepAt(stack_, stack_.index() - 1))
         last->step().setBreakAfter(true);
-    if (stack_.index() < stack_.count())
-        static_cast<StepCommand*>(const_cast<QUndoCommand*>(stack_.command(stack_.index())))
-            ->step()
-            .setBreakBefore(true);
+    if (StepCommand* next = stepAt(stack_, stack_.index()))
+        next->step().setBreakBefore(true);
     if (stack_.isClean())
         stack_.resetClean();
 }

@@ -25,7 +25,7 @@ public:
     void endTyping();
     // The caret stays on the line being typed: Redo of the typing step
     // leaves the window as it is now.
-    void typingGoesOn(const EditState& state);
+    void typingGoesOn();
     void undo();
     void redo();
     void clear();

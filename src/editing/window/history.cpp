@@ -11,7 +11,7 @@
 
 LineStore& TForm1::liveStore()
 {
-    return linesMode ? *listLines_ : *memoLines_;
+    return linesMode ? static_cast<LineStore&>(*ListBox1) : *Memo1;
 }
 
 EditState TForm1::editState() const

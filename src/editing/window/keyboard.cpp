@@ -79,7 +79,7 @@ void TForm1::Memo1Click()
     setCurrentLine(p / kLineSlot);
     setPanel(Panel::Column, IntToStr(p % kLineSlot));
     if (sameLine)
-        history_->typingGoesOn(editState());
+        history_->typingGoesOn();
 }
 
 void TForm1::Memo1Change()
