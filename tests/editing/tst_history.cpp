@@ -24,26 +24,6 @@ const QString X = QStringLiteral("U83       Villager             3      109     
 const QString Y = QStringLiteral("// Y");
 const QString Z = QStringLiteral("U83       Villager             2      109       ");
 
-// Everything a step may change: the lines, the place, the rest.
-QStringList windowState(const TForm1& form)
-{
-    return {form.Memo1->text(), form.ListBox1->items().join(QLatin1Char('|')),
-            // The hidden text's caret is placed anew on the return to Normal.
-            QStringLiteral("row %1 current %2 insert %3 find %4 caret %5 column %6")
-                .arg(form.ListBox1->itemIndex())
-                .arg(form.currentLine())
-                .arg(form.insertAt())
-                .arg(form.findFrom())
-                .arg(form.linesMode ? -1 : form.Memo1->selStart())
-                .arg(form.panel(TForm1::Panel::Column)),
-            QStringLiteral("villagers %1 box %2 undo button %3 marker '%4' mode %5")
-                .arg(form.villagerCount())
-                .arg(form.txtVillagers->text())
-                .arg(form.cmdDelete->isEnabled())
-                .arg(form.panel(TForm1::Panel::Marker))
-                .arg(form.linesMode)};
-}
-
 void chooseVillager(TForm1& form)
 {
     for (int i = 0; i < form.cboList->count(); ++i)

@@ -58,17 +58,7 @@ struct LinesWindow {
         f.form.ListBox1Click();
     }
     // The state a move or removal leaves behind.
-    QStringList state() const
-    {
-        const TForm1& form = f.form;
-        return f.listItems() << QStringLiteral(
-                                    "selected %1, current %2, insert at %3, modified %4, villagers %5")
-                                    .arg(form.ListBox1->itemIndex())
-                                    .arg(form.currentLine())
-                                    .arg(form.insertAt())
-                                    .arg(form.isModified())
-                                    .arg(form.txtVillagers->text());
-    }
+    QStringList state() const { return windowState(f.form); }
 };
 
 } // namespace

@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QPushButton>
 
+#include "app/window/tedit.h"
 #include "app/window/tform1.h"
 #include "app/window/tlistbox.h"
 #include "app/window/tmemo.h"
@@ -38,6 +40,24 @@ QStringList FormFixture::listItems() const
 bool FormFixture::dialogsFinished() const
 {
     return dialogs.finished();
+}
+
+QStringList windowState(const TForm1& form)
+{
+    return {form.Memo1->text(), form.ListBox1->items().join(QLatin1Char('|')),
+            QStringLiteral("row %1 current %2 insert %3 find %4 caret %5 column %6")
+                .arg(form.ListBox1->itemIndex())
+                .arg(form.currentLine())
+                .arg(form.insertAt())
+                .arg(form.findFrom())
+                .arg(form.linesMode ? -1 : form.Memo1->selStart())
+                .arg(form.panel(TForm1::Panel::Column)),
+            QStringLiteral("villagers %1 box %2 undo button %3 marker '%4' mode %5")
+                .arg(form.villagerCount())
+                .arg(form.txtVillagers->text())
+                .arg(form.cmdDelete->isEnabled())
+                .arg(form.panel(TForm1::Panel::Marker))
+                .arg(form.linesMode)};
 }
 
 QString line48(const QString& start)

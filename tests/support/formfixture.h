@@ -38,6 +38,12 @@ struct FormFixture {
 // may open a modal box runs one turn of the event loop later.
 void choose(QAction* action);
 
+// Everything the window shows of the build list, to compare as a whole:
+// the text, the list, the place (selection, current line, insertion point,
+// Find's start, caret, column) and the rest (tally, Undo button, marker,
+// mode). The hidden text's caret counts for nothing.
+QStringList windowState(const TForm1& form);
+
 // "%1" filled with blanks to 48 characters.
 QString line48(const QString& start);
 
