@@ -1,5 +1,4 @@
 // Undo and Redo: the history of every change to the build list.
-#include "app/window/tedit.h"
 #include "app/window/tform1.h"
 #include "app/window/tlistbox.h"
 #include "app/window/tmemo.h"
