@@ -147,7 +147,10 @@ int check(const QStringList& files, const Catalog& catalog, QTextStream& out, QT
 QString whyNotWritten(const SaveOutcome& outcome)
 {
     switch (outcome.status) {
-    case SaveStatus::ChangedOnDisk: return QStringLiteral("changed on disk while it was read");
+    case SaveStatus::ChangedOnDisk: return QStringLiteral("changed on disk while it was read or written");
+    case SaveStatus::NoBackup:
+        return QStringLiteral("no copy of the old file could be kept (%1), and it is not rewritten without one")
+            .arg(outcome.why);
     case SaveStatus::NotTheFileRead: return QStringLiteral("replaced or moved while it was read");
     case SaveStatus::TooLarge: return QStringLiteral("would be larger than 4 MiB");
     default:
@@ -186,6 +189,10 @@ int normalize(const QStringList& files, const Catalog& catalog, QTextStream& out
             continue;
         }
         out << path << ": normalized" << Qt::endl;
+        if (!saved.warning.isEmpty()) {
+            aboutFile(err, path) << "written, but " << saved.warning << Qt::endl;
+            code = kUnreadable;
+        }
     }
     return code;
 }

@@ -1,6 +1,8 @@
 #include "files/diskfile.h"
+#include "files/backupcopy.h"
 #include "files/filebytes.h"
 #include "files/pathwalk.h"
+#include "files/rawfile.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -10,17 +12,6 @@ namespace {
 
 const QString kLeadsNowhere = QStringLiteral("a link that leads nowhere");
 const QString kNotRegular = QStringLiteral("not a regular file");
-
-bool sameFile(const struct stat& a, const struct stat& b)
-{
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
-bool changedSince(const struct stat& now, const struct stat& then)
-{
-    return now.st_size != then.st_size || now.st_mtim.tv_sec != then.st_mtim.tv_sec
-           || now.st_mtim.tv_nsec != then.st_mtim.tv_nsec;
-}
 
 // At most one byte more than the limit, so that a larger file is told
 // apart without reading it all.
@@ -78,10 +69,7 @@ ReadOutcome readBuildList(const QString& path)
         return refuse(QStringLiteral("holds a NUL byte"));
 
     read.text = QString::fromLatin1(bytes);
-    const QByteArray backup = backupNameOf(where.name);
-    struct stat left {};
-    if (::fstatat(where.folder.get(), backup.constData(), &left, AT_SYMLINK_NOFOLLOW) == 0)
-        read.leftoverBackup = pathInFolder(where.folder.get(), backup);
+    read.leftoverBackup = leftoverBackupOf(where.folder.get(), where.name, status);
     read.file = DiskFile{path, std::move(where.folder), where.name, {std::move(fd), status}};
     return read;
 }
@@ -92,37 +80,38 @@ bool namesNoFileYet(const QString& path)
     return where.whyNot.isEmpty() && !where.exists && !where.throughLink;
 }
 
-SaveOutcome saveOver(DiskFile& file, const QByteArray& bytes, bool evenIfChanged)
+SaveOutcome saveOver(DiskFile& file, const QByteArray& bytes, const SaveOptions& options)
 {
     if (bytes.size() > kMaxFileSize)
-        return {SaveStatus::TooLarge, {}, {}};
+        return {SaveStatus::TooLarge, {}, {}, false, {}};
     struct stat now {};
     if (::fstatat(file.folder.get(), file.name.constData(), &now, AT_SYMLINK_NOFOLLOW) != 0
         || !S_ISREG(now.st_mode) || !sameFile(now, file.file.status))
-        return {SaveStatus::NotTheFileRead, {}, {}};
-    if (!evenIfChanged && changedSince(now, file.file.status))
-        return {SaveStatus::ChangedOnDisk, {}, {}};
+        return {SaveStatus::NotTheFileRead, {}, {}, false, {}};
+    if (!options.evenIfChanged && changedSince(now, file.file.status))
+        return {SaveStatus::ChangedOnDisk, {}, {}, false, {}};
     WrittenFile after;
-    const SaveOutcome outcome = writeKeeping(file.folder.get(), file.name, bytes, &now, &after);
+    const SaveOutcome outcome = writeKeeping(file.folder.get(), file.name, bytes, &now, &after, options);
     if (outcome.saved())
         file.file = std::move(after);
     return outcome;
 }
 
-SaveOutcome saveTo(const QString& path, const QByteArray& bytes, std::optional<DiskFile>* written)
+SaveOutcome saveTo(const QString& path, const QByteArray& bytes, std::optional<DiskFile>* written,
+                   const SaveOptions& options)
 {
     if (bytes.size() > kMaxFileSize)
-        return {SaveStatus::TooLarge, {}, {}};
+        return {SaveStatus::TooLarge, {}, {}, false, {}};
     Location where = locate(path);
     if (!where.whyNot.isEmpty())
-        return {SaveStatus::Failed, where.whyNot, {}, where.strangersLink};
+        return {SaveStatus::Failed, where.whyNot, {}, where.strangersLink, {}};
     if (!where.exists && where.throughLink)
-        return {SaveStatus::Failed, kLeadsNowhere, {}, true};
+        return {SaveStatus::Failed, kLeadsNowhere, {}, true, {}};
     if (where.exists && !S_ISREG(where.status.st_mode))
-        return {SaveStatus::Failed, kNotRegular, {}};
+        return {SaveStatus::Failed, kNotRegular, {}, false, {}};
     WrittenFile after;
-    const SaveOutcome outcome =
-        writeKeeping(where.folder.get(), where.name, bytes, where.exists ? &where.status : nullptr, &after);
+    const SaveOutcome outcome = writeKeeping(where.folder.get(), where.name, bytes,
+                                             where.exists ? &where.status : nullptr, &after, options);
     if (outcome.saved() && written)
         *written = DiskFile{path, std::move(where.folder), where.name, std::move(after)};
     return outcome;

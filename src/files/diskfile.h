@@ -24,7 +24,7 @@ struct ReadOutcome {
     QString whyNot;
     int error = 0; // the system's error number behind whyNot, when there is one
     std::optional<DiskFile> file;
-    QString leftoverBackup; // a copy beside it that a save which did not finish left
+    QString leftoverBackup; // our own copy of it that a save which did not finish left
 };
 
 // Reads a build list the way Open does, never waiting on a pipe or device:
@@ -36,13 +36,15 @@ ReadOutcome readBuildList(const QString& path);
 bool namesNoFileYet(const QString& path);
 
 // Writes the file back, if the name still holds the very file that was
-// read and (unless `evenIfChanged`) no other program has changed it since.
-SaveOutcome saveOver(DiskFile& file, const QByteArray& bytes, bool evenIfChanged = false);
+// read and (unless the options say otherwise) no other program has changed
+// it since. On success `file` describes the file as written.
+SaveOutcome saveOver(DiskFile& file, const QByteArray& bytes, const SaveOptions& options = {});
 
 // Writes to a named file (Save As), creating it or keeping what it is.
 // A link that leads nowhere is refused, so is a stranger's link in a
 // shared folder. On success `written`, when given, describes the file.
-SaveOutcome saveTo(const QString& path, const QByteArray& bytes, std::optional<DiskFile>* written = nullptr);
+SaveOutcome saveTo(const QString& path, const QByteArray& bytes, std::optional<DiskFile>* written = nullptr,
+                   const SaveOptions& options = {});
 
 // What saving to a path would write: the file it leads to, whether it
 // exists already, or why it may not be written at all.

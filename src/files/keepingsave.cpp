@@ -1,15 +1,17 @@
 #include "files/keepingsave.h"
+#include "files/backupcopy.h"
 #include "files/filebytes.h"
 #include "files/pathwalk.h"
-#include "files/uniquefd.h"
+#include "files/rawfile.h"
+#include "files/savesteps.h"
 
 #include <QRandomGenerator>
+#include <QStringList>
+#include <algorithm>
+#include <climits>
 #include <cerrno>
 #include <csignal>
-#include <cstdio>
 #include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -19,7 +21,7 @@ constexpr mode_t kModeBits = 07777; // permissions and the set-id and sticky bit
 
 SaveOutcome failed(const QString& why, const QString& keptBackup = QString())
 {
-    return {SaveStatus::Failed, why, keptBackup, false};
+    return {SaveStatus::Failed, why, keptBackup, false, {}};
 }
 
 SaveOutcome failedWith(int error)
@@ -27,24 +29,23 @@ SaveOutcome failedWith(int error)
     return failed(reasonOf(error));
 }
 
-bool sameFile(const struct stat& a, const struct stat& b)
+SaveOutcome refusedFor(const QString& why)
 {
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    return {SaveStatus::Failed, why, {}, true, {}};
 }
 
-// The name still holds the file it held, not a link or another file.
-bool stillHolds(int folder, const QByteArray& name, const struct stat& old)
+SaveOutcome endedWith(SaveStatus status)
 {
-    struct stat now {};
-    return ::fstatat(folder, name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(now.st_mode)
-           && sameFile(now, old);
+    return {status, {}, {}, false, {}};
 }
 
-QByteArray procPath(int folder, const QByteArray& name = QByteArray())
+SaveOutcome savedWarning(const QString& warning)
 {
-    QByteArray path = "/proc/self/fd/" + QByteArray::number(folder);
-    return name.isEmpty() ? path : path + '/' + name;
+    return {SaveStatus::Saved, {}, {}, false, warning};
 }
+
+const QString kFolderNotFlushed =
+    QStringLiteral("its folder could not be flushed to the disk, so its new name may not survive a power cut");
 
 // Attributes a new file would not get: an access control list, a user's
 // own attributes. The security label is given to a new file by the system.
@@ -68,90 +69,50 @@ bool folderGivesDefaultAccess(int folder)
     return ::getxattr(procPath(folder).constData(), "system.posix_acl_default", nullptr, 0) > 0;
 }
 
-// A folder marked append-only or immutable lets a new file be made in it
-// but neither renamed nor removed: the new-file road would leave it behind.
-bool folderRefusesRenames(int folder)
+bool inGroup(gid_t group)
 {
-    int flags = 0;
-    return ::ioctl(folder, FS_IOC_GETFLAGS, &flags) == 0 && (flags & (FS_APPEND_FL | FS_IMMUTABLE_FL));
-}
-
-// A folder opened only for passing through cannot be flushed; the
-// system writes it out in its own time.
-bool syncFolder(int folder)
-{
-    if (::fsync(folder) == 0 || errno == EINVAL)
+    if (::getegid() == group)
         return true;
-    if (errno != EBADF)
-        return false;
-    UniqueFd readable(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!readable.valid())
+    gid_t groups[NGROUPS_MAX];
+    const int n = ::getgroups(NGROUPS_MAX, groups);
+    return std::find(groups, groups + qMax(n, 0), group) != groups + qMax(n, 0);
+}
+
+// A write by anyone but root clears the set-user-ID bit, and the
+// set-group-ID bit of a file its group may run; only the owner may set
+// them again, and the set-group-ID bit only as a member of the file's group.
+bool setIdBitsSurviveARewrite(const struct stat& file)
+{
+    const bool userBit = file.st_mode & S_ISUID;
+    const bool groupBit = (file.st_mode & S_ISGID) && (file.st_mode & S_IXGRP);
+    if ((!userBit && !groupBit) || ::geteuid() == 0)
         return true;
-    return ::fsync(readable.get()) == 0 || errno == EINVAL;
+    return ::geteuid() == file.st_uid && (!groupBit || inGroup(file.st_gid));
 }
 
-bool writeAllAt(int fd, const QByteArray& bytes)
+// The file under the name is still the one expected, unchanged.
+SaveStatus lastLook(int folder, const QByteArray& name, const struct stat& old)
 {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done), done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
+    struct stat now {};
+    if (::fstatat(folder, name.constData(), &now, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(now.st_mode)
+        || !sameFile(now, old))
+        return SaveStatus::NotTheFileRead;
+    return changedSince(now, old) ? SaveStatus::ChangedOnDisk : SaveStatus::Saved;
 }
 
-bool readAll(int fd, QByteArray& bytes)
-{
-    char buffer[65536];
-    for (off_t at = 0;;) {
-        const ssize_t n = ::pread(fd, buffer, sizeof buffer, at);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        if (n == 0)
-            return true;
-        bytes.append(buffer, n);
-        at += n;
-    }
-}
-
-bool putBytes(int fd, const QByteArray& bytes)
-{
-    return writeAllAt(fd, bytes) && ::ftruncate(fd, bytes.size()) == 0 && ::fsync(fd) == 0;
-}
-
-// A name nobody else holds, beside `name`, made with `mode`.
-UniqueFd createBeside(int folder, const QByteArray& name, mode_t mode, QByteArray* made)
+// A second name for an unnamed file, beside `name`, to rename over it.
+bool linkBeside(int fd, int folder, const QByteArray& name, QByteArray* made)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        *made = '.' + name.left(200) + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36)
-                + ".tmp";
-        const int fd =
-            ::openat(folder, made->constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-        if (fd >= 0 || errno != EEXIST)
-            return UniqueFd(fd);
+        *made = '.' + name.left(160) + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36)
+                + ".vexdit-new";
+        if (linkUnnamed(fd, folder, *made))
+            return true;
+        if (errno != EEXIST)
+            break;
     }
-    return UniqueFd();
-}
-
-// Puts a new file's finished bytes under a name that nobody holds yet.
-bool placeNew(int folder, const QByteArray& temporary, const QByteArray& name)
-{
-    if (::renameat2(folder, temporary.constData(), folder, name.constData(), RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno != EINVAL && errno != ENOSYS)
-        return false;
-    // A file system without that kind of rename: a second name, then the
-    // temporary one taken away.
-    if (::linkat(folder, temporary.constData(), folder, name.constData(), 0) != 0)
-        return false;
-    ::unlinkat(folder, temporary.constData(), 0);
-    return true;
+    made->clear();
+    return false;
 }
 
 struct Road {
@@ -159,44 +120,69 @@ struct Road {
     SaveOutcome outcome;
 };
 
+// The new file is given the old one's owner, group and mode, exactly.
+bool takesOldIdentity(int fd, const struct stat& old)
+{
+    struct stat fresh {};
+    if (::fstat(fd, &fresh) != 0)
+        return false;
+    if ((fresh.st_uid != old.st_uid || fresh.st_gid != old.st_gid) && ::fchown(fd, old.st_uid, old.st_gid) != 0)
+        return false;
+    // After the owner, which may clear set-id bits; the system may drop
+    // some without a word, so the result is looked at.
+    return ::fchmod(fd, old.st_mode & kModeBits) == 0 && ::fstat(fd, &fresh) == 0 && fresh.st_uid == old.st_uid
+           && fresh.st_gid == old.st_gid && (fresh.st_mode & kModeBits) == (old.st_mode & kModeBits);
+}
+
 // A new file beside the old one, given the old one's owner, group and
-// mode, flushed and renamed over it; or placed as a new file.
+// mode, flushed and renamed over it; or placed as a new file. It has no
+// name until its bytes are flushed, where the file system allows.
 Road replaceWithNewFile(int folder, const QByteArray& name, const QByteArray& bytes, const struct stat* old,
                         WrittenFile* after)
 {
     // Nobody else may read it while it is made; a new file takes the
     // usual mode less the user's mask.
+    const mode_t mode = old ? 0600 : 0666;
     QByteArray temporary;
-    UniqueFd fd = createBeside(folder, name, old ? 0600 : 0666, &temporary);
+    UniqueFd fd = openUnnamed(folder, mode);
+    if (!fd.valid() && unnamedUnsupported(errno))
+        fd = createBeside(folder, name, ".vexdit-new", mode, &temporary);
     if (!fd.valid()) {
         const int error = errno;
         if (old && (error == EACCES || error == EPERM || error == EROFS))
             return {false, {}};
         return {true, failedWith(error)};
     }
-    auto discard = [&] { ::unlinkat(folder, temporary.constData(), 0); };
-    if (old) {
-        struct stat fresh {};
-        const bool owned = ::fstat(fd.get(), &fresh) == 0
-                           && ((fresh.st_uid == old->st_uid && fresh.st_gid == old->st_gid)
-                               || ::fchown(fd.get(), old->st_uid, old->st_gid) == 0);
-        // After the owner, which may clear set-id bits.
-        if (!owned || ::fchmod(fd.get(), old->st_mode & kModeBits) != 0) {
-            discard();
-            return {false, {}};
-        }
-    }
-    if (!writeAllAt(fd.get(), bytes) || ::fsync(fd.get()) != 0 || ::fstat(fd.get(), &after->status) != 0
-        || !(after->held = UniqueFd(::fcntl(fd.get(), F_DUPFD_CLOEXEC, 0))).valid() || !fd.close()) {
+    auto discard = [&] {
         const int error = errno;
+        if (!temporary.isEmpty())
+            ::unlinkat(folder, temporary.constData(), 0);
+        errno = error;
+    };
+    if (old && !takesOldIdentity(fd.get(), *old)) {
+        discard();
+        return {false, {}};
+    }
+    if (!writeAllAt(fd.get(), bytes) || ::fsync(fd.get()) != 0) {
+        discard();
+        return {true, failedWith(errno)};
+    }
+    if (const int error = atSaveStep(SaveStep::NewBytesFlushed)) {
         discard();
         return {true, failedWith(error)};
     }
     if (old) {
         // The last look before the old file goes.
-        if (!stillHolds(folder, name, *old)) {
+        const SaveStatus look = lastLook(folder, name, *old);
+        if (look != SaveStatus::Saved) {
             discard();
-            return {true, {SaveStatus::NotTheFileRead, {}, {}}};
+            return {true, endedWith(look)};
+        }
+        if (temporary.isEmpty() && !linkBeside(fd.get(), folder, name, &temporary)) {
+            const int error = errno;
+            if (error == EACCES || error == EPERM)
+                return {false, {}};
+            return {true, failedWith(error)};
         }
         if (::renameat(folder, temporary.constData(), folder, name.constData()) != 0) {
             const int error = errno;
@@ -205,99 +191,123 @@ Road replaceWithNewFile(int folder, const QByteArray& name, const QByteArray& by
                 return {false, {}};
             return {true, failedWith(error)};
         }
-    } else if (!placeNew(folder, temporary, name)) {
+    } else if (!(temporary.isEmpty() ? linkUnnamed(fd.get(), folder, name)
+                                     : renameNoReplace(folder, temporary, name))) {
         const int error = errno;
         discard();
         return {true, failed(error == EEXIST ? QStringLiteral("another program made it meanwhile")
                                              : reasonOf(error))};
     }
-    if (!syncFolder(folder))
-        return {true, failed(QStringLiteral("its folder could not be flushed to the disk"))};
-    return {true, {SaveStatus::Saved, {}, {}}};
+    // From here the name holds the new bytes: the save is done, whatever
+    // follows. The rename moved the file's status-change time on.
+    QStringList warnings;
+    if (::fstat(fd.get(), &after->status) != 0
+        || !(after->held = UniqueFd(::fcntl(fd.get(), F_DUPFD_CLOEXEC, 0))).valid() || !fd.close())
+        warnings << QStringLiteral("it could not be closed cleanly: %1").arg(reasonOf(errno));
+    const int flushError = atSaveStep(SaveStep::FolderFlush);
+    if (flushError || !syncFolder(folder))
+        warnings << kFolderNotFlushed;
+    return {true, savedWarning(warnings.join(QStringLiteral("; ")))};
 }
 
-// The old file rewritten where it stands, after a flushed copy of its old
-// bytes beside it; the old bytes are put back when the write fails.
-SaveOutcome rewriteInPlace(int folder, const QByteArray& name, const QByteArray& bytes,
-                           const struct stat& old, WrittenFile* after)
+// The old file rewritten where it stands, after a complete, flushed copy
+// of its old bytes; the old bytes are put back when the write fails.
+SaveOutcome rewriteInPlace(int folder, const QByteArray& name, const QByteArray& bytes, const struct stat& old,
+                           WrittenFile* after, bool withoutBackup)
 {
     UniqueFd fd(::openat(folder, name.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat now {};
     if (!fd.valid() && errno != ELOOP)
         return failedWith(errno);
     if (!fd.valid() || ::fstat(fd.get(), &now) != 0 || !sameFile(now, old))
-        return {SaveStatus::NotTheFileRead, {}, {}};
+        return endedWith(SaveStatus::NotTheFileRead);
+    if (!setIdBitsSurviveARewrite(old))
+        return refusedFor(QStringLiteral("its set-user-ID or set-group-ID bit would be lost; only its owner "
+                                         "can save it and keep them"));
     QByteArray previous;
-    if (!readAll(fd.get(), previous))
+    if (!readWhole(fd.get(), previous))
         return failedWith(errno);
 
-    const QByteArray backup = backupNameOf(name);
-    const QString backupPath = pathInFolder(folder, backup);
-    UniqueFd copy(
-        ::openat(folder, backup.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-    // A folder that takes no new file: the old bytes are held here only.
-    const bool backedUp = copy.valid();
-    if (!backedUp && errno == EEXIST)
-        return {SaveStatus::Failed,
-                QStringLiteral("a copy left by a save that did not finish is in the way: %1").arg(backupPath),
-                {},
-                true};
-    if (!backedUp && errno != EACCES && errno != EPERM && errno != EROFS)
-        return failedWith(errno);
-    if (backedUp && (!putBytes(copy.get(), previous) || !copy.close() || !syncFolder(folder))) {
+    std::optional<BackupCopy> copy;
+    if (!withoutBackup) {
+        KeptOldBytes kept = keepOldBytes(folder, name, old, previous);
+        if (!kept.leftover.isEmpty())
+            return refusedFor(
+                QStringLiteral("a copy left by a save that did not finish is in the way: %1").arg(kept.leftover));
+        if (!kept.copy)
+            return {SaveStatus::NoBackup, kept.whyNot, {}, true, {}};
+        copy = std::move(kept.copy);
+    }
+    const QString keptPath = copy ? copy->path : QString();
+    auto dropCopy = [&] {
         const int error = errno;
-        ::unlinkat(folder, backup.constData(), 0);
+        if (copy)
+            removeBackup(*copy);
+        errno = error;
+    };
+
+    // The last look before the file is touched: the copy holds what it
+    // holds now.
+    if (const int error = atSaveStep(SaveStep::OldBytesKept)) {
+        dropCopy();
         return failedWith(error);
     }
-    auto dropBackup = [&] {
-        if (backedUp)
-            ::unlinkat(folder, backup.constData(), 0);
-    };
+    const SaveStatus look = lastLook(folder, name, old);
+    if (look != SaveStatus::Saved || ::fstat(fd.get(), &now) != 0 || changedSince(now, old)) {
+        dropCopy();
+        return endedWith(look == SaveStatus::Saved ? SaveStatus::ChangedOnDisk : look);
+    }
 
     if (!putBytes(fd.get(), bytes)) {
         const int error = errno;
         if (putBytes(fd.get(), previous)) {
-            dropBackup();
+            dropCopy();
             return failedWith(error);
         }
-        return failed(reasonOf(error), backedUp ? backupPath : QString());
+        return failed(reasonOf(error), keptPath);
     }
-    // Writing may have cleared set-id bits; give them back where allowed.
-    if (::fstat(fd.get(), &now) == 0 && (now.st_mode & kModeBits) != (old.st_mode & kModeBits))
-        ::fchmod(fd.get(), old.st_mode & kModeBits);
+    QStringList warnings;
+    // Writing may have cleared set-id bits; give them back.
+    if (::fstat(fd.get(), &now) == 0 && (now.st_mode & kModeBits) != (old.st_mode & kModeBits)
+        && (::fchmod(fd.get(), old.st_mode & kModeBits) != 0 || ::fstat(fd.get(), &now) != 0
+            || (now.st_mode & kModeBits) != (old.st_mode & kModeBits)))
+        warnings << QStringLiteral("its mode could not be kept: it was %1 and is now %2")
+                        .arg(old.st_mode & kModeBits, 4, 8, QLatin1Char('0'))
+                        .arg(now.st_mode & kModeBits, 4, 8, QLatin1Char('0'));
     if (::fstat(fd.get(), &after->status) != 0
         || !(after->held = UniqueFd(::fcntl(fd.get(), F_DUPFD_CLOEXEC, 0))).valid() || !fd.close())
-        return failed(reasonOf(errno), backedUp ? backupPath : QString());
-    dropBackup();
-    return {SaveStatus::Saved, {}, {}};
+        return failed(reasonOf(errno), keptPath);
+    if (copy && !removeBackup(*copy))
+        warnings << QStringLiteral("the copy of its old bytes in %1 could not be removed: %2")
+                        .arg(keptPath, reasonOf(errno));
+    return savedWarning(warnings.join(QStringLiteral("; ")));
 }
 
 } // namespace
 
-QByteArray backupNameOf(const QByteArray& name)
-{
-    return '.' + name.left(200) + ".vexdit-backup";
-}
-
 SaveOutcome writeKeeping(int folder, const QByteArray& name, const QByteArray& bytes, const struct stat* old,
-                         WrittenFile* after)
+                         WrittenFile* after, const SaveOptions& options)
 {
     // A file-size limit makes a write fail instead of ending the program
     // half-way through it.
     std::signal(SIGXFSZ, SIG_IGN);
     if (bytes.size() > kMaxFileSize)
-        return {SaveStatus::TooLarge, {}, {}};
+        return endedWith(SaveStatus::TooLarge);
+    if (const int error = atSaveStep(SaveStep::PathWalked))
+        return failedWith(error);
     WrittenFile written;
     if (!after)
         after = &written;
     const bool newFileLosesNothing =
         !old
         || (old->st_nlink == 1 && !hasAttributes(folder, name) && !folderGivesDefaultAccess(folder)
-            && !folderRefusesRenames(folder));
+            && !folderKeepsEntries(folder));
     if (newFileLosesNothing) {
         const Road road = replaceWithNewFile(folder, name, bytes, old, after);
         if (road.taken)
             return road.outcome;
     }
-    return rewriteInPlace(folder, name, bytes, *old, after);
+    if (!old) // a new file has no other road
+        return failed(reasonOf(EPERM));
+    return rewriteInPlace(folder, name, bytes, *old, after, options.withoutBackup);
 }

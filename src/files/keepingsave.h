@@ -7,18 +7,25 @@
 
 // How a save ended.
 enum class SaveStatus {
-    Saved,
-    ChangedOnDisk, // another program changed the file since it was read
+    Saved, // perhaps with a warning
+    ChangedOnDisk, // another program changed the file since it was read, or while it was saved
     NotTheFileRead, // the name leads to another file, a new link, or nothing
     TooLarge, // more than Open would read back
+    NoBackup, // in place, and no copy of the old bytes could be kept anywhere: nothing written
     Failed,
+};
+
+struct SaveOptions {
+    bool evenIfChanged = false; // the user said to overwrite another program's change
+    bool withoutBackup = false; // the user said to rewrite in place with no copy
 };
 
 struct SaveOutcome {
     SaveStatus status = SaveStatus::Failed;
-    QString why; // in a few words, for Failed
+    QString why; // in a few words, for Failed and NoBackup
     QString keptBackup; // where the old bytes still are, when they could not be put back
     bool refused = false; // Failed before anything was written, for a reason of the program's
+    QString warning; // Saved, but the user must know this
     bool saved() const { return status == SaveStatus::Saved; }
 };
 
@@ -36,15 +43,13 @@ struct WrittenFile {
 // The usual road writes a new file beside it, flushes it and renames it
 // over the old one, so a failed write never touches the old file. Where
 // that would lose something, the file is rewritten where it stands, after
-// a flushed backup copy under a hidden name beside it (backupNameOf) that
-// is removed once the new bytes are flushed, or used to put the old ones
-// back. A save that dies half-way leaves that copy behind.
+// a complete, flushed copy of its old bytes (backupcopy.h), which is removed
+// once the new bytes are flushed, or used to put the old ones back. A save
+// that dies half-way leaves that copy behind.
 //
-// `old` is the file the name is expected to hold (checked again right
-// before anything is written), or null for a new file, which must not
-// exist yet. On success `written` is the file as written, held open.
+// `old` is the file the name is expected to hold, or null for a new file,
+// which must not exist yet. It is looked at again as late as possible:
+// right before the rename, or right before the rewrite. On success
+// `written` is the file as written, held open.
 SaveOutcome writeKeeping(int folder, const QByteArray& name, const QByteArray& bytes, const struct stat* old,
-                         WrittenFile* written);
-
-// The hidden name of the backup copy beside a file.
-QByteArray backupNameOf(const QByteArray& name);
+                         WrittenFile* written, const SaveOptions& options = {});

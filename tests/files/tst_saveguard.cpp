@@ -69,7 +69,7 @@ private slots:
         const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
 
         QCOMPARE(saveOver(read, kNew).status, SaveStatus::NotTheFileRead);
-        QCOMPARE(saveOver(read, kNew, true).status, SaveStatus::NotTheFileRead);
+        QCOMPARE(saveOver(read, kNew, SaveOptions{true}).status, SaveStatus::NotTheFileRead);
         QCOMPARE(readAll(victim), kVictim);
         if (swap == Swap::ForAnotherFile)
             QCOMPARE(readAll(file), kVictim);
@@ -90,7 +90,7 @@ private slots:
         const QByteArray changed = readAll(file);
         QCOMPARE(saveOver(read, kNew).status, SaveStatus::ChangedOnDisk);
         QCOMPARE(readAll(file), changed);
-        QVERIFY(saveOver(read, kNew, true).saved());
+        QVERIFY(saveOver(read, kNew, SaveOptions{true}).saved());
         QCOMPARE(readAll(file), kNew);
         // Its own save is not a change by another program.
         QVERIFY(saveOver(read, kOld).saved());

@@ -29,6 +29,10 @@ inline const QString kNotTheFileRead =
 inline const QString kTooLarge =
     QStringLiteral("%1 was not saved: the build list would take %2 bytes, more than the 4 MiB that Open "
                    "reads.\n\nShorten it, or split it into two files.");
+inline const QString kNoBackup = QStringLiteral("Overwrite %1 without a backup copy?");
+inline const QString kNoBackupTitle = QStringLiteral("No Backup Copy");
+inline const QString kSavedWithWarning = QStringLiteral("%1 was saved, but %2.");
+inline const QString kSavedWithWarningTitle = QStringLiteral("File Saved");
 inline const QString kBackupFound =
     QStringLiteral("A save of %1 did not finish. The file as it was before that save is kept in:\n%2");
 inline const QString kBackupFoundTitle = QStringLiteral("Unfinished Save");

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <functional>
 
 using namespace FileMessages;
 
@@ -209,10 +210,48 @@ void TForm1::setCurrentFile(const QString& path, std::optional<DiskFile> file)
     diskFile_ = std::move(file);
 }
 
+namespace {
+
+// Saves, putting the questions a save may raise: overwrite another
+// program's change, rewrite in place with no copy of the old bytes. An
+// answer No ends it with that status, and nothing written.
+SaveOutcome saveAsking(TForm1& form, const QString& path,
+                       const std::function<SaveOutcome(const SaveOptions&)>& attempt)
+{
+    SaveOptions options;
+    for (;;) {
+        const SaveOutcome outcome = attempt(options);
+        QString question, title;
+        if (outcome.status == SaveStatus::ChangedOnDisk) {
+            question = kChangedOnDisk.arg(path);
+            title = kChangedOnDiskTitle;
+            options.evenIfChanged = true;
+        } else if (outcome.status == SaveStatus::NoBackup) {
+            question = kNoBackup.arg(path);
+            title = kNoBackupTitle;
+            options.withoutBackup = true;
+        } else {
+            return outcome;
+        }
+        if (form.app().dialogs().messageBox(&form, question, title, MsgButtons::YesNo, MsgIcon::Question,
+                                            MsgResult::No)
+            != MsgResult::Yes)
+            return outcome;
+    }
+}
+
+} // namespace
+
 bool TForm1::reportSave(const SaveOutcome& outcome, const QString& path, qsizetype size)
 {
     switch (outcome.status) {
-    case SaveStatus::Saved: return true;
+    case SaveStatus::Saved:
+        if (!outcome.warning.isEmpty())
+            app_.dialogs().messageBox(this, kSavedWithWarning.arg(path, outcome.warning), kSavedWithWarningTitle,
+                                      MsgButtons::OK, MsgIcon::Exclamation, MsgResult::OK);
+        return true;
+    case SaveStatus::ChangedOnDisk:
+    case SaveStatus::NoBackup: return false; // the user said No
     case SaveStatus::TooLarge:
         app_.dialogs().messageBox(this, kTooLarge.arg(path).arg(size), kReadErrorTitle, MsgButtons::OK,
                                   MsgIcon::Exclamation, MsgResult::OK);
@@ -223,7 +262,7 @@ bool TForm1::reportSave(const SaveOutcome& outcome, const QString& path, qsizety
             == MsgResult::Yes)
             mnuSaveAsClick();
         return false;
-    default: break;
+    case SaveStatus::Failed: break;
     }
     if (!outcome.keptBackup.isEmpty())
         throw ToolkitError(kCannotCreateKept.arg(path, outcome.keptBackup));
@@ -236,16 +275,10 @@ bool TForm1::saveToCurrentFile(const QByteArray& bytes)
 {
     // A file name that no read or save stands behind (set from outside)
     // is written as Save As would.
-    if (!diskFile_ || diskFile_->path != fileName_)
-        return reportSave(saveTo(fileName_, bytes, &diskFile_), fileName_, bytes.size());
-    SaveOutcome outcome = saveOver(*diskFile_, bytes);
-    if (outcome.status == SaveStatus::ChangedOnDisk) {
-        if (app_.dialogs().messageBox(this, kChangedOnDisk.arg(fileName_), kChangedOnDiskTitle,
-                                      MsgButtons::YesNo, MsgIcon::Question, MsgResult::No)
-            != MsgResult::Yes)
-            return false;
-        outcome = saveOver(*diskFile_, bytes, true);
-    }
+    const bool named = !diskFile_ || diskFile_->path != fileName_;
+    const SaveOutcome outcome = saveAsking(*this, fileName_, [&](const SaveOptions& options) {
+        return named ? saveTo(fileName_, bytes, &diskFile_, options) : saveOver(*diskFile_, bytes, options);
+    });
     return reportSave(outcome, fileName_, bytes.size());
 }
 
@@ -273,7 +306,10 @@ void TForm1::mnuSaveAsClick()
     bringTextUpToDate();
     std::optional<DiskFile> written;
     const QByteArray bytes = Memo1->latin1Text();
-    if (!reportSave(saveTo(fileName_, bytes, &written), fileName_, bytes.size()))
+    const SaveOutcome outcome = saveAsking(*this, fileName_, [&](const SaveOptions& options) {
+        return saveTo(fileName_, bytes, &written, options);
+    });
+    if (!reportSave(outcome, fileName_, bytes.size()))
         return;
     setCurrentFile(fileName_, std::move(written));
     setPanel(Panel::File, fileName_);
