@@ -96,7 +96,19 @@ ReadOutcome readStandardInput()
         read.whyNot = QStringLiteral("cannot be read");
         return read;
     }
-    const QByteArray bytes = in.read(kMaxFileSize + 1);
+    // A pipe gives what it holds at the moment: read on to its end, or
+    // until the limit is passed.
+    QByteArray bytes;
+    while (bytes.size() <= kMaxFileSize) {
+        const QByteArray more = in.read(kMaxFileSize + 1 - bytes.size());
+        if (more.isEmpty())
+            break;
+        bytes += more;
+    }
+    if (in.error() != QFileDevice::NoError) {
+        read.whyNot = QStringLiteral("cannot be read");
+        return read;
+    }
     if (bytes.size() > kMaxFileSize)
         read.whyNot = QStringLiteral("larger than 4 MiB");
     else if (bytes.contains('\0'))

@@ -159,11 +159,16 @@ Road replaceWithNewFile(int folder, const QByteArray& name, const QByteArray& by
             ::unlinkat(folder, temporary.constData(), 0);
         errno = error;
     };
+    if (!writeAllAt(fd.get(), bytes)) {
+        discard();
+        return {true, failedWith(errno)};
+    }
+    // After the write, which clears set-id bits.
     if (old && !takesOldIdentity(fd.get(), *old)) {
         discard();
         return {false, {}};
     }
-    if (!writeAllAt(fd.get(), bytes) || ::fsync(fd.get()) != 0) {
+    if (::fsync(fd.get()) != 0) {
         discard();
         return {true, failedWith(errno)};
     }

@@ -12,23 +12,23 @@ QStringList fixLineWidths(const QStringList& lines, QVector<int>* fromLine)
     };
     for (const QString& original : lines) {
         ++source;
-        if (original.size() == kLineLength) {
-            out.append(original);
+        if (original.size() <= kLineLength) {
+            out.append(original.leftJustified(kLineLength, QLatin1Char(' ')));
             keep();
             continue;
         }
-        QString line = original;
-        bool cutOff = false;
-        while (line.size() > kLineLength) {
-            out.append(line.left(kLineLength));
-            if (!line.startsWith(QLatin1Char('/'))) {
-                cutOff = true; // a long item line keeps its first 48 only
-                break;
-            }
-            line = QStringLiteral("//") + line.mid(kLineLength);
+        out.append(original.left(kLineLength));
+        // A long item line keeps its first 48 only; a long comment goes on
+        // over lines of "//" and the next 46 characters, read where they
+        // stand rather than copied again for every line.
+        if (original.startsWith(QLatin1Char('/'))) {
+            constexpr qsizetype kCarried = kLineLength - 2;
+            qsizetype at = kLineLength;
+            for (; original.size() - at > kCarried; at += kCarried)
+                out.append(QStringLiteral("//") + original.mid(at, kCarried));
+            if (at < original.size())
+                out.append((QStringLiteral("//") + original.mid(at)).leftJustified(kLineLength, QLatin1Char(' ')));
         }
-        if (!cutOff)
-            out.append(line.leftJustified(kLineLength, QLatin1Char(' ')));
         keep();
     }
     return out;

@@ -171,7 +171,7 @@ private slots:
         QTest::newRow("84,000 LF lines")
             << (QByteArray(kStartingLine) + '\n').repeated(84000) << "" << false << "larger than 4 MiB";
         QTest::newRow("left by an unfinished save")
-            << shortLines << "leftover" << false << ".hand.ai.vexdit-backup";
+            << shortLines << "leftover" << false << ".vexdit-backup";
     }
     void normalizeThatCannotFinish()
     {
@@ -185,7 +185,7 @@ private slots:
         if (secondName)
             QCOMPARE(::link(qPrintable(file), qPrintable(folder.filePath("other.ai"))), 0);
         if (fault == "leftover")
-            QVERIFY(writeAll(folder.filePath(".hand.ai.vexdit-backup"), "older\n"));
+            QVERIFY(writeAll(backupBeside(file), "older\n"));
         const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::System;
         const QStringList before = QDir(folder.path()).entryList(all);
 
@@ -206,6 +206,70 @@ private slots:
 
     // A name in another encoding than the system's is refused, never
     // taken for the file whose name reads the same as text.
+    // The new name is in place but its folder cannot be flushed: the file
+    // holds the new bytes, and the warning says the name may not survive a
+    // power cut.
+    void normalizeWarnsOfAnUnflushedFolder()
+    {
+        QVERIFY(writeAll(path("flush.ai"), "B109 x\n"));
+        QProcessEnvironment env;
+        env.insert("LD_PRELOAD", VEXDIT_FAILING_SYNC);
+        env.insert("VEXDIT_FAIL_SYNC", "folders");
+        env.insert("ASAN_OPTIONS", qEnvironmentVariable("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+        const Run run = vexditFromShell("exec \"$0\" \"$@\"", {"--normalize", "flush.ai"}, env);
+        QCOMPARE(run.code, 2);
+        QCOMPARE(run.out, QStringLiteral("flush.ai: normalized\n"));
+        QVERIFY2(run.err.startsWith("vexdit: flush.ai: written, but its folder could not be flushed"),
+                 qPrintable(run.err));
+        QCOMPARE(readAll(path("flush.ai")).size(), 50);
+    }
+
+    // A set-group-ID file of a group the saver belongs to: the owner in
+    // that group keeps the bit; anyone else cannot, and the file is left
+    // as it was rather than lose it without a word.
+    void setGroupIdBitKeptOrRefused_data()
+    {
+        QTest::addColumn<int>("owner");
+        QTest::addColumn<QString>("groups"); // of the saver, uid 12345
+        QTest::addColumn<bool>("written");
+        QTest::newRow("a member of its group") << 0 << "23456" << false;
+        QTest::newRow("its owner, not in its group") << 12345 << "12345" << false;
+        QTest::newRow("its owner, in its group") << 12345 << "23456" << true;
+    }
+    void setGroupIdBitKeptOrRefused()
+    {
+        QFETCH(int, owner);
+        QFETCH(QString, groups);
+        QFETCH(bool, written);
+        if (geteuid() != 0)
+            QSKIP("saving as another user takes root");
+        QTemporaryDir folder;
+        QCOMPARE(::chmod(qPrintable(folder.path()), 0777), 0);
+        const QString file = folder.filePath("setgid.ai");
+        const QByteArray before = "B109 x\n";
+        QVERIFY(writeAll(file, before));
+        QCOMPARE(::chown(qPrintable(file), uid_t(owner), 23456), 0);
+        QCOMPARE(::chmod(qPrintable(file), 02775), 0);
+        QVERIFY(QFile::copy(VEXDIT_PROGRAM, folder.filePath("program")));
+        QProcessEnvironment env;
+        env.insert("XDG_STATE_HOME", folder.filePath("state"));
+        const Run saved = run(QStringLiteral("setpriv"),
+                              {"--reuid=12345", "--regid=12345", "--groups=" + groups,
+                               folder.filePath("program"), "--normalize", file},
+                              env);
+        struct stat after {};
+        QCOMPARE(::stat(qPrintable(file), &after), 0);
+        QCOMPARE(after.st_mode & 07777, mode_t(02775));
+        QCOMPARE(after.st_gid, gid_t(23456));
+        QCOMPARE(saved.code, written ? 0 : 2);
+        if (written) {
+            QCOMPARE(readAll(file).size(), 50);
+            return;
+        }
+        QVERIFY2(saved.err.contains("set-group-ID"), qPrintable(saved.err));
+        QCOMPARE(readAll(file), before);
+    }
+
     void nameNotInTheSystemsEncoding()
     {
         const QByteArray latin1 = QFile::encodeName(dir.path()) + "/caf\xe9.ai";
@@ -264,6 +328,14 @@ private slots:
             << "\"$0\" plan.ai" << 2 << ""
             << "vexdit: cannot open a window: no display; --check and --normalize need "
                "none\n";
+        QTest::newRow("standard input over 4 MiB")
+            << "head -c 4194305 /dev/zero | tr '\\0' / | \"$0\" --check -" << 2 << ""
+            << "vexdit: -: larger than 4 MiB\n";
+        QTest::newRow("standard input of exactly 4 MiB")
+            << "head -c 4194304 /dev/zero | tr '\\0' / | \"$0\" --check -" << 0 << ""
+            << "";
+        QTest::newRow("--normalize of standard input") << "\"$0\" --normalize - < /dev/null" << 2 << ""
+                                                        << "vexdit: -: standard input has no file to rewrite\n";
         QTest::newRow("usage") << "\"$0\" --bogus" << 2 << ""
                                << "vexdit: Unknown option 'bogus'.\n" + tryHelp;
     }

@@ -10,6 +10,7 @@
 #include "support/nowarnings.h"
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -33,10 +34,11 @@ void stillWorks(FormFixture& f, const QString& good)
 void expectSaveFault(FormFixture& f, const QString& target)
 {
     f.form.cmdAddClick();
+    const int before = f.dialogs.messages.size();
     f.dialogs.expectSave(target);
     f.dialogs.expectMessage();
     choose(f.form.mnuSaveAs);
-    QCOMPARE(f.dialogs.messages.size(), 1);
+    QCOMPARE(f.dialogs.messages.size(), before + 1);
     QCOMPARE(f.dialogs.messages.last().text, QStringLiteral("Cannot create file %1.").arg(target));
     QVERIFY(f.form.isModified());
 }
@@ -88,23 +90,50 @@ private slots:
     void runsWithoutRootRights() { QVERIFY(geteuid() != 0); }
 
     // A writable file in a folder that takes no new file is rewritten in
-    // place; a new file there cannot be made.
+    // place, its old bytes first kept in the user's own backup folder;
+    // where no copy can be kept anywhere, the user is asked. A new file
+    // there cannot be made.
+    void readOnlyFolder_data()
+    {
+        QTest::addColumn<bool>("stateUsable");
+        QTest::addColumn<MsgResult>("answer"); // to overwriting with no copy
+        QTest::newRow("copy in the user's folder") << true << MsgResult::No;
+        QTest::newRow("no copy anywhere, kept") << false << MsgResult::No;
+        QTest::newRow("no copy anywhere, overwritten") << false << MsgResult::Yes;
+    }
     void readOnlyFolder()
     {
-        QDir(dir.path()).mkdir("locked");
-        QVERIFY(writeAll(path("locked/old.ai"), kOld));
-        QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner);
+        QFETCH(bool, stateUsable);
+        QFETCH(MsgResult, answer);
+        const QString tag = QString::fromLatin1(QTest::currentDataTag()).remove(' ').remove(',');
+        const QString locked = path("locked" + tag);
+        QDir(dir.path()).mkdir("locked" + tag);
+        const QString old = locked + "/old.ai";
+        QVERIFY(writeAll(old, kOld));
+        QVERIFY(writeAll(path("afile"), kOld));
+        const QString state = stateUsable ? path("state" + tag) : path("afile/state");
+        const QByteArray stateBefore = qgetenv("XDG_STATE_HOME");
+        const auto restoreState = qScopeGuard([&] { qputenv("XDG_STATE_HOME", stateBefore); });
+        qputenv("XDG_STATE_HOME", QFile::encodeName(state));
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
         FormFixture f;
         f.form.cmdAddClick();
-        f.dialogs.expectSave(path("locked/old.ai"));
+        f.dialogs.expectSave(old);
+        if (!stateUsable)
+            f.dialogs.expectMessage(answer);
         choose(f.form.mnuSaveAs);
-        QCOMPARE(readAll(path("locked/old.ai")), f.form.Memo1->latin1Text());
-        QVERIFY(!f.form.isModified());
-        expectSaveFault(f, path("locked/new.ai"));
-        QCOMPARE(QDir(path("locked")).entryList(QDir::Files), QStringList{"old.ai"}); // no temporary left
-        stillWorks(f, path("good1.ai"));
+        const bool written = stateUsable || answer == MsgResult::Yes;
+        if (!stateUsable)
+            QCOMPARE(f.dialogs.messages.last().text, FileMessages::kNoBackup.arg(old));
+        QCOMPARE(readAll(old), written ? f.form.Memo1->latin1Text() : kOld);
+        QCOMPARE(f.form.isModified(), !written);
+        if (stateUsable) // the copy is gone once the save is done
+            QCOMPARE(QDir(state + "/vexdit/backups").entryList(QDir::Files | QDir::Hidden), QStringList());
+        expectSaveFault(f, locked + "/new.ai");
+        QCOMPARE(QDir(locked).entryList(QDir::Files | QDir::Hidden), QStringList{"old.ai"}); // nothing left
+        stillWorks(f, path("good1" + tag + ".ai"));
         VERIFY_DIALOGS(f);
-        QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     // The disk fills while the file is rewritten in place: its old bytes

@@ -8,6 +8,7 @@
 #include "files/filebytes.h"
 #include "files/widthfixup.h"
 #include "model/errors.h"
+#include "support/filetools.h"
 #include "support/formfixture.h"
 
 #include "files/window/filemessages.h"
@@ -625,14 +626,15 @@ private slots:
     void openTellsOfAnUnfinishedSave()
     {
         writeBytes(path("cut.ai"), (kTown + "\r\n").toLatin1());
-        writeBytes(path(".cut.ai.vexdit-backup"), (kTown + "\r\n" + kVillager3 + "\r\n").toLatin1());
+        const QString backup = backupBeside(path("cut.ai"));
+        writeBytes(backup, (kTown + "\r\n" + kVillager3 + "\r\n").toLatin1());
         FormFixture f;
         f.dialogs.expectOpen(path("cut.ai"));
         f.dialogs.expectMessage();
         choose(f.form.mnuOpen);
         QCOMPARE(f.dialogs.messages.size(), 1);
         QCOMPARE(f.dialogs.messages.at(0).text,
-                 FileMessages::kBackupFound.arg(path("cut.ai"), path(".cut.ai.vexdit-backup")));
+                 FileMessages::kBackupFound.arg(path("cut.ai"), backup));
         QCOMPARE(f.lines(), QStringList{kTown});
         VERIFY_DIALOGS(f);
     }

@@ -3,14 +3,18 @@
 // being asked, nothing Open would refuse to read back.
 #include "files/diskfile.h"
 #include "files/filebytes.h"
+#include "files/savesteps.h"
 #include "support/filetools.h"
 
 #include "support/nowarnings.h"
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,7 +24,7 @@ const QByteArray kOld = "old\r\n";
 const QByteArray kNew = "B109      TownCenter           1      -1        \r\n";
 const QByteArray kVictim = "root's own file\n";
 
-enum class Swap { ForALink, ForAnotherFile, Deleted, ForAFolder };
+enum class Swap { ForALink, ForAnotherFile, Deleted, ForAFolder, ForALinkToNowhere };
 
 } // namespace
 
@@ -50,6 +54,7 @@ private slots:
         QTest::newRow("swapped for another file") << Swap::ForAnotherFile;
         QTest::newRow("deleted") << Swap::Deleted;
         QTest::newRow("swapped for a folder") << Swap::ForAFolder;
+        QTest::newRow("swapped for a link to nowhere") << Swap::ForALinkToNowhere;
     }
     void nameThatLeadsElsewhere()
     {
@@ -66,6 +71,8 @@ private slots:
             QVERIFY(QFile::copy(victim, file));
         else if (swap == Swap::ForAFolder)
             QVERIFY(QDir(dir.path()).mkdir(QFileInfo(file).fileName()));
+        else if (swap == Swap::ForALinkToNowhere)
+            QVERIFY(QFile::link(victim + ".nowhere", file));
         const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
 
         QCOMPARE(saveOver(read, kNew).status, SaveStatus::NotTheFileRead);
@@ -73,20 +80,43 @@ private slots:
         QCOMPARE(readAll(victim), kVictim);
         if (swap == Swap::ForAnotherFile)
             QCOMPARE(readAll(file), kVictim);
+        QVERIFY(!QFileInfo::exists(victim + ".nowhere"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), before);
     }
 
-    // Another program appended to the file: the save says so and writes
-    // nothing until told to go ahead.
+    // Another program changed the file: the save says so and writes
+    // nothing until told to go ahead. A change that keeps the size and puts
+    // the time back (cp -p, rsync -t) still moves the status-change time; a
+    // change within the same second differs in nanoseconds only.
+    void changedOnDisk_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("appended") << "append";
+        QTest::newRow("same size, time put back") << "restore time";
+        QTest::newRow("same size, the same second") << "same second";
+    }
     void changedOnDisk()
     {
-        const QString file = path("changed.ai");
+        QFETCH(QString, change);
+        const QString file = path("changed-" + change.left(4) + ".ai");
+        // Early in a second, so that the change falls in the same one.
+        while (QDateTime::currentMSecsSinceEpoch() % 1000 > 300)
+            QTest::qSleep(20);
         QVERIFY(writeAll(file, kOld));
         DiskFile read = readBack(file);
-        QFile other(file);
-        QVERIFY(other.open(QIODevice::Append));
-        other.write("appended by another program\r\n");
-        other.close();
+        if (change == "append") {
+            QFile other(file);
+            QVERIFY(other.open(QIODevice::Append));
+            other.write("appended by another program\r\n");
+        } else {
+            QByteArray same = kOld;
+            same[0] = 'O';
+            QVERIFY(writeAll(file, same));
+            if (change == "restore time") {
+                const struct timespec times[2] = {read.file.status.st_atim, read.file.status.st_mtim};
+                QCOMPARE(::utimensat(AT_FDCWD, qPrintable(file), times, 0), 0);
+            }
+        }
         const QByteArray changed = readAll(file);
         QCOMPARE(saveOver(read, kNew).status, SaveStatus::ChangedOnDisk);
         QCOMPARE(readAll(file), changed);
@@ -95,6 +125,62 @@ private slots:
         // Its own save is not a change by another program.
         QVERIFY(saveOver(read, kOld).saved());
         QCOMPARE(readAll(file), kOld);
+    }
+
+    // Another program appends while the save runs, after the new bytes
+    // (or the copy of the old ones) are flushed: nothing is replaced, and
+    // nothing of the save is left beside the file.
+    void changedWhileSaving_data()
+    {
+        QTest::addColumn<bool>("inPlace"); // a second name keeps the file where it is
+        QTest::newRow("new file") << false;
+        QTest::newRow("in place") << true;
+    }
+    void changedWhileSaving()
+    {
+        QFETCH(bool, inPlace);
+        QTemporaryDir folder;
+        const QString file = folder.filePath("busy.ai");
+        QVERIFY(writeAll(file, kOld));
+        if (inPlace)
+            QCOMPARE(::link(qPrintable(file), qPrintable(folder.filePath("other.ai"))), 0);
+        DiskFile read = readBack(file);
+        const SaveStep moment = inPlace ? SaveStep::OldBytesKept : SaveStep::NewBytesFlushed;
+        int appends = 0;
+        const SaveStepHook before = setSaveStepHook([&](SaveStep step) {
+            if (step == moment && appends++ == 0) {
+                QFile other(file);
+                if (other.open(QIODevice::Append))
+                    other.write("appended meanwhile\r\n");
+            }
+            return 0;
+        });
+        const auto restore = qScopeGuard([&] { setSaveStepHook(before); });
+        QCOMPARE(saveOver(read, kNew).status, SaveStatus::ChangedOnDisk);
+        QCOMPARE(appends, 1);
+        QCOMPARE(readAll(file), kOld + "appended meanwhile\r\n");
+        const QStringList names = inPlace ? QStringList{"busy.ai", "other.ai"} : QStringList{"busy.ai"};
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), names);
+        QCOMPARE(QDir(qEnvironmentVariable("XDG_STATE_HOME") + "/vexdit/backups")
+                     .entryList({"busy.ai*"}, QDir::Files | QDir::Hidden),
+                 QStringList());
+    }
+
+    // A file made under the name between the walk to its folder and the
+    // write is another program's: refused, and left as it was.
+    void fileMadeMeanwhileIsNotReplaced()
+    {
+        const QString file = path("meanwhile.ai");
+        const SaveStepHook before = setSaveStepHook([&](SaveStep step) {
+            if (step == SaveStep::PathWalked)
+                writeAll(file, kVictim);
+            return 0;
+        });
+        const auto restore = qScopeGuard([&] { setSaveStepHook(before); });
+        const SaveOutcome saved = saveTo(file, kNew);
+        QCOMPARE(saved.status, SaveStatus::Failed);
+        QCOMPARE(saved.why, QStringLiteral("another program made it meanwhile"));
+        QCOMPARE(readAll(file), kVictim);
     }
 
     // In a sticky folder that everyone may write, a link that neither the
@@ -121,6 +207,12 @@ private slots:
         QCOMPARE(::lchown(qPrintable(path("shared/folder")), 12345, 12345), 0);
         QVERIFY(!saveTo(path("shared/folder/plan.ai"), kNew).saved());
         QVERIFY(!QFile::exists(path("privatefolder/plan.ai")));
+        // Nor when the file there exists.
+        QVERIFY(writeAll(path("privatefolder/plan.ai"), kVictim));
+        QVERIFY(!readBuildList(path("shared/folder/plan.ai")).text);
+        QVERIFY(!saveTo(path("shared/folder/plan.ai"), kNew).saved());
+        QVERIFY(!saveTargetOf(path("shared/folder/plan.ai")).whyNot.isEmpty());
+        QCOMPARE(readAll(path("privatefolder/plan.ai")), kVictim);
         // The user's own link there is followed.
         QVERIFY(QFile::link(path("private"), path("shared/mine.ai")));
         QVERIFY(readBuildList(path("shared/mine.ai")).text);
@@ -189,13 +281,13 @@ private slots:
     {
         QVERIFY(writeAll(path("kept.ai"), kOld));
         QCOMPARE(::link(qPrintable(path("kept.ai")), qPrintable(path("second.ai"))), 0);
-        QVERIFY(writeAll(path(".kept.ai.vexdit-backup"), kVictim));
+        QVERIFY(writeAll(backupBeside(path("kept.ai")), kVictim));
         DiskFile read = readBack(path("kept.ai"));
         const SaveOutcome saved = saveOver(read, kNew);
         QCOMPARE(saved.status, SaveStatus::Failed);
         QVERIFY(saved.refused);
         QCOMPARE(readAll(path("kept.ai")), kOld);
-        QCOMPARE(readAll(path(".kept.ai.vexdit-backup")), kVictim);
+        QCOMPARE(readAll(backupBeside(path("kept.ai"))), kVictim);
     }
 
     // A pipe is refused without waiting for a writer that never comes.

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "files/backupcopy.h"
+
 #include <QByteArray>
 #include <QFile>
+#include <QDir>
+#include <QFileInfo>
 #include <QString>
+#include <sys/stat.h>
 
 // A file's bytes, or a text no build list holds when it cannot be read.
 inline QByteArray readAll(const QString& path)
@@ -15,4 +20,14 @@ inline bool writeAll(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// Where a save of the file keeps its old bytes beside it.
+inline QString backupBeside(const QString& path)
+{
+    struct stat file {};
+    ::stat(QFile::encodeName(path).constData(), &file);
+    const QFileInfo info(path);
+    return info.dir().filePath(
+        QFile::decodeName(backupNameBeside(QFile::encodeName(info.fileName()), file)));
 }
