@@ -6,6 +6,7 @@
 #include "buildlist/lineformat.h"
 #include "files/diskfile.h"
 #include "files/filebytes.h"
+#include "files/savesteps.h"
 #include "files/widthfixup.h"
 #include "model/errors.h"
 #include "support/filetools.h"
@@ -16,6 +17,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -523,6 +525,36 @@ private slots:
         f.form.mnuSaveClick(); // now straight to the file
         QCOMPARE(readBytes(path("saved.ai")),
                  (kTown + "\r\nU83       Villager             1      109       \r\n").toLatin1());
+        QVERIFY(!f.form.isModified());
+        VERIFY_DIALOGS(f);
+    }
+
+    // The new name is in place but its folder cannot be flushed: the save
+    // is done, so the window takes the new file and says what may be lost;
+    // the next Save goes to that file without a word.
+    void unflushedFolderIsSavedWithAWarning()
+    {
+        writeBytes(path("unflushed.ai"), (kTown + "\r\n").toLatin1());
+        FormFixture f;
+        open(f, path("unflushed.ai"));
+        f.form.cmdAddClick();
+        int flushes = 0;
+        const SaveStepHook before = setSaveStepHook([&](SaveStep step) {
+            return step == SaveStep::FolderFlush && flushes++ == 0 ? EIO : 0;
+        });
+        const auto restore = qScopeGuard([&] { setSaveStepHook(before); });
+        f.dialogs.expectMessage();
+        choose(f.form.mnuSave);
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        QVERIFY(f.dialogs.messages.at(0).text.startsWith(
+            FileMessages::kSavedWithWarning.arg(path("unflushed.ai"), "its folder could not be flushed").chopped(1)));
+        QCOMPARE(f.dialogs.messages.at(0).buttons, MsgButtons::OK);
+        QCOMPARE(readBytes(path("unflushed.ai")), f.form.Memo1->latin1Text());
+        QVERIFY(!f.form.isModified());
+        f.form.cmdAddClick();
+        choose(f.form.mnuSave);
+        QCOMPARE(flushes, 2);
+        QCOMPARE(readBytes(path("unflushed.ai")), f.form.Memo1->latin1Text());
         QVERIFY(!f.form.isModified());
         VERIFY_DIALOGS(f);
     }

@@ -9,7 +9,9 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
+#include <QScopeGuard>
 #include <QTest>
+#include <unistd.h>
 
 namespace {
 
@@ -741,6 +743,70 @@ private slots:
         program.key(QStringLiteral("y"));
         QVERIFY(program.waitForFileChange(file, changed));
         QCOMPARE(readFile(file), crlfLines({kStartingLine, kVillagers(1)}));
+        QVERIFY(program.waitForNoWindow(box));
+        program.key(QStringLiteral("ctrl+x")); // saved: ends without a question
+        QVERIFY2(program.waitForEnd(5000, kQuestion), qPrintable(program.error()));
+        NO_ERROR_OUTPUT(program);
+    }
+
+    // A folder that takes no new file (immutable) and no state folder to
+    // keep a copy in: Save asks before rewriting the file with no copy of
+    // its old bytes. No keeps the file and the unsaved work; Yes writes.
+    void saveAsksBeforeOverwritingWithoutACopy()
+    {
+        if (geteuid() != 0)
+            QSKIP("an immutable folder takes root");
+        RealProgram program;
+        QVERIFY(QDir(program.path(QString())).mkdir(QStringLiteral("locked")));
+        const QString file = program.path(QStringLiteral("locked/plan.ai"));
+        const QByteArray before = crlfLines({kStartingLine});
+        QVERIFY(writeFile(file, before));
+        QVERIFY(writeFile(program.path(QStringLiteral("afile")), before));
+        if (QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), program.path("locked")}) != 0)
+            QSKIP("this file system has no immutable folders");
+        const auto unlock = qScopeGuard(
+            [&] { QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), program.path("locked")}); });
+        program.setEnvironmentValue(QStringLiteral("XDG_STATE_HOME"), program.path(QStringLiteral("afile/state")));
+        program.setArguments({file});
+        START(program);
+        program.click(kAppend.x(), kAppend.y()); // Villager 1
+        const QString box = FileMessages::kNoBackupTitle;
+        program.key(QStringLiteral("ctrl+s"));
+        QVERIFY(program.waitForWindow(box));
+        program.key(QStringLiteral("n"));
+        QVERIFY(program.waitForNoWindow(box));
+        QCOMPARE(readFile(file), before);
+        program.key(QStringLiteral("ctrl+s")); // the keyboard is back in the main window
+        QVERIFY(program.waitForWindow(box));
+        program.key(QStringLiteral("y"));
+        QVERIFY(program.waitForFileChange(file, before));
+        QCOMPARE(readFile(file), crlfLines({kStartingLine, kVillagers(1)}));
+        QVERIFY(program.waitForNoWindow(box));
+        program.key(QStringLiteral("ctrl+x")); // saved: ends without a question
+        QVERIFY2(program.waitForEnd(5000, kQuestion), qPrintable(program.error()));
+        NO_ERROR_OUTPUT(program);
+    }
+
+    // The new name is in place but the folder cannot be flushed: the save
+    // is done and says so, and the window counts the work as saved.
+    void unflushedFolderWarnsAndCountsAsSaved()
+    {
+        RealProgram program;
+        const QString file = program.path(QStringLiteral("plan.ai"));
+        const QByteArray before = crlfLines({kStartingLine});
+        QVERIFY(writeFile(file, before));
+        program.setEnvironmentValue(QStringLiteral("LD_PRELOAD"), QStringLiteral(VEXDIT_FAILING_SYNC));
+        program.setEnvironmentValue(QStringLiteral("VEXDIT_FAIL_SYNC"), QStringLiteral("folders"));
+        program.setEnvironmentValue(QStringLiteral("ASAN_OPTIONS"),
+                                    qEnvironmentVariable("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+        program.setArguments({file});
+        START(program);
+        program.click(kAppend.x(), kAppend.y()); // Villager 1
+        program.key(QStringLiteral("ctrl+s"));
+        const QString box = FileMessages::kSavedWithWarningTitle;
+        QVERIFY(program.waitForWindow(box));
+        QCOMPARE(readFile(file), crlfLines({kStartingLine, kVillagers(1)}));
+        program.key(QStringLiteral("Return"));
         QVERIFY(program.waitForNoWindow(box));
         program.key(QStringLiteral("ctrl+x")); // saved: ends without a question
         QVERIFY2(program.waitForEnd(5000, kQuestion), qPrintable(program.error()));
