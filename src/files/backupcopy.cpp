@@ -70,7 +70,8 @@ bool writeCompleteCopy(int folder, const QByteArray& name, const QByteArray& byt
     };
     if (!putBytes(fd.get(), bytes) || ::fstat(fd.get(), &copy->status) != 0)
         return fail();
-    if (!(temporary.isEmpty() ? linkUnnamed(fd.get(), folder, name) : renameNoReplace(folder, temporary, name)))
+    if (!(temporary.isEmpty() ? linkUnnamed(fd.get(), folder, name)
+                              : renameNoReplace(folder, temporary, name)))
         return fail();
     if (!fd.close() || !syncFolder(folder)) {
         const int error = errno;
@@ -150,7 +151,8 @@ QString leftoverBackupOf(int folder, const QByteArray& name, const struct stat& 
     return QString();
 }
 
-KeptOldBytes keepOldBytes(int folder, const QByteArray& name, const struct stat& file, const QByteArray& bytes)
+KeptOldBytes keepOldBytes(int folder, const QByteArray& name, const struct stat& file,
+                          const QByteArray& bytes)
 {
     KeptOldBytes kept;
     kept.leftover = leftoverBackupOf(folder, name, file);

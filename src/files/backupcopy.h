@@ -55,7 +55,8 @@ struct KeptOldBytes {
 // Writes the old bytes of the file `name` in `folder` to a complete,
 // flushed copy: beside it where its folder allows, otherwise in the user's
 // folder.
-KeptOldBytes keepOldBytes(int folder, const QByteArray& name, const struct stat& file, const QByteArray& bytes);
+KeptOldBytes keepOldBytes(int folder, const QByteArray& name, const struct stat& file,
+                          const QByteArray& bytes);
 
 // Removes the copy once it is no longer needed; false, with errno, where it
 // stays.

@@ -161,7 +161,8 @@ QString whyNotWritten(const SaveOutcome& outcome)
     switch (outcome.status) {
     case SaveStatus::ChangedOnDisk: return QStringLiteral("changed on disk while it was read or written");
     case SaveStatus::NoBackup:
-        return QStringLiteral("no copy of the old file could be kept (%1), and it is not rewritten without one")
+        return QStringLiteral(
+                   "no copy of the old file could be kept (%1), and it is not rewritten without one")
             .arg(outcome.why);
     case SaveStatus::NotTheFileRead: return QStringLiteral("replaced or moved while it was read");
     case SaveStatus::TooLarge: return QStringLiteral("would be larger than 4 MiB");

@@ -8,8 +8,8 @@
 #include <QRandomGenerator>
 #include <QStringList>
 #include <algorithm>
-#include <climits>
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/xattr.h>
@@ -44,8 +44,8 @@ SaveOutcome savedWarning(const QString& warning)
     return {SaveStatus::Saved, {}, {}, false, warning};
 }
 
-const QString kFolderNotFlushed =
-    QStringLiteral("its folder could not be flushed to the disk, so its new name may not survive a power cut");
+const QString kFolderNotFlushed = QStringLiteral(
+    "its folder could not be flushed to the disk, so its new name may not survive a power cut");
 
 // Attributes a new file would not get: an access control list, a user's
 // own attributes. The security label is given to a new file by the system.
@@ -126,12 +126,14 @@ bool takesOldIdentity(int fd, const struct stat& old)
     struct stat fresh {};
     if (::fstat(fd, &fresh) != 0)
         return false;
-    if ((fresh.st_uid != old.st_uid || fresh.st_gid != old.st_gid) && ::fchown(fd, old.st_uid, old.st_gid) != 0)
+    if ((fresh.st_uid != old.st_uid || fresh.st_gid != old.st_gid)
+        && ::fchown(fd, old.st_uid, old.st_gid) != 0)
         return false;
     // After the owner, which may clear set-id bits; the system may drop
     // some without a word, so the result is looked at.
-    return ::fchmod(fd, old.st_mode & kModeBits) == 0 && ::fstat(fd, &fresh) == 0 && fresh.st_uid == old.st_uid
-           && fresh.st_gid == old.st_gid && (fresh.st_mode & kModeBits) == (old.st_mode & kModeBits);
+    return ::fchmod(fd, old.st_mode & kModeBits) == 0 && ::fstat(fd, &fresh) == 0
+           && fresh.st_uid == old.st_uid && fresh.st_gid == old.st_gid
+           && (fresh.st_mode & kModeBits) == (old.st_mode & kModeBits);
 }
 
 // A new file beside the old one, given the old one's owner, group and
@@ -217,8 +219,8 @@ Road replaceWithNewFile(int folder, const QByteArray& name, const QByteArray& by
 
 // The old file rewritten where it stands, after a complete, flushed copy
 // of its old bytes; the old bytes are put back when the write fails.
-SaveOutcome rewriteInPlace(int folder, const QByteArray& name, const QByteArray& bytes, const struct stat& old,
-                           WrittenFile* after, bool withoutBackup)
+SaveOutcome rewriteInPlace(int folder, const QByteArray& name, const QByteArray& bytes,
+                           const struct stat& old, WrittenFile* after, bool withoutBackup)
 {
     UniqueFd fd(::openat(folder, name.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat now {};
@@ -237,8 +239,8 @@ SaveOutcome rewriteInPlace(int folder, const QByteArray& name, const QByteArray&
     if (!withoutBackup) {
         KeptOldBytes kept = keepOldBytes(folder, name, old, previous);
         if (!kept.leftover.isEmpty())
-            return refusedFor(
-                QStringLiteral("a copy left by a save that did not finish is in the way: %1").arg(kept.leftover));
+            return refusedFor(QStringLiteral("a copy left by a save that did not finish is in the way: %1")
+                                  .arg(kept.leftover));
         if (!kept.copy)
             return {SaveStatus::NoBackup, kept.whyNot, {}, true, {}};
         copy = std::move(kept.copy);
@@ -303,10 +305,9 @@ SaveOutcome writeKeeping(int folder, const QByteArray& name, const QByteArray& b
     WrittenFile written;
     if (!after)
         after = &written;
-    const bool newFileLosesNothing =
-        !old
-        || (old->st_nlink == 1 && !hasAttributes(folder, name) && !folderGivesDefaultAccess(folder)
-            && !folderKeepsEntries(folder));
+    const bool newFileLosesNothing = !old
+                                     || (old->st_nlink == 1 && !hasAttributes(folder, name)
+                                         && !folderGivesDefaultAccess(folder) && !folderKeepsEntries(folder));
     if (newFileLosesNothing) {
         const Road road = replaceWithNewFile(folder, name, bytes, old, after);
         if (road.taken)

@@ -27,7 +27,8 @@ QStringList fixLineWidths(const QStringList& lines, QVector<int>* fromLine)
             for (; original.size() - at > kCarried; at += kCarried)
                 out.append(QStringLiteral("//") + original.mid(at, kCarried));
             if (at < original.size())
-                out.append((QStringLiteral("//") + original.mid(at)).leftJustified(kLineLength, QLatin1Char(' ')));
+                out.append(
+                    (QStringLiteral("//") + original.mid(at)).leftJustified(kLineLength, QLatin1Char(' ')));
         }
         keep();
     }

@@ -37,7 +37,7 @@ template <typename F> F next(const char* name)
 } // namespace
 
 #define STOP_BEFORE(name, type, call)                                                                        \
-    static const auto real = next<type>(name);                                                              \
+    static const auto real = next<type>(name);                                                               \
     if (killHere())                                                                                          \
         die();                                                                                               \
     return call;
@@ -64,12 +64,30 @@ ssize_t pwrite64(int fd, const void* bytes, size_t n, off64_t at)
     return real(fd, bytes, n, at);
 }
 
-int ftruncate(int fd, off_t length) { STOP_BEFORE("ftruncate", int (*)(int, off_t), real(fd, length)) }
-int ftruncate64(int fd, off64_t length) { STOP_BEFORE("ftruncate64", int (*)(int, off64_t), real(fd, length)) }
-int fsync(int fd) { STOP_BEFORE("fsync", int (*)(int), real(fd)) }
-int fdatasync(int fd) { STOP_BEFORE("fdatasync", int (*)(int), real(fd)) }
-int fchmod(int fd, mode_t mode) { STOP_BEFORE("fchmod", int (*)(int, mode_t), real(fd, mode)) }
-int fchown(int fd, uid_t uid, gid_t gid) { STOP_BEFORE("fchown", int (*)(int, uid_t, gid_t), real(fd, uid, gid)) }
+int ftruncate(int fd, off_t length)
+{
+    STOP_BEFORE("ftruncate", int (*)(int, off_t), real(fd, length))
+}
+int ftruncate64(int fd, off64_t length)
+{
+    STOP_BEFORE("ftruncate64", int (*)(int, off64_t), real(fd, length))
+}
+int fsync(int fd)
+{
+    STOP_BEFORE("fsync", int (*)(int), real(fd))
+}
+int fdatasync(int fd)
+{
+    STOP_BEFORE("fdatasync", int (*)(int), real(fd))
+}
+int fchmod(int fd, mode_t mode)
+{
+    STOP_BEFORE("fchmod", int (*)(int, mode_t), real(fd, mode))
+}
+int fchown(int fd, uid_t uid, gid_t gid)
+{
+    STOP_BEFORE("fchown", int (*)(int, uid_t, gid_t), real(fd, uid, gid))
+}
 
 int renameat(int from, const char* a, int to, const char* b)
 {
@@ -78,7 +96,8 @@ int renameat(int from, const char* a, int to, const char* b)
 
 int renameat2(int from, const char* a, int to, const char* b, unsigned flags)
 {
-    STOP_BEFORE("renameat2", int (*)(int, const char*, int, const char*, unsigned), real(from, a, to, b, flags))
+    STOP_BEFORE("renameat2", int (*)(int, const char*, int, const char*, unsigned),
+                real(from, a, to, b, flags))
 }
 
 int linkat(int from, const char* a, int to, const char* b, int flags)

@@ -106,8 +106,8 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("XDG_STATE_HOME") << QByteArray("/s") << QByteArray("/h") << "/s/vexdit/backups";
         QTest::newRow("unset") << QByteArray() << QByteArray("/h") << "/h/.local/state/vexdit/backups";
-        QTest::newRow("relative, ignored") << QByteArray("s") << QByteArray("/h")
-                                           << "/h/.local/state/vexdit/backups";
+        QTest::newRow("relative, ignored")
+            << QByteArray("s") << QByteArray("/h") << "/h/.local/state/vexdit/backups";
     }
     void userFolderFollowsTheBaseDirectorySpecification()
     {
@@ -178,8 +178,7 @@ private slots:
         QString at = beside;
         if (entry == "user's copy") {
             QVERIFY(openUserBackupFolder(true).valid());
-            at = userFolder() + '/'
-                 + QFile::decodeName(backupNameForUser(file, "plan.ai", statOf(file)));
+            at = userFolder() + '/' + QFile::decodeName(backupNameForUser(file, "plan.ai", statOf(file)));
         }
         if (entry == "link")
             QVERIFY(QFile::link(path("root-only"), at));

@@ -170,8 +170,7 @@ private slots:
         QTest::newRow("failing flush, in place") << shortLines << "sync" << true << "input/output";
         QTest::newRow("84,000 LF lines")
             << (QByteArray(kStartingLine) + '\n').repeated(84000) << "" << false << "larger than 4 MiB";
-        QTest::newRow("left by an unfinished save")
-            << shortLines << "leftover" << false << ".vexdit-backup";
+        QTest::newRow("left by an unfinished save") << shortLines << "leftover" << false << ".vexdit-backup";
     }
     void normalizeThatCannotFinish()
     {
@@ -334,8 +333,9 @@ private slots:
         QTest::newRow("standard input of exactly 4 MiB")
             << "head -c 4194304 /dev/zero | tr '\\0' / | \"$0\" --check -" << 0 << ""
             << "";
-        QTest::newRow("--normalize of standard input") << "\"$0\" --normalize - < /dev/null" << 2 << ""
-                                                        << "vexdit: -: standard input has no file to rewrite\n";
+        QTest::newRow("--normalize of standard input")
+            << "\"$0\" --normalize - < /dev/null" << 2 << ""
+            << "vexdit: -: standard input has no file to rewrite\n";
         QTest::newRow("usage") << "\"$0\" --bogus" << 2 << ""
                                << "vexdit: Unknown option 'bogus'.\n" + tryHelp;
     }

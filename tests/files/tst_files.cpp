@@ -539,15 +539,15 @@ private slots:
         open(f, path("unflushed.ai"));
         f.form.cmdAddClick();
         int flushes = 0;
-        const SaveStepHook before = setSaveStepHook([&](SaveStep step) {
-            return step == SaveStep::FolderFlush && flushes++ == 0 ? EIO : 0;
-        });
+        const SaveStepHook before = setSaveStepHook(
+            [&](SaveStep step) { return step == SaveStep::FolderFlush && flushes++ == 0 ? EIO : 0; });
         const auto restore = qScopeGuard([&] { setSaveStepHook(before); });
         f.dialogs.expectMessage();
         choose(f.form.mnuSave);
         QCOMPARE(f.dialogs.messages.size(), 1);
         QVERIFY(f.dialogs.messages.at(0).text.startsWith(
-            FileMessages::kSavedWithWarning.arg(path("unflushed.ai"), "its folder could not be flushed").chopped(1)));
+            FileMessages::kSavedWithWarning.arg(path("unflushed.ai"), "its folder could not be flushed")
+                .chopped(1)));
         QCOMPARE(f.dialogs.messages.at(0).buttons, MsgButtons::OK);
         QCOMPARE(readBytes(path("unflushed.ai")), f.form.Memo1->latin1Text());
         QVERIFY(!f.form.isModified());
@@ -665,8 +665,7 @@ private slots:
         f.dialogs.expectMessage();
         choose(f.form.mnuOpen);
         QCOMPARE(f.dialogs.messages.size(), 1);
-        QCOMPARE(f.dialogs.messages.at(0).text,
-                 FileMessages::kBackupFound.arg(path("cut.ai"), backup));
+        QCOMPARE(f.dialogs.messages.at(0).text, FileMessages::kBackupFound.arg(path("cut.ai"), backup));
         QCOMPARE(f.lines(), QStringList{kTown});
         VERIFY_DIALOGS(f);
     }

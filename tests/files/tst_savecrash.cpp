@@ -52,7 +52,8 @@ Run vexdit(const QStringList& arguments, const QString& folder, int killAt = 0)
 QStringList endingIn(const QString& folder, const QString& ending)
 {
     QStringList found;
-    for (const QString& name : QDir(folder).entryList({"*" + ending}, QDir::AllEntries | QDir::Hidden | QDir::System))
+    for (const QString& name :
+         QDir(folder).entryList({"*" + ending}, QDir::AllEntries | QDir::Hidden | QDir::System))
         found << QDir(folder).filePath(name);
     return found;
 }
@@ -117,7 +118,8 @@ private slots:
                 if (QFileInfo(copy).isFile())
                     copies << copy;
             for (const QString& copy : copies)
-                QVERIFY2(readAll(copy) == oldBytes, qPrintable(QStringLiteral("step %1: %2").arg(killAt).arg(copy)));
+                QVERIFY2(readAll(copy) == oldBytes,
+                         qPrintable(QStringLiteral("step %1: %2").arg(killAt).arg(copy)));
             // A temporary left by the new-file road holds all its bytes.
             for (const QString& temporary : endingIn(folder.path(), ".vexdit-new")) {
                 ++leftTemporaries;
@@ -127,7 +129,8 @@ private slots:
             if (now == oldBytes || (!newBytes.isEmpty() && now == newBytes))
                 continue;
             // Neither: the copy is there, and named by the next check.
-            QVERIFY2(!copies.isEmpty(), qPrintable(QStringLiteral("step %1: mixed file, no copy").arg(killAt)));
+            QVERIFY2(!copies.isEmpty(),
+                     qPrintable(QStringLiteral("step %1: mixed file, no copy").arg(killAt)));
             const Run check = vexdit({"--check", "plan.ai"}, folder.path());
             QVERIFY2(check.err.contains(copies.first()), qPrintable(check.err));
         }

@@ -8,8 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSet>
 #include <QScopeGuard>
+#include <QSet>
 #include <QTest>
 #include <unistd.h>
 
@@ -764,9 +764,11 @@ private slots:
         QVERIFY(writeFile(program.path(QStringLiteral("afile")), before));
         if (QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), program.path("locked")}) != 0)
             QSKIP("this file system has no immutable folders");
-        const auto unlock = qScopeGuard(
-            [&] { QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), program.path("locked")}); });
-        program.setEnvironmentValue(QStringLiteral("XDG_STATE_HOME"), program.path(QStringLiteral("afile/state")));
+        const auto unlock = qScopeGuard([&] {
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), program.path("locked")});
+        });
+        program.setEnvironmentValue(QStringLiteral("XDG_STATE_HOME"),
+                                    program.path(QStringLiteral("afile/state")));
         program.setArguments({file});
         START(program);
         program.click(kAppend.x(), kAppend.y()); // Villager 1

@@ -3,8 +3,8 @@
 #include "files/backupcopy.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QString>
 #include <sys/stat.h>
@@ -28,6 +28,5 @@ inline QString backupBeside(const QString& path)
     struct stat file {};
     ::stat(QFile::encodeName(path).constData(), &file);
     const QFileInfo info(path);
-    return info.dir().filePath(
-        QFile::decodeName(backupNameBeside(QFile::encodeName(info.fileName()), file)));
+    return info.dir().filePath(QFile::decodeName(backupNameBeside(QFile::encodeName(info.fileName()), file)));
 }

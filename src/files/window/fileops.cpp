@@ -247,8 +247,9 @@ bool TForm1::reportSave(const SaveOutcome& outcome, const QString& path, qsizety
     switch (outcome.status) {
     case SaveStatus::Saved:
         if (!outcome.warning.isEmpty())
-            app_.dialogs().messageBox(this, kSavedWithWarning.arg(path, outcome.warning), kSavedWithWarningTitle,
-                                      MsgButtons::OK, MsgIcon::Exclamation, MsgResult::OK);
+            app_.dialogs().messageBox(this, kSavedWithWarning.arg(path, outcome.warning),
+                                      kSavedWithWarningTitle, MsgButtons::OK, MsgIcon::Exclamation,
+                                      MsgResult::OK);
         return true;
     case SaveStatus::ChangedOnDisk:
     case SaveStatus::NoBackup: return false; // the user said No
