@@ -92,12 +92,12 @@ QByteArray backupNameBeside(const QByteArray& name, const struct stat& file)
     const QByteArray whole = '.' + name + '.' + inodeOf(file) + kEnding;
     if (whole.size() <= kNameMax)
         return whole;
-    return '.' + name.left(150) + '.' + inodeOf(file) + kCutEnding + hashOf(name);
+    return '.' + leadingBytes(name, 150) + '.' + inodeOf(file) + kCutEnding + hashOf(name);
 }
 
 QByteArray backupNameForUser(const QString& filePath, const QByteArray& name, const struct stat& file)
 {
-    return name.left(60) + '.' + hashOf(QFile::encodeName(filePath)) + '.' + inodeOf(file) + kEnding;
+    return leadingBytes(name, 60) + '.' + hashOf(QFile::encodeName(filePath)) + '.' + inodeOf(file) + kEnding;
 }
 
 QString userBackupFolder()

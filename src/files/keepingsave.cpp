@@ -104,8 +104,8 @@ SaveStatus lastLook(int folder, const QByteArray& name, const struct stat& old)
 bool linkBeside(int fd, int folder, const QByteArray& name, QByteArray* made)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        *made = '.' + name.left(160) + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36)
-                + ".vexdit-new";
+        *made = '.' + leadingBytes(name, 160) + '.'
+                + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".vexdit-new";
         if (linkUnnamed(fd, folder, *made))
             return true;
         if (errno != EEXIST)

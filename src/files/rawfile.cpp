@@ -97,12 +97,22 @@ bool linkUnnamed(int fd, int folder, const QByteArray& name)
     return ::linkat(fd, "", folder, name.constData(), AT_EMPTY_PATH) == 0;
 }
 
+QByteArray leadingBytes(const QByteArray& name, qsizetype most)
+{
+    if (name.size() <= most)
+        return name;
+    qsizetype end = most;
+    while (end > 0 && (uchar(name.at(end)) & 0xC0) == 0x80) // inside a character
+        --end;
+    return name.left(end);
+}
+
 UniqueFd createBeside(int folder, const QByteArray& name, const QByteArray& suffix, mode_t mode,
                       QByteArray* made)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        *made = '.' + name.left(160) + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36)
-                + suffix;
+        *made = '.' + leadingBytes(name, 160) + '.'
+                + QByteArray::number(QRandomGenerator::global()->generate(), 36) + suffix;
         const int fd =
             ::openat(folder, made->constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST)

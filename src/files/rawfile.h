@@ -38,6 +38,10 @@ bool unnamedUnsupported(int error);
 // taken, never replacing anything.
 bool linkUnnamed(int fd, int folder, const QByteArray& name);
 
+// At most `most` bytes from the start of a name, never half a UTF-8
+// character, so that a name made of it still reads as text.
+QByteArray leadingBytes(const QByteArray& name, qsizetype most);
+
 // A hidden name nobody else holds, beside `name`, ending in `suffix`.
 UniqueFd createBeside(int folder, const QByteArray& name, const QByteArray& suffix, mode_t mode,
                       QByteArray* made);

@@ -14,7 +14,10 @@
 #include <QTest>
 
 #include <climits>
+#include <functional>
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -48,6 +51,34 @@ struct stat statOf(const QString& path)
 QStringList entries(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+// Runs the check in a child process as another user; what it found wrong.
+QString asUser(uid_t user, const std::function<QString()>& check)
+{
+    int pipe[2];
+    if (::pipe(pipe) != 0)
+        return QStringLiteral("no pipe");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipe[0]);
+        if (::setgroups(0, nullptr) != 0 || ::setgid(user) != 0 || ::setuid(user) != 0)
+            ::_exit(3);
+        const QByteArray fault = check().toUtf8();
+        const bool told = ::write(pipe[1], fault.constData(), size_t(fault.size())) == fault.size();
+        ::_exit(told ? 0 : 4); // no clean-up of the parent's folders
+    }
+    ::close(pipe[1]);
+    QByteArray fault;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(pipe[0], buffer, sizeof buffer)) > 0;)
+        fault.append(buffer, n);
+    ::close(pipe[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return QStringLiteral("the child ended with %1").arg(status);
+    return QString::fromUtf8(fault);
 }
 
 } // namespace
@@ -86,6 +117,14 @@ private slots:
                 QVERIFY2(!seen.contains(copy), name.constData());
                 seen.insert(copy);
             }
+        }
+        // A long name of two-byte characters is never cut inside one.
+        for (int characters = 100; characters < NAME_MAX / 2; ++characters) {
+            const QByteArray name =
+                (QString(characters % 2 ? "a" : "") + QString(characters, QChar(0xE9))).toUtf8();
+            const QByteArray copy = backupNameBeside(name, file);
+            QCOMPARE(QString::fromUtf8(copy).toUtf8(), copy);
+            QVERIFY(!QString::fromUtf8(copy).contains(QChar::ReplacementCharacter));
         }
         // A short name crafted to look like a long one's copy.
         const QByteArray longName(NAME_MAX, 'x');
@@ -143,45 +182,58 @@ private slots:
     }
 
     // What lies at a copy's name counts as a leftover of ours only when it
-    // is a regular file with one name, owned by the user or the file's
+    // is a regular file with one name, owned by the saver or the file's
     // owner. Anything else is neither announced nor in the way of a save,
-    // which then keeps its copy in the user's folder.
+    // which then keeps its copy in the user's folder. Tried in a sticky
+    // folder as root (the stranger an ordinary user) and as an ordinary
+    // user (the stranger root).
     void onlyOurOwnCopiesCount_data()
     {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<bool>("ours");
-        QTest::newRow("our copy") << "copy" << true;
-        QTest::newRow("the file's owner's copy") << "owner's copy" << true;
-        QTest::newRow("a stranger's copy") << "stranger's copy" << false;
-        QTest::newRow("a link to a root-only file") << "link" << false;
-        QTest::newRow("a FIFO") << "fifo" << false;
-        QTest::newRow("a folder") << "folder" << false;
-        QTest::newRow("a copy with a second name") << "two names" << false;
-        QTest::newRow("our copy in the user's folder") << "user's copy" << true;
+        QTest::addColumn<int>("saver");
+        for (const int saver : {0, 12345}) {
+            const char* as = saver == 0 ? ", as root" : ", as an ordinary user";
+            auto row = [&](const char* name, const char* entry, bool ours) {
+                QTest::newRow(qPrintable(QString::fromLatin1(name) + as)) << entry << ours << saver;
+            };
+            row("our copy", "copy", true);
+            row("the file's owner's copy", "owner's copy", true);
+            row("a stranger's copy", "stranger's copy", false);
+            row("a stranger's link to a private file", "link", false);
+            row("a FIFO", "fifo", false);
+            row("a folder", "folder", false);
+            row("a copy with a second name", "two names", false);
+            row("our copy in the user's folder", "user's copy", true);
+        }
     }
     void onlyOurOwnCopiesCount()
     {
         QFETCH(QString, entry);
         QFETCH(bool, ours);
-        const bool asRoot = geteuid() == 0;
-        if (entry.contains("'s copy") && entry != "user's copy" && !asRoot)
-            QSKIP("giving a file to another user takes root");
+        QFETCH(int, saver);
+        if (geteuid() != 0)
+            QSKIP("giving files to other users takes root");
+        const uid_t stranger = saver == 0 ? 12345 : 0;
         QTemporaryDir shared;
         QCOMPARE(::chmod(qPrintable(shared.path()), 01777), 0);
         const QString file = shared.filePath("plan.ai");
         QVERIFY(writeAll(file, kOld));
         QCOMPARE(::link(qPrintable(file), qPrintable(shared.filePath("second.ai"))), 0); // in place
-        if (entry == "owner's copy")
-            QCOMPARE(::chown(qPrintable(file), 23456, 23456), 0);
-        const QString beside = backupBeside(file);
-        QVERIFY(writeAll(path("root-only"), "root's own\n"));
-        QString at = beside;
-        if (entry == "user's copy") {
-            QVERIFY(openUserBackupFolder(true).valid());
+        const uid_t owner = entry == "owner's copy" ? 23456 : uid_t(saver);
+        QCOMPARE(::chown(qPrintable(file), owner, owner), 0);
+        QCOMPARE(::chmod(qPrintable(file), 0666), 0);
+        const QString state = shared.filePath("state");
+        QVERIFY(QDir().mkpath(state + "/vexdit/backups"));
+        for (const QString& folder : {state, state + "/vexdit", state + "/vexdit/backups"})
+            QCOMPARE(::chown(qPrintable(folder), uid_t(saver), uid_t(saver)), 0);
+        qputenv("XDG_STATE_HOME", QFile::encodeName(state));
+        QVERIFY(writeAll(path("private"), "root's own\n"));
+        QString at = backupBeside(file);
+        if (entry == "user's copy")
             at = userFolder() + '/' + QFile::decodeName(backupNameForUser(file, "plan.ai", statOf(file)));
-        }
         if (entry == "link")
-            QVERIFY(QFile::link(path("root-only"), at));
+            QVERIFY(QFile::link(path("private"), at));
         else if (entry == "fifo")
             QCOMPARE(::mkfifo(qPrintable(at), 0600), 0);
         else if (entry == "folder")
@@ -189,28 +241,35 @@ private slots:
         else
             QVERIFY(writeAll(at, "older\r\n"));
         if (entry == "two names")
-            QCOMPARE(::link(qPrintable(at), qPrintable(path("second-name"))), 0);
-        if (entry == "stranger's copy" || entry == "owner's copy")
-            QCOMPARE(::chown(qPrintable(at), entry == "owner's copy" ? 23456 : 12345, 12345), 0);
-        if (entry == "link" && asRoot)
-            QCOMPARE(::lchown(qPrintable(at), 12345, 12345), 0);
+            QCOMPARE(::link(qPrintable(at), qPrintable(shared.filePath("second-name"))), 0);
+        const uid_t entryOwner = entry == "owner's copy"                         ? owner
+                                 : entry == "stranger's copy" || entry == "link" ? stranger
+                                                                                 : saver;
+        QCOMPARE(::lchown(qPrintable(at), entryOwner, entryOwner), 0);
 
-        ReadOutcome read = readBuildList(file);
-        QVERIFY(read.file);
-        QCOMPARE(read.leftoverBackup, ours ? at : QString());
-        const SaveOutcome saved = saveOver(*read.file, kNew);
-        if (ours) {
-            QCOMPARE(saved.status, SaveStatus::Failed);
-            QVERIFY(saved.refused);
-            QVERIFY(saved.why.contains(at));
-            QCOMPARE(readAll(file), kOld);
-            return;
-        }
-        QVERIFY2(saved.saved(), qPrintable(saved.why));
-        QCOMPARE(readAll(file), kNew);
-        QCOMPARE(readAll(path("root-only")), QByteArray("root's own\n"));
-        QVERIFY(QFileInfo(at).isSymLink() || QFileInfo::exists(at)); // left alone
-        QCOMPARE(entries(userFolder()), QStringList()); // the copy kept there is gone
+        auto check = [&]() -> QString {
+            ReadOutcome read = readBuildList(file);
+            if (!read.file)
+                return "not read: " + read.whyNot;
+            if (read.leftoverBackup != (ours ? at : QString()))
+                return "announced: " + read.leftoverBackup;
+            const SaveOutcome saved = saveOver(*read.file, kNew);
+            if (ours)
+                return saved.status == SaveStatus::Failed && saved.refused && saved.why.contains(at)
+                               && readAll(file) == kOld
+                           ? QString()
+                           : "not refused: " + saved.why;
+            if (!saved.saved() || readAll(file) != kNew)
+                return "not saved: " + saved.why;
+            if (!QFileInfo(at).isSymLink() && !QFileInfo::exists(at))
+                return QStringLiteral("the entry was removed");
+            if (!entries(userFolder()).isEmpty())
+                return QStringLiteral("a copy is left in the user's folder");
+            return QString();
+        };
+        const QString fault = saver == 0 ? check() : asUser(uid_t(saver), check);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        QCOMPARE(readAll(path("private")), QByteArray("root's own\n"));
     }
 
     // A folder that keeps whatever is made in it (append-only) would keep

@@ -371,6 +371,16 @@ void RealProgram::setEnvironmentValue(const QString& name, const QString& value)
     process_.setProcessEnvironment(env);
 }
 
+void RealProgram::preload(const QString& module)
+{
+    QProcessEnvironment env = process_.processEnvironment();
+    env.insert(QStringLiteral("LD_PRELOAD"), module);
+    const QString asan = env.value(QStringLiteral("ASAN_OPTIONS"));
+    if (!asan.isEmpty()) // the sanitizer's library is then no longer the first
+        env.insert(QStringLiteral("ASAN_OPTIONS"), asan + QStringLiteral(":verify_asan_link_order=0"));
+    process_.setProcessEnvironment(env);
+}
+
 namespace {
 const QString kProgramFilesPrefix = QStringLiteral("vexdit.files: ");
 }

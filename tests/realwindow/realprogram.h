@@ -20,6 +20,9 @@ public:
     void setProgram(const QString& program) { process_.setProgram(program); }
     void setArguments(const QStringList& arguments) { process_.setArguments(arguments); }
     void setEnvironmentValue(const QString& name, const QString& value);
+    // A module loaded into the program before its libraries (LD_PRELOAD),
+    // under AddressSanitizer too.
+    void preload(const QString& module);
 
     // Starts the program and waits until its main window is mapped and
     // holds the keyboard. False, with the reason in error(), otherwise.

@@ -797,10 +797,8 @@ private slots:
         const QString file = program.path(QStringLiteral("plan.ai"));
         const QByteArray before = crlfLines({kStartingLine});
         QVERIFY(writeFile(file, before));
-        program.setEnvironmentValue(QStringLiteral("LD_PRELOAD"), QStringLiteral(VEXDIT_FAILING_SYNC));
+        program.preload(QStringLiteral(VEXDIT_FAILING_SYNC));
         program.setEnvironmentValue(QStringLiteral("VEXDIT_FAIL_SYNC"), QStringLiteral("folders"));
-        program.setEnvironmentValue(QStringLiteral("ASAN_OPTIONS"),
-                                    qEnvironmentVariable("ASAN_OPTIONS") + ":verify_asan_link_order=0");
         program.setArguments({file});
         START(program);
         program.click(kAppend.x(), kAppend.y()); // Villager 1
