@@ -2,6 +2,7 @@
 // which copies found there count as ours.
 #include "files/backupcopy.h"
 #include "files/diskfile.h"
+#include "files/savesteps.h"
 #include "support/filetools.h"
 
 #include "support/nowarnings.h"
@@ -126,10 +127,13 @@ private slots:
             QCOMPARE(QString::fromUtf8(copy).toUtf8(), copy);
             QVERIFY(!QString::fromUtf8(copy).contains(QChar::ReplacementCharacter));
         }
-        // A short name crafted to look like a long one's copy.
+        // A short name crafted so that its copy's name would be a long
+        // one's: what comes before ".INODE.vexdit-backup" there.
         const QByteArray longName(NAME_MAX, 'x');
         const QByteArray cut = backupNameBeside(longName, file);
-        QVERIFY(backupNameBeside(cut.mid(1), file) != cut);
+        const QByteArray shortEnding = '.' + QByteArray::number(qulonglong(file.st_ino)) + ".vexdit-backup";
+        const QByteArray crafted = cut.mid(1, cut.size() - 1 - shortEnding.size());
+        QVERIFY(backupNameBeside(crafted, file) != cut);
         // Another inode, another copy.
         struct stat other = file;
         other.st_ino = 987654321;
@@ -270,6 +274,38 @@ private slots:
         const QString fault = saver == 0 ? check() : asUser(uid_t(saver), check);
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
         QCOMPARE(readAll(path("private")), QByteArray("root's own\n"));
+    }
+
+    // A copy that cannot be removed once the file is written (its folder
+    // became append-only meanwhile) is named, not passed over in silence.
+    void copyThatStaysIsNamed()
+    {
+        if (geteuid() != 0)
+            QSKIP("marking a folder append-only takes root");
+        QVERIFY(QDir(dir.path()).mkdir("turning"));
+        const QString file = path("turning/plan.ai");
+        QVERIFY(writeAll(file, kOld));
+        QCOMPARE(::link(qPrintable(file), qPrintable(path("turning/second.ai"))), 0); // in place
+        ReadOutcome read = readBuildList(file);
+        QVERIFY(read.file);
+        bool marked = false;
+        const SaveStepHook before = setSaveStepHook([&](SaveStep step) {
+            if (step == SaveStep::OldBytesKept)
+                marked = QProcess::execute("chattr", {"+a", path("turning")}) == 0;
+            return 0;
+        });
+        const auto restore = qScopeGuard([&] {
+            setSaveStepHook(before);
+            QProcess::execute("chattr", {"-a", path("turning")});
+        });
+        const SaveOutcome saved = saveOver(*read.file, kNew);
+        if (!marked)
+            QSKIP("this file system has no append-only folders");
+        QVERIFY(saved.saved());
+        QCOMPARE(readAll(file), kNew);
+        const QString copy = backupBeside(file);
+        QCOMPARE(readAll(copy), kOld);
+        QVERIFY2(saved.warning.contains(copy), qPrintable(saved.warning));
     }
 
     // A folder that keeps whatever is made in it (append-only) would keep

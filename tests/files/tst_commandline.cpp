@@ -231,19 +231,24 @@ private slots:
         QTest::addColumn<int>("owner");
         QTest::addColumn<QString>("groups"); // of the saver, uid 12345
         QTest::addColumn<bool>("written");
-        QTest::newRow("a member of its group") << 0 << "23456" << false;
-        QTest::newRow("its owner, not in its group") << 12345 << "12345" << false;
-        QTest::newRow("its owner, in its group") << 12345 << "23456" << true;
+        QTest::addColumn<bool>("groupFolder"); // a set-group-ID folder gives new files its group
+        QTest::newRow("a member of its group") << 0 << "23456" << false << false;
+        QTest::newRow("its owner, not in its group") << 12345 << "12345" << false << false;
+        QTest::newRow("its owner, not in its group, in its group's folder")
+            << 12345 << "12345" << false << true;
+        QTest::newRow("its owner, in its group") << 12345 << "23456" << true << false;
     }
     void setGroupIdBitKeptOrRefused()
     {
         QFETCH(int, owner);
         QFETCH(QString, groups);
         QFETCH(bool, written);
+        QFETCH(bool, groupFolder);
         if (geteuid() != 0)
             QSKIP("saving as another user takes root");
         QTemporaryDir folder;
-        QCOMPARE(::chmod(qPrintable(folder.path()), 0777), 0);
+        QCOMPARE(::chown(qPrintable(folder.path()), 0, groupFolder ? 23456 : 0), 0);
+        QCOMPARE(::chmod(qPrintable(folder.path()), groupFolder ? 02777 : 0777), 0);
         const QString file = folder.filePath("setgid.ai");
         const QByteArray before = "B109 x\n";
         QVERIFY(writeAll(file, before));
