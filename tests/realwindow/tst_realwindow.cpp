@@ -326,6 +326,28 @@ private slots:
         NO_ERROR_OUTPUT(program);
     }
 
+    // A text that is nowhere: one "Cannot find" message, then the keyboard
+    // is back in Find, whose Escape closes it.
+    void findForAnAbsentTextEndsWithOneMessage()
+    {
+        RealProgram program;
+        START(program);
+        QVERIFY(chooseSearchItem(program, 0, QStringLiteral("Find")));
+        program.type(QStringLiteral("zulu"));
+        program.key(QStringLiteral("Return")); // Find Next, from the top
+        const QString box = QStringLiteral("Not Found!");
+        QVERIFY(program.waitForWindow(box));
+        program.key(QStringLiteral("Return"));
+        QVERIFY(program.waitForNoWindow(box));
+        QVERIFY2(!program.showsWithin(box, 1000), "asked again");
+        QCOMPARE(program.windowCount(box), 0);
+        program.keyHeld(QStringLiteral("Escape"));
+        QVERIFY(program.waitForNoWindow(QStringLiteral("Find")));
+        program.key(QStringLiteral("ctrl+x")); // nothing changed: no question
+        QVERIFY2(program.waitForEnd(5000, kQuestion), qPrintable(program.error()));
+        NO_ERROR_OUTPUT(program);
+    }
+
     // W X Y Z in Lines mode, opened from a file in the program's folder.
     static QList<QByteArray> linesModeOver(RealProgram& program, const QString& file,
                                            const QList<QByteArray>& lines)

@@ -100,28 +100,51 @@ private slots:
         QCOMPARE(hits, (QList<int>{2, 3, 4, 5}));
     }
 
-    void emptyTextMatchesNothing()
+    // A text that is nowhere: a pass from the top ends with one message;
+    // a pass from further down asks to wrap first, and Yes ends with it.
+    // Each question and message is scripted; one more would fail the case.
+    void absentTextEndsWithOneMessage_data()
     {
-        FormFixture f;
-        f.setLines(kLines);
-        f.form.mnuFindClick();
-        f.dialogs.expectMessage(MsgResult::No);
-        find(f, QString());
-        QCOMPARE(f.form.ListBox1->itemIndex(), 0); // currentLine 0 selected on entering Lines mode
-        VERIFY_DIALOGS(f);
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("startAt"); // the line selected before Find; -1 none
+        QTest::addColumn<bool>("asksToWrap");
+        QTest::newRow("from the first line") << "zzz" << 0 << false;
+        QTest::newRow("with nothing selected") << "zzz" << -1 << false;
+        QTest::newRow("empty text") << "" << 0 << false;
+        QTest::newRow("from the second line") << "zzz" << 1 << true;
+        QTest::newRow("only above the start") << "b109" << 1 << true;
     }
-
-    void noHitWithNothingSelectedSetsInsertionPointZero()
+    void absentTextEndsWithOneMessage()
     {
+        QFETCH(QString, text);
+        QFETCH(int, startAt);
+        QFETCH(bool, asksToWrap);
         FormFixture f;
         f.setLines(kLines);
-        f.form.Memo1->setSelStart(400);
-        f.form.Memo1Click(); // the line after the last: nothing selected in the list
+        f.form.cmdEditClick();
+        f.form.ListBox1->setItemIndex(startAt);
+        f.form.ListBox1Click();
         f.form.mnuFindClick();
-        f.dialogs.expectMessage(MsgResult::No);
-        find(f, QStringLiteral("zzz"));
-        QCOMPARE(f.form.ListBox1->itemIndex(), -1);
-        QCOMPARE(f.form.insertAt(), 0);
+        if (asksToWrap)
+            f.dialogs.expectMessage(MsgResult::Yes);
+        const bool present = text == "b109";
+        if (!present)
+            f.dialogs.expectMessage(MsgResult::OK);
+        find(f, text);
+        QCOMPARE(f.dialogs.messages.size(), int(asksToWrap) + int(!present));
+        if (asksToWrap)
+            QCOMPARE(f.dialogs.messages.first().text, FindMessages::kEndOfList);
+        if (present) {
+            QCOMPARE(f.form.ListBox1->itemIndex(), 0);
+            VERIFY_DIALOGS(f);
+            return;
+        }
+        const auto& m = f.dialogs.messages.last();
+        QCOMPARE(m.text, QStringLiteral("Cannot find \"%1\".").arg(text));
+        QCOMPARE(m.title, FindMessages::kNotFoundTitle);
+        QCOMPARE(m.buttons, MsgButtons::OK);
+        QCOMPARE(f.form.ListBox1->itemIndex(), startAt); // the selection stays
+        QCOMPARE(f.form.insertAt(), startAt + 1);
         VERIFY_DIALOGS(f);
     }
 

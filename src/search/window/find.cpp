@@ -47,6 +47,8 @@ void TForm1::dlgFindFind()
         if (!linesMode)
             enterLinesMode();
         bool hit = false;
+        // A pass from the top that finds nothing has seen every line.
+        const bool fromTop = findFrom_ <= 0;
         const int count = ListBox1->count();
         // With nothing selected findFrom is -1: the search starts at the top.
         for (int i = qMax(0, findFrom_); i < count && !wanted.isEmpty(); ++i) {
@@ -60,6 +62,12 @@ void TForm1::dlgFindFind()
         setInsertAt(ListBox1->itemIndex() + 1);
         if (hit)
             return;
+        if (fromTop) {
+            app_.dialogs().messageBox(dlgFind, FindMessages::kCannotFind.arg(dlgFind->findText()),
+                                      FindMessages::kNotFoundTitle, MsgButtons::OK, MsgIcon::Exclamation,
+                                      MsgResult::OK);
+            return;
+        }
         const MsgResult again =
             app_.dialogs().messageBox(dlgFind, FindMessages::kEndOfList, FindMessages::kNotFoundTitle,
                                       MsgButtons::YesNo, MsgIcon::Question, MsgResult::Yes);
