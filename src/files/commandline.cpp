@@ -81,12 +81,6 @@ QTextStream& aboutFile(QTextStream& err, const QString& path)
     return err << QCoreApplication::applicationName() << ": " << path << ": ";
 }
 
-// The reason a file was refused: the system's own words for a system error.
-QString reasonFor(const ReadOutcome& read)
-{
-    return read.error ? QString::fromLocal8Bit(std::strerror(read.error)) : read.whyNot;
-}
-
 // Standard input, read as Open reads a file: at most 4 MiB, no NUL byte.
 ReadOutcome readStandardInput()
 {

@@ -5,6 +5,7 @@
 #include "files/rawfile.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -72,6 +73,11 @@ ReadOutcome readBuildList(const QString& path)
     read.leftoverBackup = leftoverBackupOf(where.folder.get(), where.name, status);
     read.file = DiskFile{path, std::move(where.folder), where.name, {std::move(fd), status}};
     return read;
+}
+
+QString reasonFor(const ReadOutcome& read)
+{
+    return read.error ? QString::fromLocal8Bit(std::strerror(read.error)) : read.whyNot;
 }
 
 bool namesNoFileYet(const QString& path)

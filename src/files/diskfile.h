@@ -31,6 +31,10 @@ struct ReadOutcome {
 // a regular file of at most 4 MiB with no NUL byte, one character a byte.
 ReadOutcome readBuildList(const QString& path);
 
+// Why a file was refused, as the command line says it: the system's own
+// words for a system error, else the program's.
+QString reasonFor(const ReadOutcome& read);
+
 // Whether the path names no file yet, in a folder that is there: the name a
 // new build list can be started under.
 bool namesNoFileYet(const QString& path);

@@ -255,16 +255,18 @@ private slots:
     void unreadableFilesAreReadFailures_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("missing") << "missing.ai";
-        QTest::newRow("directory") << "adir";
-        QTest::newRow("NUL byte") << "nul.ai";
-        QTest::newRow("over 4 MiB") << "big.ai";
-        QTest::newRow("fifo") << "fifo.ai";
-        QTest::newRow("device") << "/dev/zero";
+        QTest::addColumn<QString>("why"); // as --check says it
+        QTest::newRow("missing") << "missing.ai" << "No such file or directory";
+        QTest::newRow("directory") << "adir" << "not a regular file";
+        QTest::newRow("NUL byte") << "nul.ai" << "holds a NUL byte";
+        QTest::newRow("over 4 MiB") << "big.ai" << "larger than 4 MiB";
+        QTest::newRow("fifo") << "fifo.ai" << "not a regular file";
+        QTest::newRow("device") << "/dev/zero" << "not a regular file";
     }
     void unreadableFilesAreReadFailures()
     {
         QFETCH(QString, name);
+        QFETCH(QString, why);
         QDir(dir.path()).mkdir(QStringLiteral("adir"));
         writeBytes(path("nul.ai"), QByteArray("B109 x\r\nab\0cd\r\n", 16));
         if (!QFile::exists(path("big.ai")))
@@ -284,7 +286,7 @@ private slots:
         choose(f.form.mnuOpen);
         QCOMPARE(f.dialogs.messages.size(), 2);
         const auto& m = f.dialogs.messages.at(1);
-        QCOMPARE(m.text, FileMessages::kReadError);
+        QCOMPARE(m.text, FileMessages::kReadError + "\n\n" + file + ": " + why);
         QCOMPARE(m.title, QStringLiteral("File Error"));
         QCOMPARE(m.icon, MsgIcon::Exclamation);
         QCOMPARE(f.lines(), QStringList{kVillager3});

@@ -14,6 +14,8 @@ inline const QString kNotSavedQuit =
     QStringLiteral("Your work is not saved! \nAre you sure you want to QUIT?");
 
 inline const QString kReadError = QStringLiteral("Error Reading File!");
+// Beneath it: the file, and why, as the command line says it.
+inline const QString kReadErrorWhy = QStringLiteral("%1\n\n%2: %3");
 inline const QString kReadErrorTitle = QStringLiteral("File Error");
 inline const QString kTabs = QStringLiteral(
     "Tab characters in file!\n\nFix this file by hand!\nUse a word processor that displays tab characters.");

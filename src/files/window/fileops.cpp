@@ -161,8 +161,8 @@ void TForm1::openFile(const QString& path)
     const std::optional<QString>& text = read.text;
     if (!text) {
         reading.end();
-        app_.dialogs().messageBox(this, kReadError, kReadErrorTitle, MsgButtons::OK, MsgIcon::Exclamation,
-                                  MsgResult::OK);
+        app_.dialogs().messageBox(this, kReadErrorWhy.arg(kReadError, path, reasonFor(read)), kReadErrorTitle,
+                                  MsgButtons::OK, MsgIcon::Exclamation, MsgResult::OK);
         setCurrentFile(QString(), std::nullopt);
         return;
     }
