@@ -691,6 +691,30 @@ private slots:
         NO_ERROR_OUTPUT(program);
     }
 
+    // Count opened again starts in its unit box, wherever the keyboard was
+    // when it closed: Tab then reaches Get Count.
+    void countOpensInItsUnitBox()
+    {
+        RealProgram program;
+        START(program);
+        QVERIFY(chooseSearchItem(program, 1, QStringLiteral("Count")));
+        program.clickIn(QStringLiteral("Count"), kCreateComment.x(), kCreateComment.y()); // nothing to put in
+        program.keyHeld(QStringLiteral("Escape"));
+        QVERIFY(program.waitForNoWindow(QStringLiteral("Count")));
+        QVERIFY(chooseSearchItem(program, 1, QStringLiteral("Count")));
+        program.key(QStringLiteral("Tab"));
+        program.key(QStringLiteral("space")); // Get Count
+        program.clickIn(QStringLiteral("Count"), kCreateComment.x(), kCreateComment.y());
+        program.focusMainWindow();
+        const QString file = program.path(QStringLiteral("counted.ai"));
+        QVERIFY(saveAsByTyping(program, file));
+        QVERIFY(program.waitForFileChange(file, QByteArray()));
+        const QList<QByteArray> lines = readFile(file).split('\n');
+        QCOMPARE(lines.size(), 3);
+        QVERIFY2(lines.at(0).startsWith("//") && lines.at(0).contains(" 0"), lines.at(0).constData());
+        NO_ERROR_OUTPUT(program);
+    }
+
     // `vexdit FILE` opens the file as File, Open does after its dialog:
     // the same width fix-up, the same refusals, and Save writes back to it.
     void fileArgumentOpensAsOpenDoes_data()

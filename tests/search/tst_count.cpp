@@ -130,8 +130,10 @@ private slots:
         countUnit(f, f.form2.cboSrchUnit->currentText());
         QTest::mouseClick(f.form2.btnClose, Qt::LeftButton);
         QVERIFY(!f.form2.isVisible());
+        f.form2.btnCopy->setFocus(); // where the last use left it
         f.form.mnuCount->trigger();
         QVERIFY(f.form2.isVisible());
+        QCOMPARE(f.form2.focusWidget(), f.form2.cboSrchUnit); // each opening starts in the unit box
         QCOMPARE(f.form2.cboSrchUnit->currentIndex(), 3);
         QCOMPARE(f.form2.Memo2->lineCount(), 1);
         f.form2.close(); // the close box hides it too

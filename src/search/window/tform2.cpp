@@ -99,5 +99,8 @@ void TForm2::btnCloseClick()
 
 void TForm1::mnuCountClick()
 {
+    // Each time it opens, the next unit's name is typed into its box, not
+    // into whatever button was last used.
+    form2_->cboSrchUnit->setFocus(Qt::OtherFocusReason);
     app_.dialogs().showModeless(form2_);
 }
