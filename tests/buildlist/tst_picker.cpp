@@ -121,7 +121,7 @@ private slots:
     void arrowKeysStepTheBoxes_data()
     {
         QTest::addColumn<bool>("retrains");
-        QTest::addColumn<QString>("keys"); // u up, d down, U shift+up
+        QTest::addColumn<QString>("keys"); // u up, d down, U shift+up, k and j the keypad's
         QTest::addColumn<QString>("shown");
         QTest::newRow("quantity up twice") << false << "uu"
                                            << "3";
@@ -134,6 +134,10 @@ private slots:
                                             << "2";
         QTest::newRow("retrains up") << true << "uuu"
                                      << "5";
+        QTest::newRow("keypad up and down, NumLock off") << false << "kkkj"
+                                                         << "3";
+        QTest::newRow("keypad retrains") << true << "kj"
+                                         << "2";
     }
     void arrowKeysStepTheBoxes()
     {
@@ -143,9 +147,14 @@ private slots:
         FormFixture f;
         f.form.chkRetrains->setChecked(true);
         QWidget* box = retrains ? static_cast<QWidget*>(f.form.txtRetrains) : f.form.txtCount;
-        for (QChar k : keys)
-            QTest::keyClick(box, k.toLower() == 'u' ? Qt::Key_Up : Qt::Key_Down,
-                            k.isUpper() ? Qt::ShiftModifier : Qt::NoModifier);
+        for (QChar k : keys) {
+            const bool keypad = k == 'k' || k == 'j';
+            const bool up = k.toLower() == 'u' || k == 'k';
+            QTest::keyClick(box, up ? Qt::Key_Up : Qt::Key_Down,
+                            keypad        ? Qt::KeypadModifier
+                            : k.isUpper() ? Qt::ShiftModifier
+                                          : Qt::NoModifier);
+        }
         QCOMPARE(retrains ? f.form.txtRetrains->text() : f.form.txtCount->text(), shown);
     }
 
