@@ -129,6 +129,25 @@ private slots:
         QTRY_COMPARE(window.rowLines(), QList<int>{0});
     }
 
+    // A change that leaves the problems on the same lines but changes what
+    // they say is shown: the Archery moved up a line, still below.
+    void rowsFollowAChangedMessage()
+    {
+        FormFixture f;
+        f.setLines({QString::fromLatin1(kStartingLine), kAgeTool, kArcher, line48(QStringLiteral("// note")),
+                    kArchery});
+        f.form.cmdEditClick();
+        TCheckOrder& window = shown(f);
+        QCOMPARE(window.rowLines(), QList<int>{3});
+        QVERIFY(rows(window).at(0).contains(QStringLiteral("at line 5")));
+        f.form.ListBox1->setItemIndex(4);
+        f.form.ListBox1Click();
+        QTest::keyClick(f.form.ListBox1, Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(f.form.ListBox1->item(3), kArchery);
+        QTRY_VERIFY(rows(window).at(0).contains(QStringLiteral("at line 4")));
+        QCOMPARE(window.rowLines(), QList<int>{3});
+    }
+
     // While shown, the lines with a problem are tinted and say it; closed,
     // by Escape, nothing is marked.
     void problemLinesAreMarkedWhileShown()
