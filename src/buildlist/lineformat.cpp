@@ -104,11 +104,15 @@ QString normalizeLineName(const Catalog& catalog, const QString& line)
         return line;
     // The columns between the number and the quantity: the name and its gaps.
     constexpr int kNameArea = kNumberColumn + kNumberWidth;
-    const QString named = kGapBeforeName + entry->aiName + kGapAfterName;
-    // A line that already carries the name keeps its own text.
-    if (QStringView(line).mid(kNameArea, kQuantityColumn - kNameArea) == named)
+    // A line that already carries the name keeps its own text; it is told
+    // without making the named text, as most lines do carry it.
+    const QStringView area = QStringView(line).mid(kNameArea, kQuantityColumn - kNameArea);
+    const qsizetype gaps = kGapBeforeName.size() + kGapAfterName.size();
+    if (area.size() == gaps + entry->aiName.size() && area.startsWith(kGapBeforeName)
+        && area.endsWith(kGapAfterName)
+        && area.mid(kGapBeforeName.size(), entry->aiName.size()) == entry->aiName)
         return line;
-    return line.left(kNameArea) + named + line.mid(kQuantityColumn);
+    return line.left(kNameArea) + kGapBeforeName + entry->aiName + kGapAfterName + line.mid(kQuantityColumn);
 }
 
 void NormalizeLineNames(const Catalog& catalog, QStringList& lines)

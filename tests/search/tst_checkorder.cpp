@@ -3,6 +3,8 @@
 #include "app/window/tlistbox.h"
 #include "app/window/tmemo.h"
 #include "buildlist/lineformat.h"
+#include "buildlist/ordercheck.h"
+#include "files/openroad.h"
 #include "search/window/tcheckorder.h"
 #include "support/formfixture.h"
 
@@ -146,6 +148,28 @@ private slots:
         QCOMPARE(f.form.ListBox1->item(3), kArchery);
         QTRY_VERIFY(rows(window).at(0).contains(QStringLiteral("at line 4")));
         QCOMPARE(window.rowLines(), QList<int>{3});
+    }
+
+    // A number typed over another item's number, its old name left beside
+    // it: the window reads the line by its number, as --check and Open do.
+    void readsALineByItsNumberAsTheCommandLineDoes()
+    {
+        auto item = [](const QString& start, const QString& name, const QString& building) {
+            return (start.leftJustified(kNameColumn) + name).leftJustified(kQuantityColumn) + "1      "
+                   + building;
+        };
+        const QStringList lines{
+            QString::fromLatin1(kStartingLine), item("U73", "Inf_ClubAxe_Man", "12").leftJustified(48),
+            item("B87", "Barracks", "-1").leftJustified(48)}; // B12 typed over: an Archery
+        FormFixture f;
+        f.setLines(lines);
+        TCheckOrder& window = shown(f);
+        const OpenedText opened = prepareOpenedText(lines.join("\r\n"), f.form.catalog());
+        QStringList expected;
+        for (const OrderProblem& problem : checkOrder(f.form.catalog(), opened.lines))
+            expected << QStringLiteral("Line %1: %2").arg(problem.line).arg(problem.message);
+        QVERIFY(expected.join(' ').contains(QStringLiteral("nowhere")));
+        QCOMPARE(rows(window), expected);
     }
 
     // While shown, the lines with a problem are tinted and say it; closed,

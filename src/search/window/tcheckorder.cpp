@@ -6,6 +6,7 @@
 #include "app/window/tform1.h"
 #include "app/window/tlistbox.h"
 #include "app/window/tmemo.h"
+#include "buildlist/lineformat.h"
 #include "buildlist/ordercheck.h"
 
 #include "model/placement.h"
@@ -63,7 +64,11 @@ void TCheckOrder::btnCheckClick()
     pending_.stop();
     QList<int> lines;
     QStringList texts;
-    for (const OrderProblem& problem : checkOrder(form1_.catalog(), form1_.liveLines())) {
+    // Read as Open and --check read it: a line's item is its number, not
+    // whatever name was left beside a number typed over.
+    QStringList read = form1_.liveLines();
+    NormalizeLineNames(form1_.catalog(), read);
+    for (const OrderProblem& problem : checkOrder(form1_.catalog(), read)) {
         lines.append(problem.line);
         texts.append(problem.message);
     }
