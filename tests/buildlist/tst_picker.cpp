@@ -1,6 +1,7 @@
 #include "app/window/tcombobox.h"
 #include "app/window/tedit.h"
 #include "app/window/tform1.h"
+#include "app/window/tlistbox.h"
 #include "app/window/tmemo.h"
 #include "app/window/tupdown.h"
 #include "buildlist/lineformat.h"
@@ -55,6 +56,51 @@ private slots:
         f.form.radioBldgsClick();
         QCOMPARE(offered(f.form), (QStringList{"Archery", "Barracks", "Dock", "Granary", "House", "Market",
                                                "Stable", "Storage Pit", "Town Center"}));
+    }
+
+    // Undo and Redo change what the list allows: the picker then offers
+    // what a refill of its category would (in Lines mode, from the text as
+    // the last copy left it), and keeps the choice where it still stands.
+    void offersFollowUndoAndRedo_data()
+    {
+        QTest::addColumn<bool>("linesMode");
+        QTest::newRow("normal mode") << false;
+        QTest::newRow("lines mode") << true;
+    }
+    void offersFollowUndoAndRedo()
+    {
+        QFETCH(bool, linesMode);
+        FormFixture f;
+        f.form.Memo1->addLine(kAgeTool);
+        f.form.radioBldgs->click();
+        f.form.cboList->setItemIndex(int(offered(f.form).indexOf("Archery")));
+        f.form.cmdAddClick();
+        f.form.radioUnits->click();
+        QVERIFY(offered(f.form).contains("Archer"));
+        auto refilled = [&] {
+            const QStringList now = offered(f.form);
+            const QString chosen = f.form.cboList->text();
+            f.form.radioUnits->click();
+            const QStringList fresh = offered(f.form);
+            f.form.cboList->setText(chosen);
+            return now == fresh;
+        };
+        if (linesMode)
+            f.form.cmdEditClick();
+        f.form.cboList->setItemIndex(int(offered(f.form).indexOf("Villager")));
+        f.form.mnuUndo->trigger();
+        QCOMPARE(offered(f.form).contains("Archer"), linesMode);
+        QCOMPARE(f.form.cboList->text().trimmed(), QStringLiteral("Villager")); // still offered, still chosen
+        QVERIFY(refilled());
+        f.form.mnuRedo->trigger();
+        QVERIFY(offered(f.form).contains("Archer"));
+        QVERIFY(refilled());
+        if (linesMode)
+            return;
+        f.form.cboList->setItemIndex(int(offered(f.form).indexOf("Archer")));
+        f.form.mnuUndo->trigger(); // the Archer goes: the last offered is chosen
+        QVERIFY(!offered(f.form).contains("Archer"));
+        QCOMPARE(f.form.cboList->text().trimmed(), offered(f.form).last());
     }
 
     void unitsSelectTheLastOffered()

@@ -33,6 +33,8 @@ const QPoint kQuantityBox(72, 75);
 const QPoint kQuantityUp(92, 70);
 const QPoint kTownCenterName(113, 123); // "TownCenter" in the text area's first line
 const QPoint kToilet(260, 354);
+const QPoint kUnitsRadio(247, 31);
+const QPoint kBuildingsRadio(247, 55);
 // The rows of the list in Lines mode.
 QPoint listRow(int row)
 {
@@ -712,6 +714,31 @@ private slots:
         const QList<QByteArray> lines = readFile(file).split('\n');
         QCOMPARE(lines.size(), 3);
         QVERIFY2(lines.at(0).startsWith("//") && lines.at(0).contains(" 0"), lines.at(0).constData());
+        NO_ERROR_OUTPUT(program);
+    }
+
+    // The picker after Undo: an Archery appended offers the Archer; Ctrl+Z
+    // takes the Archery away, and with it the Archer, so Append writes what
+    // is still offered.
+    void pickerOffersWhatUndoLeft()
+    {
+        RealProgram program;
+        const QString file = program.path(QStringLiteral("plan.ai"));
+        const QByteArray ageTool = "R101      R_Age_Tool           1      109       ";
+        QVERIFY(writeFile(file, crlfLines({kStartingLine, ageTool})));
+        program.setArguments({file});
+        START(program);
+        program.click(kBuildingsRadio.x(), kBuildingsRadio.y()); // the Archery first
+        program.click(kAppend.x(), kAppend.y());
+        program.click(kUnitsRadio.x(), kUnitsRadio.y());
+        program.click(kItemBoxArrow.x(), kItemBoxArrow.y()); // the drop-down list
+        QVERIFY(QTest::qWaitFor([&] { return !program.menuOnScreen().isEmpty(); }, 3000));
+        program.key(QStringLiteral("Home")); // the Archer, first of the units offered
+        program.key(QStringLiteral("Return"));
+        program.key(QStringLiteral("ctrl+z"));
+        program.click(kAppend.x(), kAppend.y());
+        const QByteArray saved = saveAndRead(program, file);
+        QCOMPARE(saved, crlfLines({kStartingLine, ageTool, kVillagers(1)}));
         NO_ERROR_OUTPUT(program);
     }
 

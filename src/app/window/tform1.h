@@ -259,6 +259,9 @@ private:
     void enterLinesMode();
     void enterNormalMode();
     void refillPicker(Category category);
+    // The offered entries brought in line with the list after Undo and
+    // Redo; the choice, quantity and limit boxes stay where they can.
+    void offerWhatTheListAllows();
     void refuseKey();
     // The Edit menu's Undo and Redo: enabled, and named, by the history.
     void showHistoryCommands();

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace {
 
@@ -53,6 +54,36 @@ void TForm1::refillPicker(Category category)
         UpDown1->setPosition(1);
         txtCount->setText(QStringLiteral("1"));
     }
+}
+
+void TForm1::offerWhatTheListAllows()
+{
+    const Category category = radioResearch->isChecked() ? Category::Research
+                              : radioBldgs->isChecked()  ? Category::Buildings
+                                                         : Category::Units;
+    // The text a refill reads (in Lines mode, as the last copy left it).
+    QStringList offered;
+    for (int row : offeredRows(catalog_, category, Memo1->rawText()))
+        offered << catalog_.row(category, row).displayName;
+    QStringList shown;
+    for (int i = 0; i < cboList->count(); ++i)
+        shown << cboList->itemText(i);
+    if (offered == shown)
+        return;
+    const QString chosen = cboList->text();
+    const bool typed = !chosen.isEmpty() && !shown.contains(chosen);
+    cboList->clearAll();
+    for (const QString& name : offered)
+        cboList->addItem(name);
+    if (typed) {
+        cboList->setText(chosen);
+        return;
+    }
+    int keep = int(offered.indexOf(chosen));
+    if (keep < 0 && !offered.isEmpty())
+        keep = category == Category::Units ? int(offered.size()) - 1 : 0;
+    if (keep >= 0)
+        cboList->setItemIndex(keep);
 }
 
 void TForm1::radioUnitsClick()

@@ -49,11 +49,13 @@ void TForm1::showStepApplied(const EditState& state, bool textFollows)
 void TForm1::mnuUndoClick()
 {
     history_->undo();
+    offerWhatTheListAllows();
 }
 
 void TForm1::mnuRedoClick()
 {
     history_->redo();
+    offerWhatTheListAllows();
 }
 
 void TForm1::Memo1UserEdit(const std::function<void()>& edit)
