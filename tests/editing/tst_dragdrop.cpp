@@ -147,6 +147,47 @@ private slots:
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
+    // A key pressed while a line is held changes nothing: the drop moves
+    // the line picked up, as the same drag without the key does.
+    void keysDuringADragChangeNothing_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("ctrl+z") << int(Qt::Key_Z) << int(Qt::ControlModifier);
+        QTest::newRow("ctrl+y") << int(Qt::Key_Y) << int(Qt::ControlModifier);
+        QTest::newRow("alt+down") << int(Qt::Key_Down) << int(Qt::AltModifier);
+        QTest::newRow("alt+up") << int(Qt::Key_Up) << int(Qt::AltModifier);
+        QTest::newRow("delete") << int(Qt::Key_Delete) << 0;
+        QTest::newRow("no key") << 0 << 0;
+    }
+    void keysDuringADragChangeNothing()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        auto session = [&](int pressed) {
+            Lines l;
+            // Something to undo, and something to redo.
+            l.list->setItemIndex(3);
+            l.f.form.ListBox1Click();
+            QTest::keyClick(l.list, Qt::Key_Up, Qt::AltModifier);
+            QTest::keyClick(l.list, Qt::Key_Up, Qt::AltModifier);
+            l.f.form.mnuUndo->trigger();
+            QWidget* vp = l.list->viewport();
+            const QPoint from = l.rowCenter(1);
+            const QPoint to = l.rowCenter(3);
+            QTest::mousePress(vp, Qt::LeftButton, {}, from);
+            QTest::mouseMove(vp, from + (to - from) / 2);
+            QTest::mouseMove(vp, to);
+            if (pressed)
+                QTest::keyClick(l.list, Qt::Key(pressed), Qt::KeyboardModifiers(modifiers));
+            QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
+            return l.f.listItems();
+        };
+        const QStringList withoutKey = session(0);
+        QCOMPARE(session(key), withoutKey);
+        QVERIFY(withoutKey.indexOf(X) != 1); // the drag did move the line held
+    }
+
     void toiletRemovesTheLine()
     {
         Lines l;

@@ -232,7 +232,7 @@ void RealProgram::doubleClick(int x, int y)
     xdotool({"click", "--repeat", "2", "--delay", "80", "1"});
 }
 
-void RealProgram::drag(int fromX, int fromY, int toX, int toY)
+void RealProgram::drag(int fromX, int fromY, int toX, int toY, const QString& keysMidway)
 {
     constexpr int kSteps = 8;
     // Longer than a double-click takes, so that the press is not taken for
@@ -243,6 +243,11 @@ void RealProgram::drag(int fromX, int fromY, int toX, int toY)
     for (int step = 1; step <= kSteps; ++step) {
         QThread::msleep(20);
         moveTo(fromX + (toX - fromX) * step / kSteps, fromY + (toY - fromY) * step / kSteps);
+        if (step == kSteps / 2 && !keysMidway.isEmpty()) {
+            // Without clearing modifiers, which would let go of the button.
+            xdotool({"key", keysMidway});
+            QThread::msleep(100);
+        }
     }
     QThread::msleep(50);
     xdotool({"mouseup", "1"});

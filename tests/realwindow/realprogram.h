@@ -45,7 +45,8 @@ public:
     void doubleClick(int x, int y);
     // Presses the left button at one point, moves in steps to the other and
     // releases it there, all in the main window's client area.
-    void drag(int fromX, int fromY, int toX, int toY);
+    // `keysMidway`, when given, are pressed halfway, the button still held.
+    void drag(int fromX, int fromY, int toX, int toY, const QString& keysMidway = QString());
     // A button pressed at a point of the main window's client area, the
     // pointer moved to a point of the screen, the button released there.
     void pressAt(int x, int y, int button);

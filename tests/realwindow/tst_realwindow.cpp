@@ -386,6 +386,24 @@ private slots:
         NO_ERROR_OUTPUT(program);
     }
 
+    // Ctrl+Z pressed while a line is held takes nothing back, and the
+    // drop moves the line that was picked up.
+    void keysDuringADragLeaveTheLineHeld()
+    {
+        RealProgram program;
+        START(program);
+        const QString file = program.path(QStringLiteral("plan.ai"));
+        QList<QByteArray> lines = linesModeOver(program, file, {"// W", "// X", "// Y", "// Z"});
+        QVERIFY(!lines.isEmpty());
+        program.click(listRow(3).x(), listRow(3).y());
+        program.key(QStringLiteral("alt+Up")); // W X Z Y: a step to take back
+        program.drag(listRow(1).x(), listRow(1).y(), listRow(3).x(), listRow(3).y(),
+                     QStringLiteral("ctrl+z"));
+        const QByteArray saved = saveAndRead(program, file);
+        QCOMPARE(saved, crlfLines({lines.at(0), lines.at(3), lines.at(1), lines.at(2)})); // W Z X Y
+        NO_ERROR_OUTPUT(program);
+    }
+
     // A line dropped on the toilet comes back in its place with Ctrl+Z, and
     // Save writes the bytes the file had; Ctrl+Y takes the line again.
     void undoBringsBackWhatTheToiletTook()

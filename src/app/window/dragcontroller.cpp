@@ -100,12 +100,14 @@ bool DragController::eventFilter(QObject*, QEvent* event)
         finish(); // a plain click: no drag
         return false;
     }
+    // While a line is held, no key may change the list under it: the
+    // window's shortcuts (Undo, Redo) are held back with the rest, and
+    // Escape lets go of the line.
+    case QEvent::ShortcutOverride: event->accept(); return true;
     case QEvent::KeyPress:
-        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && active_) {
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && active_)
             finish();
-            return true;
-        }
-        return false;
+        return true;
     default: return false;
     }
 }
