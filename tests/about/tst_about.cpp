@@ -1,4 +1,5 @@
 #include "about/window/helpviewer.h"
+#include "about/window/helpwindow.h"
 #include "about/window/taboutbox.h"
 #include "app/window/tform1.h"
 #include "support/formfixture.h"
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +17,28 @@
 
 class TestAbout : public QObject {
     Q_OBJECT
+
+    // Help shown from a short document in the working folder.
+    static bool showSomeHelp()
+    {
+        QTemporaryDir dir;
+        const QString saved = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        QFile doc(dir.filePath(QStringLiteral("Vexdit.html")));
+        const bool shown = doc.open(QIODevice::WriteOnly) && doc.write("<h1>Contents</h1>") > 0 && doc.flush()
+                           && showHelpContents(QStringLiteral("Vexdit.hlp"));
+        QDir::setCurrent(saved);
+        return shown;
+    }
+
+    static HelpWindow* helpWindow()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* help = qobject_cast<HelpWindow*>(w))
+                return help;
+        return nullptr;
+    }
+
 private slots:
     void init() { failOnUnexpectedWarnings(); }
 
@@ -86,12 +110,34 @@ private slots:
         doc.close();
         QCOMPARE(helpDocumentFor(QStringLiteral("Vexdit.hlp")), QFileInfo(doc).absoluteFilePath());
         QVERIFY(showHelpContents(QStringLiteral("Vexdit.hlp")));
-        bool shown = false;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* browser = qobject_cast<QTextBrowser*>(w))
-                shown = browser->isVisible() && browser->toPlainText().contains(QStringLiteral("Contents"));
-        QVERIFY(shown);
+        HelpWindow* help = helpWindow();
+        QVERIFY(help && help->isVisible());
+        QVERIFY(help->contents()->toPlainText().contains(QStringLiteral("Contents")));
         QDir::setCurrent(saved);
+    }
+
+    // Help closes as a window does: its Close button, Escape, Ctrl+W.
+    void helpClosesFromTheKeyboard_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("Close button") << "button";
+        QTest::newRow("Escape") << "escape";
+        QTest::newRow("Ctrl+W") << "ctrl+w";
+    }
+    void helpClosesFromTheKeyboard()
+    {
+        QFETCH(QString, way);
+        QVERIFY(showSomeHelp());
+        QPointer<HelpWindow> help = helpWindow();
+        QVERIFY(help);
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        QCOMPARE(help->accessibleName(), QStringLiteral("Help"));
+        if (way == "button")
+            QTest::mouseClick(help->closeButton(), Qt::LeftButton);
+        else
+            QTest::keyClick(help->contents(), way == "escape" ? Qt::Key_Escape : Qt::Key_W,
+                            way == "escape" ? Qt::NoModifier : Qt::ControlModifier);
+        QTRY_VERIFY(!help || !help->isVisible());
     }
 
     // The help document's Keyboard section names every shortcut the menus

@@ -760,6 +760,34 @@ private slots:
         NO_ERROR_OUTPUT(program);
     }
 
+    // Help opens beside the main window, not over it, and Escape closes
+    // it; the keyboard is back in the main window.
+    void escapeClosesHelp()
+    {
+        RealProgram program;
+        START(program);
+        QVERIFY(openMenu(program, QStringLiteral("alt+h")));
+        program.key(QStringLiteral("Return")); // Help, the first item
+        const QString help = QStringLiteral("Help");
+        QVERIFY(program.waitForWindow(help));
+        const QRect main = program.windowOnScreen(kMainTitle);
+        const QRect shown = program.windowOnScreen(help);
+        QVERIFY2(!shown.intersects(main), qPrintable(QStringLiteral("%1,%2 %3x%4 over %5,%6 %7x%8")
+                                                         .arg(shown.x())
+                                                         .arg(shown.y())
+                                                         .arg(shown.width())
+                                                         .arg(shown.height())
+                                                         .arg(main.x())
+                                                         .arg(main.y())
+                                                         .arg(main.width())
+                                                         .arg(main.height())));
+        program.keyHeld(QStringLiteral("Escape"));
+        QVERIFY(program.waitForNoWindow(help));
+        program.key(QStringLiteral("ctrl+x")); // nothing changed: no question
+        QVERIFY2(program.waitForEnd(5000, kQuestion), qPrintable(program.error()));
+        NO_ERROR_OUTPUT(program);
+    }
+
     // `vexdit FILE` opens the file as File, Open does after its dialog:
     // the same width fix-up, the same refusals, and Save writes back to it.
     void fileArgumentOpensAsOpenDoes_data()

@@ -1,12 +1,11 @@
 #include "about/window/helpviewer.h"
+#include "about/window/helpwindow.h"
 #include "app/window/programfiles.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
-#include <QTextBrowser>
-#include <QUrl>
 
 QString helpDocumentFor(const QString& helpFile)
 {
@@ -18,17 +17,13 @@ bool showHelpContents(const QString& helpFile)
     const QString document = helpDocumentFor(helpFile);
     if (document.isEmpty())
         return false;
-    static QPointer<QTextBrowser> window;
+    // The window Help was asked from, to open beside it.
+    const QWidget* asking = QApplication::activeWindow();
+    static QPointer<HelpWindow> window;
     if (!window) {
-        window = new QTextBrowser;
+        window = new HelpWindow;
         window->setAttribute(Qt::WA_DeleteOnClose);
-        window->setWindowTitle(QStringLiteral("Help"));
-        window->setOpenExternalLinks(true);
-        window->resize(620, 520);
     }
-    window->setSource(QUrl::fromLocalFile(document));
-    window->show();
-    window->raise();
-    window->activateWindow();
+    window->showDocument(document, asking);
     return true;
 }
