@@ -240,6 +240,27 @@ private slots:
         QCOMPARE(f.form.cboList->text(), QStringLiteral("x"));
     }
 
+    // Up and Down on the closed item box step through the items and keep
+    // the focus there, so the items can be browsed; a choice from the
+    // drop-down list moves it to the quantity.
+    void arrowsOnTheClosedItemBoxKeepTheFocus()
+    {
+        FormFixture f;
+        f.form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.form));
+        f.form.radioBldgs->click();
+        f.form.cboList->setFocus();
+        QCOMPARE(f.form.cboList->itemIndex(), 0);
+        QTest::keyClick(f.form.cboList, Qt::Key_Down);
+        QCOMPARE(f.form.cboList->itemIndex(), 1);
+        QCOMPARE(QApplication::focusWidget(), f.form.cboList);
+        QTest::keyClick(f.form.cboList, Qt::Key_Up);
+        QCOMPARE(f.form.cboList->itemIndex(), 0);
+        QCOMPARE(QApplication::focusWidget(), f.form.cboList);
+        emit f.form.cboList->activated(2); // from the drop-down list
+        QCOMPARE(QApplication::focusWidget(), f.form.txtCount);
+    }
+
     void choosingFromTheListMovesTheFocus()
     {
         FormFixture f;

@@ -1,6 +1,8 @@
 #include "app/window/tcombobox.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 
 TComboBox::TComboBox(QWidget* parent) : ClassicTextBox<QComboBox>(parent)
 {
@@ -15,11 +17,19 @@ TComboBox::TComboBox(QWidget* parent) : ClassicTextBox<QComboBox>(parent)
     connect(this, qOverload<int>(&QComboBox::activated), this, [this] {
         if (programChange_)
             return;
-        if (onClick)
+        // Stepping through the items with the keys keeps the focus in the
+        // box; only a choice from the drop-down list is a click.
+        if (onClick && !steppedByKey_)
             onClick();
         if (onChange)
             onChange();
     });
+}
+
+void TComboBox::keyPressEvent(QKeyEvent* e)
+{
+    const QScopedValueRollback stepping(steppedByKey_, true);
+    ClassicTextBox<QComboBox>::keyPressEvent(e);
 }
 
 void TComboBox::setText(const QString& text)

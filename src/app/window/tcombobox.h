@@ -23,6 +23,10 @@ public:
     std::function<void()> onChange;
     std::function<void()> onClick; // an item chosen from the drop-down list
 
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
 private:
     bool programChange_ = false;
+    bool steppedByKey_ = false; // Up, Down, Page keys on the closed box
 };
