@@ -11,6 +11,7 @@
 #include <QScopeGuard>
 #include <QSet>
 #include <QTest>
+#include <QThread>
 #include <unistd.h>
 
 namespace {
@@ -377,6 +378,14 @@ private slots:
         QRect menu;
         QVERIFY2(QTest::qWaitFor([&] { return !(menu = program.menuOnScreen()).isEmpty(); }, 5000),
                  "no menu");
+        // Where it settles: a menu may be placed again once it knows its size.
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                const QRect before = menu;
+                QThread::msleep(100);
+                return (menu = program.menuOnScreen()) == before;
+            },
+            3000));
         // Move Up, Move Down, Remove: the last third.
         program.moveOnScreen({menu.center().x(), menu.top() + menu.height() * 5 / 6});
         program.moveOnScreen({menu.center().x() + 2, menu.top() + menu.height() * 5 / 6});

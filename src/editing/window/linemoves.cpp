@@ -42,12 +42,19 @@ void TForm1::ListBox1ContextMenu(const QPoint& globalPos)
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->setTitle(QStringLiteral("Line"));
     menu->setAccessibleName(QStringLiteral("Line"));
-    // The keys that do the same are shown after a tab, as a menu shows a
-    // shortcut; the list box handles them itself.
-    menu->addAction(QStringLiteral("Move &Up\tAlt+Up"), app_.guarded(this, &TForm1::moveSelectedLineUp))
-        ->setEnabled(targets.up >= 0);
-    menu->addAction(QStringLiteral("Move &Down\tAlt+Down"), app_.guarded(this, &TForm1::moveSelectedLineDown))
-        ->setEnabled(targets.down >= 0);
+    // The keys that do the same are the items' shortcuts, shown as a menu
+    // shows them and told to a screen reader as keys, not read as part of
+    // the name; outside the menu the list box handles them itself.
+    auto keysOf = [](QAction* action, const QKeySequence& keys, bool enabled) {
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        action->setShortcutVisibleInContextMenu(true);
+        action->setEnabled(enabled);
+    };
+    keysOf(menu->addAction(tr("Move &Up"), app_.guarded(this, &TForm1::moveSelectedLineUp)),
+           QKeySequence(Qt::ALT | Qt::Key_Up), targets.up >= 0);
+    keysOf(menu->addAction(tr("Move &Down"), app_.guarded(this, &TForm1::moveSelectedLineDown)),
+           QKeySequence(Qt::ALT | Qt::Key_Down), targets.down >= 0);
     menu->addAction(QStringLiteral("&Remove"), app_.guarded(this, &TForm1::removeSelectedLine));
     menu->popup(globalPos);
     // The first item that can be chosen is highlighted, so that a screen
