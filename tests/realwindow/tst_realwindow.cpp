@@ -1033,6 +1033,31 @@ private slots:
         NO_ERROR_OUTPUT(program);
     }
 
+    // Enter on a problem gives the keyboard to the list, on that line:
+    // Alt+Up then moves it.
+    void enterOnAProblemLeadsTheKeysToTheLine()
+    {
+        RealProgram program;
+        const QList<QByteArray> lines = {kStartingLine, line48("R101      R_Age_Tool           1      109"),
+                                         line48("U4        Archer               1      87"),
+                                         line48("B87       Archery              1      -1")};
+        const QString file = program.path(QStringLiteral("check.ai"));
+        QVERIFY(writeFile(file, crlfLines(lines)));
+        program.setArguments({QStringLiteral("check.ai")});
+        START(program);
+        QVERIFY(chooseSearchItem(program, 2, QStringLiteral("Check Order")));
+        const QString tool = QStringLiteral("Check Order");
+        program.focusWindow(tool);
+        QVERIFY(program.waitForWindow(tool));
+        program.key(QStringLiteral("Home"));
+        program.key(QStringLiteral("Return")); // the Archer, line 3
+        QVERIFY(program.waitForWindow(kMainTitle));
+        program.key(QStringLiteral("alt+Up"));
+        QCOMPARE(saveAndRead(program, file), crlfLines({lines.at(0), lines.at(2), lines.at(1), lines.at(3)}));
+        QVERIFY2(program.windowTitles().contains(tool), "the tool window went out of sight");
+        NO_ERROR_OUTPUT(program);
+    }
+
     // Check Order stays current and beside the main window: after an
     // Insert its row names the line where it is now, Enter on it selects
     // that line, and the window stays in sight; Escape closes it and the

@@ -74,7 +74,8 @@ Windows createWindows(TApplication& app)
     windows.Form1 = std::make_unique<TForm1>(app);
     windows.AboutBox = std::make_unique<TAboutBox>(windows.Form1.get());
     windows.Form2 = std::make_unique<TForm2>(*windows.Form1, app);
-    windows.CheckOrder = std::make_unique<TCheckOrder>(*windows.Form1, app);
+    // A tool window of the main window's, which keeps it above itself.
+    windows.CheckOrder = std::make_unique<TCheckOrder>(*windows.Form1, app, windows.Form1.get());
     windows.Form1->setCompanions(windows.AboutBox.get(), windows.Form2.get(), windows.CheckOrder.get());
     nameControlsForScreenReaders(windows);
     // The windows open centred on the screen; the About box centres over

@@ -213,8 +213,9 @@ void TForm1::selectLine(int index)
     if (!linesMode)
         enterLinesMode();
     selectRowAsClicked(index);
+    // The keyboard goes to the list, on that row, so that the keys of
+    // Lines mode act on it; the tool window stays above this one as its
+    // own, and never takes the keyboard back by raising itself.
     app_.dialogs().showModeless(this);
-    // The tool window stays in sight above the window it serves.
-    if (checkOrder_->isVisible())
-        checkOrder_->raise();
+    ListBox1->setFocus(Qt::OtherFocusReason);
 }
