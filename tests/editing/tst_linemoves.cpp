@@ -189,6 +189,32 @@ private slots:
         }
     }
 
+    // Removing a row, the last one included, leaves the keyboard in the
+    // list, on the row that takes its place.
+    void removalKeepsTheFocusInTheList_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::newRow("the first row") << 0;
+        QTest::newRow("a middle row") << 1;
+        QTest::newRow("the last row") << 3;
+    }
+    void removalKeepsTheFocusInTheList()
+    {
+        QFETCH(int, row);
+        LinesWindow w(row);
+        QVERIFY(QTest::qWaitForWindowActive(&w.f.form));
+        w.f.form.ListBox1->setFocus();
+        w.f.form.removeSelectedLine();
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.f.form.ListBox1));
+        QCOMPARE(w.f.form.ListBox1->currentRow(), qMin(row, 2)); // the row in its place
+        // Undo and Redo of the removal keep a row current too.
+        w.f.form.mnuUndo->trigger();
+        QVERIFY(w.f.form.ListBox1->currentRow() >= 0);
+        w.f.form.mnuRedo->trigger();
+        QCOMPARE(w.f.form.ListBox1->currentRow(), qMin(row, 2));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.f.form.ListBox1));
+    }
+
     // Alt+Up in Normal mode, or with no row, changes nothing.
     void movesOnlyInLinesModeWithARow()
     {

@@ -471,6 +471,30 @@ private slots:
         NO_ERROR_OUTPUT(program);
     }
 
+    // Removing the last row by its menu leaves the keyboard in the list on
+    // the row now last, and a screen reader hears it.
+    void screenReaderHearsTheRowAfterTheLastGoes()
+    {
+        ScreenReader listener;
+        RealProgram program;
+        QList<QByteArray> lines;
+        for (const char* line : {"// W", "// X", "// Y"})
+            lines << line48(line);
+        const QString failed = startHeard(listener, program, lines);
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
+        program.click(kEditMode.x(), kEditMode.y());
+        program.click(listRow(2).x(), listRow(2).y()); // Y, the last
+        QTest::qWait(300);
+        const int before = listener.mark();
+        program.key(QStringLiteral("Menu"));
+        QVERIFY(QTest::qWaitFor([&] { return !program.menuOnScreen().isEmpty(); }, 5000));
+        program.key(QStringLiteral("r")); // Remove
+        QVERIFY(QTest::qWaitFor([&] { return program.menuOnScreen().isEmpty(); }, 5000));
+        QVERIFY2(QTest::qWaitFor([&] { return rowsIn(listener.heardSince(before)).contains("1"); }, 5000),
+                 qPrintable(listener.heardSince(before).join(" | ")));
+        NO_ERROR_OUTPUT(program);
+    }
+
     // A screen reader hears the row the list selects as Lines mode begins,
     // and each row a move selects; the focus goes from the text straight
     // to the list, through no other control. The Edit menu then reads

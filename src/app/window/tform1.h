@@ -155,6 +155,9 @@ public:
     void moveLine(int from, int to);
     // Removes a row, as a drop on the toilet does.
     void removeLine(int row);
+    // With no row selected, the list's keyboard cursor still stands on a
+    // row, near `row`, so that a screen reader has one to say.
+    void keepARowCurrent(int row);
 
     // --- the history of changes (editing) ---------------------------------
     EditHistory& history() const { return *history_; }

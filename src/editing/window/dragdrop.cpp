@@ -6,6 +6,8 @@
 #include "editing/linerules.h"
 #include "editing/window/steprecorder.h"
 
+#include <QItemSelectionModel>
+
 void TForm1::ListBox1MouseDown(Qt::MouseButton button, const QPoint& pos)
 {
     // The right button opens the rows' menu, which a drag must not follow.
@@ -66,7 +68,17 @@ void TForm1::removeLine(int row)
     setInsertAt(insertAtAfterRemoval(insertAt_));
     // The line last selected is selected again by the program.
     ListBox1->setItemIndex(currentLine_);
+    keepARowCurrent(row);
     cmdVillCountRefreshClick();
+}
+
+void TForm1::keepARowCurrent(int row)
+{
+    const int count = ListBox1->count();
+    if (ListBox1->currentRow() >= 0 || count == 0)
+        return;
+    ListBox1->selectionModel()->setCurrentIndex(ListBox1->model()->index(qBound(0, row, count - 1), 0),
+                                                QItemSelectionModel::NoUpdate);
 }
 
 void TForm1::FormDragOver(const QPoint&, bool&)

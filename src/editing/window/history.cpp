@@ -32,6 +32,8 @@ void TForm1::showStepApplied(const EditState& state, bool textFollows)
     if (textFollows)
         bringTextUpToDate();
     ListBox1->setItemIndex(state.listRow);
+    if (linesMode)
+        keepARowCurrent(state.listRow >= 0 ? state.listRow : state.currentLine);
     setCurrentLine(state.currentLine);
     setInsertAt(state.insertAt);
     setFindFrom(state.findFrom);
