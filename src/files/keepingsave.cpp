@@ -5,7 +5,6 @@
 #include "files/rawfile.h"
 #include "files/savesteps.h"
 
-#include <QRandomGenerator>
 #include <QStringList>
 #include <algorithm>
 #include <cerrno>
@@ -104,8 +103,7 @@ SaveStatus lastLook(int folder, const QByteArray& name, const struct stat& old)
 bool linkBeside(int fd, int folder, const QByteArray& name, QByteArray* made)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        *made = '.' + leadingBytes(name, 160) + '.'
-                + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".vexdit-new";
+        *made = randomNameBeside(name, ".vexdit-new");
         if (linkUnnamed(fd, folder, *made))
             return true;
         if (errno != EEXIST)

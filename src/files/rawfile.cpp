@@ -107,12 +107,17 @@ QByteArray leadingBytes(const QByteArray& name, qsizetype most)
     return name.left(end);
 }
 
+QByteArray randomNameBeside(const QByteArray& name, const QByteArray& suffix)
+{
+    return '.' + leadingBytes(name, 160) + '.'
+           + QByteArray::number(QRandomGenerator::global()->generate(), 36) + suffix;
+}
+
 UniqueFd createBeside(int folder, const QByteArray& name, const QByteArray& suffix, mode_t mode,
                       QByteArray* made)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        *made = '.' + leadingBytes(name, 160) + '.'
-                + QByteArray::number(QRandomGenerator::global()->generate(), 36) + suffix;
+        *made = randomNameBeside(name, suffix);
         const int fd =
             ::openat(folder, made->constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST)

@@ -42,6 +42,9 @@ bool linkUnnamed(int fd, int folder, const QByteArray& name);
 // character, so that a name made of it still reads as text.
 QByteArray leadingBytes(const QByteArray& name, qsizetype most);
 
+// A hidden name beside `name`, ending in `suffix`, with a random part.
+QByteArray randomNameBeside(const QByteArray& name, const QByteArray& suffix);
+
 // A hidden name nobody else holds, beside `name`, ending in `suffix`.
 UniqueFd createBeside(int folder, const QByteArray& name, const QByteArray& suffix, mode_t mode,
                       QByteArray* made);

@@ -290,6 +290,9 @@ private:
     TForm2* form2_ = nullptr;
     TCheckOrder* checkOrder_ = nullptr;
     QString fileName_;
+    // The text version and category the offered entries were made for.
+    quint64 offeredFrom_ = ~quint64(0);
+    int offeredCategory_ = -1;
     std::optional<DiskFile> diskFile_;
     int villagerCount_ = 0;
     int findFrom_ = 0;

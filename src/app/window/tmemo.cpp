@@ -330,6 +330,7 @@ void TMemo::setRawText(QString raw)
 
 void TMemo::noteChange(int position, int removed, int added)
 {
+    ++version_;
     constexpr int kMostEdits = 8;
     constexpr int kLargestEdit = 4096;
     if (!rawValid_)

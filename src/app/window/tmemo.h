@@ -120,8 +120,13 @@ public:
     void setMarkedLines(const QHash<int, QString>& notes);
     QString noteOfLine(int line) const { return notes_.value(line); }
 
+    // Moves on with every change of the text: what was read from an
+    // earlier version need not be read again.
+    quint64 textVersion() const { return version_; }
+
 private:
     QHash<int, QString> notes_;
+    quint64 version_ = 0;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
