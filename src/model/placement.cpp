@@ -14,28 +14,55 @@ QRect keptOn(QRect rect, const QRect& screen)
     return rect;
 }
 
+struct Side {
+    QRect full; // the window at its full size, next to the owner
+    QRect room; // the part of the screen on that side, clear of the owner
+};
+
 } // namespace
 
-QRect placeBeside(const QRect& owner, const QSize& size, const QRect& screen)
+QRect placeBeside(const QRect& owner, const QSize& size, const QRect& screen, const QSize& smallest)
 {
     const int gap = 8;
-    const QRect candidates[] = {
-        QRect(QPoint(owner.right() + 1 + gap, owner.top()), size),
-        QRect(QPoint(owner.left() - gap - size.width(), owner.top()), size),
-        QRect(QPoint(owner.left(), owner.bottom() + 1 + gap), size),
-        QRect(QPoint(owner.left(), owner.top() - gap - size.height()), size),
+    const Side sides[] = {
+        {QRect(QPoint(owner.right() + 1 + gap, owner.top()), size),
+         QRect(QPoint(owner.right() + 1 + gap, screen.top()), screen.bottomRight())},
+        {QRect(QPoint(owner.left() - gap - size.width(), owner.top()), size),
+         QRect(screen.topLeft(), QPoint(owner.left() - 1 - gap, screen.bottom()))},
+        {QRect(QPoint(owner.left(), owner.bottom() + 1 + gap), size),
+         QRect(QPoint(screen.left(), owner.bottom() + 1 + gap), screen.bottomRight())},
+        {QRect(QPoint(owner.left(), owner.top() - gap - size.height()), size),
+         QRect(screen.topLeft(), QPoint(screen.right(), owner.top() - 1 - gap))},
     };
-    for (const QRect& candidate : candidates) {
-        const QRect kept = keptOn(candidate, screen);
+    for (const Side& side : sides) {
+        const QRect kept = keptOn(side.full, screen);
         if (screen.contains(kept) && !kept.intersects(owner))
             return kept;
     }
-    // No side has room: the one with the most, overlapping as little as it must.
-    const int right = screen.right() - owner.right();
-    const int left = owner.left() - screen.left();
-    const int below = screen.bottom() - owner.bottom();
-    const int above = owner.top() - screen.top();
-    const int most = std::max({right, left, below, above});
-    const int pick = most == right ? 0 : most == left ? 1 : most == below ? 2 : 3;
-    return keptOn(candidates[pick], screen);
+    // Smaller, on the side where the most of it still shows.
+    const QSize least = (smallest.isValid() ? smallest.boundedTo(size) : size).boundedTo(screen.size());
+    auto shrunkOn = [&](const Side& side) {
+        const QSize fits = size.boundedTo(side.room.size()).expandedTo(QSize(1, 1));
+        return keptOn(QRect(side.full.topLeft(), fits), side.room.isValid() ? side.room : screen);
+    };
+    const Side* best = nullptr;
+    qint64 bestArea = -1;
+    for (const Side& side : sides) {
+        if (!side.room.isValid() || side.room.width() < least.width() || side.room.height() < least.height())
+            continue;
+        const QRect shrunk = shrunkOn(side);
+        const qint64 area = qint64(shrunk.width()) * shrunk.height();
+        if (area > bestArea) {
+            best = &side;
+            bestArea = area;
+        }
+    }
+    if (best)
+        return keptOn(shrunkOn(*best), screen);
+    // No side has room even for that: the one with the most, at the least
+    // size, overlapping the owner as little as it must.
+    const int room[] = {screen.right() - owner.right(), owner.left() - screen.left(),
+                        screen.bottom() - owner.bottom(), owner.top() - screen.top()};
+    const int pick = int(std::max_element(std::begin(room), std::end(room)) - std::begin(room));
+    return keptOn(QRect(sides[pick].full.topLeft(), least), screen);
 }

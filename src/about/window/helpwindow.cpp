@@ -1,9 +1,8 @@
 #include "about/window/helpwindow.h"
-#include "model/placement.h"
+#include "app/window/besideowner.h"
 
 #include <QKeySequence>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
@@ -33,29 +32,15 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* shortcut = new QShortcut(this);
     shortcut->setKeys(closing);
     connect(shortcut, &QShortcut::activated, this, &QWidget::close);
-    resize(620, 520);
+    placement_ = new BesideOwner(this, QSize(620, 520), QSize(320, 240));
 }
 
 void HelpWindow::showDocument(const QString& path, const QWidget* beside)
 {
     contents_->setSource(QUrl::fromLocalFile(path));
-    if (!isVisible())
-        placeBeside(beside);
+    placement_->place(beside);
     show();
     raise();
     activateWindow();
     contents_->setFocus(Qt::OtherFocusReason);
-}
-
-// Beside the window it was asked from, as the tool windows go. The frame
-// is not known before the window is first shown: the main window's is
-// taken for it.
-void HelpWindow::placeBeside(const QWidget* anchor)
-{
-    if (!anchor || !anchor->screen())
-        return;
-    const QSize frame = anchor->frameGeometry().size() - anchor->geometry().size();
-    const QRect place =
-        ::placeBeside(anchor->frameGeometry(), size() + frame, anchor->screen()->availableGeometry());
-    move(place.topLeft());
 }

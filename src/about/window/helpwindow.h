@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class BesideOwner;
 class QPushButton;
 class QTextBrowser;
 
@@ -18,8 +19,7 @@ public:
     QPushButton* closeButton() const { return closeButton_; }
 
 private:
-    void placeBeside(const QWidget* anchor);
-
     QTextBrowser* contents_;
     QPushButton* closeButton_;
+    BesideOwner* placement_;
 };

@@ -1,6 +1,7 @@
 #include "search/window/tcheckorder.h"
 
 #include "app/window/application.h"
+#include "app/window/besideowner.h"
 #include "app/window/pictures.h"
 #include "app/window/taborder.h"
 #include "app/window/tform1.h"
@@ -9,13 +10,11 @@
 #include "buildlist/lineformat.h"
 #include "buildlist/ordercheck.h"
 
-#include "model/placement.h"
-
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopedValueRollback>
-#include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -33,7 +32,6 @@ TCheckOrder::TCheckOrder(TForm1& form1, TApplication& app, QWidget* parent)
     dressProgramWindow(this, QStringLiteral("Check Order"));
     // A tool window of the main window: it stays above it.
     setWindowFlag(Qt::Tool, true);
-    resize(560, 260);
 
     lstProblems = new QListWidget(this);
     lstProblems->setUniformItemSizes(true);
@@ -47,6 +45,7 @@ TCheckOrder::TCheckOrder(TForm1& form1, TApplication& app, QWidget* parent)
     layout->addWidget(lstProblems, 1);
     layout->addLayout(buttons);
     setTabOrderOf({lstProblems, btnCheck, btnClose});
+    placement_ = new BesideOwner(this, QSize(560, 260), QSize(320, 160));
     lstProblems->installEventFilter(this);
 
     pending_.setSingleShot(true);
@@ -80,6 +79,7 @@ void TCheckOrder::btnCheckClick()
     // they were: the rows and tints stay.
     if (lines == rowLines_ && texts == rowTexts_ && lstProblems->count() == lines.size())
         return;
+    const int current = lstProblems->currentRow();
     rowLines_ = lines;
     rowTexts_ = texts;
     QStringList rows;
@@ -92,6 +92,9 @@ void TCheckOrder::btnCheckClick()
     lstProblems->setUpdatesEnabled(false);
     lstProblems->clear();
     lstProblems->addItems(rows);
+    // A row stays current, where the user was, so that the keys and a
+    // screen reader always have a problem to act on and to name.
+    lstProblems->setCurrentRow(qBound(0, current, int(rows.size()) - 1));
     lstProblems->setUpdatesEnabled(true);
     markLines(isVisible());
 }
@@ -115,6 +118,13 @@ void TCheckOrder::btnCloseClick()
     hide();
 }
 
+void TCheckOrder::showBesideOwner()
+{
+    placement_->place(parentWidget());
+    lstProblems->setFocus(Qt::OtherFocusReason);
+    app_.dialogs().showModeless(this);
+}
+
 void TCheckOrder::showEvent(QShowEvent* e)
 {
     QWidget::showEvent(e);
@@ -122,6 +132,18 @@ void TCheckOrder::showEvent(QShowEvent* e)
         return;
     followChanges(true);
     markLines(true);
+}
+
+void TCheckOrder::tellCurrentRow()
+{
+    // The list is heard with the problem it has current, not only as "a
+    // list of so many items".
+    const int row = lstProblems->currentRow();
+    if (!QAccessible::isActive() || row < 0)
+        return;
+    QAccessibleEvent focus(lstProblems, QAccessible::Focus);
+    focus.setChild(row);
+    QAccessible::updateAccessibility(&focus);
 }
 
 void TCheckOrder::hideEvent(QHideEvent* e)
@@ -171,6 +193,8 @@ void TCheckOrder::markLines(bool shown)
 
 bool TCheckOrder::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == lstProblems && event->type() == QEvent::FocusIn)
+        app_.guard([this] { tellCurrentRow(); });
     // Enter and Space on a problem do what a click does.
     if (watched == lstProblems && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -199,13 +223,7 @@ void TForm1::mnuCheckOrderClick()
     // Each showing checks the list as it stands, the window newly shown
     // beside this one or brought to the front.
     checkOrder_->btnCheckClick();
-    if (!checkOrder_->isVisible()) {
-        const QScreen* screen = this->screen();
-        checkOrder_->move(placeBeside(frameGeometry(), checkOrder_->frameSize(),
-                                      screen ? screen->availableGeometry() : QRect())
-                              .topLeft());
-    }
-    app_.dialogs().showModeless(checkOrder_);
+    checkOrder_->showBesideOwner();
 }
 
 void TForm1::selectLine(int index)

@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 
+class BesideOwner;
 class QListWidget;
 class QPushButton;
 class TApplication;
@@ -32,6 +33,10 @@ public:
     // Whether a change waits to be checked.
     bool checkPending() const { return pending_.isActive(); }
 
+    // Shows the window beside the main window, or brings it to the front
+    // where it is, with the keyboard on its current problem.
+    void showBesideOwner();
+
 protected:
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
@@ -40,6 +45,7 @@ protected:
 private:
     void followChanges(bool follow);
     void markLines(bool shown);
+    void tellCurrentRow();
 
     TForm1& form1_;
     TApplication& app_;
@@ -48,4 +54,5 @@ private:
     QTimer pending_;
     QList<QMetaObject::Connection> following_;
     bool marking_ = false;
+    BesideOwner* placement_ = nullptr;
 };

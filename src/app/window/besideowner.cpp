@@ -1,0 +1,67 @@
+#include "app/window/besideowner.h"
+
+#include "model/placement.h"
+
+#include <QEvent>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+
+QSize marginsOf(const QWidget* window)
+{
+    return window->frameGeometry().size() - window->geometry().size();
+}
+
+} // namespace
+
+BesideOwner::BesideOwner(QWidget* window, const QSize& wanted, const QSize& smallest)
+    : QObject(window), window_(window), wanted_(wanted), smallest_(smallest)
+{
+    window_->resize(wanted_);
+    window_->installEventFilter(this);
+}
+
+void BesideOwner::place(const QWidget* owner)
+{
+    owner_ = owner;
+    if (!owner_ || window_->isVisible())
+        return;
+    unframed_ = true;
+    placeBy(marginsOf(owner_));
+}
+
+void BesideOwner::placeBy(const QSize& margins)
+{
+    if (!owner_ || !owner_->screen())
+        return;
+    const QRect place = placeBeside(owner_->frameGeometry(), wanted_ + margins,
+                                    owner_->screen()->availableGeometry(), smallest_ + margins);
+    placedSize_ = place.size() - margins;
+    window_->resize(placedSize_);
+    window_->move(place.topLeft());
+}
+
+bool BesideOwner::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != window_)
+        return false;
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+        if (unframed_ && window_->isVisible() && !marginsOf(window_).isEmpty()) {
+            unframed_ = false;
+            placeBy(marginsOf(window_));
+        }
+        break;
+    case QEvent::Hide:
+        if (!event->spontaneous()) {
+            unframed_ = false;
+            if (window_->size() != placedSize_)
+                wanted_ = window_->size();
+        }
+        break;
+    default: break;
+    }
+    return false;
+}
