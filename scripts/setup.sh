@@ -6,7 +6,7 @@ set -e
 
 PACKAGES="g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev \
 libgl-dev libx11-dev fonts-liberation xvfb xauth xdotool desktop-file-utils appstream \
-dpkg-dev file acl dbus at-spi2-core python3-pyatspi lintian man-db groff-base $EXTRA_PACKAGES"
+dpkg-dev file acl dbus at-spi2-core python3-pyatspi openbox lintian man-db groff-base $EXTRA_PACKAGES"
 
 missing=""
 for p in $PACKAGES; do

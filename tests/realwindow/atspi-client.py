@@ -1,7 +1,8 @@
 # A screen reader's view of one application, read over AT-SPI from outside
 # the program. Run with the system's python3 (pyatspi). Prints "ready" once
-# it listens, then one tab-separated line for each focus or selection event:
-#   focus|selected, role, index in parent, name
+# it listens, then one tab-separated line for each focus or selection event
+# and each window that becomes active (a reader announces its frame):
+#   focus|selected|activate|deactivate, role, index in parent, name
 # and answers commands read from standard input, one per line:
 #   dump          one "node" line per object of the application's windows,
 #                 tab-separated: window, role, name, focusable (0/1),
@@ -34,9 +35,14 @@ def application():
 def on_event(event):
     try:
         source = event.source
-        if event.detail1 != 1 or source.getApplication().name != APPLICATION:
+        if source.getApplication().name != APPLICATION:
             return
-        kind = "focus" if event.type.endswith("focused") else "selected"
+        if event.type.startswith("window:"):
+            kind = event.type.split(":")[1]
+        elif event.detail1 != 1:
+            return
+        else:
+            kind = "focus" if event.type.endswith("focused") else "selected"
         say(kind, source.getRoleName(), source.getIndexInParent(), source.name, sep="\t")
     except Exception:  # an object gone before it could be read
         pass
@@ -97,6 +103,7 @@ def on_command(source, condition):
 pyatspi.Registry.registerEventListener(lambda event: None, "object:property-change", "object:children-changed")
 pyatspi.Registry.registerEventListener(on_event, "object:state-changed:focused")
 pyatspi.Registry.registerEventListener(on_event, "object:state-changed:selected")
+pyatspi.Registry.registerEventListener(on_event, "window:activate", "window:deactivate")
 GLib.io_add_watch(sys.stdin.fileno(), GLib.IO_IN | GLib.IO_HUP, on_command)
 say("ready")
 pyatspi.Registry.start()

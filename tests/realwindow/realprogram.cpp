@@ -39,6 +39,19 @@ template <class Ready> bool pollUntil(int timeoutMs, Ready ready)
     }
 }
 
+// A title as an extended POSIX expression (xdotool's) that matches it
+// alone. Qt's escaping would not do: "\'" ends the text in GNU's.
+QString posixEscaped(const QString& text)
+{
+    QString escaped;
+    for (const QChar c : text) {
+        if (QStringView(u".[]{}()\\*+?|^$").contains(c))
+            escaped += QLatin1Char('\\');
+        escaped += c;
+    }
+    return escaped;
+}
+
 } // namespace
 
 RealProgram::RealProgram()
@@ -226,6 +239,112 @@ QRect RealProgram::windowOnScreen(const QString& title) const
     return geometryOf(windowId(title));
 }
 
+QRect RealProgram::frameOnScreen(const QString& title) const
+{
+    return frameOf(windowId(title));
+}
+
+QRect RealProgram::frameOf(const QString& id) const
+{
+    Display* display = nullptr;
+    for (int attempt = 0; !display && attempt < kConnectAttempts; ++attempt)
+        display = XOpenDisplay(nullptr);
+    if (!display || id.isEmpty()) {
+        if (display)
+            XCloseDisplay(display);
+        return QRect();
+    }
+    const Window window = Window(id.toULong());
+    QRect rect;
+    XWindowAttributes attributes;
+    int x = 0;
+    int y = 0;
+    Window child = 0;
+    if (XGetWindowAttributes(display, window, &attributes)
+        && XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child))
+        rect = QRect(x, y, attributes.width, attributes.height);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    const Atom extents = XInternAtom(display, "_NET_FRAME_EXTENTS", False);
+    if (rect.isValid()
+        && XGetWindowProperty(display, window, extents, 0, 4, False, AnyPropertyType, &type, &format, &count,
+                              &after, &data)
+               == Success
+        && data && format == 32 && count == 4) {
+        const long* sides = reinterpret_cast<const long*>(data); // left, right, top, bottom
+        rect.adjust(-int(sides[0]), -int(sides[2]), int(sides[1]), int(sides[3]));
+    }
+    if (data)
+        XFree(data);
+    XCloseDisplay(display);
+    return rect;
+}
+
+WindowManager::WindowManager(const QString& program)
+{
+    process_.setProgram(program);
+    // Its own settings, none of the machine user's; no session manager.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
+    env.remove(QStringLiteral("SESSION_MANAGER"));
+    process_.setProcessEnvironment(env);
+    process_.setArguments({QStringLiteral("--sm-disable")});
+    // What it says (a menu file it misses, say) is the machine's business.
+    process_.setStandardOutputFile(QProcess::nullDevice());
+    process_.setStandardErrorFile(QProcess::nullDevice());
+}
+
+WindowManager::~WindowManager()
+{
+    process_.terminate();
+    if (!process_.waitForFinished(5000)) {
+        process_.kill();
+        process_.waitForFinished();
+    }
+}
+
+bool WindowManager::start()
+{
+    process_.start();
+    if (!process_.waitForStarted(10000)) {
+        error_ = process_.program() + QStringLiteral(" did not start: ") + process_.errorString();
+        return false;
+    }
+    // It manages the screen once the root window names its check window.
+    Display* display = nullptr;
+    for (int attempt = 0; !display && attempt < kConnectAttempts; ++attempt)
+        display = XOpenDisplay(nullptr);
+    if (!display) {
+        error_ = QStringLiteral("no display");
+        return false;
+    }
+    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
+    const bool managing = pollUntil(10000, [&] {
+        Atom type = 0;
+        int format = 0;
+        unsigned long count = 0;
+        unsigned long after = 0;
+        unsigned char* data = nullptr;
+        const bool found = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False,
+                                              AnyPropertyType, &type, &format, &count, &after, &data)
+                               == Success
+                           && count == 1;
+        if (data)
+            XFree(data);
+        process_.waitForFinished(0); // no event loop: the state is brought up to date by asking
+        return found || process_.state() == QProcess::NotRunning;
+    });
+    XCloseDisplay(display);
+    if (!managing || process_.state() == QProcess::NotRunning) {
+        error_ = process_.program() + QStringLiteral(" does not manage the screen");
+        return false;
+    }
+    return true;
+}
+
 void RealProgram::doubleClick(int x, int y)
 {
     moveTo(x, y);
@@ -256,7 +375,7 @@ void RealProgram::drag(int fromX, int fromY, int toX, int toY, const QString& ke
 QString RealProgram::windowId(const QString& title) const
 {
     return xdotool({"search", "--all", "--onlyvisible", "--pid", QString::number(process_.processId()),
-                    "--name", QStringLiteral("^%1$").arg(QRegularExpression::escape(title))})
+                    "--name", QStringLiteral("^%1$").arg(posixEscaped(title))})
         .section(QLatin1Char('\n'), 0, 0)
         .trimmed();
 }

@@ -6,6 +6,23 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+// A window manager on the test's display for as long as it lives, as a
+// user's desktop has one: it frames, places and focuses the windows.
+class WindowManager {
+public:
+    explicit WindowManager(const QString& program = QStringLiteral("openbox"));
+    ~WindowManager();
+    // Starts it and waits until it manages the screen. False, with the
+    // reason in error(), otherwise.
+    bool start();
+    QString error() const { return error_; }
+
+private:
+    QProcess process_;
+    QTemporaryDir config_;
+    QString error_;
+};
+
 // The editor as a user runs it: the real program on the test's X display
 // (xcb), with its real dialogs and its real end, driven through the window
 // system with XTest (xdotool) and read back from the window system and the
@@ -56,6 +73,9 @@ public:
     QRect menuOnScreen() const;
     // Where a window of the program's, by its title, is on the screen.
     QRect windowOnScreen(const QString& title) const;
+    // The same with the frame a window manager drew around it (its
+    // _NET_FRAME_EXTENTS); the window alone where there is none.
+    QRect frameOnScreen(const QString& title) const;
     // A click at a point of another of the program's windows, by its title.
     void clickIn(const QString& title, int x, int y);
     // What a window manager does when the user clicks a window: it gets the
@@ -100,6 +120,7 @@ public:
 
 private:
     bool launch();
+    QRect frameOf(const QString& id) const;
     QString xdotool(const QStringList& args) const;
     QString focusedTitle() const;
     QRect geometryOf(const QString& id) const;

@@ -472,7 +472,7 @@ private slots:
     }
 
     // Removing the last row by its menu leaves the keyboard in the list on
-    // the row now last, and a screen reader hears it.
+    // the row now last, and a screen reader hears it, and nothing else.
     void screenReaderHearsTheRowAfterTheLastGoes()
     {
         ScreenReader listener;
@@ -491,6 +491,13 @@ private slots:
         program.key(QStringLiteral("r")); // Remove
         QVERIFY(QTest::qWaitFor([&] { return program.menuOnScreen().isEmpty(); }, 5000));
         QVERIFY2(QTest::qWaitFor([&] { return rowsIn(listener.heardSince(before)).contains("1"); }, 5000),
+                 qPrintable(listener.heardSince(before).join(" | ")));
+        // The main window never stopped being the active one: no frame is
+        // announced again as the menu opens or closes.
+        QTest::qWait(500);
+        QVERIFY2(listener.heardSince(before)
+                     .filter(QRegularExpression(QStringLiteral("^(de)?activate\t")))
+                     .isEmpty(),
                  qPrintable(listener.heardSince(before).join(" | ")));
         NO_ERROR_OUTPUT(program);
     }
@@ -1149,6 +1156,93 @@ private slots:
         QVERIFY(program.waitForNoWindow(tool));
         QVERIFY2(openMenu(program, QStringLiteral("alt+f")), "the keyboard went nowhere");
         program.key(QStringLiteral("Escape"));
+        NO_ERROR_OUTPUT(program);
+    }
+
+    // Check Order is heard: opening it names its one problem, and Enter
+    // on it names the line it leads to, in the main window's list.
+    void screenReaderHearsCheckOrder()
+    {
+        ScreenReader listener;
+        RealProgram program;
+        const QList<QByteArray> lines = {kStartingLine, line48("R101      R_Age_Tool           1      109"),
+                                         line48("U4        Archer               1      87"),
+                                         line48("B87       Archery              1      -1")};
+        const QString failed = startHeard(listener, program, lines);
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
+        const int beforeOpening = listener.mark();
+        QVERIFY(chooseSearchItem(program, 2, QStringLiteral("Check Order")));
+        auto heardRow = [&](int since, const QString& start) {
+            for (const QString& line : listener.heardSince(since))
+                if (line.startsWith(QLatin1String("focus\tlist item\t"))
+                    && line.section(QLatin1Char('\t'), 3).startsWith(start))
+                    return true;
+            return false;
+        };
+        QVERIFY2(QTest::qWaitFor([&] { return heardRow(beforeOpening, QStringLiteral("Line 3: ")); }, 5000),
+                 qPrintable(listener.heardSince(beforeOpening).join(" | ")));
+
+        const int beforeEnter = listener.mark();
+        program.key(QStringLiteral("Return"));
+        QVERIFY(program.waitForWindow(kMainTitle));
+        QVERIFY2(
+            QTest::qWaitFor([&] { return heardRow(beforeEnter, QStringLiteral("U4        Archer")); }, 5000),
+            qPrintable(listener.heardSince(beforeEnter).join(" | ")));
+        QCOMPARE(rowsIn(listener.heardSince(beforeEnter)).last(), QStringLiteral("2"));
+        NO_ERROR_OUTPUT(program);
+    }
+
+    // Under a window manager that frames windows, Check Order opens beside
+    // the main window, frame beside frame, both whole on the screen; Enter
+    // on a problem gives the keyboard to the main window, which keeps it.
+    void checkOrderBesideTheFramedMainWindow()
+    {
+        WindowManager manager;
+        QVERIFY2(manager.start(), qPrintable(manager.error()));
+        RealProgram program;
+        const QList<QByteArray> lines = {kStartingLine, line48("R101      R_Age_Tool           1      109"),
+                                         line48("U4        Archer               1      87"),
+                                         line48("B87       Archery              1      -1")};
+        const QString file = program.path(QStringLiteral("check.ai"));
+        QVERIFY(writeFile(file, crlfLines(lines)));
+        program.setArguments({QStringLiteral("check.ai")});
+        START(program);
+        const QString tool = QStringLiteral("Check Order");
+        QVERIFY(chooseSearchItem(program, 2, tool));
+        const QRect screen(0, 0, 1280, 1024);
+        // Framed, and settled where it goes.
+        QRect frame;
+        const bool settled = QTest::qWaitFor(
+            [&] {
+                const QRect now = program.frameOnScreen(tool);
+                const bool same = now == frame && now != program.windowOnScreen(tool);
+                frame = now;
+                return same;
+            },
+            5000);
+        const QRect main = program.frameOnScreen(kMainTitle);
+        const QString where = QStringLiteral("main [%9] %1,%2 %3x%4; Check Order %5,%6 %7x%8")
+                                  .arg(main.x())
+                                  .arg(main.y())
+                                  .arg(main.width())
+                                  .arg(main.height())
+                                  .arg(frame.x())
+                                  .arg(frame.y())
+                                  .arg(frame.width())
+                                  .arg(frame.height())
+                                  .arg(program.windowId(kMainTitle));
+        QVERIFY2(settled, qPrintable(where));
+        QVERIFY2(main != program.windowOnScreen(kMainTitle), qPrintable(where)); // the manager framed it
+        QVERIFY2(!frame.intersects(main), qPrintable(where));
+        QVERIFY2(screen.contains(frame) && screen.contains(main), qPrintable(where));
+
+        program.key(QStringLiteral("Return")); // the Archer, line 3
+        QVERIFY(program.waitForWindow(kMainTitle));
+        QTest::qWait(500); // nothing takes the keyboard back
+        QCOMPARE(program.focusedWindow(), program.windowId(kMainTitle));
+        program.key(QStringLiteral("alt+Up"));
+        QCOMPARE(saveAndRead(program, file), crlfLines({lines.at(0), lines.at(2), lines.at(1), lines.at(3)}));
+        QVERIFY2(program.windowTitles().contains(tool), "the tool window went out of sight");
         NO_ERROR_OUTPUT(program);
     }
 };

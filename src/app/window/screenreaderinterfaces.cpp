@@ -2,8 +2,12 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLineEdit>
+#include <QPointer>
+#include <QWindow>
 
 namespace {
 
@@ -99,10 +103,36 @@ QAccessibleInterface* programFactory(const QString& className, QObject* object)
         return new NamedLabelInterface(widget);
     if (className == QLatin1String("TComboBox"))
         return new ItemBoxInterface(static_cast<QComboBox*>(widget));
-    if (className == QLatin1String("TForm2") || className == QLatin1String("TCheckOrder"))
+    if (className == QLatin1String("TForm2") || className == QLatin1String("TCheckOrder")
+        || className == QLatin1String("HelpWindow"))
         return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;
 }
+
+// A window that hands the keyboard to a menu popping up over it, and
+// takes it back as the menu closes, stays the active window throughout;
+// Qt would still tell screen readers it became active again each time,
+// and they announce its frame after every use of a menu.
+class MenuFocusQuietener : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (!watched->isWindowType()
+            || (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut))
+            return QObject::eventFilter(watched, event);
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        const QWidget* active = QApplication::activeWindow();
+        // Going to a menu, the window stays active; coming back from one,
+        // it is active already (a window that really becomes active is
+        // told so before it is made the active window).
+        const bool toMenu = event->type() == QEvent::FocusOut && reason == Qt::PopupFocusReason;
+        const bool fromMenu = event->type() == QEvent::FocusIn && reason != Qt::TabFocusReason
+                              && reason != Qt::BacktabFocusReason && active
+                              && active->windowHandle() == watched;
+        return toMenu || fromMenu;
+    }
+};
 
 } // namespace
 
@@ -113,4 +143,9 @@ void installScreenReaderInterfaces()
         return true;
     }();
     Q_UNUSED(installed);
+    static QPointer<MenuFocusQuietener> quietener;
+    if (qApp && !quietener) {
+        quietener = new MenuFocusQuietener(qApp);
+        qApp->installEventFilter(quietener);
+    }
 }
