@@ -3,6 +3,10 @@
 # it listens, then one tab-separated line for each focus or selection event
 # and each window that becomes active (a reader announces its frame):
 #   focus|selected|activate|deactivate, role, index in parent, name
+# and one for each change of a control's value or choice:
+#   value, role, index in parent, name, value (empty for a choice)
+# and one for each move of a caret:
+#   caret, role, index in parent, name
 # and answers commands read from standard input, one per line:
 #   dump          one "node" line per object of the application's windows,
 #                 tab-separated: window, role, name, focusable (0/1),
@@ -45,6 +49,29 @@ def on_event(event):
             kind = "focus" if event.type.endswith("focused") else "selected"
         say(kind, source.getRoleName(), source.getIndexInParent(), source.name, sep="\t")
     except Exception:  # an object gone before it could be read
+        pass
+
+
+def on_value(event):
+    try:
+        source = event.source
+        if source.getApplication().name != APPLICATION:
+            return
+        try:
+            value = str(int(source.queryValue().currentValue))
+        except Exception:  # no value: a combo box tells its choice by name
+            value = ""
+        say("value", source.getRoleName(), source.getIndexInParent(), source.name, value, sep="\t")
+    except Exception:
+        pass
+
+
+def on_caret(event):
+    try:
+        source = event.source
+        if source.getApplication().name == APPLICATION:
+            say("caret", source.getRoleName(), source.getIndexInParent(), source.name, sep="\t")
+    except Exception:
         pass
 
 
@@ -104,6 +131,8 @@ pyatspi.Registry.registerEventListener(lambda event: None, "object:property-chan
 pyatspi.Registry.registerEventListener(on_event, "object:state-changed:focused")
 pyatspi.Registry.registerEventListener(on_event, "object:state-changed:selected")
 pyatspi.Registry.registerEventListener(on_event, "window:activate", "window:deactivate")
+pyatspi.Registry.registerEventListener(on_caret, "object:text-caret-moved")
+pyatspi.Registry.registerEventListener(on_value, "object:property-change:accessible-value", "object:selection-changed")
 GLib.io_add_watch(sys.stdin.fileno(), GLib.IO_IN | GLib.IO_HUP, on_command)
 say("ready")
 pyatspi.Registry.start()

@@ -86,7 +86,7 @@ public:
     bool start()
     {
         client_.start(QStringLiteral("/usr/bin/python3"),
-                      {QStringLiteral(VEXDIT_ATSPI_CLIENT), QStringLiteral("QZ Vex AI File Editor")});
+                      {QStringLiteral(VEXDIT_ATSPI_CLIENT), QStringLiteral("Vexdit")});
         return QTest::qWaitFor([&] { return heard().contains(QStringLiteral("ready")); }, 15000);
     }
     // Everything heard so far, and from a mark on.
@@ -122,13 +122,18 @@ private:
     QStringList lines_;
 };
 
-// The names heard as the focus moved, in order.
+// The names heard as the focus moved, in order. The focus told again on
+// the object that has it says nothing new: a screen reader keeps quiet.
 QStringList focusNames(const QStringList& heard)
 {
     QStringList names;
-    for (const QString& line : heard)
-        if (line.startsWith(QLatin1String("focus\t")))
-            names << line.section(QLatin1Char('\t'), 3).trimmed();
+    QString last;
+    for (const QString& line : heard) {
+        if (!line.startsWith(QLatin1String("focus\t")) || line == last)
+            continue;
+        last = line;
+        names << line.section(QLatin1Char('\t'), 3).trimmed();
+    }
     return names;
 }
 
@@ -1192,6 +1197,78 @@ private slots:
         NO_ERROR_OUTPUT(program);
     }
 
+    // The arrows step the item box and the quantity box where the focus
+    // is, and a screen reader hears each step: the item box keeps the
+    // focus, the quantity box is a spin box that tells its new value.
+    void screenReaderHearsTheSteps()
+    {
+        ScreenReader listener;
+        RealProgram program;
+        const QString failed = startHeard(listener, program, {kStartingLine});
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
+        program.click(kQuantityBox.x(), kQuantityBox.y());
+        QVERIFY2(QTest::qWaitFor([&] { return focusNames(listener.heard()).contains("Quantity"); }, 5000),
+                 qPrintable(listener.heard().join(" | ")));
+        QVERIFY(listener.heard()
+                    .filter(QRegularExpression(QStringLiteral("^focus\tspin button\t.*\tQuantity$")))
+                    .size()
+                > 0);
+        const int beforeUp = listener.mark();
+        program.key(QStringLiteral("Up"));
+        QVERIFY2(QTest::qWaitFor(
+                     [&] {
+                         return !listener.heardSince(beforeUp)
+                                     .filter(QRegularExpression(
+                                         QStringLiteral("^value\tspin button\t.*\tQuantity\t2$")))
+                                     .isEmpty();
+                     },
+                     5000),
+                 qPrintable(listener.heardSince(beforeUp).join(" | ")));
+
+        program.click(kBuildingsRadio.x(), kBuildingsRadio.y()); // more than one item to step through
+        program.click(kItemBoxArrow.x() - 100, kItemBoxArrow.y()); // into the item box's text
+        QVERIFY2(
+            QTest::qWaitFor([&] { return focusNames(listener.heardSince(beforeUp)).contains("Item"); }, 5000),
+            qPrintable(listener.heardSince(beforeUp).join(" | ")));
+        const int beforeDown = listener.mark();
+        program.key(QStringLiteral("Down"));
+        QVERIFY2(QTest::qWaitFor(
+                     [&] {
+                         return !listener.heardSince(beforeDown)
+                                     .filter(QRegularExpression(QStringLiteral("^value\tcombo box\t")))
+                                     .isEmpty();
+                     },
+                     5000),
+                 qPrintable(listener.heardSince(beforeDown).join(" | ")));
+        QTest::qWait(300);
+        QVERIFY2(focusNames(listener.heardSince(beforeDown)).isEmpty(),
+                 qPrintable(listener.heardSince(beforeDown).join(" | ")));
+        NO_ERROR_OUTPUT(program);
+    }
+
+    // A text box is heard as it takes the focus, before its caret moves:
+    // a screen reader would otherwise take the caret for the focus and
+    // say nothing. Find's field, as the dialog opens, first of all.
+    void screenReaderHearsFindsField()
+    {
+        ScreenReader listener;
+        RealProgram program;
+        const QString failed = startHeard(listener, program, {kStartingLine});
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
+        const int before = listener.mark();
+        QVERIFY(chooseSearchItem(program, 0, QStringLiteral("Find")));
+        auto aboutTheField = [&] {
+            return listener.heardSince(before).filter(
+                QRegularExpression(QStringLiteral("^(focus|caret)\ttext\t.*\tFind what")));
+        };
+        QVERIFY2(QTest::qWaitFor(
+                     [&] { return !aboutTheField().filter(QRegularExpression("^focus")).isEmpty(); }, 5000),
+                 qPrintable(listener.heardSince(before).join(" | ")));
+        QVERIFY2(aboutTheField().first().startsWith(QLatin1String("focus\t")),
+                 qPrintable(listener.heardSince(before).join(" | ")));
+        NO_ERROR_OUTPUT(program);
+    }
+
     // Under a window manager that frames windows, Check Order opens beside
     // the main window, frame beside frame, both whole on the screen; Enter
     // on a problem gives the keyboard to the main window, which keeps it.
@@ -1241,8 +1318,19 @@ private slots:
         QTest::qWait(500); // nothing takes the keyboard back
         QCOMPARE(program.focusedWindow(), program.windowId(kMainTitle));
         program.key(QStringLiteral("alt+Up"));
-        QCOMPARE(saveAndRead(program, file), crlfLines({lines.at(0), lines.at(2), lines.at(1), lines.at(3)}));
+        const QList<QByteArray> moved = {lines.at(0), lines.at(2), lines.at(1), lines.at(3)};
+        QCOMPARE(saveAndRead(program, file), crlfLines(moved));
         QVERIFY2(program.windowTitles().contains(tool), "the tool window went out of sight");
+
+        // A click on the problem, the main window active: the manager gives
+        // Check Order the keyboard for the click, and the line takes it back.
+        QTest::qWait(300); // the check waits for the changes to pause
+        program.clickIn(tool, kFirstProblem.x(), kFirstProblem.y()); // the Archer, now line 2
+        QVERIFY(program.waitForWindow(kMainTitle));
+        QTest::qWait(500);
+        QCOMPARE(program.focusedWindow(), program.windowId(kMainTitle));
+        program.key(QStringLiteral("alt+Down"));
+        QCOMPARE(saveAndRead(program, file), crlfLines(lines));
         NO_ERROR_OUTPUT(program);
     }
 };

@@ -1,5 +1,6 @@
 #include "app/window/classicedit.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -12,6 +13,14 @@ bool isAltCombinationText(const QKeyEvent* e)
         return false;
     const QString text = e->text();
     return !text.isEmpty() && text.at(0).isPrint();
+}
+
+void tellFocusBeforeCaret(QWidget* box)
+{
+    if (!QAccessible::isActive() || !box->hasFocus())
+        return;
+    QAccessibleEvent focus(box, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
 }
 
 void SelectOnFocus::focusIn(QLineEdit* box, const QFocusEvent* e)

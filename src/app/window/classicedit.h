@@ -25,6 +25,12 @@ private:
     bool heldAcrossDeactivation_ = false;
 };
 
+// Tells assistive technology that the box has the focus before its caret
+// or selection moves: a screen reader takes a caret that moves in an
+// object it has not yet heard of as the focus, quietly, and then says
+// nothing for the focus event that follows.
+void tellFocusBeforeCaret(QWidget* box);
+
 // A text box (a QLineEdit, or an editable QComboBox) with both rules.
 template <class Box> class ClassicTextBox : public Box {
 public:
@@ -41,6 +47,7 @@ protected:
     }
     void focusInEvent(QFocusEvent* e) override
     {
+        tellFocusBeforeCaret(this);
         Box::focusInEvent(e);
         if constexpr (std::is_base_of_v<QLineEdit, Box>)
             selectOnFocus_.focusIn(this, e);

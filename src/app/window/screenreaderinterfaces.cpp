@@ -1,6 +1,8 @@
 #include "app/window/screenreaderinterfaces.h"
+#include "app/window/steppededit.h"
 
 #include <QAbstractItemView>
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QComboBox>
@@ -94,13 +96,126 @@ public:
     }
 };
 
+// A number box that an up-down spinner steps, read as a spin box: its
+// number is its value, its text can be read and edited as a line edit's.
+class SteppedEditInterface : public QAccessibleWidget,
+                             public QAccessibleValueInterface,
+                             public QAccessibleTextInterface,
+                             public QAccessibleEditableTextInterface {
+public:
+    explicit SteppedEditInterface(SteppedEdit* box) : QAccessibleWidget(box, QAccessible::SpinBox) {}
+    SteppedEdit* box() const { return static_cast<SteppedEdit*>(widget()); }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        switch (type) {
+        case QAccessible::ValueInterface: return static_cast<QAccessibleValueInterface*>(this);
+        case QAccessible::TextInterface: return static_cast<QAccessibleTextInterface*>(this);
+        case QAccessible::EditableTextInterface: return static_cast<QAccessibleEditableTextInterface*>(this);
+        default: return QAccessibleWidget::interface_cast(type);
+        }
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return box()->text();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.editable = !box()->isReadOnly();
+        state.selectableText = true;
+        return state;
+    }
+
+    // The value.
+    QVariant currentValue() const override { return box()->value(); }
+    void setCurrentValue(const QVariant& value) override { box()->setText(QString::number(value.toInt())); }
+    QVariant maximumValue() const override { return box()->maximum(); }
+    QVariant minimumValue() const override { return box()->minimum(); }
+    QVariant minimumStepSize() const override { return 1; }
+
+    // The text, as a line edit's.
+    void selection(int index, int* start, int* end) const override
+    {
+        *start = *end = 0;
+        if (index == 0 && box()->hasSelectedText()) {
+            *start = box()->selectionStart();
+            *end = box()->selectionEnd();
+        }
+    }
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int index) override
+    {
+        if (index == 0)
+            box()->deselect();
+    }
+    void setSelection(int index, int start, int end) override
+    {
+        if (index == 0)
+            box()->setSelection(start, end - start);
+    }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+    QString text(int start, int end) const override { return box()->text().mid(start, end - start); }
+    int characterCount() const override { return int(box()->text().size()); }
+    QRect characterRect(int offset) const override
+    {
+        // The box is a few characters wide and never scrolls.
+        const QString shown = box()->text();
+        if (offset < 0 || offset >= shown.size())
+            return QRect();
+        const QFontMetrics metrics = box()->fontMetrics();
+        const QRect contents = box()->contentsRect();
+        const int x = contents.left() + metrics.horizontalAdvance(shown.left(offset));
+        const QRect local(x, contents.top(), metrics.horizontalAdvance(shown.at(offset)), contents.height());
+        return QRect(box()->mapToGlobal(local.topLeft()), local.size());
+    }
+    int offsetAtPoint(const QPoint& point) const override
+    {
+        return box()->cursorPositionAt(box()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int start, int) override { box()->setCursorPosition(start); }
+    QString attributes(int offset, int* start, int* end) const override
+    {
+        *start = *end = offset;
+        return QString();
+    }
+    void deleteText(int start, int end) override { replaceText(start, end, QString()); }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString& text) override
+    {
+        QString changed = box()->text();
+        changed.replace(start, end - start, text);
+        box()->setText(changed);
+    }
+};
+
+// The application, named as its launcher names it (the desktop entry's
+// Name), not by the title its message boxes carry.
+class ProgramInterface : public QAccessibleApplication {
+public:
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return QStringLiteral("Vexdit");
+        return QAccessibleApplication::text(t);
+    }
+};
+
 QAccessibleInterface* programFactory(const QString& className, QObject* object)
 {
+    if (object && object == QCoreApplication::instance())
+        return new ProgramInterface;
     if (!object || !object->isWidgetType())
         return nullptr;
     auto* widget = static_cast<QWidget*>(object);
     if (className == QLatin1String("DecorationLabel") || className == QLatin1String("StatusPanel"))
         return new NamedLabelInterface(widget);
+    if (className == QLatin1String("SteppedEdit"))
+        return new SteppedEditInterface(static_cast<SteppedEdit*>(widget));
     if (className == QLatin1String("TComboBox"))
         return new ItemBoxInterface(static_cast<QComboBox*>(widget));
     if (className == QLatin1String("TForm2") || className == QLatin1String("TCheckOrder")

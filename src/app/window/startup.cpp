@@ -134,6 +134,9 @@ int runProgram(int argc, char** argv)
         return *code;
     if (!mayOpenWindow(argc, argv))
         return 2;
+    // Before the application exists, so that it too is read as the
+    // program describes itself.
+    installScreenReaderInterfaces();
     GuardedApplication qtApp(argc, argv);
     // Desktop shells match the window to its launcher by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(VEXDIT_APP_ID));

@@ -7,6 +7,7 @@
 #include "app/window/pictures.h"
 #include "app/window/programfiles.h"
 #include "app/window/shortcutpriority.h"
+#include "app/window/steppededit.h"
 #include "app/window/taborder.h"
 #include "app/window/tcombobox.h"
 #include "app/window/tedit.h"
@@ -55,9 +56,10 @@ QPushButton* button(const QString& caption, QWidget* parent, int left, int top, 
     return place(new QPushButton(caption, parent), left, top, width, height);
 }
 
-TEdit* editBox(const QString& text, QWidget* parent, int left, int top, int width, int height)
+template <class Box = TEdit, class... Range>
+Box* editBox(const QString& text, QWidget* parent, int left, int top, int width, int height, Range... range)
 {
-    auto* box = place(new TEdit(text, parent), left, top, width, height);
+    auto* box = place(new Box(text, range..., parent), left, top, width, height);
     box->setTextMargins(0, 0, 0, 0);
     return box;
 }
@@ -177,8 +179,10 @@ void TForm1::createControls()
     dlgFind = new TFindDialog(this);
 
     cboList = place(new TComboBox(GroupBox2), 20, 19, 161, 21);
-    txtCount = editBox(QStringLiteral("1"), GroupBox2, 44, 57, 25, 19);
-    txtRetrains = editBox(QStringLiteral("2"), GroupBox2, 140, 57, 25, 19);
+    txtCount =
+        editBox<SteppedEdit>(QStringLiteral("1"), GroupBox2, 44, 57, 25, 19, UpDown1->min(), UpDown1->max());
+    txtRetrains =
+        editBox<SteppedEdit>(QStringLiteral("2"), GroupBox2, 140, 57, 25, 19, UpDown2->min(), UpDown2->max());
     txtRetrains->setEnabled(false);
     QPalette grey = txtRetrains->palette();
     grey.setColor(QPalette::Base, grey.color(QPalette::Button));

@@ -241,6 +241,7 @@ public:
     // Selects a line in Lines mode, entering it first, as a user's click in
     // the list would, and brings the window to the front.
     void selectLine(int index);
+    void takeKeysBackFromCheckOrder();
     // Tints the lines (from 0) that have a problem, in the text and in the
     // list, each with its problem as a tooltip; none to clear them.
     void markProblemLines(const QList<int>& lines, const QStringList& texts);

@@ -11,6 +11,7 @@
 #include "buildlist/ordercheck.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
@@ -23,6 +24,8 @@ namespace {
 // Changes come in bursts (a keystroke, a paste, a run of moves): the
 // check waits this long for the burst to end.
 constexpr int kQuietMs = 150;
+// How long a window manager takes to settle a click.
+constexpr int kSettleMs = 200;
 
 } // namespace
 
@@ -236,4 +239,15 @@ void TForm1::selectLine(int index)
     // own, and never takes the keyboard back by raising itself.
     app_.dialogs().showModeless(this);
     ListBox1->setFocus(Qt::OtherFocusReason);
+    // A window manager gives the tool window the keyboard for a click on
+    // it, and may take a request made in the same instant for an older one
+    // and refuse it. Asked again once the click has settled, it agrees;
+    // unless the user has gone on to another window meanwhile.
+    QTimer::singleShot(kSettleMs, this, app_.guarded(this, &TForm1::takeKeysBackFromCheckOrder));
+}
+
+void TForm1::takeKeysBackFromCheckOrder()
+{
+    if (!isActiveWindow() && QApplication::activeWindow() == checkOrder_)
+        activateWindow();
 }
