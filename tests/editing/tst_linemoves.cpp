@@ -296,6 +296,36 @@ private slots:
             QCOMPARE(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Window);
     }
 
+    // The quantity and retrain boxes are spin boxes to assistive
+    // technology: their number is their value, within their arrows' range,
+    // still read and edited as text. (That each step is heard, the
+    // real-window suite's reader checks.)
+    void numberBoxesAreSpinBoxes()
+    {
+        FormFixture f;
+        TForm1& m = f.form;
+        QAccessibleInterface* quantity = QAccessible::queryAccessibleInterface(m.txtCount);
+        QCOMPARE(quantity->role(), QAccessible::SpinBox);
+        QVERIFY(quantity->valueInterface() && quantity->textInterface() && quantity->editableTextInterface());
+        QCOMPARE(quantity->valueInterface()->currentValue().toInt(), 1);
+        QCOMPARE(quantity->valueInterface()->minimumValue().toInt(), 1);
+        QCOMPARE(quantity->valueInterface()->maximumValue().toInt(), 10);
+        QCOMPARE(quantity->text(QAccessible::Name), QStringLiteral("Quantity"));
+        QAccessibleInterface* retrains = QAccessible::queryAccessibleInterface(m.txtRetrains);
+        QCOMPARE(retrains->role(), QAccessible::SpinBox);
+        QCOMPARE(retrains->valueInterface()->maximumValue().toInt(), 50);
+
+        m.UpDown1->click(TUpDown::Button::Up);
+        m.UpDown1->click(TUpDown::Button::Up);
+        QCOMPARE(quantity->valueInterface()->currentValue().toInt(), 3);
+        QCOMPARE(quantity->textInterface()->text(0, quantity->textInterface()->characterCount()), "3");
+        // Typed over through the text, or set as a value: the box follows.
+        quantity->editableTextInterface()->replaceText(0, 1, QStringLiteral("7"));
+        QCOMPARE(m.txtCount->text(), QStringLiteral("7"));
+        quantity->valueInterface()->setCurrentValue(9);
+        QCOMPARE(m.txtCount->text(), QStringLiteral("9"));
+    }
+
     // Tab goes through each window's controls in the order of its layout.
     void tabOrderFollowsTheLayout()
     {

@@ -50,6 +50,24 @@ private slots:
         VERIFY_DIALOGS(f);
     }
 
+    // A row is always current, where the user left it as far as the rows
+    // allow, so that the keys and a screen reader have a problem to act
+    // on and to name.
+    void aProblemIsAlwaysCurrent()
+    {
+        FormFixture f;
+        f.setLines({QString::fromLatin1(kStartingLine), kArcher, kArchery, kAgeTool, kArcher});
+        f.form.mnuCheckOrder->trigger();
+        TCheckOrder& window = *windowOf(f);
+        QCOMPARE(window.lstProblems->currentRow(), 0);
+        QVERIFY(window.rowLines().size() >= 2);
+        window.lstProblems->setCurrentRow(int(window.rowLines().size()) - 1);
+        // One problem fewer: the last row stays current.
+        f.setLines({QString::fromLatin1(kStartingLine), kArchery, kArcher});
+        window.btnCheckClick();
+        QCOMPARE(window.lstProblems->currentRow(), window.lstProblems->count() - 1);
+    }
+
     void aSoundListSaysSoInOneRow()
     {
         FormFixture f;
