@@ -194,6 +194,51 @@ private slots:
         VERIFY_DIALOGS(fits.f);
     }
 
+    // Delete joins two lines into one of at most 48 characters, by either
+    // road: at the end of a line, or over a selection that spans the
+    // break. Exactly 48 is taken, 49 refused.
+    void deleteJoinAtTheLimit_data()
+    {
+        QTest::addColumn<int>("firstLength");
+        QTest::addColumn<int>("secondLength");
+        QTest::addColumn<int>("from"); // the selection's start on the first line
+        QTest::addColumn<int>("to"); // its end, a column of the second line; -1: no selection
+        QTest::addColumn<int>("joined");
+        QTest::newRow("line end, 48") << 20 << 28 << 20 << -1 << 48;
+        QTest::newRow("line end, 49") << 20 << 29 << 20 << -1 << 49;
+        QTest::newRow("selection, 48") << 40 << 30 << 30 << 12 << 48;
+        QTest::newRow("selection, 49") << 40 << 30 << 30 << 11 << 49;
+    }
+    void deleteJoinAtTheLimit()
+    {
+        QFETCH(int, firstLength);
+        QFETCH(int, secondLength);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, joined);
+        const QStringList lines = {QString(firstLength, QLatin1Char('a')),
+                                   QString(secondLength, QLatin1Char('b'))};
+        Typing t(lines);
+        QTextCursor c = t.f.form.Memo1->textCursor();
+        c.setPosition(from);
+        if (to >= 0)
+            c.setPosition(firstLength + 1 + to, QTextCursor::KeepAnchor);
+        t.f.form.Memo1->setTextCursor(c);
+        if (joined > 48)
+            expectRefusal(t.f);
+        QTest::keyClick(t.f.form.Memo1, Qt::Key_Delete);
+        if (joined > 48) {
+            QCOMPARE(t.f.lines(), lines);
+        } else {
+            QCOMPARE(t.f.lines().size(), 1);
+            QCOMPARE(t.f.lines().first().size(), 48);
+            // Undone whole: both lines come back.
+            choose(t.f.form.mnuUndo);
+            QCOMPARE(t.f.lines(), lines);
+        }
+        VERIFY_DIALOGS(t.f);
+    }
+
     void theLineTestedIsTheCaretLine()
     {
         // After New the noted line is stale: the caret is on the full
