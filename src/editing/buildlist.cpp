@@ -2,7 +2,11 @@
 
 #include "model/errors.h"
 
-// Applies the steps to the lines and tells the views what changed.
+#include <optional>
+
+// Applies a step to the lines, and tells the views what changed once the
+// step is whole: a view that already shows the result (the text area,
+// after the user's typing) must never see it half made.
 class BuildList::Store : public LineStore {
 public:
     explicit Store(BuildList& list) : list_(list) {}
@@ -17,7 +21,7 @@ public:
     {
         check(row, 1);
         list_.lines_[row] = text;
-        emit list_.linesChanged(row, 1, 1);
+        note(row, 1, 1);
     }
     void insertLines(int row, const QStringList& lines) override
     {
@@ -25,18 +29,19 @@ public:
         // One move of the rows below, however many lines go in.
         list_.lines_.insert(row, lines.size(), QString());
         std::copy(lines.begin(), lines.end(), list_.lines_.begin() + row);
-        emit list_.linesChanged(row, 0, int(lines.size()));
+        note(row, 0, int(lines.size()));
     }
     void removeLines(int row, int count) override
     {
         check(row, count);
         list_.lines_.remove(row, count);
-        emit list_.linesChanged(row, count, 0);
+        note(row, count, 0);
     }
     void moveLine(int from, int to) override
     {
         check(from, 1);
         check(to, 1);
+        tell();
         list_.lines_.move(from, to);
         emit list_.lineMoved(from, to);
     }
@@ -46,10 +51,37 @@ public:
         if (ends == list_.endsWithBreak_)
             return;
         list_.endsWithBreak_ = ends;
-        emit list_.linesChanged(list_.lineCount(), 0, 0);
+        breakChanged_ = true;
+    }
+
+    // Tells the views what changed since the last time.
+    void tell()
+    {
+        if (noted_ || breakChanged_)
+            ++list_.contentVersion_;
+        if (noted_)
+            emit list_.linesChanged(row_, removed_, inserted_);
+        else if (breakChanged_)
+            emit list_.linesChanged(list_.lineCount(), 0, 0);
+        noted_ = breakChanged_ = false;
     }
 
 private:
+    // A step takes lines away and puts others in at the same row: one
+    // change for the views.
+    void note(int row, int removed, int inserted)
+    {
+        if (noted_ && row == row_ && inserted_ == 0) {
+            removed_ += removed;
+            inserted_ += inserted;
+            return;
+        }
+        tell();
+        noted_ = true;
+        row_ = row;
+        removed_ = removed;
+        inserted_ = inserted;
+    }
     // A step that does not fit the lines would corrupt them: it is refused.
     void check(int row, int count) const
     {
@@ -58,6 +90,11 @@ private:
     }
 
     BuildList& list_;
+    bool noted_ = false;
+    bool breakChanged_ = false;
+    int row_ = 0;
+    int removed_ = 0;
+    int inserted_ = 0;
 };
 
 BuildList::BuildList(QObject* parent) : QObject(parent) {}
@@ -95,6 +132,7 @@ void BuildList::reset(const QStringList& lines, bool endsWithBreak)
         done_.clear();
         undone_.clear();
         savedAt_ = 0;
+        ++contentVersion_;
         emit linesChanged(0, before, lineCount());
     });
 }
@@ -107,16 +145,8 @@ EditState BuildList::stateNow() const
 BuildList::Change::Change(BuildList& list, LineStep::Kind kind) : list_(list)
 {
     if (list_.changesOpen_++ == 0)
-        list_.pending_ = {kind,
-                          list_.stateNow(),
-                          list_.lines_,
-                          list_.endsWithBreak_,
-                          list_.lineCount(),
-                          list_.lineCount(),
-                          0,
-                          0,
-                          -1,
-                          -1};
+        list_.pending_ = {
+            kind, list_.stateNow(), {}, list_.endsWithBreak_, list_.lineCount(), list_.lineCount()};
 }
 
 BuildList::Change::~Change()
@@ -160,9 +190,6 @@ void BuildList::moveLine(int from, int to)
     const Change change(*this, LineStep::Kind::MoveLine);
     if (from == to)
         return;
-    ++pending_.moves;
-    pending_.movedFrom = from;
-    pending_.movedTo = to;
     apply(LineStep::move(from, to, endsWithBreak_), qMin(from, to), lineCount() - qMax(from, to) - 1);
 }
 
@@ -175,32 +202,63 @@ void BuildList::apply(const LineStep& step, int row, int rowsAfter)
 {
     if (step.changesNothing())
         return;
-    if (step.kind() != LineStep::Kind::MoveLine)
-        ++pending_.edits;
+    pending_.steps.push_back(step);
     pending_.first = qMin(pending_.first, row);
     pending_.fromEnd = qMin(pending_.fromEnd, rowsAfter);
     Store store(*this);
     step.redo(store);
+    store.tell();
 }
+
+namespace {
+
+// Lines outside the document, for working out what a change of several
+// edits replaced.
+class PlainLines : public LineStore {
+public:
+    PlainLines(QStringList lines, bool ends) : lines(std::move(lines)), ends(ends) {}
+    int lineCount() const override { return int(lines.size()); }
+    QString line(int row) const override { return lines.at(row); }
+    void setLine(int row, const QString& text) override { lines[row] = text; }
+    void insertLines(int row, const QStringList& more) override
+    {
+        for (qsizetype i = 0; i < more.size(); ++i)
+            lines.insert(row + i, more.at(i));
+    }
+    void removeLines(int row, int count) override { lines.remove(row, count); }
+    void moveLine(int from, int to) override { lines.move(from, to); }
+    bool endsWithBreak() const override { return ends; }
+    void setEndsWithBreak(bool e) override { ends = e; }
+    QStringList lines;
+    bool ends;
+};
+
+} // namespace
 
 void BuildList::closeChange()
 {
     Pending done = std::move(pending_);
     pending_ = {};
-    if (done.edits == 0 && done.moves == 0 && done.breakBefore == endsWithBreak_)
+    if (done.steps.empty())
         return;
-    // One move alone is kept as a move; anything else as the lines that
-    // changed, from the first row touched to the last.
-    const LineStep step =
-        done.edits == 0 && done.moves == 1
-            ? LineStep::move(done.movedFrom, done.movedTo, done.breakBefore)
-            : LineStep::change(done.kind, done.first,
-                               done.lines.mid(done.first, done.lines.size() - done.first - done.fromEnd),
-                               lines_.mid(done.first, lineCount() - done.first - done.fromEnd),
-                               done.breakBefore, endsWithBreak_);
-    if (step.changesNothing())
+    // One edit is its own step; several are kept as the lines that changed,
+    // from the first row touched to the last, worked out by taking them
+    // back on a copy.
+    std::optional<LineStep> step;
+    if (done.steps.size() == 1) {
+        step = done.steps.front();
+    } else {
+        PlainLines before(lines_, endsWithBreak_);
+        for (auto it = done.steps.rbegin(); it != done.steps.rend(); ++it)
+            it->undo(before);
+        step = LineStep::change(done.kind, done.first,
+                                before.lines.mid(done.first, before.lines.size() - done.first - done.fromEnd),
+                                lines_.mid(done.first, lineCount() - done.first - done.fromEnd),
+                                done.breakBefore, endsWithBreak_);
+    }
+    if (step->changesNothing())
         return;
-    telling([&] { record(step, done.before); });
+    telling([&] { record(*step, done.before); });
 }
 
 void BuildList::record(const LineStep& step, const EditState& before)
@@ -241,7 +299,9 @@ void BuildList::gainFinalBreak()
     if (endsWithBreak_)
         return;
     telling([&] {
-        Store(*this).setEndsWithBreak(true);
+        Store store(*this);
+        store.setEndsWithBreak(true);
+        store.tell();
         // Both neighbouring steps now lead to the state with the break.
         if (!done_.empty())
             done_.back().step.setBreakAfter(true);
@@ -272,6 +332,7 @@ void BuildList::undo()
         Entry entry = std::move(done_.back());
         done_.pop_back();
         entry.step.undo(store);
+        store.tell();
         undone_.push_back(std::move(entry));
     });
     if (context_)
@@ -288,6 +349,7 @@ void BuildList::redo()
         Entry entry = std::move(undone_.back());
         undone_.pop_back();
         entry.step.redo(store);
+        store.tell();
         done_.push_back(std::move(entry));
     });
     if (context_)
@@ -307,4 +369,9 @@ void BuildList::clearHistory()
 void BuildList::markSaved()
 {
     telling([&] { savedAt_ = int(done_.size()); });
+}
+
+void BuildList::markUnsaved()
+{
+    telling([&] { savedAt_ = -1; });
 }

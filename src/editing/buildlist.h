@@ -57,6 +57,9 @@ public:
     // Every line followed by CR LF, the last one only when the text ends
     // with a break.
     QString text() const;
+    // Moves on with every change of the lines other than a move: what was
+    // read of them, order aside, need not be read again.
+    quint64 contentVersion() const { return contentVersion_; }
 
     // A new build list (New, Open): its lines, an empty history, saved.
     void reset(const QStringList& lines, bool endsWithBreak = true);
@@ -96,6 +99,10 @@ public:
 
     // The saved state.
     void markSaved();
+    // Unsaved work without a change to the lines (Append that placed
+    // nothing says so): the saved state is out of reach until the next
+    // save.
+    void markUnsaved();
     bool isModified() const { return savedAt_ != int(done_.size()); }
 
 signals:
@@ -125,14 +132,10 @@ private:
     struct Pending {
         LineStep::Kind kind;
         EditState before;
-        QStringList lines; // as they were (shared until the first edit)
+        std::vector<LineStep> steps; // as applied, in order
         bool breakBefore;
         int first; // the first row any edit touched
         int fromEnd; // rows after the last row any edit touched
-        int moves;
-        int edits;
-        int movedFrom;
-        int movedTo;
     };
 
     EditState stateNow() const;
@@ -152,5 +155,6 @@ private:
     int savedAt_ = 0;
     EditContext* context_ = nullptr;
     int changesOpen_ = 0;
+    quint64 contentVersion_ = 0;
     Pending pending_;
 };

@@ -10,7 +10,7 @@ struct EditState {
     int insertAt = -1;
     int findFrom = 0;
     int caret = 0; // the text area's caret, as an offset
-    QString column; // the column panel
+    int column = -1; // the caret's column, as the column panel shows it; -1 for none
     int villagers = 0;
-    bool undoButton = false; // whether the Undo button may take the last line away
+    bool undoAvailable = false; // whether the Undo button may take the last line away
 };

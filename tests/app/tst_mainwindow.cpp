@@ -45,9 +45,12 @@ private slots:
         QCOMPARE(f.form.panel(TForm1::Panel::Mode), QStringLiteral("Normal"));
         QCOMPARE(f.form.panel(TForm1::Panel::Column), QString());
         QCOMPARE(f.form.panel(TForm1::Panel::Marker), QString());
-        // The marker shows as "*" in its panel.
-        f.form.setModified(true);
+        // The marker shows as "*" in its panel once the document has a
+        // change that is not saved.
+        f.form.document().insertLines(LineStep::Kind::Append, 1, {QStringLiteral("// x")});
         QCOMPARE(f.form.panel(TForm1::Panel::Marker), QStringLiteral("*"));
+        f.form.document().undo();
+        QCOMPARE(f.form.panel(TForm1::Panel::Marker), QString());
         VERIFY_DIALOGS(f);
     }
 
@@ -60,7 +63,6 @@ private slots:
         QCOMPARE(f.form.dragTo, 0);
         QCOMPARE(f.form.findFrom(), 0);
         QCOMPARE(f.form.linesMode, false);
-        QCOMPARE(f.form.quietChange, false);
         QCOMPARE(f.form.insertAt(), -1);
         QCOMPARE(f.form.currentLine(), 0);
     }

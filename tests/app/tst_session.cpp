@@ -35,6 +35,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -52,12 +53,8 @@ public:
                          MsgResult) override
     {
         static const QStringList known{
-            KeyMessages::kLineLengthInvalid,
-            FileMessages::kNotSavedNew,
-            FileMessages::kNotSavedOpen,
-            AppendMessages::kNoInsertionPoint,
-            FindMessages::kEndOfList,
-            FileMessages::kTabs,
+            KeyMessages::kLineLengthInvalid,   FileMessages::kNotSavedNew, FileMessages::kNotSavedOpen,
+            AppendMessages::kNoInsertionPoint, FindMessages::kEndOfList,   FileMessages::kTabs,
         };
         static const QRegularExpression conversion(
             QStringLiteral("^'.{0,2}' is not a valid integer value\\.$"));
@@ -167,8 +164,15 @@ public:
             return QStringLiteral("panel 2 disagrees with the mode");
         if (f.Memo1->isVisibleTo(&f) == f.ListBox1->isVisibleTo(&f))
             return QStringLiteral("not exactly one of the text area and the list is shown");
-        if (f.quietChange)
-            return QStringLiteral("quietChange left set");
+        // The views show the document: the text area always, the list
+        // while it is shown.
+        const BuildList& document = f.document();
+        if (f.Memo1->lines() != document.lines() || f.Memo1->endsWithBreak() != document.endsWithBreak())
+            return QStringLiteral("the text area differs from the document");
+        if (f.linesMode && f.ListBox1->items() != document.lines())
+            return QStringLiteral("the list differs from the document");
+        if ((f.panel(TForm1::Panel::Marker) == QLatin1String("*")) != document.isModified())
+            return QStringLiteral("the marker differs from the document");
         if (!tabFileShown_) {
             for (const QString& line : liveLines())
                 if (line.size() > kLineLength)
@@ -413,13 +417,22 @@ private:
 
     QString save()
     {
-        // With the marker set, an empty marker afterwards means a write.
-        f.setModified(true);
+        // A file whose status changed was written: its inode change time
+        // moves with every write and rename, to the nanosecond.
+        auto changeTime = [](const QString& path) {
+            struct stat status = {};
+            if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &status) != 0)
+                return std::pair<qint64, qint64>{-1, -1};
+            return std::pair<qint64, qint64>{qint64(status.st_ctim.tv_sec), qint64(status.st_ctim.tv_nsec)};
+        };
+        const std::pair<qint64, qint64> before = changeTime(f.panel(TForm1::Panel::File));
+        const QString shownBefore = f.panel(TForm1::Panel::File);
         choose(pick(2) ? f.mnuSave : f.mnuSaveAs);
         // Whatever was written is the text area's text, byte for byte, and
         // opening it again gives the lines Open's road makes of them.
         const QString written = f.panel(TForm1::Panel::File);
-        if (!written.isEmpty() && !f.isModified() && !f.linesMode) {
+        const bool wrote = !written.isEmpty() && (written != shownBefore || changeTime(written) != before);
+        if (wrote && !f.isModified() && !f.linesMode) {
             const QByteArray bytes = readAll(written);
             if (bytes != f.Memo1->latin1Text())
                 savedFileBroken_ = QStringLiteral("the saved file differs from the text");

@@ -28,19 +28,23 @@ void chooseVillagers(FormFixture& f, const char* quantity)
     f.form.txtCount->setText(QString::fromLatin1(quantity));
 }
 
+// The starting line, which lets the picker offer the Villager, and
+// comment lines after it: n lines in all.
 QStringList lettered(int n)
 {
-    QStringList lines;
-    for (int i = 0; i < n; ++i)
+    QStringList lines{QString::fromLatin1(kStartingLine)};
+    for (int i = 1; i < n; ++i)
         lines << line48(QStringLiteral("// line %1").arg(i));
     return lines;
 }
 
-// Lines mode set up directly, as the mode switch would leave it.
+// Lines mode over these lines, nothing selected, with this insertion
+// point.
 void linesMode(FormFixture& f, const QStringList& items, int insertAt)
 {
-    f.form.ListBox1->setItems(items);
-    f.form.linesMode = true;
+    f.form.document().reset(items);
+    f.form.cmdEditClick();
+    f.form.ListBox1->setItemIndex(-1);
     f.form.setInsertAt(insertAt);
 }
 
@@ -186,7 +190,8 @@ private slots:
         FormFixture f;
         chooseVillagers(f, "3");
         f.form.cmdAddClick();
-        f.form.Memo1->addLine(QStringLiteral("// typed later"));
+        const int count = f.form.document().lineCount();
+        f.form.document().type(count, 0, {QStringLiteral("// typed later")}, true);
         f.form.cmdDeleteClick();
         QCOMPARE(f.lines().last(), kVillager3);
         QCOMPARE(f.form.villagerCount(), 3);
@@ -257,7 +262,7 @@ private slots:
         f.form.cmdVillCountRefreshClick();
         QCOMPARE(f.text(), kVillager3 + "\r\n" + kVillager2Limit5 + "\r\n");
         QCOMPARE(f.form.villagerCount(), 5);
-        QVERIFY(f.form.isModified());
+        QVERIFY(!f.form.isModified()); // a count changes no line
     }
 
     void insertAtTheInsertionPoint()
@@ -275,7 +280,7 @@ private slots:
         QCOMPARE(f.form.insertAt(), 3);
         QCOMPARE(f.form.villagerCount(), 5);
         QVERIFY(!f.form.cmdDelete->isEnabled()); // Insert never enables Undo
-        QCOMPARE(f.lines(), QStringList{QString::fromLatin1(kStartingLine)}); // the text area waits
+        QCOMPARE(f.lines(), f.listItems()); // the text area shows the document too
         QVERIFY(f.form.isModified());
     }
 

@@ -50,7 +50,7 @@ private slots:
     void researchLineChangesTheOffer()
     {
         FormFixture f;
-        f.form.Memo1->addLine(kAgeTool);
+        f.form.document().insertLines(LineStep::Kind::Append, 1, {kAgeTool});
         f.form.radioResearchClick();
         QCOMPARE(offered(f.form), QStringList{"Age Bronze"});
         f.form.radioBldgsClick();
@@ -71,7 +71,7 @@ private slots:
     {
         QFETCH(bool, linesMode);
         FormFixture f;
-        f.form.Memo1->addLine(kAgeTool);
+        f.form.document().insertLines(LineStep::Kind::Append, 1, {kAgeTool});
         f.form.radioBldgs->click();
         f.form.cboList->setItemIndex(int(offered(f.form).indexOf("Archery")));
         f.form.cmdAddClick();
@@ -89,7 +89,7 @@ private slots:
             f.form.cmdEditClick();
         f.form.cboList->setItemIndex(int(offered(f.form).indexOf("Villager")));
         f.form.mnuUndo->trigger();
-        QCOMPARE(offered(f.form).contains("Archer"), linesMode);
+        QVERIFY(!offered(f.form).contains("Archer")); // in either mode: the list has no Archery
         QCOMPARE(f.form.cboList->text().trimmed(), QStringLiteral("Villager")); // still offered, still chosen
         QVERIFY(refilled());
         f.form.mnuRedo->trigger();

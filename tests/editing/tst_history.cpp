@@ -5,7 +5,6 @@
 #include "app/window/tform1.h"
 #include "app/window/tlistbox.h"
 #include "app/window/tmemo.h"
-#include "editing/window/edithistory.h"
 #include "search/window/tform2.h"
 #include "support/formfixture.h"
 
@@ -110,13 +109,13 @@ private slots:
         } else {
             clickText(form, caret / 50, caret % 50);
         }
-        form.setModified(false);
-        form.history().clear();
+        form.document().markSaved();
+        form.document().clearHistory();
         const QStringList before = windowState(form);
         change(f);
         const QStringList after = windowState(form);
         QVERIFY(after != before);
-        QCOMPARE(form.history().stack().count(), 1);
+        QCOMPARE(form.document().stepCount(), 1);
         QCOMPARE(form.mnuUndo->text(), QStringLiteral("Undo ") + kind);
         QVERIFY(form.mnuUndo->isEnabled() && !form.mnuRedo->isEnabled());
 
@@ -158,7 +157,7 @@ private slots:
         QTest::keyClick(form.Memo1, Qt::Key_Home);
         QTest::keyClick(form.Memo1, Qt::Key_Right, Qt::ShiftModifier);
         QTest::keyClicks(form.Memo1, QStringLiteral("c"));
-        QCOMPARE(form.history().stack().count(), 3);
+        QCOMPARE(form.document().stepCount(), 3);
 
         QTest::keyClick(form.Memo1, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f.lines(), QStringList({A, line48("// Bab")}));

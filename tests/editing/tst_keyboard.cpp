@@ -167,7 +167,7 @@ private slots:
         QTest::keyClick(t.f.form.Memo1, Qt::Key_Delete);
         QCOMPARE(t.f.lines().at(0).size(), 47);
         QVERIFY(t.f.form.isModified());
-        t.f.form.setModified(false);
+        t.f.form.document().markSaved();
         QTest::keyClick(t.f.form.Memo1, Qt::Key_Down);
         QCOMPARE(t.f.lines().at(0), kLine2);
         QVERIFY(t.f.form.isModified());
@@ -373,15 +373,17 @@ private slots:
         QCOMPARE(t.f.form.panel(TForm1::Panel::Column), QStringLiteral("0"));
     }
 
-    void quietChangesLeaveTheMarker()
+    // A new text leaves no marker; a change to it sets the marker, and the
+    // text area shows the change.
+    void theMarkerFollowsTheDocument()
     {
         FormFixture f;
-        f.form.quietChange = true;
-        f.form.Memo1->addLine(QStringLiteral("x"));
+        f.form.document().reset({QStringLiteral("x")});
         QVERIFY(!f.form.isModified());
-        f.form.quietChange = false;
-        f.form.Memo1->addLine(QStringLiteral("y"));
+        QCOMPARE(f.text(), QStringLiteral("x\r\n"));
+        f.form.document().insertLines(LineStep::Kind::Append, 1, {QStringLiteral("y")});
         QVERIFY(f.form.isModified());
+        QCOMPARE(f.text(), QStringLiteral("x\r\ny\r\n"));
     }
 
     void tabMovesTheFocus()

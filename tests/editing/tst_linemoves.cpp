@@ -276,7 +276,7 @@ private slots:
                  f.form2.cboSrchUnit->currentText().trimmed());
         // The panels follow the window's state.
         m.cmdEditClick();
-        m.setModified(true);
+        m.document().insertLines(LineStep::Kind::Insert, 1, {QStringLiteral("// x")});
         QCOMPARE(accessibleName(panels.value(2)), "Mode: Lines");
         QCOMPARE(accessibleName(panels.value(4)), "Unsaved changes");
         QCOMPARE(QAccessible::queryAccessibleInterface(panels.value(1))->role(), QAccessible::NoRole);

@@ -86,9 +86,7 @@ private slots:
     void roundTripAddsTheFinalBreak()
     {
         FormFixture f;
-        f.form.quietChange = true;
-        f.form.Memo1->setText(QStringLiteral("a\r\nb"));
-        f.form.quietChange = false;
+        f.form.document().reset({QStringLiteral("a"), QStringLiteral("b")}, false);
         f.form.cmdEditClick();
         f.form.cmdEditClick();
         QCOMPARE(f.text(), QStringLiteral("a\r\nb\r\n"));
@@ -98,12 +96,12 @@ private slots:
     void emptyTextAndEmptyList()
     {
         FormFixture f;
-        f.form.Memo1->clearText();
+        f.form.document().reset({});
         f.form.cmdEditClick();
         QCOMPARE(f.form.ListBox1->count(), 0);
-        f.form.Memo1->setText(QStringLiteral("stale"));
         f.form.cmdEditClick();
         QCOMPARE(f.text(), QString());
+        QVERIFY(!f.form.isModified());
     }
 
     void linesModeSelectsTheCaretLine()

@@ -103,7 +103,6 @@ private slots:
         QCOMPARE(f.form.fileName(), path("plain.ai"));
         QVERIFY(!f.form.isModified());
         QCOMPARE(f.form.villagerCount(), 3);
-        QVERIFY(!f.form.quietChange);
         f.dialogs.expectSave(path("copy.ai"));
         choose(f.form.mnuSaveAs);
         QCOMPARE(readBytes(path("copy.ai")), bytes);
@@ -240,10 +239,9 @@ private slots:
         QCOMPARE(f.text(), QStringLiteral("B109 x\r\nU83\tVillager\r\n"));
         QCOMPARE(f.form.fileName(), path("tabs.ai"));
         QCOMPARE(f.form.panel(TForm1::Panel::File), QStringLiteral("previous.ai"));
-        QVERIFY(!f.form.quietChange);
         QVERIFY(f.form.Memo1->isVisibleTo(&f.form));
         QCOMPARE(f.form.Memo1->width(), 513);
-        f.form.Memo1->addLine(QStringLiteral("x"));
+        f.form.document().insertLines(LineStep::Kind::Append, 2, {QStringLiteral("x")});
         QVERIFY(f.form.isModified());
         // Save must not write over the refused file while another is shown.
         f.dialogs.expectSave(std::nullopt);
@@ -256,12 +254,18 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("why"); // as --check says it
-        QTest::newRow("missing") << "missing.ai" << "No such file or directory";
-        QTest::newRow("directory") << "adir" << "not a regular file";
-        QTest::newRow("NUL byte") << "nul.ai" << "holds a NUL byte";
-        QTest::newRow("over 4 MiB") << "big.ai" << "larger than 4 MiB";
-        QTest::newRow("fifo") << "fifo.ai" << "not a regular file";
-        QTest::newRow("device") << "/dev/zero" << "not a regular file";
+        QTest::newRow("missing") << "missing.ai"
+                                 << "No such file or directory";
+        QTest::newRow("directory") << "adir"
+                                   << "not a regular file";
+        QTest::newRow("NUL byte") << "nul.ai"
+                                  << "holds a NUL byte";
+        QTest::newRow("over 4 MiB") << "big.ai"
+                                    << "larger than 4 MiB";
+        QTest::newRow("fifo") << "fifo.ai"
+                              << "not a regular file";
+        QTest::newRow("device") << "/dev/zero"
+                                << "not a regular file";
     }
     void unreadableFilesAreReadFailures()
     {
@@ -279,7 +283,7 @@ private slots:
         f.setLines({kVillager3});
         f.dialogs.expectSave(path("previous.ai"));
         f.form.mnuSaveAsClick();
-        f.form.setModified(true);
+        f.form.document().insertLines(LineStep::Kind::Append, 1, {kVillager3}); // unsaved work
         f.dialogs.expectMessage(MsgResult::Yes); // the unsaved-work question
         f.dialogs.expectOpen(file);
         f.dialogs.expectMessage();
@@ -289,11 +293,10 @@ private slots:
         QCOMPARE(m.text, FileMessages::kReadError + "\n\n" + file + ": " + why);
         QCOMPARE(m.title, QStringLiteral("File Error"));
         QCOMPARE(m.icon, MsgIcon::Exclamation);
-        QCOMPARE(f.lines(), QStringList{kVillager3});
+        QCOMPARE(f.lines(), (QStringList{kVillager3, kVillager3}));
         QCOMPARE(f.form.fileName(), QString());
         QCOMPARE(f.form.panel(TForm1::Panel::File), path("previous.ai"));
         QVERIFY(f.form.isModified());
-        QVERIFY(!f.form.quietChange);
         QVERIFY(f.form.Memo1->isVisibleTo(&f.form));
         QVERIFY(!f.form.ListBox1->isVisibleTo(&f.form));
         QCOMPARE(QApplication::overrideCursor(), nullptr);
@@ -328,9 +331,7 @@ private slots:
         f.dialogs.expectOpen(file);
         f.form.mnuOpenClick();
         f.form.cmdEditClick();
-        f.form.dragFrom = 1;
-        f.form.dragTo = 0;
-        f.form.ListBox1DragDrop(QPoint());
+        f.form.moveLine(1, 0);
         f.form.mnuSaveClick();
         QCOMPARE(readBytes(file), kVillager3.toLatin1() + "\r\n" + kStartingLine + "\r\n");
         QVERIFY(!f.form.isModified());
@@ -349,7 +350,6 @@ private slots:
         QVERIFY(!f.form.ListBox1->isVisibleTo(&f.form));
         QCOMPARE(f.form.Memo1->width(), 513);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
-        QVERIFY(!f.form.quietChange);
         QCOMPARE(f.form.Memo1->selStart(), 60);
         QCOMPARE(f.form.currentLine(), 1);
         QVERIFY(!f.form.isModified());
@@ -511,7 +511,7 @@ private slots:
     void saveAsStartsFromTheShownName()
     {
         FormFixture f;
-        f.form.setPanel(TForm1::Panel::File, path("shown.ai"));
+        f.form.openNamedFile(path("shown.ai")); // no file yet: a new list under that name
         f.dialogs.expectSave(std::nullopt);
         f.form.mnuSaveAsClick();
         QCOMPARE(f.dialogs.fileRequests.at(0).request.fileName, path("shown.ai"));
@@ -566,8 +566,7 @@ private slots:
         FormFixture f;
         f.setLines({kTown, kVillager3});
         f.form.cmdEditClick();
-        f.form.ListBox1->insertItem(0, kVillager3);
-        f.form.ListBox1->deleteItem(2);
+        f.form.moveLine(1, 0);
         f.dialogs.expectSave(path("order.ai"));
         f.form.mnuSaveClick();
         QCOMPARE(readBytes(path("order.ai")), (kVillager3 + "\r\n" + kTown + "\r\n").toLatin1());
@@ -676,8 +675,8 @@ private slots:
     void tooLargeIsNotSaved()
     {
         FormFixture f;
-        f.setLines(QStringList(kMaxFileSize / 50 + 1, kTown));
-        f.form.setModified(true);
+        f.setLines(QStringList(kMaxFileSize / 50, kTown));
+        f.form.document().insertLines(LineStep::Kind::Append, kMaxFileSize / 50, {kTown}); // unsaved
         f.dialogs.expectSave(path("huge.ai"));
         f.dialogs.expectMessage();
         choose(f.form.mnuSaveAs);

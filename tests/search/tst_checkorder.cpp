@@ -84,15 +84,11 @@ private slots:
         f.form.cmdEditClick();
         f.form.mnuCheckOrderClick();
         QCOMPARE(windowOf(f)->rowLines(), QList<int>{0});
-        f.form.dragFrom = 3;
-        f.form.dragTo = 2;
-        f.form.ListBox1DragDrop(QPoint());
+        f.form.moveLine(3, 2);
         QTest::mouseClick(windowOf(f)->btnCheck, Qt::LeftButton);
         QCOMPARE(windowOf(f)->rowLines(), QList<int>{3});
         // Shown again from the menu, it checks again.
-        f.form.dragFrom = 2;
-        f.form.dragTo = 4;
-        f.form.ListBox1DragDrop(QPoint());
+        f.form.moveLine(2, 4);
         f.form.mnuCheckOrderClick();
         QCOMPARE(windowOf(f)->rowLines(), QList<int>{0});
     }

@@ -26,10 +26,7 @@ QString FormFixture::text() const
 
 void FormFixture::setLines(const QStringList& lines)
 {
-    form.quietChange = true;
-    form.Memo1->setLines(lines);
-    form.quietChange = false;
-    form.setModified(false);
+    form.document().reset(lines);
 }
 
 QStringList FormFixture::listItems() const

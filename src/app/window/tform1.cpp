@@ -16,7 +16,6 @@
 #include "app/window/tstatusbar.h"
 #include "app/window/tupdown.h"
 #include "buildlist/lineformat.h"
-#include "editing/window/edithistory.h"
 #include "search/window/tfinddialog.h"
 
 #include <QCheckBox>
@@ -70,7 +69,8 @@ TForm1::TForm1(TApplication& app, QWidget* parent) : QMainWindow(parent), app_(a
 {
     dressProgramWindow(this, QStringLiteral("Brindlecap's Vex AI Editor "));
 
-    history_ = new EditHistory(*this);
+    document_ = new BuildList(this);
+    document_->setContext(this);
     createControls();
     createMenu();
     wireEvents();
@@ -82,10 +82,12 @@ TForm1::TForm1(TApplication& app, QWidget* parent) : QMainWindow(parent), app_(a
 
 TForm1::~TForm1()
 {
-    // The history tells the menu as it empties, and the text area loses
-    // the focus as the window goes: both while this is still a TForm1.
+    // The document tells the views and the menu as it goes, and the text
+    // area loses the focus as the window goes: both while this is still a
+    // TForm1.
     Memo1->onExit = nullptr;
-    delete history_;
+    document_->setContext(nullptr);
+    delete document_;
 }
 
 void TForm1::setCompanions(TAboutBox* aboutBox, TForm2* form2, TCheckOrder* checkOrder)
@@ -105,17 +107,9 @@ void TForm1::setPanel(Panel which, const QString& text)
     Status->setPanelText(int(which), text);
 }
 
-bool TForm1::isModified() const
-{
-    return panel(Panel::Marker) == QLatin1String("*");
-}
-
-void TForm1::setModified(bool modified)
+void TForm1::showModified(bool modified)
 {
     setPanel(Panel::Marker, modified ? QStringLiteral("*") : QString());
-    // What is saved, or was just read, is where Undo clears the marker.
-    if (!modified)
-        history_->markSaved();
 }
 
 void TForm1::createControls()
@@ -289,15 +283,16 @@ void TForm1::wireEvents()
     connect(mnuEditLines, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuEditLinesClick));
     connect(mnuUndo, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuUndoClick));
     connect(mnuRedo, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuRedoClick));
-    connect(history_, &EditHistory::commandsChanged, this, [this] { showHistoryCommands(); });
-    connect(history_, &EditHistory::moved, this, [this] { setModified(!history_->atSavedState()); });
+    connect(document_, &BuildList::historyChanged, this, [this] { showHistoryCommands(); });
+    connect(document_, &BuildList::modifiedChanged, this, &TForm1::showModified);
+    connect(document_, &BuildList::linesChanged, this, &TForm1::showLinesChanged);
+    connect(document_, &BuildList::lineMoved, this, &TForm1::showLineMoved);
     connect(mnuFind, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuFindClick));
     connect(mnuCount, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuCountClick));
     connect(mnuCheckOrder, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuCheckOrderClick));
     connect(mnuHelpHelp, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuHelpHelpClick));
     connect(mnuHelpAbout, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuHelpAboutClick), later);
 
-    Memo1->onChange = app_.guarded(this, &TForm1::Memo1Change);
     Memo1->onClick = app_.guarded(this, &TForm1::Memo1Click);
     Memo1->onKeyUp = app_.guarded(this, &TForm1::Memo1KeyUp);
     // Whatever the user turns to next ends the typing step.
@@ -347,9 +342,7 @@ void TForm1::wireEvents()
 void TForm1::FormCreate()
 {
     catalog_.fill();
-    const QScopedValueRollback quiet(quietChange, true);
-    Memo1->clearText();
-    Memo1->addLine(QString::fromLatin1(kStartingLine));
+    document_->reset({QString::fromLatin1(kStartingLine)});
     radioUnitsClick();
     setVillagerCount(0);
     enterMode(EditMode::Normal);
@@ -397,6 +390,7 @@ void TForm1::setVillagerCount(int count, VillagerBox box)
 
 void TForm1::setUndoAvailable(bool available)
 {
+    undoAvailable_ = available;
     cmdDelete->setEnabled(available);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/window/tfiledialog.h"
 #include "catalog/catalog.h"
+#include "editing/buildlist.h"
 #include "editing/editstate.h"
 #include "files/diskfile.h"
 
@@ -17,8 +18,6 @@ class QMenuBar;
 class QPushButton;
 class QRadioButton;
 class DragController;
-class EditHistory;
-class LineStore;
 class TApplication;
 class TAboutBox;
 class TComboBox;
@@ -33,7 +32,7 @@ class TUpDown;
 
 // The main window. It wires the controls to their handlers and holds the
 // state they share; each handler lives with the subsystem that owns it.
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, private EditContext {
     Q_OBJECT
 public:
     explicit TForm1(TApplication& app, QWidget* parent = nullptr);
@@ -46,15 +45,16 @@ public:
     TApplication& app() const { return app_; }
     const Catalog& catalog() const { return catalog_; }
 
-    // Status panels. They show state, and the file name, the mode and the
-    // unsaved-work marker are read back from them.
+    // Status panels. They show state; nothing is read back from them.
     enum class Panel { File = 0, Empty = 1, Mode = 2, Column = 3, Marker = 4 };
     QString panel(Panel which) const;
     void setPanel(Panel which, const QString& text);
 
-    // The unsaved-work marker, shown as "*" in its panel.
-    bool isModified() const;
-    void setModified(bool modified);
+    // The build list: its lines, their history and whether they are saved.
+    // The text area and the list show it.
+    BuildList& document() const { return *document_; }
+    // Unsaved work, as the document says; the marker panel shows it.
+    bool isModified() const { return document_->isModified(); }
 
     // The edit mode, and everything that goes with it: linesMode, the mode
     // panel, the captions of cmdAdd and cmdEdit, which of the text area and
@@ -127,7 +127,6 @@ public:
     int dragFrom = 0;
     int dragTo = 0;
     bool linesMode = false;
-    bool quietChange = false;
 
     // The villager tally and the box that shows it; a recount cut short by
     // a bad quantity keeps what it counted and leaves the box as it was.
@@ -144,11 +143,8 @@ public:
     // insertion point below it, Find's start and the caret.
     void selectRowAsClicked(int row);
 
-    // The live build list: the list's rows in Lines mode, the text's lines
-    // in Normal mode.
-    QStringList liveLines() const;
-    // Gives the text area the list's lines when the list is the live copy.
-    void bringTextUpToDate();
+    // The build list's lines.
+    const QStringList& liveLines() const { return document_->lines(); }
 
     // The named edits of Lines mode, the same for a drag, a key and a menu.
     // Moves row `from` to land before row `to` (or last, at the count).
@@ -160,14 +156,10 @@ public:
     void keepARowCurrent(int row);
 
     // --- the history of changes (editing) ---------------------------------
-    EditHistory& history() const { return *history_; }
-    // The control that holds the live build list, as the history edits it.
-    LineStore& liveStore();
-    EditState editState() const;
-    // After Undo or Redo has changed the lines: the window as the step
-    // found or left it, and the text brought up to date when the step's
-    // own change did that.
-    void showStepApplied(const EditState& state, bool textFollows);
+    // The window around the build list, as a step of the history finds it,
+    // and put back after Undo or Redo has changed the lines.
+    EditState editState() const override;
+    void restoreEditState(const EditState& state) override;
     void mnuUndoClick();
     void mnuRedoClick();
     // A change the user types or deletes in the text area; `edit` makes it.
@@ -226,7 +218,6 @@ public:
     void FormDragOver(const QPoint& pos, bool& accept);
     void txtVillagersDragOver(const QPoint& pos, bool& accept);
     void cmdVillCountRefreshDragOver(const QPoint& pos, bool& accept);
-    void Memo1Change();
     void Memo1Click();
     void Memo1KeyDown(int& key, Qt::KeyboardModifiers shift);
     void Memo1KeyPress(char16_t& key);
@@ -274,10 +265,16 @@ private:
     void openFile(const QString& path);
 
     bool runExitGuard();
-    void copyListToText();
+    // The shown view follows each change of the document; the list, while
+    // hidden, is brought up to date when it is shown.
+    void showLinesChanged(int row, int removed, int inserted);
+    void showLineMoved(int from, int to);
+    void showModified(bool modified);
     // The file name Save writes to, and the file it was read from or last
     // written as; every road that changes the one sets the other.
     void setCurrentFile(const QString& path, std::optional<DiskFile> file);
+    // The file named in the status bar, the one Save writes to.
+    void showFileName(const QString& path);
     // Writes the text back to the file that was read; false when it was not.
     bool saveToCurrentFile(const QByteArray& bytes);
     // Tells the user why a save did not happen; true when it did.
@@ -286,11 +283,17 @@ private:
     TApplication& app_;
     Catalog catalog_;
     DragController* drag_ = nullptr;
-    EditHistory* history_ = nullptr;
+    BuildList* document_ = nullptr;
+    bool listBehind_ = false;
+    // What the column panel and the Undo button show, as facts of the
+    // window rather than read back from them.
+    int column_ = -1;
+    bool undoAvailable_ = false;
     TAboutBox* aboutBox_ = nullptr;
     TForm2* form2_ = nullptr;
     TCheckOrder* checkOrder_ = nullptr;
     QString fileName_;
+    QString shownFile_;
     // The text version and category the offered entries were made for.
     quint64 offeredFrom_ = ~quint64(0);
     int offeredCategory_ = -1;

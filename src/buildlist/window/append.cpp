@@ -9,7 +9,6 @@
 
 #include "app/window/tedit.h"
 #include "buildlist/window/appendmessages.h"
-#include "editing/window/steprecorder.h"
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -39,12 +38,9 @@ void TForm1::cmdAddClick()
 
     // One step, however the rest goes: a bad Villager quantity below still
     // leaves the line placed.
-    StepRecorder step(*this, linesMode ? LineStep::Kind::Insert : LineStep::Kind::Append);
+    const BuildList::Change change(*document_, linesMode ? LineStep::Kind::Insert : LineStep::Kind::Append);
     const QString line = composeItemLine(kind, *entry, quantity, limit);
-    const int row = placeLine(line);
-    const bool placed = row >= 0;
-    if (placed)
-        step.inserted(row, {line});
+    const bool placed = placeLine(line) >= 0;
 
     if (category == Category::Units && placed && cboList->text().contains(QLatin1String("Villager"))) {
         setVillagerCount(villagerCount_ + StrToInt(quantity));
@@ -53,7 +49,9 @@ void TForm1::cmdAddClick()
         radioResearchClick();
     if (!linesMode)
         setUndoAvailable(true);
-    setModified(true);
+    // Append counts as unsaved work even when it placed nothing.
+    if (!placed)
+        document_->markUnsaved();
 }
 
 bool TForm1::PlaceLine(const QString& line)
@@ -63,9 +61,10 @@ bool TForm1::PlaceLine(const QString& line)
 
 int TForm1::placeLine(const QString& line)
 {
+    const LineStep::Kind kind = linesMode ? LineStep::Kind::Insert : LineStep::Kind::Append;
     if (!linesMode) {
-        const int row = Memo1->lineCount();
-        Memo1->addLine(line);
+        const int row = document_->lineCount();
+        document_->insertLines(kind, row, {line});
         return row;
     }
     if (insertAt_ == 0)
@@ -76,26 +75,28 @@ int TForm1::placeLine(const QString& line)
             MsgButtons::YesNo, MsgIcon::Question, MsgResult::Yes);
         if (answer != MsgResult::Yes)
             return -1;
-        ListBox1->addItem(line);
-        selectRowAsClicked(ListBox1->count() - 1);
-        return ListBox1->count() - 1;
+        const int row = document_->lineCount();
+        document_->insertLines(kind, row, {line});
+        selectRowAsClicked(row);
+        return row;
     }
-    const int row = qMin(insertAt_, ListBox1->count());
-    ListBox1->insertItem(row, line);
+    const int row = qMin(insertAt_, document_->lineCount());
+    document_->insertLines(kind, row, {line});
     return row;
 }
 
 void TForm1::cmdDeleteClick()
 {
-    const int count = Memo1->lineCount();
-    StepRecorder step(*this, LineStep::Kind::RemoveLastLine);
-    step.watch(count - 1, count - 1);
+    const int count = document_->lineCount();
+    const BuildList::Change change(*document_, LineStep::Kind::RemoveLastLine);
     if (count > 0) {
-        const QString last = Memo1->line(count - 1);
+        const QString last = document_->line(count - 1);
         if (last.contains(QLatin1String("Villager"))) {
             setVillagerCount(villagerCount_ - readQuantity(last));
         }
-        Memo1->deleteLine(count - 1);
+        // The last line goes; the break before it stays, so the text ends
+        // with one.
+        document_->replaceLines(LineStep::Kind::RemoveLastLine, count - 1, 1, {}, true);
     }
     setUndoAvailable(false);
 }

@@ -35,7 +35,7 @@ void setCheckBox(QCheckBox* box, bool visible)
 
 void TForm1::refillPicker(Category category)
 {
-    offeredFrom_ = Memo1->textVersion();
+    offeredFrom_ = document_->contentVersion();
     offeredCategory_ = int(category);
     cboList->clearAll();
     const QVector<int> rows = offeredRows(catalog_, category, Memo1->rawText());
@@ -63,11 +63,11 @@ void TForm1::offerWhatTheListAllows()
     const Category category = radioResearch->isChecked() ? Category::Research
                               : radioBldgs->isChecked()  ? Category::Buildings
                                                          : Category::Units;
-    // The text a refill reads (in Lines mode, as the last copy left it);
-    // unchanged since the entries were made, they stand.
-    if (Memo1->textVersion() == offeredFrom_ && int(category) == offeredCategory_)
+    // The lines a refill reads, unchanged but for their order since the
+    // entries were made: they stand, since order changes no offer.
+    if (document_->contentVersion() == offeredFrom_ && int(category) == offeredCategory_)
         return;
-    offeredFrom_ = Memo1->textVersion();
+    offeredFrom_ = document_->contentVersion();
     offeredCategory_ = int(category);
     QStringList offered;
     for (int row : offeredRows(catalog_, category, Memo1->rawText()))

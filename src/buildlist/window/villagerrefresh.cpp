@@ -7,7 +7,6 @@
 
 void TForm1::cmdVillCountRefreshClick()
 {
-    bringTextUpToDate();
     int count = 0;
     try {
         Memo1->forEachLineContaining(u"Villager",

@@ -4,7 +4,6 @@
 #include "app/window/tform1.h"
 #include "app/window/tlistbox.h"
 #include "editing/linerules.h"
-#include "editing/window/steprecorder.h"
 
 #include <QItemSelectionModel>
 
@@ -36,15 +35,10 @@ void TForm1::moveLine(int from, int to)
     const LineMove move = planLineMove(from, to, ListBox1->count());
     if (!move.moves)
         return;
-    StepRecorder step(*this, LineStep::Kind::MoveLine);
-    step.moved(from, move.landsAt);
-    ListBox1->insertItem(to, ListBox1->item(from));
-    ListBox1->deleteItem(move.deleteAt);
-    // The moved line is selected as if clicked, so Insert goes below it;
-    // a new order is unsaved work.
+    const BuildList::Change change(*document_, LineStep::Kind::MoveLine);
+    document_->moveLine(from, move.landsAt);
+    // The moved line is selected as if clicked, so Insert goes below it.
     selectRowAsClicked(move.landsAt);
-    if (move.orderChanges)
-        setModified(true);
 }
 
 void TForm1::Image1DragOver(const QPoint&, bool&)
@@ -59,12 +53,11 @@ void TForm1::Image1DragDrop(const QPoint&)
 
 void TForm1::removeLine(int row)
 {
-    // The Refresh below brings the text up to date, and may stop at a bad
-    // quantity once the line is gone: the step is made either way.
-    StepRecorder step(*this, LineStep::Kind::RemoveLine);
-    step.watch(row, row);
-    step.textFollows();
-    ListBox1->deleteItem(row);
+    // The Refresh below may stop at a bad quantity once the line is gone:
+    // the step is made either way.
+    const BuildList::Change change(*document_, LineStep::Kind::RemoveLine);
+    if (row >= 0 && row < document_->lineCount())
+        document_->removeLines(LineStep::Kind::RemoveLine, row, 1);
     setInsertAt(insertAtAfterRemoval(insertAt_));
     // The line last selected is selected again by the program.
     ListBox1->setItemIndex(currentLine_);

@@ -1,17 +1,11 @@
-// Undo and Redo: the history of every change to the build list.
+// Undo and Redo: the document's history, and the window around each step.
 #include "app/window/tform1.h"
 #include "app/window/tlistbox.h"
 #include "app/window/tmemo.h"
-#include "editing/window/edithistory.h"
-#include "editing/window/steprecorder.h"
+#include "model/errors.h"
 
 #include <QAction>
 #include <QPushButton>
-
-LineStore& TForm1::liveStore()
-{
-    return linesMode ? static_cast<LineStore&>(*ListBox1) : *Memo1;
-}
 
 EditState TForm1::editState() const
 {
@@ -21,16 +15,14 @@ EditState TForm1::editState() const
     state.insertAt = insertAt_;
     state.findFrom = findFrom_;
     state.caret = Memo1->selStart();
-    state.column = panel(Panel::Column);
+    state.column = column_;
     state.villagers = villagerCount_;
-    state.undoButton = cmdDelete->isEnabled();
+    state.undoAvailable = undoAvailable_;
     return state;
 }
 
-void TForm1::showStepApplied(const EditState& state, bool textFollows)
+void TForm1::restoreEditState(const EditState& state)
 {
-    if (textFollows)
-        bringTextUpToDate();
     ListBox1->setItemIndex(state.listRow);
     if (linesMode)
         keepARowCurrent(state.listRow >= 0 ? state.listRow : state.currentLine);
@@ -41,45 +33,54 @@ void TForm1::showStepApplied(const EditState& state, bool textFollows)
     // the return to Normal mode; placing it now would lay out the text.
     if (!linesMode && Memo1->selStart() != state.caret)
         Memo1->setSelStart(state.caret);
-    setPanel(Panel::Column, state.column);
+    column_ = state.column;
+    setPanel(Panel::Column, column_ < 0 ? QString() : IntToStr(column_));
     setVillagerCount(state.villagers);
     // The Undo button takes the text area's last line: never while the
-    // list is the live copy.
-    setUndoAvailable(state.undoButton && !linesMode);
+    // list is shown.
+    setUndoAvailable(state.undoAvailable && !linesMode);
 }
 
 void TForm1::mnuUndoClick()
 {
-    history_->undo();
+    document_->undo();
     offerWhatTheListAllows();
 }
 
 void TForm1::mnuRedoClick()
 {
-    history_->redo();
+    document_->redo();
     offerWhatTheListAllows();
 }
 
 void TForm1::Memo1UserEdit(const std::function<void()>& edit)
 {
     // A typed character changes its line, or joins the lines a selection
-    // spans; Delete may join the next line on.
+    // spans; Delete may join the next line on. The text area makes the
+    // change, and the document takes the lines it changed.
     const auto [first, last] = Memo1->selectedLines();
-    StepRecorder step(*this, LineStep::Kind::Typing);
-    step.watch(first, last + 1);
+    const BuildList::Change change(*document_, LineStep::Kind::Typing);
+    const int countBefore = Memo1->lineCount();
+    const int from = qBound(0, first, countBefore);
+    const int watched = qMax(0, qMin(last + 1, countBefore - 1) - from + 1);
     edit();
+    const int now = watched + (Memo1->lineCount() - countBefore);
+    QStringList lines;
+    for (int row = from; row < from + now; ++row)
+        lines.append(Memo1->line(row));
+    document_->type(from, watched, lines, Memo1->endsWithBreak());
 }
 
 void TForm1::Memo1Exit()
 {
-    history_->endTyping();
+    document_->endTyping();
 }
 
 void TForm1::showHistoryCommands()
 {
-    const QUndoStack& steps = history_->stack();
+    const BuildList& steps = *document_;
     mnuUndo->setEnabled(steps.canUndo());
-    mnuUndo->setText(steps.canUndo() ? QStringLiteral("Undo ") + steps.undoText() : QStringLiteral("Undo"));
+    mnuUndo->setText(steps.canUndo() ? QStringLiteral("Undo ") + steps.undoName() : QStringLiteral("Undo"));
     mnuRedo->setEnabled(steps.canRedo());
-    mnuRedo->setText(steps.canRedo() ? QStringLiteral("Redo ") + steps.redoText() : QStringLiteral("Redo"));
+    mnuRedo->setText(steps.canRedo() ? QStringLiteral("Redo ") + steps.redoName() : QStringLiteral("Redo"));
 }

@@ -3,9 +3,7 @@
 #include "app/window/tform1.h"
 #include "app/window/tmemo.h"
 #include "buildlist/lineformat.h"
-#include "editing/window/edithistory.h"
 #include "editing/window/keymessages.h"
-#include "editing/window/steprecorder.h"
 
 namespace {
 constexpr char16_t kLowestAccepted = 32;
@@ -43,10 +41,14 @@ void TForm1::Memo1KeyDown(int& key, Qt::KeyboardModifiers shift)
     const QString s = Memo1->line(currentLine_);
     if (s.size() >= kLineLength)
         return;
-    // Padding belongs to the typing on the line it leaves.
-    StepRecorder step(*this, LineStep::Kind::Typing);
-    step.watch(currentLine_, currentLine_);
-    Memo1->setLine(currentLine_, s.leftJustified(kLineLength, QLatin1Char(' ')));
+    // Padding belongs to the typing on the line it leaves. The text area
+    // pads it, the caret at its end, and the document takes the line; the
+    // empty line after a final break becomes a last line without one.
+    const BuildList::Change change(*document_, LineStep::Kind::Typing);
+    const bool afterTheLast = currentLine_ >= document_->lineCount();
+    const QString padded = s.leftJustified(kLineLength, QLatin1Char(' '));
+    Memo1->setLine(currentLine_, padded);
+    document_->type(currentLine_, afterTheLast ? 0 : 1, {padded}, Memo1->endsWithBreak());
 }
 
 void TForm1::Memo1KeyPress(char16_t& key)
@@ -75,15 +77,10 @@ void TForm1::Memo1Click()
     const int p = Memo1->selStart();
     const bool sameLine = p / kLineSlot == currentLine_;
     if (!sameLine)
-        history_->endTyping(); // typing on another line is another step
+        document_->endTyping(); // typing on another line is another step
     setCurrentLine(p / kLineSlot);
-    setPanel(Panel::Column, IntToStr(p % kLineSlot));
+    column_ = p % kLineSlot;
+    setPanel(Panel::Column, IntToStr(column_));
     if (sameLine)
-        history_->typingGoesOn();
-}
-
-void TForm1::Memo1Change()
-{
-    if (!quietChange)
-        setModified(true);
+        document_->typingGoesOn();
 }

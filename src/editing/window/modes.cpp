@@ -3,14 +3,13 @@
 #include "app/window/tlistbox.h"
 #include "app/window/tmemo.h"
 #include "buildlist/lineformat.h"
-#include "editing/window/edithistory.h"
 
 #include <QPushButton>
 
 void TForm1::enterMode(EditMode mode)
 {
     const bool lines = mode == EditMode::Lines;
-    history_->endTyping();
+    document_->endTyping();
     linesMode = lines;
     setPanel(Panel::Mode, lines ? QStringLiteral("Lines") : QStringLiteral("Normal"));
     cmdEdit->setText(lines ? QStringLiteral("Edit Normal") : QStringLiteral("Edit Lines"));
@@ -26,22 +25,76 @@ void TForm1::enterMode(EditMode mode)
     hidden->setVisible(false);
 }
 
-// The list's items become the text area's text, every item followed by
-// CR LF; the text is replaced only when it differs.
-void TForm1::copyListToText()
+namespace {
+
+// The document's lines as the list reads them, without a copy.
+QList<QStringView> viewsOf(const QStringList& lines)
 {
-    Memo1->replaceLines(ListBox1->items());
+    QList<QStringView> views;
+    views.reserve(lines.size());
+    for (const QString& line : lines)
+        views.append(line);
+    return views;
 }
 
-QStringList TForm1::liveLines() const
+// Whether the text area already shows the document from `row` on, as
+// after the user's own typing.
+bool textShows(const TMemo& text, const BuildList& document, int row, int inserted)
 {
-    return linesMode ? ListBox1->items() : Memo1->lines();
+    if (text.lineCount() != document.lineCount() || text.endsWithBreak() != document.endsWithBreak())
+        return false;
+    for (int r = row; r < row + inserted; ++r)
+        if (text.line(r) != document.line(r))
+            return false;
+    return true;
 }
 
-void TForm1::bringTextUpToDate()
+} // namespace
+
+void TForm1::showLinesChanged(int row, int removed, int inserted)
 {
-    if (linesMode)
-        copyListToText();
+    const BuildList& document = *document_;
+    // The text area follows every change, shown or not.
+    if (!textShows(*Memo1, document, row, inserted)) {
+        if (row == 0 && removed >= Memo1->lineCount()) {
+            Memo1->setLines(document.lines(), document.endsWithBreak());
+        } else if (removed == 1 && inserted == 1) {
+            Memo1->setLine(row, document.line(row));
+        } else {
+            if (removed > 0)
+                Memo1->removeLines(row, removed);
+            if (inserted > 0)
+                Memo1->insertLines(row, document.lines().mid(row, inserted));
+        }
+        if (Memo1->endsWithBreak() != document.endsWithBreak())
+            Memo1->setEndsWithBreak(document.endsWithBreak());
+    }
+    // The list, only while it is shown; otherwise once it is.
+    if (!linesMode) {
+        listBehind_ = true;
+        return;
+    }
+    if (listBehind_ || (row == 0 && removed >= ListBox1->count())) {
+        ListBox1->replaceItems(viewsOf(document.lines()));
+        listBehind_ = false;
+    } else if (removed == 1 && inserted == 1) {
+        ListBox1->setLine(row, document.line(row));
+    } else {
+        if (removed > 0)
+            ListBox1->removeLines(row, removed);
+        if (inserted > 0)
+            ListBox1->insertLines(row, document.lines().mid(row, inserted));
+    }
+}
+
+void TForm1::showLineMoved(int from, int to)
+{
+    Memo1->moveLine(from, to);
+    if (!linesMode || listBehind_) {
+        listBehind_ = true;
+        return;
+    }
+    ListBox1->moveLine(from, to);
 }
 
 void TForm1::enterLinesMode()
@@ -49,11 +102,11 @@ void TForm1::enterLinesMode()
     setUndoAvailable(false);
     // The list's text always ends with a line break; a text that had none
     // gains one here, outside any step.
-    if (!Memo1->endsWithBreak())
-        history_->textGainedBreak();
-    // The text area's lines are its text split at every break. The row is
-    // chosen before the list takes the focus, so that is the row announced.
-    ListBox1->replaceItems(Memo1->lineViews());
+    document_->gainFinalBreak();
+    // The list catches up with the document before it takes the focus; the
+    // row is chosen first, so that is the row announced.
+    ListBox1->replaceItems(viewsOf(document_->lines()));
+    listBehind_ = false;
     if (currentLine_ >= 0)
         ListBox1->setItemIndex(currentLine_);
     enterMode(EditMode::Lines);
@@ -62,7 +115,7 @@ void TForm1::enterLinesMode()
 void TForm1::enterNormalMode()
 {
     setUndoAvailable(false);
-    copyListToText();
+    // The text already shows the document.
     selectRowAsClicked(ListBox1->itemIndex());
     enterMode(EditMode::Normal);
 }

@@ -7,7 +7,6 @@
 #include "app/window/tlistbox.h"
 #include "app/window/tmemo.h"
 #include "buildlist/lineformat.h"
-#include "editing/window/edithistory.h"
 #include "files/diskfile.h"
 #include "files/openroad.h"
 #include "files/window/filemessages.h"
@@ -72,14 +71,8 @@ void TForm1::mnuNewClick()
 void TForm1::startNewList()
 {
     {
-        const QScopedValueRollback quiet(quietChange, true);
-        history_->clear();
-        ListBox1->clearItems();
-        Memo1->clearText();
-        Memo1->addLine(QString::fromLatin1(kStartingLine));
-        ListBox1->addItem(QString::fromLatin1(kStartingLine));
-        setModified(false);
-        setPanel(Panel::File, QString());
+        document_->reset({QString::fromLatin1(kStartingLine)});
+        showFileName(QString());
         setVillagerCount(0);
         setInsertAt(-1);
         enterMode(EditMode::Normal);
@@ -110,10 +103,28 @@ void TForm1::openNamedFile(const QString& path)
     // editors do; Save writes it there.
     startNewList();
     setCurrentFile(dlgOpen.fileName, std::nullopt);
-    setPanel(Panel::File, dlgOpen.fileName);
+    showFileName(dlgOpen.fileName);
 }
 
 namespace {
+
+// A text's lines as the text area reads them: CR LF, lone CR and lone LF
+// each end a line.
+struct TextLines {
+    QStringList lines;
+    bool endsWithBreak = true;
+};
+TextLines linesOfText(const QString& text)
+{
+    TextLines result;
+    if (text.isEmpty())
+        return result;
+    result.lines = toNewlines(text).split(QLatin1Char('\n'));
+    result.endsWithBreak = result.lines.last().isEmpty();
+    if (result.endsWithBreak)
+        result.lines.removeLast();
+    return result;
+}
 
 // While a file is read and reworked, the empty list stands in the text
 // area's place, the text area is wider and the cursor is the hourglass.
@@ -149,10 +160,11 @@ private:
 
 void TForm1::openFile(const QString& path)
 {
-    const QScopedValueRollback quiet(quietChange, true);
-    history_->clear();
     setUndoAvailable(false);
+    // The list stands empty in the text area's place while the file is
+    // read; it catches up with the document when it is next shown.
     ListBox1->clearItems();
+    listBehind_ = true;
     enterMode(EditMode::Normal);
     ReadingDisplay reading(Memo1, ListBox1);
     setCurrentFile(path, std::nullopt);
@@ -170,7 +182,9 @@ void TForm1::openFile(const QString& path)
 
     const OpenedText opened = prepareOpenedText(*text, catalog_);
     if (opened.hasTab) {
-        Memo1->setText(*text); // shown as read, tabs and all
+        // Shown as read, tabs and all.
+        const TextLines shown = linesOfText(*text);
+        document_->reset(shown.lines, shown.endsWithBreak);
         app_.dialogs().playSound(QStringLiteral("Kick8.wav"));
         reading.end();
         app_.dialogs().messageBox(this, kTabs, kTabsTitle, MsgButtons::OK, MsgIcon::Stop, MsgResult::OK);
@@ -179,10 +193,9 @@ void TForm1::openFile(const QString& path)
 
     // Width fix-up and names were made on the lines in memory; the text
     // area gets the result once. A break at the end of the file stays there.
-    Memo1->setLines(opened.lines, opened.endsWithBreak);
+    document_->reset(opened.lines, opened.endsWithBreak);
 
-    setPanel(Panel::File, fileName_);
-    setModified(false);
+    showFileName(fileName_);
 
     // A quantity that does not convert is reported, and Open still ends
     // with the window usable.
@@ -208,6 +221,12 @@ void TForm1::setCurrentFile(const QString& path, std::optional<DiskFile> file)
 {
     fileName_ = path;
     diskFile_ = std::move(file);
+}
+
+void TForm1::showFileName(const QString& path)
+{
+    shownFile_ = path;
+    setPanel(Panel::File, path);
 }
 
 namespace {
@@ -285,34 +304,31 @@ bool TForm1::saveToCurrentFile(const QByteArray& bytes)
 
 void TForm1::mnuSaveClick()
 {
-    bringTextUpToDate();
     // Only ever write to the file the user sees named in the status bar.
-    const QString shown = panel(Panel::File);
-    if (shown.isEmpty() || fileName_.isEmpty() || fileName_ != shown) {
+    if (shownFile_.isEmpty() || fileName_.isEmpty() || fileName_ != shownFile_) {
         mnuSaveAsClick();
         return;
     }
-    if (saveToCurrentFile(Memo1->latin1Text()))
-        setModified(false);
+    if (saveToCurrentFile(document_->text().toLatin1()))
+        document_->markSaved();
 }
 
 void TForm1::mnuSaveAsClick()
 {
-    if (!panel(Panel::File).isEmpty())
-        dlgSave.fileName = panel(Panel::File);
+    if (!shownFile_.isEmpty())
+        dlgSave.fileName = shownFile_;
     if (!dlgSave.execute(app_.dialogs(), this))
         return;
     // Until the file is written, the name stands alone.
     setCurrentFile(dlgSave.fileName, std::nullopt);
-    bringTextUpToDate();
     std::optional<DiskFile> written;
-    const QByteArray bytes = Memo1->latin1Text();
+    const QByteArray bytes = document_->text().toLatin1();
     const SaveOutcome outcome = saveAsking(*this, fileName_, [&](const SaveOptions& options) {
         return saveTo(fileName_, bytes, &written, options);
     });
     if (!reportSave(outcome, fileName_, bytes.size()))
         return;
     setCurrentFile(fileName_, std::move(written));
-    setPanel(Panel::File, fileName_);
-    setModified(false);
+    showFileName(fileName_);
+    document_->markSaved();
 }

@@ -30,7 +30,7 @@ constexpr int kSettleMs = 200;
 } // namespace
 
 TCheckOrder::TCheckOrder(TForm1& form1, TApplication& app, QWidget* parent)
-    : QWidget(parent), form1_(form1), app_(app)
+    : QWidget(parent), form1_(form1), document_(form1.document()), app_(app)
 {
     dressProgramWindow(this, QStringLiteral("Check Order"));
     // A tool window of the main window: it stays above it.
@@ -68,7 +68,7 @@ void TCheckOrder::btnCheckClick()
     QStringList texts;
     // Read as Open and --check read it: a line's item is its number, not
     // whatever name was left beside a number typed over.
-    QStringList read = form1_.liveLines();
+    QStringList read = document_.lines();
     NormalizeLineNames(form1_.catalog(), read);
     for (const OrderProblem& problem : checkOrder(form1_.catalog(), read)) {
         lines.append(problem.line);
@@ -166,18 +166,13 @@ void TCheckOrder::followChanges(bool follow)
     following_.clear();
     if (!follow)
         return;
-    // The tints this window puts on the list's rows are no change to check.
+    // Every change of the build list, whichever view it was made in.
     auto later = [this] {
         if (!marking_)
             pending_.start();
     };
-    QAbstractItemModel* rows = form1_.ListBox1->model();
-    following_ << connect(form1_.Memo1, &QPlainTextEdit::textChanged, this, later)
-               << connect(rows, &QAbstractItemModel::rowsInserted, this, later)
-               << connect(rows, &QAbstractItemModel::rowsRemoved, this, later)
-               << connect(rows, &QAbstractItemModel::rowsMoved, this, later)
-               << connect(rows, &QAbstractItemModel::dataChanged, this, later)
-               << connect(rows, &QAbstractItemModel::modelReset, this, later);
+    following_ << connect(&document_, &BuildList::linesChanged, this, later)
+               << connect(&document_, &BuildList::lineMoved, this, later);
 }
 
 void TCheckOrder::markLines(bool shown)

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class BesideOwner;
+class BuildList;
 class QListWidget;
 class QPushButton;
 class TApplication;
@@ -48,6 +49,7 @@ private:
     void tellCurrentRow();
 
     TForm1& form1_;
+    const BuildList& document_; // read only: the window changes no line
     TApplication& app_;
     QList<int> rowLines_;
     QStringList rowTexts_;

@@ -7,7 +7,6 @@
 #include "app/window/tform1.h"
 #include "app/window/tlistbox.h"
 #include "app/window/tmemo.h"
-#include "editing/window/steprecorder.h"
 #include "files/widthfixup.h"
 #include "search/countcomment.h"
 
@@ -80,11 +79,10 @@ void TForm2::btnCopyClick()
     Memo2->copySelection();
     // Whole lines go in above the first, each brought to the width Open
     // gives a line, so the list shows what a save and a later open give.
-    StepRecorder step(form1_, LineStep::Kind::CreateComment);
+    const BuildList::Change change(form1_.document(), LineStep::Kind::CreateComment);
     const QStringList comments = fixLineWidths(Memo2->lines());
     form1_.Memo1->setSelStart(0);
-    form1_.Memo1->insertLines(0, comments);
-    step.inserted(0, comments);
+    form1_.document().insertLines(LineStep::Kind::CreateComment, 0, comments);
 }
 
 void TForm2::cmdClearClick()
