@@ -1,6 +1,6 @@
+#include "about/window/aboutbox.h"
 #include "about/window/helpviewer.h"
 #include "about/window/helpwindow.h"
-#include "about/window/taboutbox.h"
 #include "app/window/tform1.h"
 #include "support/formfixture.h"
 
@@ -47,10 +47,10 @@ private slots:
         FormFixture f;
         QString shownName, shownVersion;
         f.dialogs.expectModal([&](QDialog* d) {
-            auto* box = qobject_cast<TAboutBox*>(d);
+            auto* box = qobject_cast<AboutBox*>(d);
             QVERIFY(box);
-            shownName = box->ProductName->text();
-            shownVersion = box->Version->text();
+            shownName = box->findChild<QLabel*>(QStringLiteral("ProductName"))->text();
+            shownVersion = box->findChild<QLabel*>(QStringLiteral("Version"))->text();
         });
         f.dialogs.expectModal();
         const QString before = f.text();
@@ -66,26 +66,28 @@ private slots:
 
     void aboutLayout()
     {
-        TAboutBox box;
+        AboutBox box;
+        auto label = [&](const char* name) { return box.findChild<QLabel*>(QLatin1String(name)); };
+        auto* ok = box.findChild<QPushButton*>(QStringLiteral("OKButton"));
         QCOMPARE(box.windowTitle(), QStringLiteral("About"));
         QCOMPARE(box.size(), QSize(298, 213));
-        QVERIFY(box.ProductName->font().bold());
-        QCOMPARE(box.Image1->pixmap().size(), QSize(59, 76));
-        QCOMPARE(box.ProgramIcon->pixmap().size(), QSize(32, 32));
-        QCOMPARE(box.OKButton->text(), QStringLiteral("OK"));
-        QVERIFY(box.OKButton->isDefault());
+        QVERIFY(label("ProductName")->font().bold());
+        QCOMPARE(label("Image1")->pixmap().size(), QSize(59, 76));
+        QCOMPARE(label("ProgramIcon")->pixmap().size(), QSize(32, 32));
+        QCOMPARE(ok->text(), QStringLiteral("OK"));
+        QVERIFY(ok->isDefault());
     }
 
     void okAndEnterClose()
     {
         for (bool useEnter : {false, true}) {
-            TAboutBox box;
+            AboutBox box;
             box.show();
             QVERIFY(QTest::qWaitForWindowActive(&box));
             if (useEnter)
                 QTest::keyClick(&box, Qt::Key_Return);
             else
-                QTest::mouseClick(box.OKButton, Qt::LeftButton);
+                QTest::mouseClick(box.findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
             QCOMPARE(box.result(), int(QDialog::Accepted));
             QVERIFY(!box.isVisible());
         }

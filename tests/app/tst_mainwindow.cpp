@@ -1,4 +1,5 @@
-#include "about/window/taboutbox.h"
+#include "about/window/aboutbox.h"
+#include "about/window/helpmenu.h"
 #include "app/window/tcombobox.h"
 #include "app/window/tedit.h"
 #include "app/window/tform1.h"
@@ -91,8 +92,8 @@ private slots:
         QCOMPARE(f.form.minimumSize(), f.form.maximumSize());
         QCOMPARE(f.app.title, QStringLiteral("QZ Vex AI File Editor"));
         QCOMPARE(f.app.helpFile, QStringLiteral("Vexdit.hlp"));
-        QVERIFY(f.windows.AboutBox->isHidden());
-        QCOMPARE(f.windows.AboutBox->windowTitle(), QStringLiteral("About"));
+        QVERIFY(f.windows.Help->aboutBox()->isHidden());
+        QCOMPARE(f.windows.Help->aboutBox()->windowTitle(), QStringLiteral("About"));
         QVERIFY(f.form2.isHidden());
         QCOMPARE(f.form2.windowTitle(), QStringLiteral("Count"));
     }

@@ -1,6 +1,6 @@
 #include "app/window/startup.h"
 
-#include "about/window/taboutbox.h"
+#include "about/window/helpmenu.h"
 #include "app/window/accessiblenames.h"
 #include "app/window/application.h"
 #include "app/window/focusreturn.h"
@@ -72,11 +72,12 @@ Windows createWindows(TApplication& app)
     installScreenReaderInterfaces(); // before the first window asks for one
     Windows windows;
     windows.Form1 = std::make_unique<TForm1>(app);
-    windows.AboutBox = std::make_unique<TAboutBox>(windows.Form1.get());
+    windows.Help =
+        new HelpMenu(app, windows.Form1.get(), windows.Form1->mnuHelpHelp, windows.Form1->mnuHelpAbout);
     windows.Form2 = std::make_unique<TForm2>(*windows.Form1, app);
     // A tool window of the main window's, which keeps it above itself.
     windows.CheckOrder = std::make_unique<TCheckOrder>(*windows.Form1, app, windows.Form1.get());
-    windows.Form1->setCompanions(windows.AboutBox.get(), windows.Form2.get(), windows.CheckOrder.get());
+    windows.Form1->setCompanions(windows.Form2.get(), windows.CheckOrder.get());
     nameControlsForScreenReaders(windows);
     // The windows open centred on the screen; the About box centres over
     // the main window by itself.

@@ -90,9 +90,8 @@ TForm1::~TForm1()
     delete document_;
 }
 
-void TForm1::setCompanions(TAboutBox* aboutBox, TForm2* form2, TCheckOrder* checkOrder)
+void TForm1::setCompanions(TForm2* form2, TCheckOrder* checkOrder)
 {
-    aboutBox_ = aboutBox;
     form2_ = form2;
     checkOrder_ = checkOrder;
 }
@@ -290,8 +289,6 @@ void TForm1::wireEvents()
     connect(mnuFind, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuFindClick));
     connect(mnuCount, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuCountClick));
     connect(mnuCheckOrder, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuCheckOrderClick));
-    connect(mnuHelpHelp, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuHelpHelpClick));
-    connect(mnuHelpAbout, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuHelpAboutClick), later);
 
     Memo1->onClick = app_.guarded(this, &TForm1::Memo1Click);
     Memo1->onKeyUp = app_.guarded(this, &TForm1::Memo1KeyUp);

@@ -19,7 +19,6 @@ class QPushButton;
 class QRadioButton;
 class DragController;
 class TApplication;
-class TAboutBox;
 class TComboBox;
 class TEdit;
 class TFindDialog;
@@ -41,7 +40,7 @@ public:
     static constexpr int kTextAreaWidth = 513;
     ~TForm1() override;
 
-    void setCompanions(TAboutBox* aboutBox, TForm2* form2, TCheckOrder* checkOrder);
+    void setCompanions(TForm2* form2, TCheckOrder* checkOrder);
     TApplication& app() const { return app_; }
     const Catalog& catalog() const { return catalog_; }
 
@@ -237,10 +236,6 @@ public:
     // list, each with its problem as a tooltip; none to clear them.
     void markProblemLines(const QList<int>& lines, const QStringList& texts);
 
-    // --- about and help -----------------------------------------------------
-    void mnuHelpHelpClick();
-    void mnuHelpAboutClick();
-
     DragController* dragController() const { return drag_; }
 
 protected:
@@ -289,7 +284,6 @@ private:
     // window rather than read back from them.
     int column_ = -1;
     bool undoAvailable_ = false;
-    TAboutBox* aboutBox_ = nullptr;
     TForm2* form2_ = nullptr;
     TCheckOrder* checkOrder_ = nullptr;
     QString fileName_;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+
+class AboutBox;
+class QAction;
+class QWidget;
+class TApplication;
+
+// The Help menu's two commands: Help, the help document's contents, and
+// About, the About box over the window. Made with the menu's actions, it
+// answers them itself.
+class HelpMenu : public QObject {
+    Q_OBJECT
+public:
+    HelpMenu(TApplication& app, QWidget* window, QAction* help, QAction* about);
+
+    AboutBox* aboutBox() const { return aboutBox_; }
+
+    void showHelp();
+    void showAbout();
+
+private:
+    TApplication& app_;
+    AboutBox* aboutBox_;
+};
