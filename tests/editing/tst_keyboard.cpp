@@ -322,10 +322,10 @@ private slots:
         f.setLines({QStringLiteral("a")});
         for (int missing : {-1, 5}) {
             f.form.setCurrentLine(missing);
-            int key = 38;
+            int key = Qt::Key_Up;
             f.form.Memo1KeyDown(key, Qt::NoModifier);
             QCOMPARE(f.text(), QStringLiteral("a\r\n"));
-            QCOMPARE(key, 38);
+            QCOMPARE(key, int(Qt::Key_Up));
         }
     }
 

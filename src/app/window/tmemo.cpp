@@ -51,35 +51,6 @@ bool isModifierKey(int key)
     }
 }
 
-int virtualKeyOf(const QKeyEvent* e)
-{
-    const int key = e->key();
-    if (key >= Qt::Key_A && key <= Qt::Key_Z)
-        return 'A' + (key - Qt::Key_A);
-    if (key >= Qt::Key_0 && key <= Qt::Key_9)
-        return '0' + (key - Qt::Key_0);
-    switch (key) {
-    case Qt::Key_Backspace: return vk::Back;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: return vk::Tab;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return vk::Return;
-    case Qt::Key_Escape: return vk::Escape;
-    case Qt::Key_PageUp: return vk::Prior;
-    case Qt::Key_PageDown: return vk::Next;
-    case Qt::Key_End: return vk::End;
-    case Qt::Key_Home: return vk::Home;
-    case Qt::Key_Left: return vk::Left;
-    case Qt::Key_Up: return vk::Up;
-    case Qt::Key_Right: return vk::Right;
-    case Qt::Key_Down: return vk::Down;
-    case Qt::Key_Insert: return vk::Insert;
-    case Qt::Key_Delete: return vk::Delete;
-    case Qt::Key_Space: return ' ';
-    default: return 0xFF; // a key the handlers do not name
-    }
-}
-
 // The character a key stands for, as the text area's key-press event sees
 // it: editing keys and Ctrl+letter give their control characters; 0 when the
 // key produces no character.
@@ -607,10 +578,12 @@ void TMemo::keyPressEvent(QKeyEvent* e)
         return;
     }
 
-    int vkey = virtualKeyOf(e);
+    // A handler consumes the key by setting it to 0; a key without a code
+    // (a character the keyboard map lacks) is never taken for consumed.
+    int handled = key;
     if (onKeyDown)
-        onKeyDown(vkey, e->modifiers());
-    if (vkey == 0)
+        onKeyDown(handled, e->modifiers());
+    if (handled == 0 && key != 0)
         return;
     if (key == Qt::Key_Delete && e->modifiers() == Qt::NoModifier) {
         editByUser([&] { QPlainTextEdit::keyPressEvent(e); });

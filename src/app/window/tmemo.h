@@ -9,12 +9,6 @@
 
 class QMenu;
 
-// Virtual-key codes the handlers compare against.
-namespace vk {
-constexpr int Back = 8, Tab = 9, Return = 13, Escape = 27, Prior = 33, Next = 34, End = 35, Home = 36,
-              Left = 37, Up = 38, Right = 39, Down = 40, Insert = 45, Delete = 46;
-}
-
 // A multi-line text area whose lines are the document's blocks.
 //
 // The whole text is the blocks joined by CR LF, so a final empty block is
@@ -98,7 +92,7 @@ public:
 
     // Events, Delphi style: the handlers are called through the form's guard.
     std::function<void()> onChange;
-    std::function<void(int& key, Qt::KeyboardModifiers)> onKeyDown; // set key to 0 to consume
+    std::function<void(int& key, Qt::KeyboardModifiers)> onKeyDown; // a Qt::Key; set it to 0 to consume
     std::function<void(char16_t& ch)> onKeyPress; // set ch to 0 to drop
     std::function<void()> onKeyUp;
     std::function<void()> onClick;

@@ -22,18 +22,18 @@ void TForm1::Memo1KeyDown(int& key, Qt::KeyboardModifiers shift)
     // Undo's and Redo's keys reach the text area only when there is no
     // step to take: they are the history's, and are not refused.
     const bool ctrl = (shift & (Qt::ControlModifier | Qt::AltModifier)) == Qt::ControlModifier;
-    if (ctrl && (key == 'Z' || key == 'Y')) {
+    if (ctrl && (key == Qt::Key_Z || key == Qt::Key_Y)) {
         key = 0;
         app_.dialogs().beep();
         return;
     }
     // Delete may shorten a line, never join two into one too long.
-    if (key == vk::Delete && shift == Qt::NoModifier && Memo1->lengthAfterDelete() > kLineLength) {
+    if (key == Qt::Key_Delete && shift == Qt::NoModifier && Memo1->lengthAfterDelete() > kLineLength) {
         key = 0;
         refuseKey();
         return;
     }
-    if (key != vk::Up && key != vk::Down)
+    if (key != Qt::Key_Up && key != Qt::Key_Down)
         return;
     // Leaving a short line pads it; a line that does not exist is left alone.
     if (!Memo1->lineExists(currentLine_))
