@@ -221,7 +221,7 @@ private slots:
     {
         TMemo memo(true);
         int changes = 0;
-        memo.onChange = [&] { ++changes; };
+        QObject::connect(&memo, &TMemo::changed, [&] { ++changes; });
         memo.setText(QStringLiteral("a"));
         QVERIFY(changes > 0);
         changes = 0;
@@ -306,7 +306,7 @@ private slots:
         TListBox list;
         list.resize(200, 200);
         int clicks = 0;
-        list.onClick = [&] { ++clicks; };
+        QObject::connect(&list, &TListBox::clickedByUser, [&] { ++clicks; });
         list.setItems({"a", "b", "c"});
         QCOMPARE(list.itemIndex(), -1);
         list.setItemIndex(1);
@@ -347,7 +347,7 @@ private slots:
         if (!before.isEmpty())
             list.setItemIndex(int(before.size()) - 1);
         int clicks = 0;
-        list.onClick = [&] { ++clicks; };
+        QObject::connect(&list, &TListBox::clickedByUser, [&] { ++clicks; });
         const QList<QStringView> views(after.cbegin(), after.cend());
         list.replaceItems(views);
         QCOMPARE(list.items(), after);
@@ -364,10 +364,10 @@ private slots:
         list.setItems({"a", "b", "c"});
         int clicks = 0;
         int selectedAtClick = -2;
-        list.onClick = [&] {
+        QObject::connect(&list, &TListBox::clickedByUser, [&] {
             ++clicks;
             selectedAtClick = list.itemIndex();
-        };
+        });
         const QRect second = list.visualItemRect(list.QListWidget::item(1));
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second.center());
         QCOMPARE(clicks, 1);
@@ -396,7 +396,7 @@ private slots:
     {
         TUpDown spin(1, 10, 1);
         int clicks = 0;
-        spin.onClick = [&](TUpDown::Button) { ++clicks; };
+        QObject::connect(&spin, &TUpDown::clicked, [&] { ++clicks; });
         spin.click(TUpDown::Button::Down);
         QCOMPARE(spin.position(), 1);
         for (int i = 0; i < 12; ++i)

@@ -45,11 +45,7 @@ private slots:
         QCOMPARE(f.dialogs.modeless.at(0), static_cast<QWidget*>(f.form.dlgFind));
         QVERIFY(f.form.dlgFind->isVisible());
         int clicks = 0;
-        const auto click = f.form.ListBox1->onClick;
-        f.form.ListBox1->onClick = [&] {
-            ++clicks;
-            click();
-        };
+        QObject::connect(f.form.ListBox1, &TListBox::clickedByUser, [&] { ++clicks; });
         find(f, QStringLiteral("VILLAGER"));
         QVERIFY(f.form.linesMode);
         QCOMPARE(f.form.panel(TForm1::Panel::Mode), QStringLiteral("Lines"));

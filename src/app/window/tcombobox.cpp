@@ -10,19 +10,15 @@ TComboBox::TComboBox(QWidget* parent) : ClassicTextBox<QComboBox>(parent)
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     setMaxVisibleItems(16);
-    connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
-        if (onChange)
-            onChange();
-    });
+    connect(lineEdit(), &QLineEdit::textEdited, this, &TComboBox::changedByUser);
     connect(this, qOverload<int>(&QComboBox::activated), this, [this] {
         if (programChange_)
             return;
         // Stepping through the items with the keys keeps the focus in the
         // box; only a choice from the drop-down list is a click.
-        if (onClick && !steppedByKey_)
-            onClick();
-        if (onChange)
-            onChange();
+        if (!steppedByKey_)
+            emit chosenFromList();
+        emit changedByUser();
     });
 }
 

@@ -2,8 +2,6 @@
 
 #include "app/window/classicedit.h"
 
-#include <functional>
-
 // An editable combo box. Its change event comes from the user only, by
 // typing or by choosing from the list; setting the index by program puts
 // the item's text into the box without raising it. Its text takes keys and
@@ -20,8 +18,11 @@ public:
     void setItemIndex(int index);
     QString itemText(int index) const { return QComboBox::itemText(index); }
 
-    std::function<void()> onChange;
-    std::function<void()> onClick; // an item chosen from the drop-down list
+signals:
+    // The user typed in the box or chose an item.
+    void changedByUser();
+    // An item chosen from the drop-down list.
+    void chosenFromList();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

@@ -85,7 +85,7 @@ TForm1::~TForm1()
     // The document tells the views and the menu as it goes, and the text
     // area loses the focus as the window goes: both while this is still a
     // TForm1.
-    Memo1->onExit = nullptr;
+    Memo1->disconnect(this);
     document_->setContext(nullptr);
     delete document_;
 }
@@ -255,12 +255,12 @@ void TForm1::wireEvents()
     // program's own included.
     connect(chkRetrains, &QCheckBox::toggled, this, app_.guarded(this, &TForm1::chkRetrainsClick));
     connect(chkRetrainB, &QCheckBox::toggled, this, app_.guarded(this, &TForm1::chkRetrainBClick));
-    UpDown1->onClick = [click = app_.guarded(this, &TForm1::UpDown1Click)](TUpDown::Button) { click(); };
-    UpDown2->onClick = [click = app_.guarded(this, &TForm1::UpDown2Click)](TUpDown::Button) { click(); };
+    connect(UpDown1, &TUpDown::clicked, this, app_.guarded(this, &TForm1::UpDown1Click));
+    connect(UpDown2, &TUpDown::clicked, this, app_.guarded(this, &TForm1::UpDown2Click));
     UpDown1->stepWithArrowKeys(txtCount);
     UpDown2->stepWithArrowKeys(txtRetrains);
-    cboList->onChange = app_.guarded(this, &TForm1::cboListChange);
-    cboList->onClick = app_.guarded(this, &TForm1::cboListClick);
+    connect(cboList, &TComboBox::changedByUser, this, app_.guarded(this, &TForm1::cboListChange));
+    connect(cboList, &TComboBox::chosenFromList, this, app_.guarded(this, &TForm1::cboListClick));
 
     connect(cmdAdd, &QPushButton::clicked, this, app_.guarded(this, &TForm1::cmdAddClick));
     connect(cmdDelete, &QPushButton::clicked, this, app_.guarded(this, &TForm1::cmdDeleteClick));
@@ -290,10 +290,10 @@ void TForm1::wireEvents()
     connect(mnuCount, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuCountClick));
     connect(mnuCheckOrder, &QAction::triggered, this, app_.guarded(this, &TForm1::mnuCheckOrderClick));
 
-    Memo1->onClick = app_.guarded(this, &TForm1::Memo1Click);
-    Memo1->onKeyUp = app_.guarded(this, &TForm1::Memo1KeyUp);
+    connect(Memo1, &TMemo::clicked, this, app_.guarded(this, &TForm1::Memo1Click));
+    connect(Memo1, &TMemo::keyReleased, this, app_.guarded(this, &TForm1::Memo1KeyUp));
     // Whatever the user turns to next ends the typing step.
-    Memo1->onExit = app_.guarded(this, &TForm1::Memo1Exit);
+    connect(Memo1, &TMemo::focusLeft, this, app_.guarded(this, &TForm1::Memo1Exit));
     Memo1->onUserEdit = [this](const std::function<void()>& edit) {
         app_.guard([&] { Memo1UserEdit(edit); });
     };
@@ -311,10 +311,10 @@ void TForm1::wireEvents()
         });
     };
 
-    ListBox1->onClick = app_.guarded(this, &TForm1::ListBox1Click);
-    ListBox1->onMouseDown = app_.guarded(this, &TForm1::ListBox1MouseDown);
-    ListBox1->onMoveKey = app_.guarded(this, &TForm1::moveSelectedLine);
-    ListBox1->onContextMenu = app_.guarded(this, &TForm1::ListBox1ContextMenu);
+    connect(ListBox1, &TListBox::clickedByUser, this, app_.guarded(this, &TForm1::ListBox1Click));
+    connect(ListBox1, &TListBox::mousePressed, this, app_.guarded(this, &TForm1::ListBox1MouseDown));
+    connect(ListBox1, &TListBox::moveKeyPressed, this, app_.guarded(this, &TForm1::moveSelectedLine));
+    connect(ListBox1, &TListBox::contextMenuAsked, this, app_.guarded(this, &TForm1::ListBox1ContextMenu));
 
     drag_ = new DragController(this, app_);
     drag_->addControl(this, app_.guarded(this, &TForm1::FormDragOver));
@@ -333,7 +333,7 @@ void TForm1::wireEvents()
     // The client area is the window's own background.
     drag_->addControl(centralWidget(), app_.guarded(this, &TForm1::FormDragOver));
 
-    dlgFind->onFind = app_.guarded(this, &TForm1::dlgFindFind);
+    connect(dlgFind, &TFindDialog::findNextPressed, this, app_.guarded(this, &TForm1::dlgFindFind));
 }
 
 void TForm1::FormCreate()

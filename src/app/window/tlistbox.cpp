@@ -261,19 +261,17 @@ void TListBox::mousePressEvent(QMouseEvent* e)
     // A press below the last item keeps the selection, as a list box does.
     if (under.isValid() && e->button() == Qt::LeftButton) {
         QListWidget::mousePressEvent(e);
-        if (onClick)
-            onClick();
+        emit clickedByUser();
     }
-    if (onMouseDown)
-        onMouseDown(e->button(), e->position().toPoint());
+    emit mousePressed(e->button(), e->position().toPoint());
 }
 
 void TListBox::keyPressEvent(QKeyEvent* e)
 {
     const bool moveKey = (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down)
                          && (e->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
-    if (moveKey && onMoveKey) {
-        onMoveKey(e->key() == Qt::Key_Up ? -1 : 1);
+    if (moveKey) {
+        emit moveKeyPressed(e->key() == Qt::Key_Up ? -1 : 1);
         return;
     }
     // The Menu key and Shift+F10 ask for the context menu, as they do
@@ -288,8 +286,8 @@ void TListBox::keyPressEvent(QKeyEvent* e)
     const int before = itemIndex();
     QListWidget::keyPressEvent(e);
     scrollToCurrentLater();
-    if (itemIndex() != before && onClick)
-        onClick();
+    if (itemIndex() != before)
+        emit clickedByUser();
 }
 
 void TListBox::focusInEvent(QFocusEvent* e)
@@ -308,8 +306,7 @@ void TListBox::contextMenuEvent(QContextMenuEvent* e)
         const QModelIndex under = indexAt(viewport()->mapFromGlobal(at));
         if (under.isValid() && under.row() != itemIndex()) {
             setCurrentRow(under.row());
-            if (onClick)
-                onClick();
+            emit clickedByUser();
         }
     } else if (currentItem()) {
         // From the keyboard: at the selected row, brought into view first,
@@ -317,6 +314,5 @@ void TListBox::contextMenuEvent(QContextMenuEvent* e)
         scrollToItem(currentItem());
         at = viewport()->mapToGlobal(visualItemRect(currentItem()).bottomLeft());
     }
-    if (onContextMenu)
-        onContextMenu(at);
+    emit contextMenuAsked(at);
 }

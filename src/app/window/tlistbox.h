@@ -5,7 +5,6 @@
 #include <QHash>
 #include <QListWidget>
 #include <QStringList>
-#include <functional>
 
 // A list box whose selections made by the program do not raise its click
 // event; the user's selections, by mouse or keyboard, do. Assistive
@@ -54,15 +53,19 @@ public:
     void setMarkedRows(const QHash<int, QString>& notes);
     QString noteOfRow(int row) const { return notes_.value(row); }
 
-    std::function<void()> onClick;
+signals:
+    // The user selected a row, by mouse or keyboard.
+    void clickedByUser();
     // Alt+Up (-1) and Alt+Down (+1): the keys that move the selected row.
-    std::function<void(int)> onMoveKey;
+    void moveKeyPressed(int rows);
     // A context menu asked for, by the right button (on a row, which is
     // selected first as a click selects it), the Menu key or Shift+F10;
     // at this point of the screen.
-    std::function<void(const QPoint&)> onContextMenu;
-    std::function<void(Qt::MouseButton, const QPoint&)> onMouseDown; // viewport coordinates
+    void contextMenuAsked(const QPoint& globalPos);
+    // A button pressed on the rows, at this point of the viewport.
+    void mousePressed(Qt::MouseButton button, const QPoint& pos);
 
+public:
 protected:
     void scrollToCurrentLater();
     void selectQuietly(int index); // -1 clears

@@ -133,10 +133,7 @@ TMemo::TMemo(bool strictKeys, QWidget* parent) : QPlainTextEdit(parent), strict_
     setTabChangesFocus(true);
     setAcceptDrops(!strictKeys);
     connect(document(), &QTextDocument::contentsChange, this, &TMemo::noteChange);
-    connect(this, &QPlainTextEdit::textChanged, this, [this] {
-        if (onChange)
-            onChange();
-    });
+    connect(this, &QPlainTextEdit::textChanged, this, &TMemo::changed);
 }
 
 // --- lines -----------------------------------------------------------------
@@ -629,8 +626,8 @@ void TMemo::keyReleaseEvent(QKeyEvent* e)
         return;
     }
     QPlainTextEdit::keyReleaseEvent(e);
-    if (strict_ && onKeyUp && !e->isAutoRepeat())
-        onKeyUp();
+    if (strict_ && !e->isAutoRepeat())
+        emit keyReleased();
 }
 
 void TMemo::mousePressEvent(QMouseEvent* e)
@@ -651,15 +648,13 @@ void TMemo::mousePressEvent(QMouseEvent* e)
 void TMemo::mouseReleaseEvent(QMouseEvent* e)
 {
     QPlainTextEdit::mouseReleaseEvent(e);
-    if (onClick)
-        onClick();
+    emit clicked();
 }
 
 void TMemo::focusOutEvent(QFocusEvent* e)
 {
     QPlainTextEdit::focusOutEvent(e);
-    if (onExit)
-        onExit();
+    emit focusLeft();
 }
 
 void TMemo::inputMethodEvent(QInputMethodEvent* e)

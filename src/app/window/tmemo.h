@@ -91,16 +91,22 @@ public:
     int documentPositionOf(int offset) const;
 
     // Events, Delphi style: the handlers are called through the form's guard.
-    std::function<void()> onChange;
     std::function<void(int& key, Qt::KeyboardModifiers)> onKeyDown; // a Qt::Key; set it to 0 to consume
     std::function<void(char16_t& ch)> onKeyPress; // set ch to 0 to drop
-    std::function<void()> onKeyUp;
-    std::function<void()> onClick;
-    std::function<void()> onExit; // the focus went to another control
     std::function<bool(char16_t ch)> charFilter; // used without strict keys
     // Wraps each change the user makes by typing or Delete; it must run
     // `edit`, which makes the change.
     std::function<void(const std::function<void()>& edit)> onUserEdit;
+
+signals:
+    // The text changed, by the user or by the program.
+    void changed();
+    // A key let go (not one repeated), in a text area of strict keys.
+    void keyReleased();
+    // A mouse button let go on the text.
+    void clicked();
+    // The focus went to another control.
+    void focusLeft();
 
 protected:
     bool event(QEvent* e) override;

@@ -26,8 +26,7 @@ void TUpDown::setPosition(int position)
 void TUpDown::click(Button button)
 {
     setPosition(position_ + (button == Button::Up ? 1 : -1));
-    if (onClick)
-        onClick(button);
+    emit clicked(button);
 }
 
 void TUpDown::resizeEvent(QResizeEvent*)

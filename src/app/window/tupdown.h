@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 
 class QToolButton;
 
@@ -24,14 +23,16 @@ public:
     // the click event.
     void click(Button button);
 
-    std::function<void(Button)> onClick;
-
     // Up and Down in the box beside it act as a click on the matching arrow.
     void stepWithArrowKeys(QWidget* box);
 
     // The arrows, for naming them to screen readers.
     QToolButton* upArrow() const { return up_; }
     QToolButton* downArrow() const { return down_; }
+
+signals:
+    // After each arrow click, the position moved.
+    void clicked(TUpDown::Button button);
 
 protected:
     void resizeEvent(QResizeEvent* e) override;

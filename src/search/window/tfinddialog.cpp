@@ -47,6 +47,5 @@ void TFindDialog::setFindText(const QString& text)
 
 void TFindDialog::pressFindNext()
 {
-    if (onFind)
-        onFind();
+    emit findNextPressed();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 
 class TEdit;
 class QPushButton;
@@ -17,9 +16,13 @@ public:
     void setFindText(const QString& text);
     void pressFindNext();
 
-    std::function<void()> onFind;
-
     TEdit* textBox() const { return text_; }
+
+signals:
+    // Find Next, by its button or by Enter.
+    void findNextPressed();
+
+public:
     QPushButton* findNextButton() const { return findNext_; }
 
 private:
