@@ -1,6 +1,5 @@
 #include "app/window/accessiblenames.h"
 
-#include "app/window/startup.h"
 #include "app/window/tcombobox.h"
 #include "app/window/tedit.h"
 #include "app/window/tform1.h"
@@ -27,9 +26,8 @@ void name(QWidget* control, const QString& name, const QString& description = QS
 
 } // namespace
 
-void nameControlsForScreenReaders(Windows& windows)
+void nameControlsForScreenReaders(TForm1& f, TForm2& count, TCheckOrder& check)
 {
-    TForm1& f = *windows.Form1;
     name(f.Image1, QStringLiteral("Remove line: drop a line here"),
          QStringLiteral("In Lines mode, a line dragged onto this picture is removed from the build list. "
                         "The Remove item of a row's context menu does the same."));
@@ -79,14 +77,12 @@ void nameControlsForScreenReaders(Windows& windows)
     f.Label2->setBuddy(f.txtRetrains);
     f.Label4->setBuddy(f.txtVillagers);
 
-    TForm2& count = *windows.Form2;
     name(count.cboSrchUnit, QStringLiteral("Unit to count"),
          QStringLiteral("The unit whose lines are counted"));
     name(count.cboSrchUnit->lineEdit(), QStringLiteral("Unit to count"));
     name(count.Memo2, QStringLiteral("Counts"),
          QStringLiteral("Comment lines with the counts, to put at the top"));
 
-    TCheckOrder& check = *windows.CheckOrder;
     name(check.lstProblems, QStringLiteral("Problems"),
          QStringLiteral("Lines the picker would not have offered where they stand; choose one to select it"));
 }

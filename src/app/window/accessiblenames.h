@@ -2,8 +2,10 @@
 
 #include "app/window/decorationlabel.h"
 
-struct Windows;
+class TCheckOrder;
+class TForm1;
+class TForm2;
 
 // Names and descriptions for every control a screen reader reaches, in the
 // main window, the Count window and the Check Order window.
-void nameControlsForScreenReaders(Windows& windows);
+void nameControlsForScreenReaders(TForm1& main, TForm2& count, TCheckOrder& check);

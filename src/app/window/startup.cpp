@@ -78,7 +78,7 @@ Windows createWindows(TApplication& app)
     // A tool window of the main window's, which keeps it above itself.
     windows.CheckOrder = std::make_unique<TCheckOrder>(*windows.Form1, app, windows.Form1.get());
     windows.Form1->setCompanions(windows.Form2.get(), windows.CheckOrder.get());
-    nameControlsForScreenReaders(windows);
+    nameControlsForScreenReaders(*windows.Form1, *windows.Form2, *windows.CheckOrder);
     // The windows open centred on the screen; the About box centres over
     // the main window by itself.
     centreOnScreen(windows.Form1.get());

@@ -1,5 +1,5 @@
 #include "app/window/tform1.h"
-#include "app/window/accessiblenames.h"
+#include "app/window/decorationlabel.h"
 
 #include "app/window/application.h"
 #include "app/window/classicedit.h"
