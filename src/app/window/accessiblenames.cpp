@@ -10,6 +10,7 @@
 #include "search/window/tcheckorder.h"
 #include "search/window/tform2.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -24,65 +25,87 @@ void name(QWidget* control, const QString& name, const QString& description = QS
     control->setAccessibleDescription(description);
 }
 
+// What a screen reader says, in the user's language; the texts are marked
+// where they stand, so that the translation tools find them.
+QString spoken(const char* text)
+{
+    return QCoreApplication::translate("AccessibleNames", text);
+}
+
 } // namespace
 
 void nameControlsForScreenReaders(TForm1& f, TForm2& count, TCheckOrder& check)
 {
-    name(f.Image1, QStringLiteral("Remove line: drop a line here"),
-         QStringLiteral("In Lines mode, a line dragged onto this picture is removed from the build list. "
-                        "The Remove item of a row's context menu does the same."));
-    name(f.cboList, QStringLiteral("Item"), QStringLiteral("The unit, building or research item to append"));
-    name(f.cboList->lineEdit(), QStringLiteral("Item"), QStringLiteral("Type the start of an item's name"));
-    name(f.txtCount, QStringLiteral("Quantity"), QStringLiteral("How many of the item the line asks for"));
-    name(f.UpDown1, QStringLiteral("Quantity spinner"), QStringLiteral("Raises or lowers the quantity"));
-    name(f.txtRetrains, QStringLiteral("Retrains"),
-         QStringLiteral("The retrain limit, when Limit is ticked"));
-    name(f.UpDown2, QStringLiteral("Retrains spinner"), QStringLiteral("Raises or lowers the retrain limit"));
-    name(f.Memo1, QStringLiteral("Build list"),
-         QStringLiteral("The build list as text, one 48-character line per step"));
-    name(f.ListBox1, QStringLiteral("Build list"),
-         QStringLiteral("One row per line. Alt+Up and Alt+Down move the selected line; "
-                        "the context menu moves or removes it."));
-    name(f.txtVillagers, QStringLiteral("Villagers"),
-         QStringLiteral("How many villagers the build list trains"));
+    name(f.Image1, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Remove line: drop a line here")),
+         spoken(QT_TRANSLATE_NOOP(
+             "AccessibleNames",
+             "In Lines mode, a line dragged onto this picture is removed from the build list. "
+             "The Remove item of a row's context menu does the same.")));
+    name(f.cboList, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Item")),
+         spoken(QT_TRANSLATE_NOOP("AccessibleNames", "The unit, building or research item to append")));
+    name(f.cboList->lineEdit(), spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Item")),
+         spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Type the start of an item's name")));
+    name(f.txtCount, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Quantity")),
+         spoken(QT_TRANSLATE_NOOP("AccessibleNames", "How many of the item the line asks for")));
+    name(f.UpDown1, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Quantity spinner")),
+         spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Raises or lowers the quantity")));
+    name(f.txtRetrains, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Retrains")),
+         spoken(QT_TRANSLATE_NOOP("AccessibleNames", "The retrain limit, when Limit is ticked")));
+    name(f.UpDown2, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Retrains spinner")),
+         spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Raises or lowers the retrain limit")));
+    name(f.Memo1, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Build list")),
+         spoken(
+             QT_TRANSLATE_NOOP("AccessibleNames", "The build list as text, one 48-character line per step")));
+    name(f.ListBox1, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Build list")),
+         spoken(QT_TRANSLATE_NOOP("AccessibleNames",
+                                  "One row per line. Alt+Up and Alt+Down move the selected line; "
+                                  "the context menu moves or removes it.")));
+    name(f.txtVillagers, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Villagers")),
+         spoken(QT_TRANSLATE_NOOP("AccessibleNames", "How many villagers the build list trains")));
     // The panels are read as what they mean, and heard again as they change.
     auto labelled = [](const QString& label, const QString& none) {
         return [=](const QString& text) { return label + (text.isEmpty() ? none : text); };
     };
     f.Status->setPanelSpeech(int(TForm1::Panel::File),
-                             labelled(QStringLiteral("File: "), QStringLiteral("none")),
-                             QStringLiteral("The open file's name"));
+                             labelled(spoken(QT_TRANSLATE_NOOP("AccessibleNames", "File: ")),
+                                      spoken(QT_TRANSLATE_NOOP("AccessibleNames", "none"))),
+                             spoken(QT_TRANSLATE_NOOP("AccessibleNames", "The open file's name")));
     f.Status->setPanelSpeech(int(TForm1::Panel::Mode),
-                             labelled(QStringLiteral("Mode: "), QStringLiteral("Normal")),
-                             QStringLiteral("Normal or Lines"));
+                             labelled(spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Mode: ")),
+                                      spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Normal"))),
+                             spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Normal or Lines")));
     f.Status->setPanelSpeech(int(TForm1::Panel::Column),
-                             labelled(QStringLiteral("Column: "), QStringLiteral("none")),
-                             QStringLiteral("The caret's column in the line"));
+                             labelled(spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Column: ")),
+                                      spoken(QT_TRANSLATE_NOOP("AccessibleNames", "none"))),
+                             spoken(QT_TRANSLATE_NOOP("AccessibleNames", "The caret's column in the line")));
     f.Status->setPanelSpeech(
         int(TForm1::Panel::Marker),
         [](const QString& text) {
-            return text.isEmpty() ? QStringLiteral("Saved") : QStringLiteral("Unsaved changes");
+            return text.isEmpty() ? spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Saved"))
+                                  : spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Unsaved changes"));
         },
-        QStringLiteral("Whether there is unsaved work"));
+        spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Whether there is unsaved work")));
     // Its caption says which mode it enters; its tooltip only "Drag & drop".
-    f.cmdEdit->setAccessibleDescription(
-        QStringLiteral("Switches between editing the text and moving whole lines in a list"));
-    name(f.UpDown1->upArrow(), QStringLiteral("Increase quantity"));
-    name(f.UpDown1->downArrow(), QStringLiteral("Decrease quantity"));
-    name(f.UpDown2->upArrow(), QStringLiteral("Increase retrains"));
-    name(f.UpDown2->downArrow(), QStringLiteral("Decrease retrains"));
+    f.cmdEdit->setAccessibleDescription(spoken(QT_TRANSLATE_NOOP(
+        "AccessibleNames", "Switches between editing the text and moving whole lines in a list")));
+    name(f.UpDown1->upArrow(), spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Increase quantity")));
+    name(f.UpDown1->downArrow(), spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Decrease quantity")));
+    name(f.UpDown2->upArrow(), spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Increase retrains")));
+    name(f.UpDown2->downArrow(), spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Decrease retrains")));
 
     // A label names the field it stands beside.
     f.Label1->setBuddy(f.txtCount);
     f.Label2->setBuddy(f.txtRetrains);
     f.Label4->setBuddy(f.txtVillagers);
 
-    name(count.cboSrchUnit, QStringLiteral("Unit to count"),
-         QStringLiteral("The unit whose lines are counted"));
-    name(count.cboSrchUnit->lineEdit(), QStringLiteral("Unit to count"));
-    name(count.Memo2, QStringLiteral("Counts"),
-         QStringLiteral("Comment lines with the counts, to put at the top"));
+    name(count.cboSrchUnit, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Unit to count")),
+         spoken(QT_TRANSLATE_NOOP("AccessibleNames", "The unit whose lines are counted")));
+    name(count.cboSrchUnit->lineEdit(), spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Unit to count")));
+    name(count.Memo2, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Counts")),
+         spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Comment lines with the counts, to put at the top")));
 
-    name(check.lstProblems, QStringLiteral("Problems"),
-         QStringLiteral("Lines the picker would not have offered where they stand; choose one to select it"));
+    name(check.lstProblems, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Problems")),
+         spoken(QT_TRANSLATE_NOOP(
+             "AccessibleNames",
+             "Lines the picker would not have offered where they stand; choose one to select it")));
 }

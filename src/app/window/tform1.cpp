@@ -67,7 +67,7 @@ Box* editBox(const QString& text, QWidget* parent, int left, int top, int width,
 
 TForm1::TForm1(TApplication& app, QWidget* parent) : QMainWindow(parent), app_(app)
 {
-    dressProgramWindow(this, QStringLiteral("Brindlecap's Vex AI Editor "));
+    dressProgramWindow(this, tr("Brindlecap's Vex AI Editor "));
 
     document_ = new BuildList(this);
     document_->setContext(this);
@@ -122,25 +122,25 @@ void TForm1::createControls()
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     GroupBox1 = place(new QGroupBox(client), 225, 8, 158, 89);
-    radioUnits = place(new QRadioButton(QStringLiteral("Units"), GroupBox1), 16, 16);
-    radioBldgs = place(new QRadioButton(QStringLiteral("Buildings"), GroupBox1), 16, 40);
-    radioResearch = place(new QRadioButton(QStringLiteral("Research"), GroupBox1), 16, 64);
-    chkRetrains = place(new QCheckBox(QStringLiteral("Limit"), GroupBox1), 96, 16);
-    chkCritical = place(new QCheckBox(QStringLiteral("Critical"), GroupBox1), 96, 64);
+    radioUnits = place(new QRadioButton(tr("Units"), GroupBox1), 16, 16);
+    radioBldgs = place(new QRadioButton(tr("Buildings"), GroupBox1), 16, 40);
+    radioResearch = place(new QRadioButton(tr("Research"), GroupBox1), 16, 64);
+    chkRetrains = place(new QCheckBox(tr("Limit"), GroupBox1), 96, 16);
+    chkCritical = place(new QCheckBox(tr("Critical"), GroupBox1), 96, 64);
     radioUnits->setChecked(true);
     chkCritical->hide();
 
-    cmdAdd = button(QStringLiteral("Append"), client, 452, 18, 73, 25);
-    cmdDelete = button(QStringLiteral("Undo"), client, 452, 46, 73, 23);
+    cmdAdd = button(tr("Append"), client, 452, 18, 73, 25);
+    cmdDelete = button(tr("Undo"), client, 452, 46, 73, 23);
     setUndoAvailable(false);
-    cmdEdit = button(QStringLiteral("Edit Lines"), client, 452, 74, 73, 23);
-    cmdEdit->setToolTip(QStringLiteral("Drag & drop"));
+    cmdEdit = button(tr("Edit Lines"), client, 452, 74, 73, 23);
+    cmdEdit->setToolTip(tr("Drag & drop"));
 
     GroupBox2 = place(new QGroupBox(client), 16, 8, 201, 89);
-    Label2 = label(QStringLiteral("Retrains"), GroupBox2, 98, 59);
-    Label1 = label(QStringLiteral("Qty"), GroupBox2, 22, 59);
+    Label2 = label(tr("Retrains"), GroupBox2, 98, 59);
+    Label1 = label(tr("Qty"), GroupBox2, 22, 59);
 
-    dlgOpen.filters = {QStringLiteral("ai (*.ai)"), QStringLiteral("All (*.*)")};
+    dlgOpen.filters = {tr("ai (*.ai)"), tr("All (*.*)")};
     dlgOpen.defaultExt = QStringLiteral(".ai");
     dlgOpen.fileMustExist = true;
 
@@ -161,8 +161,8 @@ void TForm1::createControls()
     dlgSave.fileMustExist = false;
     dlgSave.overwritePrompt = true;
 
-    cmdExit = button(QStringLiteral("E&xit"), client, 450, 341, 73, 25);
-    chkRetrainB = place(new QCheckBox(QStringLiteral("Limit"), GroupBox1), 97, 40);
+    cmdExit = button(tr("E&xit"), client, 450, 341, 73, 25);
+    chkRetrainB = place(new QCheckBox(tr("Limit"), GroupBox1), 97, 40);
     chkRetrainB->hide();
 
     UpDown1 = place(new TUpDown(1, 10, 1, GroupBox2), 68, 57, 16, 19);
@@ -193,8 +193,8 @@ void TForm1::createControls()
 
     GroupBox3 = place(new QGroupBox(client), 19, 333, 185, 43);
     txtVillagers = editBox(QStringLiteral("0"), GroupBox3, 62, 14, 25, 21);
-    cmdVillCountRefresh = button(QStringLiteral("Refresh"), GroupBox3, 103, 14, 69, 21);
-    Label4 = label(QStringLiteral("Villagers"), GroupBox3, 11, 18);
+    cmdVillCountRefresh = button(tr("Refresh"), GroupBox3, 103, 14, 69, 21);
+    Label4 = label(tr("Villagers"), GroupBox3, 11, 18);
 
     // The text area and the list lie over the lower part of the ruler's box.
     Memo1->raise();
@@ -210,37 +210,37 @@ void TForm1::createMenu()
     MainMenu1 = new QMenuBar(this);
     setMenuBar(MainMenu1);
 
-    File1 = MainMenu1->addMenu(QStringLiteral("&File"));
-    mnuNew = File1->addAction(QStringLiteral("&New"));
-    mnuOpen = File1->addAction(QStringLiteral("&Open..."));
+    File1 = MainMenu1->addMenu(tr("&File"));
+    mnuNew = File1->addAction(tr("&New"));
+    mnuOpen = File1->addAction(tr("&Open..."));
     mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuSave = File1->addAction(QStringLiteral("&Save"));
+    mnuSave = File1->addAction(tr("&Save"));
     mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuSaveAs = File1->addAction(QStringLiteral("Save &As..."));
+    mnuSaveAs = File1->addAction(tr("Save &As..."));
     mnuSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     N2 = File1->addSeparator();
-    mnuExit = File1->addAction(QStringLiteral("E&xit"));
+    mnuExit = File1->addAction(tr("E&xit"));
     mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
 
-    Edit1 = MainMenu1->addMenu(QStringLiteral("&Edit"));
-    mnuEditNormal = Edit1->addAction(QStringLiteral("Edit Normal"));
-    mnuEditLines = Edit1->addAction(QStringLiteral("Edit Lines"));
+    Edit1 = MainMenu1->addMenu(tr("&Edit"));
+    mnuEditNormal = Edit1->addAction(tr("Edit Normal"));
+    mnuEditLines = Edit1->addAction(tr("Edit Lines"));
     N3 = Edit1->addSeparator();
-    mnuUndo = Edit1->addAction(QStringLiteral("Undo"));
+    mnuUndo = Edit1->addAction(tr("Undo"));
     mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    mnuRedo = Edit1->addAction(QStringLiteral("Redo"));
+    mnuRedo = Edit1->addAction(tr("Redo"));
     mnuRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     showHistoryCommands();
 
-    Search1 = MainMenu1->addMenu(QStringLiteral("&Search"));
-    mnuFind = Search1->addAction(QStringLiteral("Find..."));
-    mnuCount = Search1->addAction(QStringLiteral("Count"));
-    mnuCheckOrder = Search1->addAction(QStringLiteral("Check Order..."));
+    Search1 = MainMenu1->addMenu(tr("&Search"));
+    mnuFind = Search1->addAction(tr("Find..."));
+    mnuCount = Search1->addAction(tr("Count"));
+    mnuCheckOrder = Search1->addAction(tr("Check Order..."));
 
-    Help1 = MainMenu1->addMenu(QStringLiteral("&Help"));
-    mnuHelpHelp = Help1->addAction(QStringLiteral("Help"));
-    mnuHelpAbout = Help1->addAction(QStringLiteral("About"));
+    Help1 = MainMenu1->addMenu(tr("&Help"));
+    mnuHelpHelp = Help1->addAction(tr("Help"));
+    mnuHelpAbout = Help1->addAction(tr("About"));
 
     for (QAction* a : {mnuOpen, mnuSave, mnuSaveAs, mnuExit, mnuUndo, mnuRedo})
         a->setShortcutContext(Qt::WindowShortcut);

@@ -80,7 +80,7 @@ void TForm1::showHistoryCommands()
 {
     const BuildList& steps = *document_;
     mnuUndo->setEnabled(steps.canUndo());
-    mnuUndo->setText(steps.canUndo() ? QStringLiteral("Undo ") + steps.undoName() : QStringLiteral("Undo"));
+    mnuUndo->setText(steps.canUndo() ? tr("Undo %1").arg(steps.undoName()) : tr("Undo"));
     mnuRedo->setEnabled(steps.canRedo());
-    mnuRedo->setText(steps.canRedo() ? QStringLiteral("Redo ") + steps.redoName() : QStringLiteral("Redo"));
+    mnuRedo->setText(steps.canRedo() ? tr("Redo %1").arg(steps.redoName()) : tr("Redo"));
 }

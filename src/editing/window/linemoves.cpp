@@ -40,8 +40,8 @@ void TForm1::ListBox1ContextMenu(const QPoint& globalPos)
     auto* menu = new QMenu(ListBox1);
     menu->setObjectName(QStringLiteral("lineMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->setTitle(QStringLiteral("Line"));
-    menu->setAccessibleName(QStringLiteral("Line"));
+    menu->setTitle(tr("Line"));
+    menu->setAccessibleName(tr("Line"));
     // The keys that do the same are the items' shortcuts, shown as a menu
     // shows them and told to a screen reader as keys, not read as part of
     // the name; outside the menu the list box handles them itself.
@@ -55,7 +55,7 @@ void TForm1::ListBox1ContextMenu(const QPoint& globalPos)
            QKeySequence(Qt::ALT | Qt::Key_Up), targets.up >= 0);
     keysOf(menu->addAction(tr("Move &Down"), app_.guarded(this, &TForm1::moveSelectedLineDown)),
            QKeySequence(Qt::ALT | Qt::Key_Down), targets.down >= 0);
-    menu->addAction(QStringLiteral("&Remove"), app_.guarded(this, &TForm1::removeSelectedLine));
+    menu->addAction(tr("&Remove"), app_.guarded(this, &TForm1::removeSelectedLine));
     menu->popup(globalPos);
     // The first item that can be chosen is highlighted, so that a screen
     // reader names it and Enter chooses it.

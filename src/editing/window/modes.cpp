@@ -11,9 +11,9 @@ void TForm1::enterMode(EditMode mode)
     const bool lines = mode == EditMode::Lines;
     document_->endTyping();
     linesMode = lines;
-    setPanel(Panel::Mode, lines ? QStringLiteral("Lines") : QStringLiteral("Normal"));
-    cmdEdit->setText(lines ? QStringLiteral("Edit Normal") : QStringLiteral("Edit Lines"));
-    cmdAdd->setText(lines ? QStringLiteral("Insert") : QStringLiteral("Append"));
+    setPanel(Panel::Mode, lines ? tr("Lines") : tr("Normal"));
+    cmdEdit->setText(lines ? tr("Edit Normal") : tr("Edit Lines"));
+    cmdAdd->setText(lines ? tr("Insert") : tr("Append"));
     // The shown control takes the keys before the other is hidden, so the
     // focus goes straight to it rather than on to the next control; even
     // while another window is active, the hidden one must not stay the

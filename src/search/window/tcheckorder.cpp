@@ -32,14 +32,14 @@ constexpr int kSettleMs = 200;
 TCheckOrder::TCheckOrder(TForm1& form1, TApplication& app, QWidget* parent)
     : QWidget(parent), form1_(form1), document_(form1.document()), app_(app)
 {
-    dressProgramWindow(this, QStringLiteral("Check Order"));
+    dressProgramWindow(this, tr("Check Order"));
     // A tool window of the main window: it stays above it.
     setWindowFlag(Qt::Tool, true);
 
     lstProblems = new QListWidget(this);
     lstProblems->setUniformItemSizes(true);
-    btnCheck = new QPushButton(QStringLiteral("&Check"), this);
-    btnClose = new QPushButton(QStringLiteral("C&lose"), this);
+    btnCheck = new QPushButton(tr("&Check"), this);
+    btnClose = new QPushButton(tr("C&lose"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnCheck);
     buttons->addStretch();
@@ -76,7 +76,7 @@ void TCheckOrder::btnCheckClick()
     }
     if (lines.isEmpty()) {
         lines.append(0);
-        texts.append(QStringLiteral("Every line stands where the picker would offer it."));
+        texts.append(tr("Every line stands where the picker would offer it."));
     }
     // Most changes (a keystroke in a comment, say) leave the problems as
     // they were: the rows and tints stay.

@@ -21,21 +21,21 @@ bool isCommentCharacter(char16_t ch)
 
 TForm2::TForm2(TForm1& form1, TApplication& app, QWidget* parent) : QWidget(parent), form1_(form1), app_(app)
 {
-    dressProgramWindow(this, QStringLiteral("Count"));
+    dressProgramWindow(this, tr("Count"));
     setFixedSize(496, 266);
 
     cboSrchUnit = new TComboBox(this);
     cboSrchUnit->setGeometry(24, 16, 145, 21);
-    btnGo = new QPushButton(QStringLiteral("Get Count"), this);
+    btnGo = new QPushButton(tr("Get Count"), this);
     btnGo->setGeometry(192, 16, 65, 25);
     Memo2 = new TMemo(false, this);
     Memo2->setGeometry(24, 56, 441, 145);
     Memo2->charFilter = isCommentCharacter;
-    btnClose = new QPushButton(QStringLiteral("Close"), this);
+    btnClose = new QPushButton(tr("Close"), this);
     btnClose->setGeometry(384, 208, 75, 25);
-    btnCopy = new QPushButton(QStringLiteral("Create Comment"), this);
+    btnCopy = new QPushButton(tr("Create Comment"), this);
     btnCopy->setGeometry(104, 216, 105, 25);
-    cmdClear = new QPushButton(QStringLiteral("Clear"), this);
+    cmdClear = new QPushButton(tr("Clear"), this);
     cmdClear->setGeometry(24, 216, 65, 25);
 
     setTabOrderOf({cboSrchUnit, btnGo, Memo2, cmdClear, btnCopy, btnClose});
