@@ -387,11 +387,11 @@ private slots:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("question");
-        QTest::newRow("new") << "new" << FileMessages::kNotSavedNew;
-        QTest::newRow("open") << "open" << FileMessages::kNotSavedOpen;
-        QTest::newRow("exit") << "exit" << FileMessages::kNotSavedQuit;
-        QTest::newRow("exit button") << "button" << FileMessages::kNotSavedQuit;
-        QTest::newRow("close box") << "close" << FileMessages::kNotSavedQuit;
+        QTest::newRow("new") << "new" << FileMessages::kNotSavedNew.text();
+        QTest::newRow("open") << "open" << FileMessages::kNotSavedOpen.text();
+        QTest::newRow("exit") << "exit" << FileMessages::kNotSavedQuit.text();
+        QTest::newRow("exit button") << "button" << FileMessages::kNotSavedQuit.text();
+        QTest::newRow("close box") << "close" << FileMessages::kNotSavedQuit.text();
     }
     void unsavedWorkQuestion()
     {

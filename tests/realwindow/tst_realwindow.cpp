@@ -850,9 +850,9 @@ private slots:
         QTest::newRow("good file") << QByteArray(kStartingLine.trimmed() + "\n" + kVillagers(3).trimmed()
                                                  + "\n")
                                    << QString();
-        QTest::newRow("tab") << QByteArray("U83\tVillager\r\n") << FileMessages::kTabsTitle;
+        QTest::newRow("tab") << QByteArray("U83\tVillager\r\n") << FileMessages::kTabsTitle.text();
         // (A missing file starts a new list: missingFileStartsANewListUnderItsName.)
-        QTest::newRow("a folder") << QByteArray() << FileMessages::kReadErrorTitle;
+        QTest::newRow("a folder") << QByteArray() << FileMessages::kReadErrorTitle.text();
     }
     void fileArgumentOpensAsOpenDoes()
     {

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QString>
+#include "app/window/trtext.h"
 
 // What the text area says of a refused character; written here once.
 namespace KeyMessages {
-inline const QString kLineLengthInvalid = QStringLiteral("Line length invalid!");
-inline const QString kTitle = QStringLiteral("Error");
+inline constexpr TrText kLineLengthInvalid{"KeyMessages",
+                                           QT_TRANSLATE_NOOP("KeyMessages", "Line length invalid!")};
+inline constexpr TrText kTitle{"KeyMessages", QT_TRANSLATE_NOOP("KeyMessages", "Error")};
 } // namespace KeyMessages

@@ -1,46 +1,65 @@
 #pragma once
 
-#include <QString>
+#include "app/window/trtext.h"
 
 // What New, Open and Exit say; each text is written here once.
 namespace FileMessages {
 
-inline const QString kSureTitle = QStringLiteral("Are you sure?");
-inline const QString kNotSavedNew =
-    QStringLiteral("Your work is not saved!\nAre you sure you want to START OVER?");
-inline const QString kNotSavedOpen =
-    QStringLiteral("Your work is not saved!\nAre you sure you want to OPEN A FILE?");
-inline const QString kNotSavedQuit =
-    QStringLiteral("Your work is not saved! \nAre you sure you want to QUIT?");
+inline constexpr TrText kSureTitle{"FileMessages", QT_TRANSLATE_NOOP("FileMessages", "Are you sure?")};
+inline constexpr TrText kNotSavedNew{
+    "FileMessages",
+    QT_TRANSLATE_NOOP("FileMessages", "Your work is not saved!\nAre you sure you want to START OVER?")};
+inline constexpr TrText kNotSavedOpen{
+    "FileMessages",
+    QT_TRANSLATE_NOOP("FileMessages", "Your work is not saved!\nAre you sure you want to OPEN A FILE?")};
+inline constexpr TrText kNotSavedQuit{
+    "FileMessages",
+    QT_TRANSLATE_NOOP("FileMessages", "Your work is not saved! \nAre you sure you want to QUIT?")};
 
-inline const QString kReadError = QStringLiteral("Error Reading File!");
+inline constexpr TrText kReadError{"FileMessages", QT_TRANSLATE_NOOP("FileMessages", "Error Reading File!")};
 // Beneath it: the file, and why, as the command line says it.
-inline const QString kReadErrorWhy = QStringLiteral("%1\n\n%2: %3");
-inline const QString kReadErrorTitle = QStringLiteral("File Error");
-inline const QString kTabs = QStringLiteral(
-    "Tab characters in file!\n\nFix this file by hand!\nUse a word processor that displays tab characters.");
-inline const QString kTabsTitle = QStringLiteral("Error!");
+inline constexpr TrText kReadErrorWhy{"FileMessages", QT_TRANSLATE_NOOP("FileMessages", "%1\n\n%2: %3")};
+inline constexpr TrText kReadErrorTitle{"FileMessages", QT_TRANSLATE_NOOP("FileMessages", "File Error")};
+inline constexpr TrText kTabs{
+    "FileMessages",
+    QT_TRANSLATE_NOOP("FileMessages", "Tab characters in file!\n\nFix this file by hand!\nUse a word "
+                                      "processor that displays tab characters.")};
+inline constexpr TrText kTabsTitle{"FileMessages", QT_TRANSLATE_NOOP("FileMessages", "Error!")};
 
 // Save and Open guarding the file that was read; %1 is its path.
-inline const QString kChangedOnDisk =
-    QStringLiteral("%1 has changed on disk since it was opened. Overwrite it?");
-inline const QString kChangedOnDiskTitle = QStringLiteral("File Changed");
-inline const QString kNotTheFileRead =
-    QStringLiteral("%1 is no longer the file that was opened: it has been moved, replaced or deleted. "
-                   "Nothing was written.\n\nSave the build list under another name?");
-inline const QString kTooLarge =
-    QStringLiteral("%1 was not saved: the build list would take %2 bytes, more than the 4 MiB that Open "
-                   "reads.\n\nShorten it, or split it into two files.");
-inline const QString kNoBackup = QStringLiteral("Overwrite %1 without a backup copy?");
-inline const QString kNoBackupTitle = QStringLiteral("No Backup Copy");
-inline const QString kSavedWithWarning = QStringLiteral("%1 was saved, but %2.");
-inline const QString kSavedWithWarningTitle = QStringLiteral("File Saved");
-inline const QString kBackupFound =
-    QStringLiteral("A save of %1 did not finish. The file as it was before that save is kept in:\n%2");
-inline const QString kBackupFoundTitle = QStringLiteral("Unfinished Save");
+inline constexpr TrText kChangedOnDisk{
+    "FileMessages",
+    QT_TRANSLATE_NOOP("FileMessages", "%1 has changed on disk since it was opened. Overwrite it?")};
+inline constexpr TrText kChangedOnDiskTitle{"FileMessages",
+                                            QT_TRANSLATE_NOOP("FileMessages", "File Changed")};
+inline constexpr TrText kNotTheFileRead{
+    "FileMessages",
+    QT_TRANSLATE_NOOP("FileMessages",
+                      "%1 is no longer the file that was opened: it has been moved, replaced or deleted. "
+                      "Nothing was written.\n\nSave the build list under another name?")};
+inline constexpr TrText kTooLarge{
+    "FileMessages",
+    QT_TRANSLATE_NOOP("FileMessages",
+                      "%1 was not saved: the build list would take %2 bytes, more than the 4 MiB that Open "
+                      "reads.\n\nShorten it, or split it into two files.")};
+inline constexpr TrText kNoBackup{"FileMessages",
+                                  QT_TRANSLATE_NOOP("FileMessages", "Overwrite %1 without a backup copy?")};
+inline constexpr TrText kNoBackupTitle{"FileMessages", QT_TRANSLATE_NOOP("FileMessages", "No Backup Copy")};
+inline constexpr TrText kSavedWithWarning{"FileMessages",
+                                          QT_TRANSLATE_NOOP("FileMessages", "%1 was saved, but %2.")};
+inline constexpr TrText kSavedWithWarningTitle{"FileMessages",
+                                               QT_TRANSLATE_NOOP("FileMessages", "File Saved")};
+inline constexpr TrText kBackupFound{
+    "FileMessages",
+    QT_TRANSLATE_NOOP("FileMessages",
+                      "A save of %1 did not finish. The file as it was before that save is kept in:\n%2")};
+inline constexpr TrText kBackupFoundTitle{"FileMessages",
+                                          QT_TRANSLATE_NOOP("FileMessages", "Unfinished Save")};
 // The toolkit's write failure, with what the user must know besides.
-inline const QString kCannotCreateBecause = QStringLiteral("Cannot create file %1: %2");
-inline const QString kCannotCreateKept =
-    QStringLiteral("Cannot create file %1; the file as it was is kept in %2");
+inline constexpr TrText kCannotCreateBecause{"FileMessages",
+                                             QT_TRANSLATE_NOOP("FileMessages", "Cannot create file %1: %2")};
+inline constexpr TrText kCannotCreateKept{
+    "FileMessages",
+    QT_TRANSLATE_NOOP("FileMessages", "Cannot create file %1; the file as it was is kept in %2")};
 
 } // namespace FileMessages

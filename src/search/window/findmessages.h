@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QString>
+#include "app/window/trtext.h"
 
 // What Find asks at the end of the list; written here once.
 namespace FindMessages {
-inline const QString kEndOfList = QStringLiteral("End of list reached. Try from top of List?");
-inline const QString kNotFoundTitle = QStringLiteral("Not Found!");
+inline constexpr TrText kEndOfList{
+    "FindMessages", QT_TRANSLATE_NOOP("FindMessages", "End of list reached. Try from top of List?")};
+inline constexpr TrText kNotFoundTitle{"FindMessages", QT_TRANSLATE_NOOP("FindMessages", "Not Found!")};
 // After a whole pass from the top without a hit; %1 is the text.
-inline const QString kCannotFind = QStringLiteral("Cannot find \"%1\".");
+inline constexpr TrText kCannotFind{"FindMessages", QT_TRANSLATE_NOOP("FindMessages", "Cannot find \"%1\".")};
 } // namespace FindMessages
