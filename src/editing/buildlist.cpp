@@ -210,31 +210,6 @@ void BuildList::apply(const LineStep& step, int row, int rowsAfter)
     store.tell();
 }
 
-namespace {
-
-// Lines outside the document, for working out what a change of several
-// edits replaced.
-class PlainLines : public LineStore {
-public:
-    PlainLines(QStringList lines, bool ends) : lines(std::move(lines)), ends(ends) {}
-    int lineCount() const override { return int(lines.size()); }
-    QString line(int row) const override { return lines.at(row); }
-    void setLine(int row, const QString& text) override { lines[row] = text; }
-    void insertLines(int row, const QStringList& more) override
-    {
-        for (qsizetype i = 0; i < more.size(); ++i)
-            lines.insert(row + i, more.at(i));
-    }
-    void removeLines(int row, int count) override { lines.remove(row, count); }
-    void moveLine(int from, int to) override { lines.move(from, to); }
-    bool endsWithBreak() const override { return ends; }
-    void setEndsWithBreak(bool e) override { ends = e; }
-    QStringList lines;
-    bool ends;
-};
-
-} // namespace
-
 void BuildList::closeChange()
 {
     Pending done = std::move(pending_);
@@ -324,36 +299,32 @@ QString BuildList::redoName() const
 
 void BuildList::undo()
 {
-    if (done_.empty())
-        return;
-    endTyping();
-    Store store(*this);
-    telling([&] {
-        Entry entry = std::move(done_.back());
-        done_.pop_back();
-        entry.step.undo(store);
-        store.tell();
-        undone_.push_back(std::move(entry));
-    });
-    if (context_)
-        context_->restoreEditState(undone_.back().before);
+    travel(done_, undone_, false);
 }
 
 void BuildList::redo()
 {
-    if (undone_.empty())
+    travel(undone_, done_, true);
+}
+
+void BuildList::travel(std::vector<Entry>& from, std::vector<Entry>& to, bool forward)
+{
+    if (from.empty())
         return;
     endTyping();
     Store store(*this);
     telling([&] {
-        Entry entry = std::move(undone_.back());
-        undone_.pop_back();
-        entry.step.redo(store);
+        Entry entry = std::move(from.back());
+        from.pop_back();
+        if (forward)
+            entry.step.redo(store);
+        else
+            entry.step.undo(store);
         store.tell();
-        done_.push_back(std::move(entry));
+        to.push_back(std::move(entry));
     });
     if (context_)
-        context_->restoreEditState(done_.back().after);
+        context_->restoreEditState(forward ? to.back().after : to.back().before);
 }
 
 void BuildList::clearHistory()

@@ -141,6 +141,9 @@ private:
     EditState stateNow() const;
     void apply(const LineStep& step, int row, int rowsAfter);
     void closeChange();
+    // Undo (backwards) or Redo: the last entry of one list is applied and
+    // goes to the other.
+    void travel(std::vector<Entry>& from, std::vector<Entry>& to, bool forward);
     void record(const LineStep& step, const EditState& before);
     // Runs a change and tells what it changed of the saved state and of the
     // history.

@@ -21,6 +21,28 @@ public:
     virtual void setEndsWithBreak(bool ends) = 0;
 };
 
+// Lines held in a plain list, apart from any view: for working out what
+// steps did, on a copy.
+class PlainLines : public LineStore {
+public:
+    PlainLines(QStringList lines, bool ends = true) : lines(std::move(lines)), ends(ends) {}
+    int lineCount() const override { return int(lines.size()); }
+    QString line(int row) const override { return lines.at(row); }
+    void setLine(int row, const QString& text) override { lines[row] = text; }
+    void insertLines(int row, const QStringList& more) override
+    {
+        for (qsizetype i = 0; i < more.size(); ++i)
+            lines.insert(row + i, more.at(i));
+    }
+    void removeLines(int row, int count) override { lines.remove(row, count); }
+    void moveLine(int from, int to) override { lines.move(from, to); }
+    bool endsWithBreak() const override { return ends; }
+    void setEndsWithBreak(bool e) override { ends = e; }
+
+    QStringList lines;
+    bool ends;
+};
+
 // One change to the build list, as Undo takes it back and Redo makes it
 // again. It keeps what changed, never the whole list: the lines it replaced
 // and the lines it put in their place, or for a move two row numbers.

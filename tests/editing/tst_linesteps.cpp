@@ -5,29 +5,6 @@
 #include "support/nowarnings.h"
 #include <QTest>
 
-namespace {
-
-class ListStore : public LineStore {
-public:
-    explicit ListStore(const QStringList& lines) : lines(lines) {}
-    int lineCount() const override { return int(lines.size()); }
-    QString line(int row) const override { return lines.at(row); }
-    void setLine(int row, const QString& text) override { lines[row] = text; }
-    void insertLines(int row, const QStringList& more) override
-    {
-        for (int i = 0; i < more.size(); ++i)
-            lines.insert(row + i, more.at(i));
-    }
-    void removeLines(int row, int count) override { lines.remove(row, count); }
-    void moveLine(int from, int to) override { lines.move(from, to); }
-    bool endsWithBreak() const override { return ends; }
-    void setEndsWithBreak(bool e) override { ends = e; }
-    QStringList lines;
-    bool ends = true;
-};
-
-} // namespace
-
 class TestLineSteps : public QObject {
     Q_OBJECT
 private slots:
@@ -44,7 +21,7 @@ private slots:
         QVERIFY(!step.absorb(typing(2, "x", "xy")));
         QVERIFY(!step.absorb(typing(1, "zzz", "zzzy"))); // not where the step left the line
         QVERIFY(!step.absorb(LineStep::change(LineStep::Kind::Append, 3, {}, {"z"})));
-        ListStore store({"0", "abc"});
+        PlainLines store({"0", "abc"});
         step.undo(store);
         QCOMPARE(store.lines, QStringList({"0", "a"}));
         QCOMPARE(step.name(), QStringLiteral("Typing"));
@@ -54,7 +31,7 @@ private slots:
     void keepsOnlyWhatChanged()
     {
         const LineStep step = LineStep::change(LineStep::Kind::Typing, 4, {"a", "b", "c"}, {"a", "bc"});
-        ListStore store({"0", "1", "2", "3", "a", "bc", "5"});
+        PlainLines store({"0", "1", "2", "3", "a", "bc", "5"});
         step.undo(store);
         QCOMPARE(store.lines, QStringList({"0", "1", "2", "3", "a", "b", "c", "5"}));
         QVERIFY(LineStep::change(LineStep::Kind::Typing, 0, {"a", "b"}, {"a", "b"}).changesNothing());

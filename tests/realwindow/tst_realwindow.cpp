@@ -53,6 +53,15 @@ QByteArray line48(const QByteArray& start)
     return start.leftJustified(48, ' ');
 }
 
+// A list with one problem for Check Order: the Archer, line 3, stands
+// above the Archery it needs.
+QList<QByteArray> archerAboveArchery()
+{
+    return {kStartingLine, line48("R101      R_Age_Tool           1      109"),
+            line48("U4        Archer               1      87"),
+            line48("B87       Archery              1      -1")};
+}
+
 QByteArray crlfLines(const QList<QByteArray>& lines)
 {
     QByteArray bytes;
@@ -1058,9 +1067,7 @@ private slots:
     {
         RealProgram program;
         START(program);
-        const QList<QByteArray> lines = {kStartingLine, line48("R101      R_Age_Tool           1      109"),
-                                         line48("U4        Archer               1      87"),
-                                         line48("B87       Archery              1      -1")};
+        const QList<QByteArray> lines = archerAboveArchery();
         const QString file = program.path(QStringLiteral("check.ai"));
         QVERIFY(writeFile(file, crlfLines(lines)));
         QVERIFY(openByTyping(program, file));
@@ -1082,9 +1089,7 @@ private slots:
     void enterOnAProblemLeadsTheKeysToTheLine()
     {
         RealProgram program;
-        const QList<QByteArray> lines = {kStartingLine, line48("R101      R_Age_Tool           1      109"),
-                                         line48("U4        Archer               1      87"),
-                                         line48("B87       Archery              1      -1")};
+        const QList<QByteArray> lines = archerAboveArchery();
         const QString file = program.path(QStringLiteral("check.ai"));
         QVERIFY(writeFile(file, crlfLines(lines)));
         program.setArguments({QStringLiteral("check.ai")});
@@ -1109,9 +1114,7 @@ private slots:
     void checkOrderFollowsTheList()
     {
         RealProgram program;
-        const QList<QByteArray> lines = {kStartingLine, line48("R101      R_Age_Tool           1      109"),
-                                         line48("U4        Archer               1      87"),
-                                         line48("B87       Archery              1      -1")};
+        const QList<QByteArray> lines = archerAboveArchery();
         const QString file = program.path(QStringLiteral("check.ai"));
         QVERIFY(writeFile(file, crlfLines(lines)));
         program.setArguments({QStringLiteral("check.ai")});
@@ -1170,9 +1173,7 @@ private slots:
     {
         ScreenReader listener;
         RealProgram program;
-        const QList<QByteArray> lines = {kStartingLine, line48("R101      R_Age_Tool           1      109"),
-                                         line48("U4        Archer               1      87"),
-                                         line48("B87       Archery              1      -1")};
+        const QList<QByteArray> lines = archerAboveArchery();
         const QString failed = startHeard(listener, program, lines);
         QVERIFY2(failed.isEmpty(), qPrintable(failed));
         const int beforeOpening = listener.mark();
@@ -1277,9 +1278,7 @@ private slots:
         WindowManager manager;
         QVERIFY2(manager.start(), qPrintable(manager.error()));
         RealProgram program;
-        const QList<QByteArray> lines = {kStartingLine, line48("R101      R_Age_Tool           1      109"),
-                                         line48("U4        Archer               1      87"),
-                                         line48("B87       Archery              1      -1")};
+        const QList<QByteArray> lines = archerAboveArchery();
         const QString file = program.path(QStringLiteral("check.ai"));
         QVERIFY(writeFile(file, crlfLines(lines)));
         program.setArguments({QStringLiteral("check.ai")});

@@ -79,11 +79,10 @@ Windows createWindows(TApplication& app)
     windows.CheckOrder = std::make_unique<TCheckOrder>(*windows.Form1, app, windows.Form1.get());
     windows.Form1->setCompanions(windows.Form2.get(), windows.CheckOrder.get());
     nameControlsForScreenReaders(*windows.Form1, *windows.Form2, *windows.CheckOrder);
-    // The windows open centred on the screen; the About box centres over
-    // the main window by itself.
+    // The main and Count windows open centred on the screen; the About box
+    // centres over the main window by itself, Check Order opens beside it.
     centreOnScreen(windows.Form1.get());
     centreOnScreen(windows.Form2.get());
-    centreOnScreen(windows.CheckOrder.get());
     return windows;
 }
 
