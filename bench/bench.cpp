@@ -8,16 +8,16 @@
 #include "buildlistgen.h"
 
 #include "app/window/application.h"
+#include "app/window/buildlisttextedit.h"
+#include "app/window/buildlistview.h"
+#include "app/window/completingcombobox.h"
+#include "app/window/mainwindow.h"
 #include "app/window/startup.h"
-#include "app/window/tcombobox.h"
-#include "app/window/tform1.h"
-#include "app/window/tlistbox.h"
-#include "app/window/tmemo.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/ordercheck.h"
 #include "editing/textcopy.h"
-#include "search/window/tcheckorder.h"
-#include "search/window/tfinddialog.h"
+#include "search/window/checkorderwindow.h"
+#include "search/window/finddialog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -96,35 +96,35 @@ public:
         bareEdit_.show();
         bareList_.show();
         dialogs_.openPath = file_;
-        form().mnuOpenClick();
+        form().openFromDialog();
         QApplication::processEvents();
     }
 
-    TForm1& form() { return *windows_.Form1; }
+    MainWindow& form() { return *windows_.mainWindow; }
 
     void normalMode()
     {
         if (form().linesMode)
-            form().cmdEditClick();
+            form().switchMode();
     }
     void linesMode()
     {
         if (!form().linesMode)
-            form().cmdEditClick();
+            form().switchMode();
     }
 
     std::map<QString, Result> runAll()
     {
         std::map<QString, Result> r;
-        TForm1& f = form();
+        MainWindow& f = form();
         const int reps = reps_;
         const int big = reps;
 
         // Open.
         normalMode();
-        const QString finalText = plain(f.Memo1->text());
+        const QString finalText = plain(f.textArea->text());
         r["Open"].ms = timeIt(
-            big, [&] { f.document().markSaved(); }, [&] { f.mnuOpenClick(); });
+            big, [&] { f.document().markSaved(); }, [&] { f.openFromDialog(); });
         r["Open"].floorMs = timeIt(big, {}, [&] {
             QFile in(file_);
             in.open(QIODevice::ReadOnly);
@@ -133,7 +133,7 @@ public:
         });
 
         // Enter Lines mode.
-        const QStringList lines = f.Memo1->lines();
+        const QStringList lines = f.textArea->lines();
         // After an edit of one line in the text, as a user would leave it.
         int edits = 0;
         auto editALine = [&] {
@@ -141,7 +141,7 @@ public:
             f.document().type(lines_ / 2, 1, {QStringLiteral("// edited %1").arg(++edits).leftJustified(48)},
                               f.document().endsWithBreak());
         };
-        r["Enter Lines mode"].ms = timeIt(big, editALine, [&] { f.cmdEditClick(); });
+        r["Enter Lines mode"].ms = timeIt(big, editALine, [&] { f.switchMode(); });
         r["Enter Lines mode"].floorMs = timeIt(big, {}, [&] {
             bareList_.clear();
             bareList_.addItems(lines);
@@ -151,7 +151,7 @@ public:
         auto moveALine = [&] {
             f.dragFrom = lines_ / 2;
             f.dragTo = lines_ / 4;
-            f.ListBox1DragDrop(QPoint());
+            f.dropOnList(QPoint());
         };
         r["Enter Normal mode"].ms = timeIt(
             big,
@@ -159,17 +159,17 @@ public:
                 linesMode();
                 moveALine();
             },
-            [&] { f.cmdEditClick(); });
-        const QString normalText = plain(f.Memo1->text());
+            [&] { f.switchMode(); });
+        const QString normalText = plain(f.textArea->text());
         r["Enter Normal mode"].floorMs = timeIt(big, {}, [&] { bareEdit_.setPlainText(normalText); });
 
         // Save.
         normalMode();
         // Once through Save As, as a user does; then Save goes back to that file.
         dialogs_.savePath = saved_;
-        f.mnuSaveAsClick();
-        const QByteArray bytes = f.Memo1->text().toLatin1();
-        r["Save"].ms = timeIt(big, {}, [&] { f.mnuSaveClick(); });
+        f.saveAs();
+        const QByteArray bytes = f.textArea->text().toLatin1();
+        r["Save"].ms = timeIt(big, {}, [&] { f.save(); });
         r["Save"].floorMs = timeIt(big, {}, [&] {
             QSaveFile out(saved_);
             out.open(QIODevice::WriteOnly);
@@ -178,22 +178,22 @@ public:
         });
 
         // Picker refills against one search of the whole text.
-        const QString whole = f.Memo1->text();
+        const QString whole = f.textArea->text();
         const QString absent = QStringLiteral("no such text anywhere");
         const double onePass = timeIt(reps, {}, [&] {
             volatile auto i = whole.indexOf(absent);
             (void)i;
         });
         for (auto [name, radio] :
-             {std::pair{"Refill Units", f.radioUnits}, std::pair{"Refill Buildings", f.radioBldgs},
-              std::pair{"Refill Research", f.radioResearch}}) {
+             {std::pair{"Refill Units", f.unitsRadio}, std::pair{"Refill Buildings", f.buildingsRadio},
+              std::pair{"Refill Research", f.researchRadio}}) {
             QRadioButton* button = radio;
             r[name].ms = timeIt(reps, {}, [&] { button->click(); });
             r[name].floorMs = onePass;
         }
 
         // The order check over the whole list, against the same one pass.
-        const QStringList allLines = f.Memo1->lines();
+        const QStringList allLines = f.textArea->lines();
         r["Check order"].ms = timeIt(reps, {}, [&] {
             volatile auto problems = checkOrder(f.catalog(), allLines).size();
             (void)problems;
@@ -216,16 +216,16 @@ public:
         });
 
         // Villager recount.
-        r["Villager recount"].ms = timeIt(reps, {}, [&] { f.cmdVillCountRefreshClick(); });
+        r["Villager recount"].ms = timeIt(reps, {}, [&] { f.recountVillagers(); });
         r["Villager recount"].floorMs = onePass;
 
         // Find with no hit over the whole list.
         linesMode();
-        f.dlgFind->setFindText(QStringLiteral("zzz_no_such"));
+        f.findDialog->setFindText(QStringLiteral("zzz_no_such"));
         dialogs_.answer = MsgResult::No;
-        const QStringList items = f.ListBox1->items();
+        const QStringList items = f.lineList->items();
         r["Find, no hit"].ms = timeIt(
-            reps, [&] { f.setFindFrom(0); }, [&] { f.dlgFindFind(); });
+            reps, [&] { f.setFindFrom(0); }, [&] { f.findNext(); });
         r["Find, no hit"].floorMs = timeIt(reps, {}, [&] {
             int hits = 0;
             for (const QString& item : items)
@@ -236,11 +236,11 @@ public:
 
         // Append at the end (a Villager), undone afterwards.
         normalMode();
-        f.radioUnits->click();
-        bareEdit_.setPlainText(plain(f.Memo1->text()));
+        f.unitsRadio->click();
+        bareEdit_.setPlainText(plain(f.textArea->text()));
         r["Append"].ms = timeIt(
-            reps, {}, [&] { f.cmdAddClick(); }, [&] { f.cmdDeleteClick(); });
-        const QString villager = f.Memo1->line(0);
+            reps, {}, [&] { f.appendItem(); }, [&] { f.removeLastLine(); });
+        const QString villager = f.textArea->line(0);
         r["Append"].floorMs = timeIt(reps, {}, [&] {
             QTextCursor c(bareEdit_.document());
             c.movePosition(QTextCursor::End);
@@ -250,9 +250,9 @@ public:
         // Insert in the middle, taken out again afterwards.
         linesMode();
         bareList_.clear();
-        bareList_.addItems(f.ListBox1->items());
+        bareList_.addItems(f.lineList->items());
         r["Insert"].ms = timeIt(
-            reps, [&] { f.setInsertAt(lines_ / 2); }, [&] { f.cmdAddClick(); }, [&] { f.mnuUndoClick(); });
+            reps, [&] { f.setInsertAt(lines_ / 2); }, [&] { f.appendItem(); }, [&] { f.undo(); });
         r["Insert"].floorMs = timeIt(
             reps, {}, [&] { bareList_.insertItem(lines_ / 2, villager); },
             [&] { delete bareList_.takeItem(lines_ / 2); });
@@ -267,17 +267,17 @@ public:
         // A removal on the toilet, put back afterwards.
         auto takeMiddleLine = [&] {
             linesMode();
-            f.ListBox1->setItemIndex(lines_ / 2);
-            f.ListBox1Click();
+            f.lineList->setItemIndex(lines_ / 2);
+            f.rowClicked();
             f.dragFrom = lines_ / 2;
         };
         r["Remove on toilet"].ms = timeIt(
-            big, takeMiddleLine, [&] { f.Image1DragDrop(QPoint()); },
+            big, takeMiddleLine, [&] { f.dropOnToilet(QPoint()); },
             [&] {
                 // Put the line back in the list and the text alike.
-                f.mnuUndoClick();
+                f.undo();
             });
-        const QString afterRemoval = plain(f.Memo1->text());
+        const QString afterRemoval = plain(f.textArea->text());
         r["Remove on toilet"].floorMs = timeIt(big, {}, [&] {
             QListWidgetItem* item = bareList_.takeItem(lines_ / 2);
             bareEdit_.setPlainText(afterRemoval);
@@ -289,9 +289,9 @@ public:
             big,
             [&] {
                 takeMiddleLine();
-                f.Image1DragDrop(QPoint());
+                f.dropOnToilet(QPoint());
             },
-            [&] { f.mnuUndoClick(); });
+            [&] { f.undo(); });
         r["Undo a removal"].floorMs = r["Remove on toilet"].floorMs;
 
         // Redo of a move taken back: the line moves in the list again.
@@ -300,9 +300,9 @@ public:
             [&] {
                 linesMode();
                 moveALine();
-                f.mnuUndoClick();
+                f.undo();
             },
-            [&] { f.mnuRedoClick(); }, [&] { f.mnuUndoClick(); });
+            [&] { f.redo(); }, [&] { f.undo(); });
         r["Redo a move"].floorMs = r["Drag move"].floorMs;
 
         // A keystroke on a short line in the middle of the text.
@@ -311,11 +311,12 @@ public:
         const QString shortLine = QString(40, QLatin1Char('x'));
         auto prepare = [&] {
             f.document().type(k, 1, {shortLine}, f.document().endsWithBreak());
-            f.Memo1->setSelStart(k * 50 + 40);
-            f.Memo1Click();
+            f.textArea->setSelStart(k * 50 + 40);
+            f.textAreaClicked();
         };
-        r["Keystroke"].ms = timeIt(reps, prepare, [&] { sendKey(f.Memo1, Qt::Key_A, QStringLiteral("a")); });
-        bareEdit_.setPlainText(plain(f.Memo1->text()));
+        r["Keystroke"].ms =
+            timeIt(reps, prepare, [&] { sendKey(f.textArea, Qt::Key_A, QStringLiteral("a")); });
+        bareEdit_.setPlainText(plain(f.textArea->text()));
         QTextCursor bareCaret(bareEdit_.document()->findBlockByNumber(k));
         bareCaret.movePosition(QTextCursor::EndOfBlock);
         bareEdit_.setTextCursor(bareCaret);
@@ -325,16 +326,16 @@ public:
         // The same with Check Order open: the keystroke and the check that
         // follows it once typing pauses, rows and tints included. The
         // floor is one frame at 60 Hz.
-        TCheckOrder& check = *windows_.CheckOrder;
-        f.mnuCheckOrderClick();
+        CheckOrderWindow& check = *windows_.checkOrderWindow;
+        f.showCheckOrder();
         check.show(); // the benchmark's dialogs show nothing themselves
         r["Keystroke with Check Order open"].ms = timeIt(reps, prepare, [&] {
-            sendKey(f.Memo1, Qt::Key_A, QStringLiteral("a"));
+            sendKey(f.textArea, Qt::Key_A, QStringLiteral("a"));
             if (check.checkPending())
-                check.btnCheckClick();
+                check.checkAgain();
         });
         r["Keystroke with Check Order open"].floorMs = 1000.0 / 60.0;
-        check.btnCloseClick();
+        check.closeWindow();
         return r;
     }
 
@@ -344,7 +345,7 @@ private:
     QString file_;
     QString saved_;
     AutoDialogs dialogs_;
-    TApplication app_;
+    Application app_;
     Windows windows_;
     QPlainTextEdit bareEdit_;
     QListWidget bareList_;

@@ -5,8 +5,8 @@
 #include "probecommon.h"
 
 #include "app/window/application.h"
+#include "app/window/mainwindow.h"
 #include "app/window/startup.h"
-#include "app/window/tform1.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -15,17 +15,17 @@ int main(int argc, char** argv)
 {
     QApplication qtApp(argc, argv);
     AutoDialogs dialogs;
-    TApplication app(dialogs);
+    Application app(dialogs);
     Windows windows = createWindows(app);
     if (argc > 2 && QByteArray(argv[1]) == "--rss") {
         dialogs.openPath = QString::fromLocal8Bit(argv[2]);
-        windows.Form1->show();
-        windows.Form1->mnuOpenClick();
+        windows.mainWindow->show();
+        windows.mainWindow->openFromDialog();
         QApplication::processEvents();
         printPeakMemory();
         return 0;
     }
-    windows.Form1->show();
+    windows.mainWindow->show();
     QTimer::singleShot(0, &qtApp, &QCoreApplication::quit);
     return QApplication::exec();
 }

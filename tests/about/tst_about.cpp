@@ -1,7 +1,8 @@
 #include "about/window/aboutbox.h"
 #include "about/window/helpviewer.h"
 #include "about/window/helpwindow.h"
-#include "app/window/tform1.h"
+#include "app/window/mainwindow.h"
+#include "support/controls.h"
 #include "support/formfixture.h"
 
 #include "support/nowarnings.h"
@@ -54,8 +55,8 @@ private slots:
         });
         f.dialogs.expectModal();
         const QString before = f.text();
-        choose(f.form.mnuHelpAbout);
-        choose(f.form.mnuHelpAbout); // a second time: the same box
+        choose(ui(f.form).aboutAction);
+        choose(ui(f.form).aboutAction); // a second time: the same box
         QCOMPARE(shownName, QStringLiteral("Brindlecap Vex ai File Editor"));
         QCOMPARE(shownVersion, QStringLiteral("Version 1.0"));
         QCOMPARE(f.dialogs.modals.size(), 2);
@@ -96,7 +97,7 @@ private slots:
     void helpAsksForTheContents()
     {
         FormFixture f;
-        f.form.mnuHelpHelp->trigger();
+        ui(f.form).helpAction->trigger();
         QCOMPARE(f.dialogs.help, QStringList{"Vexdit.hlp 3 0"});
         VERIFY_DIALOGS(f);
     }

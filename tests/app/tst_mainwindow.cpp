@@ -1,14 +1,15 @@
 #include "about/window/aboutbox.h"
 #include "about/window/helpmenu.h"
-#include "app/window/tcombobox.h"
-#include "app/window/tedit.h"
-#include "app/window/tform1.h"
-#include "app/window/tlistbox.h"
-#include "app/window/tmemo.h"
-#include "app/window/tstatusbar.h"
-#include "app/window/tupdown.h"
+#include "app/window/buildlisttextedit.h"
+#include "app/window/buildlistview.h"
+#include "app/window/completingcombobox.h"
+#include "app/window/mainwindow.h"
+#include "app/window/statuspanels.h"
+#include "app/window/textbox.h"
+#include "app/window/updownarrows.h"
 #include "buildlist/lineformat.h"
-#include "search/window/tform2.h"
+#include "search/window/countwindow.h"
+#include "support/controls.h"
 #include "support/formfixture.h"
 
 #include "support/nowarnings.h"
@@ -33,25 +34,25 @@ private slots:
         FormFixture f;
         QCOMPARE(f.text(), QStringLiteral("B109      TownCenter           1      -1        \r\n"));
         QCOMPARE(f.text().size(), 50);
-        QCOMPARE(f.form.cboList->count(), 1);
-        QCOMPARE(f.form.cboList->text(), QStringLiteral("Villager         "));
-        QCOMPARE(f.form.txtVillagers->text(), QStringLiteral("0"));
-        QCOMPARE(f.form.txtCount->text(), QStringLiteral("1"));
-        QCOMPARE(f.form.txtRetrains->text(), QStringLiteral("2"));
-        QVERIFY(!f.form.txtRetrains->isEnabled());
-        QVERIFY(!f.form.UpDown2->isEnabled());
-        QVERIFY(!f.form.cmdDelete->isEnabled());
-        QCOMPARE(f.form.panel(TForm1::Panel::File), QString());
-        QCOMPARE(f.form.panel(TForm1::Panel::Empty), QString());
-        QCOMPARE(f.form.panel(TForm1::Panel::Mode), QStringLiteral("Normal"));
-        QCOMPARE(f.form.panel(TForm1::Panel::Column), QString());
-        QCOMPARE(f.form.panel(TForm1::Panel::Marker), QString());
+        QCOMPARE(ui(f.form).itemBox->count(), 1);
+        QCOMPARE(ui(f.form).itemBox->text(), QStringLiteral("Villager         "));
+        QCOMPARE(ui(f.form).villagerBox->text(), QStringLiteral("0"));
+        QCOMPARE(ui(f.form).quantitySpin->text(), QStringLiteral("1"));
+        QCOMPARE(ui(f.form).retrainsSpin->text(), QStringLiteral("2"));
+        QVERIFY(!ui(f.form).retrainsSpin->isEnabled());
+        QVERIFY(!ui(f.form).retrainsArrows->isEnabled());
+        QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());
+        QCOMPARE(f.form.panel(MainWindow::Panel::File), QString());
+        QCOMPARE(f.form.panel(MainWindow::Panel::Empty), QString());
+        QCOMPARE(f.form.panel(MainWindow::Panel::Mode), QStringLiteral("Normal"));
+        QCOMPARE(f.form.panel(MainWindow::Panel::Column), QString());
+        QCOMPARE(f.form.panel(MainWindow::Panel::Marker), QString());
         // The marker shows as "*" in its panel once the document has a
         // change that is not saved.
         f.form.document().insertLines(LineStep::Kind::Append, 1, {QStringLiteral("// x")});
-        QCOMPARE(f.form.panel(TForm1::Panel::Marker), QStringLiteral("*"));
+        QCOMPARE(f.form.panel(MainWindow::Panel::Marker), QStringLiteral("*"));
         f.form.document().undo();
-        QCOMPARE(f.form.panel(TForm1::Panel::Marker), QString());
+        QCOMPARE(f.form.panel(MainWindow::Panel::Marker), QString());
         VERIFY_DIALOGS(f);
     }
 
@@ -71,22 +72,22 @@ private slots:
     void pickerStartsOnUnits()
     {
         FormFixture f;
-        QVERIFY(f.form.radioUnits->isChecked());
-        QVERIFY(!f.form.chkRetrains->isHidden());
-        QVERIFY(f.form.chkRetrainB->isHidden());
-        QVERIFY(f.form.chkCritical->isHidden());
-        QVERIFY(!f.form.chkRetrains->isChecked());
-        QCOMPARE(f.form.UpDown1->min(), 1);
-        QCOMPARE(f.form.UpDown1->max(), 10);
-        QCOMPARE(f.form.UpDown2->min(), 2);
-        QCOMPARE(f.form.UpDown2->max(), 50);
+        QVERIFY(ui(f.form).unitsRadio->isChecked());
+        QVERIFY(!ui(f.form).unitLimitCheck->isHidden());
+        QVERIFY(ui(f.form).buildingLimitCheck->isHidden());
+        QVERIFY(ui(f.form).criticalCheck->isHidden());
+        QVERIFY(!ui(f.form).unitLimitCheck->isChecked());
+        QCOMPARE(ui(f.form).quantityArrows->min(), 1);
+        QCOMPARE(ui(f.form).quantityArrows->max(), 10);
+        QCOMPARE(ui(f.form).retrainsArrows->min(), 2);
+        QCOMPARE(ui(f.form).retrainsArrows->max(), 50);
     }
 
     void windowAndCompanions()
     {
         FormFixture f;
         QCOMPARE(f.form.windowTitle(), QStringLiteral("Brindlecap's Vex AI Editor "));
-        QCOMPARE(f.form.centralWidget()->height() + f.form.Status->height(), 400);
+        QCOMPARE(f.form.centralWidget()->height() + ui(f.form).statusPanels->height(), 400);
         QCOMPARE(f.form.centralWidget()->width(), 543);
         QVERIFY(!(f.form.windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(f.form.minimumSize(), f.form.maximumSize());
@@ -125,77 +126,77 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRect, rect);
         FormFixture f;
-        const QMap<QString, QWidget*> controls{{"Memo1", f.form.Memo1},
-                                               {"ListBox1", f.form.ListBox1},
-                                               {"GroupBox2", f.form.GroupBox2},
-                                               {"GroupBox1", f.form.GroupBox1},
-                                               {"GroupBox3", f.form.GroupBox3},
-                                               {"cboList", f.form.cboList},
-                                               {"txtCount", f.form.txtCount},
-                                               {"UpDown1", f.form.UpDown1},
-                                               {"txtRetrains", f.form.txtRetrains},
-                                               {"UpDown2", f.form.UpDown2},
-                                               {"cmdAdd", f.form.cmdAdd},
-                                               {"cmdDelete", f.form.cmdDelete},
-                                               {"cmdEdit", f.form.cmdEdit},
-                                               {"txtVillagers", f.form.txtVillagers},
-                                               {"cmdVillCountRefresh", f.form.cmdVillCountRefresh},
-                                               {"Image1", f.form.Image1},
-                                               {"cmdExit", f.form.cmdExit}};
+        const QMap<QString, QWidget*> controls{{"Memo1", ui(f.form).textArea},
+                                               {"ListBox1", ui(f.form).lineList},
+                                               {"GroupBox2", ui(f.form).itemGroup},
+                                               {"GroupBox1", ui(f.form).categoryGroup},
+                                               {"GroupBox3", ui(f.form).villagerGroup},
+                                               {"cboList", ui(f.form).itemBox},
+                                               {"txtCount", ui(f.form).quantitySpin},
+                                               {"UpDown1", ui(f.form).quantityArrows},
+                                               {"txtRetrains", ui(f.form).retrainsSpin},
+                                               {"UpDown2", ui(f.form).retrainsArrows},
+                                               {"cmdAdd", ui(f.form).appendButton},
+                                               {"cmdDelete", ui(f.form).removeLastLineButton},
+                                               {"cmdEdit", ui(f.form).modeButton},
+                                               {"txtVillagers", ui(f.form).villagerBox},
+                                               {"cmdVillCountRefresh", ui(f.form).refreshVillagersButton},
+                                               {"Image1", ui(f.form).toilet},
+                                               {"cmdExit", ui(f.form).exitButton}};
         QCOMPARE(controls.value(name)->geometry(), rect);
     }
 
     void captionsAndRuler()
     {
         FormFixture f;
-        QCOMPARE(f.form.cmdAdd->text(), QStringLiteral("Append"));
-        QCOMPARE(f.form.cmdDelete->text(), QStringLiteral("Undo"));
-        QCOMPARE(f.form.cmdEdit->text(), QStringLiteral("Edit Lines"));
-        QCOMPARE(f.form.cmdEdit->toolTip(), QStringLiteral("Drag & drop"));
-        QCOMPARE(f.form.cmdExit->text(), QStringLiteral("E&xit"));
-        QCOMPARE(f.form.cmdVillCountRefresh->text(), QStringLiteral("Refresh"));
-        QCOMPARE(f.form.Label1->text(), QStringLiteral("Qty"));
-        QCOMPARE(f.form.Label2->text(), QStringLiteral("Retrains"));
-        QCOMPARE(f.form.Label4->text(), QStringLiteral("Villagers"));
-        const QString ruler = f.form.Label3->text();
+        QCOMPARE(ui(f.form).appendButton->text(), QStringLiteral("Append"));
+        QCOMPARE(ui(f.form).removeLastLineButton->text(), QStringLiteral("Undo"));
+        QCOMPARE(ui(f.form).modeButton->text(), QStringLiteral("Edit Lines"));
+        QCOMPARE(ui(f.form).modeButton->toolTip(), QStringLiteral("Drag & drop"));
+        QCOMPARE(ui(f.form).exitButton->text(), QStringLiteral("E&xit"));
+        QCOMPARE(ui(f.form).refreshVillagersButton->text(), QStringLiteral("Refresh"));
+        QCOMPARE(ui(f.form).quantityLabel->text(), QStringLiteral("Qty"));
+        QCOMPARE(ui(f.form).retrainsLabel->text(), QStringLiteral("Retrains"));
+        QCOMPARE(ui(f.form).villagersLabel->text(), QStringLiteral("Villagers"));
+        const QString ruler = ui(f.form).ruler->text();
         QCOMPARE(ruler, QStringLiteral("                               |      |      |"));
         QCOMPARE(ruler.indexOf('|'), 31);
         QCOMPARE(ruler.indexOf('|', 32), 38);
         QCOMPARE(ruler.lastIndexOf('|'), 45);
-        QVERIFY(f.form.Label3->font().bold());
+        QVERIFY(ui(f.form).ruler->font().bold());
     }
 
     void fixedPitchTextArea()
     {
         FormFixture f;
-        QVERIFY(QFontInfo(f.form.Memo1->font()).fixedPitch());
-        QVERIFY(QFontInfo(f.form.ListBox1->font()).fixedPitch());
-        QVERIFY(QFontInfo(f.form.Label3->font()).fixedPitch());
-        QCOMPARE(f.form.Memo1->font().pixelSize(), 12);
+        QVERIFY(QFontInfo(ui(f.form).textArea->font()).fixedPitch());
+        QVERIFY(QFontInfo(ui(f.form).lineList->font()).fixedPitch());
+        QVERIFY(QFontInfo(ui(f.form).ruler->font()).fixedPitch());
+        QCOMPARE(ui(f.form).textArea->font().pixelSize(), 12);
     }
 
     void menusAndShortcuts()
     {
         FormFixture f;
-        QCOMPARE(f.form.File1->title(), QStringLiteral("&File"));
-        QCOMPARE(f.form.Edit1->title(), QStringLiteral("&Edit"));
-        QCOMPARE(f.form.Search1->title(), QStringLiteral("&Search"));
-        QCOMPARE(f.form.Help1->title(), QStringLiteral("&Help"));
+        QCOMPARE(ui(f.form).fileMenu->title(), QStringLiteral("&File"));
+        QCOMPARE(ui(f.form).editMenu->title(), QStringLiteral("&Edit"));
+        QCOMPARE(ui(f.form).searchMenu->title(), QStringLiteral("&Search"));
+        QCOMPARE(ui(f.form).helpMenu->title(), QStringLiteral("&Help"));
         QStringList fileItems;
-        for (QAction* a : f.form.File1->actions())
+        for (QAction* a : ui(f.form).fileMenu->actions())
             fileItems << (a->isSeparator() ? QStringLiteral("-") : a->text());
         QCOMPARE(fileItems, (QStringList{"&New", "&Open...", "&Save", "Save &As...", "-", "E&xit"}));
-        QCOMPARE(f.form.mnuNew->shortcut(), QKeySequence());
-        QCOMPARE(f.form.mnuOpen->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-        QCOMPARE(f.form.mnuSave->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
-        QCOMPARE(f.form.mnuSaveAs->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
-        QCOMPARE(f.form.mnuExit->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
-        QCOMPARE(f.form.mnuEditNormal->text(), QStringLiteral("Edit Normal"));
-        QCOMPARE(f.form.mnuEditLines->text(), QStringLiteral("Edit Lines"));
-        QCOMPARE(f.form.mnuFind->text(), QStringLiteral("Find..."));
-        QCOMPARE(f.form.mnuCount->text(), QStringLiteral("Count"));
-        QCOMPARE(f.form.mnuHelpHelp->text(), QStringLiteral("Help"));
-        QCOMPARE(f.form.mnuHelpAbout->text(), QStringLiteral("About"));
+        QCOMPARE(ui(f.form).newAction->shortcut(), QKeySequence());
+        QCOMPARE(ui(f.form).openAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+        QCOMPARE(ui(f.form).saveAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+        QCOMPARE(ui(f.form).saveAsAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
+        QCOMPARE(ui(f.form).exitAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
+        QCOMPARE(ui(f.form).editNormalAction->text(), QStringLiteral("Edit Normal"));
+        QCOMPARE(ui(f.form).editLinesAction->text(), QStringLiteral("Edit Lines"));
+        QCOMPARE(ui(f.form).findAction->text(), QStringLiteral("Find..."));
+        QCOMPARE(ui(f.form).countAction->text(), QStringLiteral("Count"));
+        QCOMPARE(ui(f.form).helpAction->text(), QStringLiteral("Help"));
+        QCOMPARE(ui(f.form).aboutAction->text(), QStringLiteral("About"));
     }
 
     void showingFocusesTheItemBox()
@@ -203,9 +204,9 @@ private slots:
         FormFixture f;
         f.form.show();
         QVERIFY(QTest::qWaitForWindowActive(&f.form));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.form.cboList));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui(f.form).itemBox));
         // Focused by the program: its text is selected, ready to be typed over.
-        QCOMPARE(f.form.cboList->lineEdit()->selectedText(), QStringLiteral("Villager         "));
+        QCOMPARE(ui(f.form).itemBox->lineEdit()->selectedText(), QStringLiteral("Villager         "));
     }
 
     void closingWithNothingUnsavedEndsTheProgram()

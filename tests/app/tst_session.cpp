@@ -2,21 +2,21 @@
 // keys, drags, finds, counts and file operations, with the invariants that
 // must always hold checked after every action. A failing seed names itself.
 #include "app/window/application.h"
+#include "app/window/buildlisttextedit.h"
+#include "app/window/buildlistview.h"
+#include "app/window/completingcombobox.h"
+#include "app/window/mainwindow.h"
 #include "app/window/startup.h"
-#include "app/window/tcombobox.h"
-#include "app/window/tedit.h"
-#include "app/window/tform1.h"
-#include "app/window/tlistbox.h"
-#include "app/window/tmemo.h"
-#include "app/window/tupdown.h"
+#include "app/window/textbox.h"
+#include "app/window/updownarrows.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/villagers.h"
 #include "editing/textcopy.h"
 #include "files/openroad.h"
 #include "files/widthfixup.h"
 #include "model/errors.h"
-#include "search/window/tfinddialog.h"
-#include "search/window/tform2.h"
+#include "search/window/countwindow.h"
+#include "search/window/finddialog.h"
 #include "support/formfixture.h"
 
 #include "buildlist/window/appendmessages.h"
@@ -104,7 +104,7 @@ public:
     // give way to an Undo that is redone at once.
     Session(quint32 seed, const QString& folder, bool keepHistory = false)
         : keepHistory_(keepHistory), random_(seed), dialogs_(random_), app_(dialogs_),
-          windows_(createWindows(app_)), f(*windows_.Form1)
+          windows_(createWindows(app_)), f(*windows_.mainWindow)
     {
         dialogs_.saveFolder = folder;
         writeFile(folder + QStringLiteral("/mixed.ai"),
@@ -127,7 +127,7 @@ public:
         if (roll < 18)
             return append();
         if (roll < 23)
-            return click(f.cmdDelete, "undo");
+            return click(f.removeLastLineButton, "undo");
         if (roll < 30)
             return switchMode();
         if (roll < 38)
@@ -145,11 +145,11 @@ public:
         if (roll < 83)
             return count();
         if (roll < 86)
-            return click(f.cmdVillCountRefresh, "refresh");
+            return click(f.refreshVillagersButton, "refresh");
         if (roll < 92 && keepHistory_)
             return undoAndRedo();
         if (roll < 88)
-            return trigger(f.mnuNew, "new");
+            return trigger(f.newAction, "new");
         if (roll < 92)
             return open();
         return save();
@@ -160,18 +160,20 @@ public:
     {
         if (!dialogs_.unexpected.isEmpty())
             return QStringLiteral("unexpected message: ") + dialogs_.unexpected.join(" | ");
-        if (f.panel(TForm1::Panel::Mode) != (f.linesMode ? QLatin1String("Lines") : QLatin1String("Normal")))
+        if (f.panel(MainWindow::Panel::Mode)
+            != (f.linesMode ? QLatin1String("Lines") : QLatin1String("Normal")))
             return QStringLiteral("panel 2 disagrees with the mode");
-        if (f.Memo1->isVisibleTo(&f) == f.ListBox1->isVisibleTo(&f))
+        if (f.textArea->isVisibleTo(&f) == f.lineList->isVisibleTo(&f))
             return QStringLiteral("not exactly one of the text area and the list is shown");
         // The views show the document: the text area always, the list
         // while it is shown.
         const BuildList& document = f.document();
-        if (f.Memo1->lines() != document.lines() || f.Memo1->endsWithBreak() != document.endsWithBreak())
+        if (f.textArea->lines() != document.lines()
+            || f.textArea->endsWithBreak() != document.endsWithBreak())
             return QStringLiteral("the text area differs from the document");
-        if (f.linesMode && f.ListBox1->items() != document.lines())
+        if (f.linesMode && f.lineList->items() != document.lines())
             return QStringLiteral("the list differs from the document");
-        if ((f.panel(TForm1::Panel::Marker) == QLatin1String("*")) != document.isModified())
+        if ((f.panel(MainWindow::Panel::Marker) == QLatin1String("*")) != document.isModified())
             return QStringLiteral("the marker differs from the document");
         if (!tabFileShown_) {
             for (const QString& line : liveLines())
@@ -182,23 +184,26 @@ public:
     }
 
     // What Save would write now.
-    QByteArray bytes() const { return f.linesMode ? f.ListBox1->text().toLatin1() : f.Memo1->latin1Text(); }
+    QByteArray bytes() const
+    {
+        return f.linesMode ? f.lineList->text().toLatin1() : f.textArea->latin1Text();
+    }
 
     // Takes every step back, then makes every step again: the bytes must
     // be the session's first, then its last.
     QString undoAllRedoAll(const QByteArray& first)
     {
         // The session ends with every step it took back made again.
-        while (f.mnuRedo->isEnabled())
-            choose(f.mnuRedo);
+        while (f.redoAction->isEnabled())
+            choose(f.redoAction);
         const QByteArray last = bytes();
         int steps = 0;
-        for (; f.mnuUndo->isEnabled(); ++steps)
-            choose(f.mnuUndo);
+        for (; f.undoAction->isEnabled(); ++steps)
+            choose(f.undoAction);
         if (bytes() != first)
             return QStringLiteral("undoing all %1 steps did not give the first bytes").arg(steps);
-        while (f.mnuRedo->isEnabled())
-            choose(f.mnuRedo);
+        while (f.redoAction->isEnabled())
+            choose(f.redoAction);
         if (bytes() != last)
             return QStringLiteral("redoing all %1 steps did not give the last bytes").arg(steps);
         qInfo("%d steps undone and redone", steps);
@@ -209,9 +214,9 @@ public:
     QString roundTrip()
     {
         const QStringList before = liveLines();
-        f.cmdEditClick();
+        f.switchMode();
         const QStringList across = liveLines();
-        f.cmdEditClick();
+        f.switchMode();
         const QStringList after = liveLines();
         if (across != before || after != before)
             return QStringLiteral("a mode round trip changed the lines");
@@ -225,13 +230,13 @@ public:
             return {};
         int expected = 0;
         try {
-            for (const QString& line : f.Memo1->lines())
+            for (const QString& line : f.textArea->lines())
                 addVillagerLine(line, expected);
         } catch (const ConvertError&) {
             return {}; // a line the user typed over; the recount reports it
         }
-        f.cmdVillCountRefreshClick();
-        if (f.villagerCount() != expected || f.txtVillagers->text() != QString::number(expected))
+        f.recountVillagers();
+        if (f.villagerCount() != expected || f.villagerBox->text() != QString::number(expected))
             return QStringLiteral("Refresh gave %1, the lines hold %2").arg(f.villagerCount()).arg(expected);
         return {};
     }
@@ -244,7 +249,7 @@ private:
         out.write(bytes);
     }
 
-    QStringList liveLines() const { return f.linesMode ? f.ListBox1->items() : f.Memo1->lines(); }
+    QStringList liveLines() const { return f.linesMode ? f.lineList->items() : f.textArea->lines(); }
     int pick(int n) { return n <= 0 ? 0 : int(random_.bounded(n)); }
 
     QString click(QAbstractButton* button, const char* name)
@@ -262,38 +267,38 @@ private:
 
     QString append()
     {
-        QRadioButton* radios[] = {f.radioUnits, f.radioBldgs, f.radioResearch};
+        QRadioButton* radios[] = {f.unitsRadio, f.buildingsRadio, f.researchRadio};
         radios[pick(3)]->click();
-        if (f.cboList->count() > 0)
-            f.cboList->setItemIndex(pick(f.cboList->count()));
+        if (f.itemBox->count() > 0)
+            f.itemBox->setItemIndex(pick(f.itemBox->count()));
         for (int i = pick(4); i > 0; --i)
-            f.UpDown1->click(pick(3) == 0 ? TUpDown::Button::Down : TUpDown::Button::Up);
+            f.quantityArrows->click(pick(3) == 0 ? UpDownArrows::Button::Down : UpDownArrows::Button::Up);
         if (pick(3) == 0) {
-            for (QCheckBox* box : {f.chkRetrains, f.chkRetrainB, f.chkCritical})
+            for (QCheckBox* box : {f.unitLimitCheck, f.buildingLimitCheck, f.criticalCheck})
                 if (box->isVisible())
                     box->setChecked(true);
             for (int i = pick(5); i > 0; --i)
-                f.UpDown2->click(TUpDown::Button::Up);
+                f.retrainsArrows->click(UpDownArrows::Button::Up);
         }
-        f.cmdAdd->click();
+        f.appendButton->click();
         return QStringLiteral("append");
     }
 
     QString switchMode()
     {
         switch (pick(3)) {
-        case 0: f.cmdEdit->click(); break;
-        case 1: f.mnuEditLines->trigger(); break;
-        default: f.mnuEditNormal->trigger(); break;
+        case 0: f.modeButton->click(); break;
+        case 1: f.editLinesAction->trigger(); break;
+        default: f.editNormalAction->trigger(); break;
         }
         return QStringLiteral("mode");
     }
 
     QString clickList()
     {
-        if (!f.linesMode || f.ListBox1->count() == 0)
+        if (!f.linesMode || f.lineList->count() == 0)
             return QStringLiteral("list click (skipped)");
-        TListBox* list = f.ListBox1;
+        BuildListView* list = f.lineList;
         const int row = pick(list->count());
         list->scrollToItem(list->QListWidget::item(row));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
@@ -305,8 +310,8 @@ private:
     {
         if (f.linesMode)
             return QStringLiteral("text click (skipped)");
-        f.Memo1->setSelStart(pick(f.Memo1->lineCount() * kLineSlot + 10));
-        f.Memo1Click();
+        f.textArea->setSelStart(pick(f.textArea->lineCount() * kLineSlot + 10));
+        f.textAreaClicked();
         return QStringLiteral("text click");
     }
 
@@ -314,20 +319,20 @@ private:
     {
         if (f.linesMode)
             return QStringLiteral("key (skipped)");
-        f.Memo1->setFocus();
+        f.textArea->setFocus();
         static const Qt::Key moves[] = {Qt::Key_Up,   Qt::Key_Down, Qt::Key_Left,  Qt::Key_Right,
                                         Qt::Key_Home, Qt::Key_End,  Qt::Key_Delete};
         static const Qt::Key refused[] = {Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Escape};
         const int roll = pick(10);
         if (roll < 5) {
             const QChar c = QChar(u' ' + pick(95));
-            QTest::keyClick(f.Memo1, c.toLatin1());
+            QTest::keyClick(f.textArea, c.toLatin1());
         } else if (roll < 8) {
-            QTest::keyClick(f.Memo1, moves[pick(7)], pick(4) == 0 ? Qt::ShiftModifier : Qt::NoModifier);
+            QTest::keyClick(f.textArea, moves[pick(7)], pick(4) == 0 ? Qt::ShiftModifier : Qt::NoModifier);
         } else if (roll < 9) {
-            QTest::keyClick(f.Memo1, refused[pick(3)]);
+            QTest::keyClick(f.textArea, refused[pick(3)]);
         } else {
-            QTest::keyClick(f.Memo1, Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(f.textArea, Qt::Key_V, Qt::ControlModifier);
         }
         return QStringLiteral("key");
     }
@@ -335,7 +340,7 @@ private:
     // A real drag of one of the first rows to a point in the list's viewport.
     void dragRow(const std::function<QPoint(int visibleRows)>& target)
     {
-        TListBox* list = f.ListBox1;
+        BuildListView* list = f.lineList;
         list->scrollToTop();
         QApplication::processEvents();
         const int visible = qMin(list->count(), 10);
@@ -349,9 +354,9 @@ private:
 
     QString dragMove()
     {
-        if (!f.linesMode || f.ListBox1->count() < 2)
+        if (!f.linesMode || f.lineList->count() < 2)
             return QStringLiteral("drag (skipped)");
-        TListBox* list = f.ListBox1;
+        BuildListView* list = f.lineList;
         dragRow([&](int visible) {
             return pick(4) == 0 ? QPoint(20, list->viewport()->height() - 3)
                                 : list->visualItemRect(list->QListWidget::item(pick(visible))).center();
@@ -361,10 +366,10 @@ private:
 
     QString toilet()
     {
-        if (!f.linesMode || f.ListBox1->count() == 0)
+        if (!f.linesMode || f.lineList->count() == 0)
             return QStringLiteral("toilet (skipped)");
         dragRow([&](int) {
-            return f.ListBox1->viewport()->mapFrom(&f, f.Image1->mapTo(&f, f.Image1->rect().center()));
+            return f.lineList->viewport()->mapFrom(&f, f.toilet->mapTo(&f, f.toilet->rect().center()));
         });
         return QStringLiteral("toilet");
     }
@@ -372,22 +377,22 @@ private:
     QString find()
     {
         static const char* texts[] = {"villager", "ARCH", "b109", "zzz", "", "r_age"};
-        f.mnuFind->trigger();
-        f.dlgFind->setFindText(QString::fromLatin1(texts[pick(6)]));
-        f.dlgFind->pressFindNext();
+        f.findAction->trigger();
+        f.findDialog->setFindText(QString::fromLatin1(texts[pick(6)]));
+        f.findDialog->pressFindNext();
         return QStringLiteral("find");
     }
 
     QString count()
     {
-        TForm2& w = *windows_.Form2;
-        f.mnuCount->trigger();
-        w.cboSrchUnit->setCurrentIndex(pick(w.cboSrchUnit->count()));
-        w.btnGo->click();
+        CountWindow& w = *windows_.countWindow;
+        f.countAction->trigger();
+        w.unitBox->setCurrentIndex(pick(w.unitBox->count()));
+        w.countButton->click();
         if (pick(3) == 0)
-            w.btnCopy->click();
+            w.copyButton->click();
         if (pick(4) == 0)
-            w.cmdClear->click();
+            w.clearButton->click();
         return QStringLiteral("count");
     }
 
@@ -396,13 +401,13 @@ private:
     QString undoAndRedo()
     {
         const QByteArray before = bytes();
-        if (!f.mnuUndo->isEnabled())
+        if (!f.undoAction->isEnabled())
             return QStringLiteral("undo (nothing)");
-        const QString step = f.mnuUndo->text();
-        choose(f.mnuUndo);
+        const QString step = f.undoAction->text();
+        choose(f.undoAction);
         if (pick(3) == 0)
             return QStringLiteral("undo");
-        choose(f.mnuRedo);
+        choose(f.redoAction);
         if (bytes() != before)
             savedFileBroken_ = step + QStringLiteral(" and Redo did not give the bytes back");
         return QStringLiteral("undo and redo");
@@ -410,7 +415,7 @@ private:
 
     QString open()
     {
-        choose(f.mnuOpen);
+        choose(f.openAction);
         afterFileOperation();
         return QStringLiteral("open");
     }
@@ -425,18 +430,18 @@ private:
                 return std::pair<qint64, qint64>{-1, -1};
             return std::pair<qint64, qint64>{qint64(status.st_ctim.tv_sec), qint64(status.st_ctim.tv_nsec)};
         };
-        const std::pair<qint64, qint64> before = changeTime(f.panel(TForm1::Panel::File));
-        const QString shownBefore = f.panel(TForm1::Panel::File);
-        choose(pick(2) ? f.mnuSave : f.mnuSaveAs);
+        const std::pair<qint64, qint64> before = changeTime(f.panel(MainWindow::Panel::File));
+        const QString shownBefore = f.panel(MainWindow::Panel::File);
+        choose(pick(2) ? f.saveAction : f.saveAsAction);
         // Whatever was written is the text area's text, byte for byte, and
         // opening it again gives the lines Open's road makes of them.
-        const QString written = f.panel(TForm1::Panel::File);
+        const QString written = f.panel(MainWindow::Panel::File);
         const bool wrote = !written.isEmpty() && (written != shownBefore || changeTime(written) != before);
         if (wrote && !f.isModified() && !f.linesMode) {
             const QByteArray bytes = readAll(written);
-            if (bytes != f.Memo1->latin1Text())
+            if (bytes != f.textArea->latin1Text())
                 savedFileBroken_ = QStringLiteral("the saved file differs from the text");
-            QStringList expected = fixLineWidths(f.Memo1->lines());
+            QStringList expected = fixLineWidths(f.textArea->lines());
             NormalizeLineNames(f.catalog(), expected);
             const OpenedText reopened = prepareOpenedText(QString::fromLatin1(bytes), f.catalog());
             if (!tabFileShown_ && reopened.lines != expected)
@@ -449,16 +454,16 @@ private:
     {
         // A refused tab file is shown as read, long lines and all, until the
         // next New or successful Open.
-        const QString text = f.Memo1->text();
+        const QString text = f.textArea->text();
         tabFileShown_ = text.contains(QLatin1Char('\t'));
     }
 
     bool keepHistory_;
     QRandomGenerator random_;
     RandomDialogs dialogs_;
-    TApplication app_;
+    Application app_;
     Windows windows_;
-    TForm1& f;
+    MainWindow& f;
     bool tabFileShown_ = false;
     QString savedFileBroken_;
 };

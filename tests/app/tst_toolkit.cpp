@@ -1,10 +1,10 @@
 #include "app/window/application.h"
-#include "app/window/tcombobox.h"
-#include "app/window/tedit.h"
-#include "app/window/tlistbox.h"
-#include "app/window/tmemo.h"
-#include "app/window/tstatusbar.h"
-#include "app/window/tupdown.h"
+#include "app/window/buildlisttextedit.h"
+#include "app/window/buildlistview.h"
+#include "app/window/completingcombobox.h"
+#include "app/window/statuspanels.h"
+#include "app/window/textbox.h"
+#include "app/window/updownarrows.h"
 #include "model/errors.h"
 #include "support/scripteddialogs.h"
 
@@ -35,7 +35,7 @@ private slots:
     {
         QFETCH(QString, before);
         QFETCH(QString, after);
-        TMemo memo(true);
+        BuildListTextEdit memo(true);
         memo.setText(before);
         memo.addLine(QStringLiteral("new"));
         QCOMPARE(memo.text(), after);
@@ -56,7 +56,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QStringList, lines);
-        TMemo memo(true);
+        BuildListTextEdit memo(true);
         memo.setText(text);
         QCOMPARE(memo.lineCount(), lines.size());
         QCOMPARE(memo.lines(), lines);
@@ -73,7 +73,7 @@ private slots:
         for (int c = 1; c < 256; ++c)
             if (c != '\r' && c != '\n')
                 all.append(QChar(c));
-        TMemo memo(true);
+        BuildListTextEdit memo(true);
         memo.setText(all + QStringLiteral("\r\n") + all);
         QCOMPARE(memo.text(), all + QStringLiteral("\r\n") + all);
     }
@@ -93,7 +93,7 @@ private slots:
     {
         QFETCH(int, offset);
         QFETCH(int, expected);
-        TMemo memo(true);
+        BuildListTextEdit memo(true);
         memo.setLines({line48("a"), line48("b"), line48("c")});
         memo.setSelStart(offset);
         QCOMPARE(memo.selStart(), expected);
@@ -102,7 +102,7 @@ private slots:
 
     void selectionLengthCountsBreaks()
     {
-        TMemo memo(true);
+        BuildListTextEdit memo(true);
         memo.setText(QStringLiteral("ab\r\ncd"));
         memo.selectAllText();
         QCOMPARE(memo.selStart(), 0);
@@ -111,7 +111,7 @@ private slots:
 
     void lineEditing()
     {
-        TMemo memo(true);
+        BuildListTextEdit memo(true);
         memo.setText(QStringLiteral("a\r\nb\r\nc\r\n"));
         memo.setLine(1, QStringLiteral("B"));
         QCOMPARE(memo.text(), QStringLiteral("a\r\nB\r\nc\r\n"));
@@ -135,7 +135,7 @@ private slots:
     {
         // Random edits of every kind the program makes; after each, the text
         // the text area serves matches what the document holds.
-        TMemo memo(true);
+        BuildListTextEdit memo(true);
         QRandomGenerator random(7);
         memo.setLines({"alpha", "beta", "gamma"});
         memo.rawText();
@@ -175,7 +175,7 @@ private slots:
     // text that Save writes is still what the document holds.
     void cachedTextAfterManyEditsOrALargePaste()
     {
-        TMemo memo(false);
+        BuildListTextEdit memo(false);
         memo.setLines({"start"});
         memo.rawText();
         memo.setSelStart(5);
@@ -210,7 +210,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, needle);
         QFETCH(QStringList, visited);
-        TMemo memo(true);
+        BuildListTextEdit memo(true);
         memo.setText(text);
         QStringList seen;
         memo.forEachLineContaining(needle, [&](QStringView line) { seen << line.toString(); });
@@ -219,9 +219,9 @@ private slots:
 
     void changeEventForEveryChange()
     {
-        TMemo memo(true);
+        BuildListTextEdit memo(true);
         int changes = 0;
-        QObject::connect(&memo, &TMemo::changed, [&] { ++changes; });
+        QObject::connect(&memo, &BuildListTextEdit::changed, [&] { ++changes; });
         memo.setText(QStringLiteral("a"));
         QVERIFY(changes > 0);
         changes = 0;
@@ -234,7 +234,7 @@ private slots:
 
     void strictTextAreaTakesNoPasteOrDrop()
     {
-        TMemo memo(true);
+        BuildListTextEdit memo(true);
         memo.setText(QStringLiteral("abc"));
         QApplication::clipboard()->setText(QStringLiteral("PASTED"));
         memo.paste();
@@ -249,7 +249,7 @@ private slots:
 
     void filteredTextAreaDropsRefusedCharacters()
     {
-        TMemo memo(false);
+        BuildListTextEdit memo(false);
         memo.charFilter = [](char16_t c) { return c >= 32 && c <= 255; };
         memo.show(); // keys reach only a shown text area
         QApplication::clipboard()->setText(QStringLiteral("a\tb") + QChar(0x102) + QStringLiteral("c\r\nd"));
@@ -285,8 +285,8 @@ private slots:
         QFETCH(int, lostBy);
         QFETCH(int, gainedBy);
         QFETCH(bool, selects);
-        TEdit edit(QStringLiteral("12"));
-        TComboBox combo;
+        TextBox edit(QStringLiteral("12"));
+        CompletingComboBox combo;
         combo.setText(QStringLiteral("Villager"));
         for (QWidget* box : {static_cast<QWidget*>(&edit), static_cast<QWidget*>(&combo)}) {
             QLineEdit* line = box == &edit ? static_cast<QLineEdit*>(&edit) : combo.lineEdit();
@@ -303,10 +303,10 @@ private slots:
 
     void listSelectionsByProgramDoNotClick()
     {
-        TListBox list;
+        BuildListView list;
         list.resize(200, 200);
         int clicks = 0;
-        QObject::connect(&list, &TListBox::clickedByUser, [&] { ++clicks; });
+        QObject::connect(&list, &BuildListView::clickedByUser, [&] { ++clicks; });
         list.setItems({"a", "b", "c"});
         QCOMPARE(list.itemIndex(), -1);
         list.setItemIndex(1);
@@ -342,12 +342,12 @@ private slots:
     {
         QFETCH(QStringList, before);
         QFETCH(QStringList, after);
-        TListBox list;
+        BuildListView list;
         list.setItems(before);
         if (!before.isEmpty())
             list.setItemIndex(int(before.size()) - 1);
         int clicks = 0;
-        QObject::connect(&list, &TListBox::clickedByUser, [&] { ++clicks; });
+        QObject::connect(&list, &BuildListView::clickedByUser, [&] { ++clicks; });
         const QList<QStringView> views(after.cbegin(), after.cend());
         list.replaceItems(views);
         QCOMPARE(list.items(), after);
@@ -357,14 +357,14 @@ private slots:
 
     void listUserSelectionsClick()
     {
-        TListBox list;
+        BuildListView list;
         list.resize(200, 200);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         list.setItems({"a", "b", "c"});
         int clicks = 0;
         int selectedAtClick = -2;
-        QObject::connect(&list, &TListBox::clickedByUser, [&] {
+        QObject::connect(&list, &BuildListView::clickedByUser, [&] {
             ++clicks;
             selectedAtClick = list.itemIndex();
         });
@@ -379,7 +379,7 @@ private slots:
 
     void itemAtPosition()
     {
-        TListBox list;
+        BuildListView list;
         list.resize(200, 300);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
@@ -394,20 +394,20 @@ private slots:
 
     void spinnerStaysInRange()
     {
-        TUpDown spin(1, 10, 1);
+        UpDownArrows spin(1, 10, 1);
         int clicks = 0;
-        QObject::connect(&spin, &TUpDown::clicked, [&] { ++clicks; });
-        spin.click(TUpDown::Button::Down);
+        QObject::connect(&spin, &UpDownArrows::clicked, [&] { ++clicks; });
+        spin.click(UpDownArrows::Button::Down);
         QCOMPARE(spin.position(), 1);
         for (int i = 0; i < 12; ++i)
-            spin.click(TUpDown::Button::Up);
+            spin.click(UpDownArrows::Button::Up);
         QCOMPARE(spin.position(), 10);
         QCOMPARE(clicks, 13);
     }
 
     void statusPanelsReadBack()
     {
-        TStatusBar bar({300, 60, 55, 32, 50});
+        StatusPanels bar({300, 60, 55, 32, 50});
         QCOMPARE(bar.panelCount(), 5);
         bar.setPanelText(4, QStringLiteral("*"));
         QCOMPARE(bar.panelText(4), QStringLiteral("*"));
@@ -442,7 +442,7 @@ private slots:
     void guardReportsAndGoesOn()
     {
         ScriptedDialogs dialogs;
-        TApplication app(dialogs);
+        Application app(dialogs);
         dialogs.expectMessage();
         bool after = false;
         app.guard([] { throw ConvertError(QStringLiteral("x")); });

@@ -1,10 +1,11 @@
-#include "app/window/tcombobox.h"
-#include "app/window/tedit.h"
-#include "app/window/tform1.h"
-#include "app/window/tlistbox.h"
-#include "app/window/tmemo.h"
-#include "app/window/tupdown.h"
+#include "app/window/buildlisttextedit.h"
+#include "app/window/buildlistview.h"
+#include "app/window/completingcombobox.h"
+#include "app/window/mainwindow.h"
+#include "app/window/textbox.h"
+#include "app/window/updownarrows.h"
 #include "buildlist/lineformat.h"
+#include "support/controls.h"
 #include "support/formfixture.h"
 
 #include "buildlist/window/appendmessages.h"
@@ -23,9 +24,9 @@ const QString kConversion = QStringLiteral("'%1' is not a valid integer value.")
 
 void chooseVillagers(FormFixture& f, const char* quantity)
 {
-    f.form.radioUnits->setChecked(true);
-    f.form.radioUnitsClick();
-    f.form.txtCount->setText(QString::fromLatin1(quantity));
+    ui(f.form).unitsRadio->setChecked(true);
+    f.form.showUnits();
+    ui(f.form).quantitySpin->setText(QString::fromLatin1(quantity));
 }
 
 // The starting line, which lets the picker offer the Villager, and
@@ -43,8 +44,8 @@ QStringList lettered(int n)
 void linesMode(FormFixture& f, const QStringList& items, int insertAt)
 {
     f.form.document().reset(items);
-    f.form.cmdEditClick();
-    f.form.ListBox1->setItemIndex(-1);
+    f.form.switchMode();
+    ui(f.form).lineList->setItemIndex(-1);
     f.form.setInsertAt(insertAt);
 }
 
@@ -59,18 +60,18 @@ private slots:
     {
         FormFixture f;
         chooseVillagers(f, "3");
-        f.form.cmdAddClick();
+        f.form.appendItem();
         QCOMPARE(f.lines().last(), kVillager3);
         QCOMPARE(f.form.villagerCount(), 3);
-        QCOMPARE(f.form.txtVillagers->text(), QStringLiteral("3"));
-        QVERIFY(f.form.cmdDelete->isEnabled());
+        QCOMPARE(ui(f.form).villagerBox->text(), QStringLiteral("3"));
+        QVERIFY(ui(f.form).removeLastLineButton->isEnabled());
         QVERIFY(f.form.isModified());
 
-        f.form.cmdDeleteClick();
+        f.form.removeLastLine();
         QCOMPARE(f.lines(), QStringList{QString::fromLatin1(kStartingLine)});
         QCOMPARE(f.form.villagerCount(), 0);
-        QCOMPARE(f.form.txtVillagers->text(), QStringLiteral("0"));
-        QVERIFY(!f.form.cmdDelete->isEnabled());
+        QCOMPARE(ui(f.form).villagerBox->text(), QStringLiteral("0"));
+        QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());
         VERIFY_DIALOGS(f);
     }
 
@@ -78,9 +79,9 @@ private slots:
     {
         FormFixture f;
         chooseVillagers(f, "2");
-        f.form.chkRetrains->setChecked(true);
-        f.form.txtRetrains->setText(QStringLiteral("5"));
-        QTest::mouseClick(f.form.cmdAdd, Qt::LeftButton);
+        ui(f.form).unitLimitCheck->setChecked(true);
+        ui(f.form).retrainsSpin->setText(QStringLiteral("5"));
+        QTest::mouseClick(ui(f.form).appendButton, Qt::LeftButton);
         QCOMPARE(f.lines().last(), kVillager2Limit5);
         QCOMPARE(f.form.villagerCount(), 2);
     }
@@ -89,17 +90,17 @@ private slots:
     {
         FormFixture f;
         chooseVillagers(f, "10");
-        f.form.cmdAddClick();
+        f.form.appendItem();
         const QString line = f.lines().last();
         QCOMPARE(line.size(), 48);
         QCOMPARE(line.mid(31, 2), QStringLiteral("10"));
         QCOMPARE(line.mid(38, 3), QStringLiteral("109"));
         QCOMPARE(f.form.villagerCount(), 10);
-        f.form.cmdVillCountRefreshClick();
+        f.form.recountVillagers();
         QCOMPARE(f.form.villagerCount(), 10); // the recount reads both digits
-        f.form.cmdAdd->setEnabled(true);
+        ui(f.form).appendButton->setEnabled(true);
         f.form.setUndoAvailable(true);
-        f.form.cmdDeleteClick();
+        f.form.removeLastLine();
         QCOMPARE(f.form.villagerCount(), 0); // so does Undo
     }
 
@@ -131,11 +132,11 @@ private slots:
         QFETCH(QString, shown);
         FormFixture f;
         chooseVillagers(f, "1");
-        f.form.chkRetrains->setChecked(true);
-        f.form.txtCount->setText(quantity);
-        f.form.txtRetrains->setText(limit);
+        ui(f.form).unitLimitCheck->setChecked(true);
+        ui(f.form).quantitySpin->setText(quantity);
+        ui(f.form).retrainsSpin->setText(limit);
         f.dialogs.expectMessage();
-        QTest::mouseClick(f.form.cmdAdd, Qt::LeftButton);
+        QTest::mouseClick(ui(f.form).appendButton, Qt::LeftButton);
         QCOMPARE(f.dialogs.messages.size(), 1);
         QCOMPARE(f.dialogs.messages[0].text, kConversion.arg(shown));
         QCOMPARE(f.dialogs.messages[0].title, QStringLiteral("QZ Vex AI File Editor"));
@@ -148,8 +149,8 @@ private slots:
     void unknownNameBeepsAndPlacesNothing()
     {
         FormFixture f;
-        f.form.cboList->setText(QStringLiteral("Villager"));
-        f.form.cmdAddClick();
+        ui(f.form).itemBox->setText(QStringLiteral("Villager"));
+        f.form.appendItem();
         QCOMPARE(f.dialogs.beeps, 1);
         QCOMPARE(f.lines().size(), 1);
         QVERIFY(!f.form.isModified());
@@ -159,12 +160,12 @@ private slots:
     void otherItemsLeaveTheTallyAlone()
     {
         FormFixture f;
-        f.form.radioBldgs->click();
-        f.form.cmdAddClick();
+        ui(f.form).buildingsRadio->click();
+        f.form.appendItem();
         QCOMPARE(f.lines().last(), QStringLiteral("B12       Barracks             1      -1        "));
-        f.form.radioUnits->click(); // now offers the club man too; the last item stays Villager
-        f.form.cboList->setItemIndex(0);
-        f.form.cmdAddClick();
+        ui(f.form).unitsRadio->click(); // now offers the club man too; the last item stays Villager
+        ui(f.form).itemBox->setItemIndex(0);
+        f.form.appendItem();
         QVERIFY(f.lines().last().startsWith(QStringLiteral("U73       Inf_ClubAxe_Man")));
         QCOMPARE(f.form.villagerCount(), 0);
     }
@@ -172,27 +173,27 @@ private slots:
     void researchAppendRefillsAndWithholds()
     {
         FormFixture f;
-        f.form.radioResearch->click();
-        f.form.chkCritical->setChecked(true);
-        f.form.cmdAddClick();
+        ui(f.form).researchRadio->click();
+        ui(f.form).criticalCheck->setChecked(true);
+        f.form.appendItem();
         const QString line = f.lines().last();
         QVERIFY(line.startsWith(QStringLiteral("C101")));
         QCOMPARE(line.mid(10, 17).trimmed(), QStringLiteral("R_Age_Tool"));
-        QCOMPARE(f.form.cboList->count(), 1);
-        QCOMPARE(f.form.cboList->text(), QStringLiteral("Age Bronze       "));
-        QVERIFY(!f.form.chkCritical->isChecked());
-        QCOMPARE(f.form.txtCount->text(), QStringLiteral("1"));
-        QVERIFY(f.form.cmdDelete->isEnabled());
+        QCOMPARE(ui(f.form).itemBox->count(), 1);
+        QCOMPARE(ui(f.form).itemBox->text(), QStringLiteral("Age Bronze       "));
+        QVERIFY(!ui(f.form).criticalCheck->isChecked());
+        QCOMPARE(ui(f.form).quantitySpin->text(), QStringLiteral("1"));
+        QVERIFY(ui(f.form).removeLastLineButton->isEnabled());
     }
 
     void undoRemovesTheLastLineWhateverItHolds()
     {
         FormFixture f;
         chooseVillagers(f, "3");
-        f.form.cmdAddClick();
+        f.form.appendItem();
         const int count = f.form.document().lineCount();
         f.form.document().type(count, 0, {QStringLiteral("// typed later")}, true);
-        f.form.cmdDeleteClick();
+        f.form.removeLastLine();
         QCOMPARE(f.lines().last(), kVillager3);
         QCOMPARE(f.form.villagerCount(), 3);
     }
@@ -204,32 +205,32 @@ private slots:
         f.form.setVillagerCount(4);
         f.form.setUndoAvailable(true);
         f.dialogs.expectMessage();
-        QTest::mouseClick(f.form.cmdDelete, Qt::LeftButton);
+        QTest::mouseClick(ui(f.form).removeLastLineButton, Qt::LeftButton);
         QCOMPARE(f.dialogs.messages[0].text, kConversion.arg(QStringLiteral(" ")));
         QCOMPARE(f.lines().size(), 2);
         QCOMPARE(f.form.villagerCount(), 4);
-        QVERIFY(f.form.cmdDelete->isEnabled());
+        QVERIFY(ui(f.form).removeLastLineButton->isEnabled());
         VERIFY_DIALOGS(f);
     }
 
     void undoOnAnEmptyTextDisablesItself()
     {
         FormFixture f;
-        f.form.Memo1->clearText();
+        ui(f.form).textArea->clearText();
         f.form.setUndoAvailable(true);
-        f.form.cmdDeleteClick();
+        f.form.removeLastLine();
         QCOMPARE(f.text(), QString());
-        QVERIFY(!f.form.cmdDelete->isEnabled());
+        QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());
     }
 
     void recount()
     {
         FormFixture f;
         f.setLines({kVillager3, kVillager2Limit5, line48("// Villager 9")});
-        f.form.txtVillagers->setText(QStringLiteral("77")); // typed by the user, never read
-        QTest::mouseClick(f.form.cmdVillCountRefresh, Qt::LeftButton);
+        ui(f.form).villagerBox->setText(QStringLiteral("77")); // typed by the user, never read
+        QTest::mouseClick(ui(f.form).refreshVillagersButton, Qt::LeftButton);
         QCOMPARE(f.form.villagerCount(), 5);
-        QCOMPARE(f.form.txtVillagers->text(), QStringLiteral("5"));
+        QCOMPARE(ui(f.form).villagerBox->text(), QStringLiteral("5"));
         VERIFY_DIALOGS(f);
     }
 
@@ -237,12 +238,12 @@ private slots:
     {
         FormFixture f;
         f.setLines({kVillager3, line48("U83 Villager"), kVillager2Limit5});
-        f.form.txtVillagers->setText(QStringLiteral("0"));
+        ui(f.form).villagerBox->setText(QStringLiteral("0"));
         f.dialogs.expectMessage();
-        QTest::mouseClick(f.form.cmdVillCountRefresh, Qt::LeftButton);
+        QTest::mouseClick(ui(f.form).refreshVillagersButton, Qt::LeftButton);
         QCOMPARE(f.dialogs.messages[0].text, kConversion.arg(QStringLiteral(" ")));
         QCOMPARE(f.form.villagerCount(), 3);
-        QCOMPARE(f.form.txtVillagers->text(), QStringLiteral("0"));
+        QCOMPARE(ui(f.form).villagerBox->text(), QStringLiteral("0"));
         VERIFY_DIALOGS(f);
     }
 
@@ -251,7 +252,7 @@ private slots:
         FormFixture f;
         f.setLines({QStringLiteral("U83 Villager")});
         f.dialogs.expectMessage();
-        QTest::mouseClick(f.form.cmdVillCountRefresh, Qt::LeftButton);
+        QTest::mouseClick(ui(f.form).refreshVillagersButton, Qt::LeftButton);
         QCOMPARE(f.dialogs.messages[0].text, QStringLiteral("'' is not a valid integer value."));
     }
 
@@ -259,7 +260,7 @@ private slots:
     {
         FormFixture f;
         linesMode(f, {kVillager3, kVillager2Limit5}, 1);
-        f.form.cmdVillCountRefreshClick();
+        f.form.recountVillagers();
         QCOMPARE(f.text(), kVillager3 + "\r\n" + kVillager2Limit5 + "\r\n");
         QCOMPARE(f.form.villagerCount(), 5);
         QVERIFY(!f.form.isModified()); // a count changes no line
@@ -271,15 +272,15 @@ private slots:
         const QStringList five = lettered(5);
         linesMode(f, five, 3);
         chooseVillagers(f, "3");
-        f.form.cmdAddClick();
+        f.form.appendItem();
         QCOMPARE(f.listItems().at(3), kVillager3);
         chooseVillagers(f, "2");
-        f.form.cmdAddClick();
+        f.form.appendItem();
         QCOMPARE(f.listItems().at(3), QStringLiteral("U83       Villager             2      109       "));
         QCOMPARE(f.listItems().at(4), kVillager3);
         QCOMPARE(f.form.insertAt(), 3);
         QCOMPARE(f.form.villagerCount(), 5);
-        QVERIFY(!f.form.cmdDelete->isEnabled()); // Insert never enables Undo
+        QVERIFY(!ui(f.form).removeLastLineButton->isEnabled()); // Insert never enables Undo
         QCOMPARE(f.lines(), f.listItems()); // the text area shows the document too
         QVERIFY(f.form.isModified());
     }
@@ -289,7 +290,7 @@ private slots:
         FormFixture f;
         linesMode(f, lettered(3), 0);
         chooseVillagers(f, "3");
-        f.form.cmdAddClick();
+        f.form.appendItem();
         QCOMPARE(f.listItems().at(1), kVillager3);
         QCOMPARE(f.form.insertAt(), 1);
     }
@@ -299,7 +300,7 @@ private slots:
         FormFixture f;
         linesMode(f, lettered(5), 7);
         chooseVillagers(f, "3");
-        f.form.cmdAddClick();
+        f.form.appendItem();
         QCOMPARE(f.listItems().size(), 6);
         QCOMPARE(f.listItems().at(5), kVillager3);
     }
@@ -310,7 +311,7 @@ private slots:
         linesMode(f, lettered(2), -1);
         chooseVillagers(f, "3");
         f.dialogs.expectMessage(MsgResult::No);
-        f.form.cmdAddClick();
+        f.form.appendItem();
         const auto& m = f.dialogs.messages.at(0);
         QCOMPARE(m.title, AppendMessages::kNoInsertionPointTitle);
         QCOMPARE(m.text, AppendMessages::kNoInsertionPoint);
@@ -328,16 +329,16 @@ private slots:
         linesMode(f, lettered(2), -1);
         chooseVillagers(f, "3");
         f.dialogs.expectMessage(MsgResult::Yes);
-        f.form.cmdAddClick();
+        f.form.appendItem();
         QCOMPARE(f.listItems().size(), 3);
         QCOMPARE(f.listItems().last(), kVillager3);
-        QCOMPARE(f.form.ListBox1->itemIndex(), 2);
+        QCOMPARE(ui(f.form).lineList->itemIndex(), 2);
         QCOMPARE(f.form.currentLine(), 2);
         QCOMPARE(f.form.insertAt(), 3);
         QCOMPARE(f.form.findFrom(), 2);
         QCOMPARE(f.form.villagerCount(), 3);
         // A further Insert goes after it.
-        f.form.cmdAddClick();
+        f.form.appendItem();
         QCOMPARE(f.listItems().size(), 4);
         QCOMPARE(f.listItems().last(), kVillager3);
         VERIFY_DIALOGS(f);

@@ -1,10 +1,11 @@
-#include "app/window/tcombobox.h"
-#include "app/window/tedit.h"
-#include "app/window/tform1.h"
-#include "app/window/tlistbox.h"
-#include "app/window/tmemo.h"
-#include "app/window/tupdown.h"
+#include "app/window/buildlisttextedit.h"
+#include "app/window/buildlistview.h"
+#include "app/window/completingcombobox.h"
+#include "app/window/mainwindow.h"
+#include "app/window/textbox.h"
+#include "app/window/updownarrows.h"
 #include "buildlist/lineformat.h"
+#include "support/controls.h"
 #include "support/formfixture.h"
 
 #include "support/nowarnings.h"
@@ -16,11 +17,11 @@
 
 namespace {
 
-QStringList offered(const TForm1& form)
+QStringList offered(const MainWindow& form)
 {
     QStringList names;
-    for (int i = 0; i < form.cboList->count(); ++i)
-        names << form.cboList->itemText(i).trimmed();
+    for (int i = 0; i < ui(form).itemBox->count(); ++i)
+        names << ui(form).itemBox->itemText(i).trimmed();
     return names;
 }
 
@@ -36,14 +37,14 @@ private slots:
     void offersFollowTheStartingLine()
     {
         FormFixture f;
-        f.form.radioUnitsClick();
+        f.form.showUnits();
         QCOMPARE(offered(f.form), QStringList{"Villager"});
-        QCOMPARE(f.form.cboList->text(), QStringLiteral("Villager         "));
-        f.form.radioBldgsClick();
+        QCOMPARE(ui(f.form).itemBox->text(), QStringLiteral("Villager         "));
+        f.form.showBuildings();
         QCOMPARE(offered(f.form),
                  (QStringList{"Barracks", "Dock", "Granary", "House", "Storage Pit", "Town Center"}));
-        QCOMPARE(f.form.cboList->text(), QStringLiteral("Barracks         "));
-        f.form.radioResearchClick();
+        QCOMPARE(ui(f.form).itemBox->text(), QStringLiteral("Barracks         "));
+        f.form.showResearch();
         QCOMPARE(offered(f.form), QStringList{"Age Tool"});
     }
 
@@ -51,9 +52,9 @@ private slots:
     {
         FormFixture f;
         f.form.document().insertLines(LineStep::Kind::Append, 1, {kAgeTool});
-        f.form.radioResearchClick();
+        f.form.showResearch();
         QCOMPARE(offered(f.form), QStringList{"Age Bronze"});
-        f.form.radioBldgsClick();
+        f.form.showBuildings();
         QCOMPARE(offered(f.form), (QStringList{"Archery", "Barracks", "Dock", "Granary", "House", "Market",
                                                "Stable", "Storage Pit", "Town Center"}));
     }
@@ -72,35 +73,36 @@ private slots:
         QFETCH(bool, linesMode);
         FormFixture f;
         f.form.document().insertLines(LineStep::Kind::Append, 1, {kAgeTool});
-        f.form.radioBldgs->click();
-        f.form.cboList->setItemIndex(int(offered(f.form).indexOf("Archery")));
-        f.form.cmdAddClick();
-        f.form.radioUnits->click();
+        ui(f.form).buildingsRadio->click();
+        ui(f.form).itemBox->setItemIndex(int(offered(f.form).indexOf("Archery")));
+        f.form.appendItem();
+        ui(f.form).unitsRadio->click();
         QVERIFY(offered(f.form).contains("Archer"));
         auto refilled = [&] {
             const QStringList now = offered(f.form);
-            const QString chosen = f.form.cboList->text();
-            f.form.radioUnits->click();
+            const QString chosen = ui(f.form).itemBox->text();
+            ui(f.form).unitsRadio->click();
             const QStringList fresh = offered(f.form);
-            f.form.cboList->setText(chosen);
+            ui(f.form).itemBox->setText(chosen);
             return now == fresh;
         };
         if (linesMode)
-            f.form.cmdEditClick();
-        f.form.cboList->setItemIndex(int(offered(f.form).indexOf("Villager")));
-        f.form.mnuUndo->trigger();
+            f.form.switchMode();
+        ui(f.form).itemBox->setItemIndex(int(offered(f.form).indexOf("Villager")));
+        ui(f.form).undoAction->trigger();
         QVERIFY(!offered(f.form).contains("Archer")); // in either mode: the list has no Archery
-        QCOMPARE(f.form.cboList->text().trimmed(), QStringLiteral("Villager")); // still offered, still chosen
+        QCOMPARE(ui(f.form).itemBox->text().trimmed(),
+                 QStringLiteral("Villager")); // still offered, still chosen
         QVERIFY(refilled());
-        f.form.mnuRedo->trigger();
+        ui(f.form).redoAction->trigger();
         QVERIFY(offered(f.form).contains("Archer"));
         QVERIFY(refilled());
         if (linesMode)
             return;
-        f.form.cboList->setItemIndex(int(offered(f.form).indexOf("Archer")));
-        f.form.mnuUndo->trigger(); // the Archer goes: the last offered is chosen
+        ui(f.form).itemBox->setItemIndex(int(offered(f.form).indexOf("Archer")));
+        ui(f.form).undoAction->trigger(); // the Archer goes: the last offered is chosen
         QVERIFY(!offered(f.form).contains("Archer"));
-        QCOMPARE(f.form.cboList->text().trimmed(), offered(f.form).last());
+        QCOMPARE(ui(f.form).itemBox->text().trimmed(), offered(f.form).last());
     }
 
     void unitsSelectTheLastOffered()
@@ -108,18 +110,18 @@ private slots:
         FormFixture f;
         f.setLines({QString::fromLatin1(kStartingLine),
                     QStringLiteral("B12       Barracks             1      -1        ")});
-        f.form.radioUnitsClick();
+        f.form.showUnits();
         QCOMPARE(offered(f.form), (QStringList{"Inf Club/Axe Man", "Villager"}));
-        QCOMPARE(f.form.cboList->itemIndex(), 1);
+        QCOMPARE(ui(f.form).itemBox->itemIndex(), 1);
     }
 
     void noBlankNoBlankRequirement()
     {
         FormFixture f;
         f.setLines({QStringLiteral("B109_TownCenter")});
-        f.form.radioBldgsClick();
+        f.form.showBuildings();
         QVERIFY(offered(f.form).isEmpty());
-        QCOMPARE(f.form.cboList->text(), QString());
+        QCOMPARE(ui(f.form).itemBox->text(), QString());
     }
 
     void quantityOnCategoryChange_data()
@@ -136,30 +138,30 @@ private slots:
         QFETCH(QString, afterBuildings);
         FormFixture f;
         for (int i = 1; i < position; ++i)
-            f.form.UpDown1->click(TUpDown::Button::Up);
-        QCOMPARE(f.form.txtCount->text(), QString::number(position));
-        f.form.radioBldgsClick();
-        QCOMPARE(f.form.txtCount->text(), afterBuildings);
-        f.form.radioResearchClick();
-        QCOMPARE(f.form.txtCount->text(), QStringLiteral("1"));
-        QCOMPARE(f.form.UpDown1->position(), 1);
+            ui(f.form).quantityArrows->click(UpDownArrows::Button::Up);
+        QCOMPARE(ui(f.form).quantitySpin->text(), QString::number(position));
+        f.form.showBuildings();
+        QCOMPARE(ui(f.form).quantitySpin->text(), afterBuildings);
+        f.form.showResearch();
+        QCOMPARE(ui(f.form).quantitySpin->text(), QStringLiteral("1"));
+        QCOMPARE(ui(f.form).quantityArrows->position(), 1);
     }
 
     void limitBoxesFollowTheTick()
     {
         FormFixture f;
-        f.form.chkRetrains->setChecked(true);
-        QVERIFY(f.form.txtRetrains->isEnabled());
-        QVERIFY(f.form.UpDown2->isEnabled());
-        f.form.UpDown2->click(TUpDown::Button::Up);
-        QCOMPARE(f.form.txtRetrains->text(), QStringLiteral("3"));
-        f.form.radioBldgsClick();
-        QVERIFY(!f.form.chkRetrains->isChecked());
-        QVERIFY(!f.form.txtRetrains->isEnabled());
-        QVERIFY(!f.form.UpDown2->isEnabled());
-        QVERIFY(!f.form.chkRetrainB->isHidden());
-        f.form.chkRetrainB->setChecked(true);
-        QVERIFY(f.form.txtRetrains->isEnabled());
+        ui(f.form).unitLimitCheck->setChecked(true);
+        QVERIFY(ui(f.form).retrainsSpin->isEnabled());
+        QVERIFY(ui(f.form).retrainsArrows->isEnabled());
+        ui(f.form).retrainsArrows->click(UpDownArrows::Button::Up);
+        QCOMPARE(ui(f.form).retrainsSpin->text(), QStringLiteral("3"));
+        f.form.showBuildings();
+        QVERIFY(!ui(f.form).unitLimitCheck->isChecked());
+        QVERIFY(!ui(f.form).retrainsSpin->isEnabled());
+        QVERIFY(!ui(f.form).retrainsArrows->isEnabled());
+        QVERIFY(!ui(f.form).buildingLimitCheck->isHidden());
+        ui(f.form).buildingLimitCheck->setChecked(true);
+        QVERIFY(ui(f.form).retrainsSpin->isEnabled());
     }
 
     // Up and Down in the quantity and retrain boxes step them as the arrows
@@ -191,8 +193,8 @@ private slots:
         QFETCH(QString, keys);
         QFETCH(QString, shown);
         FormFixture f;
-        f.form.chkRetrains->setChecked(true);
-        QWidget* box = retrains ? static_cast<QWidget*>(f.form.txtRetrains) : f.form.txtCount;
+        ui(f.form).unitLimitCheck->setChecked(true);
+        QWidget* box = retrains ? static_cast<QWidget*>(ui(f.form).retrainsSpin) : ui(f.form).quantitySpin;
         for (QChar k : keys) {
             const bool keypad = k == 'k' || k == 'j';
             const bool up = k.toLower() == 'u' || k == 'k';
@@ -201,43 +203,43 @@ private slots:
                             : k.isUpper() ? Qt::ShiftModifier
                                           : Qt::NoModifier);
         }
-        QCOMPARE(retrains ? f.form.txtRetrains->text() : f.form.txtCount->text(), shown);
+        QCOMPARE(retrains ? ui(f.form).retrainsSpin->text() : ui(f.form).quantitySpin->text(), shown);
     }
 
     void checkBoxesPerCategory()
     {
         FormFixture f;
-        f.form.radioResearchClick();
-        QVERIFY(!f.form.chkCritical->isHidden());
-        QVERIFY(f.form.chkRetrains->isHidden());
-        QVERIFY(f.form.chkRetrainB->isHidden());
-        f.form.chkCritical->setChecked(true);
-        f.form.radioResearchClick();
-        QVERIFY(!f.form.chkCritical->isChecked());
+        f.form.showResearch();
+        QVERIFY(!ui(f.form).criticalCheck->isHidden());
+        QVERIFY(ui(f.form).unitLimitCheck->isHidden());
+        QVERIFY(ui(f.form).buildingLimitCheck->isHidden());
+        ui(f.form).criticalCheck->setChecked(true);
+        f.form.showResearch();
+        QVERIFY(!ui(f.form).criticalCheck->isChecked());
     }
 
     void refillDisablesUndo()
     {
         FormFixture f;
         f.form.setUndoAvailable(true);
-        f.form.radioUnitsClick();
-        QVERIFY(!f.form.cmdDelete->isEnabled());
+        f.form.showUnits();
+        QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());
     }
 
     void typeAhead()
     {
         FormFixture f;
-        f.form.radioBldgsClick();
-        f.form.cboList->lineEdit()->selectAll();
-        QTest::keyClicks(f.form.cboList->lineEdit(), QStringLiteral("g"));
-        QCOMPARE(f.form.cboList->text(), QStringLiteral("Granary          "));
-        f.form.radioUnitsClick();
-        f.form.cboList->lineEdit()->clear();
-        QTest::keyClicks(f.form.cboList->lineEdit(), QStringLiteral("v"));
-        QCOMPARE(f.form.cboList->text(), QStringLiteral("Villager         "));
-        f.form.cboList->lineEdit()->clear();
-        QTest::keyClicks(f.form.cboList->lineEdit(), QStringLiteral("x"));
-        QCOMPARE(f.form.cboList->text(), QStringLiteral("x"));
+        f.form.showBuildings();
+        ui(f.form).itemBox->lineEdit()->selectAll();
+        QTest::keyClicks(ui(f.form).itemBox->lineEdit(), QStringLiteral("g"));
+        QCOMPARE(ui(f.form).itemBox->text(), QStringLiteral("Granary          "));
+        f.form.showUnits();
+        ui(f.form).itemBox->lineEdit()->clear();
+        QTest::keyClicks(ui(f.form).itemBox->lineEdit(), QStringLiteral("v"));
+        QCOMPARE(ui(f.form).itemBox->text(), QStringLiteral("Villager         "));
+        ui(f.form).itemBox->lineEdit()->clear();
+        QTest::keyClicks(ui(f.form).itemBox->lineEdit(), QStringLiteral("x"));
+        QCOMPARE(ui(f.form).itemBox->text(), QStringLiteral("x"));
     }
 
     // Up and Down on the closed item box step through the items and keep
@@ -248,17 +250,17 @@ private slots:
         FormFixture f;
         f.form.show();
         QVERIFY(QTest::qWaitForWindowActive(&f.form));
-        f.form.radioBldgs->click();
-        f.form.cboList->setFocus();
-        QCOMPARE(f.form.cboList->itemIndex(), 0);
-        QTest::keyClick(f.form.cboList, Qt::Key_Down);
-        QCOMPARE(f.form.cboList->itemIndex(), 1);
-        QCOMPARE(QApplication::focusWidget(), f.form.cboList);
-        QTest::keyClick(f.form.cboList, Qt::Key_Up);
-        QCOMPARE(f.form.cboList->itemIndex(), 0);
-        QCOMPARE(QApplication::focusWidget(), f.form.cboList);
-        emit f.form.cboList->activated(2); // from the drop-down list
-        QCOMPARE(QApplication::focusWidget(), f.form.txtCount);
+        ui(f.form).buildingsRadio->click();
+        ui(f.form).itemBox->setFocus();
+        QCOMPARE(ui(f.form).itemBox->itemIndex(), 0);
+        QTest::keyClick(ui(f.form).itemBox, Qt::Key_Down);
+        QCOMPARE(ui(f.form).itemBox->itemIndex(), 1);
+        QCOMPARE(QApplication::focusWidget(), ui(f.form).itemBox);
+        QTest::keyClick(ui(f.form).itemBox, Qt::Key_Up);
+        QCOMPARE(ui(f.form).itemBox->itemIndex(), 0);
+        QCOMPARE(QApplication::focusWidget(), ui(f.form).itemBox);
+        emit ui(f.form).itemBox->activated(2); // from the drop-down list
+        QCOMPARE(QApplication::focusWidget(), ui(f.form).quantitySpin);
     }
 
     void choosingFromTheListMovesTheFocus()
@@ -266,13 +268,13 @@ private slots:
         FormFixture f;
         f.form.show();
         QVERIFY(QTest::qWaitForWindowActive(&f.form));
-        f.form.radioBldgsClick();
-        emit f.form.cboList->activated(2);
-        QCOMPARE(QApplication::focusWidget(), f.form.txtCount);
+        f.form.showBuildings();
+        emit ui(f.form).itemBox->activated(2);
+        QCOMPARE(QApplication::focusWidget(), ui(f.form).quantitySpin);
         // With its text selected, so the digit typed next replaces it.
-        QCOMPARE(f.form.txtCount->selectedText(), QStringLiteral("1"));
+        QCOMPARE(ui(f.form).quantitySpin->selectedText(), QStringLiteral("1"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
-        QCOMPARE(f.form.txtCount->text(), QStringLiteral("5"));
+        QCOMPARE(ui(f.form).quantitySpin->text(), QStringLiteral("5"));
     }
 
     // New gives the item box the focus with its text selected, even when
@@ -282,23 +284,23 @@ private slots:
         FormFixture f;
         f.form.show();
         QVERIFY(QTest::qWaitForWindowActive(&f.form));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.form.cboList));
-        f.form.cboList->lineEdit()->deselect();
-        f.form.mnuNewClick();
-        QCOMPARE(f.form.cboList->lineEdit()->selectedText(), f.form.cboList->text());
-        QTest::keyClick(f.form.cboList, Qt::Key_V);
-        QCOMPARE(f.form.cboList->text(), QStringLiteral("Villager         "));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui(f.form).itemBox));
+        ui(f.form).itemBox->lineEdit()->deselect();
+        f.form.newList();
+        QCOMPARE(ui(f.form).itemBox->lineEdit()->selectedText(), ui(f.form).itemBox->text());
+        QTest::keyClick(ui(f.form).itemBox, Qt::Key_V);
+        QCOMPARE(ui(f.form).itemBox->text(), QStringLiteral("Villager         "));
         VERIFY_DIALOGS(f);
     }
 
     void spinnerWritesTheQuantity()
     {
         FormFixture f;
-        f.form.UpDown1->click(TUpDown::Button::Up);
-        QCOMPARE(f.form.txtCount->text(), QStringLiteral("2"));
-        f.form.txtCount->setText(QStringLiteral("7")); // typing does not move the spinner
-        f.form.UpDown1->click(TUpDown::Button::Up);
-        QCOMPARE(f.form.txtCount->text(), QStringLiteral("3"));
+        ui(f.form).quantityArrows->click(UpDownArrows::Button::Up);
+        QCOMPARE(ui(f.form).quantitySpin->text(), QStringLiteral("2"));
+        ui(f.form).quantitySpin->setText(QStringLiteral("7")); // typing does not move the spinner
+        ui(f.form).quantityArrows->click(UpDownArrows::Button::Up);
+        QCOMPARE(ui(f.form).quantitySpin->text(), QStringLiteral("3"));
     }
 };
 

@@ -1,9 +1,10 @@
+#include "app/window/buildlisttextedit.h"
+#include "app/window/buildlistview.h"
 #include "app/window/dragcontroller.h"
-#include "app/window/tedit.h"
-#include "app/window/tform1.h"
-#include "app/window/tlistbox.h"
-#include "app/window/tmemo.h"
+#include "app/window/mainwindow.h"
+#include "app/window/textbox.h"
 #include "buildlist/lineformat.h"
+#include "support/controls.h"
 #include "support/formfixture.h"
 
 #include "support/nowarnings.h"
@@ -23,14 +24,14 @@ const QString Z = QStringLiteral("U83       Villager             2      109     
 
 struct Lines {
     FormFixture f;
-    TListBox* list;
+    BuildListView* list;
     Lines() : list(nullptr)
     {
         f.setLines({W, X, Y, Z});
         f.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.form));
-        f.form.cmdEditClick();
-        list = f.form.ListBox1;
+        f.form.switchMode();
+        list = ui(f.form).lineList;
         f.form.setVillagerCount(5);
     }
 
@@ -59,10 +60,10 @@ struct Lines {
     void dropDirect(int row, int target)
     {
         list->setItemIndex(row);
-        f.form.ListBox1Click();
+        f.form.rowClicked();
         f.form.dragFrom = list->itemIndex();
         f.form.dragTo = target;
-        f.form.ListBox1DragDrop(QPoint());
+        f.form.dropOnList(QPoint());
     }
 };
 
@@ -168,10 +169,10 @@ private slots:
             Lines l;
             // Something to undo, and something to redo.
             l.list->setItemIndex(3);
-            l.f.form.ListBox1Click();
+            l.f.form.rowClicked();
             QTest::keyClick(l.list, Qt::Key_Up, Qt::AltModifier);
             QTest::keyClick(l.list, Qt::Key_Up, Qt::AltModifier);
-            l.f.form.mnuUndo->trigger();
+            ui(l.f.form).undoAction->trigger();
             QWidget* vp = l.list->viewport();
             const QPoint from = l.rowCenter(1);
             const QPoint to = l.rowCenter(3);
@@ -191,13 +192,13 @@ private slots:
     void toiletRemovesTheLine()
     {
         Lines l;
-        l.drag(1, l.over(l.f.form.Image1));
+        l.drag(1, l.over(ui(l.f.form).toilet));
         QCOMPARE(l.f.listItems(), (QStringList{W, Y, Z}));
         QCOMPARE(l.list->itemIndex(), 1);
         QCOMPARE(l.f.form.insertAt(), 1);
         QCOMPARE(l.f.lines(), (QStringList{W, Y, Z}));
         QCOMPARE(l.f.form.villagerCount(), 2);
-        QCOMPARE(l.f.form.txtVillagers->text(), QStringLiteral("2"));
+        QCOMPARE(ui(l.f.form).villagerBox->text(), QStringLiteral("2"));
         QVERIFY(l.f.form.isModified());
         VERIFY_DIALOGS(l.f);
     }
@@ -205,7 +206,7 @@ private slots:
     void toiletTakesTheLastLine()
     {
         Lines l;
-        l.drag(3, l.over(l.f.form.Image1));
+        l.drag(3, l.over(ui(l.f.form).toilet));
         QCOMPARE(l.f.listItems(), (QStringList{W, X, Y}));
         QCOMPARE(l.list->itemIndex(), -1);
         QCOMPARE(l.f.form.villagerCount(), 3);
@@ -225,7 +226,7 @@ private slots:
         l.f.form.dragFrom = 2;
         l.f.form.setCurrentLine(2);
         l.f.form.setInsertAt(before);
-        l.f.form.Image1DragDrop(QPoint());
+        l.f.form.dropOnToilet(QPoint());
         QCOMPARE(l.f.form.insertAt(), 0);
         QCOMPARE(l.f.listItems(), (QStringList{W, X, Z}));
     }
@@ -236,7 +237,7 @@ private slots:
         l.f.form.dragFrom = -1;
         l.f.form.setCurrentLine(-1);
         l.f.form.setInsertAt(2);
-        l.f.form.Image1DragDrop(QPoint());
+        l.f.form.dropOnToilet(QPoint());
         QCOMPARE(l.f.listItems(), (QStringList{W, X, Y, Z}));
         QCOMPARE(l.f.form.insertAt(), 1);
         QCOMPARE(l.f.form.villagerCount(), 5); // the Refresh still ran
@@ -255,16 +256,16 @@ private slots:
     {
         QFETCH(QString, where);
         Lines l;
-        TForm1& form = l.f.form;
+        MainWindow& form = l.f.form;
         QPoint target;
         if (where == "villagers")
-            target = l.over(form.txtVillagers);
+            target = l.over(ui(form).villagerBox);
         if (where == "refresh")
-            target = l.over(form.cmdVillCountRefresh);
+            target = l.over(ui(form).refreshVillagersButton);
         if (where == "label")
-            target = l.over(form.Label4);
+            target = l.over(ui(form).villagersLabel);
         if (where == "button")
-            target = l.over(form.cmdAdd);
+            target = l.over(ui(form).appendButton);
         if (where == "background")
             target = l.list->viewport()->mapFrom(&form, form.centralWidget()->mapTo(&form, QPoint(330, 360)));
         QWidget* vp = l.list->viewport();
@@ -286,9 +287,9 @@ private slots:
         QWidget* vp = l.list->viewport();
         const QPoint from = l.rowCenter(0);
         QTest::mousePress(vp, Qt::LeftButton, {}, from);
-        QTest::mouseMove(vp, l.over(l.f.form.txtVillagers));
+        QTest::mouseMove(vp, l.over(ui(l.f.form).villagerBox));
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
-        QTest::mouseMove(vp, l.over(l.f.form.Image1));
+        QTest::mouseMove(vp, l.over(ui(l.f.form).toilet));
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::DragMoveCursor);
         QTest::mouseMove(vp, l.rowCenter(2));
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::DragMoveCursor);
@@ -308,7 +309,7 @@ private slots:
         Lines l;
         l.f.form.dragFrom = -1;
         l.f.form.dragTo = 2;
-        l.f.form.ListBox1DragDrop(QPoint());
+        l.f.form.dropOnList(QPoint());
         QCOMPARE(l.f.listItems(), (QStringList{W, X, Y, Z}));
         VERIFY_DIALOGS(l.f);
     }
@@ -318,11 +319,11 @@ private slots:
         Lines l;
         bool accept = true;
         const QPoint inList = l.list->viewport()->mapTo(l.list, l.rowCenter(3));
-        l.f.form.ListBox1DragOver(inList, accept);
+        l.f.form.dragOverList(inList, accept);
         QCOMPARE(l.f.form.dragTo, 3);
-        l.f.form.ListBox1DragOver(l.list->viewport()->mapTo(l.list, l.belowLastRow()), accept);
+        l.f.form.dragOverList(l.list->viewport()->mapTo(l.list, l.belowLastRow()), accept);
         QCOMPARE(l.f.form.dragTo, 4);
-        l.f.form.ListBox1DragOver(QPoint(0, 0), accept);
+        l.f.form.dragOverList(QPoint(0, 0), accept);
         QCOMPARE(l.f.form.dragTo, -1);
         QVERIFY(accept);
     }

@@ -1,11 +1,12 @@
 // Undo and Redo: each kind of change is one step, and taking it back
 // leaves the window exactly as the change found it.
-#include "app/window/tcombobox.h"
-#include "app/window/tedit.h"
-#include "app/window/tform1.h"
-#include "app/window/tlistbox.h"
-#include "app/window/tmemo.h"
-#include "search/window/tform2.h"
+#include "app/window/buildlisttextedit.h"
+#include "app/window/buildlistview.h"
+#include "app/window/completingcombobox.h"
+#include "app/window/mainwindow.h"
+#include "app/window/textbox.h"
+#include "search/window/countwindow.h"
+#include "support/controls.h"
 #include "support/formfixture.h"
 
 #include "support/nowarnings.h"
@@ -23,18 +24,18 @@ const QString X = QStringLiteral("U83       Villager             3      109     
 const QString Y = QStringLiteral("// Y");
 const QString Z = QStringLiteral("U83       Villager             2      109       ");
 
-void chooseVillager(TForm1& form)
+void chooseVillager(MainWindow& form)
 {
-    for (int i = 0; i < form.cboList->count(); ++i)
-        if (form.cboList->itemText(i).trimmed() == QLatin1String("Villager"))
-            form.cboList->setItemIndex(i);
+    for (int i = 0; i < ui(form).itemBox->count(); ++i)
+        if (ui(form).itemBox->itemText(i).trimmed() == QLatin1String("Villager"))
+            ui(form).itemBox->setItemIndex(i);
 }
 
 // Puts the caret at a line and column as a click does.
-void clickText(TForm1& form, int line, int column)
+void clickText(MainWindow& form, int line, int column)
 {
-    form.Memo1->setSelStart(line * 50 + column);
-    form.Memo1Click();
+    ui(form).textArea->setSelStart(line * 50 + column);
+    form.textAreaClicked();
 }
 
 // A change made to the window as the user makes it.
@@ -58,33 +59,34 @@ private slots:
         QTest::addColumn<int>("caret"); // in Normal mode, where a click put it
         QTest::addColumn<Change>("change");
         const auto type = [](const QString& keys) {
-            return Change([keys](FormFixture& f) { QTest::keyClicks(f.form.Memo1, keys); });
+            return Change([keys](FormFixture& f) { QTest::keyClicks(ui(f.form).textArea, keys); });
         };
         QTest::newRow("typing, two keys on a short line") << "Typing" << false << 104 << type("ab");
         QTest::newRow("typing that pads on Down") << "Typing" << false << 104 << Change([](FormFixture& f) {
-            QTest::keyClick(f.form.Memo1, Qt::Key_A);
-            QTest::keyClick(f.form.Memo1, Qt::Key_Down);
+            QTest::keyClick(ui(f.form).textArea, Qt::Key_A);
+            QTest::keyClick(ui(f.form).textArea, Qt::Key_Down);
         });
         QTest::newRow("Delete of a selection over a line break")
             << "Typing" << false << 102 << Change([](FormFixture& f) {
-                   QTextCursor c = f.form.Memo1->textCursor();
-                   c.setPosition(f.form.Memo1->document()->findBlockByNumber(3).position() + 44,
+                   QTextCursor c = ui(f.form).textArea->textCursor();
+                   c.setPosition(ui(f.form).textArea->document()->findBlockByNumber(3).position() + 44,
                                  QTextCursor::KeepAnchor);
-                   f.form.Memo1->setTextCursor(c);
-                   QTest::keyClick(f.form.Memo1, Qt::Key_Delete);
+                   ui(f.form).textArea->setTextCursor(c);
+                   QTest::keyClick(ui(f.form).textArea, Qt::Key_Delete);
                });
-        const Change add([](FormFixture& f) { f.form.cmdAdd->click(); });
+        const Change add([](FormFixture& f) { ui(f.form).appendButton->click(); });
         QTest::newRow("Append of a Villager") << "Append" << false << 104 << add;
-        QTest::newRow("the Undo button") << "Remove Last Line" << false << 104
-                                         << Change([](FormFixture& f) { f.form.cmdDelete->click(); });
+        QTest::newRow("the Undo button")
+            << "Remove Last Line" << false << 104
+            << Change([](FormFixture& f) { ui(f.form).removeLastLineButton->click(); });
         QTest::newRow("Create Comment") << "Create Comment" << false << 104 << Change([](FormFixture& f) {
-            f.form2.btnGo->click();
-            f.form2.btnGo->click();
-            f.form2.btnCopy->click();
+            ui(f.form2).countButton->click();
+            ui(f.form2).countButton->click();
+            ui(f.form2).copyButton->click();
         });
         QTest::newRow("Insert") << "Insert" << true << 0 << add;
         QTest::newRow("Move Line by Alt+Down") << "Move Line" << true << 0 << Change([](FormFixture& f) {
-            QTest::keyClick(f.form.ListBox1, Qt::Key_Down, Qt::AltModifier);
+            QTest::keyClick(ui(f.form).lineList, Qt::Key_Down, Qt::AltModifier);
         });
         QTest::newRow("Remove Line of a Villager")
             << "Remove Line" << true << 0 << Change([](FormFixture& f) { f.form.removeSelectedLine(); });
@@ -96,16 +98,16 @@ private slots:
         QFETCH(int, caret);
         QFETCH(Change, change);
         FormFixture f;
-        TForm1& form = f.form;
+        MainWindow& form = f.form;
         f.setLines({W, X, Y, Z});
-        form.cmdVillCountRefreshClick();
+        form.recountVillagers();
         form.show();
         chooseVillager(form);
-        form.cmdAddClick(); // the Undo button may take it away
+        form.appendItem(); // the Undo button may take it away
         if (lines) {
-            form.cmdEditClick();
-            form.ListBox1->setItemIndex(1);
-            form.ListBox1Click();
+            form.switchMode();
+            ui(form).lineList->setItemIndex(1);
+            form.rowClicked();
         } else {
             clickText(form, caret / 50, caret % 50);
         }
@@ -116,16 +118,16 @@ private slots:
         const QStringList after = windowState(form);
         QVERIFY(after != before);
         QCOMPARE(form.document().stepCount(), 1);
-        QCOMPARE(form.mnuUndo->text(), QStringLiteral("Undo ") + kind);
-        QVERIFY(form.mnuUndo->isEnabled() && !form.mnuRedo->isEnabled());
+        QCOMPARE(ui(form).undoAction->text(), QStringLiteral("Undo ") + kind);
+        QVERIFY(ui(form).undoAction->isEnabled() && !ui(form).redoAction->isEnabled());
 
-        choose(form.mnuUndo);
+        choose(ui(form).undoAction);
         QCOMPARE(windowState(form), before);
-        QCOMPARE(form.mnuRedo->text(), QStringLiteral("Redo ") + kind);
-        QVERIFY(!form.mnuUndo->isEnabled() && form.mnuRedo->isEnabled());
+        QCOMPARE(ui(form).redoAction->text(), QStringLiteral("Redo ") + kind);
+        QVERIFY(!ui(form).undoAction->isEnabled() && ui(form).redoAction->isEnabled());
         // Redo leaves the lines, the tally and the marker as the change
         // did; the caret where the change left it, before any key moved it.
-        choose(form.mnuRedo);
+        choose(ui(form).redoAction);
         const auto withoutPlace = [](QStringList state) {
             state.removeAt(2);
             return state;
@@ -141,36 +143,36 @@ private slots:
     void keysUndoAndRedoTyping()
     {
         FormFixture f;
-        TForm1& form = f.form;
+        MainWindow& form = f.form;
         const QString A = line48("// A");
         f.setLines({A, "// B"});
         form.show();
         form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        form.Memo1->setFocus();
+        ui(form).textArea->setFocus();
         clickText(form, 1, 4);
-        QTest::keyClicks(form.Memo1, QStringLiteral("a"));
-        form.cmdVillCountRefresh->setFocus();
-        form.Memo1->setFocus();
-        QTest::keyClicks(form.Memo1, QStringLiteral("b"));
-        QTest::keyClick(form.Memo1, Qt::Key_Up); // pads line 1, then leaves it
-        QTest::keyClick(form.Memo1, Qt::Key_Home);
-        QTest::keyClick(form.Memo1, Qt::Key_Right, Qt::ShiftModifier);
-        QTest::keyClicks(form.Memo1, QStringLiteral("c"));
+        QTest::keyClicks(ui(form).textArea, QStringLiteral("a"));
+        ui(form).refreshVillagersButton->setFocus();
+        ui(form).textArea->setFocus();
+        QTest::keyClicks(ui(form).textArea, QStringLiteral("b"));
+        QTest::keyClick(ui(form).textArea, Qt::Key_Up); // pads line 1, then leaves it
+        QTest::keyClick(ui(form).textArea, Qt::Key_Home);
+        QTest::keyClick(ui(form).textArea, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClicks(ui(form).textArea, QStringLiteral("c"));
         QCOMPARE(form.document().stepCount(), 3);
 
-        QTest::keyClick(form.Memo1, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(ui(form).textArea, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f.lines(), QStringList({A, line48("// Bab")}));
-        QTest::keyClick(form.Memo1, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(ui(form).textArea, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f.lines(), QStringList({A, "// Ba"}));
-        QTest::keyClick(form.Memo1, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(ui(form).textArea, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f.lines(), QStringList({A, "// B"}));
         QVERIFY(!form.isModified());
-        QTest::keyClick(form.Memo1, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(ui(form).textArea, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f.dialogs.beeps, 1);
-        QTest::keyClick(form.Memo1, Qt::Key_Y, Qt::ControlModifier);
-        QTest::keyClick(form.Memo1, Qt::Key_Y, Qt::ControlModifier);
-        QTest::keyClick(form.Memo1, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(ui(form).textArea, Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(ui(form).textArea, Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(ui(form).textArea, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(f.lines(), QStringList({"c" + A.mid(1), line48("// Bab")}));
         QVERIFY(form.isModified());
         VERIFY_DIALOGS(f); // no "Line length invalid!"
@@ -183,22 +185,23 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("plan.ai"));
         FormFixture f;
-        TForm1& form = f.form;
+        MainWindow& form = f.form;
         f.setLines({W, Y});
         form.show();
         clickText(form, 1, 4);
-        QTest::keyClicks(form.Memo1, QStringLiteral("a"));
+        QTest::keyClicks(ui(form).textArea, QStringLiteral("a"));
         f.dialogs.expectSave(path);
-        choose(form.mnuSaveAs);
+        choose(ui(form).saveAsAction);
         QVERIFY(!form.isModified());
         clickText(form, 0, 0);
-        form.cmdEditClick();
-        QTest::keyClick(form.ListBox1, Qt::Key_Down, Qt::AltModifier);
+        form.switchMode();
+        QTest::keyClick(ui(form).lineList, Qt::Key_Down, Qt::AltModifier);
         QVERIFY(form.isModified());
         QStringList seen;
-        for (QAction* step : {form.mnuUndo, form.mnuUndo, form.mnuRedo, form.mnuRedo}) {
+        for (QAction* step :
+             {ui(form).undoAction, ui(form).undoAction, ui(form).redoAction, ui(form).redoAction}) {
             choose(step);
-            seen << form.panel(TForm1::Panel::Marker);
+            seen << form.panel(MainWindow::Panel::Marker);
         }
         QCOMPARE(seen, QStringList({"", "*", "", "*"}));
         VERIFY_DIALOGS(f);

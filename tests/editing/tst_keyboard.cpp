@@ -1,10 +1,11 @@
-#include "app/window/tcombobox.h"
-#include "app/window/tedit.h"
-#include "app/window/tform1.h"
-#include "app/window/tmemo.h"
+#include "app/window/buildlisttextedit.h"
+#include "app/window/completingcombobox.h"
+#include "app/window/mainwindow.h"
+#include "app/window/textbox.h"
 #include "buildlist/lineformat.h"
-#include "search/window/tfinddialog.h"
-#include "search/window/tform2.h"
+#include "search/window/countwindow.h"
+#include "search/window/finddialog.h"
+#include "support/controls.h"
 #include "support/formfixture.h"
 
 #include "editing/window/keymessages.h"
@@ -30,12 +31,12 @@ struct Typing {
         f.setLines(lines);
         f.form.show();
         QVERIFY(QTest::qWaitForWindowActive(&f.form));
-        f.form.Memo1->setFocus();
+        ui(f.form).textArea->setFocus();
     }
     void caret(int offset)
     {
-        f.form.Memo1->setSelStart(offset);
-        f.form.Memo1Click();
+        ui(f.form).textArea->setSelStart(offset);
+        f.form.textAreaClicked();
     }
     int refusals() const { return int(f.dialogs.sounds.size()); }
 };
@@ -57,7 +58,7 @@ private slots:
         Typing t({kLine2});
         t.caret(10);
         expectRefusal(t.f);
-        QTest::keyClick(t.f.form.Memo1, Qt::Key_A);
+        QTest::keyClick(ui(t.f.form).textArea, Qt::Key_A);
         QCOMPARE(t.f.lines(), QStringList{kLine2});
         QCOMPARE(t.f.dialogs.sounds, QStringList{"Kick8.wav"});
         const auto& m = t.f.dialogs.messages.at(0);
@@ -72,11 +73,11 @@ private slots:
     void typingOverASelectionReplacesIt()
     {
         Typing t({kLine2});
-        QTextCursor c = t.f.form.Memo1->textCursor();
+        QTextCursor c = ui(t.f.form).textArea->textCursor();
         c.setPosition(31);
         c.setPosition(32, QTextCursor::KeepAnchor);
-        t.f.form.Memo1->setTextCursor(c);
-        QTest::keyClick(t.f.form.Memo1, Qt::Key_7);
+        ui(t.f.form).textArea->setTextCursor(c);
+        QTest::keyClick(ui(t.f.form).textArea, Qt::Key_7);
         QCOMPARE(t.f.lines().at(0), QString(kLine2).replace(31, 1, QLatin1Char('7')));
         QVERIFY(t.f.form.isModified());
         VERIFY_DIALOGS(t.f);
@@ -86,10 +87,10 @@ private slots:
     {
         Typing t({QString(20, QLatin1Char('x'))});
         t.caret(20);
-        QTest::keyClicks(t.f.form.Memo1, QString(28, QLatin1Char('y')));
+        QTest::keyClicks(ui(t.f.form).textArea, QString(28, QLatin1Char('y')));
         QCOMPARE(t.f.lines().at(0).size(), 48);
         expectRefusal(t.f);
-        QTest::keyClick(t.f.form.Memo1, Qt::Key_Z);
+        QTest::keyClick(ui(t.f.form).textArea, Qt::Key_Z);
         QCOMPARE(t.f.lines().at(0).size(), 48);
         QCOMPARE(t.refusals(), 1);
         VERIFY_DIALOGS(t.f);
@@ -118,12 +119,12 @@ private slots:
             QApplication::clipboard()->setText(QStringLiteral("PASTE"));
             t.caret(3);
             if (withSelection) {
-                QTextCursor c = t.f.form.Memo1->textCursor();
+                QTextCursor c = ui(t.f.form).textArea->textCursor();
                 c.setPosition(1, QTextCursor::KeepAnchor);
-                t.f.form.Memo1->setTextCursor(c);
+                ui(t.f.form).textArea->setTextCursor(c);
             }
             expectRefusal(t.f);
-            QTest::keyClick(t.f.form.Memo1, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+            QTest::keyClick(ui(t.f.form).textArea, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
             QCOMPARE(t.f.lines(), (QStringList{QStringLiteral("short"), kLine2}));
             QCOMPARE(t.refusals(), 1);
             VERIFY_DIALOGS(t.f);
@@ -143,7 +144,7 @@ private slots:
         Typing t({QStringLiteral("short")});
         t.caret(5);
         expectRefusal(t.f);
-        QTest::sendKeyEvent(QTest::Press, t.f.form.Memo1, Qt::Key_unknown, text, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Press, ui(t.f.form).textArea, Qt::Key_unknown, text, Qt::NoModifier);
         QCOMPARE(t.f.lines(), QStringList{"short"});
         VERIFY_DIALOGS(t.f);
     }
@@ -155,7 +156,7 @@ private slots:
         expectRefusal(t.f);
         QInputMethodEvent commit;
         commit.setCommitString(QStringLiteral("ab\u00e9"));
-        QApplication::sendEvent(t.f.form.Memo1, &commit);
+        QApplication::sendEvent(ui(t.f.form).textArea, &commit);
         QCOMPARE(t.f.lines().at(0), QString(46, QLatin1Char('x')) + QStringLiteral("ab"));
         VERIFY_DIALOGS(t.f);
     }
@@ -164,11 +165,11 @@ private slots:
     {
         Typing t({kLine2, kLine2});
         t.caret(47);
-        QTest::keyClick(t.f.form.Memo1, Qt::Key_Delete);
+        QTest::keyClick(ui(t.f.form).textArea, Qt::Key_Delete);
         QCOMPARE(t.f.lines().at(0).size(), 47);
         QVERIFY(t.f.form.isModified());
         t.f.form.document().markSaved();
-        QTest::keyClick(t.f.form.Memo1, Qt::Key_Down);
+        QTest::keyClick(ui(t.f.form).textArea, Qt::Key_Down);
         QCOMPARE(t.f.lines().at(0), kLine2);
         QVERIFY(t.f.form.isModified());
         // The caret started from the padded line's end and went down.
@@ -183,12 +184,12 @@ private slots:
         Typing t({kLine2, kLine2});
         t.caret(48);
         expectRefusal(t.f);
-        QTest::keyClick(t.f.form.Memo1, Qt::Key_Delete);
+        QTest::keyClick(ui(t.f.form).textArea, Qt::Key_Delete);
         QCOMPARE(t.f.lines(), QStringList({kLine2, kLine2}));
         QCOMPARE(t.refusals(), 1);
         Typing fits({QStringLiteral("// a"), QStringLiteral("b")});
-        fits.f.form.Memo1->setSelStart(4);
-        QTest::keyClick(fits.f.form.Memo1, Qt::Key_Delete);
+        ui(fits.f.form).textArea->setSelStart(4);
+        QTest::keyClick(ui(fits.f.form).textArea, Qt::Key_Delete);
         QCOMPARE(fits.f.lines(), QStringList({QStringLiteral("// ab")}));
         VERIFY_DIALOGS(t.f);
         VERIFY_DIALOGS(fits.f);
@@ -219,21 +220,21 @@ private slots:
         const QStringList lines = {QString(firstLength, QLatin1Char('a')),
                                    QString(secondLength, QLatin1Char('b'))};
         Typing t(lines);
-        QTextCursor c = t.f.form.Memo1->textCursor();
+        QTextCursor c = ui(t.f.form).textArea->textCursor();
         c.setPosition(from);
         if (to >= 0)
             c.setPosition(firstLength + 1 + to, QTextCursor::KeepAnchor);
-        t.f.form.Memo1->setTextCursor(c);
+        ui(t.f.form).textArea->setTextCursor(c);
         if (joined > 48)
             expectRefusal(t.f);
-        QTest::keyClick(t.f.form.Memo1, Qt::Key_Delete);
+        QTest::keyClick(ui(t.f.form).textArea, Qt::Key_Delete);
         if (joined > 48) {
             QCOMPARE(t.f.lines(), lines);
         } else {
             QCOMPARE(t.f.lines().size(), 1);
             QCOMPARE(t.f.lines().first().size(), 48);
             // Undone whole: both lines come back.
-            choose(t.f.form.mnuUndo);
+            choose(ui(t.f.form).undoAction);
             QCOMPARE(t.f.lines(), lines);
         }
         VERIFY_DIALOGS(t.f);
@@ -245,11 +246,11 @@ private slots:
         // starting line, and that is the line that must not grow.
         Typing t({kLine2, kLine2, kLine2, kLine2, kLine2, kLine2});
         t.caret(260); // line 5
-        choose(t.f.form.mnuNew);
-        t.f.form.Memo1->setFocus();
-        t.f.form.Memo1->setSelStart(10);
+        choose(ui(t.f.form).newAction);
+        ui(t.f.form).textArea->setFocus();
+        ui(t.f.form).textArea->setSelStart(10);
         expectRefusal(t.f);
-        QTest::keyClick(t.f.form.Memo1, Qt::Key_Q);
+        QTest::keyClick(ui(t.f.form).textArea, Qt::Key_Q);
         QCOMPARE(t.f.lines().at(0).size(), 48);
         VERIFY_DIALOGS(t.f);
     }
@@ -260,10 +261,10 @@ private slots:
         // arithmetic names line 0, but the character would go into line 1.
         Typing t({QStringLiteral("short"), kLine2});
         t.caret(5);
-        QTest::keyClick(t.f.form.Memo1, Qt::Key_Right); // onto line 1, offset 7
+        QTest::keyClick(ui(t.f.form).textArea, Qt::Key_Right); // onto line 1, offset 7
         QCOMPARE(t.f.form.currentLine(), 0);
         expectRefusal(t.f);
-        QTest::keyClick(t.f.form.Memo1, Qt::Key_Q);
+        QTest::keyClick(ui(t.f.form).textArea, Qt::Key_Q);
         QCOMPARE(t.f.lines().at(1), kLine2);
         VERIFY_DIALOGS(t.f);
     }
@@ -285,13 +286,13 @@ private slots:
         QFETCH(bool, accepted);
         const QString second = firstLength == 48 ? kLine2 : QString(30, QLatin1Char('b'));
         Typing t({QString(firstLength, QLatin1Char('a')), second});
-        QTextCursor c = t.f.form.Memo1->textCursor();
+        QTextCursor c = ui(t.f.form).textArea->textCursor();
         c.setPosition(from);
         c.setPosition(firstLength + 1 + to, QTextCursor::KeepAnchor);
-        t.f.form.Memo1->setTextCursor(c);
+        ui(t.f.form).textArea->setTextCursor(c);
         if (!accepted)
             expectRefusal(t.f);
-        QTest::keyClick(t.f.form.Memo1, Qt::Key_Z);
+        QTest::keyClick(ui(t.f.form).textArea, Qt::Key_Z);
         for (const QString& line : t.f.lines())
             QVERIFY(line.size() <= 48);
         QCOMPARE(t.f.lines().size(), accepted ? 1 : 2);
@@ -302,7 +303,7 @@ private slots:
     {
         Typing t({kLine2, kLine2});
         t.caret(60);
-        QTest::keyClick(t.f.form.Memo1, Qt::Key_Up);
+        QTest::keyClick(ui(t.f.form).textArea, Qt::Key_Up);
         QVERIFY(!t.f.form.isModified());
         QCOMPARE(t.f.form.currentLine(), 0);
     }
@@ -312,7 +313,7 @@ private slots:
         Typing t({kLine2});
         t.caret(50);
         QCOMPARE(t.f.form.currentLine(), 1);
-        QTest::keyClick(t.f.form.Memo1, Qt::Key_Down);
+        QTest::keyClick(ui(t.f.form).textArea, Qt::Key_Down);
         QCOMPARE(t.f.text(), kLine2 + QStringLiteral("\r\n") + QString(48, QLatin1Char(' ')));
     }
 
@@ -323,7 +324,7 @@ private slots:
         for (int missing : {-1, 5}) {
             f.form.setCurrentLine(missing);
             int key = Qt::Key_Up;
-            f.form.Memo1KeyDown(key, Qt::NoModifier);
+            f.form.textAreaKeyDown(key, Qt::NoModifier);
             QCOMPARE(f.text(), QStringLiteral("a\r\n"));
             QCOMPARE(key, int(Qt::Key_Up));
         }
@@ -345,32 +346,32 @@ private slots:
         QFETCH(QString, column);
         FormFixture f;
         f.setLines({kLine2, kLine2, kLine2});
-        f.form.Memo1->setSelStart(offset);
-        f.form.Memo1Click();
+        ui(f.form).textArea->setSelStart(offset);
+        f.form.textAreaClicked();
         QCOMPARE(f.form.currentLine(), line);
         QCOMPARE(f.form.insertAt(), line + 1);
-        QCOMPARE(f.form.panel(TForm1::Panel::Column), column);
+        QCOMPARE(f.form.panel(MainWindow::Panel::Column), column);
     }
 
     void realMouseClickUpdatesTheStatus()
     {
         Typing t({kLine2, kLine2, kLine2});
-        QTextCursor c(t.f.form.Memo1->document()->findBlockByNumber(2));
+        QTextCursor c(ui(t.f.form).textArea->document()->findBlockByNumber(2));
         c.setPosition(c.position() + 37);
-        const QPoint at = t.f.form.Memo1->cursorRect(c).center();
-        QTest::mouseClick(t.f.form.Memo1->viewport(), Qt::LeftButton, {}, at);
+        const QPoint at = ui(t.f.form).textArea->cursorRect(c).center();
+        QTest::mouseClick(ui(t.f.form).textArea->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(t.f.form.currentLine(), 2);
-        QCOMPARE(t.f.form.panel(TForm1::Panel::Column), QStringLiteral("37"));
+        QCOMPARE(t.f.form.panel(MainWindow::Panel::Column), QStringLiteral("37"));
     }
 
     void keyReleaseUpdatesTheStatus()
     {
         Typing t({kLine2, kLine2});
         t.caret(0);
-        QTest::keyClick(t.f.form.Memo1, Qt::Key_Down);
+        QTest::keyClick(ui(t.f.form).textArea, Qt::Key_Down);
         QCOMPARE(t.f.form.currentLine(), 1);
         QCOMPARE(t.f.form.insertAt(), 2);
-        QCOMPARE(t.f.form.panel(TForm1::Panel::Column), QStringLiteral("0"));
+        QCOMPARE(t.f.form.panel(MainWindow::Panel::Column), QStringLiteral("0"));
     }
 
     // A new text leaves no marker; a change to it sets the marker, and the
@@ -390,9 +391,9 @@ private slots:
     {
         Typing t({QStringLiteral("short")});
         t.caret(5);
-        QTest::keyClick(t.f.form.Memo1, Qt::Key_Tab);
+        QTest::keyClick(ui(t.f.form).textArea, Qt::Key_Tab);
         QCOMPARE(t.f.lines(), QStringList{"short"});
-        QVERIFY(QApplication::focusWidget() != t.f.form.Memo1);
+        QVERIFY(QApplication::focusWidget() != ui(t.f.form).textArea);
         VERIFY_DIALOGS(t.f);
     }
 
@@ -407,16 +408,16 @@ private slots:
     {
         QFETCH(QString, control);
         Typing t({kLine2});
-        QWidget* target = control == "memo"    ? static_cast<QWidget*>(t.f.form.Memo1)
-                          : control == "combo" ? static_cast<QWidget*>(t.f.form.cboList->lineEdit())
-                                               : static_cast<QWidget*>(t.f.form.txtCount);
+        QWidget* target = control == "memo"    ? static_cast<QWidget*>(ui(t.f.form).textArea)
+                          : control == "combo" ? static_cast<QWidget*>(ui(t.f.form).itemBox->lineEdit())
+                                               : static_cast<QWidget*>(ui(t.f.form).quantitySpin);
         target->setFocus();
         QApplication::processEvents();
         int saveAs = 0, exits = 0, saves = 0, opens = 0;
-        QObject::connect(t.f.form.mnuSaveAs, &QAction::triggered, [&] { ++saveAs; });
-        QObject::connect(t.f.form.mnuExit, &QAction::triggered, [&] { ++exits; });
-        QObject::connect(t.f.form.mnuSave, &QAction::triggered, [&] { ++saves; });
-        QObject::connect(t.f.form.mnuOpen, &QAction::triggered, [&] { ++opens; });
+        QObject::connect(ui(t.f.form).saveAsAction, &QAction::triggered, [&] { ++saveAs; });
+        QObject::connect(ui(t.f.form).exitAction, &QAction::triggered, [&] { ++exits; });
+        QObject::connect(ui(t.f.form).saveAction, &QAction::triggered, [&] { ++saves; });
+        QObject::connect(ui(t.f.form).openAction, &QAction::triggered, [&] { ++opens; });
         t.f.dialogs.expectSave(std::nullopt); // Ctrl+A: Save As, cancelled
         t.f.dialogs.expectSave(std::nullopt); // Ctrl+S with no file name goes through Save As
         t.f.dialogs.expectOpen(std::nullopt); // Ctrl+O, cancelled
@@ -450,33 +451,33 @@ private slots:
         QFETCH(QString, control);
         Typing t({QStringLiteral("short")});
         t.caret(5);
-        TForm1& form = t.f.form;
-        TForm2& form2 = t.f.form2;
+        MainWindow& form = t.f.form;
+        CountWindow& form2 = t.f.form2;
         QWidget* target = nullptr;
         std::function<QString()> text;
         if (control == "memo") {
-            target = form.Memo1;
-            text = [&] { return form.Memo1->text(); };
+            target = ui(form).textArea;
+            text = [&] { return ui(form).textArea->text(); };
         }
         if (control == "combo") {
-            target = form.cboList;
-            text = [&] { return form.cboList->text(); };
+            target = ui(form).itemBox;
+            text = [&] { return ui(form).itemBox->text(); };
         }
         if (control == "count") {
-            target = form.txtCount;
-            text = [&] { return form.txtCount->text(); };
+            target = ui(form).quantitySpin;
+            text = [&] { return ui(form).quantitySpin->text(); };
         }
         if (control == "find") {
-            target = form.dlgFind->textBox();
-            text = [&] { return form.dlgFind->findText(); };
+            target = ui(*ui(form).findDialog).findText;
+            text = [&] { return ui(form).findDialog->findText(); };
         }
         if (control == "units") {
-            target = form2.cboSrchUnit;
-            text = [&] { return form2.cboSrchUnit->currentText(); };
+            target = ui(form2).unitBox;
+            text = [&] { return ui(form2).unitBox->currentText(); };
         }
         if (control == "memo2") {
-            target = form2.Memo2;
-            text = [&] { return form2.Memo2->text(); };
+            target = ui(form2).counts;
+            text = [&] { return ui(form2).counts->text(); };
         }
         target->window()->show();
         QVERIFY(QTest::qWaitForWindowExposed(target->window()));
@@ -494,17 +495,17 @@ private slots:
     void pressInTheSelectionStartsNoDrag()
     {
         Typing t({kLine2});
-        QTextCursor c = t.f.form.Memo1->textCursor();
+        QTextCursor c = ui(t.f.form).textArea->textCursor();
         c.setPosition(10);
         c.setPosition(18, QTextCursor::KeepAnchor);
-        t.f.form.Memo1->setTextCursor(c);
+        ui(t.f.form).textArea->setTextCursor(c);
         c.setPosition(14);
-        const QPoint inside = t.f.form.Memo1->cursorRect(c).center();
-        QTest::mousePress(t.f.form.Memo1->viewport(), Qt::LeftButton, {}, inside);
-        QVERIFY(!t.f.form.Memo1->textCursor().hasSelection());
-        QTest::mouseRelease(t.f.form.Memo1->viewport(), Qt::LeftButton, {}, inside);
+        const QPoint inside = ui(t.f.form).textArea->cursorRect(c).center();
+        QTest::mousePress(ui(t.f.form).textArea->viewport(), Qt::LeftButton, {}, inside);
+        QVERIFY(!ui(t.f.form).textArea->textCursor().hasSelection());
+        QTest::mouseRelease(ui(t.f.form).textArea->viewport(), Qt::LeftButton, {}, inside);
         QCOMPARE(t.f.lines(), QStringList{kLine2});
-        QCOMPARE(t.f.form.Memo1->selStart(), 14);
+        QCOMPARE(ui(t.f.form).textArea->selStart(), 14);
         VERIFY_DIALOGS(t.f);
     }
 
@@ -516,17 +517,17 @@ private slots:
         QMimeData data;
         data.setText(QStringLiteral("DROPPED"));
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(f.form.Memo1->viewport(), &enter);
+        QApplication::sendEvent(ui(f.form).textArea->viewport(), &enter);
         QVERIFY(!enter.isAccepted());
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(f.form.Memo1->viewport(), &drop);
+        QApplication::sendEvent(ui(f.form).textArea->viewport(), &drop);
         QCOMPARE(f.text(), QString::fromLatin1(kStartingLine) + "\r\n");
     }
 
     void contextMenuOffersNoEditing()
     {
         FormFixture f;
-        std::unique_ptr<QMenu> menu(f.form.Memo1->createMenu());
+        std::unique_ptr<QMenu> menu(ui(f.form).textArea->createMenu());
         QStringList items;
         for (QAction* a : menu->actions())
             if (!a->isSeparator())

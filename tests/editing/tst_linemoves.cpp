@@ -1,16 +1,17 @@
 // Lines mode without dragging: Alt+Up/Down and the rows' context menu do
 // what the matching drag does; and every control carries a name for a
 // screen reader.
-#include "app/window/tcombobox.h"
-#include "app/window/tedit.h"
-#include "app/window/tform1.h"
-#include "app/window/tlistbox.h"
-#include "app/window/tmemo.h"
-#include "app/window/tstatusbar.h"
-#include "app/window/tupdown.h"
+#include "app/window/buildlisttextedit.h"
+#include "app/window/buildlistview.h"
+#include "app/window/completingcombobox.h"
+#include "app/window/mainwindow.h"
+#include "app/window/statuspanels.h"
+#include "app/window/textbox.h"
+#include "app/window/updownarrows.h"
 #include "buildlist/lineformat.h"
-#include "search/window/tcheckorder.h"
-#include "search/window/tform2.h"
+#include "search/window/checkorderwindow.h"
+#include "search/window/countwindow.h"
+#include "support/controls.h"
 #include "support/formfixture.h"
 
 #include "support/nowarnings.h"
@@ -27,7 +28,7 @@
 namespace {
 
 // A context menu asked for from the keyboard.
-QMenu* openLineMenu(TListBox* list)
+QMenu* openLineMenu(BuildListView* list)
 {
     QContextMenuEvent press(QContextMenuEvent::Keyboard, QPoint(), QPoint());
     QCoreApplication::sendEvent(list, &press);
@@ -53,9 +54,9 @@ struct LinesWindow {
     {
         f.setLines({W, X, Y, Z});
         f.form.show();
-        f.form.cmdEditClick();
-        f.form.ListBox1->setItemIndex(selected);
-        f.form.ListBox1Click();
+        f.form.switchMode();
+        ui(f.form).lineList->setItemIndex(selected);
+        f.form.rowClicked();
     }
     // The state a move or removal leaves behind.
     QStringList state() const { return windowState(f.form); }
@@ -100,15 +101,15 @@ private slots:
         LinesWindow byDrag(row);
         byDrag.f.form.dragFrom = row;
         if (dropOn < 0) {
-            byDrag.f.form.Image1DragDrop(QPoint());
+            byDrag.f.form.dropOnToilet(QPoint());
         } else {
             byDrag.f.form.dragTo = dropOn;
-            byDrag.f.form.ListBox1DragDrop(QPoint());
+            byDrag.f.form.dropOnList(QPoint());
         }
 
         QFETCH(bool, byProgram);
         LinesWindow byHand(byProgram ? 0 : row);
-        TListBox* list = byHand.f.form.ListBox1;
+        BuildListView* list = ui(byHand.f.form).lineList;
         if (byProgram)
             list->setItemIndex(row);
         if (way.startsWith("alt+")) {
@@ -136,10 +137,10 @@ private slots:
         QList<QWidget*> focused;
         const auto connection =
             connect(qApp, &QApplication::focusChanged, [&](QWidget*, QWidget* now) { focused << now; });
-        w.f.form.cmdEditClick();
-        w.f.form.cmdEditClick();
+        w.f.form.switchMode();
+        w.f.form.switchMode();
         disconnect(connection);
-        QCOMPARE(focused, (QList<QWidget*>{w.f.form.Memo1, w.f.form.ListBox1}));
+        QCOMPARE(focused, (QList<QWidget*>{ui(w.f.form).textArea, ui(w.f.form).lineList}));
     }
 
     // The Menu key on a row scrolled out of view brings it back first.
@@ -148,8 +149,8 @@ private slots:
         FormFixture f;
         f.setLines(QStringList(200, X));
         f.form.show();
-        f.form.cmdEditClick();
-        TListBox* list = f.form.ListBox1;
+        f.form.switchMode();
+        BuildListView* list = ui(f.form).lineList;
         list->setItemIndex(150);
         QCoreApplication::processEvents();
         list->scrollToTop();
@@ -172,7 +173,7 @@ private slots:
     {
         for (int row : {0, 3}) {
             LinesWindow w(row);
-            QMenu* menu = openLineMenu(w.f.form.ListBox1);
+            QMenu* menu = openLineMenu(ui(w.f.form).lineList);
             QVERIFY(menu);
             QStringList enabled;
             for (QAction* a : menu->actions())
@@ -203,25 +204,25 @@ private slots:
         QFETCH(int, row);
         LinesWindow w(row);
         QVERIFY(QTest::qWaitForWindowActive(&w.f.form));
-        w.f.form.ListBox1->setFocus();
+        ui(w.f.form).lineList->setFocus();
         w.f.form.removeSelectedLine();
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.f.form.ListBox1));
-        QCOMPARE(w.f.form.ListBox1->currentRow(), qMin(row, 2)); // the row in its place
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui(w.f.form).lineList));
+        QCOMPARE(ui(w.f.form).lineList->currentRow(), qMin(row, 2)); // the row in its place
         // Undo and Redo of the removal keep a row current too.
-        w.f.form.mnuUndo->trigger();
-        QVERIFY(w.f.form.ListBox1->currentRow() >= 0);
-        w.f.form.mnuRedo->trigger();
-        QCOMPARE(w.f.form.ListBox1->currentRow(), qMin(row, 2));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.f.form.ListBox1));
+        ui(w.f.form).undoAction->trigger();
+        QVERIFY(ui(w.f.form).lineList->currentRow() >= 0);
+        ui(w.f.form).redoAction->trigger();
+        QCOMPARE(ui(w.f.form).lineList->currentRow(), qMin(row, 2));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui(w.f.form).lineList));
     }
 
     // Alt+Up in Normal mode, or with no row, changes nothing.
     void movesOnlyInLinesModeWithARow()
     {
         LinesWindow w(1);
-        w.f.form.ListBox1->setItemIndex(-1);
+        ui(w.f.form).lineList->setItemIndex(-1);
         const QStringList before = w.state();
-        QTest::keyClick(w.f.form.ListBox1, Qt::Key_Up, Qt::AltModifier);
+        QTest::keyClick(ui(w.f.form).lineList, Qt::Key_Up, Qt::AltModifier);
         w.f.form.moveSelectedLine(1);
         w.f.form.removeSelectedLine();
         QCOMPARE(w.state(), before);
@@ -234,7 +235,7 @@ private slots:
         const QStringList before = w.f.listItems();
         for (Qt::KeyboardModifiers extra : {Qt::ShiftModifier, Qt::ControlModifier})
             for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down})
-                QTest::keyClick(w.f.form.ListBox1, key, Qt::AltModifier | extra);
+                QTest::keyClick(ui(w.f.form).lineList, key, Qt::AltModifier | extra);
         QCOMPARE(w.f.listItems(), before);
         QVERIFY(!w.f.form.isModified());
     }
@@ -244,46 +245,49 @@ private slots:
     void controlsHaveNames()
     {
         FormFixture f;
-        TForm1& m = f.form;
-        const QList<StatusPanel*> panels = m.Status->findChildren<StatusPanel*>();
+        MainWindow& m = f.form;
+        const QList<StatusPanel*> panels = ui(m).statusPanels->findChildren<StatusPanel*>();
         const QList<QPair<QObject*, const char*>> named = {
-            {m.Image1, "Remove line: drop a line here"},
-            {m.cboList, "Item"},
-            {m.txtCount, "Quantity"},
-            {m.UpDown1, "Quantity spinner"},
-            {m.UpDown1->upArrow(), "Increase quantity"},
-            {m.UpDown2->downArrow(), "Decrease retrains"},
-            {m.txtRetrains, "Retrains"},
-            {m.Memo1, "Build list"},
-            {m.ListBox1, "Build list"},
-            {m.txtVillagers, "Villagers"},
+            {ui(m).toilet, "Remove line: drop a line here"},
+            {ui(m).itemBox, "Item"},
+            {ui(m).quantitySpin, "Quantity"},
+            {ui(m).quantityArrows, "Quantity spinner"},
+            {ui(m).quantityArrows->upArrow(), "Increase quantity"},
+            {ui(m).retrainsArrows->downArrow(), "Decrease retrains"},
+            {ui(m).retrainsSpin, "Retrains"},
+            {ui(m).textArea, "Build list"},
+            {ui(m).lineList, "Build list"},
+            {ui(m).villagerBox, "Villagers"},
             {panels.value(0), "File: none"},
             {panels.value(2), "Mode: Normal"},
             {panels.value(4), "Saved"},
-            {f.form2.cboSrchUnit, "Unit to count"},
-            {f.form2.Memo2, "Counts"},
-            {f.form2.btnGo, "Get Count"},
-            {f.windows.CheckOrder->lstProblems, "Problems"},
-            {f.windows.CheckOrder->btnCheck, "Check"},
+            {ui(f.form2).unitBox, "Unit to count"},
+            {ui(f.form2).counts, "Counts"},
+            {ui(f.form2).countButton, "Get Count"},
+            {ui(*f.windows.checkOrderWindow).problemList, "Problems"},
+            {ui(*f.windows.checkOrderWindow).checkButton, "Check"},
         };
         for (const auto& [control, name] : named)
             QCOMPARE(accessibleName(control), QString::fromLatin1(name));
-        QVERIFY(!QAccessible::queryAccessibleInterface(m.Image1)->text(QAccessible::Description).isEmpty());
-        QVERIFY(!QAccessible::queryAccessibleInterface(m.cmdEdit)->text(QAccessible::Description).isEmpty());
+        QVERIFY(
+            !QAccessible::queryAccessibleInterface(ui(m).toilet)->text(QAccessible::Description).isEmpty());
+        QVERIFY(!QAccessible::queryAccessibleInterface(ui(m).modeButton)
+                     ->text(QAccessible::Description)
+                     .isEmpty());
         // The boxes' entries without the catalog's padding.
-        QCOMPARE(QAccessible::queryAccessibleInterface(m.cboList)->text(QAccessible::Value), "Villager");
-        QCOMPARE(QAccessible::queryAccessibleInterface(f.form2.cboSrchUnit)->text(QAccessible::Value),
-                 f.form2.cboSrchUnit->currentText().trimmed());
+        QCOMPARE(QAccessible::queryAccessibleInterface(ui(m).itemBox)->text(QAccessible::Value), "Villager");
+        QCOMPARE(QAccessible::queryAccessibleInterface(ui(f.form2).unitBox)->text(QAccessible::Value),
+                 ui(f.form2).unitBox->currentText().trimmed());
         // The panels follow the window's state.
-        m.cmdEditClick();
+        m.switchMode();
         m.document().insertLines(LineStep::Kind::Insert, 1, {QStringLiteral("// x")});
         QCOMPARE(accessibleName(panels.value(2)), "Mode: Lines");
         QCOMPARE(accessibleName(panels.value(4)), "Unsaved changes");
         QCOMPARE(QAccessible::queryAccessibleInterface(panels.value(1))->role(), QAccessible::NoRole);
         // Labels name their fields.
-        for (auto [label, field] : {std::pair<QLabel*, QWidget*>{m.Label1, m.txtCount},
-                                    {m.Label2, m.txtRetrains},
-                                    {m.Label4, m.txtVillagers}}) {
+        for (auto [label, field] : {std::pair<QLabel*, QWidget*>{ui(m).quantityLabel, ui(m).quantitySpin},
+                                    {ui(m).retrainsLabel, ui(m).retrainsSpin},
+                                    {ui(m).villagersLabel, ui(m).villagerBox}}) {
             const auto relations =
                 QAccessible::queryAccessibleInterface(field)->relations(QAccessible::Label);
             QVERIFY2(std::any_of(relations.begin(), relations.end(),
@@ -292,7 +296,7 @@ private slots:
         }
         // The Count and Check Order windows are windows.
         for (QObject* window :
-             {static_cast<QObject*>(&f.form2), static_cast<QObject*>(f.windows.CheckOrder.get())})
+             {static_cast<QObject*>(&f.form2), static_cast<QObject*>(f.windows.checkOrderWindow.get())})
             QCOMPARE(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Window);
     }
 
@@ -303,42 +307,43 @@ private slots:
     void numberBoxesAreSpinBoxes()
     {
         FormFixture f;
-        TForm1& m = f.form;
-        QAccessibleInterface* quantity = QAccessible::queryAccessibleInterface(m.txtCount);
+        MainWindow& m = f.form;
+        QAccessibleInterface* quantity = QAccessible::queryAccessibleInterface(ui(m).quantitySpin);
         QCOMPARE(quantity->role(), QAccessible::SpinBox);
         QVERIFY(quantity->valueInterface() && quantity->textInterface() && quantity->editableTextInterface());
         QCOMPARE(quantity->valueInterface()->currentValue().toInt(), 1);
         QCOMPARE(quantity->valueInterface()->minimumValue().toInt(), 1);
         QCOMPARE(quantity->valueInterface()->maximumValue().toInt(), 10);
         QCOMPARE(quantity->text(QAccessible::Name), QStringLiteral("Quantity"));
-        QAccessibleInterface* retrains = QAccessible::queryAccessibleInterface(m.txtRetrains);
+        QAccessibleInterface* retrains = QAccessible::queryAccessibleInterface(ui(m).retrainsSpin);
         QCOMPARE(retrains->role(), QAccessible::SpinBox);
         QCOMPARE(retrains->valueInterface()->maximumValue().toInt(), 50);
 
-        m.UpDown1->click(TUpDown::Button::Up);
-        m.UpDown1->click(TUpDown::Button::Up);
+        ui(m).quantityArrows->click(UpDownArrows::Button::Up);
+        ui(m).quantityArrows->click(UpDownArrows::Button::Up);
         QCOMPARE(quantity->valueInterface()->currentValue().toInt(), 3);
         QCOMPARE(quantity->textInterface()->text(0, quantity->textInterface()->characterCount()), "3");
         // Typed over through the text, or set as a value: the box follows.
         quantity->editableTextInterface()->replaceText(0, 1, QStringLiteral("7"));
-        QCOMPARE(m.txtCount->text(), QStringLiteral("7"));
+        QCOMPARE(ui(m).quantitySpin->text(), QStringLiteral("7"));
         quantity->valueInterface()->setCurrentValue(9);
-        QCOMPARE(m.txtCount->text(), QStringLiteral("9"));
+        QCOMPARE(ui(m).quantitySpin->text(), QStringLiteral("9"));
     }
 
     // Tab goes through each window's controls in the order of its layout.
     void tabOrderFollowsTheLayout()
     {
         FormFixture f;
-        TForm1& m = f.form;
-        TForm2& c = f.form2;
-        TCheckOrder& o = *f.windows.CheckOrder;
+        MainWindow& m = f.form;
+        CountWindow& c = f.form2;
+        CheckOrderWindow& o = *f.windows.checkOrderWindow;
         const QList<QList<QWidget*>> windows = {
-            {m.cboList, m.txtCount, m.txtRetrains, m.radioUnits, m.radioBldgs, m.radioResearch, m.chkRetrains,
-             m.cmdAdd, m.cmdDelete, m.cmdEdit, m.Memo1, m.ListBox1, m.txtVillagers, m.cmdVillCountRefresh,
-             m.cmdExit},
-            {c.cboSrchUnit, c.btnGo, c.Memo2, c.cmdClear, c.btnCopy, c.btnClose},
-            {o.lstProblems, o.btnCheck, o.btnClose},
+            {ui(m).itemBox, ui(m).quantitySpin, ui(m).retrainsSpin, ui(m).unitsRadio, ui(m).buildingsRadio,
+             ui(m).researchRadio, ui(m).unitLimitCheck, ui(m).appendButton, ui(m).removeLastLineButton,
+             ui(m).modeButton, ui(m).textArea, ui(m).lineList, ui(m).villagerBox,
+             ui(m).refreshVillagersButton, ui(m).exitButton},
+            {c.unitBox, c.countButton, c.counts, c.clearButton, c.copyButton, c.closeButton},
+            {o.problemList, o.checkButton, o.closeButton},
         };
         for (const QList<QWidget*>& order : windows) {
             QList<QWidget*> chain;
@@ -356,15 +361,15 @@ private slots:
     {
         FormFixture f;
         f.form.show();
-        QAccessibleInterface* ruler = QAccessible::queryAccessibleInterface(f.form.Label3);
+        QAccessibleInterface* ruler = QAccessible::queryAccessibleInterface(ui(f.form).ruler);
         QVERIFY(ruler);
         QVERIFY(ruler->state().invisible);
         QCOMPARE(ruler->role(), QAccessible::NoRole);
         QCOMPARE(ruler->text(QAccessible::Name), QString());
         // Other labels stay as they are.
-        QAccessibleInterface* label = QAccessible::queryAccessibleInterface(f.form.Label1);
+        QAccessibleInterface* label = QAccessible::queryAccessibleInterface(ui(f.form).quantityLabel);
         QVERIFY(!label->state().invisible);
-        QCOMPARE(label->text(QAccessible::Name), f.form.Label1->text());
+        QCOMPARE(label->text(QAccessible::Name), ui(f.form).quantityLabel->text());
     }
 };
 

@@ -1,10 +1,11 @@
-#include "app/window/tcombobox.h"
-#include "app/window/tform1.h"
-#include "app/window/tlistbox.h"
-#include "app/window/tmemo.h"
+#include "app/window/buildlisttextedit.h"
+#include "app/window/buildlistview.h"
+#include "app/window/completingcombobox.h"
+#include "app/window/mainwindow.h"
 #include "buildlist/lineformat.h"
 #include "editing/textcopy.h"
-#include "search/window/tfinddialog.h"
+#include "search/window/finddialog.h"
+#include "support/controls.h"
 #include "support/formfixture.h"
 
 #include "support/nowarnings.h"
@@ -25,8 +26,8 @@ QStringList named(int n)
 
 void clickAt(FormFixture& f, int offset)
 {
-    f.form.Memo1->setSelStart(offset);
-    f.form.Memo1Click();
+    ui(f.form).textArea->setSelStart(offset);
+    f.form.textAreaClicked();
 }
 
 } // namespace
@@ -57,28 +58,28 @@ private slots:
         QCOMPARE(splitLines(joinLines(lines)), lines);
         // The text area's own lines agree with the split.
         FormFixture f;
-        f.form.Memo1->setText(text);
-        QCOMPARE(f.form.Memo1->lines(), lines);
+        ui(f.form).textArea->setText(text);
+        QCOMPARE(ui(f.form).textArea->lines(), lines);
     }
 
     void roundTripKeepsTheLines()
     {
         FormFixture f;
         f.setLines(named(4));
-        f.form.cmdEditClick();
+        f.form.switchMode();
         QVERIFY(f.form.linesMode);
-        QCOMPARE(f.form.panel(TForm1::Panel::Mode), QStringLiteral("Lines"));
+        QCOMPARE(f.form.panel(MainWindow::Panel::Mode), QStringLiteral("Lines"));
         QCOMPARE(f.listItems(), named(4));
-        QVERIFY(f.form.ListBox1->isVisibleTo(&f.form));
-        QVERIFY(!f.form.Memo1->isVisibleTo(&f.form));
-        QCOMPARE(f.form.cmdAdd->text(), QStringLiteral("Insert"));
-        QCOMPARE(f.form.cmdEdit->text(), QStringLiteral("Edit Normal"));
-        f.form.cmdEditClick();
+        QVERIFY(ui(f.form).lineList->isVisibleTo(&f.form));
+        QVERIFY(!ui(f.form).textArea->isVisibleTo(&f.form));
+        QCOMPARE(ui(f.form).appendButton->text(), QStringLiteral("Insert"));
+        QCOMPARE(ui(f.form).modeButton->text(), QStringLiteral("Edit Normal"));
+        f.form.switchMode();
         QVERIFY(!f.form.linesMode);
-        QCOMPARE(f.form.panel(TForm1::Panel::Mode), QStringLiteral("Normal"));
+        QCOMPARE(f.form.panel(MainWindow::Panel::Mode), QStringLiteral("Normal"));
         QCOMPARE(f.lines(), named(4));
-        QCOMPARE(f.form.cmdAdd->text(), QStringLiteral("Append"));
-        QCOMPARE(f.form.cmdEdit->text(), QStringLiteral("Edit Lines"));
+        QCOMPARE(ui(f.form).appendButton->text(), QStringLiteral("Append"));
+        QCOMPARE(ui(f.form).modeButton->text(), QStringLiteral("Edit Lines"));
         // The text already ended with CR LF: nothing changed, no marker.
         QVERIFY(!f.form.isModified());
     }
@@ -87,8 +88,8 @@ private slots:
     {
         FormFixture f;
         f.form.document().reset({QStringLiteral("a"), QStringLiteral("b")}, false);
-        f.form.cmdEditClick();
-        f.form.cmdEditClick();
+        f.form.switchMode();
+        f.form.switchMode();
         QCOMPARE(f.text(), QStringLiteral("a\r\nb\r\n"));
         QVERIFY(f.form.isModified());
     }
@@ -97,9 +98,9 @@ private slots:
     {
         FormFixture f;
         f.form.document().reset({});
-        f.form.cmdEditClick();
-        QCOMPARE(f.form.ListBox1->count(), 0);
-        f.form.cmdEditClick();
+        f.form.switchMode();
+        QCOMPARE(ui(f.form).lineList->count(), 0);
+        f.form.switchMode();
         QCOMPARE(f.text(), QString());
         QVERIFY(!f.form.isModified());
     }
@@ -109,24 +110,24 @@ private slots:
         FormFixture f;
         f.setLines(named(5));
         clickAt(f, 160); // line 3
-        f.form.cmdEditClick();
-        QCOMPARE(f.form.ListBox1->itemIndex(), 3);
+        f.form.switchMode();
+        QCOMPARE(ui(f.form).lineList->itemIndex(), 3);
         QCOMPARE(f.form.insertAt(), 4);
-        f.form.cmdEditClick();
+        f.form.switchMode();
         clickAt(f, 250); // the empty line after the last
-        f.form.cmdEditClick();
-        QCOMPARE(f.form.ListBox1->itemIndex(), -1);
+        f.form.switchMode();
+        QCOMPARE(ui(f.form).lineList->itemIndex(), -1);
     }
 
     void normalModePlacesTheCaretUnderTheFirstBar()
     {
         FormFixture f;
         f.setLines(named(6));
-        f.form.cmdEditClick();
-        f.form.ListBox1->setItemIndex(4);
-        f.form.ListBox1Click();
-        f.form.cmdEditClick();
-        QCOMPARE(f.form.Memo1->selStart(), 231);
+        f.form.switchMode();
+        ui(f.form).lineList->setItemIndex(4);
+        f.form.rowClicked();
+        f.form.switchMode();
+        QCOMPARE(ui(f.form).textArea->selStart(), 231);
         QCOMPARE(f.form.insertAt(), 5);
         QCOMPARE(f.form.currentLine(), 4);
         QCOMPARE(f.form.findFrom(), 4);
@@ -136,14 +137,14 @@ private slots:
     {
         FormFixture f;
         f.setLines(named(3));
-        f.form.Memo1->setSelStart(120);
-        f.form.cmdEditClick();
-        f.form.ListBox1->setItemIndex(-1);
-        f.form.cmdEditClick();
+        ui(f.form).textArea->setSelStart(120);
+        f.form.switchMode();
+        ui(f.form).lineList->setItemIndex(-1);
+        f.form.switchMode();
         QCOMPARE(f.form.currentLine(), -1);
         QCOMPARE(f.form.insertAt(), 0);
         QCOMPARE(f.form.findFrom(), -1);
-        QCOMPARE(f.form.Memo1->selStart(), 0);
+        QCOMPARE(ui(f.form).textArea->selStart(), 0);
     }
 
     void menuItemsOnlyChangeFromTheOtherMode()
@@ -151,30 +152,30 @@ private slots:
         FormFixture f;
         f.setLines(named(2));
         f.form.setUndoAvailable(true);
-        f.form.mnuEditNormal->trigger();
+        ui(f.form).editNormalAction->trigger();
         QVERIFY(!f.form.linesMode);
-        QVERIFY(f.form.cmdDelete->isEnabled());
-        f.form.mnuEditLines->trigger();
+        QVERIFY(ui(f.form).removeLastLineButton->isEnabled());
+        ui(f.form).editLinesAction->trigger();
         QVERIFY(f.form.linesMode);
-        QVERIFY(!f.form.cmdDelete->isEnabled());
-        f.form.ListBox1->setItemIndex(1);
-        f.form.mnuEditLines->trigger();
-        QCOMPARE(f.form.ListBox1->itemIndex(), 1);
+        QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());
+        ui(f.form).lineList->setItemIndex(1);
+        ui(f.form).editLinesAction->trigger();
+        QCOMPARE(ui(f.form).lineList->itemIndex(), 1);
         QVERIFY(f.form.linesMode);
-        f.form.mnuEditNormal->trigger();
+        ui(f.form).editNormalAction->trigger();
         QVERIFY(!f.form.linesMode);
     }
 
     void everyChangeOfModeDisablesUndo()
     {
         FormFixture f;
-        f.form.cmdAddClick();
-        QVERIFY(f.form.cmdDelete->isEnabled());
-        f.form.cmdEditClick();
-        QVERIFY(!f.form.cmdDelete->isEnabled());
+        f.form.appendItem();
+        QVERIFY(ui(f.form).removeLastLineButton->isEnabled());
+        f.form.switchMode();
+        QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());
         f.form.setUndoAvailable(true);
-        f.form.cmdEditClick();
-        QVERIFY(!f.form.cmdDelete->isEnabled());
+        f.form.switchMode();
+        QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());
     }
 
     void insertThroughAClickInTheList()
@@ -183,17 +184,17 @@ private slots:
         f.setLines(named(4));
         f.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.form));
-        QTest::mouseClick(f.form.cmdEdit, Qt::LeftButton);
+        QTest::mouseClick(ui(f.form).modeButton, Qt::LeftButton);
         QVERIFY(f.form.linesMode);
-        TListBox* list = f.form.ListBox1;
+        BuildListView* list = ui(f.form).lineList;
         const QRect row1 = list->visualItemRect(list->QListWidget::item(1));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row1.center());
         QCOMPARE(f.form.currentLine(), 1);
         QCOMPARE(f.form.insertAt(), 2);
         QCOMPARE(f.form.findFrom(), 1);
-        QTest::mouseClick(f.form.cmdAdd, Qt::LeftButton);
+        QTest::mouseClick(ui(f.form).appendButton, Qt::LeftButton);
         QCOMPARE(f.listItems().at(2), QStringLiteral("U83       Villager             1      109       "));
-        QTest::mouseClick(f.form.cmdEdit, Qt::LeftButton);
+        QTest::mouseClick(ui(f.form).modeButton, Qt::LeftButton);
         QCOMPARE(f.lines().at(2), QStringLiteral("U83       Villager             1      109       "));
         QVERIFY(f.form.isModified());
         VERIFY_DIALOGS(f);
@@ -203,9 +204,9 @@ private slots:
     {
         FormFixture f;
         f.setLines(named(4));
-        f.form.cmdEditClick();
-        f.form.ListBox1->setItemIndex(0);
-        QTest::keyClick(f.form.ListBox1, Qt::Key_Down);
+        f.form.switchMode();
+        ui(f.form).lineList->setItemIndex(0);
+        QTest::keyClick(ui(f.form).lineList, Qt::Key_Down);
         QCOMPARE(f.form.currentLine(), 1);
         QCOMPARE(f.form.insertAt(), 2);
     }
@@ -219,19 +220,19 @@ private slots:
         f.setLines(named(5));
         f.form.show();
         QVERIFY(QTest::qWaitForWindowActive(&f.form));
-        f.form.Memo1->setFocus();
+        ui(f.form).textArea->setFocus();
         clickAt(f, 10);
-        f.form.dlgFind->setFindText(QStringLiteral("line 3"));
-        f.form.dlgFindFind();
+        ui(f.form).findDialog->setFindText(QStringLiteral("line 3"));
+        f.form.findNext();
         QCOMPARE(f.form.insertAt(), 4);
-        QCOMPARE(f.form.focusWidget(), static_cast<QWidget*>(f.form.ListBox1));
-        QTest::keyRelease(f.form.Memo1, Qt::Key_Escape);
-        QTest::keyClick(f.form.Memo1, Qt::Key_X);
+        QCOMPARE(f.form.focusWidget(), static_cast<QWidget*>(ui(f.form).lineList));
+        QTest::keyRelease(ui(f.form).textArea, Qt::Key_Escape);
+        QTest::keyClick(ui(f.form).textArea, Qt::Key_X);
         QCOMPARE(f.form.insertAt(), 4);
         QCOMPARE(f.form.currentLine(), 0);
-        QCOMPARE(f.form.Memo1->lines(), named(5));
-        f.form.cmdEditClick();
-        QCOMPARE(f.form.focusWidget(), static_cast<QWidget*>(f.form.Memo1));
+        QCOMPARE(ui(f.form).textArea->lines(), named(5));
+        f.form.switchMode();
+        QCOMPARE(f.form.focusWidget(), static_cast<QWidget*>(ui(f.form).textArea));
         VERIFY_DIALOGS(f);
     }
 };

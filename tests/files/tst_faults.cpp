@@ -1,8 +1,9 @@
 // Disk and permission faults on Save and Open: each shows its message,
 // leaves every file as it was, and the editor goes on working.
-#include "app/window/tform1.h"
-#include "app/window/tmemo.h"
+#include "app/window/buildlisttextedit.h"
+#include "app/window/mainwindow.h"
 #include "buildlist/lineformat.h"
+#include "support/controls.h"
 #include "support/filetools.h"
 #include "support/formfixture.h"
 
@@ -24,20 +25,20 @@ const QByteArray kOld = "B109      TownCenter           1      -1        \r\n";
 // After a fault the editor still saves to a good place.
 void stillWorks(FormFixture& f, const QString& good)
 {
-    f.form.cmdAddClick();
+    f.form.appendItem();
     f.dialogs.expectSave(good);
-    f.form.mnuSaveAsClick();
-    QCOMPARE(readAll(good), f.form.Memo1->latin1Text());
+    f.form.saveAs();
+    QCOMPARE(readAll(good), ui(f.form).textArea->latin1Text());
     QVERIFY(!f.form.isModified());
 }
 
 void expectSaveFault(FormFixture& f, const QString& target)
 {
-    f.form.cmdAddClick();
+    f.form.appendItem();
     const int before = f.dialogs.messages.size();
     f.dialogs.expectSave(target);
     f.dialogs.expectMessage();
-    choose(f.form.mnuSaveAs);
+    choose(ui(f.form).saveAsAction);
     QCOMPARE(f.dialogs.messages.size(), before + 1);
     QCOMPARE(f.dialogs.messages.last().text, QStringLiteral("Cannot create file %1.").arg(target));
     QVERIFY(f.form.isModified());
@@ -48,7 +49,7 @@ void expectReadFault(FormFixture& f, const QString& path)
     const QStringList before = f.lines();
     f.dialogs.expectOpen(path);
     f.dialogs.expectMessage();
-    choose(f.form.mnuOpen);
+    choose(ui(f.form).openAction);
     QVERIFY(f.dialogs.messages.last().text.startsWith(FileMessages::kReadError + "\n\n" + path + ": "));
     QCOMPARE(f.lines(), before);
 }
@@ -117,15 +118,15 @@ private slots:
         qputenv("XDG_STATE_HOME", QFile::encodeName(state));
         QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
         FormFixture f;
-        f.form.cmdAddClick();
+        f.form.appendItem();
         f.dialogs.expectSave(old);
         if (!stateUsable)
             f.dialogs.expectMessage(answer);
-        choose(f.form.mnuSaveAs);
+        choose(ui(f.form).saveAsAction);
         const bool written = stateUsable || answer == MsgResult::Yes;
         if (!stateUsable)
             QCOMPARE(f.dialogs.messages.last().text, FileMessages::kNoBackup.arg(old));
-        QCOMPARE(readAll(old), written ? f.form.Memo1->latin1Text() : kOld);
+        QCOMPARE(readAll(old), written ? ui(f.form).textArea->latin1Text() : kOld);
         QCOMPARE(f.form.isModified(), !written);
         if (stateUsable) // the copy is gone once the save is done
             QCOMPARE(QDir(state + "/vexdit/backups").entryList(QDir::Files | QDir::Hidden), QStringList());
@@ -164,13 +165,13 @@ private slots:
         QVERIFY(writeAll(path("moved.ai"), kOld));
         FormFixture f;
         f.dialogs.expectOpen(path("moved.ai"));
-        choose(f.form.mnuOpen);
+        choose(ui(f.form).openAction);
         QVERIFY(QFile::remove(path("moved.ai")));
         QVERIFY(QDir(dir.path()).mkdir("moved.ai"));
         QVERIFY(writeAll(path("moved.ai/inside.txt"), "kept"));
-        f.form.cmdAddClick();
+        f.form.appendItem();
         f.dialogs.expectMessage(MsgResult::No); // no Save As
-        choose(f.form.mnuSave);
+        choose(ui(f.form).saveAction);
         QCOMPARE(f.dialogs.messages.last().text, FileMessages::kNotTheFileRead.arg(path("moved.ai")));
         QCOMPARE(readAll(path("moved.ai/inside.txt")), QByteArray("kept"));
         QVERIFY(f.form.isModified());

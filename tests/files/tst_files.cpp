@@ -1,14 +1,15 @@
-#include "app/window/tcombobox.h"
-#include "app/window/tedit.h"
-#include "app/window/tform1.h"
-#include "app/window/tlistbox.h"
-#include "app/window/tmemo.h"
+#include "app/window/buildlisttextedit.h"
+#include "app/window/buildlistview.h"
+#include "app/window/completingcombobox.h"
+#include "app/window/mainwindow.h"
+#include "app/window/textbox.h"
 #include "buildlist/lineformat.h"
 #include "files/diskfile.h"
 #include "files/filebytes.h"
 #include "files/savesteps.h"
 #include "files/widthfixup.h"
 #include "model/errors.h"
+#include "support/controls.h"
 #include "support/filetools.h"
 #include "support/formfixture.h"
 
@@ -46,7 +47,7 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 void open(FormFixture& f, const QString& path)
 {
     f.dialogs.expectOpen(path);
-    choose(f.form.mnuOpen);
+    choose(ui(f.form).openAction);
 }
 
 QString blanks(int n)
@@ -95,16 +96,16 @@ private slots:
         writeBytes(path("plain.ai"), bytes);
         open(f, path("plain.ai"));
         QCOMPARE(f.lines(), (QStringList{kTown, kVillager3}));
-        QCOMPARE(f.form.Memo1->selStart(), 10);
+        QCOMPARE(ui(f.form).textArea->selStart(), 10);
         QCOMPARE(f.form.currentLine(), 0);
         QCOMPARE(f.form.insertAt(), 1);
-        QCOMPARE(f.form.panel(TForm1::Panel::Column), QStringLiteral("10"));
-        QCOMPARE(f.form.panel(TForm1::Panel::File), path("plain.ai"));
+        QCOMPARE(f.form.panel(MainWindow::Panel::Column), QStringLiteral("10"));
+        QCOMPARE(f.form.panel(MainWindow::Panel::File), path("plain.ai"));
         QCOMPARE(f.form.fileName(), path("plain.ai"));
         QVERIFY(!f.form.isModified());
         QCOMPARE(f.form.villagerCount(), 3);
         f.dialogs.expectSave(path("copy.ai"));
-        choose(f.form.mnuSaveAs);
+        choose(ui(f.form).saveAsAction);
         QCOMPARE(readBytes(path("copy.ai")), bytes);
         VERIFY_DIALOGS(f);
     }
@@ -128,7 +129,7 @@ private slots:
         FormFixture f;
         open(f, path("bytes.ai"));
         f.dialogs.expectSave(path("bytes-copy.ai"));
-        choose(f.form.mnuSaveAs);
+        choose(ui(f.form).saveAsAction);
         QCOMPARE(readBytes(path("bytes-copy.ai")), bytes);
         VERIFY_DIALOGS(f);
     }
@@ -167,10 +168,10 @@ private slots:
         QCOMPARE(lines[3], QStringLiteral("u83 lower case kind").leftJustified(48));
         QCOMPARE(lines[4], blanks(48));
         QCOMPARE(lines[5], kVillager3);
-        QCOMPARE(f.form.Memo1->selStart(), 110);
+        QCOMPARE(ui(f.form).textArea->selStart(), 110);
         QCOMPARE(f.form.currentLine(), 2);
         QCOMPARE(f.form.insertAt(), 3);
-        QCOMPARE(f.form.panel(TForm1::Panel::Column), QStringLiteral("10"));
+        QCOMPARE(f.form.panel(MainWindow::Panel::Column), QStringLiteral("10"));
         QVERIFY(!f.form.isModified());
         QCOMPARE(f.form.villagerCount(), 3);
     }
@@ -180,7 +181,7 @@ private slots:
         writeBytes(path("comments.ai"), "// a\r\n// b\r\n");
         FormFixture f;
         open(f, path("comments.ai"));
-        QCOMPARE(f.form.Memo1->selStart(), 100);
+        QCOMPARE(ui(f.form).textArea->selStart(), 100);
     }
 
     void emptyFile()
@@ -190,8 +191,8 @@ private slots:
         f.form.setVillagerCount(7);
         open(f, path("empty.ai"));
         QCOMPARE(f.text(), QString());
-        QCOMPARE(f.form.Memo1->selStart(), 0);
-        QCOMPARE(f.form.panel(TForm1::Panel::Column), QStringLiteral("0"));
+        QCOMPARE(ui(f.form).textArea->selStart(), 0);
+        QCOMPARE(f.form.panel(MainWindow::Panel::Column), QStringLiteral("0"));
         QCOMPARE(f.form.currentLine(), 0);
         QCOMPARE(f.form.insertAt(), 1);
         QCOMPARE(f.form.villagerCount(), 0);
@@ -209,16 +210,16 @@ private slots:
     {
         writeBytes(path("lm.ai"), (kVillager3 + "\r\n").toLatin1());
         FormFixture f;
-        f.form.cmdEditClick();
+        f.form.switchMode();
         open(f, path("lm.ai"));
         QVERIFY(!f.form.linesMode);
-        QCOMPARE(f.form.panel(TForm1::Panel::Mode), QStringLiteral("Normal"));
-        QCOMPARE(f.form.cmdEdit->text(), QStringLiteral("Edit Lines"));
-        QCOMPARE(f.form.cmdAdd->text(), QStringLiteral("Append"));
-        QVERIFY(f.form.Memo1->isVisibleTo(&f.form));
-        QVERIFY(!f.form.ListBox1->isVisibleTo(&f.form));
-        QCOMPARE(f.form.ListBox1->count(), 0);
-        QCOMPARE(f.form.Memo1->width(), 513);
+        QCOMPARE(f.form.panel(MainWindow::Panel::Mode), QStringLiteral("Normal"));
+        QCOMPARE(ui(f.form).modeButton->text(), QStringLiteral("Edit Lines"));
+        QCOMPARE(ui(f.form).appendButton->text(), QStringLiteral("Append"));
+        QVERIFY(ui(f.form).textArea->isVisibleTo(&f.form));
+        QVERIFY(!ui(f.form).lineList->isVisibleTo(&f.form));
+        QCOMPARE(ui(f.form).lineList->count(), 0);
+        QCOMPARE(ui(f.form).textArea->width(), 513);
         QCOMPARE(f.form.villagerCount(), 3);
         QCOMPARE(f.lines(), QStringList{kVillager3});
     }
@@ -227,10 +228,10 @@ private slots:
     {
         writeBytes(path("tabs.ai"), "B109 x\r\nU83\tVillager\r\n");
         FormFixture f;
-        f.form.setPanel(TForm1::Panel::File, QStringLiteral("previous.ai"));
+        f.form.setPanel(MainWindow::Panel::File, QStringLiteral("previous.ai"));
         f.dialogs.expectOpen(path("tabs.ai"));
         f.dialogs.expectMessage();
-        choose(f.form.mnuOpen);
+        choose(ui(f.form).openAction);
         QCOMPARE(f.dialogs.sounds, QStringList{"Kick8.wav"});
         const auto& m = f.dialogs.messages.at(0);
         QCOMPARE(m.text, FileMessages::kTabs);
@@ -238,14 +239,14 @@ private slots:
         QCOMPARE(m.icon, MsgIcon::Stop);
         QCOMPARE(f.text(), QStringLiteral("B109 x\r\nU83\tVillager\r\n"));
         QCOMPARE(f.form.fileName(), path("tabs.ai"));
-        QCOMPARE(f.form.panel(TForm1::Panel::File), QStringLiteral("previous.ai"));
-        QVERIFY(f.form.Memo1->isVisibleTo(&f.form));
-        QCOMPARE(f.form.Memo1->width(), 513);
+        QCOMPARE(f.form.panel(MainWindow::Panel::File), QStringLiteral("previous.ai"));
+        QVERIFY(ui(f.form).textArea->isVisibleTo(&f.form));
+        QCOMPARE(ui(f.form).textArea->width(), 513);
         f.form.document().insertLines(LineStep::Kind::Append, 2, {QStringLiteral("x")});
         QVERIFY(f.form.isModified());
         // Save must not write over the refused file while another is shown.
         f.dialogs.expectSave(std::nullopt);
-        f.form.mnuSaveClick();
+        f.form.save();
         QCOMPARE(readBytes(path("tabs.ai")), QByteArray("B109 x\r\nU83\tVillager\r\n"));
         VERIFY_DIALOGS(f);
     }
@@ -282,12 +283,12 @@ private slots:
         FormFixture f;
         f.setLines({kVillager3});
         f.dialogs.expectSave(path("previous.ai"));
-        f.form.mnuSaveAsClick();
+        f.form.saveAs();
         f.form.document().insertLines(LineStep::Kind::Append, 1, {kVillager3}); // unsaved work
         f.dialogs.expectMessage(MsgResult::Yes); // the unsaved-work question
         f.dialogs.expectOpen(file);
         f.dialogs.expectMessage();
-        choose(f.form.mnuOpen);
+        choose(ui(f.form).openAction);
         QCOMPARE(f.dialogs.messages.size(), 2);
         const auto& m = f.dialogs.messages.at(1);
         QCOMPARE(m.text, FileMessages::kReadError + "\n\n" + file + ": " + why);
@@ -295,14 +296,14 @@ private slots:
         QCOMPARE(m.icon, MsgIcon::Exclamation);
         QCOMPARE(f.lines(), (QStringList{kVillager3, kVillager3}));
         QCOMPARE(f.form.fileName(), QString());
-        QCOMPARE(f.form.panel(TForm1::Panel::File), path("previous.ai"));
+        QCOMPARE(f.form.panel(MainWindow::Panel::File), path("previous.ai"));
         QVERIFY(f.form.isModified());
-        QVERIFY(f.form.Memo1->isVisibleTo(&f.form));
-        QVERIFY(!f.form.ListBox1->isVisibleTo(&f.form));
+        QVERIFY(ui(f.form).textArea->isVisibleTo(&f.form));
+        QVERIFY(!ui(f.form).lineList->isVisibleTo(&f.form));
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         // Save then asks for a name instead of writing to an empty one.
         f.dialogs.expectSave(std::nullopt);
-        f.form.mnuSaveClick();
+        f.form.save();
         VERIFY_DIALOGS(f);
     }
 
@@ -329,10 +330,10 @@ private slots:
         writeBytes(file, QByteArray(kStartingLine) + "\r\n" + kVillager3.toLatin1() + "\r\n");
         FormFixture f;
         f.dialogs.expectOpen(file);
-        f.form.mnuOpenClick();
-        f.form.cmdEditClick();
+        f.form.openFromDialog();
+        f.form.switchMode();
         f.form.moveLine(1, 0);
-        f.form.mnuSaveClick();
+        f.form.save();
         QCOMPARE(readBytes(file), kVillager3.toLatin1() + "\r\n" + kStartingLine + "\r\n");
         QVERIFY(!f.form.isModified());
         VERIFY_DIALOGS(f);
@@ -344,13 +345,13 @@ private slots:
         FormFixture f;
         f.dialogs.expectOpen(path("badqty.ai"));
         f.dialogs.expectMessage();
-        choose(f.form.mnuOpen);
+        choose(ui(f.form).openAction);
         QCOMPARE(f.dialogs.messages.at(0).text, QStringLiteral("' ' is not a valid integer value."));
-        QVERIFY(f.form.Memo1->isVisibleTo(&f.form));
-        QVERIFY(!f.form.ListBox1->isVisibleTo(&f.form));
-        QCOMPARE(f.form.Memo1->width(), 513);
+        QVERIFY(ui(f.form).textArea->isVisibleTo(&f.form));
+        QVERIFY(!ui(f.form).lineList->isVisibleTo(&f.form));
+        QCOMPARE(ui(f.form).textArea->width(), 513);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
-        QCOMPARE(f.form.Memo1->selStart(), 60);
+        QCOMPARE(ui(f.form).textArea->selStart(), 60);
         QCOMPARE(f.form.currentLine(), 1);
         QVERIFY(!f.form.isModified());
         VERIFY_DIALOGS(f);
@@ -361,25 +362,25 @@ private slots:
         FormFixture f;
         f.setLines({kVillager3});
         f.dialogs.expectSave(path("kept.ai"));
-        f.form.mnuSaveAsClick();
+        f.form.saveAs();
         f.form.setVillagerCount(3);
         f.form.setUndoAvailable(true);
-        f.form.cmdEditClick();
+        f.form.switchMode();
         f.form.show();
         QVERIFY(QTest::qWaitForWindowActive(&f.form));
-        choose(f.form.mnuNew);
+        choose(ui(f.form).newAction);
         QCOMPARE(f.text(), kTown + "\r\n");
         QCOMPARE(f.listItems(), QStringList{kTown});
-        QCOMPARE(f.form.panel(TForm1::Panel::File), QString());
+        QCOMPARE(f.form.panel(MainWindow::Panel::File), QString());
         QVERIFY(!f.form.isModified());
-        QCOMPARE(f.form.panel(TForm1::Panel::Mode), QStringLiteral("Normal"));
-        QCOMPARE(f.form.txtVillagers->text(), QStringLiteral("0"));
+        QCOMPARE(f.form.panel(MainWindow::Panel::Mode), QStringLiteral("Normal"));
+        QCOMPARE(ui(f.form).villagerBox->text(), QStringLiteral("0"));
         QCOMPARE(f.form.villagerCount(), 0);
         QCOMPARE(f.form.insertAt(), -1);
         QVERIFY(!f.form.linesMode);
         QCOMPARE(f.form.fileName(), path("kept.ai"));
-        QVERIFY(!f.form.cmdDelete->isEnabled());
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.form.cboList));
+        QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui(f.form).itemBox));
         VERIFY_DIALOGS(f);
     }
 
@@ -400,17 +401,17 @@ private slots:
         FormFixture f;
         f.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.form));
-        f.form.cmdAddClick();
+        f.form.appendItem();
         const QString before = f.text();
         f.dialogs.expectMessage(MsgResult::No);
         if (action == "new")
-            choose(f.form.mnuNew);
+            choose(ui(f.form).newAction);
         if (action == "open")
-            choose(f.form.mnuOpen);
+            choose(ui(f.form).openAction);
         if (action == "exit")
-            choose(f.form.mnuExit);
+            choose(ui(f.form).exitAction);
         if (action == "button")
-            QTest::mouseClick(f.form.cmdExit, Qt::LeftButton);
+            QTest::mouseClick(ui(f.form).exitButton, Qt::LeftButton);
         if (action == "close")
             QVERIFY(!f.form.close());
         const auto& m = f.dialogs.messages.at(0);
@@ -431,7 +432,7 @@ private slots:
         FormFixture f;
         f.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.form));
-        f.form.cmdAddClick();
+        f.form.appendItem();
         f.dialogs.expectMessage(MsgResult::Yes);
         QVERIFY(f.form.close());
         QVERIFY(f.app.terminated());
@@ -454,12 +455,12 @@ private slots:
         f.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.form));
         f.app.onTerminate = [&] { f.form.close(); };
-        f.form.cmdAddClick();
+        f.form.appendItem();
         f.dialogs.expectMessage(MsgResult::Yes);
         if (action == "exit")
-            choose(f.form.mnuExit);
+            choose(ui(f.form).exitAction);
         if (action == "button")
-            QTest::mouseClick(f.form.cmdExit, Qt::LeftButton);
+            QTest::mouseClick(ui(f.form).exitButton, Qt::LeftButton);
         if (action == "close")
             f.form.close();
         QVERIFY(f.app.terminated());
@@ -492,9 +493,9 @@ private slots:
     {
         FormFixture f;
         f.dialogs.expectOpen(std::nullopt);
-        f.form.mnuOpenClick();
+        f.form.openFromDialog();
         f.dialogs.expectSave(std::nullopt);
-        f.form.mnuSaveAsClick();
+        f.form.saveAs();
         const FileDialogRequest& open = f.dialogs.fileRequests.at(0).request;
         QCOMPARE(open.filters, (QStringList{"ai (*.ai)", "All (*.*)"}));
         QCOMPARE(open.filterIndex, 0);
@@ -513,7 +514,7 @@ private slots:
         FormFixture f;
         f.form.openNamedFile(path("shown.ai")); // no file yet: a new list under that name
         f.dialogs.expectSave(std::nullopt);
-        f.form.mnuSaveAsClick();
+        f.form.saveAs();
         QCOMPARE(f.dialogs.fileRequests.at(0).request.fileName, path("shown.ai"));
     }
 
@@ -521,10 +522,10 @@ private slots:
     {
         FormFixture f;
         f.dialogs.expectSave(path("saved.ai"));
-        f.form.mnuSaveClick(); // no name yet: through Save As
-        QCOMPARE(f.form.panel(TForm1::Panel::File), path("saved.ai"));
-        f.form.cmdAddClick();
-        f.form.mnuSaveClick(); // now straight to the file
+        f.form.save(); // no name yet: through Save As
+        QCOMPARE(f.form.panel(MainWindow::Panel::File), path("saved.ai"));
+        f.form.appendItem();
+        f.form.save(); // now straight to the file
         QCOMPARE(readBytes(path("saved.ai")),
                  (kTown + "\r\nU83       Villager             1      109       \r\n").toLatin1());
         QVERIFY(!f.form.isModified());
@@ -539,24 +540,24 @@ private slots:
         writeBytes(path("unflushed.ai"), (kTown + "\r\n").toLatin1());
         FormFixture f;
         open(f, path("unflushed.ai"));
-        f.form.cmdAddClick();
+        f.form.appendItem();
         int flushes = 0;
         const SaveStepHook before = setSaveStepHook(
             [&](SaveStep step) { return step == SaveStep::FolderFlush && flushes++ == 0 ? EIO : 0; });
         const auto restore = qScopeGuard([&] { setSaveStepHook(before); });
         f.dialogs.expectMessage();
-        choose(f.form.mnuSave);
+        choose(ui(f.form).saveAction);
         QCOMPARE(f.dialogs.messages.size(), 1);
         QVERIFY(f.dialogs.messages.at(0).text.startsWith(
             FileMessages::kSavedWithWarning.arg(path("unflushed.ai"), "its folder could not be flushed")
                 .chopped(1)));
         QCOMPARE(f.dialogs.messages.at(0).buttons, MsgButtons::OK);
-        QCOMPARE(readBytes(path("unflushed.ai")), f.form.Memo1->latin1Text());
+        QCOMPARE(readBytes(path("unflushed.ai")), ui(f.form).textArea->latin1Text());
         QVERIFY(!f.form.isModified());
-        f.form.cmdAddClick();
-        choose(f.form.mnuSave);
+        f.form.appendItem();
+        choose(ui(f.form).saveAction);
         QCOMPARE(flushes, 2);
-        QCOMPARE(readBytes(path("unflushed.ai")), f.form.Memo1->latin1Text());
+        QCOMPARE(readBytes(path("unflushed.ai")), ui(f.form).textArea->latin1Text());
         QVERIFY(!f.form.isModified());
         VERIFY_DIALOGS(f);
     }
@@ -565,10 +566,10 @@ private slots:
     {
         FormFixture f;
         f.setLines({kTown, kVillager3});
-        f.form.cmdEditClick();
+        f.form.switchMode();
         f.form.moveLine(1, 0);
         f.dialogs.expectSave(path("order.ai"));
-        f.form.mnuSaveClick();
+        f.form.save();
         QCOMPARE(readBytes(path("order.ai")), (kVillager3 + "\r\n" + kTown + "\r\n").toLatin1());
         QVERIFY(!f.form.isModified());
         VERIFY_DIALOGS(f);
@@ -586,15 +587,15 @@ private slots:
         QDir(dir.path()).mkdir(QStringLiteral("adir2"));
         const QString file = dir.filePath(target);
         FormFixture f;
-        f.form.cmdAddClick();
+        f.form.appendItem();
         f.dialogs.expectSave(file);
         f.dialogs.expectMessage();
-        choose(f.form.mnuSaveAs);
+        choose(ui(f.form).saveAsAction);
         QCOMPARE(f.dialogs.messages.at(0).text, QStringLiteral("Cannot create file %1.").arg(file));
         QCOMPARE(f.dialogs.messages.at(0).icon, MsgIcon::Stop);
         QVERIFY(f.form.isModified());
         QCOMPARE(f.form.fileName(), file);
-        QCOMPARE(f.form.panel(TForm1::Panel::File), QString());
+        QCOMPARE(f.form.panel(MainWindow::Panel::File), QString());
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("adir2"))).isDir());
         VERIFY_DIALOGS(f);
     }
@@ -621,7 +622,7 @@ private slots:
         writeBytes(file, (kTown + "\r\n").toLatin1());
         FormFixture f;
         open(f, file);
-        f.form.cmdAddClick();
+        f.form.appendItem();
         if (replaced) {
             writeBytes(file + ".victim", victim);
             QVERIFY(QFile::remove(file));
@@ -635,21 +636,21 @@ private slots:
         f.dialogs.expectMessage(answer);
         if (replaced && answer == MsgResult::Yes)
             f.dialogs.expectSave(elsewhere);
-        choose(f.form.mnuSave);
+        choose(ui(f.form).saveAction);
 
         QCOMPARE(f.dialogs.messages.size(), 1);
         const auto& question = f.dialogs.messages.at(0);
         QCOMPARE(question.text,
                  (replaced ? FileMessages::kNotTheFileRead : FileMessages::kChangedOnDisk).arg(file));
         QCOMPARE(question.buttons, MsgButtons::YesNo);
-        const QByteArray shown = f.form.Memo1->latin1Text();
+        const QByteArray shown = ui(f.form).textArea->latin1Text();
         const bool overwritten = !replaced && answer == MsgResult::Yes;
         QCOMPARE(readBytes(file), overwritten ? shown : onDisk);
         if (replaced)
             QCOMPARE(readBytes(file + ".victim"), victim);
         const bool savedElsewhere = replaced && answer == MsgResult::Yes;
         QCOMPARE(readBytes(elsewhere), savedElsewhere ? shown : QByteArray("<unreadable>"));
-        QCOMPARE(f.form.panel(TForm1::Panel::File), savedElsewhere ? elsewhere : file);
+        QCOMPARE(f.form.panel(MainWindow::Panel::File), savedElsewhere ? elsewhere : file);
         QCOMPARE(f.form.isModified(), !overwritten && !savedElsewhere);
         VERIFY_DIALOGS(f);
     }
@@ -664,7 +665,7 @@ private slots:
         FormFixture f;
         f.dialogs.expectOpen(path("cut.ai"));
         f.dialogs.expectMessage();
-        choose(f.form.mnuOpen);
+        choose(ui(f.form).openAction);
         QCOMPARE(f.dialogs.messages.size(), 1);
         QCOMPARE(f.dialogs.messages.at(0).text, FileMessages::kBackupFound.arg(path("cut.ai"), backup));
         QCOMPARE(f.lines(), QStringList{kTown});
@@ -679,7 +680,7 @@ private slots:
         f.form.document().insertLines(LineStep::Kind::Append, kMaxFileSize / 50, {kTown}); // unsaved
         f.dialogs.expectSave(path("huge.ai"));
         f.dialogs.expectMessage();
-        choose(f.form.mnuSaveAs);
+        choose(ui(f.form).saveAsAction);
         QCOMPARE(f.dialogs.messages.size(), 1);
         QVERIFY(f.dialogs.messages.at(0).text.startsWith(path("huge.ai") + " was not saved"));
         QVERIFY(!QFile::exists(path("huge.ai")));
@@ -691,10 +692,10 @@ private slots:
     {
         writeBytes(path("undo.ai"), (kTown + "\r\n").toLatin1());
         FormFixture f;
-        f.form.cmdAddClick();
+        f.form.appendItem();
         f.dialogs.expectMessage(MsgResult::Yes);
         open(f, path("undo.ai"));
-        QVERIFY(!f.form.cmdDelete->isEnabled());
+        QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());
         VERIFY_DIALOGS(f);
     }
 };

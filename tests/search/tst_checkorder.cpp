@@ -1,11 +1,12 @@
 // The Check Order window: its rows, and a click that selects the line.
-#include "app/window/tform1.h"
-#include "app/window/tlistbox.h"
-#include "app/window/tmemo.h"
+#include "app/window/buildlisttextedit.h"
+#include "app/window/buildlistview.h"
+#include "app/window/mainwindow.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/ordercheck.h"
 #include "files/openroad.h"
-#include "search/window/tcheckorder.h"
+#include "search/window/checkorderwindow.h"
+#include "support/controls.h"
 #include "support/formfixture.h"
 
 #include "support/nowarnings.h"
@@ -20,11 +21,11 @@ const QString kArcher = QStringLiteral("U4        Archer               1      87
 const QString kArchery = QStringLiteral("B87       Archery              1      -1        ");
 const QString kAgeTool = QStringLiteral("R101      R_Age_Tool           1      109       ");
 
-QStringList rows(const TCheckOrder& window)
+QStringList rows(const CheckOrderWindow& window)
 {
     QStringList texts;
-    for (int i = 0; i < window.lstProblems->count(); ++i)
-        texts << window.lstProblems->item(i)->text();
+    for (int i = 0; i < window.problemList->count(); ++i)
+        texts << window.problemList->item(i)->text();
     return texts;
 }
 
@@ -39,9 +40,9 @@ private slots:
     {
         FormFixture f;
         f.setLines({QString::fromLatin1(kStartingLine), kAgeTool, kArcher, kArchery});
-        QCOMPARE(f.form.Search1->actions().last()->text(), QStringLiteral("Check Order..."));
-        f.form.mnuCheckOrder->trigger();
-        const TCheckOrder& window = *windowOf(f);
+        QCOMPARE(ui(f.form).searchMenu->actions().last()->text(), QStringLiteral("Check Order..."));
+        ui(f.form).checkOrderAction->trigger();
+        const CheckOrderWindow& window = *windowOf(f);
         QCOMPARE(f.dialogs.modeless.last(), static_cast<const QWidget*>(&window));
         QCOMPARE(window.windowTitle(), QStringLiteral("Check Order"));
         QCOMPARE(rows(window),
@@ -57,21 +58,21 @@ private slots:
     {
         FormFixture f;
         f.setLines({QString::fromLatin1(kStartingLine), kArcher, kArchery, kAgeTool, kArcher});
-        f.form.mnuCheckOrder->trigger();
-        TCheckOrder& window = *windowOf(f);
-        QCOMPARE(window.lstProblems->currentRow(), 0);
+        ui(f.form).checkOrderAction->trigger();
+        CheckOrderWindow& window = *windowOf(f);
+        QCOMPARE(window.problemList->currentRow(), 0);
         QVERIFY(window.rowLines().size() >= 2);
-        window.lstProblems->setCurrentRow(int(window.rowLines().size()) - 1);
+        window.problemList->setCurrentRow(int(window.rowLines().size()) - 1);
         // One problem fewer: the last row stays current.
         f.setLines({QString::fromLatin1(kStartingLine), kArchery, kArcher});
-        window.btnCheckClick();
-        QCOMPARE(window.lstProblems->currentRow(), window.lstProblems->count() - 1);
+        window.checkAgain();
+        QCOMPARE(window.problemList->currentRow(), window.problemList->count() - 1);
     }
 
     void aSoundListSaysSoInOneRow()
     {
         FormFixture f;
-        f.form.mnuCheckOrder->trigger();
+        ui(f.form).checkOrderAction->trigger();
         QCOMPARE(rows(*windowOf(f)).size(), 1);
         QCOMPARE(windowOf(f)->rowLines(), QList<int>{0});
     }
@@ -81,15 +82,15 @@ private slots:
     {
         FormFixture f;
         f.setLines({QString::fromLatin1(kStartingLine), kAgeTool, kArchery, kArcher});
-        f.form.cmdEditClick();
-        f.form.mnuCheckOrderClick();
+        f.form.switchMode();
+        f.form.showCheckOrder();
         QCOMPARE(windowOf(f)->rowLines(), QList<int>{0});
         f.form.moveLine(3, 2);
-        QTest::mouseClick(windowOf(f)->btnCheck, Qt::LeftButton);
+        QTest::mouseClick(windowOf(f)->checkButton, Qt::LeftButton);
         QCOMPARE(windowOf(f)->rowLines(), QList<int>{3});
         // Shown again from the menu, it checks again.
         f.form.moveLine(2, 4);
-        f.form.mnuCheckOrderClick();
+        f.form.showCheckOrder();
         QCOMPARE(windowOf(f)->rowLines(), QList<int>{0});
     }
 
@@ -100,12 +101,12 @@ private slots:
         FormFixture f;
         const QStringList lines{QString::fromLatin1(kStartingLine), kAgeTool, kArcher, kArchery};
         f.setLines(lines);
-        f.form.mnuCheckOrderClick();
-        TCheckOrder& window = *windowOf(f);
-        window.lstProblems->setCurrentRow(0);
-        window.lstProblemsClick();
+        f.form.showCheckOrder();
+        CheckOrderWindow& window = *windowOf(f);
+        window.problemList->setCurrentRow(0);
+        window.selectProblemLine();
         QVERIFY(f.form.linesMode);
-        QCOMPARE(f.form.ListBox1->itemIndex(), 2);
+        QCOMPARE(ui(f.form).lineList->itemIndex(), 2);
         QCOMPARE(f.form.insertAt(), 3);
         QCOMPARE(f.form.currentLine(), 2);
         QCOMPARE(f.listItems(), lines);
@@ -120,28 +121,28 @@ private slots:
     {
         FormFixture f;
         f.setLines({QString::fromLatin1(kStartingLine), kAgeTool, kArcher, kArchery});
-        f.form.cmdEditClick();
-        TCheckOrder& window = shown(f);
+        f.form.switchMode();
+        CheckOrderWindow& window = shown(f);
         QCOMPARE(window.rowLines(), QList<int>{3});
-        f.form.ListBox1->setItemIndex(1);
-        f.form.ListBox1Click();
-        f.form.cmdAddClick(); // Insert below line 2: the Archer is line 4 now
+        ui(f.form).lineList->setItemIndex(1);
+        f.form.rowClicked();
+        f.form.appendItem(); // Insert below line 2: the Archer is line 4 now
         QVERIFY(window.checkPending());
-        window.lstProblems->setCurrentRow(0);
-        window.lstProblemsClick();
-        QCOMPARE(f.form.ListBox1->itemIndex(), 1); // not the Villager that is line 3 now
+        window.problemList->setCurrentRow(0);
+        window.selectProblemLine();
+        QCOMPARE(ui(f.form).lineList->itemIndex(), 1); // not the Villager that is line 3 now
         QCOMPARE(window.rowLines(), QList<int>{4});
-        f.form.cmdAddClick();
+        f.form.appendItem();
         QTRY_COMPARE(window.rowLines(), QList<int>{5});
         QTest::qWait(400); // its own tints are no change: it settles
         QVERIFY(!window.checkPending());
-        window.lstProblems->setCurrentRow(0);
-        QTest::keyClick(window.lstProblems, Qt::Key_Return);
-        QCOMPARE(f.form.ListBox1->itemIndex(), 4);
-        QCOMPARE(f.form.ListBox1->item(4), kArcher);
+        window.problemList->setCurrentRow(0);
+        QTest::keyClick(window.problemList, Qt::Key_Return);
+        QCOMPARE(ui(f.form).lineList->itemIndex(), 4);
+        QCOMPARE(ui(f.form).lineList->item(4), kArcher);
         // New, as Open, puts another list in: its rows follow.
         f.dialogs.expectMessage(MsgResult::Yes); // the unsaved-work question
-        f.form.mnuNewClick();
+        f.form.newList();
         QTRY_COMPARE(window.rowLines(), QList<int>{0});
     }
 
@@ -152,14 +153,14 @@ private slots:
         FormFixture f;
         f.setLines({QString::fromLatin1(kStartingLine), kAgeTool, kArcher, line48(QStringLiteral("// note")),
                     kArchery});
-        f.form.cmdEditClick();
-        TCheckOrder& window = shown(f);
+        f.form.switchMode();
+        CheckOrderWindow& window = shown(f);
         QCOMPARE(window.rowLines(), QList<int>{3});
         QVERIFY(rows(window).at(0).contains(QStringLiteral("at line 5")));
-        f.form.ListBox1->setItemIndex(4);
-        f.form.ListBox1Click();
-        QTest::keyClick(f.form.ListBox1, Qt::Key_Up, Qt::AltModifier);
-        QCOMPARE(f.form.ListBox1->item(3), kArchery);
+        ui(f.form).lineList->setItemIndex(4);
+        f.form.rowClicked();
+        QTest::keyClick(ui(f.form).lineList, Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(ui(f.form).lineList->item(3), kArchery);
         QTRY_VERIFY(rows(window).at(0).contains(QStringLiteral("at line 4")));
         QCOMPARE(window.rowLines(), QList<int>{3});
     }
@@ -177,7 +178,7 @@ private slots:
             item("B87", "Barracks", "-1").leftJustified(48)}; // B12 typed over: an Archery
         FormFixture f;
         f.setLines(lines);
-        TCheckOrder& window = shown(f);
+        CheckOrderWindow& window = shown(f);
         const OpenedText opened = prepareOpenedText(lines.join("\r\n"), f.form.catalog());
         QStringList expected;
         for (const OrderProblem& problem : checkOrder(f.form.catalog(), opened.lines))
@@ -192,28 +193,28 @@ private slots:
     {
         FormFixture f;
         f.setLines({QString::fromLatin1(kStartingLine), kAgeTool, kArcher, kArchery});
-        f.form.cmdEditClick();
-        TCheckOrder& window = shown(f);
+        f.form.switchMode();
+        CheckOrderWindow& window = shown(f);
         const QString problem =
             QStringLiteral("Archer needs Archery, which comes later, at line 4: move it up");
-        QCOMPARE(f.form.ListBox1->noteOfRow(2), problem);
-        QCOMPARE(f.form.ListBox1->noteOfRow(1), QString());
-        QCOMPARE(f.form.Memo1->noteOfLine(2), problem);
-        QCOMPARE(f.form.Memo1->noteOfLine(3), QString());
-        QTest::keyClick(window.lstProblems, Qt::Key_Escape);
+        QCOMPARE(ui(f.form).lineList->noteOfRow(2), problem);
+        QCOMPARE(ui(f.form).lineList->noteOfRow(1), QString());
+        QCOMPARE(ui(f.form).textArea->noteOfLine(2), problem);
+        QCOMPARE(ui(f.form).textArea->noteOfLine(3), QString());
+        QTest::keyClick(window.problemList, Qt::Key_Escape);
         QVERIFY(!window.isVisible());
-        QCOMPARE(f.form.ListBox1->noteOfRow(2), QString());
-        QCOMPARE(f.form.Memo1->noteOfLine(2), QString());
+        QCOMPARE(ui(f.form).lineList->noteOfRow(2), QString());
+        QCOMPARE(ui(f.form).textArea->noteOfLine(2), QString());
     }
 
 private:
-    static TCheckOrder* windowOf(FormFixture& f) { return f.windows.CheckOrder.get(); }
+    static CheckOrderWindow* windowOf(FormFixture& f) { return f.windows.checkOrderWindow.get(); }
     // The window as the menu opens it, shown for real.
-    static TCheckOrder& shown(FormFixture& f)
+    static CheckOrderWindow& shown(FormFixture& f)
     {
         f.form.show();
-        f.form.mnuCheckOrderClick();
-        TCheckOrder& window = *windowOf(f);
+        f.form.showCheckOrder();
+        CheckOrderWindow& window = *windowOf(f);
         window.show();
         window.activateWindow();
         if (!QTest::qWaitForWindowActive(&window))

@@ -1,9 +1,10 @@
-#include "app/window/tcombobox.h"
-#include "app/window/tform1.h"
-#include "app/window/tmemo.h"
+#include "app/window/buildlisttextedit.h"
+#include "app/window/completingcombobox.h"
+#include "app/window/mainwindow.h"
 #include "buildlist/lineformat.h"
 #include "search/countcomment.h"
-#include "search/window/tform2.h"
+#include "search/window/countwindow.h"
+#include "support/controls.h"
 #include "support/formfixture.h"
 
 #include "support/nowarnings.h"
@@ -21,8 +22,8 @@ const QString kVillager2Limit5 = QStringLiteral("T83       Villager             
 
 void countUnit(FormFixture& f, const QString& name)
 {
-    f.form2.cboSrchUnit->setEditText(name);
-    QTest::mouseClick(f.form2.btnGo, Qt::LeftButton);
+    ui(f.form2).unitBox->setEditText(name);
+    QTest::mouseClick(ui(f.form2).countButton, Qt::LeftButton);
 }
 
 } // namespace
@@ -35,23 +36,23 @@ private slots:
     void unitListAndLayout()
     {
         FormFixture f;
-        QCOMPARE(f.form2.cboSrchUnit->count(), 25);
-        QCOMPARE(f.form2.cboSrchUnit->itemText(24), QStringLiteral("Villager         "));
-        QCOMPARE(f.form2.cboSrchUnit->currentText(), QStringLiteral("Acad_Hoplite     "));
+        QCOMPARE(ui(f.form2).unitBox->count(), 25);
+        QCOMPARE(ui(f.form2).unitBox->itemText(24), QStringLiteral("Villager         "));
+        QCOMPARE(ui(f.form2).unitBox->currentText(), QStringLiteral("Acad_Hoplite     "));
         QCOMPARE(f.form2.size(), QSize(496, 266));
-        QVERIFY(f.form2.Memo2->isTextEmpty());
-        QCOMPARE(f.form2.btnGo->text(), QStringLiteral("Get Count"));
-        QCOMPARE(f.form2.btnCopy->text(), QStringLiteral("Create Comment"));
-        QCOMPARE(f.form2.cmdClear->text(), QStringLiteral("Clear"));
-        QCOMPARE(f.form2.btnClose->text(), QStringLiteral("Close"));
+        QVERIFY(ui(f.form2).counts->isTextEmpty());
+        QCOMPARE(ui(f.form2).countButton->text(), QStringLiteral("Get Count"));
+        QCOMPARE(ui(f.form2).copyButton->text(), QStringLiteral("Create Comment"));
+        QCOMPARE(ui(f.form2).clearButton->text(), QStringLiteral("Clear"));
+        QCOMPARE(ui(f.form2).closeButton->text(), QStringLiteral("Close"));
     }
 
     void countTheStartingLine()
     {
         FormFixture f;
-        f.form2.cboSrchUnit->setCurrentIndex(24);
-        QTest::mouseClick(f.form2.btnGo, Qt::LeftButton);
-        QCOMPARE(f.form2.Memo2->text(), QStringLiteral("//Villager 0").leftJustified(48) + "\r\n");
+        ui(f.form2).unitBox->setCurrentIndex(24);
+        QTest::mouseClick(ui(f.form2).countButton, Qt::LeftButton);
+        QCOMPARE(ui(f.form2).counts->text(), QStringLiteral("//Villager 0").leftJustified(48) + "\r\n");
     }
 
     void countsAddUp()
@@ -59,9 +60,9 @@ private slots:
         FormFixture f;
         f.setLines({kVillager3, kVillager2Limit5});
         countUnit(f, QStringLiteral("Villager         "));
-        QCOMPARE(f.form2.Memo2->lines(), QStringList{QStringLiteral("//Villager 5").leftJustified(48)});
+        QCOMPARE(ui(f.form2).counts->lines(), QStringList{QStringLiteral("//Villager 5").leftJustified(48)});
         countUnit(f, QString());
-        QCOMPARE(f.form2.Memo2->lines().at(1), QStringLiteral("// 0").leftJustified(48));
+        QCOMPARE(ui(f.form2).counts->lines().at(1), QStringLiteral("// 0").leftJustified(48));
         VERIFY_DIALOGS(f);
     }
 
@@ -70,7 +71,7 @@ private slots:
         FormFixture f;
         f.setLines({QStringLiteral("U83       Villager             10     109       ")});
         countUnit(f, QStringLiteral("Villager         "));
-        QCOMPARE(f.form2.Memo2->lines().at(0), QStringLiteral("//Villager 10").leftJustified(48));
+        QCOMPARE(ui(f.form2).counts->lines().at(0), QStringLiteral("//Villager 10").leftJustified(48));
     }
 
     void createCommentPutsTheCountsOnTop()
@@ -79,13 +80,13 @@ private slots:
         f.setLines({kVillager3, kVillager2Limit5});
         countUnit(f, QStringLiteral("Villager         "));
         countUnit(f, QStringLiteral("Priest           "));
-        QTest::mouseClick(f.form2.btnCopy, Qt::LeftButton);
+        QTest::mouseClick(ui(f.form2).copyButton, Qt::LeftButton);
         QCOMPARE(f.lines(),
                  (QStringList{QStringLiteral("//Villager 5").leftJustified(48),
                               QStringLiteral("//Priest 0").leftJustified(48), kVillager3, kVillager2Limit5}));
         QVERIFY(f.form.isModified());
-        QCOMPARE(QApplication::clipboard()->text(), f.form2.Memo2->text());
-        QCOMPARE(f.form2.Memo2->lines().size(), 2);
+        QCOMPARE(QApplication::clipboard()->text(), ui(f.form2).counts->text());
+        QCOMPARE(ui(f.form2).counts->lines().size(), 2);
         VERIFY_DIALOGS(f);
     }
 
@@ -94,8 +95,8 @@ private slots:
         FormFixture f;
         f.setLines({kVillager3});
         countUnit(f, QStringLiteral("Villager         "));
-        f.form.cmdEditClick();
-        QTest::mouseClick(f.form2.btnCopy, Qt::LeftButton);
+        f.form.switchMode();
+        QTest::mouseClick(ui(f.form2).copyButton, Qt::LeftButton);
         QVERIFY(!f.form.linesMode);
         QCOMPARE(f.lines().at(0), QStringLiteral("//Villager 3").leftJustified(48));
     }
@@ -104,7 +105,7 @@ private slots:
     {
         FormFixture f;
         QApplication::clipboard()->setText(QStringLiteral("left over"));
-        QTest::mouseClick(f.form2.btnCopy, Qt::LeftButton);
+        QTest::mouseClick(ui(f.form2).copyButton, Qt::LeftButton);
         QCOMPARE(f.lines(), QStringList{QString::fromLatin1(kStartingLine)});
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("left over"));
         QVERIFY(!f.form.isModified());
@@ -117,29 +118,29 @@ private slots:
         f.dialogs.expectMessage();
         countUnit(f, QStringLiteral("Villager"));
         QCOMPARE(f.dialogs.messages.at(0).text, QStringLiteral("' ' is not a valid integer value."));
-        QVERIFY(f.form2.Memo2->isTextEmpty());
+        QVERIFY(ui(f.form2).counts->isTextEmpty());
         VERIFY_DIALOGS(f);
     }
 
     void clearCloseAndShowAgain()
     {
         FormFixture f;
-        f.form.mnuCount->trigger();
+        ui(f.form).countAction->trigger();
         QVERIFY(f.form2.isVisible());
-        f.form2.cboSrchUnit->setCurrentIndex(3);
-        countUnit(f, f.form2.cboSrchUnit->currentText());
-        QTest::mouseClick(f.form2.btnClose, Qt::LeftButton);
+        ui(f.form2).unitBox->setCurrentIndex(3);
+        countUnit(f, ui(f.form2).unitBox->currentText());
+        QTest::mouseClick(ui(f.form2).closeButton, Qt::LeftButton);
         QVERIFY(!f.form2.isVisible());
-        f.form2.btnCopy->setFocus(); // where the last use left it
-        f.form.mnuCount->trigger();
+        ui(f.form2).copyButton->setFocus(); // where the last use left it
+        ui(f.form).countAction->trigger();
         QVERIFY(f.form2.isVisible());
-        QCOMPARE(f.form2.focusWidget(), f.form2.cboSrchUnit); // each opening starts in the unit box
-        QCOMPARE(f.form2.cboSrchUnit->currentIndex(), 3);
-        QCOMPARE(f.form2.Memo2->lineCount(), 1);
+        QCOMPARE(f.form2.focusWidget(), ui(f.form2).unitBox); // each opening starts in the unit box
+        QCOMPARE(ui(f.form2).unitBox->currentIndex(), 3);
+        QCOMPARE(ui(f.form2).counts->lineCount(), 1);
         f.form2.close(); // the close box hides it too
         QVERIFY(!f.form2.isVisible());
-        QTest::mouseClick(f.form2.cmdClear, Qt::LeftButton);
-        QVERIFY(f.form2.Memo2->isTextEmpty());
+        QTest::mouseClick(ui(f.form2).clearButton, Qt::LeftButton);
+        QVERIFY(ui(f.form2).counts->isTextEmpty());
     }
 
     void commentsHoldOnlyWhatAFileCan()
@@ -147,11 +148,11 @@ private slots:
         FormFixture f;
         QApplication::clipboard()->setText(QStringLiteral("a\tb") + QChar(0x20ac) + QChar(0)
                                            + QStringLiteral("\u00e9c"));
-        f.form2.Memo2->paste();
-        QCOMPARE(f.form2.Memo2->text(), QStringLiteral("ab\u00e9c"));
-        f.form2.Memo2->clearText();
-        QTest::keyClicks(f.form2.Memo2, QStringLiteral("x\ty"));
-        QVERIFY(!f.form2.Memo2->text().contains('\t'));
+        ui(f.form2).counts->paste();
+        QCOMPARE(ui(f.form2).counts->text(), QStringLiteral("ab\u00e9c"));
+        ui(f.form2).counts->clearText();
+        QTest::keyClicks(ui(f.form2).counts, QStringLiteral("x\ty"));
+        QVERIFY(!ui(f.form2).counts->text().contains('\t'));
     }
 
     // The Count window's text edits like any text area; only characters a
@@ -161,7 +162,7 @@ private slots:
         FormFixture f;
         f.form2.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.form2));
-        TMemo* memo = f.form2.Memo2;
+        BuildListTextEdit* memo = ui(f.form2).counts;
         memo->setFocus();
         QTest::keyClicks(memo, QStringLiteral("//my notX"));
         QTest::keyClick(memo, Qt::Key_Backspace);
@@ -205,11 +206,11 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QStringList, inserted);
         FormFixture f;
-        f.form2.Memo2->setText(typed);
-        QTest::mouseClick(f.form2.btnCopy, Qt::LeftButton);
+        ui(f.form2).counts->setText(typed);
+        QTest::mouseClick(ui(f.form2).copyButton, Qt::LeftButton);
         QCOMPARE(f.lines(), inserted + QStringList{QString::fromLatin1(kStartingLine)});
         QVERIFY(f.form.isModified());
-        QCOMPARE(QApplication::clipboard()->text(), f.form2.Memo2->text());
+        QCOMPARE(QApplication::clipboard()->text(), ui(f.form2).counts->text());
     }
 
     // In Lines mode the list is the live build list, and the count reads it.
@@ -217,11 +218,11 @@ private slots:
     {
         FormFixture f;
         f.setLines({kVillager3});
-        f.form.cmdEditClick();
-        f.form.ListBox1Click();
-        f.form.cmdAddClick(); // one more Villager, in the list only
+        f.form.switchMode();
+        f.form.rowClicked();
+        f.form.appendItem(); // one more Villager, in the list only
         countUnit(f, QStringLiteral("Villager         "));
-        QCOMPARE(f.form2.Memo2->lines(), QStringList{QStringLiteral("//Villager 4").leftJustified(48)});
+        QCOMPARE(ui(f.form2).counts->lines(), QStringList{QStringLiteral("//Villager 4").leftJustified(48)});
         VERIFY_DIALOGS(f);
     }
 };

@@ -1,9 +1,10 @@
-#include "app/window/tedit.h"
-#include "app/window/tform1.h"
-#include "app/window/tlistbox.h"
-#include "app/window/tmemo.h"
+#include "app/window/buildlisttextedit.h"
+#include "app/window/buildlistview.h"
+#include "app/window/mainwindow.h"
+#include "app/window/textbox.h"
 #include "buildlist/lineformat.h"
-#include "search/window/tfinddialog.h"
+#include "search/window/finddialog.h"
+#include "support/controls.h"
 #include "support/formfixture.h"
 
 #include "search/window/findmessages.h"
@@ -25,8 +26,8 @@ const QStringList kLines{
 
 void find(FormFixture& f, const QString& text)
 {
-    f.form.dlgFind->setFindText(text);
-    f.form.dlgFind->pressFindNext();
+    ui(f.form).findDialog->setFindText(text);
+    ui(f.form).findDialog->pressFindNext();
 }
 
 } // namespace
@@ -40,21 +41,21 @@ private slots:
     {
         FormFixture f;
         f.setLines(kLines);
-        f.form.mnuFind->trigger();
+        ui(f.form).findAction->trigger();
         QCOMPARE(f.dialogs.modeless.size(), 1);
-        QCOMPARE(f.dialogs.modeless.at(0), static_cast<QWidget*>(f.form.dlgFind));
-        QVERIFY(f.form.dlgFind->isVisible());
+        QCOMPARE(f.dialogs.modeless.at(0), static_cast<QWidget*>(ui(f.form).findDialog));
+        QVERIFY(ui(f.form).findDialog->isVisible());
         int clicks = 0;
-        QObject::connect(f.form.ListBox1, &TListBox::clickedByUser, [&] { ++clicks; });
+        QObject::connect(ui(f.form).lineList, &BuildListView::clickedByUser, [&] { ++clicks; });
         find(f, QStringLiteral("VILLAGER"));
         QVERIFY(f.form.linesMode);
-        QCOMPARE(f.form.panel(TForm1::Panel::Mode), QStringLiteral("Lines"));
-        QCOMPARE(f.form.ListBox1->itemIndex(), 1);
+        QCOMPARE(f.form.panel(MainWindow::Panel::Mode), QStringLiteral("Lines"));
+        QCOMPARE(ui(f.form).lineList->itemIndex(), 1);
         QCOMPARE(f.form.findFrom(), 2);
         QCOMPARE(f.form.insertAt(), 2);
         QCOMPARE(clicks, 0); // a hit is selected by program
         find(f, QStringLiteral("villager"));
-        QCOMPARE(f.form.ListBox1->itemIndex(), 3);
+        QCOMPARE(ui(f.form).lineList->itemIndex(), 3);
         QCOMPARE(f.form.findFrom(), 4);
         VERIFY_DIALOGS(f);
     }
@@ -63,7 +64,7 @@ private slots:
     {
         FormFixture f;
         f.setLines(kLines);
-        f.form.mnuFindClick();
+        f.form.openFind();
         find(f, QStringLiteral("villager"));
         find(f, QStringLiteral("villager"));
         f.dialogs.expectMessage(MsgResult::No);
@@ -74,11 +75,11 @@ private slots:
         QCOMPARE(m.buttons, MsgButtons::YesNo);
         QCOMPARE(m.icon, MsgIcon::Question);
         QCOMPARE(m.defaultButton, MsgResult::Yes);
-        QCOMPARE(f.form.ListBox1->itemIndex(), 3); // No keeps the last hit
+        QCOMPARE(ui(f.form).lineList->itemIndex(), 3); // No keeps the last hit
         QCOMPARE(f.form.insertAt(), 4);
         f.dialogs.expectMessage(MsgResult::Yes);
         find(f, QStringLiteral("villager"));
-        QCOMPARE(f.form.ListBox1->itemIndex(), 1); // Yes starts from the top
+        QCOMPARE(ui(f.form).lineList->itemIndex(), 1); // Yes starts from the top
         QCOMPARE(f.form.findFrom(), 2);
         VERIFY_DIALOGS(f);
     }
@@ -87,11 +88,11 @@ private slots:
     {
         FormFixture f;
         f.setLines(kLines);
-        f.form.mnuFindClick();
+        f.form.openFind();
         QList<int> hits;
         for (int i = 0; i < 4; ++i) {
             find(f, QStringLiteral("arch"));
-            hits << f.form.ListBox1->itemIndex();
+            hits << ui(f.form).lineList->itemIndex();
         }
         QCOMPARE(hits, (QList<int>{2, 3, 4, 5}));
     }
@@ -117,10 +118,10 @@ private slots:
         QFETCH(bool, asksToWrap);
         FormFixture f;
         f.setLines(kLines);
-        f.form.cmdEditClick();
-        f.form.ListBox1->setItemIndex(startAt);
-        f.form.ListBox1Click();
-        f.form.mnuFindClick();
+        f.form.switchMode();
+        ui(f.form).lineList->setItemIndex(startAt);
+        f.form.rowClicked();
+        f.form.openFind();
         if (asksToWrap)
             f.dialogs.expectMessage(MsgResult::Yes);
         const bool present = text == "b109";
@@ -131,7 +132,7 @@ private slots:
         if (asksToWrap)
             QCOMPARE(f.dialogs.messages.first().text, FindMessages::kEndOfList);
         if (present) {
-            QCOMPARE(f.form.ListBox1->itemIndex(), 0);
+            QCOMPARE(ui(f.form).lineList->itemIndex(), 0);
             VERIFY_DIALOGS(f);
             return;
         }
@@ -139,7 +140,7 @@ private slots:
         QCOMPARE(m.text, QStringLiteral("Cannot find \"%1\".").arg(text));
         QCOMPARE(m.title, FindMessages::kNotFoundTitle);
         QCOMPARE(m.buttons, MsgButtons::OK);
-        QCOMPARE(f.form.ListBox1->itemIndex(), startAt); // the selection stays
+        QCOMPARE(ui(f.form).lineList->itemIndex(), startAt); // the selection stays
         QCOMPARE(f.form.insertAt(), startAt + 1);
         VERIFY_DIALOGS(f);
     }
@@ -148,26 +149,26 @@ private slots:
     {
         FormFixture f;
         f.setLines(kLines);
-        f.form.cmdEditClick();
-        f.form.ListBox1->setItemIndex(5);
-        f.form.ListBox1Click();
-        f.form.mnuFindClick();
+        f.form.switchMode();
+        ui(f.form).lineList->setItemIndex(5);
+        f.form.rowClicked();
+        f.form.openFind();
         QCOMPARE(f.form.findFrom(), 5);
         find(f, QStringLiteral("cavalry"));
-        QCOMPARE(f.form.ListBox1->itemIndex(), 5);
+        QCOMPARE(ui(f.form).lineList->itemIndex(), 5);
     }
 
     void searchFromNothingSelectedStartsAtTheTop()
     {
         FormFixture f;
         f.setLines(kLines);
-        f.form.cmdEditClick();
-        f.form.ListBox1->setItemIndex(-1);
-        f.form.ListBox1Click();
+        f.form.switchMode();
+        ui(f.form).lineList->setItemIndex(-1);
+        f.form.rowClicked();
         QCOMPARE(f.form.findFrom(), -1);
-        f.form.mnuFindClick();
+        f.form.openFind();
         find(f, QStringLiteral("b109"));
-        QCOMPARE(f.form.ListBox1->itemIndex(), 0);
+        QCOMPARE(ui(f.form).lineList->itemIndex(), 0);
         VERIFY_DIALOGS(f);
     }
 
@@ -175,19 +176,19 @@ private slots:
     {
         FormFixture f;
         f.setLines({line48("// plain"), line48(QStringLiteral("// CAF\u00c9 au lait"))});
-        f.form.mnuFindClick();
+        f.form.openFind();
         find(f, QStringLiteral("caf\u00e9"));
-        QCOMPARE(f.form.ListBox1->itemIndex(), 1);
+        QCOMPARE(ui(f.form).lineList->itemIndex(), 1);
     }
 
     void findNextButtonRunsTheSearch()
     {
         FormFixture f;
         f.setLines(kLines);
-        f.form.mnuFindClick();
-        QTest::keyClicks(f.form.dlgFind->textBox(), QStringLiteral("Archery"));
-        QTest::mouseClick(f.form.dlgFind->findNextButton(), Qt::LeftButton);
-        QCOMPARE(f.form.ListBox1->itemIndex(), 2);
+        f.form.openFind();
+        QTest::keyClicks(ui(*ui(f.form).findDialog).findText, QStringLiteral("Archery"));
+        QTest::mouseClick(ui(*ui(f.form).findDialog).findNext, Qt::LeftButton);
+        QCOMPARE(ui(f.form).lineList->itemIndex(), 2);
     }
 };
 

@@ -1,27 +1,31 @@
 #include "support/formfixture.h"
+#include "support/controls.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QPushButton>
 
-#include "app/window/tedit.h"
-#include "app/window/tform1.h"
-#include "app/window/tlistbox.h"
-#include "app/window/tmemo.h"
-#include "search/window/tform2.h"
+#include "app/window/buildlisttextedit.h"
+#include "app/window/buildlistview.h"
+#include "app/window/mainwindow.h"
+#include "app/window/textbox.h"
+#include "search/window/countwindow.h"
 
-FormFixture::FormFixture() : windows(createWindows(app)), form(*windows.Form1), form2(*windows.Form2) {}
+FormFixture::FormFixture()
+    : windows(createWindows(app)), form(*windows.mainWindow), form2(*windows.countWindow)
+{
+}
 
 FormFixture::~FormFixture() = default;
 
 QStringList FormFixture::lines() const
 {
-    return form.Memo1->lines();
+    return ui(form).textArea->lines();
 }
 
 QString FormFixture::text() const
 {
-    return form.Memo1->text();
+    return ui(form).textArea->text();
 }
 
 void FormFixture::setLines(const QStringList& lines)
@@ -31,7 +35,7 @@ void FormFixture::setLines(const QStringList& lines)
 
 QStringList FormFixture::listItems() const
 {
-    return form.ListBox1->items();
+    return ui(form).lineList->items();
 }
 
 bool FormFixture::dialogsFinished() const
@@ -39,21 +43,21 @@ bool FormFixture::dialogsFinished() const
     return dialogs.finished();
 }
 
-QStringList windowState(const TForm1& form)
+QStringList windowState(const MainWindow& form)
 {
-    return {form.Memo1->text(), form.ListBox1->items().join(QLatin1Char('|')),
+    return {ui(form).textArea->text(), ui(form).lineList->items().join(QLatin1Char('|')),
             QStringLiteral("row %1 current %2 insert %3 find %4 caret %5 column %6")
-                .arg(form.ListBox1->itemIndex())
+                .arg(ui(form).lineList->itemIndex())
                 .arg(form.currentLine())
                 .arg(form.insertAt())
                 .arg(form.findFrom())
-                .arg(form.linesMode ? -1 : form.Memo1->selStart())
-                .arg(form.panel(TForm1::Panel::Column)),
+                .arg(form.linesMode ? -1 : ui(form).textArea->selStart())
+                .arg(form.panel(MainWindow::Panel::Column)),
             QStringLiteral("villagers %1 box %2 undo button %3 marker '%4' mode %5")
                 .arg(form.villagerCount())
-                .arg(form.txtVillagers->text())
-                .arg(form.cmdDelete->isEnabled())
-                .arg(form.panel(TForm1::Panel::Marker))
+                .arg(ui(form).villagerBox->text())
+                .arg(ui(form).removeLastLineButton->isEnabled())
+                .arg(form.panel(MainWindow::Panel::Marker))
                 .arg(form.linesMode)};
 }
 

@@ -7,8 +7,8 @@
 #include <QStringList>
 
 class QAction;
-class TForm1;
-class TForm2;
+class MainWindow;
+class CountWindow;
 
 // The program's windows as start-up creates them, on a scripted dialog
 // service.
@@ -17,10 +17,10 @@ struct FormFixture {
     ~FormFixture();
 
     ScriptedDialogs dialogs;
-    TApplication app{dialogs};
+    Application app{dialogs};
     Windows windows;
-    TForm1& form;
-    TForm2& form2;
+    MainWindow& form;
+    CountWindow& form2;
 
     // The text area's lines and whole text.
     QStringList lines() const;
@@ -42,7 +42,7 @@ void choose(QAction* action);
 // the text, the list, the place (selection, current line, insertion point,
 // Find's start, caret, column) and the rest (tally, Undo button, marker,
 // mode). The hidden text's caret counts for nothing.
-QStringList windowState(const TForm1& form);
+QStringList windowState(const MainWindow& form);
 
 // "%1" filled with blanks to 48 characters.
 QString line48(const QString& start);

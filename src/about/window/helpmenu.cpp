@@ -5,7 +5,7 @@
 
 #include <QAction>
 
-HelpMenu::HelpMenu(TApplication& app, QWidget* window, QAction* help, QAction* about)
+HelpMenu::HelpMenu(Application& app, QWidget* window, QAction* help, QAction* about)
     : QObject(window), app_(app), aboutBox_(new AboutBox(window))
 {
     connect(help, &QAction::triggered, this, app_.guarded(this, &HelpMenu::showHelp));

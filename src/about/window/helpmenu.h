@@ -5,7 +5,7 @@
 class AboutBox;
 class QAction;
 class QWidget;
-class TApplication;
+class Application;
 
 // The Help menu's two commands: Help, the help document's contents, and
 // About, the About box over the window. Made with the menu's actions, it
@@ -13,7 +13,7 @@ class TApplication;
 class HelpMenu : public QObject {
     Q_OBJECT
 public:
-    HelpMenu(TApplication& app, QWidget* window, QAction* help, QAction* about);
+    HelpMenu(Application& app, QWidget* window, QAction* help, QAction* about);
 
     AboutBox* aboutBox() const { return aboutBox_; }
 
@@ -21,6 +21,6 @@ public:
     void showAbout();
 
 private:
-    TApplication& app_;
+    Application& app_;
     AboutBox* aboutBox_;
 };

@@ -2,10 +2,10 @@
 
 #include "app/window/decorationlabel.h"
 
-class TCheckOrder;
-class TForm1;
-class TForm2;
+class CheckOrderWindow;
+class MainWindow;
+class CountWindow;
 
 // Names and descriptions for every control a screen reader reaches, in the
 // main window, the Count window and the Check Order window.
-void nameControlsForScreenReaders(TForm1& main, TForm2& count, TCheckOrder& check);
+void nameControlsForScreenReaders(MainWindow& main, CountWindow& count, CheckOrderWindow& check);

@@ -1,7 +1,7 @@
 #include "app/window/application.h"
 #include "model/errors.h"
 
-void TApplication::showException(const std::exception& error, QWidget* parent)
+void Application::showException(const std::exception& error, QWidget* parent)
 {
     const auto* toolkit = dynamic_cast<const ToolkitError*>(&error);
     const QString message = toolkit ? toolkit->message() : QString::fromLocal8Bit(error.what());
@@ -9,7 +9,7 @@ void TApplication::showException(const std::exception& error, QWidget* parent)
                         MsgResult::OK);
 }
 
-void TApplication::reportSafely(const std::exception& error) noexcept
+void Application::reportSafely(const std::exception& error) noexcept
 {
     try {
         showException(error);
@@ -18,12 +18,12 @@ void TApplication::reportSafely(const std::exception& error) noexcept
     }
 }
 
-void TApplication::helpCommand(int command, int data)
+void Application::helpCommand(int command, int data)
 {
     dialogs_.showHelp(helpFile, command, data);
 }
 
-void TApplication::terminate()
+void Application::terminate()
 {
     terminated_ = true;
     if (onTerminate)

@@ -11,9 +11,9 @@ class QWidget;
 
 // The program's application object: its title, its help file, the dialog
 // service, the standard error report and the end of the message loop.
-class TApplication {
+class Application {
 public:
-    explicit TApplication(DialogService& dialogs) : dialogs_(dialogs) {}
+    explicit Application(DialogService& dialogs) : dialogs_(dialogs) {}
 
     QString title = QStringLiteral("QZ Vex AI File Editor");
     QString helpFile = QStringLiteral("Vexdit.hlp");

@@ -1,13 +1,13 @@
 #include "app/window/dragcontroller.h"
 #include "app/window/application.h"
-#include "app/window/tlistbox.h"
+#include "app/window/buildlistview.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
 #include <QWidget>
 
-DragController::DragController(QWidget* window, TApplication& app)
+DragController::DragController(QWidget* window, Application& app)
     : QObject(window), window_(window), app_(app)
 {
 }
@@ -23,7 +23,7 @@ void DragController::addControl(QWidget* control, DragOver over, DragDrop drop)
     targets_.insert(control, Target{std::move(over), std::move(drop)});
 }
 
-void DragController::beginDrag(TListBox* source, const QPoint& globalPress)
+void DragController::beginDrag(BuildListView* source, const QPoint& globalPress)
 {
     if (source_)
         return; // a drag is already under way

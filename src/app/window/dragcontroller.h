@@ -6,8 +6,8 @@
 #include <functional>
 
 class QWidget;
-class TListBox;
-class TApplication;
+class BuildListView;
+class Application;
 
 // An in-window drag of a list line, started on request with a delayed
 // start: it becomes active once the pointer has moved 5 pixels with the
@@ -20,7 +20,7 @@ public:
     using DragOver = std::function<void(const QPoint& pos, bool& accept)>;
     using DragDrop = std::function<void(const QPoint& pos)>;
 
-    DragController(QWidget* window, TApplication& app);
+    DragController(QWidget* window, Application& app);
     ~DragController() override;
 
     // Every control of the window is named here, with or without handlers,
@@ -29,7 +29,7 @@ public:
     void addControl(QWidget* control, DragOver over = {}, DragDrop drop = {});
 
     // globalPress: where the button went down, in screen coordinates.
-    void beginDrag(TListBox* source, const QPoint& globalPress);
+    void beginDrag(BuildListView* source, const QPoint& globalPress);
     bool pending() const { return source_ != nullptr; }
     bool active() const { return active_; }
 
@@ -48,9 +48,9 @@ private:
     void finish();
 
     QWidget* window_;
-    TApplication& app_;
+    Application& app_;
     QHash<QWidget*, Target> targets_;
-    TListBox* source_ = nullptr;
+    BuildListView* source_ = nullptr;
     QPoint pressPos_;
     bool active_ = false;
     bool cursorSet_ = false;

@@ -1,7 +1,7 @@
 #include "app/window/qtdialogservice.h"
 #include "about/window/helpviewer.h"
+#include "app/window/filedialogoptions.h"
 #include "app/window/programfiles.h"
-#include "app/window/tfiledialog.h"
 #include "files/diskfile.h"
 
 #include <QApplication>

@@ -216,9 +216,9 @@ QAccessibleInterface* programFactory(const QString& className, QObject* object)
         return new NamedLabelInterface(widget);
     if (className == QLatin1String("SteppedEdit"))
         return new SteppedEditInterface(static_cast<SteppedEdit*>(widget));
-    if (className == QLatin1String("TComboBox"))
+    if (className == QLatin1String("CompletingComboBox"))
         return new ItemBoxInterface(static_cast<QComboBox*>(widget));
-    if (className == QLatin1String("TForm2") || className == QLatin1String("TCheckOrder")
+    if (className == QLatin1String("CountWindow") || className == QLatin1String("CheckOrderWindow")
         || className == QLatin1String("HelpWindow"))
         return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;

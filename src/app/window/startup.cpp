@@ -4,12 +4,12 @@
 #include "app/window/accessiblenames.h"
 #include "app/window/application.h"
 #include "app/window/focusreturn.h"
+#include "app/window/mainwindow.h"
 #include "app/window/qtdialogservice.h"
 #include "app/window/screenreaderinterfaces.h"
-#include "app/window/tform1.h"
 #include "files/commandline.h"
-#include "search/window/tcheckorder.h"
-#include "search/window/tform2.h"
+#include "search/window/checkorderwindow.h"
+#include "search/window/countwindow.h"
 
 #include <QApplication>
 #include <QFile>
@@ -26,7 +26,7 @@ namespace {
 class GuardedApplication : public QApplication {
 public:
     GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
-    TApplication* app = nullptr;
+    Application* app = nullptr;
 
     bool notify(QObject* receiver, QEvent* event) override
     {
@@ -67,22 +67,23 @@ static void setProgramIdentity(const QString& name)
     QCoreApplication::setApplicationVersion(QStringLiteral(VEXDIT_VERSION));
 }
 
-Windows createWindows(TApplication& app)
+Windows createWindows(Application& app)
 {
     installScreenReaderInterfaces(); // before the first window asks for one
     Windows windows;
-    windows.Form1 = std::make_unique<TForm1>(app);
-    windows.Help =
-        new HelpMenu(app, windows.Form1.get(), windows.Form1->mnuHelpHelp, windows.Form1->mnuHelpAbout);
-    windows.Form2 = std::make_unique<TForm2>(*windows.Form1, app);
+    windows.mainWindow = std::make_unique<MainWindow>(app);
+    windows.Help = new HelpMenu(app, windows.mainWindow.get(), windows.mainWindow->helpAction,
+                                windows.mainWindow->aboutAction);
+    windows.countWindow = std::make_unique<CountWindow>(*windows.mainWindow, app);
     // A tool window of the main window's, which keeps it above itself.
-    windows.CheckOrder = std::make_unique<TCheckOrder>(*windows.Form1, app, windows.Form1.get());
-    windows.Form1->setCompanions(windows.Form2.get(), windows.CheckOrder.get());
-    nameControlsForScreenReaders(*windows.Form1, *windows.Form2, *windows.CheckOrder);
+    windows.checkOrderWindow =
+        std::make_unique<CheckOrderWindow>(*windows.mainWindow, app, windows.mainWindow.get());
+    windows.mainWindow->setCompanions(windows.countWindow.get(), windows.checkOrderWindow.get());
+    nameControlsForScreenReaders(*windows.mainWindow, *windows.countWindow, *windows.checkOrderWindow);
     // The main and Count windows open centred on the screen; the About box
     // centres over the main window by itself, Check Order opens beside it.
-    centreOnScreen(windows.Form1.get());
-    centreOnScreen(windows.Form2.get());
+    centreOnScreen(windows.mainWindow.get());
+    centreOnScreen(windows.countWindow.get());
     return windows;
 }
 
@@ -141,7 +142,7 @@ int runProgram(int argc, char** argv)
     // Desktop shells match the window to its launcher by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(VEXDIT_APP_ID));
     QtDialogService dialogs;
-    TApplication app(dialogs);
+    Application app(dialogs);
     // The window system has taken its own options out by now; what is left
     // may still be wrong, or name the file to open.
     const CommandLineOutcome outcome = readCommandLine(argc, argv, true);
@@ -161,12 +162,12 @@ int runProgram(int argc, char** argv)
         app.showException(error);
         return 0;
     }
-    new FocusReturn(windows.Form1.get());
-    windows.Form1->show();
+    new FocusReturn(windows.mainWindow.get());
+    windows.mainWindow->show();
     if (!outcome.fileToOpen.isEmpty()) {
         // Once the window is up, as if the file had been chosen in Open's dialog.
-        QTimer::singleShot(0, windows.Form1.get(),
-                           [&app, form = windows.Form1.get(), file = outcome.fileToOpen] {
+        QTimer::singleShot(0, windows.mainWindow.get(),
+                           [&app, form = windows.mainWindow.get(), file = outcome.fileToOpen] {
                                app.guard([&] { form->openNamedFile(file); });
                            });
     }

@@ -3,7 +3,7 @@
 #include <QAccessible>
 
 SteppedEdit::SteppedEdit(const QString& text, int minimum, int maximum, QWidget* parent)
-    : TEdit(text, parent), minimum_(minimum), maximum_(maximum)
+    : TextBox(text, parent), minimum_(minimum), maximum_(maximum)
 {
     connect(this, &QLineEdit::textChanged, this, &SteppedEdit::tellValue);
 }

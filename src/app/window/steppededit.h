@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/window/tedit.h"
+#include "app/window/textbox.h"
 
 // An edit box for a number that an up-down spinner beside it steps. To
 // assistive technology it is a spin box: its value is its number, within
 // the spinner's range, and each change of it is told as a value change,
 // so a screen reader says the new number as Up or Down steps it.
-class SteppedEdit : public TEdit {
+class SteppedEdit : public TextBox {
     Q_OBJECT
 public:
     SteppedEdit(const QString& text, int minimum, int maximum, QWidget* parent = nullptr);

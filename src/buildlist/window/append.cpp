@@ -1,38 +1,38 @@
 // Append, Insert and Undo.
 #include "app/window/application.h"
-#include "app/window/tcombobox.h"
-#include "app/window/tform1.h"
-#include "app/window/tlistbox.h"
-#include "app/window/tmemo.h"
+#include "app/window/buildlisttextedit.h"
+#include "app/window/buildlistview.h"
+#include "app/window/completingcombobox.h"
+#include "app/window/mainwindow.h"
 #include "buildlist/lineformat.h"
 #include "model/errors.h"
 
-#include "app/window/tedit.h"
+#include "app/window/textbox.h"
 #include "buildlist/window/appendmessages.h"
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
 
-void TForm1::cmdAddClick()
+void MainWindow::appendItem()
 {
-    const Category category = radioUnits->isChecked()   ? Category::Units
-                              : radioBldgs->isChecked() ? Category::Buildings
-                                                        : Category::Research;
-    const CatalogEntry* entry = catalog_.findByDisplayName(category, cboList->text());
+    const Category category = unitsRadio->isChecked()       ? Category::Units
+                              : buildingsRadio->isChecked() ? Category::Buildings
+                                                            : Category::Research;
+    const CatalogEntry* entry = catalog_.findByDisplayName(category, itemBox->text());
     if (!entry) {
         // The box names nothing of this category: there is no line to make.
         app_.dialogs().beep();
         return;
     }
-    const bool ticked = category == Category::Units       ? chkRetrains->isChecked()
-                        : category == Category::Buildings ? chkRetrainB->isChecked()
-                                                          : chkCritical->isChecked();
+    const bool ticked = category == Category::Units       ? unitLimitCheck->isChecked()
+                        : category == Category::Buildings ? buildingLimitCheck->isChecked()
+                                                          : criticalCheck->isChecked();
     const QChar kind = kindLetter(category, ticked);
-    const QString quantity = txtCount->text();
+    const QString quantity = quantitySpin->text();
     requireColumnNumber(quantity);
     QString limit;
     if (hasLimitColumn(kind)) {
-        limit = txtRetrains->text();
+        limit = retrainsSpin->text();
         requireColumnNumber(limit);
     }
 
@@ -42,11 +42,11 @@ void TForm1::cmdAddClick()
     const QString line = composeItemLine(kind, *entry, quantity, limit);
     const bool placed = placeLine(line) >= 0;
 
-    if (category == Category::Units && placed && cboList->text().contains(QLatin1String("Villager"))) {
+    if (category == Category::Units && placed && itemBox->text().contains(QLatin1String("Villager"))) {
         setVillagerCount(villagerCount_ + StrToInt(quantity));
     }
     if (category == Category::Research)
-        radioResearchClick();
+        showResearch();
     if (!linesMode)
         setUndoAvailable(true);
     // Append counts as unsaved work even when it placed nothing.
@@ -54,12 +54,12 @@ void TForm1::cmdAddClick()
         document_->markUnsaved();
 }
 
-bool TForm1::PlaceLine(const QString& line)
+bool MainWindow::PlaceLine(const QString& line)
 {
     return placeLine(line) >= 0;
 }
 
-int TForm1::placeLine(const QString& line)
+int MainWindow::placeLine(const QString& line)
 {
     const LineStep::Kind kind = linesMode ? LineStep::Kind::Insert : LineStep::Kind::Append;
     if (!linesMode) {
@@ -85,7 +85,7 @@ int TForm1::placeLine(const QString& line)
     return row;
 }
 
-void TForm1::cmdDeleteClick()
+void MainWindow::removeLastLine()
 {
     const int count = document_->lineCount();
     const BuildList::Change change(*document_, LineStep::Kind::RemoveLastLine);

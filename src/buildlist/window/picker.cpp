@@ -1,11 +1,11 @@
 // The item picker: category, offered entries, quantity and limit boxes.
 #include "app/window/application.h"
+#include "app/window/buildlisttextedit.h"
 #include "app/window/classicedit.h"
-#include "app/window/tcombobox.h"
-#include "app/window/tedit.h"
-#include "app/window/tform1.h"
-#include "app/window/tmemo.h"
-#include "app/window/tupdown.h"
+#include "app/window/completingcombobox.h"
+#include "app/window/mainwindow.h"
+#include "app/window/textbox.h"
+#include "app/window/updownarrows.h"
 #include "buildlist/availability.h"
 
 #include <QCheckBox>
@@ -33,36 +33,36 @@ void setCheckBox(QCheckBox* box, bool visible)
 
 } // namespace
 
-void TForm1::refillPicker(Category category)
+void MainWindow::refillPicker(Category category)
 {
     offeredFrom_ = document_->contentVersion();
     offeredCategory_ = int(category);
-    cboList->clearAll();
-    const QVector<int> rows = offeredRows(catalog_, category, Memo1->rawText());
+    itemBox->clearAll();
+    const QVector<int> rows = offeredRows(catalog_, category, textArea->rawText());
     for (int row : rows)
-        cboList->addItem(catalog_.row(category, row).displayName);
+        itemBox->addItem(catalog_.row(category, row).displayName);
     if (!rows.isEmpty())
-        cboList->setItemIndex(category == Category::Units ? int(rows.size()) - 1 : 0);
+        itemBox->setItemIndex(category == Category::Units ? int(rows.size()) - 1 : 0);
 
-    setCheckBox(chkCritical, category == Category::Research);
-    setCheckBox(chkRetrains, category == Category::Units);
-    setCheckBox(chkRetrainB, category == Category::Buildings);
+    setCheckBox(criticalCheck, category == Category::Research);
+    setCheckBox(unitLimitCheck, category == Category::Units);
+    setCheckBox(buildingLimitCheck, category == Category::Buildings);
 
     setUndoAvailable(false);
 
     const bool resetQuantity =
-        category == Category::Research || (category == Category::Buildings && UpDown1->position() > 2);
+        category == Category::Research || (category == Category::Buildings && quantityArrows->position() > 2);
     if (resetQuantity) {
-        UpDown1->setPosition(1);
-        txtCount->setText(QStringLiteral("1"));
+        quantityArrows->setPosition(1);
+        quantitySpin->setText(QStringLiteral("1"));
     }
 }
 
-void TForm1::offerWhatTheListAllows()
+void MainWindow::offerWhatTheListAllows()
 {
-    const Category category = radioResearch->isChecked() ? Category::Research
-                              : radioBldgs->isChecked()  ? Category::Buildings
-                                                         : Category::Units;
+    const Category category = researchRadio->isChecked()    ? Category::Research
+                              : buildingsRadio->isChecked() ? Category::Buildings
+                                                            : Category::Units;
     // The lines a refill reads, unchanged but for their order since the
     // entries were made: they stand, since order changes no offer.
     if (document_->contentVersion() == offeredFrom_ && int(category) == offeredCategory_)
@@ -70,79 +70,79 @@ void TForm1::offerWhatTheListAllows()
     offeredFrom_ = document_->contentVersion();
     offeredCategory_ = int(category);
     QStringList offered;
-    for (int row : offeredRows(catalog_, category, Memo1->rawText()))
+    for (int row : offeredRows(catalog_, category, textArea->rawText()))
         offered << catalog_.row(category, row).displayName;
     QStringList shown;
-    for (int i = 0; i < cboList->count(); ++i)
-        shown << cboList->itemText(i);
+    for (int i = 0; i < itemBox->count(); ++i)
+        shown << itemBox->itemText(i);
     if (offered == shown)
         return;
-    const QString chosen = cboList->text();
+    const QString chosen = itemBox->text();
     const bool typed = !chosen.isEmpty() && !shown.contains(chosen);
-    cboList->clearAll();
+    itemBox->clearAll();
     for (const QString& name : offered)
-        cboList->addItem(name);
+        itemBox->addItem(name);
     if (typed) {
-        cboList->setText(chosen);
+        itemBox->setText(chosen);
         return;
     }
     int keep = int(offered.indexOf(chosen));
     if (keep < 0 && !offered.isEmpty())
         keep = category == Category::Units ? int(offered.size()) - 1 : 0;
     if (keep >= 0)
-        cboList->setItemIndex(keep);
+        itemBox->setItemIndex(keep);
 }
 
-void TForm1::radioUnitsClick()
+void MainWindow::showUnits()
 {
     refillPicker(Category::Units);
 }
 
-void TForm1::radioBldgsClick()
+void MainWindow::showBuildings()
 {
     refillPicker(Category::Buildings);
 }
 
-void TForm1::radioResearchClick()
+void MainWindow::showResearch()
 {
     refillPicker(Category::Research);
 }
 
-void TForm1::chkRetrainsClick()
+void MainWindow::toggleUnitLimit()
 {
-    showLimitBoxes(chkRetrains->isChecked(), txtRetrains, UpDown2);
+    showLimitBoxes(unitLimitCheck->isChecked(), retrainsSpin, retrainsArrows);
 }
 
-void TForm1::chkRetrainBClick()
+void MainWindow::toggleBuildingLimit()
 {
-    showLimitBoxes(chkRetrainB->isChecked(), txtRetrains, UpDown2);
+    showLimitBoxes(buildingLimitCheck->isChecked(), retrainsSpin, retrainsArrows);
 }
 
-void TForm1::UpDown1Click()
+void MainWindow::stepQuantity()
 {
-    txtCount->setText(IntToStr(UpDown1->position()));
+    quantitySpin->setText(IntToStr(quantityArrows->position()));
 }
 
-void TForm1::UpDown2Click()
+void MainWindow::stepRetrains()
 {
-    txtRetrains->setText(IntToStr(UpDown2->position()));
+    retrainsSpin->setText(IntToStr(retrainsArrows->position()));
 }
 
-void TForm1::cboListChange()
+void MainWindow::itemTyped()
 {
     // Type-ahead: the first item that begins with the typed text in capitals.
-    const QString typed = cboList->text().toUpper();
+    const QString typed = itemBox->text().toUpper();
     if (typed.isEmpty())
         return; // an emptied box stays empty
-    for (int i = 0; i < cboList->count(); ++i) {
-        if (cboList->itemText(i).startsWith(typed, Qt::CaseSensitive)) {
-            cboList->setItemIndex(i);
+    for (int i = 0; i < itemBox->count(); ++i) {
+        if (itemBox->itemText(i).startsWith(typed, Qt::CaseSensitive)) {
+            itemBox->setItemIndex(i);
             return;
         }
     }
 }
 
-void TForm1::cboListClick()
+void MainWindow::itemChosen()
 {
-    giveFocus(txtCount);
+    giveFocus(quantitySpin);
 }

@@ -1,16 +1,16 @@
 // The villager tally's Refresh: recounts the build list.
-#include "app/window/tedit.h"
-#include "app/window/tform1.h"
-#include "app/window/tmemo.h"
+#include "app/window/buildlisttextedit.h"
+#include "app/window/mainwindow.h"
+#include "app/window/textbox.h"
 #include "buildlist/villagers.h"
 #include "model/errors.h"
 
-void TForm1::cmdVillCountRefreshClick()
+void MainWindow::recountVillagers()
 {
     int count = 0;
     try {
-        Memo1->forEachLineContaining(u"Villager",
-                                     [&count](QStringView line) { addVillagerLine(line, count); });
+        textArea->forEachLineContaining(u"Villager",
+                                        [&count](QStringView line) { addVillagerLine(line, count); });
     } catch (const ConvertError&) {
         setVillagerCount(count, VillagerBox::LeaveAsItWas);
         throw;

@@ -1,7 +1,7 @@
 // The text area's keyboard rules and the status they keep.
 #include "app/window/application.h"
-#include "app/window/tform1.h"
-#include "app/window/tmemo.h"
+#include "app/window/buildlisttextedit.h"
+#include "app/window/mainwindow.h"
 #include "buildlist/lineformat.h"
 #include "editing/window/keymessages.h"
 
@@ -10,14 +10,14 @@ constexpr char16_t kLowestAccepted = 32;
 constexpr char16_t kHighestAccepted = 126;
 } // namespace
 
-void TForm1::refuseKey()
+void MainWindow::refuseKey()
 {
     app_.dialogs().playSound(QStringLiteral("Kick8.wav"));
     app_.dialogs().messageBox(this, KeyMessages::kLineLengthInvalid, KeyMessages::kTitle, MsgButtons::OK,
                               MsgIcon::Exclamation, MsgResult::OK);
 }
 
-void TForm1::Memo1KeyDown(int& key, Qt::KeyboardModifiers shift)
+void MainWindow::textAreaKeyDown(int& key, Qt::KeyboardModifiers shift)
 {
     // Undo's and Redo's keys reach the text area only when there is no
     // step to take: they are the history's, and are not refused.
@@ -28,7 +28,7 @@ void TForm1::Memo1KeyDown(int& key, Qt::KeyboardModifiers shift)
         return;
     }
     // Delete may shorten a line, never join two into one too long.
-    if (key == Qt::Key_Delete && shift == Qt::NoModifier && Memo1->lengthAfterDelete() > kLineLength) {
+    if (key == Qt::Key_Delete && shift == Qt::NoModifier && textArea->lengthAfterDelete() > kLineLength) {
         key = 0;
         refuseKey();
         return;
@@ -36,9 +36,9 @@ void TForm1::Memo1KeyDown(int& key, Qt::KeyboardModifiers shift)
     if (key != Qt::Key_Up && key != Qt::Key_Down)
         return;
     // Leaving a short line pads it; a line that does not exist is left alone.
-    if (!Memo1->lineExists(currentLine_))
+    if (!textArea->lineExists(currentLine_))
         return;
-    const QString s = Memo1->line(currentLine_);
+    const QString s = textArea->line(currentLine_);
     if (s.size() >= kLineLength)
         return;
     // Padding belongs to the typing on the line it leaves. The text area
@@ -47,17 +47,17 @@ void TForm1::Memo1KeyDown(int& key, Qt::KeyboardModifiers shift)
     const BuildList::Change change(*document_, LineStep::Kind::Typing);
     const bool afterTheLast = currentLine_ >= document_->lineCount();
     const QString padded = s.leftJustified(kLineLength, QLatin1Char(' '));
-    Memo1->setLine(currentLine_, padded);
-    document_->type(currentLine_, afterTheLast ? 0 : 1, {padded}, Memo1->endsWithBreak());
+    textArea->setLine(currentLine_, padded);
+    document_->type(currentLine_, afterTheLast ? 0 : 1, {padded}, textArea->endsWithBreak());
 }
 
-void TForm1::Memo1KeyPress(char16_t& key)
+void MainWindow::textAreaKeyPress(char16_t& key)
 {
     // The line that would grow is the one the character goes into, whatever
     // line the last click or key release noted; a selection over line
     // breaks joins its lines, and the joined line counts.
-    const bool overwrites = Memo1->selLength() > 0 && !Memo1->selectionSpansLines();
-    const bool full = !overwrites && Memo1->lengthAfterTyping() > kLineLength;
+    const bool overwrites = textArea->selLength() > 0 && !textArea->selectionSpansLines();
+    const bool full = !overwrites && textArea->lengthAfterTyping() > kLineLength;
     // Control characters and anything the 8-bit files would not read back
     // as typed are refused.
     const bool unprintable = key < kLowestAccepted || key > kHighestAccepted;
@@ -67,14 +67,14 @@ void TForm1::Memo1KeyPress(char16_t& key)
     }
 }
 
-void TForm1::Memo1KeyUp()
+void MainWindow::textAreaKeyUp()
 {
-    Memo1Click();
+    textAreaClicked();
 }
 
-void TForm1::Memo1Click()
+void MainWindow::textAreaClicked()
 {
-    const int p = Memo1->selStart();
+    const int p = textArea->selStart();
     const bool sameLine = p / kLineSlot == currentLine_;
     if (!sameLine)
         document_->endTyping(); // typing on another line is another step

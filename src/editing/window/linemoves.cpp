@@ -2,42 +2,42 @@
 // and the rows' context menu moves or removes it. Each takes the road a
 // drag takes, so the effects are the drag's own.
 #include "app/window/application.h"
-#include "app/window/tform1.h"
-#include "app/window/tlistbox.h"
+#include "app/window/buildlistview.h"
+#include "app/window/mainwindow.h"
 #include "editing/linerules.h"
 
 #include <QMenu>
 
-void TForm1::moveSelectedLine(int rows)
+void MainWindow::moveSelectedLine(int rows)
 {
-    const LineMoveTargets targets = lineMoveTargets(ListBox1->itemIndex(), ListBox1->count());
+    const LineMoveTargets targets = lineMoveTargets(lineList->itemIndex(), lineList->count());
     const int to = rows < 0 ? targets.up : targets.down;
     if (!linesMode || to < 0)
         return;
     // Taken as a drag takes it: as if clicked first.
-    const int row = ListBox1->itemIndex();
+    const int row = lineList->itemIndex();
     selectRowAsClicked(row);
     moveLine(row, to);
 }
 
-void TForm1::removeSelectedLine()
+void MainWindow::removeSelectedLine()
 {
-    if (!linesMode || !lineMoveTargets(ListBox1->itemIndex(), ListBox1->count()).removable)
+    if (!linesMode || !lineMoveTargets(lineList->itemIndex(), lineList->count()).removable)
         return;
-    const int row = ListBox1->itemIndex();
+    const int row = lineList->itemIndex();
     selectRowAsClicked(row);
     removeLine(row);
 }
 
-void TForm1::ListBox1ContextMenu(const QPoint& globalPos)
+void MainWindow::showLineMenu(const QPoint& globalPos)
 {
-    const LineMoveTargets targets = lineMoveTargets(ListBox1->itemIndex(), ListBox1->count());
+    const LineMoveTargets targets = lineMoveTargets(lineList->itemIndex(), lineList->count());
     if (!targets.removable)
         return;
     // One menu, made again each time with what applies to the selected row;
     // it pops up and returns at once, its items run through the guard.
-    delete ListBox1->findChild<QMenu*>(QStringLiteral("lineMenu"));
-    auto* menu = new QMenu(ListBox1);
+    delete lineList->findChild<QMenu*>(QStringLiteral("lineMenu"));
+    auto* menu = new QMenu(lineList);
     menu->setObjectName(QStringLiteral("lineMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->setTitle(tr("Line"));
@@ -51,11 +51,11 @@ void TForm1::ListBox1ContextMenu(const QPoint& globalPos)
         action->setShortcutVisibleInContextMenu(true);
         action->setEnabled(enabled);
     };
-    keysOf(menu->addAction(tr("Move &Up"), app_.guarded(this, &TForm1::moveSelectedLineUp)),
+    keysOf(menu->addAction(tr("Move &Up"), app_.guarded(this, &MainWindow::moveSelectedLineUp)),
            QKeySequence(Qt::ALT | Qt::Key_Up), targets.up >= 0);
-    keysOf(menu->addAction(tr("Move &Down"), app_.guarded(this, &TForm1::moveSelectedLineDown)),
+    keysOf(menu->addAction(tr("Move &Down"), app_.guarded(this, &MainWindow::moveSelectedLineDown)),
            QKeySequence(Qt::ALT | Qt::Key_Down), targets.down >= 0);
-    menu->addAction(tr("&Remove"), app_.guarded(this, &TForm1::removeSelectedLine));
+    menu->addAction(tr("&Remove"), app_.guarded(this, &MainWindow::removeSelectedLine));
     menu->popup(globalPos);
     // The first item that can be chosen is highlighted, so that a screen
     // reader names it and Enter chooses it.

@@ -1,25 +1,25 @@
 // Normal mode (the text area) and Lines mode (the list).
-#include "app/window/tform1.h"
-#include "app/window/tlistbox.h"
-#include "app/window/tmemo.h"
+#include "app/window/buildlisttextedit.h"
+#include "app/window/buildlistview.h"
+#include "app/window/mainwindow.h"
 #include "buildlist/lineformat.h"
 
 #include <QPushButton>
 
-void TForm1::enterMode(EditMode mode)
+void MainWindow::enterMode(EditMode mode)
 {
     const bool lines = mode == EditMode::Lines;
     document_->endTyping();
     linesMode = lines;
     setPanel(Panel::Mode, lines ? tr("Lines") : tr("Normal"));
-    cmdEdit->setText(lines ? tr("Edit Normal") : tr("Edit Lines"));
-    cmdAdd->setText(lines ? tr("Insert") : tr("Append"));
+    modeButton->setText(lines ? tr("Edit Normal") : tr("Edit Lines"));
+    appendButton->setText(lines ? tr("Insert") : tr("Append"));
     // The shown control takes the keys before the other is hidden, so the
     // focus goes straight to it rather than on to the next control; even
     // while another window is active, the hidden one must not stay the
     // window's focus child.
-    QWidget* shown = lines ? static_cast<QWidget*>(ListBox1) : Memo1;
-    QWidget* hidden = lines ? static_cast<QWidget*>(Memo1) : ListBox1;
+    QWidget* shown = lines ? static_cast<QWidget*>(lineList) : textArea;
+    QWidget* hidden = lines ? static_cast<QWidget*>(textArea) : lineList;
     shown->setVisible(true);
     shown->setFocus();
     hidden->setVisible(false);
@@ -39,7 +39,7 @@ QList<QStringView> viewsOf(const QStringList& lines)
 
 // Whether the text area already shows the document from `row` on, as
 // after the user's own typing.
-bool textShows(const TMemo& text, const BuildList& document, int row, int inserted)
+bool textShows(const BuildListTextEdit& text, const BuildList& document, int row, int inserted)
 {
     if (text.lineCount() != document.lineCount() || text.endsWithBreak() != document.endsWithBreak())
         return false;
@@ -51,53 +51,53 @@ bool textShows(const TMemo& text, const BuildList& document, int row, int insert
 
 } // namespace
 
-void TForm1::showLinesChanged(int row, int removed, int inserted)
+void MainWindow::showLinesChanged(int row, int removed, int inserted)
 {
     const BuildList& document = *document_;
     // The text area follows every change, shown or not.
-    if (!textShows(*Memo1, document, row, inserted)) {
-        if (row == 0 && removed >= Memo1->lineCount()) {
-            Memo1->setLines(document.lines(), document.endsWithBreak());
+    if (!textShows(*textArea, document, row, inserted)) {
+        if (row == 0 && removed >= textArea->lineCount()) {
+            textArea->setLines(document.lines(), document.endsWithBreak());
         } else if (removed == 1 && inserted == 1) {
-            Memo1->setLine(row, document.line(row));
+            textArea->setLine(row, document.line(row));
         } else {
             if (removed > 0)
-                Memo1->removeLines(row, removed);
+                textArea->removeLines(row, removed);
             if (inserted > 0)
-                Memo1->insertLines(row, document.lines().mid(row, inserted));
+                textArea->insertLines(row, document.lines().mid(row, inserted));
         }
-        if (Memo1->endsWithBreak() != document.endsWithBreak())
-            Memo1->setEndsWithBreak(document.endsWithBreak());
+        if (textArea->endsWithBreak() != document.endsWithBreak())
+            textArea->setEndsWithBreak(document.endsWithBreak());
     }
     // The list, only while it is shown; otherwise once it is.
     if (!linesMode) {
         listBehind_ = true;
         return;
     }
-    if (listBehind_ || (row == 0 && removed >= ListBox1->count())) {
-        ListBox1->replaceItems(viewsOf(document.lines()));
+    if (listBehind_ || (row == 0 && removed >= lineList->count())) {
+        lineList->replaceItems(viewsOf(document.lines()));
         listBehind_ = false;
     } else if (removed == 1 && inserted == 1) {
-        ListBox1->setLine(row, document.line(row));
+        lineList->setLine(row, document.line(row));
     } else {
         if (removed > 0)
-            ListBox1->removeLines(row, removed);
+            lineList->removeLines(row, removed);
         if (inserted > 0)
-            ListBox1->insertLines(row, document.lines().mid(row, inserted));
+            lineList->insertLines(row, document.lines().mid(row, inserted));
     }
 }
 
-void TForm1::showLineMoved(int from, int to)
+void MainWindow::showLineMoved(int from, int to)
 {
-    Memo1->moveLine(from, to);
+    textArea->moveLine(from, to);
     if (!linesMode || listBehind_) {
         listBehind_ = true;
         return;
     }
-    ListBox1->moveLine(from, to);
+    lineList->moveLine(from, to);
 }
 
-void TForm1::enterLinesMode()
+void MainWindow::enterLinesMode()
 {
     setUndoAvailable(false);
     // The list's text always ends with a line break; a text that had none
@@ -105,22 +105,22 @@ void TForm1::enterLinesMode()
     document_->gainFinalBreak();
     // The list catches up with the document before it takes the focus; the
     // row is chosen first, so that is the row announced.
-    ListBox1->replaceItems(viewsOf(document_->lines()));
+    lineList->replaceItems(viewsOf(document_->lines()));
     listBehind_ = false;
     if (currentLine_ >= 0)
-        ListBox1->setItemIndex(currentLine_);
+        lineList->setItemIndex(currentLine_);
     enterMode(EditMode::Lines);
 }
 
-void TForm1::enterNormalMode()
+void MainWindow::enterNormalMode()
 {
     setUndoAvailable(false);
     // The text already shows the document.
-    selectRowAsClicked(ListBox1->itemIndex());
+    selectRowAsClicked(lineList->itemIndex());
     enterMode(EditMode::Normal);
 }
 
-void TForm1::cmdEditClick()
+void MainWindow::switchMode()
 {
     if (linesMode)
         enterNormalMode();
@@ -128,30 +128,30 @@ void TForm1::cmdEditClick()
         enterLinesMode();
 }
 
-void TForm1::mnuEditLinesClick()
+void MainWindow::editLines()
 {
     if (!linesMode)
         enterLinesMode();
 }
 
-void TForm1::mnuEditNormalClick()
+void MainWindow::editNormal()
 {
     if (linesMode)
         enterNormalMode();
 }
 
-void TForm1::ListBox1Click()
+void MainWindow::rowClicked()
 {
-    selectRowAsClicked(ListBox1->itemIndex());
+    selectRowAsClicked(lineList->itemIndex());
 }
 
-void TForm1::selectRowAsClicked(int row)
+void MainWindow::selectRowAsClicked(int row)
 {
-    ListBox1->setItemIndex(row);
-    const int selected = ListBox1->itemIndex();
+    lineList->setItemIndex(row);
+    const int selected = lineList->itemIndex();
     setCurrentLine(selected);
     setFindFrom(selected);
     // Column 31 of the selected line, under the ruler's first bar; the start
     // of the text when nothing is selected.
-    Memo1->setSelStart(selected < 0 ? 0 : selected * kLineSlot + kQuantityColumn);
+    textArea->setSelStart(selected < 0 ? 0 : selected * kLineSlot + kQuantityColumn);
 }

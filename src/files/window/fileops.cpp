@@ -1,11 +1,11 @@
 // New, Open, Save, Save As and Exit.
 #include "app/window/application.h"
+#include "app/window/buildlisttextedit.h"
+#include "app/window/buildlistview.h"
 #include "app/window/classicedit.h"
-#include "app/window/tcombobox.h"
-#include "app/window/tedit.h"
-#include "app/window/tform1.h"
-#include "app/window/tlistbox.h"
-#include "app/window/tmemo.h"
+#include "app/window/completingcombobox.h"
+#include "app/window/mainwindow.h"
+#include "app/window/textbox.h"
 #include "buildlist/lineformat.h"
 #include "files/diskfile.h"
 #include "files/openroad.h"
@@ -29,7 +29,7 @@ constexpr int kReadingWidth = 700;
 
 // The unsaved-work question, put only when the marker is set. True when
 // the operation may go on.
-static bool mayDiscardWork(TForm1& form, const QString& question)
+static bool mayDiscardWork(MainWindow& form, const QString& question)
 {
     if (!form.isModified())
         return true;
@@ -38,7 +38,7 @@ static bool mayDiscardWork(TForm1& form, const QString& question)
            == MsgResult::Yes;
 }
 
-bool TForm1::runExitGuard()
+bool MainWindow::runExitGuard()
 {
     if (!mayDiscardWork(*this, kNotSavedQuit))
         return false;
@@ -46,29 +46,29 @@ bool TForm1::runExitGuard()
     return true;
 }
 
-void TForm1::mnuExitClick()
+void MainWindow::exitFromMenu()
 {
     runExitGuard();
 }
 
-void TForm1::cmdExitClick()
+void MainWindow::exitFromButton()
 {
-    mnuExitClick();
+    exitFromMenu();
 }
 
-void TForm1::FormCloseQuery(bool& canClose)
+void MainWindow::maybeClose(bool& canClose)
 {
     canClose = runExitGuard();
 }
 
-void TForm1::mnuNewClick()
+void MainWindow::newList()
 {
     if (!mayDiscardWork(*this, kNotSavedNew))
         return;
     startNewList();
 }
 
-void TForm1::startNewList()
+void MainWindow::startNewList()
 {
     {
         document_->reset({QString::fromLatin1(kStartingLine)});
@@ -79,31 +79,31 @@ void TForm1::startNewList()
         // Undo must never take a line off a build list it did not add.
         setUndoAvailable(false);
     }
-    giveFocus(cboList);
+    giveFocus(itemBox);
 }
 
-void TForm1::mnuOpenClick()
+void MainWindow::openFromDialog()
 {
     if (!mayDiscardWork(*this, kNotSavedOpen))
         return;
-    if (!dlgOpen.execute(app_.dialogs(), this))
+    if (!openDialog.execute(app_.dialogs(), this))
         return;
-    openFile(dlgOpen.fileName);
+    openFile(openDialog.fileName);
 }
 
-void TForm1::openNamedFile(const QString& path)
+void MainWindow::openNamedFile(const QString& path)
 {
     // The dialog hands over a full path, and starts in its folder next time.
-    dlgOpen.fileName = QFileInfo(path).absoluteFilePath();
-    if (!namesNoFileYet(dlgOpen.fileName)) {
-        openFile(dlgOpen.fileName);
+    openDialog.fileName = QFileInfo(path).absoluteFilePath();
+    if (!namesNoFileYet(openDialog.fileName)) {
+        openFile(openDialog.fileName);
         return;
     }
     // A name that holds no file yet starts a new build list under it, as
     // editors do; Save writes it there.
     startNewList();
-    setCurrentFile(dlgOpen.fileName, std::nullopt);
-    showFileName(dlgOpen.fileName);
+    setCurrentFile(openDialog.fileName, std::nullopt);
+    showFileName(openDialog.fileName);
 }
 
 namespace {
@@ -131,7 +131,7 @@ TextLines linesOfText(const QString& text)
 // Ending it, at the latest when it goes out of scope, puts all back.
 class ReadingDisplay {
 public:
-    ReadingDisplay(TMemo* memo, TListBox* list) : memo_(memo), list_(list)
+    ReadingDisplay(BuildListTextEdit* memo, BuildListView* list) : memo_(memo), list_(list)
     {
         list_->show();
         memo_->hide();
@@ -144,29 +144,29 @@ public:
         if (!active_)
             return;
         active_ = false;
-        memo_->resize(TForm1::kTextAreaWidth, memo_->height());
+        memo_->resize(MainWindow::kTextAreaWidth, memo_->height());
         memo_->show();
         list_->hide();
         QApplication::restoreOverrideCursor();
     }
 
 private:
-    TMemo* memo_;
-    TListBox* list_;
+    BuildListTextEdit* memo_;
+    BuildListView* list_;
     bool active_ = true;
 };
 
 } // namespace
 
-void TForm1::openFile(const QString& path)
+void MainWindow::openFile(const QString& path)
 {
     setUndoAvailable(false);
     // The list stands empty in the text area's place while the file is
     // read; it catches up with the document when it is next shown.
-    ListBox1->clearItems();
+    lineList->clearItems();
     listBehind_ = true;
     enterMode(EditMode::Normal);
-    ReadingDisplay reading(Memo1, ListBox1);
+    ReadingDisplay reading(textArea, lineList);
     setCurrentFile(path, std::nullopt);
 
     ReadOutcome read = readBuildList(path);
@@ -199,7 +199,7 @@ void TForm1::openFile(const QString& path)
 
     // A quantity that does not convert is reported, and Open still ends
     // with the window usable.
-    app_.guard([this] { cmdVillCountRefreshClick(); });
+    app_.guard([this] { recountVillagers(); });
 
     reading.end();
 
@@ -209,21 +209,21 @@ void TForm1::openFile(const QString& path)
             break;
         caret += kLineSlot;
     }
-    Memo1->setSelStart(caret);
-    Memo1->setFocus();
-    Memo1Click();
+    textArea->setSelStart(caret);
+    textArea->setFocus();
+    textAreaClicked();
     if (!read.leftoverBackup.isEmpty())
         app_.dialogs().messageBox(this, kBackupFound.arg(path, read.leftoverBackup), kBackupFoundTitle,
                                   MsgButtons::OK, MsgIcon::Exclamation, MsgResult::OK);
 }
 
-void TForm1::setCurrentFile(const QString& path, std::optional<DiskFile> file)
+void MainWindow::setCurrentFile(const QString& path, std::optional<DiskFile> file)
 {
     fileName_ = path;
     diskFile_ = std::move(file);
 }
 
-void TForm1::showFileName(const QString& path)
+void MainWindow::showFileName(const QString& path)
 {
     shownFile_ = path;
     setPanel(Panel::File, path);
@@ -234,7 +234,7 @@ namespace {
 // Saves, putting the questions a save may raise: overwrite another
 // program's change, rewrite in place with no copy of the old bytes. An
 // answer No ends it with that status, and nothing written.
-SaveOutcome saveAsking(TForm1& form, const QString& path,
+SaveOutcome saveAsking(MainWindow& form, const QString& path,
                        const std::function<SaveOutcome(const SaveOptions&)>& attempt)
 {
     SaveOptions options;
@@ -261,7 +261,7 @@ SaveOutcome saveAsking(TForm1& form, const QString& path,
 
 } // namespace
 
-bool TForm1::reportSave(const SaveOutcome& outcome, const QString& path, qsizetype size)
+bool MainWindow::reportSave(const SaveOutcome& outcome, const QString& path, qsizetype size)
 {
     switch (outcome.status) {
     case SaveStatus::Saved:
@@ -280,7 +280,7 @@ bool TForm1::reportSave(const SaveOutcome& outcome, const QString& path, qsizety
         if (app_.dialogs().messageBox(this, kNotTheFileRead.arg(path), kReadErrorTitle, MsgButtons::YesNo,
                                       MsgIcon::Question, MsgResult::Yes)
             == MsgResult::Yes)
-            mnuSaveAsClick();
+            saveAs();
         return false;
     case SaveStatus::Failed: break;
     }
@@ -291,7 +291,7 @@ bool TForm1::reportSave(const SaveOutcome& outcome, const QString& path, qsizety
     throw FileCreateError(path);
 }
 
-bool TForm1::saveToCurrentFile(const QByteArray& bytes)
+bool MainWindow::saveToCurrentFile(const QByteArray& bytes)
 {
     // A file name that no read or save stands behind (set from outside)
     // is written as Save As would.
@@ -302,25 +302,25 @@ bool TForm1::saveToCurrentFile(const QByteArray& bytes)
     return reportSave(outcome, fileName_, bytes.size());
 }
 
-void TForm1::mnuSaveClick()
+void MainWindow::save()
 {
     // Only ever write to the file the user sees named in the status bar.
     if (shownFile_.isEmpty() || fileName_.isEmpty() || fileName_ != shownFile_) {
-        mnuSaveAsClick();
+        saveAs();
         return;
     }
     if (saveToCurrentFile(document_->text().toLatin1()))
         document_->markSaved();
 }
 
-void TForm1::mnuSaveAsClick()
+void MainWindow::saveAs()
 {
     if (!shownFile_.isEmpty())
-        dlgSave.fileName = shownFile_;
-    if (!dlgSave.execute(app_.dialogs(), this))
+        saveDialog.fileName = shownFile_;
+    if (!saveDialog.execute(app_.dialogs(), this))
         return;
     // Until the file is written, the name stands alone.
-    setCurrentFile(dlgSave.fileName, std::nullopt);
+    setCurrentFile(saveDialog.fileName, std::nullopt);
     std::optional<DiskFile> written;
     const QByteArray bytes = document_->text().toLatin1();
     const SaveOutcome outcome = saveAsking(*this, fileName_, [&](const SaveOptions& options) {

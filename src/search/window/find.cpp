@@ -1,17 +1,17 @@
 // Find: searches the list's lines, without regard to case, from findFrom.
 #include "app/window/application.h"
-#include "app/window/tform1.h"
-#include "app/window/tlistbox.h"
+#include "app/window/buildlistview.h"
+#include "app/window/mainwindow.h"
+#include "search/window/finddialog.h"
 #include "search/window/findmessages.h"
-#include "search/window/tfinddialog.h"
 
 #include <QLocale>
 
-void TForm1::mnuFindClick()
+void MainWindow::openFind()
 {
     if (!linesMode)
         setFindFrom(0);
-    app_.dialogs().showModeless(dlgFind);
+    app_.dialogs().showModeless(findDialog);
 }
 
 namespace {
@@ -38,38 +38,38 @@ bool lineHolds(const QString& line, const QString& wanted, const QLocale& locale
 
 } // namespace
 
-void TForm1::dlgFindFind()
+void MainWindow::findNext()
 {
     const QLocale locale;
     for (;;) {
-        const QString wanted = locale.toLower(dlgFind->findText());
+        const QString wanted = locale.toLower(findDialog->findText());
         const bool ascii = plainAsciiSearch(wanted, locale);
         if (!linesMode)
             enterLinesMode();
         bool hit = false;
         // A pass from the top that finds nothing has seen every line.
         const bool fromTop = findFrom_ <= 0;
-        const int count = ListBox1->count();
+        const int count = lineList->count();
         // With nothing selected findFrom is -1: the search starts at the top.
         for (int i = qMax(0, findFrom_); i < count && !wanted.isEmpty(); ++i) {
-            if (lineHolds(ListBox1->item(i), wanted, locale, ascii)) {
-                ListBox1->setItemIndex(i);
+            if (lineHolds(lineList->item(i), wanted, locale, ascii)) {
+                lineList->setItemIndex(i);
                 setFindFrom(i + 1);
                 hit = true;
                 break;
             }
         }
-        setInsertAt(ListBox1->itemIndex() + 1);
+        setInsertAt(lineList->itemIndex() + 1);
         if (hit)
             return;
         if (fromTop) {
-            app_.dialogs().messageBox(dlgFind, FindMessages::kCannotFind.arg(dlgFind->findText()),
+            app_.dialogs().messageBox(findDialog, FindMessages::kCannotFind.arg(findDialog->findText()),
                                       FindMessages::kNotFoundTitle, MsgButtons::OK, MsgIcon::Exclamation,
                                       MsgResult::OK);
             return;
         }
         const MsgResult again =
-            app_.dialogs().messageBox(dlgFind, FindMessages::kEndOfList, FindMessages::kNotFoundTitle,
+            app_.dialogs().messageBox(findDialog, FindMessages::kEndOfList, FindMessages::kNotFoundTitle,
                                       MsgButtons::YesNo, MsgIcon::Question, MsgResult::Yes);
         if (again != MsgResult::Yes)
             return;

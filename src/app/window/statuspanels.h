@@ -15,10 +15,10 @@ public:
 
 // A fixed row of panels whose texts are set and read back: the window
 // keeps part of its state in them.
-class TStatusBar : public QStatusBar {
+class StatusPanels : public QStatusBar {
     Q_OBJECT
 public:
-    TStatusBar(const QVector<int>& widths, QWidget* parent = nullptr);
+    StatusPanels(const QVector<int>& widths, QWidget* parent = nullptr);
 
     int panelCount() const { return int(panels_.size()); }
     QString panelText(int index) const;

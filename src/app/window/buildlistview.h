@@ -9,10 +9,10 @@
 // A list box whose selections made by the program do not raise its click
 // event; the user's selections, by mouse or keyboard, do. Assistive
 // technology hears both.
-class TListBox : public QListWidget, public LineStore {
+class BuildListView : public QListWidget, public LineStore {
     Q_OBJECT
 public:
-    explicit TListBox(QWidget* parent = nullptr);
+    explicit BuildListView(QWidget* parent = nullptr);
 
     int count() const { return QListWidget::count(); }
     QString item(int index) const; // throws ListIndexError when missing

@@ -4,7 +4,7 @@
 
 // The settings of an open or save dialog that live between its runs: the
 // filter, the default extension, the options and the last file name.
-struct TFileDialog {
+struct FileDialogOptions {
     bool save = false;
     QStringList filters;
     int filterIndex = 0;

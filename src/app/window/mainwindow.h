@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/window/tfiledialog.h"
+#include "app/window/filedialogoptions.h"
 #include "catalog/catalog.h"
 #include "editing/buildlist.h"
 #include "editing/editstate.h"
@@ -18,33 +18,33 @@ class QMenuBar;
 class QPushButton;
 class QRadioButton;
 class DragController;
-class TApplication;
-class TComboBox;
-class TEdit;
-class TFindDialog;
-class TCheckOrder;
-class TForm2;
-class TListBox;
-class TMemo;
-class TStatusBar;
-class TUpDown;
+class Application;
+class CompletingComboBox;
+class TextBox;
+class FindDialog;
+class CheckOrderWindow;
+class CountWindow;
+class BuildListView;
+class BuildListTextEdit;
+class StatusPanels;
+class UpDownArrows;
 
 // The main window. It wires the controls to their handlers and holds the
 // state they share; each handler lives with the subsystem that owns it.
-class TForm1 : public QMainWindow, private EditContext {
+class MainWindow : public QMainWindow, private EditContext {
     Q_OBJECT
 public:
-    explicit TForm1(TApplication& app, QWidget* parent = nullptr);
+    explicit MainWindow(Application& app, QWidget* parent = nullptr);
 
     // The text area's width, which Open widens for a while.
     static constexpr int kTextAreaWidth = 513;
-    ~TForm1() override;
+    ~MainWindow() override;
 
-    void setCompanions(TForm2* form2, TCheckOrder* checkOrder);
-    TApplication& app() const { return app_; }
+    void setCompanions(CountWindow* form2, CheckOrderWindow* checkOrder);
+    Application& app() const { return app_; }
     const Catalog& catalog() const { return catalog_; }
 
-    // Status panels. They show state; nothing is read back from them.
+    // statusPanels panels. They show state; nothing is read back from them.
     enum class Panel { File = 0, Empty = 1, Mode = 2, Column = 3, Marker = 4 };
     QString panel(Panel which) const;
     void setPanel(Panel which, const QString& text);
@@ -56,64 +56,64 @@ public:
     bool isModified() const { return document_->isModified(); }
 
     // The edit mode, and everything that goes with it: linesMode, the mode
-    // panel, the captions of cmdAdd and cmdEdit, which of the text area and
+    // panel, the captions of appendButton and modeButton, which of the text area and
     // the list is shown, and the focus. It copies nothing.
     enum class EditMode { Normal, Lines };
     void enterMode(EditMode mode);
 
     // --- components, in the window's declaration order ---------------------
-    TMemo* Memo1 = nullptr;
-    QGroupBox* GroupBox1 = nullptr;
-    QRadioButton* radioUnits = nullptr;
-    QRadioButton* radioBldgs = nullptr;
-    QRadioButton* radioResearch = nullptr;
-    QCheckBox* chkRetrains = nullptr;
-    QCheckBox* chkCritical = nullptr;
-    QPushButton* cmdAdd = nullptr;
-    QPushButton* cmdDelete = nullptr;
-    QPushButton* cmdEdit = nullptr;
-    QGroupBox* GroupBox2 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label1 = nullptr;
-    QMenuBar* MainMenu1 = nullptr;
-    QMenu* File1 = nullptr;
-    QAction* mnuOpen = nullptr;
-    QAction* mnuSave = nullptr;
-    QAction* mnuSaveAs = nullptr;
-    QAction* N2 = nullptr;
-    QAction* mnuExit = nullptr;
-    QMenu* Edit1 = nullptr;
-    QAction* mnuEditNormal = nullptr;
-    QAction* mnuEditLines = nullptr;
-    QAction* N3 = nullptr;
-    QAction* mnuUndo = nullptr;
-    QAction* mnuRedo = nullptr;
-    QMenu* Help1 = nullptr;
-    QAction* mnuHelpHelp = nullptr;
-    QAction* mnuHelpAbout = nullptr;
-    TFileDialog dlgOpen;
-    TListBox* ListBox1 = nullptr;
-    QLabel* Image1 = nullptr;
-    TStatusBar* Status = nullptr;
-    TFileDialog dlgSave;
-    QPushButton* cmdExit = nullptr;
-    QCheckBox* chkRetrainB = nullptr;
-    TUpDown* UpDown1 = nullptr;
-    TUpDown* UpDown2 = nullptr;
-    QAction* mnuNew = nullptr;
-    TFindDialog* dlgFind = nullptr;
-    QMenu* Search1 = nullptr;
-    QAction* mnuFind = nullptr;
-    QAction* mnuCount = nullptr;
-    QAction* mnuCheckOrder = nullptr;
-    TComboBox* cboList = nullptr;
-    TEdit* txtCount = nullptr;
-    TEdit* txtRetrains = nullptr;
-    QLabel* Label3 = nullptr;
-    QGroupBox* GroupBox3 = nullptr;
-    TEdit* txtVillagers = nullptr;
-    QPushButton* cmdVillCountRefresh = nullptr;
-    QLabel* Label4 = nullptr;
+    BuildListTextEdit* textArea = nullptr;
+    QGroupBox* categoryGroup = nullptr;
+    QRadioButton* unitsRadio = nullptr;
+    QRadioButton* buildingsRadio = nullptr;
+    QRadioButton* researchRadio = nullptr;
+    QCheckBox* unitLimitCheck = nullptr;
+    QCheckBox* criticalCheck = nullptr;
+    QPushButton* appendButton = nullptr;
+    QPushButton* removeLastLineButton = nullptr;
+    QPushButton* modeButton = nullptr;
+    QGroupBox* itemGroup = nullptr;
+    QLabel* retrainsLabel = nullptr;
+    QLabel* quantityLabel = nullptr;
+    QMenuBar* mainMenu = nullptr;
+    QMenu* fileMenu = nullptr;
+    QAction* openAction = nullptr;
+    QAction* saveAction = nullptr;
+    QAction* saveAsAction = nullptr;
+    QAction* fileSeparator = nullptr;
+    QAction* exitAction = nullptr;
+    QMenu* editMenu = nullptr;
+    QAction* editNormalAction = nullptr;
+    QAction* editLinesAction = nullptr;
+    QAction* editSeparator = nullptr;
+    QAction* undoAction = nullptr;
+    QAction* redoAction = nullptr;
+    QMenu* helpMenu = nullptr;
+    QAction* helpAction = nullptr;
+    QAction* aboutAction = nullptr;
+    FileDialogOptions openDialog;
+    BuildListView* lineList = nullptr;
+    QLabel* toilet = nullptr;
+    StatusPanels* statusPanels = nullptr;
+    FileDialogOptions saveDialog;
+    QPushButton* exitButton = nullptr;
+    QCheckBox* buildingLimitCheck = nullptr;
+    UpDownArrows* quantityArrows = nullptr;
+    UpDownArrows* retrainsArrows = nullptr;
+    QAction* newAction = nullptr;
+    FindDialog* findDialog = nullptr;
+    QMenu* searchMenu = nullptr;
+    QAction* findAction = nullptr;
+    QAction* countAction = nullptr;
+    QAction* checkOrderAction = nullptr;
+    CompletingComboBox* itemBox = nullptr;
+    TextBox* quantitySpin = nullptr;
+    TextBox* retrainsSpin = nullptr;
+    QLabel* ruler = nullptr;
+    QGroupBox* villagerGroup = nullptr;
+    TextBox* villagerBox = nullptr;
+    QPushButton* refreshVillagersButton = nullptr;
+    QLabel* villagersLabel = nullptr;
 
     // --- window state -------------------------------------------------------
     // Each fact below is written by its setter alone, whichever road sets it.
@@ -159,75 +159,75 @@ public:
     // and put back after Undo or Redo has changed the lines.
     EditState editState() const override;
     void restoreEditState(const EditState& state) override;
-    void mnuUndoClick();
-    void mnuRedoClick();
+    void undo();
+    void redo();
     // A change the user types or deletes in the text area; `edit` makes it.
-    void Memo1UserEdit(const std::function<void()>& edit);
+    void takeUserEdit(const std::function<void()>& edit);
 
     // --- start-up and window events (app) ----------------------------------
-    void FormCreate();
-    void FormShow();
-    void FormCloseQuery(bool& canClose);
+    void startAfresh();
+    void focusItemBox();
+    void maybeClose(bool& canClose);
 
     // --- item picker (buildlist) -------------------------------------------
-    void radioUnitsClick();
-    void radioBldgsClick();
-    void radioResearchClick();
-    void chkRetrainsClick();
-    void chkRetrainBClick();
-    void UpDown1Click();
-    void UpDown2Click();
-    void cboListChange();
-    void cboListClick();
+    void showUnits();
+    void showBuildings();
+    void showResearch();
+    void toggleUnitLimit();
+    void toggleBuildingLimit();
+    void stepQuantity();
+    void stepRetrains();
+    void itemTyped();
+    void itemChosen();
 
     // --- append, insert, undo, villager tally (buildlist) ------------------
-    void cmdAddClick();
+    void appendItem();
     bool PlaceLine(const QString& line);
-    void cmdDeleteClick();
-    void cmdVillCountRefreshClick();
+    void removeLastLine();
+    void recountVillagers();
 
     // --- files --------------------------------------------------------------
-    void mnuNewClick();
-    void mnuOpenClick();
+    void newList();
+    void openFromDialog();
     // Opens a file named outside the window (the command line) as Open does
     // after its dialog.
     void openNamedFile(const QString& path); // from the command line
     void startNewList(); // what New does once it may
-    void mnuSaveClick();
-    void mnuSaveAsClick();
-    void mnuExitClick();
-    void cmdExitClick();
+    void save();
+    void saveAs();
+    void exitFromMenu();
+    void exitFromButton();
 
     // --- edit modes, drag and drop, keyboard (editing) ---------------------
-    void cmdEditClick();
-    void mnuEditNormalClick();
-    void mnuEditLinesClick();
-    void ListBox1Click();
-    void ListBox1MouseDown(Qt::MouseButton button, const QPoint& pos);
-    void ListBox1DragOver(const QPoint& pos, bool& accept);
-    void ListBox1DragDrop(const QPoint& pos);
-    void Image1DragOver(const QPoint& pos, bool& accept);
-    void Image1DragDrop(const QPoint& pos);
+    void switchMode();
+    void editNormal();
+    void editLines();
+    void rowClicked();
+    void startLineDrag(Qt::MouseButton button, const QPoint& pos);
+    void dragOverList(const QPoint& pos, bool& accept);
+    void dropOnList(const QPoint& pos);
+    void dragOverToilet(const QPoint& pos, bool& accept);
+    void dropOnToilet(const QPoint& pos);
     // The same moves and removal without dragging: keys and a context menu.
     void moveSelectedLine(int rows); // -1 up, +1 down
     void moveSelectedLineUp() { moveSelectedLine(-1); }
     void moveSelectedLineDown() { moveSelectedLine(1); }
     void removeSelectedLine();
-    void ListBox1ContextMenu(const QPoint& globalPos);
-    void FormDragOver(const QPoint& pos, bool& accept);
-    void txtVillagersDragOver(const QPoint& pos, bool& accept);
-    void cmdVillCountRefreshDragOver(const QPoint& pos, bool& accept);
-    void Memo1Click();
-    void Memo1KeyDown(int& key, Qt::KeyboardModifiers shift);
-    void Memo1KeyPress(char16_t& key);
-    void Memo1KeyUp();
-    void Memo1Exit();
+    void showLineMenu(const QPoint& globalPos);
+    void dragOverWindow(const QPoint& pos, bool& accept);
+    void dragOverVillagerBox(const QPoint& pos, bool& accept);
+    void dragOverRefreshButton(const QPoint& pos, bool& accept);
+    void textAreaClicked();
+    void textAreaKeyDown(int& key, Qt::KeyboardModifiers shift);
+    void textAreaKeyPress(char16_t& key);
+    void textAreaKeyUp();
+    void textAreaLeft();
 
     // --- search and count ---------------------------------------------------
-    void mnuFindClick();
-    void dlgFindFind();
-    void mnuCountClick();
-    void mnuCheckOrderClick();
+    void openFind();
+    void findNext();
+    void showCount();
+    void showCheckOrder();
     // Selects a line in Lines mode, entering it first, as a user's click in
     // the list would, and brings the window to the front.
     void selectLine(int index);
@@ -275,7 +275,7 @@ private:
     // Tells the user why a save did not happen; true when it did.
     bool reportSave(const SaveOutcome& outcome, const QString& path, qsizetype size);
 
-    TApplication& app_;
+    Application& app_;
     Catalog catalog_;
     DragController* drag_ = nullptr;
     BuildList* document_ = nullptr;
@@ -284,8 +284,8 @@ private:
     // window rather than read back from them.
     int column_ = -1;
     bool undoAvailable_ = false;
-    TForm2* form2_ = nullptr;
-    TCheckOrder* checkOrder_ = nullptr;
+    CountWindow* form2_ = nullptr;
+    CheckOrderWindow* checkOrder_ = nullptr;
     QString fileName_;
     QString shownFile_;
     // The text version and category the offered entries were made for.

@@ -2,21 +2,21 @@
 
 #include <QDialog>
 
-class TEdit;
+class TextBox;
 class QPushButton;
 
 // A small find window that stays open beside the main window: a text,
 // Find Next and Cancel. It searches downwards only.
-class TFindDialog : public QDialog {
+class FindDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TFindDialog(QWidget* parent = nullptr);
+    explicit FindDialog(QWidget* parent = nullptr);
 
     QString findText() const;
     void setFindText(const QString& text);
     void pressFindNext();
 
-    TEdit* textBox() const { return text_; }
+    TextBox* textBox() const { return text_; }
 
 signals:
     // Find Next, by its button or by Enter.
@@ -26,7 +26,7 @@ public:
     QPushButton* findNextButton() const { return findNext_; }
 
 private:
-    TEdit* text_;
+    TextBox* text_;
     QPushButton* findNext_;
     QPushButton* cancel_;
 };

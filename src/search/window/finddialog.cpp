@@ -1,5 +1,6 @@
-#include "search/window/tfinddialog.h"
-#include "app/window/tedit.h"
+#include "search/window/finddialog.h"
+#include "app/window/objectnames.h"
+#include "app/window/textbox.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -7,9 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TFindDialog::TFindDialog(QWidget* parent)
-    : QDialog(parent), text_(new TEdit(QString(), this)), findNext_(new QPushButton(tr("&Find Next"), this)),
-      cancel_(new QPushButton(tr("Cancel"), this))
+FindDialog::FindDialog(QWidget* parent)
+    : QDialog(parent), text_(new TextBox(QString(), this)),
+      findNext_(new QPushButton(tr("&Find Next"), this)), cancel_(new QPushButton(tr("Cancel"), this))
 {
     setWindowTitle(tr("Find"));
     setModal(false);
@@ -27,25 +28,26 @@ TFindDialog::TFindDialog(QWidget* parent)
     layout->addLayout(row, 1);
     layout->addLayout(buttons);
 
+    setObjectNames({{text_, "findText"}, {findNext_, "findNext"}, {cancel_, "cancel"}});
     findNext_->setDefault(true);
     findNext_->setEnabled(false);
     connect(text_, &QLineEdit::textChanged, this,
             [this](const QString& t) { findNext_->setEnabled(!t.isEmpty()); });
-    connect(findNext_, &QPushButton::clicked, this, &TFindDialog::pressFindNext);
+    connect(findNext_, &QPushButton::clicked, this, &FindDialog::pressFindNext);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::hide);
 }
 
-QString TFindDialog::findText() const
+QString FindDialog::findText() const
 {
     return text_->text();
 }
 
-void TFindDialog::setFindText(const QString& text)
+void FindDialog::setFindText(const QString& text)
 {
     text_->setText(text);
 }
 
-void TFindDialog::pressFindNext()
+void FindDialog::pressFindNext()
 {
     emit findNextPressed();
 }

@@ -1,9 +1,9 @@
-#include "app/window/tupdown.h"
+#include "app/window/updownarrows.h"
 
 #include <QKeyEvent>
 #include <QToolButton>
 
-TUpDown::TUpDown(int min, int max, int position, QWidget* parent)
+UpDownArrows::UpDownArrows(int min, int max, int position, QWidget* parent)
     : QWidget(parent), min_(min), max_(max), position_(position), up_(new QToolButton(this)),
       down_(new QToolButton(this))
 {
@@ -18,31 +18,31 @@ TUpDown::TUpDown(int min, int max, int position, QWidget* parent)
     connect(down_, &QToolButton::clicked, this, [this] { click(Button::Down); });
 }
 
-void TUpDown::setPosition(int position)
+void UpDownArrows::setPosition(int position)
 {
     position_ = qBound(min_, position, max_);
 }
 
-void TUpDown::click(Button button)
+void UpDownArrows::click(Button button)
 {
     setPosition(position_ + (button == Button::Up ? 1 : -1));
     emit clicked(button);
 }
 
-void TUpDown::resizeEvent(QResizeEvent*)
+void UpDownArrows::resizeEvent(QResizeEvent*)
 {
     const int half = height() / 2;
     up_->setGeometry(0, 0, width(), half);
     down_->setGeometry(0, half, width(), height() - half);
 }
 
-void TUpDown::stepWithArrowKeys(QWidget* box)
+void UpDownArrows::stepWithArrowKeys(QWidget* box)
 {
     box_ = box;
     box->installEventFilter(this);
 }
 
-bool TUpDown::eventFilter(QObject* watched, QEvent* e)
+bool UpDownArrows::eventFilter(QObject* watched, QEvent* e)
 {
     if (watched == box_ && e->type() == QEvent::KeyPress && isEnabled()) {
         const auto* key = static_cast<QKeyEvent*>(e);

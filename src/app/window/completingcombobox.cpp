@@ -1,16 +1,16 @@
-#include "app/window/tcombobox.h"
+#include "app/window/completingcombobox.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 
-TComboBox::TComboBox(QWidget* parent) : ClassicTextBox<QComboBox>(parent)
+CompletingComboBox::CompletingComboBox(QWidget* parent) : ClassicTextBox<QComboBox>(parent)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     setMaxVisibleItems(16);
-    connect(lineEdit(), &QLineEdit::textEdited, this, &TComboBox::changedByUser);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &CompletingComboBox::changedByUser);
     connect(this, qOverload<int>(&QComboBox::activated), this, [this] {
         if (programChange_)
             return;
@@ -22,24 +22,24 @@ TComboBox::TComboBox(QWidget* parent) : ClassicTextBox<QComboBox>(parent)
     });
 }
 
-void TComboBox::keyPressEvent(QKeyEvent* e)
+void CompletingComboBox::keyPressEvent(QKeyEvent* e)
 {
     const QScopedValueRollback stepping(steppedByKey_, true);
     ClassicTextBox<QComboBox>::keyPressEvent(e);
 }
 
-void TComboBox::setText(const QString& text)
+void CompletingComboBox::setText(const QString& text)
 {
     setEditText(text);
 }
 
-void TComboBox::clearAll()
+void CompletingComboBox::clearAll()
 {
     clear();
     clearEditText();
 }
 
-void TComboBox::setItemIndex(int index)
+void CompletingComboBox::setItemIndex(int index)
 {
     programChange_ = true;
     setCurrentIndex(index);

@@ -6,10 +6,10 @@
 // typing or by choosing from the list; setting the index by program puts
 // the item's text into the box without raising it. Its text takes keys and
 // the focus as the classic edit control does (see classicedit.h).
-class TComboBox : public ClassicTextBox<QComboBox> {
+class CompletingComboBox : public ClassicTextBox<QComboBox> {
     Q_OBJECT
 public:
-    explicit TComboBox(QWidget* parent = nullptr);
+    explicit CompletingComboBox(QWidget* parent = nullptr);
 
     QString text() const { return currentText(); }
     void setText(const QString& text);

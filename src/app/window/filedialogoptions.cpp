@@ -1,8 +1,8 @@
-#include "app/window/tfiledialog.h"
+#include "app/window/filedialogoptions.h"
 
 #include <QFileInfo>
 
-bool TFileDialog::execute(DialogService& dialogs, QWidget* parent)
+bool FileDialogOptions::execute(DialogService& dialogs, QWidget* parent)
 {
     FileDialogRequest request;
     request.filters = filters;

@@ -4,10 +4,10 @@
 
 // A one-line edit box that takes keys and the focus as the classic control
 // does (see classicedit.h).
-class TEdit : public ClassicTextBox<QLineEdit> {
+class TextBox : public ClassicTextBox<QLineEdit> {
     Q_OBJECT
 public:
-    explicit TEdit(const QString& text = QString(), QWidget* parent = nullptr)
+    explicit TextBox(const QString& text = QString(), QWidget* parent = nullptr)
         : ClassicTextBox<QLineEdit>(text, parent)
     {
     }

@@ -1,12 +1,13 @@
-#include "search/window/tcheckorder.h"
+#include "search/window/checkorderwindow.h"
+#include "app/window/objectnames.h"
 
 #include "app/window/application.h"
 #include "app/window/besideowner.h"
+#include "app/window/buildlisttextedit.h"
+#include "app/window/buildlistview.h"
+#include "app/window/mainwindow.h"
 #include "app/window/pictures.h"
 #include "app/window/taborder.h"
-#include "app/window/tform1.h"
-#include "app/window/tlistbox.h"
-#include "app/window/tmemo.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/ordercheck.h"
 
@@ -29,39 +30,41 @@ constexpr int kSettleMs = 200;
 
 } // namespace
 
-TCheckOrder::TCheckOrder(TForm1& form1, TApplication& app, QWidget* parent)
-    : QWidget(parent), form1_(form1), document_(form1.document()), app_(app)
+CheckOrderWindow::CheckOrderWindow(MainWindow& form1, Application& app, QWidget* parent)
+    : QWidget(parent), main_(form1), document_(form1.document()), app_(app)
 {
     dressProgramWindow(this, tr("Check Order"));
     // A tool window of the main window: it stays above it.
     setWindowFlag(Qt::Tool, true);
 
-    lstProblems = new QListWidget(this);
-    lstProblems->setUniformItemSizes(true);
-    btnCheck = new QPushButton(tr("&Check"), this);
-    btnClose = new QPushButton(tr("C&lose"), this);
+    problemList = new QListWidget(this);
+    problemList->setUniformItemSizes(true);
+    checkButton = new QPushButton(tr("&Check"), this);
+    closeButton = new QPushButton(tr("C&lose"), this);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(btnCheck);
+    buttons->addWidget(checkButton);
     buttons->addStretch();
-    buttons->addWidget(btnClose);
+    buttons->addWidget(closeButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lstProblems, 1);
+    layout->addWidget(problemList, 1);
     layout->addLayout(buttons);
-    setTabOrderOf({lstProblems, btnCheck, btnClose});
+    setObjectNames({{problemList, "lstProblems"}, {checkButton, "btnCheck"}, {closeButton, "btnClose"}});
+    setTabOrderOf({problemList, checkButton, closeButton});
     placement_ = new BesideOwner(this, QSize(560, 260), QSize(320, 160));
-    lstProblems->installEventFilter(this);
+    problemList->installEventFilter(this);
 
     pending_.setSingleShot(true);
     pending_.setInterval(kQuietMs);
-    connect(&pending_, &QTimer::timeout, this, app_.guarded(this, &TCheckOrder::btnCheckClick));
+    connect(&pending_, &QTimer::timeout, this, app_.guarded(this, &CheckOrderWindow::checkAgain));
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, app_.guarded(this, &TCheckOrder::btnCloseClick));
-    connect(btnCheck, &QPushButton::clicked, this, app_.guarded(this, &TCheckOrder::btnCheckClick));
-    connect(btnClose, &QPushButton::clicked, this, app_.guarded(this, &TCheckOrder::btnCloseClick));
-    connect(lstProblems, &QListWidget::itemClicked, this, app_.guarded(this, &TCheckOrder::lstProblemsClick));
+    connect(escape, &QShortcut::activated, this, app_.guarded(this, &CheckOrderWindow::closeWindow));
+    connect(checkButton, &QPushButton::clicked, this, app_.guarded(this, &CheckOrderWindow::checkAgain));
+    connect(closeButton, &QPushButton::clicked, this, app_.guarded(this, &CheckOrderWindow::closeWindow));
+    connect(problemList, &QListWidget::itemClicked, this,
+            app_.guarded(this, &CheckOrderWindow::selectProblemLine));
 }
 
-void TCheckOrder::btnCheckClick()
+void CheckOrderWindow::checkAgain()
 {
     pending_.stop();
     QList<int> lines;
@@ -69,8 +72,8 @@ void TCheckOrder::btnCheckClick()
     // Read as Open and --check read it: a line's item is its number, not
     // whatever name was left beside a number typed over.
     QStringList read = document_.lines();
-    NormalizeLineNames(form1_.catalog(), read);
-    for (const OrderProblem& problem : checkOrder(form1_.catalog(), read)) {
+    NormalizeLineNames(main_.catalog(), read);
+    for (const OrderProblem& problem : checkOrder(main_.catalog(), read)) {
         lines.append(problem.line);
         texts.append(problem.message);
     }
@@ -80,9 +83,9 @@ void TCheckOrder::btnCheckClick()
     }
     // Most changes (a keystroke in a comment, say) leave the problems as
     // they were: the rows and tints stay.
-    if (lines == rowLines_ && texts == rowTexts_ && lstProblems->count() == lines.size())
+    if (lines == rowLines_ && texts == rowTexts_ && problemList->count() == lines.size())
         return;
-    const int current = lstProblems->currentRow();
+    const int current = problemList->currentRow();
     rowLines_ = lines;
     rowTexts_ = texts;
     QStringList rows;
@@ -92,43 +95,43 @@ void TCheckOrder::btnCheckClick()
                                   : QLatin1String("Line ") + QString::number(lines.at(k))
                                         + QLatin1String(": ") + texts.at(k));
     // In one batch: a list with thousands of problems fills at once.
-    lstProblems->setUpdatesEnabled(false);
-    lstProblems->clear();
-    lstProblems->addItems(rows);
+    problemList->setUpdatesEnabled(false);
+    problemList->clear();
+    problemList->addItems(rows);
     // A row stays current, where the user was, so that the keys and a
     // screen reader always have a problem to act on and to name.
-    lstProblems->setCurrentRow(qBound(0, current, int(rows.size()) - 1));
-    lstProblems->setUpdatesEnabled(true);
+    problemList->setCurrentRow(qBound(0, current, int(rows.size()) - 1));
+    problemList->setUpdatesEnabled(true);
     markLines(isVisible());
 }
 
-void TCheckOrder::lstProblemsClick()
+void CheckOrderWindow::selectProblemLine()
 {
     // Rows that a change has made stale are made current first; the user
     // then chooses among rows that say where the lines are now.
     if (pending_.isActive()) {
-        btnCheckClick();
+        checkAgain();
         return;
     }
-    const int row = lstProblems->currentRow();
+    const int row = problemList->currentRow();
     if (row < 0 || row >= rowLines_.size() || rowLines_.at(row) == 0)
         return;
-    form1_.selectLine(rowLines_.at(row) - 1);
+    main_.selectLine(rowLines_.at(row) - 1);
 }
 
-void TCheckOrder::btnCloseClick()
+void CheckOrderWindow::closeWindow()
 {
     hide();
 }
 
-void TCheckOrder::showBesideOwner()
+void CheckOrderWindow::showBesideOwner()
 {
     placement_->place(parentWidget());
-    lstProblems->setFocus(Qt::OtherFocusReason);
+    problemList->setFocus(Qt::OtherFocusReason);
     app_.dialogs().showModeless(this);
 }
 
-void TCheckOrder::showEvent(QShowEvent* e)
+void CheckOrderWindow::showEvent(QShowEvent* e)
 {
     QWidget::showEvent(e);
     if (e->spontaneous())
@@ -137,19 +140,19 @@ void TCheckOrder::showEvent(QShowEvent* e)
     markLines(true);
 }
 
-void TCheckOrder::tellCurrentRow()
+void CheckOrderWindow::tellCurrentRow()
 {
     // The list is heard with the problem it has current, not only as "a
     // list of so many items".
-    const int row = lstProblems->currentRow();
+    const int row = problemList->currentRow();
     if (!QAccessible::isActive() || row < 0)
         return;
-    QAccessibleEvent focus(lstProblems, QAccessible::Focus);
+    QAccessibleEvent focus(problemList, QAccessible::Focus);
     focus.setChild(row);
     QAccessible::updateAccessibility(&focus);
 }
 
-void TCheckOrder::hideEvent(QHideEvent* e)
+void CheckOrderWindow::hideEvent(QHideEvent* e)
 {
     QWidget::hideEvent(e);
     if (e->spontaneous())
@@ -159,7 +162,7 @@ void TCheckOrder::hideEvent(QHideEvent* e)
     markLines(false);
 }
 
-void TCheckOrder::followChanges(bool follow)
+void CheckOrderWindow::followChanges(bool follow)
 {
     for (const QMetaObject::Connection& c : std::as_const(following_))
         disconnect(c);
@@ -175,7 +178,7 @@ void TCheckOrder::followChanges(bool follow)
                << connect(&document_, &BuildList::lineMoved, this, later);
 }
 
-void TCheckOrder::markLines(bool shown)
+void CheckOrderWindow::markLines(bool shown)
 {
     QList<int> lines;
     QStringList texts;
@@ -186,25 +189,25 @@ void TCheckOrder::markLines(bool shown)
         }
     }
     const QScopedValueRollback marking(marking_, true);
-    form1_.markProblemLines(lines, texts);
+    main_.markProblemLines(lines, texts);
 }
 
-bool TCheckOrder::eventFilter(QObject* watched, QEvent* event)
+bool CheckOrderWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == lstProblems && event->type() == QEvent::FocusIn)
+    if (watched == problemList && event->type() == QEvent::FocusIn)
         app_.guard([this] { tellCurrentRow(); });
     // Enter and Space on a problem do what a click does.
-    if (watched == lstProblems && event->type() == QEvent::KeyPress) {
+    if (watched == problemList && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
-            app_.guard([this] { lstProblemsClick(); });
+            app_.guard([this] { selectProblemLine(); });
             return true;
         }
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void TForm1::markProblemLines(const QList<int>& lines, const QStringList& texts)
+void MainWindow::markProblemLines(const QList<int>& lines, const QStringList& texts)
 {
     // Tinted in the list and in the text, each with its problem as a
     // tooltip.
@@ -212,19 +215,19 @@ void TForm1::markProblemLines(const QList<int>& lines, const QStringList& texts)
     notes.reserve(lines.size());
     for (int k = 0; k < lines.size(); ++k)
         notes.insert(lines.at(k), texts.at(k));
-    ListBox1->setMarkedRows(notes);
-    Memo1->setMarkedLines(notes);
+    lineList->setMarkedRows(notes);
+    textArea->setMarkedLines(notes);
 }
 
-void TForm1::mnuCheckOrderClick()
+void MainWindow::showCheckOrder()
 {
     // Each showing checks the list as it stands, the window newly shown
     // beside this one or brought to the front.
-    checkOrder_->btnCheckClick();
+    checkOrder_->checkAgain();
     checkOrder_->showBesideOwner();
 }
 
-void TForm1::selectLine(int index)
+void MainWindow::selectLine(int index)
 {
     if (!linesMode)
         enterLinesMode();
@@ -233,15 +236,15 @@ void TForm1::selectLine(int index)
     // Lines mode act on it; the tool window stays above this one as its
     // own, and never takes the keyboard back by raising itself.
     app_.dialogs().showModeless(this);
-    ListBox1->setFocus(Qt::OtherFocusReason);
+    lineList->setFocus(Qt::OtherFocusReason);
     // A window manager gives the tool window the keyboard for a click on
     // it, and may take a request made in the same instant for an older one
     // and refuse it. Asked again once the click has settled, it agrees;
     // unless the user has gone on to another window meanwhile.
-    QTimer::singleShot(kSettleMs, this, app_.guarded(this, &TForm1::takeKeysBackFromCheckOrder));
+    QTimer::singleShot(kSettleMs, this, app_.guarded(this, &MainWindow::takeKeysBackFromCheckOrder));
 }
 
-void TForm1::takeKeysBackFromCheckOrder()
+void MainWindow::takeKeysBackFromCheckOrder()
 {
     if (!isActiveWindow() && QApplication::activeWindow() == checkOrder_)
         activateWindow();

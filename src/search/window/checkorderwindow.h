@@ -7,8 +7,8 @@ class BesideOwner;
 class BuildList;
 class QListWidget;
 class QPushButton;
-class TApplication;
-class TForm1;
+class Application;
+class MainWindow;
 
 // The Check Order window: lists each line of the build list that the
 // picker would not have offered where it stands. A tool window of the main
@@ -16,18 +16,18 @@ class TForm1;
 // after every change (a burst of changes costs one check) and the lines
 // with a problem are marked where the user edits. A click, Enter or Space
 // on a problem selects that line in the main window's list.
-class TCheckOrder : public QWidget {
+class CheckOrderWindow : public QWidget {
     Q_OBJECT
 public:
-    TCheckOrder(TForm1& form1, TApplication& app, QWidget* parent = nullptr);
+    CheckOrderWindow(MainWindow& form1, Application& app, QWidget* parent = nullptr);
 
-    QListWidget* lstProblems = nullptr;
-    QPushButton* btnCheck = nullptr;
-    QPushButton* btnClose = nullptr;
+    QListWidget* problemList = nullptr;
+    QPushButton* checkButton = nullptr;
+    QPushButton* closeButton = nullptr;
 
-    void btnCheckClick();
-    void lstProblemsClick();
-    void btnCloseClick();
+    void checkAgain();
+    void selectProblemLine();
+    void closeWindow();
 
     // The line (from 1) each row names; 0 for the row that says all is well.
     QList<int> rowLines() const { return rowLines_; }
@@ -48,9 +48,9 @@ private:
     void markLines(bool shown);
     void tellCurrentRow();
 
-    TForm1& form1_;
+    MainWindow& main_;
     const BuildList& document_; // read only: the window changes no line
-    TApplication& app_;
+    Application& app_;
     QList<int> rowLines_;
     QStringList rowTexts_;
     QTimer pending_;

@@ -1,4 +1,4 @@
-#include "app/window/tmemo.h"
+#include "app/window/buildlisttextedit.h"
 #include "app/window/linenotes.h"
 
 #include "app/window/classicedit.h"
@@ -126,38 +126,39 @@ QString toNewlines(const QString& text, QChar lineBreak)
     return out;
 }
 
-TMemo::TMemo(bool strictKeys, QWidget* parent) : QPlainTextEdit(parent), strict_(strictKeys)
+BuildListTextEdit::BuildListTextEdit(bool strictKeys, QWidget* parent)
+    : QPlainTextEdit(parent), strict_(strictKeys)
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setUndoRedoEnabled(false);
     setTabChangesFocus(true);
     setAcceptDrops(!strictKeys);
-    connect(document(), &QTextDocument::contentsChange, this, &TMemo::noteChange);
-    connect(this, &QPlainTextEdit::textChanged, this, &TMemo::changed);
+    connect(document(), &QTextDocument::contentsChange, this, &BuildListTextEdit::noteChange);
+    connect(this, &QPlainTextEdit::textChanged, this, &BuildListTextEdit::changed);
 }
 
 // --- lines -----------------------------------------------------------------
 
-int TMemo::lineCount() const
+int BuildListTextEdit::lineCount() const
 {
     const QTextDocument* doc = document();
     const int blocks = doc->blockCount();
     return doc->lastBlock().length() <= 1 ? blocks - 1 : blocks;
 }
 
-bool TMemo::lineExists(int index) const
+bool BuildListTextEdit::lineExists(int index) const
 {
     return index >= 0 && index < document()->blockCount();
 }
 
-QString TMemo::line(int index) const
+QString BuildListTextEdit::line(int index) const
 {
     if (!lineExists(index))
         return QString();
     return document()->findBlockByNumber(index).text();
 }
 
-void TMemo::setLine(int index, const QString& s)
+void BuildListTextEdit::setLine(int index, const QString& s)
 {
     if (!lineExists(index))
         return;
@@ -168,14 +169,14 @@ void TMemo::setLine(int index, const QString& s)
     setTextCursor(cursor);
 }
 
-void TMemo::insertAtEnd(const QString& text)
+void BuildListTextEdit::insertAtEnd(const QString& text)
 {
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(text);
 }
 
-void TMemo::addLine(const QString& s)
+void BuildListTextEdit::addLine(const QString& s)
 {
     const QString clean = toNewlines(s);
     if (isTextEmpty() || document()->lastBlock().length() <= 1)
@@ -184,7 +185,7 @@ void TMemo::addLine(const QString& s)
         insertAtEnd(QLatin1Char('\n') + clean);
 }
 
-void TMemo::insertLine(int index, const QString& s)
+void BuildListTextEdit::insertLine(int index, const QString& s)
 {
     if (index >= lineCount()) {
         addLine(s);
@@ -194,7 +195,7 @@ void TMemo::insertLine(int index, const QString& s)
     cursor.insertText(toNewlines(s) + QLatin1Char('\n'));
 }
 
-void TMemo::deleteLine(int index)
+void BuildListTextEdit::deleteLine(int index)
 {
     if (!lineExists(index))
         return;
@@ -208,7 +209,7 @@ void TMemo::deleteLine(int index)
     cursor.removeSelectedText();
 }
 
-void TMemo::removeLines(int index, int count)
+void BuildListTextEdit::removeLines(int index, int count)
 {
     if (count <= 0 || !lineExists(index))
         return;
@@ -225,19 +226,19 @@ void TMemo::removeLines(int index, int count)
     cursor.removeSelectedText();
 }
 
-void TMemo::moveLine(int from, int to)
+void BuildListTextEdit::moveLine(int from, int to)
 {
     const QString moved = line(from);
     removeLines(from, 1);
     insertLines(to, {moved});
 }
 
-bool TMemo::endsWithBreak() const
+bool BuildListTextEdit::endsWithBreak() const
 {
     return document()->lastBlock().length() <= 1;
 }
 
-void TMemo::setEndsWithBreak(bool ends)
+void BuildListTextEdit::setEndsWithBreak(bool ends)
 {
     if (ends == endsWithBreak() || isTextEmpty())
         return;
@@ -249,7 +250,7 @@ void TMemo::setEndsWithBreak(bool ends)
         cursor.deletePreviousChar();
 }
 
-QStringList TMemo::lines() const
+QStringList BuildListTextEdit::lines() const
 {
     QStringList result;
     result.reserve(document()->blockCount());
@@ -262,7 +263,7 @@ static QString rawFromLines(const QStringList& lines, bool finalBreak)
     return joinLines(lines, QStringView(u"\u2029"), finalBreak);
 }
 
-QList<QStringView> TMemo::lineViews() const
+QList<QStringView> BuildListTextEdit::lineViews() const
 {
     QList<QStringView> result;
     result.reserve(document()->blockCount());
@@ -270,19 +271,19 @@ QList<QStringView> TMemo::lineViews() const
     return result;
 }
 
-void TMemo::setLines(const QStringList& lines, bool finalBreak)
+void BuildListTextEdit::setLines(const QStringList& lines, bool finalBreak)
 {
     setRawText(rawFromLines(lines, finalBreak));
 }
 
-void TMemo::replaceLines(const QStringList& lines)
+void BuildListTextEdit::replaceLines(const QStringList& lines)
 {
     QString raw = rawFromLines(lines, true);
     if (raw != rawText())
         setRawText(std::move(raw));
 }
 
-void TMemo::setRawText(QString raw)
+void BuildListTextEdit::setRawText(QString raw)
 {
     // The document takes U+2029 as a block break, and what it then holds
     // is this raw text exactly: keep it rather than read it back. Nothing
@@ -296,7 +297,7 @@ void TMemo::setRawText(QString raw)
 
 // --- whole text ------------------------------------------------------------
 
-void TMemo::noteChange(int position, int removed, int added)
+void BuildListTextEdit::noteChange(int position, int removed, int added)
 {
     ++version_;
     constexpr int kMostEdits = 8;
@@ -317,7 +318,7 @@ void TMemo::noteChange(int position, int removed, int added)
     edits_.append({position, removed, span.selectedText()});
 }
 
-const QString& TMemo::rawText() const
+const QString& BuildListTextEdit::rawText() const
 {
     // The raw text keeps every character as it is (a no-break space too),
     // which the document's plain-text export would not.
@@ -361,40 +362,40 @@ template <class Text> static Text withCrLf(const QString& raw, int breaks)
     return result;
 }
 
-QString TMemo::text() const
+QString BuildListTextEdit::text() const
 {
     return withCrLf<QString>(rawText(), document()->blockCount() - 1);
 }
 
-QByteArray TMemo::latin1Text() const
+QByteArray BuildListTextEdit::latin1Text() const
 {
     return withCrLf<QByteArray>(rawText(), document()->blockCount() - 1);
 }
 
-void TMemo::setText(const QString& text)
+void BuildListTextEdit::setText(const QString& text)
 {
     setRawText(toNewlines(text, QChar::ParagraphSeparator));
 }
 
-void TMemo::clearText()
+void BuildListTextEdit::clearText()
 {
     setRawText(QString());
 }
 
-bool TMemo::isTextEmpty() const
+bool BuildListTextEdit::isTextEmpty() const
 {
     return document()->characterCount() <= 1;
 }
 
 // --- offsets ---------------------------------------------------------------
 
-int TMemo::offsetOf(int documentPosition) const
+int BuildListTextEdit::offsetOf(int documentPosition) const
 {
     const QTextBlock block = document()->findBlock(documentPosition);
     return documentPosition + (block.isValid() ? block.blockNumber() : document()->blockCount() - 1);
 }
 
-int TMemo::documentPositionOf(int offset) const
+int BuildListTextEdit::documentPositionOf(int offset) const
 {
     const QTextDocument* doc = document();
     if (offset <= 0)
@@ -416,25 +417,25 @@ int TMemo::documentPositionOf(int offset) const
     return block.position() + qMin(column, block.length() - 1);
 }
 
-int TMemo::selStart() const
+int BuildListTextEdit::selStart() const
 {
     return offsetOf(textCursor().selectionStart());
 }
 
-int TMemo::selLength() const
+int BuildListTextEdit::selLength() const
 {
     const QTextCursor c = textCursor();
     return offsetOf(c.selectionEnd()) - offsetOf(c.selectionStart());
 }
 
-void TMemo::setSelStart(int offset)
+void BuildListTextEdit::setSelStart(int offset)
 {
     QTextCursor c = textCursor();
     c.setPosition(documentPositionOf(offset));
     setTextCursor(c);
 }
 
-int TMemo::lengthAfterTyping() const
+int BuildListTextEdit::lengthAfterTyping() const
 {
     const QTextCursor c = textCursor();
     const QTextBlock first = document()->findBlock(c.selectionStart());
@@ -444,7 +445,7 @@ int TMemo::lengthAfterTyping() const
     return before + 1 + after;
 }
 
-int TMemo::lengthAfterDelete() const
+int BuildListTextEdit::lengthAfterDelete() const
 {
     const QTextCursor c = textCursor();
     if (c.hasSelection())
@@ -456,25 +457,25 @@ int TMemo::lengthAfterDelete() const
     return qMax(0, block.length() - 2);
 }
 
-std::pair<int, int> TMemo::selectedLines() const
+std::pair<int, int> BuildListTextEdit::selectedLines() const
 {
     const QTextCursor c = textCursor();
     return {document()->findBlock(c.selectionStart()).blockNumber(),
             document()->findBlock(c.selectionEnd()).blockNumber()};
 }
 
-bool TMemo::selectionSpansLines() const
+bool BuildListTextEdit::selectionSpansLines() const
 {
     const QTextCursor c = textCursor();
     return document()->findBlock(c.selectionStart()) != document()->findBlock(c.selectionEnd());
 }
 
-void TMemo::selectAllText()
+void BuildListTextEdit::selectAllText()
 {
     selectAll();
 }
 
-void TMemo::copySelection()
+void BuildListTextEdit::copySelection()
 {
     // The selection as it stands: a no-break space stays one.
     const QString selected = textCursor().selectedText();
@@ -482,14 +483,14 @@ void TMemo::copySelection()
         QApplication::clipboard()->setText(QString(selected).replace(QChar::ParagraphSeparator, kBreak));
 }
 
-void TMemo::insertLines(int index, const QStringList& lines)
+void BuildListTextEdit::insertLines(int index, const QStringList& lines)
 {
     // One insertion, so one change: the lines as one text of several.
     if (!lines.isEmpty())
         insertLine(index, joinLines(lines, QStringView(u"\n"), false));
 }
 
-void TMemo::pasteAtCaret()
+void BuildListTextEdit::pasteAtCaret()
 {
     programPaste_ = true;
     paste();
@@ -498,13 +499,13 @@ void TMemo::pasteAtCaret()
 
 // --- keys and input --------------------------------------------------------
 
-void TMemo::setMarkedLines(const QHash<int, QString>& notes)
+void BuildListTextEdit::setMarkedLines(const QHash<int, QString>& notes)
 {
     notes_ = notes;
     viewport()->update();
 }
 
-void TMemo::paintEvent(QPaintEvent* e)
+void BuildListTextEdit::paintEvent(QPaintEvent* e)
 {
     QPlainTextEdit::paintEvent(e);
     if (notes_.isEmpty())
@@ -522,7 +523,7 @@ void TMemo::paintEvent(QPaintEvent* e)
     }
 }
 
-bool TMemo::viewportEvent(QEvent* e)
+bool BuildListTextEdit::viewportEvent(QEvent* e)
 {
     if (!notes_.isEmpty() && showLineNote(e, viewport(), [this](QPoint at) {
             return noteOfLine(cursorForPosition(at).blockNumber());
@@ -531,7 +532,7 @@ bool TMemo::viewportEvent(QEvent* e)
     return QPlainTextEdit::viewportEvent(e);
 }
 
-bool TMemo::event(QEvent* e)
+bool BuildListTextEdit::event(QEvent* e)
 {
     if (strict_ && e->type() == QEvent::ShortcutOverride) {
         // Leave Ctrl and Alt combinations to the window's shortcuts; the
@@ -545,7 +546,7 @@ bool TMemo::event(QEvent* e)
     return QPlainTextEdit::event(e);
 }
 
-void TMemo::keyPressEvent(QKeyEvent* e)
+void BuildListTextEdit::keyPressEvent(QKeyEvent* e)
 {
     // A hidden text area still can be its window's focus child; it must not
     // act on a key meant for what stands in its place. An Alt combination
@@ -600,7 +601,7 @@ void TMemo::keyPressEvent(QKeyEvent* e)
     typeCharacters(QString(QChar(ch)));
 }
 
-void TMemo::typeCharacters(const QString& chars)
+void BuildListTextEdit::typeCharacters(const QString& chars)
 {
     for (const QChar c : chars) {
         char16_t ch = c.unicode();
@@ -611,7 +612,7 @@ void TMemo::typeCharacters(const QString& chars)
     }
 }
 
-void TMemo::editByUser(const std::function<void()>& edit)
+void BuildListTextEdit::editByUser(const std::function<void()>& edit)
 {
     if (onUserEdit)
         onUserEdit(edit);
@@ -619,7 +620,7 @@ void TMemo::editByUser(const std::function<void()>& edit)
         edit();
 }
 
-void TMemo::keyReleaseEvent(QKeyEvent* e)
+void BuildListTextEdit::keyReleaseEvent(QKeyEvent* e)
 {
     if (!isVisible()) {
         e->ignore();
@@ -630,7 +631,7 @@ void TMemo::keyReleaseEvent(QKeyEvent* e)
         emit keyReleased();
 }
 
-void TMemo::mousePressEvent(QMouseEvent* e)
+void BuildListTextEdit::mousePressEvent(QMouseEvent* e)
 {
     // A press inside the selection would start a drag of the text, which
     // takes it out of the build list. Here it places the caret instead.
@@ -645,19 +646,19 @@ void TMemo::mousePressEvent(QMouseEvent* e)
     QPlainTextEdit::mousePressEvent(e);
 }
 
-void TMemo::mouseReleaseEvent(QMouseEvent* e)
+void BuildListTextEdit::mouseReleaseEvent(QMouseEvent* e)
 {
     QPlainTextEdit::mouseReleaseEvent(e);
     emit clicked();
 }
 
-void TMemo::focusOutEvent(QFocusEvent* e)
+void BuildListTextEdit::focusOutEvent(QFocusEvent* e)
 {
     QPlainTextEdit::focusOutEvent(e);
     emit focusLeft();
 }
 
-void TMemo::inputMethodEvent(QInputMethodEvent* e)
+void BuildListTextEdit::inputMethodEvent(QInputMethodEvent* e)
 {
     // Composed text is held to the same rules as a typed character; the
     // preview of a composition in progress is not shown.
@@ -672,7 +673,7 @@ void TMemo::inputMethodEvent(QInputMethodEvent* e)
         insertPlainText(filtered(commit));
 }
 
-void TMemo::contextMenuEvent(QContextMenuEvent* e)
+void BuildListTextEdit::contextMenuEvent(QContextMenuEvent* e)
 {
     if (!strict_) {
         QPlainTextEdit::contextMenuEvent(e);
@@ -682,7 +683,7 @@ void TMemo::contextMenuEvent(QContextMenuEvent* e)
     menu->exec(e->globalPos());
 }
 
-QMenu* TMemo::createMenu()
+QMenu* BuildListTextEdit::createMenu()
 {
     auto* menu = new QMenu(this);
     QAction* copy = menu->addAction(tr("&Copy"), this, &QPlainTextEdit::copy);
@@ -691,14 +692,14 @@ QMenu* TMemo::createMenu()
     return menu;
 }
 
-bool TMemo::canInsertFromMimeData(const QMimeData* source) const
+bool BuildListTextEdit::canInsertFromMimeData(const QMimeData* source) const
 {
     if (strict_ && !programPaste_)
         return false;
     return QPlainTextEdit::canInsertFromMimeData(source);
 }
 
-void TMemo::insertFromMimeData(const QMimeData* source)
+void BuildListTextEdit::insertFromMimeData(const QMimeData* source)
 {
     if (strict_ && !programPaste_)
         return;
@@ -708,7 +709,7 @@ void TMemo::insertFromMimeData(const QMimeData* source)
     insertPlainText(strict_ ? text : filtered(text));
 }
 
-QString TMemo::filtered(const QString& text) const
+QString BuildListTextEdit::filtered(const QString& text) const
 {
     if (!charFilter)
         return text;

@@ -1,4 +1,4 @@
-#include "app/window/tlistbox.h"
+#include "app/window/buildlistview.h"
 #include "app/window/linenotes.h"
 #include "editing/textcopy.h"
 #include "model/errors.h"
@@ -19,8 +19,8 @@ const QColor kMarkTint(255, 228, 196);
 // Paints a marked row's background before the row itself.
 class MarkedRowDelegate : public QStyledItemDelegate {
 public:
-    explicit MarkedRowDelegate(const TListBox* list)
-        : QStyledItemDelegate(const_cast<TListBox*>(list)), list_(list)
+    explicit MarkedRowDelegate(const BuildListView* list)
+        : QStyledItemDelegate(const_cast<BuildListView*>(list)), list_(list)
     {
     }
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
@@ -31,12 +31,12 @@ public:
     }
 
 private:
-    const TListBox* list_;
+    const BuildListView* list_;
 };
 
 } // namespace
 
-TListBox::TListBox(QWidget* parent) : QListWidget(parent)
+BuildListView::BuildListView(QWidget* parent) : QListWidget(parent)
 {
     setItemDelegate(new MarkedRowDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -50,7 +50,7 @@ TListBox::TListBox(QWidget* parent) : QListWidget(parent)
     setAutoScroll(false);
 }
 
-void TListBox::scrollToCurrentLater()
+void BuildListView::scrollToCurrentLater()
 {
     QMetaObject::invokeMethod(
         this,
@@ -61,52 +61,52 @@ void TListBox::scrollToCurrentLater()
         Qt::QueuedConnection);
 }
 
-QString TListBox::item(int index) const
+QString BuildListView::item(int index) const
 {
     if (index < 0 || index >= count())
         throw ListIndexError();
     return QListWidget::item(index)->text();
 }
 
-void TListBox::addItem(const QString& s)
+void BuildListView::addItem(const QString& s)
 {
     QListWidget::addItem(s);
 }
 
-void TListBox::insertItem(int index, const QString& s)
+void BuildListView::insertItem(int index, const QString& s)
 {
     if (index < 0 || index > count())
         throw ListIndexError();
     QListWidget::insertItem(index, s);
 }
 
-void TListBox::setLine(int row, const QString& text)
+void BuildListView::setLine(int row, const QString& text)
 {
     if (row < 0 || row >= count())
         throw ListIndexError();
     QListWidget::item(row)->setText(text);
 }
 
-void TListBox::insertLines(int row, const QStringList& lines)
+void BuildListView::insertLines(int row, const QStringList& lines)
 {
     for (int i = 0; i < lines.size(); ++i)
         insertItem(row + i, lines.at(i));
 }
 
-void TListBox::removeLines(int row, int rows)
+void BuildListView::removeLines(int row, int rows)
 {
     for (int i = 0; i < rows; ++i)
         deleteItem(row);
 }
 
-void TListBox::moveLine(int from, int to)
+void BuildListView::moveLine(int from, int to)
 {
     const QString moved = item(from);
     deleteItem(from);
     insertItem(to, moved);
 }
 
-void TListBox::deleteItem(int index)
+void BuildListView::deleteItem(int index)
 {
     if (index < 0 || index >= count())
         return;
@@ -117,7 +117,7 @@ void TListBox::deleteItem(int index)
     delete takeItem(index);
 }
 
-void TListBox::selectQuietly(int index)
+void BuildListView::selectQuietly(int index)
 {
     // The view, told of a new selection, works out which rows to repaint,
     // and that lays out every row after an insertion: 80,000 rows cost
@@ -137,7 +137,7 @@ void TListBox::selectQuietly(int index)
     }
 }
 
-void TListBox::tellAssistiveTechnology(int row)
+void BuildListView::tellAssistiveTechnology(int row)
 {
     // The signals stay blocked for the click handler's sake; a screen
     // reader still hears the selection, and the focus when the list has it.
@@ -153,12 +153,12 @@ void TListBox::tellAssistiveTechnology(int row)
     QAccessible::updateAccessibility(&selection);
 }
 
-void TListBox::clearItems()
+void BuildListView::clearItems()
 {
     clear();
 }
 
-void TListBox::setItems(const QStringList& items)
+void BuildListView::setItems(const QStringList& items)
 {
     setUpdatesEnabled(false);
     clear();
@@ -167,7 +167,7 @@ void TListBox::setItems(const QStringList& items)
     setUpdatesEnabled(true);
 }
 
-void TListBox::replaceItems(const QList<QStringView>& lines)
+void BuildListView::replaceItems(const QList<QStringView>& lines)
 {
     const int oldCount = count();
     const int newCount = int(lines.size());
@@ -205,7 +205,7 @@ void TListBox::replaceItems(const QList<QStringView>& lines)
     setUpdatesEnabled(true);
 }
 
-QStringList TListBox::items() const
+QStringList BuildListView::items() const
 {
     QStringList result;
     result.reserve(count());
@@ -214,18 +214,18 @@ QStringList TListBox::items() const
     return result;
 }
 
-QString TListBox::text() const
+QString BuildListView::text() const
 {
     return joinLines(items());
 }
 
-void TListBox::setMarkedRows(const QHash<int, QString>& notes)
+void BuildListView::setMarkedRows(const QHash<int, QString>& notes)
 {
     notes_ = notes;
     viewport()->update();
 }
 
-bool TListBox::viewportEvent(QEvent* e)
+bool BuildListView::viewportEvent(QEvent* e)
 {
     if (!notes_.isEmpty()
         && showLineNote(e, viewport(), [this](QPoint at) { return noteOfRow(indexAt(at).row()); }))
@@ -233,20 +233,20 @@ bool TListBox::viewportEvent(QEvent* e)
     return QListWidget::viewportEvent(e);
 }
 
-int TListBox::itemIndex() const
+int BuildListView::itemIndex() const
 {
     const QModelIndexList rows = selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
-void TListBox::setItemIndex(int index)
+void BuildListView::setItemIndex(int index)
 {
     if (index >= count())
         return;
     selectQuietly(index);
 }
 
-int TListBox::itemAtPos(const QPoint& pos) const
+int BuildListView::itemAtPos(const QPoint& pos) const
 {
     const QRect client = viewport()->geometry();
     if (!client.contains(pos))
@@ -255,7 +255,7 @@ int TListBox::itemAtPos(const QPoint& pos) const
     return index.isValid() ? index.row() : count();
 }
 
-void TListBox::mousePressEvent(QMouseEvent* e)
+void BuildListView::mousePressEvent(QMouseEvent* e)
 {
     const QModelIndex under = indexAt(e->position().toPoint());
     // A press below the last item keeps the selection, as a list box does.
@@ -266,7 +266,7 @@ void TListBox::mousePressEvent(QMouseEvent* e)
     emit mousePressed(e->button(), e->position().toPoint());
 }
 
-void TListBox::keyPressEvent(QKeyEvent* e)
+void BuildListView::keyPressEvent(QKeyEvent* e)
 {
     const bool moveKey = (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down)
                          && (e->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
@@ -290,7 +290,7 @@ void TListBox::keyPressEvent(QKeyEvent* e)
         emit clickedByUser();
 }
 
-void TListBox::focusInEvent(QFocusEvent* e)
+void BuildListView::focusInEvent(QFocusEvent* e)
 {
     QListWidget::focusInEvent(e);
     // The list is announced with the row it has selected, however the
@@ -299,7 +299,7 @@ void TListBox::focusInEvent(QFocusEvent* e)
         tellAssistiveTechnology(itemIndex());
 }
 
-void TListBox::contextMenuEvent(QContextMenuEvent* e)
+void BuildListView::contextMenuEvent(QContextMenuEvent* e)
 {
     QPoint at = e->globalPos();
     if (e->reason() == QContextMenuEvent::Mouse) {

@@ -15,7 +15,7 @@ class QMenu;
 // what makes the text end with a line break, and the line count leaves that
 // block out. Offsets count every line break as two characters. The text
 // never holds a lone CR: CR LF, lone CR and lone LF all become one break.
-class TMemo : public QPlainTextEdit, public LineStore {
+class BuildListTextEdit : public QPlainTextEdit, public LineStore {
     Q_OBJECT
 public:
     // Strict keys: every key goes through the key-down and key-press events,
@@ -25,7 +25,7 @@ public:
     // shortcuts win over the text area's own. Without it, the text area edits
     // as usual but drops every character that charFilter refuses, typed,
     // pasted or dropped.
-    explicit TMemo(bool strictKeys, QWidget* parent = nullptr);
+    explicit BuildListTextEdit(bool strictKeys, QWidget* parent = nullptr);
 
     // Lines.
     int lineCount() const override;
@@ -161,7 +161,7 @@ private:
     mutable QVector<Edit> edits_;
 };
 
-template <class F> void TMemo::forEachLine(F&& visit) const
+template <class F> void BuildListTextEdit::forEachLine(F&& visit) const
 {
     const QStringView raw(rawText());
     const qsizetype n = raw.size();
@@ -172,7 +172,7 @@ template <class F> void TMemo::forEachLine(F&& visit) const
         visit(raw.mid(start));
 }
 
-template <class F> void TMemo::forEachLineContaining(QStringView text, F&& visit) const
+template <class F> void BuildListTextEdit::forEachLineContaining(QStringView text, F&& visit) const
 {
     if (text.isEmpty())
         return;

@@ -1,8 +1,8 @@
-#include "app/window/tstatusbar.h"
+#include "app/window/statuspanels.h"
 
 #include <QLabel>
 
-TStatusBar::TStatusBar(const QVector<int>& widths, QWidget* parent) : QStatusBar(parent)
+StatusPanels::StatusPanels(const QVector<int>& widths, QWidget* parent) : QStatusBar(parent)
 {
     setSizeGripEnabled(false);
     for (int width : widths) {
@@ -16,12 +16,12 @@ TStatusBar::TStatusBar(const QVector<int>& widths, QWidget* parent) : QStatusBar
     }
 }
 
-QString TStatusBar::panelText(int index) const
+QString StatusPanels::panelText(int index) const
 {
     return panels_.at(index)->text();
 }
 
-void TStatusBar::setPanelText(int index, const QString& text)
+void StatusPanels::setPanelText(int index, const QString& text)
 {
     panels_.at(index)->setText(text);
     // A new name is announced to screen readers as a change of the panel.
@@ -29,7 +29,7 @@ void TStatusBar::setPanelText(int index, const QString& text)
         panels_.at(index)->setAccessibleName(speech_.at(index)(text));
 }
 
-void TStatusBar::setPanelSpeech(int index, Speech speech, const QString& description)
+void StatusPanels::setPanelSpeech(int index, Speech speech, const QString& description)
 {
     speech_[index] = std::move(speech);
     panels_.at(index)->setAccessibleName(speech_.at(index)(panels_.at(index)->text()));

@@ -7,12 +7,12 @@ class QToolButton;
 // A standalone up-down spinner: two arrows that move a position within a
 // range, without wrapping, and a click event after each arrow. It is not
 // tied to an edit box; its click handler writes wherever it wants.
-class TUpDown : public QWidget {
+class UpDownArrows : public QWidget {
     Q_OBJECT
 public:
     enum class Button { Up, Down };
 
-    TUpDown(int min, int max, int position, QWidget* parent = nullptr);
+    UpDownArrows(int min, int max, int position, QWidget* parent = nullptr);
 
     int min() const { return min_; }
     int max() const { return max_; }
@@ -32,7 +32,7 @@ public:
 
 signals:
     // After each arrow click, the position moved.
-    void clicked(TUpDown::Button button);
+    void clicked(UpDownArrows::Button button);
 
 protected:
     void resizeEvent(QResizeEvent* e) override;

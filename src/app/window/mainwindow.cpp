@@ -1,0 +1,469 @@
+#include "app/window/mainwindow.h"
+#include "app/window/decorationlabel.h"
+#include "app/window/objectnames.h"
+
+#include "app/window/application.h"
+#include "app/window/buildlisttextedit.h"
+#include "app/window/buildlistview.h"
+#include "app/window/classicedit.h"
+#include "app/window/completingcombobox.h"
+#include "app/window/dragcontroller.h"
+#include "app/window/pictures.h"
+#include "app/window/programfiles.h"
+#include "app/window/shortcutpriority.h"
+#include "app/window/statuspanels.h"
+#include "app/window/steppededit.h"
+#include "app/window/taborder.h"
+#include "app/window/textbox.h"
+#include "app/window/updownarrows.h"
+#include "buildlist/lineformat.h"
+#include "search/window/finddialog.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+
+namespace {
+
+constexpr int kClientWidth = 543;
+constexpr int kClientHeight = 400;
+constexpr int kStatusHeight = 19;
+
+template <class W> W* place(W* widget, int left, int top, int width = -1, int height = -1)
+{
+    if (width < 0) {
+        widget->adjustSize();
+        widget->move(left, top);
+    } else {
+        widget->setGeometry(left, top, width, height);
+    }
+    return widget;
+}
+
+QLabel* label(const QString& text, QWidget* parent, int left, int top)
+{
+    return place(new QLabel(text, parent), left, top);
+}
+
+QPushButton* button(const QString& caption, QWidget* parent, int left, int top, int width, int height)
+{
+    return place(new QPushButton(caption, parent), left, top, width, height);
+}
+
+template <class Box = TextBox, class... Range>
+Box* editBox(const QString& text, QWidget* parent, int left, int top, int width, int height, Range... range)
+{
+    auto* box = place(new Box(text, range..., parent), left, top, width, height);
+    box->setTextMargins(0, 0, 0, 0);
+    return box;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Application& app, QWidget* parent) : QMainWindow(parent), app_(app)
+{
+    dressProgramWindow(this, tr("Brindlecap's Vex AI Editor "));
+
+    document_ = new BuildList(this);
+    document_->setContext(this);
+    createControls();
+    createMenu();
+    wireEvents();
+    new MenuShortcutPriority(this,
+                             {openAction, saveAction, saveAsAction, exitAction, undoAction, redoAction});
+
+    setFixedSize(kClientWidth, mainMenu->sizeHint().height() + kClientHeight);
+    startAfresh();
+}
+
+MainWindow::~MainWindow()
+{
+    // The document tells the views and the menu as it goes, and the text
+    // area loses the focus as the window goes: both while this is still a
+    // MainWindow.
+    textArea->disconnect(this);
+    document_->setContext(nullptr);
+    delete document_;
+}
+
+void MainWindow::setCompanions(CountWindow* form2, CheckOrderWindow* checkOrder)
+{
+    form2_ = form2;
+    checkOrder_ = checkOrder;
+}
+
+QString MainWindow::panel(Panel which) const
+{
+    return statusPanels->panelText(int(which));
+}
+
+void MainWindow::setPanel(Panel which, const QString& text)
+{
+    statusPanels->setPanelText(int(which), text);
+}
+
+void MainWindow::showModified(bool modified)
+{
+    setPanel(Panel::Marker, modified ? QStringLiteral("*") : QString());
+}
+
+void MainWindow::createControls()
+{
+    auto* client = new QWidget(this);
+    client->setFixedSize(kClientWidth, kClientHeight - kStatusHeight);
+    setCentralWidget(client);
+
+    textArea = place(new BuildListTextEdit(true, client), 16, 112, kTextAreaWidth, 217);
+    textArea->setFont(fixedPitchFont(false));
+    textArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    categoryGroup = place(new QGroupBox(client), 225, 8, 158, 89);
+    unitsRadio = place(new QRadioButton(tr("Units"), categoryGroup), 16, 16);
+    buildingsRadio = place(new QRadioButton(tr("Buildings"), categoryGroup), 16, 40);
+    researchRadio = place(new QRadioButton(tr("Research"), categoryGroup), 16, 64);
+    unitLimitCheck = place(new QCheckBox(tr("Limit"), categoryGroup), 96, 16);
+    criticalCheck = place(new QCheckBox(tr("Critical"), categoryGroup), 96, 64);
+    unitsRadio->setChecked(true);
+    criticalCheck->hide();
+
+    appendButton = button(tr("Append"), client, 452, 18, 73, 25);
+    removeLastLineButton = button(tr("Undo"), client, 452, 46, 73, 23);
+    setUndoAvailable(false);
+    modeButton = button(tr("Edit Lines"), client, 452, 74, 73, 23);
+    modeButton->setToolTip(tr("Drag & drop"));
+
+    itemGroup = place(new QGroupBox(client), 16, 8, 201, 89);
+    retrainsLabel = label(tr("Retrains"), itemGroup, 98, 59);
+    quantityLabel = label(tr("Qty"), itemGroup, 22, 59);
+
+    openDialog.filters = {tr("ai (*.ai)"), tr("All (*.*)")};
+    openDialog.defaultExt = QStringLiteral(".ai");
+    openDialog.fileMustExist = true;
+
+    lineList = place(new BuildListView(client), 16, 112, 213, 171);
+    lineList->setFont(fixedPitchFont(false));
+    lineList->hide();
+
+    toilet = place(new QLabel(client), 244, 338, 33, 33);
+    toilet->setPixmap(toiletPicture());
+    toilet->setAlignment(Qt::AlignCenter);
+
+    statusPanels = new StatusPanels({300, 60, 55, 32, 50}, this);
+    statusPanels->setFixedHeight(kStatusHeight);
+    setStatusBar(statusPanels);
+
+    saveDialog = openDialog;
+    saveDialog.save = true;
+    saveDialog.fileMustExist = false;
+    saveDialog.overwritePrompt = true;
+
+    exitButton = button(tr("E&xit"), client, 450, 341, 73, 25);
+    buildingLimitCheck = place(new QCheckBox(tr("Limit"), categoryGroup), 97, 40);
+    buildingLimitCheck->hide();
+
+    quantityArrows = place(new UpDownArrows(1, 10, 1, itemGroup), 68, 57, 16, 19);
+    retrainsArrows = place(new UpDownArrows(2, 50, 2, itemGroup), 164, 56, 16, 19);
+    retrainsArrows->setEnabled(false);
+
+    findDialog = new FindDialog(this);
+
+    itemBox = place(new CompletingComboBox(itemGroup), 20, 19, 161, 21);
+    quantitySpin = editBox<SteppedEdit>(QStringLiteral("1"), itemGroup, 44, 57, 25, 19, quantityArrows->min(),
+                                        quantityArrows->max());
+    retrainsSpin = editBox<SteppedEdit>(QStringLiteral("2"), itemGroup, 140, 57, 25, 19,
+                                        retrainsArrows->min(), retrainsArrows->max());
+    retrainsSpin->setEnabled(false);
+    QPalette grey = retrainsSpin->palette();
+    grey.setColor(QPalette::Base, grey.color(QPalette::Button));
+    retrainsSpin->setPalette(grey);
+
+    ruler = place(new DecorationLabel(QString::fromLatin1(kRuler), client), 16, 104, 322, 16);
+    ruler->setFont(fixedPitchFont(true));
+    ruler->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ruler->setContentsMargins(0, 0, 0, 0);
+    // The ruler's bars stand over the text area's columns: both start at the
+    // text area's first character.
+    ruler->setIndent(textArea->frameWidth() + int(textArea->document()->documentMargin()));
+    ruler->resize(qMax(ruler->width(), ruler->sizeHint().width()), ruler->height());
+    ruler->lower();
+
+    villagerGroup = place(new QGroupBox(client), 19, 333, 185, 43);
+    villagerBox = editBox(QStringLiteral("0"), villagerGroup, 62, 14, 25, 21);
+    refreshVillagersButton = button(tr("Refresh"), villagerGroup, 103, 14, 69, 21);
+    villagersLabel = label(tr("Villagers"), villagerGroup, 11, 18);
+
+    // The text area and the list lie over the lower part of the ruler's box.
+    textArea->raise();
+    lineList->raise();
+
+    setObjectNames({{textArea, "Memo1"},
+                    {categoryGroup, "GroupBox1"},
+                    {unitsRadio, "radioUnits"},
+                    {buildingsRadio, "radioBldgs"},
+                    {researchRadio, "radioResearch"},
+                    {unitLimitCheck, "chkRetrains"},
+                    {criticalCheck, "chkCritical"},
+                    {buildingLimitCheck, "chkRetrainB"},
+                    {appendButton, "cmdAdd"},
+                    {removeLastLineButton, "cmdDelete"},
+                    {modeButton, "cmdEdit"},
+                    {itemGroup, "GroupBox2"},
+                    {retrainsLabel, "Label2"},
+                    {quantityLabel, "Label1"},
+                    {lineList, "ListBox1"},
+                    {toilet, "Image1"},
+                    {statusPanels, "Status"},
+                    {exitButton, "cmdExit"},
+                    {quantityArrows, "UpDown1"},
+                    {retrainsArrows, "UpDown2"},
+                    {findDialog, "dlgFind"},
+                    {itemBox, "cboList"},
+                    {quantitySpin, "txtCount"},
+                    {retrainsSpin, "txtRetrains"},
+                    {ruler, "Label3"},
+                    {villagerGroup, "GroupBox3"},
+                    {villagerBox, "txtVillagers"},
+                    {refreshVillagersButton, "cmdVillCountRefresh"},
+                    {villagersLabel, "Label4"}});
+
+    setTabOrderOf({itemBox, quantitySpin, retrainsSpin, unitsRadio, buildingsRadio, researchRadio,
+                   unitLimitCheck, buildingLimitCheck, criticalCheck, appendButton, removeLastLineButton,
+                   modeButton, textArea, lineList, villagerBox, refreshVillagersButton, exitButton});
+}
+
+void MainWindow::createMenu()
+{
+    mainMenu = new QMenuBar(this);
+    setMenuBar(mainMenu);
+
+    fileMenu = mainMenu->addMenu(tr("&File"));
+    newAction = fileMenu->addAction(tr("&New"));
+    openAction = fileMenu->addAction(tr("&Open..."));
+    openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    saveAction = fileMenu->addAction(tr("&Save"));
+    saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    saveAsAction = fileMenu->addAction(tr("Save &As..."));
+    saveAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    fileSeparator = fileMenu->addSeparator();
+    exitAction = fileMenu->addAction(tr("E&xit"));
+    exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    editMenu = mainMenu->addMenu(tr("&Edit"));
+    editNormalAction = editMenu->addAction(tr("Edit Normal"));
+    editLinesAction = editMenu->addAction(tr("Edit Lines"));
+    editSeparator = editMenu->addSeparator();
+    undoAction = editMenu->addAction(tr("Undo"));
+    undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redoAction = editMenu->addAction(tr("Redo"));
+    redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    showHistoryCommands();
+
+    searchMenu = mainMenu->addMenu(tr("&Search"));
+    findAction = searchMenu->addAction(tr("Find..."));
+    countAction = searchMenu->addAction(tr("Count"));
+    checkOrderAction = searchMenu->addAction(tr("Check Order..."));
+
+    helpMenu = mainMenu->addMenu(tr("&Help"));
+    helpAction = helpMenu->addAction(tr("Help"));
+    aboutAction = helpMenu->addAction(tr("About"));
+
+    setObjectNames({{mainMenu, "MainMenu1"},
+                    {fileMenu, "File1"},
+                    {newAction, "mnuNew"},
+                    {openAction, "mnuOpen"},
+                    {saveAction, "mnuSave"},
+                    {saveAsAction, "mnuSaveAs"},
+                    {fileSeparator, "N2"},
+                    {exitAction, "mnuExit"},
+                    {editMenu, "Edit1"},
+                    {editNormalAction, "mnuEditNormal"},
+                    {editLinesAction, "mnuEditLines"},
+                    {editSeparator, "N3"},
+                    {undoAction, "mnuUndo"},
+                    {redoAction, "mnuRedo"},
+                    {searchMenu, "Search1"},
+                    {findAction, "mnuFind"},
+                    {countAction, "mnuCount"},
+                    {checkOrderAction, "mnuCheckOrder"},
+                    {helpMenu, "Help1"},
+                    {helpAction, "mnuHelpHelp"},
+                    {aboutAction, "mnuHelpAbout"}});
+
+    for (QAction* a : {openAction, saveAction, saveAsAction, exitAction, undoAction, redoAction})
+        a->setShortcutContext(Qt::WindowShortcut);
+}
+
+void MainWindow::wireEvents()
+{
+    connect(unitsRadio, &QRadioButton::clicked, this, app_.guarded(this, &MainWindow::showUnits));
+    connect(buildingsRadio, &QRadioButton::clicked, this, app_.guarded(this, &MainWindow::showBuildings));
+    connect(researchRadio, &QRadioButton::clicked, this, app_.guarded(this, &MainWindow::showResearch));
+    // A check box's click event follows every change of its state, the
+    // program's own included.
+    connect(unitLimitCheck, &QCheckBox::toggled, this, app_.guarded(this, &MainWindow::toggleUnitLimit));
+    connect(buildingLimitCheck, &QCheckBox::toggled, this,
+            app_.guarded(this, &MainWindow::toggleBuildingLimit));
+    connect(quantityArrows, &UpDownArrows::clicked, this, app_.guarded(this, &MainWindow::stepQuantity));
+    connect(retrainsArrows, &UpDownArrows::clicked, this, app_.guarded(this, &MainWindow::stepRetrains));
+    quantityArrows->stepWithArrowKeys(quantitySpin);
+    retrainsArrows->stepWithArrowKeys(retrainsSpin);
+    connect(itemBox, &CompletingComboBox::changedByUser, this, app_.guarded(this, &MainWindow::itemTyped));
+    connect(itemBox, &CompletingComboBox::chosenFromList, this, app_.guarded(this, &MainWindow::itemChosen));
+
+    connect(appendButton, &QPushButton::clicked, this, app_.guarded(this, &MainWindow::appendItem));
+    connect(removeLastLineButton, &QPushButton::clicked, this,
+            app_.guarded(this, &MainWindow::removeLastLine));
+    connect(refreshVillagersButton, &QPushButton::clicked, this,
+            app_.guarded(this, &MainWindow::recountVillagers));
+    connect(modeButton, &QPushButton::clicked, this, app_.guarded(this, &MainWindow::switchMode));
+    connect(exitButton, &QPushButton::clicked, this, app_.guarded(this, &MainWindow::exitFromButton));
+
+    // Commands that may open a modal box run one turn of the event loop
+    // after the menu item is chosen: a screen reader that chose it waits
+    // for the choice to return, not for the box to close.
+    const auto later = Qt::QueuedConnection;
+    connect(newAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::newList), later);
+    connect(openAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::openFromDialog), later);
+    connect(saveAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::save), later);
+    connect(saveAsAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::saveAs), later);
+    connect(exitAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::exitFromMenu), later);
+    connect(editNormalAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::editNormal));
+    connect(editLinesAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::editLines));
+    connect(undoAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::undo));
+    connect(redoAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::redo));
+    connect(document_, &BuildList::historyChanged, this, [this] { showHistoryCommands(); });
+    connect(document_, &BuildList::modifiedChanged, this, &MainWindow::showModified);
+    connect(document_, &BuildList::linesChanged, this, &MainWindow::showLinesChanged);
+    connect(document_, &BuildList::lineMoved, this, &MainWindow::showLineMoved);
+    connect(findAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::openFind));
+    connect(countAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::showCount));
+    connect(checkOrderAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::showCheckOrder));
+
+    connect(textArea, &BuildListTextEdit::clicked, this, app_.guarded(this, &MainWindow::textAreaClicked));
+    connect(textArea, &BuildListTextEdit::keyReleased, this, app_.guarded(this, &MainWindow::textAreaKeyUp));
+    // Whatever the user turns to next ends the typing step.
+    connect(textArea, &BuildListTextEdit::focusLeft, this, app_.guarded(this, &MainWindow::textAreaLeft));
+    textArea->onUserEdit = [this](const std::function<void()>& edit) {
+        app_.guard([&] { takeUserEdit(edit); });
+    };
+    textArea->onKeyDown = [this](int& key, Qt::KeyboardModifiers shift) {
+        app_.guard([&] { textAreaKeyDown(key, shift); });
+    };
+    textArea->onKeyPress = [this](char16_t& key) {
+        // An error in the handler must not let the character through.
+        const char16_t typed = key;
+        key = 0;
+        app_.guard([&] {
+            char16_t ch = typed;
+            textAreaKeyPress(ch);
+            key = ch;
+        });
+    };
+
+    connect(lineList, &BuildListView::clickedByUser, this, app_.guarded(this, &MainWindow::rowClicked));
+    connect(lineList, &BuildListView::mousePressed, this, app_.guarded(this, &MainWindow::startLineDrag));
+    connect(lineList, &BuildListView::moveKeyPressed, this,
+            app_.guarded(this, &MainWindow::moveSelectedLine));
+    connect(lineList, &BuildListView::contextMenuAsked, this, app_.guarded(this, &MainWindow::showLineMenu));
+
+    drag_ = new DragController(this, app_);
+    drag_->addControl(this, app_.guarded(this, &MainWindow::dragOverWindow));
+    drag_->addControl(lineList, app_.guarded(this, &MainWindow::dragOverList),
+                      app_.guarded(this, &MainWindow::dropOnList));
+    drag_->addControl(toilet, app_.guarded(this, &MainWindow::dragOverToilet),
+                      app_.guarded(this, &MainWindow::dropOnToilet));
+    drag_->addControl(villagerBox, app_.guarded(this, &MainWindow::dragOverVillagerBox));
+    drag_->addControl(refreshVillagersButton, app_.guarded(this, &MainWindow::dragOverRefreshButton));
+    for (QWidget* w : std::initializer_list<QWidget*>{textArea,       categoryGroup,  unitsRadio,
+                                                      buildingsRadio, researchRadio,  unitLimitCheck,
+                                                      criticalCheck,  appendButton,   removeLastLineButton,
+                                                      modeButton,     itemGroup,      retrainsLabel,
+                                                      quantityLabel,  exitButton,     buildingLimitCheck,
+                                                      quantityArrows, retrainsArrows, itemBox,
+                                                      quantitySpin,   retrainsSpin,   ruler,
+                                                      villagerGroup,  villagersLabel, mainMenu,
+                                                      statusPanels})
+        drag_->addControl(w);
+    // The client area is the window's own background.
+    drag_->addControl(centralWidget(), app_.guarded(this, &MainWindow::dragOverWindow));
+
+    connect(findDialog, &FindDialog::findNextPressed, this, app_.guarded(this, &MainWindow::findNext));
+}
+
+void MainWindow::startAfresh()
+{
+    catalog_.fill();
+    document_->reset({QString::fromLatin1(kStartingLine)});
+    showUnits();
+    setVillagerCount(0);
+    enterMode(EditMode::Normal);
+    lineList->setGeometry(textArea->geometry());
+    setInsertAt(-1);
+}
+
+void MainWindow::focusItemBox()
+{
+    giveFocus(itemBox);
+}
+
+void MainWindow::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (!e->spontaneous())
+        app_.guard([this] { focusItemBox(); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* e)
+{
+    // Once the Exit guard has ended the run, closing asks nothing more.
+    if (app_.terminated()) {
+        e->accept();
+        return;
+    }
+    bool canClose = true;
+    bool answered = false;
+    app_.guard([&] {
+        maybeClose(canClose);
+        answered = true;
+    });
+    if (answered && canClose)
+        e->accept();
+    else
+        e->ignore();
+}
+
+void MainWindow::setVillagerCount(int count, VillagerBox box)
+{
+    villagerCount_ = count;
+    if (box == VillagerBox::Show)
+        villagerBox->setText(IntToStr(count));
+}
+
+void MainWindow::setUndoAvailable(bool available)
+{
+    undoAvailable_ = available;
+    removeLastLineButton->setEnabled(available);
+}
+
+void MainWindow::setCurrentLine(int line)
+{
+    currentLine_ = line;
+    insertAt_ = line + 1;
+}
+
+void MainWindow::setInsertAt(int index)
+{
+    insertAt_ = index;
+}
+
+void MainWindow::setFindFrom(int index)
+{
+    findFrom_ = index;
+}

@@ -1,0 +1,112 @@
+#include "search/window/countwindow.h"
+
+#include "app/window/application.h"
+#include "app/window/buildlisttextedit.h"
+#include "app/window/buildlistview.h"
+#include "app/window/completingcombobox.h"
+#include "app/window/mainwindow.h"
+#include "app/window/objectnames.h"
+#include "app/window/pictures.h"
+#include "app/window/taborder.h"
+#include "files/widthfixup.h"
+#include "search/countcomment.h"
+
+#include <QPushButton>
+#include <QShortcut>
+
+bool isCommentCharacter(char16_t ch)
+{
+    const bool control = ch < 32 || (ch >= 127 && ch < 160);
+    return !control && ch <= 255;
+}
+
+CountWindow::CountWindow(MainWindow& form1, Application& app, QWidget* parent)
+    : QWidget(parent), main_(form1), app_(app)
+{
+    dressProgramWindow(this, tr("Count"));
+    setFixedSize(496, 266);
+
+    unitBox = new CompletingComboBox(this);
+    unitBox->setGeometry(24, 16, 145, 21);
+    countButton = new QPushButton(tr("Get Count"), this);
+    countButton->setGeometry(192, 16, 65, 25);
+    counts = new BuildListTextEdit(false, this);
+    counts->setGeometry(24, 56, 441, 145);
+    counts->charFilter = isCommentCharacter;
+    closeButton = new QPushButton(tr("Close"), this);
+    closeButton->setGeometry(384, 208, 75, 25);
+    copyButton = new QPushButton(tr("Create Comment"), this);
+    copyButton->setGeometry(104, 216, 105, 25);
+    clearButton = new QPushButton(tr("Clear"), this);
+    clearButton->setGeometry(24, 216, 65, 25);
+
+    setObjectNames({{unitBox, "cboSrchUnit"},
+                    {countButton, "btnGo"},
+                    {counts, "Memo2"},
+                    {closeButton, "btnClose"},
+                    {copyButton, "btnCopy"},
+                    {clearButton, "cmdClear"}});
+    setTabOrderOf({unitBox, countButton, counts, clearButton, copyButton, closeButton});
+
+    connect(countButton, &QPushButton::clicked, this, app_.guarded(this, &CountWindow::countUnit));
+    connect(copyButton, &QPushButton::clicked, this, app_.guarded(this, &CountWindow::copyToBuildList));
+    connect(clearButton, &QPushButton::clicked, this, app_.guarded(this, &CountWindow::clearCounts));
+    connect(closeButton, &QPushButton::clicked, this, app_.guarded(this, &CountWindow::closeWindow));
+    // Escape closes the window as Close does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, app_.guarded(this, &CountWindow::closeWindow));
+
+    startAfresh();
+}
+
+void CountWindow::startAfresh()
+{
+    for (const CatalogEntry& unit : main_.catalog().units())
+        unitBox->addItem(unit.aiName);
+    unitBox->setCurrentIndex(0);
+    counts->clearText();
+}
+
+void CountWindow::countUnit()
+{
+    const QString searched = unitBox->currentText();
+    int sum = 0;
+    for (const QString& line : main_.liveLines())
+        countLine(line, searched, sum);
+    counts->addLine(countComment(searched, sum));
+}
+
+void CountWindow::copyToBuildList()
+{
+    if (main_.linesMode)
+        main_.switchMode();
+    // Nothing to insert: the clipboard is left alone and pasted nowhere.
+    if (counts->isTextEmpty())
+        return;
+    counts->selectAllText();
+    counts->copySelection();
+    // Whole lines go in above the first, each brought to the width Open
+    // gives a line, so the list shows what a save and a later open give.
+    const BuildList::Change change(main_.document(), LineStep::Kind::CreateComment);
+    const QStringList comments = fixLineWidths(counts->lines());
+    main_.textArea->setSelStart(0);
+    main_.document().insertLines(LineStep::Kind::CreateComment, 0, comments);
+}
+
+void CountWindow::clearCounts()
+{
+    counts->clearText();
+}
+
+void CountWindow::closeWindow()
+{
+    hide();
+}
+
+void MainWindow::showCount()
+{
+    // Each time it opens, the next unit's name is typed into its box, not
+    // into whatever button was last used.
+    form2_->unitBox->setFocus(Qt::OtherFocusReason);
+    app_.dialogs().showModeless(form2_);
+}

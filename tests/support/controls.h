@@ -1,0 +1,115 @@
+#pragma once
+
+// The windows' controls as the tests reach them: by the names they are
+// known by, as a user's tools find them, never through a window's members.
+
+#include <QObject>
+
+#include "app/window/buildlisttextedit.h"
+#include "app/window/buildlistview.h"
+#include "app/window/completingcombobox.h"
+#include "app/window/statuspanels.h"
+#include "app/window/steppededit.h"
+#include "app/window/textbox.h"
+#include "app/window/updownarrows.h"
+#include "search/window/finddialog.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+class CheckOrderWindow;
+class CountWindow;
+class MainWindow;
+
+// The one object of this type and name under `parent`; a missing control
+// is a broken fixture and ends the run.
+QObject* namedChild(const QObject& parent, const char* name, const QMetaObject& type);
+template <class T> T* named(const QObject& parent, const char* name)
+{
+    return static_cast<T*>(namedChild(parent, name, T::staticMetaObject));
+}
+
+struct MainControls {
+    BuildListTextEdit* textArea;
+    BuildListView* lineList;
+    QLabel* toilet;
+    QLabel* ruler;
+    QGroupBox* itemGroup;
+    CompletingComboBox* itemBox;
+    SteppedEdit* quantitySpin;
+    UpDownArrows* quantityArrows;
+    SteppedEdit* retrainsSpin;
+    UpDownArrows* retrainsArrows;
+    QLabel* quantityLabel;
+    QLabel* retrainsLabel;
+    QGroupBox* categoryGroup;
+    QRadioButton* unitsRadio;
+    QRadioButton* buildingsRadio;
+    QRadioButton* researchRadio;
+    QCheckBox* unitLimitCheck;
+    QCheckBox* buildingLimitCheck;
+    QCheckBox* criticalCheck;
+    QPushButton* appendButton;
+    QPushButton* removeLastLineButton;
+    QPushButton* modeButton;
+    QGroupBox* villagerGroup;
+    TextBox* villagerBox;
+    QLabel* villagersLabel;
+    QPushButton* refreshVillagersButton;
+    QPushButton* exitButton;
+    StatusPanels* statusPanels;
+    FindDialog* findDialog;
+    QMenuBar* mainMenu;
+    QMenu* fileMenu;
+    QMenu* editMenu;
+    QMenu* searchMenu;
+    QMenu* helpMenu;
+    QAction* newAction;
+    QAction* openAction;
+    QAction* saveAction;
+    QAction* saveAsAction;
+    QAction* exitAction;
+    QAction* editNormalAction;
+    QAction* editLinesAction;
+    QAction* undoAction;
+    QAction* redoAction;
+    QAction* findAction;
+    QAction* countAction;
+    QAction* checkOrderAction;
+    QAction* helpAction;
+    QAction* aboutAction;
+};
+
+struct CountControls {
+    CompletingComboBox* unitBox;
+    QPushButton* countButton;
+    BuildListTextEdit* counts;
+    QPushButton* clearButton;
+    QPushButton* copyButton;
+    QPushButton* closeButton;
+};
+
+struct CheckOrderControls {
+    QListWidget* problemList;
+    QPushButton* checkButton;
+    QPushButton* closeButton;
+};
+
+struct FindControls {
+    TextBox* findText;
+    QPushButton* findNext;
+    QPushButton* cancel;
+};
+
+// Found once per window and kept while it lives.
+const MainControls& ui(const MainWindow& window);
+const CountControls& ui(const CountWindow& window);
+const CheckOrderControls& ui(const CheckOrderWindow& window);
+const FindControls& ui(const FindDialog& dialog);
