@@ -6,6 +6,7 @@
 //   bench --quick   one small pass of every action, for CI
 #include "autodialogs.h"
 #include "buildlistgen.h"
+#include "support/controls.h"
 
 #include "app/window/application.h"
 #include "app/window/buildlisttextedit.h"
@@ -122,7 +123,7 @@ public:
 
         // Open.
         normalMode();
-        const QString finalText = plain(f.textArea->text());
+        const QString finalText = plain(ui(f).textArea->text());
         r["Open"].ms = timeIt(
             big, [&] { f.document().markSaved(); }, [&] { f.openFromDialog(); });
         r["Open"].floorMs = timeIt(big, {}, [&] {
@@ -133,7 +134,7 @@ public:
         });
 
         // Enter Lines mode.
-        const QStringList lines = f.textArea->lines();
+        const QStringList lines = ui(f).textArea->lines();
         // After an edit of one line in the text, as a user would leave it.
         int edits = 0;
         auto editALine = [&] {
@@ -160,7 +161,7 @@ public:
                 moveALine();
             },
             [&] { f.switchMode(); });
-        const QString normalText = plain(f.textArea->text());
+        const QString normalText = plain(ui(f).textArea->text());
         r["Enter Normal mode"].floorMs = timeIt(big, {}, [&] { bareEdit_.setPlainText(normalText); });
 
         // Save.
@@ -168,7 +169,7 @@ public:
         // Once through Save As, as a user does; then Save goes back to that file.
         dialogs_.savePath = saved_;
         f.saveAs();
-        const QByteArray bytes = f.textArea->text().toLatin1();
+        const QByteArray bytes = ui(f).textArea->text().toLatin1();
         r["Save"].ms = timeIt(big, {}, [&] { f.save(); });
         r["Save"].floorMs = timeIt(big, {}, [&] {
             QSaveFile out(saved_);
@@ -178,22 +179,22 @@ public:
         });
 
         // Picker refills against one search of the whole text.
-        const QString whole = f.textArea->text();
+        const QString whole = ui(f).textArea->text();
         const QString absent = QStringLiteral("no such text anywhere");
         const double onePass = timeIt(reps, {}, [&] {
             volatile auto i = whole.indexOf(absent);
             (void)i;
         });
-        for (auto [name, radio] :
-             {std::pair{"Refill Units", f.unitsRadio}, std::pair{"Refill Buildings", f.buildingsRadio},
-              std::pair{"Refill Research", f.researchRadio}}) {
+        for (auto [name, radio] : {std::pair{"Refill Units", ui(f).unitsRadio},
+                                   std::pair{"Refill Buildings", ui(f).buildingsRadio},
+                                   std::pair{"Refill Research", ui(f).researchRadio}}) {
             QRadioButton* button = radio;
             r[name].ms = timeIt(reps, {}, [&] { button->click(); });
             r[name].floorMs = onePass;
         }
 
         // The order check over the whole list, against the same one pass.
-        const QStringList allLines = f.textArea->lines();
+        const QStringList allLines = ui(f).textArea->lines();
         r["Check order"].ms = timeIt(reps, {}, [&] {
             volatile auto problems = checkOrder(f.catalog(), allLines).size();
             (void)problems;
@@ -221,9 +222,9 @@ public:
 
         // Find with no hit over the whole list.
         linesMode();
-        f.findDialog->setFindText(QStringLiteral("zzz_no_such"));
+        ui(f).findDialog->setFindText(QStringLiteral("zzz_no_such"));
         dialogs_.answer = MsgResult::No;
-        const QStringList items = f.lineList->items();
+        const QStringList items = ui(f).lineList->items();
         r["Find, no hit"].ms = timeIt(
             reps, [&] { f.setFindFrom(0); }, [&] { f.findNext(); });
         r["Find, no hit"].floorMs = timeIt(reps, {}, [&] {
@@ -236,11 +237,11 @@ public:
 
         // Append at the end (a Villager), undone afterwards.
         normalMode();
-        f.unitsRadio->click();
-        bareEdit_.setPlainText(plain(f.textArea->text()));
+        ui(f).unitsRadio->click();
+        bareEdit_.setPlainText(plain(ui(f).textArea->text()));
         r["Append"].ms = timeIt(
             reps, {}, [&] { f.appendItem(); }, [&] { f.removeLastLine(); });
-        const QString villager = f.textArea->line(0);
+        const QString villager = ui(f).textArea->line(0);
         r["Append"].floorMs = timeIt(reps, {}, [&] {
             QTextCursor c(bareEdit_.document());
             c.movePosition(QTextCursor::End);
@@ -250,7 +251,7 @@ public:
         // Insert in the middle, taken out again afterwards.
         linesMode();
         bareList_.clear();
-        bareList_.addItems(f.lineList->items());
+        bareList_.addItems(ui(f).lineList->items());
         r["Insert"].ms = timeIt(
             reps, [&] { f.setInsertAt(lines_ / 2); }, [&] { f.appendItem(); }, [&] { f.undo(); });
         r["Insert"].floorMs = timeIt(
@@ -267,7 +268,7 @@ public:
         // A removal on the toilet, put back afterwards.
         auto takeMiddleLine = [&] {
             linesMode();
-            f.lineList->setItemIndex(lines_ / 2);
+            ui(f).lineList->setItemIndex(lines_ / 2);
             f.rowClicked();
             f.dragFrom = lines_ / 2;
         };
@@ -277,7 +278,7 @@ public:
                 // Put the line back in the list and the text alike.
                 f.undo();
             });
-        const QString afterRemoval = plain(f.textArea->text());
+        const QString afterRemoval = plain(ui(f).textArea->text());
         r["Remove on toilet"].floorMs = timeIt(big, {}, [&] {
             QListWidgetItem* item = bareList_.takeItem(lines_ / 2);
             bareEdit_.setPlainText(afterRemoval);
@@ -311,12 +312,12 @@ public:
         const QString shortLine = QString(40, QLatin1Char('x'));
         auto prepare = [&] {
             f.document().type(k, 1, {shortLine}, f.document().endsWithBreak());
-            f.textArea->setSelStart(k * 50 + 40);
+            ui(f).textArea->setSelStart(k * 50 + 40);
             f.textAreaClicked();
         };
         r["Keystroke"].ms =
-            timeIt(reps, prepare, [&] { sendKey(f.textArea, Qt::Key_A, QStringLiteral("a")); });
-        bareEdit_.setPlainText(plain(f.textArea->text()));
+            timeIt(reps, prepare, [&] { sendKey(ui(f).textArea, Qt::Key_A, QStringLiteral("a")); });
+        bareEdit_.setPlainText(plain(ui(f).textArea->text()));
         QTextCursor bareCaret(bareEdit_.document()->findBlockByNumber(k));
         bareCaret.movePosition(QTextCursor::EndOfBlock);
         bareEdit_.setTextCursor(bareCaret);
@@ -330,7 +331,7 @@ public:
         f.showCheckOrder();
         check.show(); // the benchmark's dialogs show nothing themselves
         r["Keystroke with Check Order open"].ms = timeIt(reps, prepare, [&] {
-            sendKey(f.textArea, Qt::Key_A, QStringLiteral("a"));
+            sendKey(ui(f).textArea, Qt::Key_A, QStringLiteral("a"));
             if (check.checkPending())
                 check.checkAgain();
         });

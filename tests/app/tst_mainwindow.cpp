@@ -93,8 +93,9 @@ private slots:
         QCOMPARE(f.form.minimumSize(), f.form.maximumSize());
         QCOMPARE(f.app.title, QStringLiteral("QZ Vex AI File Editor"));
         QCOMPARE(f.app.helpFile, QStringLiteral("Vexdit.hlp"));
-        QVERIFY(f.windows.Help->aboutBox()->isHidden());
-        QCOMPARE(f.windows.Help->aboutBox()->windowTitle(), QStringLiteral("About"));
+        const AboutBox* about = named<AboutBox>(f.form, "AboutBox");
+        QVERIFY(about->isHidden());
+        QCOMPARE(about->windowTitle(), QStringLiteral("About"));
         QVERIFY(f.form2.isHidden());
         QCOMPARE(f.form2.windowTitle(), QStringLiteral("Count"));
     }

@@ -17,6 +17,7 @@
 #include "model/errors.h"
 #include "search/window/countwindow.h"
 #include "search/window/finddialog.h"
+#include "support/controls.h"
 #include "support/formfixture.h"
 
 #include "buildlist/window/appendmessages.h"
@@ -127,7 +128,7 @@ public:
         if (roll < 18)
             return append();
         if (roll < 23)
-            return click(f.removeLastLineButton, "undo");
+            return click(ui(f).removeLastLineButton, "undo");
         if (roll < 30)
             return switchMode();
         if (roll < 38)
@@ -145,11 +146,11 @@ public:
         if (roll < 83)
             return count();
         if (roll < 86)
-            return click(f.refreshVillagersButton, "refresh");
+            return click(ui(f).refreshVillagersButton, "refresh");
         if (roll < 92 && keepHistory_)
             return undoAndRedo();
         if (roll < 88)
-            return trigger(f.newAction, "new");
+            return trigger(ui(f).newAction, "new");
         if (roll < 92)
             return open();
         return save();
@@ -163,15 +164,15 @@ public:
         if (f.panel(MainWindow::Panel::Mode)
             != (f.linesMode ? QLatin1String("Lines") : QLatin1String("Normal")))
             return QStringLiteral("panel 2 disagrees with the mode");
-        if (f.textArea->isVisibleTo(&f) == f.lineList->isVisibleTo(&f))
+        if (ui(f).textArea->isVisibleTo(&f) == ui(f).lineList->isVisibleTo(&f))
             return QStringLiteral("not exactly one of the text area and the list is shown");
         // The views show the document: the text area always, the list
         // while it is shown.
         const BuildList& document = f.document();
-        if (f.textArea->lines() != document.lines()
-            || f.textArea->endsWithBreak() != document.endsWithBreak())
+        if (ui(f).textArea->lines() != document.lines()
+            || ui(f).textArea->endsWithBreak() != document.endsWithBreak())
             return QStringLiteral("the text area differs from the document");
-        if (f.linesMode && f.lineList->items() != document.lines())
+        if (f.linesMode && ui(f).lineList->items() != document.lines())
             return QStringLiteral("the list differs from the document");
         if ((f.panel(MainWindow::Panel::Marker) == QLatin1String("*")) != document.isModified())
             return QStringLiteral("the marker differs from the document");
@@ -186,7 +187,7 @@ public:
     // What Save would write now.
     QByteArray bytes() const
     {
-        return f.linesMode ? f.lineList->text().toLatin1() : f.textArea->latin1Text();
+        return f.linesMode ? ui(f).lineList->text().toLatin1() : ui(f).textArea->latin1Text();
     }
 
     // Takes every step back, then makes every step again: the bytes must
@@ -194,16 +195,16 @@ public:
     QString undoAllRedoAll(const QByteArray& first)
     {
         // The session ends with every step it took back made again.
-        while (f.redoAction->isEnabled())
-            choose(f.redoAction);
+        while (ui(f).redoAction->isEnabled())
+            choose(ui(f).redoAction);
         const QByteArray last = bytes();
         int steps = 0;
-        for (; f.undoAction->isEnabled(); ++steps)
-            choose(f.undoAction);
+        for (; ui(f).undoAction->isEnabled(); ++steps)
+            choose(ui(f).undoAction);
         if (bytes() != first)
             return QStringLiteral("undoing all %1 steps did not give the first bytes").arg(steps);
-        while (f.redoAction->isEnabled())
-            choose(f.redoAction);
+        while (ui(f).redoAction->isEnabled())
+            choose(ui(f).redoAction);
         if (bytes() != last)
             return QStringLiteral("redoing all %1 steps did not give the last bytes").arg(steps);
         qInfo("%d steps undone and redone", steps);
@@ -230,13 +231,13 @@ public:
             return {};
         int expected = 0;
         try {
-            for (const QString& line : f.textArea->lines())
+            for (const QString& line : ui(f).textArea->lines())
                 addVillagerLine(line, expected);
         } catch (const ConvertError&) {
             return {}; // a line the user typed over; the recount reports it
         }
         f.recountVillagers();
-        if (f.villagerCount() != expected || f.villagerBox->text() != QString::number(expected))
+        if (f.villagerCount() != expected || ui(f).villagerBox->text() != QString::number(expected))
             return QStringLiteral("Refresh gave %1, the lines hold %2").arg(f.villagerCount()).arg(expected);
         return {};
     }
@@ -249,7 +250,7 @@ private:
         out.write(bytes);
     }
 
-    QStringList liveLines() const { return f.linesMode ? f.lineList->items() : f.textArea->lines(); }
+    QStringList liveLines() const { return f.linesMode ? ui(f).lineList->items() : ui(f).textArea->lines(); }
     int pick(int n) { return n <= 0 ? 0 : int(random_.bounded(n)); }
 
     QString click(QAbstractButton* button, const char* name)
@@ -267,38 +268,38 @@ private:
 
     QString append()
     {
-        QRadioButton* radios[] = {f.unitsRadio, f.buildingsRadio, f.researchRadio};
+        QRadioButton* radios[] = {ui(f).unitsRadio, ui(f).buildingsRadio, ui(f).researchRadio};
         radios[pick(3)]->click();
-        if (f.itemBox->count() > 0)
-            f.itemBox->setItemIndex(pick(f.itemBox->count()));
+        if (ui(f).itemBox->count() > 0)
+            ui(f).itemBox->setItemIndex(pick(ui(f).itemBox->count()));
         for (int i = pick(4); i > 0; --i)
-            f.quantityArrows->click(pick(3) == 0 ? UpDownArrows::Button::Down : UpDownArrows::Button::Up);
+            ui(f).quantityArrows->click(pick(3) == 0 ? UpDownArrows::Button::Down : UpDownArrows::Button::Up);
         if (pick(3) == 0) {
-            for (QCheckBox* box : {f.unitLimitCheck, f.buildingLimitCheck, f.criticalCheck})
+            for (QCheckBox* box : {ui(f).unitLimitCheck, ui(f).buildingLimitCheck, ui(f).criticalCheck})
                 if (box->isVisible())
                     box->setChecked(true);
             for (int i = pick(5); i > 0; --i)
-                f.retrainsArrows->click(UpDownArrows::Button::Up);
+                ui(f).retrainsArrows->click(UpDownArrows::Button::Up);
         }
-        f.appendButton->click();
+        ui(f).appendButton->click();
         return QStringLiteral("append");
     }
 
     QString switchMode()
     {
         switch (pick(3)) {
-        case 0: f.modeButton->click(); break;
-        case 1: f.editLinesAction->trigger(); break;
-        default: f.editNormalAction->trigger(); break;
+        case 0: ui(f).modeButton->click(); break;
+        case 1: ui(f).editLinesAction->trigger(); break;
+        default: ui(f).editNormalAction->trigger(); break;
         }
         return QStringLiteral("mode");
     }
 
     QString clickList()
     {
-        if (!f.linesMode || f.lineList->count() == 0)
+        if (!f.linesMode || ui(f).lineList->count() == 0)
             return QStringLiteral("list click (skipped)");
-        BuildListView* list = f.lineList;
+        BuildListView* list = ui(f).lineList;
         const int row = pick(list->count());
         list->scrollToItem(list->QListWidget::item(row));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
@@ -310,7 +311,7 @@ private:
     {
         if (f.linesMode)
             return QStringLiteral("text click (skipped)");
-        f.textArea->setSelStart(pick(f.textArea->lineCount() * kLineSlot + 10));
+        ui(f).textArea->setSelStart(pick(ui(f).textArea->lineCount() * kLineSlot + 10));
         f.textAreaClicked();
         return QStringLiteral("text click");
     }
@@ -319,20 +320,21 @@ private:
     {
         if (f.linesMode)
             return QStringLiteral("key (skipped)");
-        f.textArea->setFocus();
+        ui(f).textArea->setFocus();
         static const Qt::Key moves[] = {Qt::Key_Up,   Qt::Key_Down, Qt::Key_Left,  Qt::Key_Right,
                                         Qt::Key_Home, Qt::Key_End,  Qt::Key_Delete};
         static const Qt::Key refused[] = {Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Escape};
         const int roll = pick(10);
         if (roll < 5) {
             const QChar c = QChar(u' ' + pick(95));
-            QTest::keyClick(f.textArea, c.toLatin1());
+            QTest::keyClick(ui(f).textArea, c.toLatin1());
         } else if (roll < 8) {
-            QTest::keyClick(f.textArea, moves[pick(7)], pick(4) == 0 ? Qt::ShiftModifier : Qt::NoModifier);
+            QTest::keyClick(ui(f).textArea, moves[pick(7)],
+                            pick(4) == 0 ? Qt::ShiftModifier : Qt::NoModifier);
         } else if (roll < 9) {
-            QTest::keyClick(f.textArea, refused[pick(3)]);
+            QTest::keyClick(ui(f).textArea, refused[pick(3)]);
         } else {
-            QTest::keyClick(f.textArea, Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(ui(f).textArea, Qt::Key_V, Qt::ControlModifier);
         }
         return QStringLiteral("key");
     }
@@ -340,7 +342,7 @@ private:
     // A real drag of one of the first rows to a point in the list's viewport.
     void dragRow(const std::function<QPoint(int visibleRows)>& target)
     {
-        BuildListView* list = f.lineList;
+        BuildListView* list = ui(f).lineList;
         list->scrollToTop();
         QApplication::processEvents();
         const int visible = qMin(list->count(), 10);
@@ -354,9 +356,9 @@ private:
 
     QString dragMove()
     {
-        if (!f.linesMode || f.lineList->count() < 2)
+        if (!f.linesMode || ui(f).lineList->count() < 2)
             return QStringLiteral("drag (skipped)");
-        BuildListView* list = f.lineList;
+        BuildListView* list = ui(f).lineList;
         dragRow([&](int visible) {
             return pick(4) == 0 ? QPoint(20, list->viewport()->height() - 3)
                                 : list->visualItemRect(list->QListWidget::item(pick(visible))).center();
@@ -366,10 +368,11 @@ private:
 
     QString toilet()
     {
-        if (!f.linesMode || f.lineList->count() == 0)
+        if (!f.linesMode || ui(f).lineList->count() == 0)
             return QStringLiteral("toilet (skipped)");
         dragRow([&](int) {
-            return f.lineList->viewport()->mapFrom(&f, f.toilet->mapTo(&f, f.toilet->rect().center()));
+            return ui(f).lineList->viewport()->mapFrom(
+                &f, ui(f).toilet->mapTo(&f, ui(f).toilet->rect().center()));
         });
         return QStringLiteral("toilet");
     }
@@ -377,16 +380,16 @@ private:
     QString find()
     {
         static const char* texts[] = {"villager", "ARCH", "b109", "zzz", "", "r_age"};
-        f.findAction->trigger();
-        f.findDialog->setFindText(QString::fromLatin1(texts[pick(6)]));
-        f.findDialog->pressFindNext();
+        ui(f).findAction->trigger();
+        ui(f).findDialog->setFindText(QString::fromLatin1(texts[pick(6)]));
+        ui(f).findDialog->pressFindNext();
         return QStringLiteral("find");
     }
 
     QString count()
     {
         CountWindow& w = *windows_.countWindow;
-        f.countAction->trigger();
+        ui(f).countAction->trigger();
         w.unitBox->setCurrentIndex(pick(w.unitBox->count()));
         w.countButton->click();
         if (pick(3) == 0)
@@ -401,13 +404,13 @@ private:
     QString undoAndRedo()
     {
         const QByteArray before = bytes();
-        if (!f.undoAction->isEnabled())
+        if (!ui(f).undoAction->isEnabled())
             return QStringLiteral("undo (nothing)");
-        const QString step = f.undoAction->text();
-        choose(f.undoAction);
+        const QString step = ui(f).undoAction->text();
+        choose(ui(f).undoAction);
         if (pick(3) == 0)
             return QStringLiteral("undo");
-        choose(f.redoAction);
+        choose(ui(f).redoAction);
         if (bytes() != before)
             savedFileBroken_ = step + QStringLiteral(" and Redo did not give the bytes back");
         return QStringLiteral("undo and redo");
@@ -415,7 +418,7 @@ private:
 
     QString open()
     {
-        choose(f.openAction);
+        choose(ui(f).openAction);
         afterFileOperation();
         return QStringLiteral("open");
     }
@@ -432,16 +435,16 @@ private:
         };
         const std::pair<qint64, qint64> before = changeTime(f.panel(MainWindow::Panel::File));
         const QString shownBefore = f.panel(MainWindow::Panel::File);
-        choose(pick(2) ? f.saveAction : f.saveAsAction);
+        choose(pick(2) ? ui(f).saveAction : ui(f).saveAsAction);
         // Whatever was written is the text area's text, byte for byte, and
         // opening it again gives the lines Open's road makes of them.
         const QString written = f.panel(MainWindow::Panel::File);
         const bool wrote = !written.isEmpty() && (written != shownBefore || changeTime(written) != before);
         if (wrote && !f.isModified() && !f.linesMode) {
             const QByteArray bytes = readAll(written);
-            if (bytes != f.textArea->latin1Text())
+            if (bytes != ui(f).textArea->latin1Text())
                 savedFileBroken_ = QStringLiteral("the saved file differs from the text");
-            QStringList expected = fixLineWidths(f.textArea->lines());
+            QStringList expected = fixLineWidths(ui(f).textArea->lines());
             NormalizeLineNames(f.catalog(), expected);
             const OpenedText reopened = prepareOpenedText(QString::fromLatin1(bytes), f.catalog());
             if (!tabFileShown_ && reopened.lines != expected)
@@ -454,7 +457,7 @@ private:
     {
         // A refused tab file is shown as read, long lines and all, until the
         // next New or successful Open.
-        const QString text = f.textArea->text();
+        const QString text = ui(f).textArea->text();
         tabFileShown_ = text.contains(QLatin1Char('\t'));
     }
 

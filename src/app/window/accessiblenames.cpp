@@ -1,5 +1,4 @@
-#include "app/window/accessiblenames.h"
-
+// What a screen reader says of the main window's controls.
 #include "app/window/buildlisttextedit.h"
 #include "app/window/buildlistview.h"
 #include "app/window/completingcombobox.h"
@@ -7,8 +6,6 @@
 #include "app/window/statuspanels.h"
 #include "app/window/textbox.h"
 #include "app/window/updownarrows.h"
-#include "search/window/checkorderwindow.h"
-#include "search/window/countwindow.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -34,52 +31,52 @@ QString spoken(const char* text)
 
 } // namespace
 
-void nameControlsForScreenReaders(MainWindow& f, CountWindow& count, CheckOrderWindow& check)
+void MainWindow::nameForScreenReaders()
 {
-    name(f.toilet, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Remove line: drop a line here")),
+    name(toilet, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Remove line: drop a line here")),
          spoken(QT_TRANSLATE_NOOP(
              "AccessibleNames",
              "In Lines mode, a line dragged onto this picture is removed from the build list. "
              "The Remove item of a row's context menu does the same.")));
-    name(f.itemBox, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Item")),
+    name(itemBox, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Item")),
          spoken(QT_TRANSLATE_NOOP("AccessibleNames", "The unit, building or research item to append")));
-    name(f.itemBox->lineEdit(), spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Item")),
+    name(itemBox->lineEdit(), spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Item")),
          spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Type the start of an item's name")));
-    name(f.quantitySpin, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Quantity")),
+    name(quantitySpin, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Quantity")),
          spoken(QT_TRANSLATE_NOOP("AccessibleNames", "How many of the item the line asks for")));
-    name(f.quantityArrows, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Quantity spinner")),
+    name(quantityArrows, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Quantity spinner")),
          spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Raises or lowers the quantity")));
-    name(f.retrainsSpin, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Retrains")),
+    name(retrainsSpin, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Retrains")),
          spoken(QT_TRANSLATE_NOOP("AccessibleNames", "The retrain limit, when Limit is ticked")));
-    name(f.retrainsArrows, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Retrains spinner")),
+    name(retrainsArrows, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Retrains spinner")),
          spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Raises or lowers the retrain limit")));
-    name(f.textArea, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Build list")),
+    name(textArea, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Build list")),
          spoken(
              QT_TRANSLATE_NOOP("AccessibleNames", "The build list as text, one 48-character line per step")));
-    name(f.lineList, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Build list")),
+    name(lineList, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Build list")),
          spoken(QT_TRANSLATE_NOOP("AccessibleNames",
                                   "One row per line. Alt+Up and Alt+Down move the selected line; "
                                   "the context menu moves or removes it.")));
-    name(f.villagerBox, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Villagers")),
+    name(villagerBox, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Villagers")),
          spoken(QT_TRANSLATE_NOOP("AccessibleNames", "How many villagers the build list trains")));
     // The panels are read as what they mean, and heard again as they change.
     auto labelled = [](const QString& label, const QString& none) {
         return [=](const QString& text) { return label + (text.isEmpty() ? none : text); };
     };
-    f.statusPanels->setPanelSpeech(int(MainWindow::Panel::File),
-                                   labelled(spoken(QT_TRANSLATE_NOOP("AccessibleNames", "File: ")),
-                                            spoken(QT_TRANSLATE_NOOP("AccessibleNames", "none"))),
-                                   spoken(QT_TRANSLATE_NOOP("AccessibleNames", "The open file's name")));
-    f.statusPanels->setPanelSpeech(int(MainWindow::Panel::Mode),
-                                   labelled(spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Mode: ")),
-                                            spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Normal"))),
-                                   spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Normal or Lines")));
-    f.statusPanels->setPanelSpeech(
+    statusPanels->setPanelSpeech(int(MainWindow::Panel::File),
+                                 labelled(spoken(QT_TRANSLATE_NOOP("AccessibleNames", "File: ")),
+                                          spoken(QT_TRANSLATE_NOOP("AccessibleNames", "none"))),
+                                 spoken(QT_TRANSLATE_NOOP("AccessibleNames", "The open file's name")));
+    statusPanels->setPanelSpeech(int(MainWindow::Panel::Mode),
+                                 labelled(spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Mode: ")),
+                                          spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Normal"))),
+                                 spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Normal or Lines")));
+    statusPanels->setPanelSpeech(
         int(MainWindow::Panel::Column),
         labelled(spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Column: ")),
                  spoken(QT_TRANSLATE_NOOP("AccessibleNames", "none"))),
         spoken(QT_TRANSLATE_NOOP("AccessibleNames", "The caret's column in the line")));
-    f.statusPanels->setPanelSpeech(
+    statusPanels->setPanelSpeech(
         int(MainWindow::Panel::Marker),
         [](const QString& text) {
             return text.isEmpty() ? spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Saved"))
@@ -87,26 +84,15 @@ void nameControlsForScreenReaders(MainWindow& f, CountWindow& count, CheckOrderW
         },
         spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Whether there is unsaved work")));
     // Its caption says which mode it enters; its tooltip only "Drag & drop".
-    f.modeButton->setAccessibleDescription(spoken(QT_TRANSLATE_NOOP(
+    modeButton->setAccessibleDescription(spoken(QT_TRANSLATE_NOOP(
         "AccessibleNames", "Switches between editing the text and moving whole lines in a list")));
-    name(f.quantityArrows->upArrow(), spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Increase quantity")));
-    name(f.quantityArrows->downArrow(), spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Decrease quantity")));
-    name(f.retrainsArrows->upArrow(), spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Increase retrains")));
-    name(f.retrainsArrows->downArrow(), spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Decrease retrains")));
+    name(quantityArrows->upArrow(), spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Increase quantity")));
+    name(quantityArrows->downArrow(), spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Decrease quantity")));
+    name(retrainsArrows->upArrow(), spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Increase retrains")));
+    name(retrainsArrows->downArrow(), spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Decrease retrains")));
 
     // A label names the field it stands beside.
-    f.quantityLabel->setBuddy(f.quantitySpin);
-    f.retrainsLabel->setBuddy(f.retrainsSpin);
-    f.villagersLabel->setBuddy(f.villagerBox);
-
-    name(count.unitBox, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Unit to count")),
-         spoken(QT_TRANSLATE_NOOP("AccessibleNames", "The unit whose lines are counted")));
-    name(count.unitBox->lineEdit(), spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Unit to count")));
-    name(count.counts, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Counts")),
-         spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Comment lines with the counts, to put at the top")));
-
-    name(check.problemList, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Problems")),
-         spoken(QT_TRANSLATE_NOOP(
-             "AccessibleNames",
-             "Lines the picker would not have offered where they stand; choose one to select it")));
+    quantityLabel->setBuddy(quantitySpin);
+    retrainsLabel->setBuddy(retrainsSpin);
+    villagersLabel->setBuddy(villagerBox);
 }

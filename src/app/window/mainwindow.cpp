@@ -1,4 +1,5 @@
 #include "app/window/mainwindow.h"
+#include "about/window/helpmenu.h"
 #include "app/window/decorationlabel.h"
 #include "app/window/objectnames.h"
 
@@ -17,8 +18,11 @@
 #include "app/window/textbox.h"
 #include "app/window/updownarrows.h"
 #include "buildlist/lineformat.h"
+#include "search/window/checkorderwindow.h"
+#include "search/window/countwindow.h"
 #include "search/window/finddialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -28,12 +32,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QTimer>
 
 namespace {
 
 constexpr int kClientWidth = 543;
 constexpr int kClientHeight = 400;
 constexpr int kStatusHeight = 19;
+// How long a window manager takes to settle a click.
+constexpr int kSettleMs = 200;
 
 template <class W> W* place(W* widget, int left, int top, int width = -1, int height = -1)
 {
@@ -80,6 +87,7 @@ MainWindow::MainWindow(Application& app, QWidget* parent) : QMainWindow(parent),
 
     setFixedSize(kClientWidth, mainMenu->sizeHint().height() + kClientHeight);
     startAfresh();
+    nameForScreenReaders();
 }
 
 MainWindow::~MainWindow()
@@ -92,10 +100,65 @@ MainWindow::~MainWindow()
     delete document_;
 }
 
-void MainWindow::setCompanions(CountWindow* form2, CheckOrderWindow* checkOrder)
+void MainWindow::setCompanions(CountWindow* countWindow, CheckOrderWindow* checkOrder)
 {
-    form2_ = form2;
+    countWindow_ = countWindow;
     checkOrder_ = checkOrder;
+    connect(countWindow_, &CountWindow::wantsNormalMode, this, [this] {
+        if (linesMode)
+            switchMode();
+    });
+    connect(countWindow_, &CountWindow::commentGoingIn, this, [this] { textArea->setSelStart(0); });
+    connect(checkOrder_, &CheckOrderWindow::lineChosen, this, &MainWindow::selectLine);
+    connect(checkOrder_, &CheckOrderWindow::problemLinesMarked, this, &MainWindow::markProblemLines);
+}
+
+void MainWindow::showCount()
+{
+    countWindow_->open();
+}
+
+void MainWindow::markProblemLines(const QList<int>& lines, const QStringList& texts)
+{
+    // Tinted in the list and in the text, each with its problem as a
+    // tooltip.
+    QHash<int, QString> notes;
+    notes.reserve(lines.size());
+    for (int k = 0; k < lines.size(); ++k)
+        notes.insert(lines.at(k), texts.at(k));
+    lineList->setMarkedRows(notes);
+    textArea->setMarkedLines(notes);
+}
+
+void MainWindow::showCheckOrder()
+{
+    // Each showing checks the list as it stands, the window newly shown
+    // beside this one or brought to the front.
+    checkOrder_->checkAgain();
+    checkOrder_->showBesideOwner();
+}
+
+void MainWindow::selectLine(int index)
+{
+    if (!linesMode)
+        enterLinesMode();
+    selectRowAsClicked(index);
+    // The keyboard goes to the list, on that row, so that the keys of
+    // Lines mode act on it; the tool window stays above this one as its
+    // own, and never takes the keyboard back by raising itself.
+    app_.dialogs().showModeless(this);
+    lineList->setFocus(Qt::OtherFocusReason);
+    // A window manager gives the tool window the keyboard for a click on
+    // it, and may take a request made in the same instant for an older one
+    // and refuse it. Asked again once the click has settled, it agrees;
+    // unless the user has gone on to another window meanwhile.
+    QTimer::singleShot(kSettleMs, this, app_.guarded(this, &MainWindow::takeKeysBackFromCheckOrder));
+}
+
+void MainWindow::takeKeysBackFromCheckOrder()
+{
+    if (!isActiveWindow() && QApplication::activeWindow() == checkOrder_)
+        activateWindow();
 }
 
 QString MainWindow::panel(Panel which) const
@@ -295,6 +358,8 @@ void MainWindow::createMenu()
                     {helpMenu, "Help1"},
                     {helpAction, "mnuHelpHelp"},
                     {aboutAction, "mnuHelpAbout"}});
+
+    new HelpMenu(app_, this, helpAction, aboutAction);
 
     for (QAction* a : {openAction, saveAction, saveAsAction, exitAction, undoAction, redoAction})
         a->setShortcutContext(Qt::WindowShortcut);

@@ -40,7 +40,7 @@ public:
     static constexpr int kTextAreaWidth = 513;
     ~MainWindow() override;
 
-    void setCompanions(CountWindow* form2, CheckOrderWindow* checkOrder);
+    void setCompanions(CountWindow* countWindow, CheckOrderWindow* checkOrder);
     Application& app() const { return app_; }
     const Catalog& catalog() const { return catalog_; }
 
@@ -60,60 +60,6 @@ public:
     // the list is shown, and the focus. It copies nothing.
     enum class EditMode { Normal, Lines };
     void enterMode(EditMode mode);
-
-    // --- components, in the window's declaration order ---------------------
-    BuildListTextEdit* textArea = nullptr;
-    QGroupBox* categoryGroup = nullptr;
-    QRadioButton* unitsRadio = nullptr;
-    QRadioButton* buildingsRadio = nullptr;
-    QRadioButton* researchRadio = nullptr;
-    QCheckBox* unitLimitCheck = nullptr;
-    QCheckBox* criticalCheck = nullptr;
-    QPushButton* appendButton = nullptr;
-    QPushButton* removeLastLineButton = nullptr;
-    QPushButton* modeButton = nullptr;
-    QGroupBox* itemGroup = nullptr;
-    QLabel* retrainsLabel = nullptr;
-    QLabel* quantityLabel = nullptr;
-    QMenuBar* mainMenu = nullptr;
-    QMenu* fileMenu = nullptr;
-    QAction* openAction = nullptr;
-    QAction* saveAction = nullptr;
-    QAction* saveAsAction = nullptr;
-    QAction* fileSeparator = nullptr;
-    QAction* exitAction = nullptr;
-    QMenu* editMenu = nullptr;
-    QAction* editNormalAction = nullptr;
-    QAction* editLinesAction = nullptr;
-    QAction* editSeparator = nullptr;
-    QAction* undoAction = nullptr;
-    QAction* redoAction = nullptr;
-    QMenu* helpMenu = nullptr;
-    QAction* helpAction = nullptr;
-    QAction* aboutAction = nullptr;
-    FileDialogOptions openDialog;
-    BuildListView* lineList = nullptr;
-    QLabel* toilet = nullptr;
-    StatusPanels* statusPanels = nullptr;
-    FileDialogOptions saveDialog;
-    QPushButton* exitButton = nullptr;
-    QCheckBox* buildingLimitCheck = nullptr;
-    UpDownArrows* quantityArrows = nullptr;
-    UpDownArrows* retrainsArrows = nullptr;
-    QAction* newAction = nullptr;
-    FindDialog* findDialog = nullptr;
-    QMenu* searchMenu = nullptr;
-    QAction* findAction = nullptr;
-    QAction* countAction = nullptr;
-    QAction* checkOrderAction = nullptr;
-    CompletingComboBox* itemBox = nullptr;
-    TextBox* quantitySpin = nullptr;
-    TextBox* retrainsSpin = nullptr;
-    QLabel* ruler = nullptr;
-    QGroupBox* villagerGroup = nullptr;
-    TextBox* villagerBox = nullptr;
-    QPushButton* refreshVillagersButton = nullptr;
-    QLabel* villagersLabel = nullptr;
 
     // --- window state -------------------------------------------------------
     // Each fact below is written by its setter alone, whichever road sets it.
@@ -243,6 +189,62 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    // Names and descriptions for every control a screen reader reaches.
+    void nameForScreenReaders();
+    // --- components, in the window's declaration order ---------------------
+    BuildListTextEdit* textArea = nullptr;
+    QGroupBox* categoryGroup = nullptr;
+    QRadioButton* unitsRadio = nullptr;
+    QRadioButton* buildingsRadio = nullptr;
+    QRadioButton* researchRadio = nullptr;
+    QCheckBox* unitLimitCheck = nullptr;
+    QCheckBox* criticalCheck = nullptr;
+    QPushButton* appendButton = nullptr;
+    QPushButton* removeLastLineButton = nullptr;
+    QPushButton* modeButton = nullptr;
+    QGroupBox* itemGroup = nullptr;
+    QLabel* retrainsLabel = nullptr;
+    QLabel* quantityLabel = nullptr;
+    QMenuBar* mainMenu = nullptr;
+    QMenu* fileMenu = nullptr;
+    QAction* openAction = nullptr;
+    QAction* saveAction = nullptr;
+    QAction* saveAsAction = nullptr;
+    QAction* fileSeparator = nullptr;
+    QAction* exitAction = nullptr;
+    QMenu* editMenu = nullptr;
+    QAction* editNormalAction = nullptr;
+    QAction* editLinesAction = nullptr;
+    QAction* editSeparator = nullptr;
+    QAction* undoAction = nullptr;
+    QAction* redoAction = nullptr;
+    QMenu* helpMenu = nullptr;
+    QAction* helpAction = nullptr;
+    QAction* aboutAction = nullptr;
+    FileDialogOptions openDialog;
+    BuildListView* lineList = nullptr;
+    QLabel* toilet = nullptr;
+    StatusPanels* statusPanels = nullptr;
+    FileDialogOptions saveDialog;
+    QPushButton* exitButton = nullptr;
+    QCheckBox* buildingLimitCheck = nullptr;
+    UpDownArrows* quantityArrows = nullptr;
+    UpDownArrows* retrainsArrows = nullptr;
+    QAction* newAction = nullptr;
+    FindDialog* findDialog = nullptr;
+    QMenu* searchMenu = nullptr;
+    QAction* findAction = nullptr;
+    QAction* countAction = nullptr;
+    QAction* checkOrderAction = nullptr;
+    CompletingComboBox* itemBox = nullptr;
+    TextBox* quantitySpin = nullptr;
+    TextBox* retrainsSpin = nullptr;
+    QLabel* ruler = nullptr;
+    QGroupBox* villagerGroup = nullptr;
+    TextBox* villagerBox = nullptr;
+    QPushButton* refreshVillagersButton = nullptr;
+    QLabel* villagersLabel = nullptr;
+
     void createControls();
     void createMenu();
     void wireEvents();
@@ -284,7 +286,7 @@ private:
     // window rather than read back from them.
     int column_ = -1;
     bool undoAvailable_ = false;
-    CountWindow* form2_ = nullptr;
+    CountWindow* countWindow_ = nullptr;
     CheckOrderWindow* checkOrder_ = nullptr;
     QString fileName_;
     QString shownFile_;

@@ -1,7 +1,5 @@
 #include "app/window/startup.h"
 
-#include "about/window/helpmenu.h"
-#include "app/window/accessiblenames.h"
 #include "app/window/application.h"
 #include "app/window/focusreturn.h"
 #include "app/window/mainwindow.h"
@@ -72,14 +70,12 @@ Windows createWindows(Application& app)
     installScreenReaderInterfaces(); // before the first window asks for one
     Windows windows;
     windows.mainWindow = std::make_unique<MainWindow>(app);
-    windows.Help = new HelpMenu(app, windows.mainWindow.get(), windows.mainWindow->helpAction,
-                                windows.mainWindow->aboutAction);
-    windows.countWindow = std::make_unique<CountWindow>(*windows.mainWindow, app);
+    MainWindow& main = *windows.mainWindow;
+    windows.countWindow = std::make_unique<CountWindow>(main.catalog(), main.document(), app);
     // A tool window of the main window's, which keeps it above itself.
     windows.checkOrderWindow =
-        std::make_unique<CheckOrderWindow>(*windows.mainWindow, app, windows.mainWindow.get());
-    windows.mainWindow->setCompanions(windows.countWindow.get(), windows.checkOrderWindow.get());
-    nameControlsForScreenReaders(*windows.mainWindow, *windows.countWindow, *windows.checkOrderWindow);
+        std::make_unique<CheckOrderWindow>(main.catalog(), main.document(), app, &main);
+    main.setCompanions(windows.countWindow.get(), windows.checkOrderWindow.get());
     // The main and Count windows open centred on the screen; the About box
     // centres over the main window by itself, Check Order opens beside it.
     centreOnScreen(windows.mainWindow.get());

@@ -2,7 +2,6 @@
 
 #include <memory>
 
-class HelpMenu;
 class Application;
 class MainWindow;
 class CheckOrderWindow;
@@ -13,7 +12,6 @@ class CountWindow;
 // window (which reads the catalog), then the Check Order window.
 struct Windows {
     std::unique_ptr<MainWindow> mainWindow;
-    HelpMenu* Help = nullptr; // the main window's own
     std::unique_ptr<CountWindow> countWindow;
     std::unique_ptr<CheckOrderWindow> checkOrderWindow;
     Windows();

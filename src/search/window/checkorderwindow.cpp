@@ -5,11 +5,11 @@
 #include "app/window/besideowner.h"
 #include "app/window/buildlisttextedit.h"
 #include "app/window/buildlistview.h"
-#include "app/window/mainwindow.h"
 #include "app/window/pictures.h"
 #include "app/window/taborder.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/ordercheck.h"
+#include "editing/buildlist.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -25,13 +25,12 @@ namespace {
 // Changes come in bursts (a keystroke, a paste, a run of moves): the
 // check waits this long for the burst to end.
 constexpr int kQuietMs = 150;
-// How long a window manager takes to settle a click.
-constexpr int kSettleMs = 200;
 
 } // namespace
 
-CheckOrderWindow::CheckOrderWindow(MainWindow& form1, Application& app, QWidget* parent)
-    : QWidget(parent), main_(form1), document_(form1.document()), app_(app)
+CheckOrderWindow::CheckOrderWindow(const Catalog& catalog, const BuildList& document, Application& app,
+                                   QWidget* owner)
+    : QWidget(owner), catalog_(catalog), document_(document), app_(app)
 {
     dressProgramWindow(this, tr("Check Order"));
     // A tool window of the main window: it stays above it.
@@ -48,6 +47,7 @@ CheckOrderWindow::CheckOrderWindow(MainWindow& form1, Application& app, QWidget*
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(problemList, 1);
     layout->addLayout(buttons);
+    nameForScreenReaders();
     setObjectNames({{problemList, "lstProblems"}, {checkButton, "btnCheck"}, {closeButton, "btnClose"}});
     setTabOrderOf({problemList, checkButton, closeButton});
     placement_ = new BesideOwner(this, QSize(560, 260), QSize(320, 160));
@@ -72,8 +72,8 @@ void CheckOrderWindow::checkAgain()
     // Read as Open and --check read it: a line's item is its number, not
     // whatever name was left beside a number typed over.
     QStringList read = document_.lines();
-    NormalizeLineNames(main_.catalog(), read);
-    for (const OrderProblem& problem : checkOrder(main_.catalog(), read)) {
+    NormalizeLineNames(catalog_, read);
+    for (const OrderProblem& problem : checkOrder(catalog_, read)) {
         lines.append(problem.line);
         texts.append(problem.message);
     }
@@ -116,7 +116,7 @@ void CheckOrderWindow::selectProblemLine()
     const int row = problemList->currentRow();
     if (row < 0 || row >= rowLines_.size() || rowLines_.at(row) == 0)
         return;
-    main_.selectLine(rowLines_.at(row) - 1);
+    emit lineChosen(rowLines_.at(row) - 1);
 }
 
 void CheckOrderWindow::closeWindow()
@@ -189,7 +189,7 @@ void CheckOrderWindow::markLines(bool shown)
         }
     }
     const QScopedValueRollback marking(marking_, true);
-    main_.markProblemLines(lines, texts);
+    emit problemLinesMarked(lines, texts);
 }
 
 bool CheckOrderWindow::eventFilter(QObject* watched, QEvent* event)
@@ -207,45 +207,9 @@ bool CheckOrderWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void MainWindow::markProblemLines(const QList<int>& lines, const QStringList& texts)
+void CheckOrderWindow::nameForScreenReaders()
 {
-    // Tinted in the list and in the text, each with its problem as a
-    // tooltip.
-    QHash<int, QString> notes;
-    notes.reserve(lines.size());
-    for (int k = 0; k < lines.size(); ++k)
-        notes.insert(lines.at(k), texts.at(k));
-    lineList->setMarkedRows(notes);
-    textArea->setMarkedLines(notes);
-}
-
-void MainWindow::showCheckOrder()
-{
-    // Each showing checks the list as it stands, the window newly shown
-    // beside this one or brought to the front.
-    checkOrder_->checkAgain();
-    checkOrder_->showBesideOwner();
-}
-
-void MainWindow::selectLine(int index)
-{
-    if (!linesMode)
-        enterLinesMode();
-    selectRowAsClicked(index);
-    // The keyboard goes to the list, on that row, so that the keys of
-    // Lines mode act on it; the tool window stays above this one as its
-    // own, and never takes the keyboard back by raising itself.
-    app_.dialogs().showModeless(this);
-    lineList->setFocus(Qt::OtherFocusReason);
-    // A window manager gives the tool window the keyboard for a click on
-    // it, and may take a request made in the same instant for an older one
-    // and refuse it. Asked again once the click has settled, it agrees;
-    // unless the user has gone on to another window meanwhile.
-    QTimer::singleShot(kSettleMs, this, app_.guarded(this, &MainWindow::takeKeysBackFromCheckOrder));
-}
-
-void MainWindow::takeKeysBackFromCheckOrder()
-{
-    if (!isActiveWindow() && QApplication::activeWindow() == checkOrder_)
-        activateWindow();
+    problemList->setAccessibleName(tr("Problems"));
+    problemList->setAccessibleDescription(
+        tr("Lines the picker would not have offered where they stand; choose one to select it"));
 }

@@ -8,7 +8,7 @@ class BuildList;
 class QListWidget;
 class QPushButton;
 class Application;
-class MainWindow;
+class Catalog;
 
 // The Check Order window: lists each line of the build list that the
 // picker would not have offered where it stands. A tool window of the main
@@ -19,12 +19,9 @@ class MainWindow;
 class CheckOrderWindow : public QWidget {
     Q_OBJECT
 public:
-    CheckOrderWindow(MainWindow& form1, Application& app, QWidget* parent = nullptr);
+    CheckOrderWindow(const Catalog& catalog, const BuildList& document, Application& app, QWidget* owner);
 
-    QListWidget* problemList = nullptr;
-    QPushButton* checkButton = nullptr;
-    QPushButton* closeButton = nullptr;
-
+    // Checks the build list as it stands now.
     void checkAgain();
     void selectProblemLine();
     void closeWindow();
@@ -38,17 +35,28 @@ public:
     // where it is, with the keyboard on its current problem.
     void showBesideOwner();
 
+signals:
+    // The user chose the problem on this line (from 0).
+    void lineChosen(int line);
+    // The lines (from 0) with a problem, each with its text, to be marked
+    // where the user edits; none when the window closes.
+    void problemLinesMarked(const QList<int>& lines, const QStringList& texts);
+
 protected:
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void nameForScreenReaders();
     void followChanges(bool follow);
     void markLines(bool shown);
     void tellCurrentRow();
 
-    MainWindow& main_;
+    QListWidget* problemList = nullptr;
+    QPushButton* checkButton = nullptr;
+    QPushButton* closeButton = nullptr;
+    const Catalog& catalog_;
     const BuildList& document_; // read only: the window changes no line
     Application& app_;
     QList<int> rowLines_;

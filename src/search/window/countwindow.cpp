@@ -4,13 +4,15 @@
 #include "app/window/buildlisttextedit.h"
 #include "app/window/buildlistview.h"
 #include "app/window/completingcombobox.h"
-#include "app/window/mainwindow.h"
 #include "app/window/objectnames.h"
 #include "app/window/pictures.h"
 #include "app/window/taborder.h"
+#include "catalog/catalog.h"
+#include "editing/buildlist.h"
 #include "files/widthfixup.h"
 #include "search/countcomment.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -20,8 +22,8 @@ bool isCommentCharacter(char16_t ch)
     return !control && ch <= 255;
 }
 
-CountWindow::CountWindow(MainWindow& form1, Application& app, QWidget* parent)
-    : QWidget(parent), main_(form1), app_(app)
+CountWindow::CountWindow(const Catalog& catalog, BuildList& document, Application& app, QWidget* parent)
+    : QWidget(parent), catalog_(catalog), document_(document), app_(app)
 {
     dressProgramWindow(this, tr("Count"));
     setFixedSize(496, 266);
@@ -40,6 +42,7 @@ CountWindow::CountWindow(MainWindow& form1, Application& app, QWidget* parent)
     clearButton = new QPushButton(tr("Clear"), this);
     clearButton->setGeometry(24, 216, 65, 25);
 
+    nameForScreenReaders();
     setObjectNames({{unitBox, "cboSrchUnit"},
                     {countButton, "btnGo"},
                     {counts, "Memo2"},
@@ -61,7 +64,7 @@ CountWindow::CountWindow(MainWindow& form1, Application& app, QWidget* parent)
 
 void CountWindow::startAfresh()
 {
-    for (const CatalogEntry& unit : main_.catalog().units())
+    for (const CatalogEntry& unit : catalog_.units())
         unitBox->addItem(unit.aiName);
     unitBox->setCurrentIndex(0);
     counts->clearText();
@@ -71,15 +74,14 @@ void CountWindow::countUnit()
 {
     const QString searched = unitBox->currentText();
     int sum = 0;
-    for (const QString& line : main_.liveLines())
+    for (const QString& line : document_.lines())
         countLine(line, searched, sum);
     counts->addLine(countComment(searched, sum));
 }
 
 void CountWindow::copyToBuildList()
 {
-    if (main_.linesMode)
-        main_.switchMode();
+    emit wantsNormalMode();
     // Nothing to insert: the clipboard is left alone and pasted nowhere.
     if (counts->isTextEmpty())
         return;
@@ -87,10 +89,10 @@ void CountWindow::copyToBuildList()
     counts->copySelection();
     // Whole lines go in above the first, each brought to the width Open
     // gives a line, so the list shows what a save and a later open give.
-    const BuildList::Change change(main_.document(), LineStep::Kind::CreateComment);
+    const BuildList::Change change(document_, LineStep::Kind::CreateComment);
     const QStringList comments = fixLineWidths(counts->lines());
-    main_.textArea->setSelStart(0);
-    main_.document().insertLines(LineStep::Kind::CreateComment, 0, comments);
+    emit commentGoingIn();
+    document_.insertLines(LineStep::Kind::CreateComment, 0, comments);
 }
 
 void CountWindow::clearCounts()
@@ -103,10 +105,19 @@ void CountWindow::closeWindow()
     hide();
 }
 
-void MainWindow::showCount()
+void CountWindow::open()
 {
     // Each time it opens, the next unit's name is typed into its box, not
     // into whatever button was last used.
-    form2_->unitBox->setFocus(Qt::OtherFocusReason);
-    app_.dialogs().showModeless(form2_);
+    unitBox->setFocus(Qt::OtherFocusReason);
+    app_.dialogs().showModeless(this);
+}
+
+void CountWindow::nameForScreenReaders()
+{
+    unitBox->setAccessibleName(tr("Unit to count"));
+    unitBox->setAccessibleDescription(tr("The unit whose lines are counted"));
+    unitBox->lineEdit()->setAccessibleName(tr("Unit to count"));
+    counts->setAccessibleName(tr("Counts"));
+    counts->setAccessibleDescription(tr("Comment lines with the counts, to put at the top"));
 }

@@ -5,7 +5,8 @@
 class CompletingComboBox;
 class QPushButton;
 class Application;
-class MainWindow;
+class BuildList;
+class Catalog;
 class BuildListTextEdit;
 
 // The Count window: sums how many of one unit the build list trains and
@@ -14,7 +15,27 @@ class BuildListTextEdit;
 class CountWindow : public QWidget {
     Q_OBJECT
 public:
-    CountWindow(MainWindow& form1, Application& app, QWidget* parent = nullptr);
+    CountWindow(const Catalog& catalog, BuildList& document, Application& app, QWidget* parent = nullptr);
+
+    // Shows the window, or brings it to the front, in its unit box.
+    void open();
+
+    // Adds a comment line with the chosen unit's count.
+    void countUnit();
+    // Puts the comment lines above the build list's first line.
+    void copyToBuildList();
+    void clearCounts();
+    void closeWindow();
+
+signals:
+    // Create Comment works on the text, never on the list of Lines mode.
+    void wantsNormalMode();
+    // The comment lines are about to go in at the top of the text.
+    void commentGoingIn();
+
+private:
+    void startAfresh();
+    void nameForScreenReaders();
 
     CompletingComboBox* unitBox = nullptr;
     QPushButton* countButton = nullptr;
@@ -22,15 +43,8 @@ public:
     QPushButton* closeButton = nullptr;
     QPushButton* copyButton = nullptr;
     QPushButton* clearButton = nullptr;
-
-    void startAfresh();
-    void countUnit();
-    void copyToBuildList();
-    void clearCounts();
-    void closeWindow();
-
-private:
-    MainWindow& main_;
+    const Catalog& catalog_;
+    BuildList& document_;
     Application& app_;
 };
 
