@@ -7,6 +7,8 @@
 #include "app/window/application.h"
 #include "app/window/mainwindow.h"
 #include "app/window/startup.h"
+#include "files/window/filecommands.h"
+#include "support/controls.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -20,7 +22,7 @@ int main(int argc, char** argv)
     if (argc > 2 && QByteArray(argv[1]) == "--rss") {
         dialogs.openPath = QString::fromLocal8Bit(argv[2]);
         windows.mainWindow->show();
-        windows.mainWindow->openFromDialog();
+        ui(*windows.mainWindow).files->openFromDialog();
         QApplication::processEvents();
         printPeakMemory();
         return 0;

@@ -8,6 +8,7 @@
 #include "app/window/textbox.h"
 #include "app/window/updownarrows.h"
 #include "buildlist/lineformat.h"
+#include "files/window/filecommands.h"
 #include "search/window/countwindow.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
@@ -59,7 +60,7 @@ private slots:
     void windowStateStartsAsDeclared()
     {
         FormFixture f;
-        QCOMPARE(f.form.fileName(), QString());
+        QCOMPARE(ui(f.form).files->fileName(), QString());
         QCOMPARE(f.form.villagerCount(), 0);
         QCOMPARE(f.form.dragFrom, 0);
         QCOMPARE(f.form.dragTo, 0);

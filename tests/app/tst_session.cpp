@@ -390,12 +390,12 @@ private:
     {
         CountWindow& w = *windows_.countWindow;
         ui(f).countAction->trigger();
-        w.unitBox->setCurrentIndex(pick(w.unitBox->count()));
-        w.countButton->click();
+        ui(w).unitBox->setCurrentIndex(pick(ui(w).unitBox->count()));
+        ui(w).countButton->click();
         if (pick(3) == 0)
-            w.copyButton->click();
+            ui(w).copyButton->click();
         if (pick(4) == 0)
-            w.clearButton->click();
+            ui(w).clearButton->click();
         return QStringLiteral("count");
     }
 

@@ -5,6 +5,7 @@
 #include "app/window/textbox.h"
 #include "app/window/updownarrows.h"
 #include "buildlist/lineformat.h"
+#include "files/window/filecommands.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
 
@@ -286,7 +287,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&f.form));
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui(f.form).itemBox));
         ui(f.form).itemBox->lineEdit()->deselect();
-        f.form.newList();
+        ui(f.form).files->newList();
         QCOMPARE(ui(f.form).itemBox->lineEdit()->selectedText(), ui(f.form).itemBox->text());
         QTest::keyClick(ui(f.form).itemBox, Qt::Key_V);
         QCOMPARE(ui(f.form).itemBox->text(), QStringLiteral("Villager         "));

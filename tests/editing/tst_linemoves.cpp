@@ -342,8 +342,9 @@ private slots:
              ui(m).researchRadio, ui(m).unitLimitCheck, ui(m).appendButton, ui(m).removeLastLineButton,
              ui(m).modeButton, ui(m).textArea, ui(m).lineList, ui(m).villagerBox,
              ui(m).refreshVillagersButton, ui(m).exitButton},
-            {c.unitBox, c.countButton, c.counts, c.clearButton, c.copyButton, c.closeButton},
-            {o.problemList, o.checkButton, o.closeButton},
+            {ui(c).unitBox, ui(c).countButton, ui(c).counts, ui(c).clearButton, ui(c).copyButton,
+             ui(c).closeButton},
+            {ui(o).problemList, ui(o).checkButton, ui(o).closeButton},
         };
         for (const QList<QWidget*>& order : windows) {
             QList<QWidget*> chain;

@@ -3,6 +3,7 @@
 #include "app/window/buildlisttextedit.h"
 #include "app/window/mainwindow.h"
 #include "buildlist/lineformat.h"
+#include "files/window/filecommands.h"
 #include "support/controls.h"
 #include "support/filetools.h"
 #include "support/formfixture.h"
@@ -27,7 +28,7 @@ void stillWorks(FormFixture& f, const QString& good)
 {
     f.form.appendItem();
     f.dialogs.expectSave(good);
-    f.form.saveAs();
+    ui(f.form).files->saveAs();
     QCOMPARE(readAll(good), ui(f.form).textArea->latin1Text());
     QVERIFY(!f.form.isModified());
 }
@@ -207,7 +208,7 @@ private slots:
         QFile::setPermissions(path("secret.ai"), QFile::WriteOwner);
         FormFixture f;
         expectReadFault(f, path("secret.ai"));
-        QCOMPARE(f.form.fileName(), QString());
+        QCOMPARE(ui(f.form).files->fileName(), QString());
         stillWorks(f, path("good6.ai"));
         VERIFY_DIALOGS(f);
     }

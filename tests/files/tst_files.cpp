@@ -8,6 +8,7 @@
 #include "files/filebytes.h"
 #include "files/savesteps.h"
 #include "files/widthfixup.h"
+#include "files/window/filecommands.h"
 #include "model/errors.h"
 #include "support/controls.h"
 #include "support/filetools.h"
@@ -101,7 +102,7 @@ private slots:
         QCOMPARE(f.form.insertAt(), 1);
         QCOMPARE(f.form.panel(MainWindow::Panel::Column), QStringLiteral("10"));
         QCOMPARE(f.form.panel(MainWindow::Panel::File), path("plain.ai"));
-        QCOMPARE(f.form.fileName(), path("plain.ai"));
+        QCOMPARE(ui(f.form).files->fileName(), path("plain.ai"));
         QVERIFY(!f.form.isModified());
         QCOMPARE(f.form.villagerCount(), 3);
         f.dialogs.expectSave(path("copy.ai"));
@@ -238,7 +239,7 @@ private slots:
         QCOMPARE(m.title, QStringLiteral("Error!"));
         QCOMPARE(m.icon, MsgIcon::Stop);
         QCOMPARE(f.text(), QStringLiteral("B109 x\r\nU83\tVillager\r\n"));
-        QCOMPARE(f.form.fileName(), path("tabs.ai"));
+        QCOMPARE(ui(f.form).files->fileName(), path("tabs.ai"));
         QCOMPARE(f.form.panel(MainWindow::Panel::File), QStringLiteral("previous.ai"));
         QVERIFY(ui(f.form).textArea->isVisibleTo(&f.form));
         QCOMPARE(ui(f.form).textArea->width(), 513);
@@ -246,7 +247,7 @@ private slots:
         QVERIFY(f.form.isModified());
         // Save must not write over the refused file while another is shown.
         f.dialogs.expectSave(std::nullopt);
-        f.form.save();
+        ui(f.form).files->save();
         QCOMPARE(readBytes(path("tabs.ai")), QByteArray("B109 x\r\nU83\tVillager\r\n"));
         VERIFY_DIALOGS(f);
     }
@@ -283,7 +284,7 @@ private slots:
         FormFixture f;
         f.setLines({kVillager3});
         f.dialogs.expectSave(path("previous.ai"));
-        f.form.saveAs();
+        ui(f.form).files->saveAs();
         f.form.document().insertLines(LineStep::Kind::Append, 1, {kVillager3}); // unsaved work
         f.dialogs.expectMessage(MsgResult::Yes); // the unsaved-work question
         f.dialogs.expectOpen(file);
@@ -295,7 +296,7 @@ private slots:
         QCOMPARE(m.title, QStringLiteral("File Error"));
         QCOMPARE(m.icon, MsgIcon::Exclamation);
         QCOMPARE(f.lines(), (QStringList{kVillager3, kVillager3}));
-        QCOMPARE(f.form.fileName(), QString());
+        QCOMPARE(ui(f.form).files->fileName(), QString());
         QCOMPARE(f.form.panel(MainWindow::Panel::File), path("previous.ai"));
         QVERIFY(f.form.isModified());
         QVERIFY(ui(f.form).textArea->isVisibleTo(&f.form));
@@ -303,7 +304,7 @@ private slots:
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         // Save then asks for a name instead of writing to an empty one.
         f.dialogs.expectSave(std::nullopt);
-        f.form.save();
+        ui(f.form).files->save();
         VERIFY_DIALOGS(f);
     }
 
@@ -330,10 +331,10 @@ private slots:
         writeBytes(file, QByteArray(kStartingLine) + "\r\n" + kVillager3.toLatin1() + "\r\n");
         FormFixture f;
         f.dialogs.expectOpen(file);
-        f.form.openFromDialog();
+        ui(f.form).files->openFromDialog();
         f.form.switchMode();
         f.form.moveLine(1, 0);
-        f.form.save();
+        ui(f.form).files->save();
         QCOMPARE(readBytes(file), kVillager3.toLatin1() + "\r\n" + kStartingLine + "\r\n");
         QVERIFY(!f.form.isModified());
         VERIFY_DIALOGS(f);
@@ -362,7 +363,7 @@ private slots:
         FormFixture f;
         f.setLines({kVillager3});
         f.dialogs.expectSave(path("kept.ai"));
-        f.form.saveAs();
+        ui(f.form).files->saveAs();
         f.form.setVillagerCount(3);
         f.form.setUndoAvailable(true);
         f.form.switchMode();
@@ -378,7 +379,7 @@ private slots:
         QCOMPARE(f.form.villagerCount(), 0);
         QCOMPARE(f.form.insertAt(), -1);
         QVERIFY(!f.form.linesMode);
-        QCOMPARE(f.form.fileName(), path("kept.ai"));
+        QCOMPARE(ui(f.form).files->fileName(), path("kept.ai"));
         QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui(f.form).itemBox));
         VERIFY_DIALOGS(f);
@@ -493,9 +494,9 @@ private slots:
     {
         FormFixture f;
         f.dialogs.expectOpen(std::nullopt);
-        f.form.openFromDialog();
+        ui(f.form).files->openFromDialog();
         f.dialogs.expectSave(std::nullopt);
-        f.form.saveAs();
+        ui(f.form).files->saveAs();
         const FileDialogRequest& open = f.dialogs.fileRequests.at(0).request;
         QCOMPARE(open.filters, (QStringList{"ai (*.ai)", "All (*.*)"}));
         QCOMPARE(open.filterIndex, 0);
@@ -514,7 +515,7 @@ private slots:
         FormFixture f;
         f.form.openNamedFile(path("shown.ai")); // no file yet: a new list under that name
         f.dialogs.expectSave(std::nullopt);
-        f.form.saveAs();
+        ui(f.form).files->saveAs();
         QCOMPARE(f.dialogs.fileRequests.at(0).request.fileName, path("shown.ai"));
     }
 
@@ -522,10 +523,10 @@ private slots:
     {
         FormFixture f;
         f.dialogs.expectSave(path("saved.ai"));
-        f.form.save(); // no name yet: through Save As
+        ui(f.form).files->save(); // no name yet: through Save As
         QCOMPARE(f.form.panel(MainWindow::Panel::File), path("saved.ai"));
         f.form.appendItem();
-        f.form.save(); // now straight to the file
+        ui(f.form).files->save(); // now straight to the file
         QCOMPARE(readBytes(path("saved.ai")),
                  (kTown + "\r\nU83       Villager             1      109       \r\n").toLatin1());
         QVERIFY(!f.form.isModified());
@@ -569,7 +570,7 @@ private slots:
         f.form.switchMode();
         f.form.moveLine(1, 0);
         f.dialogs.expectSave(path("order.ai"));
-        f.form.save();
+        ui(f.form).files->save();
         QCOMPARE(readBytes(path("order.ai")), (kVillager3 + "\r\n" + kTown + "\r\n").toLatin1());
         QVERIFY(!f.form.isModified());
         VERIFY_DIALOGS(f);
@@ -594,7 +595,7 @@ private slots:
         QCOMPARE(f.dialogs.messages.at(0).text, QStringLiteral("Cannot create file %1.").arg(file));
         QCOMPARE(f.dialogs.messages.at(0).icon, MsgIcon::Stop);
         QVERIFY(f.form.isModified());
-        QCOMPARE(f.form.fileName(), file);
+        QCOMPARE(ui(f.form).files->fileName(), file);
         QCOMPARE(f.form.panel(MainWindow::Panel::File), QString());
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("adir2"))).isDir());
         VERIFY_DIALOGS(f);

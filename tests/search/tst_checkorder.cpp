@@ -5,6 +5,7 @@
 #include "buildlist/lineformat.h"
 #include "buildlist/ordercheck.h"
 #include "files/openroad.h"
+#include "files/window/filecommands.h"
 #include "search/window/checkorderwindow.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
@@ -24,8 +25,8 @@ const QString kAgeTool = QStringLiteral("R101      R_Age_Tool           1      1
 QStringList rows(const CheckOrderWindow& window)
 {
     QStringList texts;
-    for (int i = 0; i < window.problemList->count(); ++i)
-        texts << window.problemList->item(i)->text();
+    for (int i = 0; i < ui(window).problemList->count(); ++i)
+        texts << ui(window).problemList->item(i)->text();
     return texts;
 }
 
@@ -60,13 +61,13 @@ private slots:
         f.setLines({QString::fromLatin1(kStartingLine), kArcher, kArchery, kAgeTool, kArcher});
         ui(f.form).checkOrderAction->trigger();
         CheckOrderWindow& window = *windowOf(f);
-        QCOMPARE(window.problemList->currentRow(), 0);
+        QCOMPARE(ui(window).problemList->currentRow(), 0);
         QVERIFY(window.rowLines().size() >= 2);
-        window.problemList->setCurrentRow(int(window.rowLines().size()) - 1);
+        ui(window).problemList->setCurrentRow(int(window.rowLines().size()) - 1);
         // One problem fewer: the last row stays current.
         f.setLines({QString::fromLatin1(kStartingLine), kArchery, kArcher});
         window.checkAgain();
-        QCOMPARE(window.problemList->currentRow(), window.problemList->count() - 1);
+        QCOMPARE(ui(window).problemList->currentRow(), ui(window).problemList->count() - 1);
     }
 
     void aSoundListSaysSoInOneRow()
@@ -86,7 +87,7 @@ private slots:
         f.form.showCheckOrder();
         QCOMPARE(windowOf(f)->rowLines(), QList<int>{0});
         f.form.moveLine(3, 2);
-        QTest::mouseClick(windowOf(f)->checkButton, Qt::LeftButton);
+        QTest::mouseClick(ui(*windowOf(f)).checkButton, Qt::LeftButton);
         QCOMPARE(windowOf(f)->rowLines(), QList<int>{3});
         // Shown again from the menu, it checks again.
         f.form.moveLine(2, 4);
@@ -103,7 +104,7 @@ private slots:
         f.setLines(lines);
         f.form.showCheckOrder();
         CheckOrderWindow& window = *windowOf(f);
-        window.problemList->setCurrentRow(0);
+        ui(window).problemList->setCurrentRow(0);
         window.selectProblemLine();
         QVERIFY(f.form.linesMode);
         QCOMPARE(ui(f.form).lineList->itemIndex(), 2);
@@ -128,7 +129,7 @@ private slots:
         f.form.rowClicked();
         f.form.appendItem(); // Insert below line 2: the Archer is line 4 now
         QVERIFY(window.checkPending());
-        window.problemList->setCurrentRow(0);
+        ui(window).problemList->setCurrentRow(0);
         window.selectProblemLine();
         QCOMPARE(ui(f.form).lineList->itemIndex(), 1); // not the Villager that is line 3 now
         QCOMPARE(window.rowLines(), QList<int>{4});
@@ -136,13 +137,13 @@ private slots:
         QTRY_COMPARE(window.rowLines(), QList<int>{5});
         QTest::qWait(400); // its own tints are no change: it settles
         QVERIFY(!window.checkPending());
-        window.problemList->setCurrentRow(0);
-        QTest::keyClick(window.problemList, Qt::Key_Return);
+        ui(window).problemList->setCurrentRow(0);
+        QTest::keyClick(ui(window).problemList, Qt::Key_Return);
         QCOMPARE(ui(f.form).lineList->itemIndex(), 4);
         QCOMPARE(ui(f.form).lineList->item(4), kArcher);
         // New, as Open, puts another list in: its rows follow.
         f.dialogs.expectMessage(MsgResult::Yes); // the unsaved-work question
-        f.form.newList();
+        ui(f.form).files->newList();
         QTRY_COMPARE(window.rowLines(), QList<int>{0});
     }
 
@@ -201,7 +202,7 @@ private slots:
         QCOMPARE(ui(f.form).lineList->noteOfRow(1), QString());
         QCOMPARE(ui(f.form).textArea->noteOfLine(2), problem);
         QCOMPARE(ui(f.form).textArea->noteOfLine(3), QString());
-        QTest::keyClick(window.problemList, Qt::Key_Escape);
+        QTest::keyClick(ui(window).problemList, Qt::Key_Escape);
         QVERIFY(!window.isVisible());
         QCOMPARE(ui(f.form).lineList->noteOfRow(2), QString());
         QCOMPARE(ui(f.form).textArea->noteOfLine(2), QString());

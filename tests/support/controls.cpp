@@ -8,6 +8,7 @@
 #include "app/window/steppededit.h"
 #include "app/window/textbox.h"
 #include "app/window/updownarrows.h"
+#include "files/window/filecommands.h"
 #include "search/window/checkorderwindow.h"
 #include "search/window/countwindow.h"
 #include "search/window/finddialog.h"
@@ -119,7 +120,8 @@ MainControls findMain(const MainWindow& w)
             named<QAction>(w, "mnuCount"),
             named<QAction>(w, "mnuCheckOrder"),
             named<QAction>(w, "mnuHelpHelp"),
-            named<QAction>(w, "mnuHelpAbout")};
+            named<QAction>(w, "mnuHelpAbout"),
+            named<FileCommands>(w, "fileCommands")};
 }
 
 CountControls findCount(const CountWindow& w)

@@ -27,6 +27,7 @@
 class CheckOrderWindow;
 class CountWindow;
 class MainWindow;
+class FileCommands;
 
 // The one object of this type and name under `parent`; a missing control
 // is a broken fixture and ends the run.
@@ -85,6 +86,7 @@ struct MainControls {
     QAction* checkOrderAction;
     QAction* helpAction;
     QAction* aboutAction;
+    FileCommands* files;
 };
 
 struct CountControls {

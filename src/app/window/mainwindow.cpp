@@ -2,6 +2,7 @@
 #include "about/window/helpmenu.h"
 #include "app/window/decorationlabel.h"
 #include "app/window/objectnames.h"
+#include "files/window/filecommands.h"
 
 #include "app/window/application.h"
 #include "app/window/buildlisttextedit.h"
@@ -79,9 +80,11 @@ MainWindow::MainWindow(Application& app, QWidget* parent) : QMainWindow(parent),
 
     document_ = new BuildList(this);
     document_->setContext(this);
+    files_ = new FileCommands(app_, *document_, catalog_, this);
     createControls();
     createMenu();
     wireEvents();
+    wireFileCommands();
     new MenuShortcutPriority(this,
                              {openAction, saveAction, saveAsAction, exitAction, undoAction, redoAction});
 
@@ -205,10 +208,6 @@ void MainWindow::createControls()
     retrainsLabel = label(tr("Retrains"), itemGroup, 98, 59);
     quantityLabel = label(tr("Qty"), itemGroup, 22, 59);
 
-    openDialog.filters = {tr("ai (*.ai)"), tr("All (*.*)")};
-    openDialog.defaultExt = QStringLiteral(".ai");
-    openDialog.fileMustExist = true;
-
     lineList = place(new BuildListView(client), 16, 112, 213, 171);
     lineList->setFont(fixedPitchFont(false));
     lineList->hide();
@@ -220,11 +219,6 @@ void MainWindow::createControls()
     statusPanels = new StatusPanels({300, 60, 55, 32, 50}, this);
     statusPanels->setFixedHeight(kStatusHeight);
     setStatusBar(statusPanels);
-
-    saveDialog = openDialog;
-    saveDialog.save = true;
-    saveDialog.fileMustExist = false;
-    saveDialog.overwritePrompt = true;
 
     exitButton = button(tr("E&xit"), client, 450, 341, 73, 25);
     buildingLimitCheck = place(new QCheckBox(tr("Limit"), categoryGroup), 97, 40);
@@ -388,17 +382,18 @@ void MainWindow::wireEvents()
     connect(refreshVillagersButton, &QPushButton::clicked, this,
             app_.guarded(this, &MainWindow::recountVillagers));
     connect(modeButton, &QPushButton::clicked, this, app_.guarded(this, &MainWindow::switchMode));
-    connect(exitButton, &QPushButton::clicked, this, app_.guarded(this, &MainWindow::exitFromButton));
+    connect(exitButton, &QPushButton::clicked, this, app_.guarded(files_, &FileCommands::exitProgram));
 
     // Commands that may open a modal box run one turn of the event loop
     // after the menu item is chosen: a screen reader that chose it waits
     // for the choice to return, not for the box to close.
     const auto later = Qt::QueuedConnection;
-    connect(newAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::newList), later);
-    connect(openAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::openFromDialog), later);
-    connect(saveAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::save), later);
-    connect(saveAsAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::saveAs), later);
-    connect(exitAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::exitFromMenu), later);
+    connect(newAction, &QAction::triggered, this, app_.guarded(files_, &FileCommands::newList), later);
+    connect(openAction, &QAction::triggered, this, app_.guarded(files_, &FileCommands::openFromDialog),
+            later);
+    connect(saveAction, &QAction::triggered, this, app_.guarded(files_, &FileCommands::save), later);
+    connect(saveAsAction, &QAction::triggered, this, app_.guarded(files_, &FileCommands::saveAs), later);
+    connect(exitAction, &QAction::triggered, this, app_.guarded(files_, &FileCommands::exitProgram), later);
     connect(editNormalAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::editNormal));
     connect(editLinesAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::editLines));
     connect(undoAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::undo));
@@ -495,7 +490,7 @@ void MainWindow::closeEvent(QCloseEvent* e)
     bool canClose = true;
     bool answered = false;
     app_.guard([&] {
-        maybeClose(canClose);
+        canClose = files_->quit();
         answered = true;
     });
     if (answered && canClose)
@@ -531,4 +526,31 @@ void MainWindow::setInsertAt(int index)
 void MainWindow::setFindFrom(int index)
 {
     findFrom_ = index;
+}
+
+void MainWindow::openNamedFile(const QString& path)
+{
+    files_->openNamedFile(path);
+}
+
+void MainWindow::wireFileCommands()
+{
+    connect(files_, &FileCommands::fileShown, this,
+            [this](const QString& path) { setPanel(Panel::File, path); });
+    connect(files_, &FileCommands::newListStarted, this, [this] {
+        setVillagerCount(0);
+        setInsertAt(-1);
+        enterMode(EditMode::Normal);
+        // Undo must never take a line off a build list it did not add.
+        setUndoAvailable(false);
+        giveFocus(itemBox);
+    });
+    connect(files_, &FileCommands::readingStarted, this, &MainWindow::beginReading);
+    connect(files_, &FileCommands::readingEnded, this, &MainWindow::endReading);
+    connect(files_, &FileCommands::fileRead, this, &MainWindow::recountVillagers);
+    connect(files_, &FileCommands::readyToEdit, this, [this](int caret) {
+        textArea->setSelStart(caret);
+        textArea->setFocus();
+        textAreaClicked();
+    });
 }

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "app/window/filedialogoptions.h"
 #include "catalog/catalog.h"
 #include "editing/buildlist.h"
 #include "editing/editstate.h"
-#include "files/diskfile.h"
+#include <optional>
 
 #include <QMainWindow>
 #include <functional>
@@ -18,6 +17,7 @@ class QMenuBar;
 class QPushButton;
 class QRadioButton;
 class DragController;
+class FileCommands;
 class Application;
 class CompletingComboBox;
 class TextBox;
@@ -63,7 +63,6 @@ public:
 
     // --- window state -------------------------------------------------------
     // Each fact below is written by its setter alone, whichever road sets it.
-    const QString& fileName() const { return fileName_; }
     int villagerCount() const { return villagerCount_; }
     int findFrom() const { return findFrom_; }
     int insertAt() const { return insertAt_; }
@@ -113,7 +112,6 @@ public:
     // --- start-up and window events (app) ----------------------------------
     void startAfresh();
     void focusItemBox();
-    void maybeClose(bool& canClose);
 
     // --- item picker (buildlist) -------------------------------------------
     void showUnits();
@@ -133,16 +131,9 @@ public:
     void recountVillagers();
 
     // --- files --------------------------------------------------------------
-    void newList();
-    void openFromDialog();
     // Opens a file named outside the window (the command line) as Open does
     // after its dialog.
-    void openNamedFile(const QString& path); // from the command line
-    void startNewList(); // what New does once it may
-    void save();
-    void saveAs();
-    void exitFromMenu();
-    void exitFromButton();
+    void openNamedFile(const QString& path);
 
     // --- edit modes, drag and drop, keyboard (editing) ---------------------
     void switchMode();
@@ -221,11 +212,9 @@ private:
     QMenu* helpMenu = nullptr;
     QAction* helpAction = nullptr;
     QAction* aboutAction = nullptr;
-    FileDialogOptions openDialog;
     BuildListView* lineList = nullptr;
     QLabel* toilet = nullptr;
     StatusPanels* statusPanels = nullptr;
-    FileDialogOptions saveDialog;
     QPushButton* exitButton = nullptr;
     QCheckBox* buildingLimitCheck = nullptr;
     UpDownArrows* quantityArrows = nullptr;
@@ -261,21 +250,15 @@ private:
     int placeLine(const QString& line);
     void openFile(const QString& path);
 
-    bool runExitGuard();
     // The shown view follows each change of the document; the list, while
     // hidden, is brought up to date when it is shown.
     void showLinesChanged(int row, int removed, int inserted);
     void showLineMoved(int from, int to);
     void showModified(bool modified);
-    // The file name Save writes to, and the file it was read from or last
-    // written as; every road that changes the one sets the other.
-    void setCurrentFile(const QString& path, std::optional<DiskFile> file);
-    // The file named in the status bar, the one Save writes to.
-    void showFileName(const QString& path);
-    // Writes the text back to the file that was read; false when it was not.
-    bool saveToCurrentFile(const QByteArray& bytes);
-    // Tells the user why a save did not happen; true when it did.
-    bool reportSave(const SaveOutcome& outcome, const QString& path, qsizetype size);
+    // The window's side of the file commands.
+    void wireFileCommands();
+    void beginReading();
+    void endReading();
 
     Application& app_;
     Catalog catalog_;
@@ -288,12 +271,10 @@ private:
     bool undoAvailable_ = false;
     CountWindow* countWindow_ = nullptr;
     CheckOrderWindow* checkOrder_ = nullptr;
-    QString fileName_;
-    QString shownFile_;
+    FileCommands* files_ = nullptr;
     // The text version and category the offered entries were made for.
     quint64 offeredFrom_ = ~quint64(0);
     int offeredCategory_ = -1;
-    std::optional<DiskFile> diskFile_;
     int villagerCount_ = 0;
     int findFrom_ = 0;
     int insertAt_ = -1;

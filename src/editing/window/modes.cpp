@@ -2,7 +2,9 @@
 #include "app/window/buildlisttextedit.h"
 #include "app/window/buildlistview.h"
 #include "app/window/mainwindow.h"
+
 #include "buildlist/lineformat.h"
+#include <QApplication>
 
 #include <QPushButton>
 
@@ -154,4 +156,34 @@ void MainWindow::selectRowAsClicked(int row)
     // Column 31 of the selected line, under the ruler's first bar; the start
     // of the text when nothing is selected.
     textArea->setSelStart(selected < 0 ? 0 : selected * kLineSlot + kQuantityColumn);
+}
+
+namespace {
+
+// The text area is this much wider while a file is read into it, so that
+// its long lines are not wrapped.
+constexpr int kReadingWidth = 700;
+
+} // namespace
+
+void MainWindow::beginReading()
+{
+    setUndoAvailable(false);
+    // The list stands empty in the text area's place while the file is
+    // read; it catches up with the document when it is next shown.
+    lineList->clearItems();
+    listBehind_ = true;
+    enterMode(EditMode::Normal);
+    lineList->show();
+    textArea->hide();
+    textArea->resize(kReadingWidth, textArea->height());
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void MainWindow::endReading()
+{
+    textArea->resize(kTextAreaWidth, textArea->height());
+    textArea->show();
+    lineList->hide();
+    QApplication::restoreOverrideCursor();
 }

@@ -1,109 +1,107 @@
-// New, Open, Save, Save As and Exit.
+#include "files/window/filecommands.h"
+
 #include "app/window/application.h"
 #include "app/window/buildlisttextedit.h"
-#include "app/window/buildlistview.h"
-#include "app/window/classicedit.h"
-#include "app/window/completingcombobox.h"
-#include "app/window/mainwindow.h"
-#include "app/window/textbox.h"
 #include "buildlist/lineformat.h"
-#include "files/diskfile.h"
+#include "catalog/catalog.h"
+#include "editing/buildlist.h"
+#include "files/keepingsave.h"
 #include "files/openroad.h"
 #include "files/window/filemessages.h"
 
-#include <QApplication>
 #include <QFileInfo>
-#include <QPushButton>
-#include <QScopedValueRollback>
+#include <QWidget>
 #include <functional>
 
 using namespace FileMessages;
 
-namespace {
+// The window steps aside while a file is read; ending the reading, at the
+// latest when it goes out of scope, puts it back.
+class FileCommands::Reading {
+public:
+    explicit Reading(FileCommands& files) : files_(files) { emit files_.readingStarted(); }
+    ~Reading() { end(); }
+    void end()
+    {
+        if (!active_)
+            return;
+        active_ = false;
+        emit files_.readingEnded();
+    }
 
-// The text area is this much wider while a file is read into it, so that
-// its long lines are not wrapped.
-constexpr int kReadingWidth = 700;
+private:
+    FileCommands& files_;
+    bool active_ = true;
+};
 
-} // namespace
+FileCommands::FileCommands(Application& app, BuildList& document, const Catalog& catalog, QWidget* window)
+    : QObject(window), app_(app), document_(document), catalog_(catalog), window_(window)
+{
+    setObjectName(QStringLiteral("fileCommands"));
+    openDialog_.filters = {tr("ai (*.ai)"), tr("All (*.*)")};
+    openDialog_.defaultExt = QStringLiteral(".ai");
+    openDialog_.fileMustExist = true;
+    saveDialog_ = openDialog_;
+    saveDialog_.save = true;
+    saveDialog_.fileMustExist = false;
+    saveDialog_.overwritePrompt = true;
+}
 
 // The unsaved-work question, put only when the marker is set. True when
 // the operation may go on.
-static bool mayDiscardWork(MainWindow& form, const QString& question)
+bool FileCommands::mayDiscardWork(const QString& question)
 {
-    if (!form.isModified())
+    if (!document_.isModified())
         return true;
-    return form.app().dialogs().messageBox(&form, question, kSureTitle, MsgButtons::YesNo, MsgIcon::Question,
-                                           MsgResult::No)
+    return app_.dialogs().messageBox(window_, question, kSureTitle, MsgButtons::YesNo, MsgIcon::Question,
+                                     MsgResult::No)
            == MsgResult::Yes;
 }
 
-bool MainWindow::runExitGuard()
+bool FileCommands::quit()
 {
-    if (!mayDiscardWork(*this, kNotSavedQuit))
+    if (!mayDiscardWork(kNotSavedQuit))
         return false;
     app_.terminate();
     return true;
 }
 
-void MainWindow::exitFromMenu()
+void FileCommands::newList()
 {
-    runExitGuard();
-}
-
-void MainWindow::exitFromButton()
-{
-    exitFromMenu();
-}
-
-void MainWindow::maybeClose(bool& canClose)
-{
-    canClose = runExitGuard();
-}
-
-void MainWindow::newList()
-{
-    if (!mayDiscardWork(*this, kNotSavedNew))
+    if (!mayDiscardWork(kNotSavedNew))
         return;
     startNewList();
 }
 
-void MainWindow::startNewList()
+void FileCommands::startNewList()
 {
-    {
-        document_->reset({QString::fromLatin1(kStartingLine)});
-        showFileName(QString());
-        setVillagerCount(0);
-        setInsertAt(-1);
-        enterMode(EditMode::Normal);
-        // Undo must never take a line off a build list it did not add.
-        setUndoAvailable(false);
-    }
-    giveFocus(itemBox);
+    document_.reset({QString::fromLatin1(kStartingLine)});
+    showFileName(QString());
+    emit newListStarted();
 }
 
-void MainWindow::openFromDialog()
+void FileCommands::openFromDialog()
 {
-    if (!mayDiscardWork(*this, kNotSavedOpen))
+    if (!mayDiscardWork(kNotSavedOpen))
         return;
-    if (!openDialog.execute(app_.dialogs(), this))
+    if (!openDialog_.execute(app_.dialogs(), window_))
         return;
-    openFile(openDialog.fileName);
+    openFile(openDialog_.fileName);
 }
 
-void MainWindow::openNamedFile(const QString& path)
+void FileCommands::openNamedFile(const QString& path)
 {
     // The dialog hands over a full path, and starts in its folder next time.
-    openDialog.fileName = QFileInfo(path).absoluteFilePath();
-    if (!namesNoFileYet(openDialog.fileName)) {
-        openFile(openDialog.fileName);
+    openDialog_.fileName = QFileInfo(path).absoluteFilePath();
+    if (!namesNoFileYet(openDialog_.fileName)) {
+        openFile(openDialog_.fileName);
         return;
     }
     // A name that holds no file yet starts a new build list under it, as
     // editors do; Save writes it there.
     startNewList();
-    setCurrentFile(openDialog.fileName, std::nullopt);
-    showFileName(openDialog.fileName);
+    setCurrentFile(openDialog_.fileName, std::nullopt);
+    showFileName(openDialog_.fileName);
 }
 
 namespace {
@@ -126,55 +124,19 @@ TextLines linesOfText(const QString& text)
     return result;
 }
 
-// While a file is read and reworked, the empty list stands in the text
-// area's place, the text area is wider and the cursor is the hourglass.
-// Ending it, at the latest when it goes out of scope, puts all back.
-class ReadingDisplay {
-public:
-    ReadingDisplay(BuildListTextEdit* memo, BuildListView* list) : memo_(memo), list_(list)
-    {
-        list_->show();
-        memo_->hide();
-        memo_->resize(kReadingWidth, memo_->height());
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~ReadingDisplay() { end(); }
-    void end()
-    {
-        if (!active_)
-            return;
-        active_ = false;
-        memo_->resize(MainWindow::kTextAreaWidth, memo_->height());
-        memo_->show();
-        list_->hide();
-        QApplication::restoreOverrideCursor();
-    }
-
-private:
-    BuildListTextEdit* memo_;
-    BuildListView* list_;
-    bool active_ = true;
-};
-
 } // namespace
 
-void MainWindow::openFile(const QString& path)
+void FileCommands::openFile(const QString& path)
 {
-    setUndoAvailable(false);
-    // The list stands empty in the text area's place while the file is
-    // read; it catches up with the document when it is next shown.
-    lineList->clearItems();
-    listBehind_ = true;
-    enterMode(EditMode::Normal);
-    ReadingDisplay reading(textArea, lineList);
+    Reading reading(*this);
     setCurrentFile(path, std::nullopt);
 
     ReadOutcome read = readBuildList(path);
     const std::optional<QString>& text = read.text;
     if (!text) {
         reading.end();
-        app_.dialogs().messageBox(this, kReadErrorWhy.arg(kReadError, path, reasonFor(read)), kReadErrorTitle,
-                                  MsgButtons::OK, MsgIcon::Exclamation, MsgResult::OK);
+        app_.dialogs().messageBox(window_, kReadErrorWhy.arg(kReadError, path, reasonFor(read)),
+                                  kReadErrorTitle, MsgButtons::OK, MsgIcon::Exclamation, MsgResult::OK);
         setCurrentFile(QString(), std::nullopt);
         return;
     }
@@ -184,23 +146,21 @@ void MainWindow::openFile(const QString& path)
     if (opened.hasTab) {
         // Shown as read, tabs and all.
         const TextLines shown = linesOfText(*text);
-        document_->reset(shown.lines, shown.endsWithBreak);
+        document_.reset(shown.lines, shown.endsWithBreak);
         app_.dialogs().playSound(QStringLiteral("Kick8.wav"));
         reading.end();
-        app_.dialogs().messageBox(this, kTabs, kTabsTitle, MsgButtons::OK, MsgIcon::Stop, MsgResult::OK);
+        app_.dialogs().messageBox(window_, kTabs, kTabsTitle, MsgButtons::OK, MsgIcon::Stop, MsgResult::OK);
         return;
     }
 
     // Width fix-up and names were made on the lines in memory; the text
     // area gets the result once. A break at the end of the file stays there.
-    document_->reset(opened.lines, opened.endsWithBreak);
+    document_.reset(opened.lines, opened.endsWithBreak);
 
     showFileName(fileName_);
-
     // A quantity that does not convert is reported, and Open still ends
     // with the window usable.
-    app_.guard([this] { recountVillagers(); });
-
+    app_.guard([this] { emit fileRead(); });
     reading.end();
 
     int caret = kNameColumn;
@@ -209,24 +169,22 @@ void MainWindow::openFile(const QString& path)
             break;
         caret += kLineSlot;
     }
-    textArea->setSelStart(caret);
-    textArea->setFocus();
-    textAreaClicked();
+    emit readyToEdit(caret);
     if (!read.leftoverBackup.isEmpty())
-        app_.dialogs().messageBox(this, kBackupFound.arg(path, read.leftoverBackup), kBackupFoundTitle,
+        app_.dialogs().messageBox(window_, kBackupFound.arg(path, read.leftoverBackup), kBackupFoundTitle,
                                   MsgButtons::OK, MsgIcon::Exclamation, MsgResult::OK);
 }
 
-void MainWindow::setCurrentFile(const QString& path, std::optional<DiskFile> file)
+void FileCommands::setCurrentFile(const QString& path, std::optional<DiskFile> file)
 {
     fileName_ = path;
     diskFile_ = std::move(file);
 }
 
-void MainWindow::showFileName(const QString& path)
+void FileCommands::showFileName(const QString& path)
 {
     shownFile_ = path;
-    setPanel(Panel::File, path);
+    emit fileShown(path);
 }
 
 namespace {
@@ -234,7 +192,7 @@ namespace {
 // Saves, putting the questions a save may raise: overwrite another
 // program's change, rewrite in place with no copy of the old bytes. An
 // answer No ends it with that status, and nothing written.
-SaveOutcome saveAsking(MainWindow& form, const QString& path,
+SaveOutcome saveAsking(Application& app, QWidget* window, const QString& path,
                        const std::function<SaveOutcome(const SaveOptions&)>& attempt)
 {
     SaveOptions options;
@@ -252,8 +210,8 @@ SaveOutcome saveAsking(MainWindow& form, const QString& path,
         } else {
             return outcome;
         }
-        if (form.app().dialogs().messageBox(&form, question, title, MsgButtons::YesNo, MsgIcon::Question,
-                                            MsgResult::No)
+        if (app.dialogs().messageBox(window, question, title, MsgButtons::YesNo, MsgIcon::Question,
+                                     MsgResult::No)
             != MsgResult::Yes)
             return outcome;
     }
@@ -261,23 +219,23 @@ SaveOutcome saveAsking(MainWindow& form, const QString& path,
 
 } // namespace
 
-bool MainWindow::reportSave(const SaveOutcome& outcome, const QString& path, qsizetype size)
+bool FileCommands::reportSave(const SaveOutcome& outcome, const QString& path, qsizetype size)
 {
     switch (outcome.status) {
     case SaveStatus::Saved:
         if (!outcome.warning.isEmpty())
-            app_.dialogs().messageBox(this, kSavedWithWarning.arg(path, outcome.warning),
+            app_.dialogs().messageBox(window_, kSavedWithWarning.arg(path, outcome.warning),
                                       kSavedWithWarningTitle, MsgButtons::OK, MsgIcon::Exclamation,
                                       MsgResult::OK);
         return true;
     case SaveStatus::ChangedOnDisk:
     case SaveStatus::NoBackup: return false; // the user said No
     case SaveStatus::TooLarge:
-        app_.dialogs().messageBox(this, kTooLarge.arg(path).arg(size), kReadErrorTitle, MsgButtons::OK,
+        app_.dialogs().messageBox(window_, kTooLarge.arg(path).arg(size), kReadErrorTitle, MsgButtons::OK,
                                   MsgIcon::Exclamation, MsgResult::OK);
         return false;
     case SaveStatus::NotTheFileRead:
-        if (app_.dialogs().messageBox(this, kNotTheFileRead.arg(path), kReadErrorTitle, MsgButtons::YesNo,
+        if (app_.dialogs().messageBox(window_, kNotTheFileRead.arg(path), kReadErrorTitle, MsgButtons::YesNo,
                                       MsgIcon::Question, MsgResult::Yes)
             == MsgResult::Yes)
             saveAs();
@@ -291,44 +249,44 @@ bool MainWindow::reportSave(const SaveOutcome& outcome, const QString& path, qsi
     throw FileCreateError(path);
 }
 
-bool MainWindow::saveToCurrentFile(const QByteArray& bytes)
+bool FileCommands::saveToCurrentFile(const QByteArray& bytes)
 {
     // A file name that no read or save stands behind (set from outside)
     // is written as Save As would.
     const bool named = !diskFile_ || diskFile_->path != fileName_;
-    const SaveOutcome outcome = saveAsking(*this, fileName_, [&](const SaveOptions& options) {
+    const SaveOutcome outcome = saveAsking(app_, window_, fileName_, [&](const SaveOptions& options) {
         return named ? saveTo(fileName_, bytes, &diskFile_, options) : saveOver(*diskFile_, bytes, options);
     });
     return reportSave(outcome, fileName_, bytes.size());
 }
 
-void MainWindow::save()
+void FileCommands::save()
 {
     // Only ever write to the file the user sees named in the status bar.
     if (shownFile_.isEmpty() || fileName_.isEmpty() || fileName_ != shownFile_) {
         saveAs();
         return;
     }
-    if (saveToCurrentFile(document_->text().toLatin1()))
-        document_->markSaved();
+    if (saveToCurrentFile(document_.text().toLatin1()))
+        document_.markSaved();
 }
 
-void MainWindow::saveAs()
+void FileCommands::saveAs()
 {
     if (!shownFile_.isEmpty())
-        saveDialog.fileName = shownFile_;
-    if (!saveDialog.execute(app_.dialogs(), this))
+        saveDialog_.fileName = shownFile_;
+    if (!saveDialog_.execute(app_.dialogs(), window_))
         return;
     // Until the file is written, the name stands alone.
-    setCurrentFile(saveDialog.fileName, std::nullopt);
+    setCurrentFile(saveDialog_.fileName, std::nullopt);
     std::optional<DiskFile> written;
-    const QByteArray bytes = document_->text().toLatin1();
-    const SaveOutcome outcome = saveAsking(*this, fileName_, [&](const SaveOptions& options) {
+    const QByteArray bytes = document_.text().toLatin1();
+    const SaveOutcome outcome = saveAsking(app_, window_, fileName_, [&](const SaveOptions& options) {
         return saveTo(fileName_, bytes, &written, options);
     });
     if (!reportSave(outcome, fileName_, bytes.size()))
         return;
     setCurrentFile(fileName_, std::move(written));
     showFileName(fileName_);
-    document_->markSaved();
+    document_.markSaved();
 }

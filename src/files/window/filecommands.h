@@ -1,0 +1,77 @@
+#pragma once
+
+#include "app/window/filedialogoptions.h"
+#include "files/diskfile.h"
+
+#include <QObject>
+#include <optional>
+
+class Application;
+class BuildList;
+class Catalog;
+class QWidget;
+struct SaveOutcome;
+
+// New, Open, Save, Save As and the question before leaving: the file the
+// build list is read from and written to, and the dialogs that name it.
+// It changes the build list itself and tells the window what to show.
+class FileCommands : public QObject {
+    Q_OBJECT
+public:
+    FileCommands(Application& app, BuildList& document, const Catalog& catalog, QWidget* window);
+
+    // The file Save writes to; empty for a new build list.
+    const QString& fileName() const { return fileName_; }
+
+    void newList();
+    void openFromDialog();
+    // Opens a file named outside the window (the command line) as Open
+    // does after its dialog.
+    void openNamedFile(const QString& path);
+    void save();
+    void saveAs();
+    // Asks about unsaved work and, when the user may go, ends the run;
+    // true when it did.
+    bool quit();
+    // Exit, from the menu or the button.
+    void exitProgram() { quit(); }
+
+signals:
+    // The file named in the status bar, the one Save writes to.
+    void fileShown(const QString& path);
+    // A new build list took the old one's place.
+    void newListStarted();
+    // A file is being read: the text area steps aside until readingEnded.
+    void readingStarted();
+    void readingEnded();
+    // A file was read into the build list, while the text area still
+    // stands aside.
+    void fileRead();
+    // The file is open for editing, the caret to go at this offset.
+    void readyToEdit(int caret);
+
+private:
+    class Reading;
+
+    void startNewList();
+    void openFile(const QString& path);
+    bool mayDiscardWork(const QString& question);
+    void setCurrentFile(const QString& path, std::optional<DiskFile> file);
+    void showFileName(const QString& path);
+    // Writes the text back to the file that was read; false when it was not.
+    bool saveToCurrentFile(const QByteArray& bytes);
+    // Tells the user why a save did not happen; true when it did.
+    bool reportSave(const SaveOutcome& outcome, const QString& path, qsizetype size);
+
+    Application& app_;
+    BuildList& document_;
+    const Catalog& catalog_;
+    QWidget* window_;
+    FileDialogOptions openDialog_;
+    FileDialogOptions saveDialog_;
+    // The file name Save writes to, and the file it was read from or last
+    // written as; every road that changes the one sets the other.
+    QString fileName_;
+    std::optional<DiskFile> diskFile_;
+    QString shownFile_;
+};
