@@ -7,6 +7,7 @@
 #include "autodialogs.h"
 #include "buildlistgen.h"
 #include "files/window/filecommands.h"
+#include "search/window/findcommand.h"
 #include "support/controls.h"
 
 #include "app/window/application.h"
@@ -227,7 +228,7 @@ public:
         dialogs_.answer = MsgResult::No;
         const QStringList items = ui(f).lineList->items();
         r["Find, no hit"].ms = timeIt(
-            reps, [&] { f.setFindFrom(0); }, [&] { f.findNext(); });
+            reps, [&] { ui(f).find->setFindFrom(0); }, [&] { ui(f).find->findNext(); });
         r["Find, no hit"].floorMs = timeIt(reps, {}, [&] {
             int hits = 0;
             for (const QString& item : items)

@@ -10,6 +10,7 @@
 #include "buildlist/lineformat.h"
 #include "files/window/filecommands.h"
 #include "search/window/countwindow.h"
+#include "search/window/findcommand.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
 
@@ -64,7 +65,7 @@ private slots:
         QCOMPARE(f.form.villagerCount(), 0);
         QCOMPARE(f.form.dragFrom, 0);
         QCOMPARE(f.form.dragTo, 0);
-        QCOMPARE(f.form.findFrom(), 0);
+        QCOMPARE(ui(f.form).find->findFrom(), 0);
         QCOMPARE(f.form.linesMode, false);
         QCOMPARE(f.form.insertAt(), -1);
         QCOMPARE(f.form.currentLine(), 0);

@@ -5,6 +5,7 @@
 #include "app/window/textbox.h"
 #include "app/window/updownarrows.h"
 #include "buildlist/lineformat.h"
+#include "search/window/findcommand.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
 
@@ -335,7 +336,7 @@ private slots:
         QCOMPARE(ui(f.form).lineList->itemIndex(), 2);
         QCOMPARE(f.form.currentLine(), 2);
         QCOMPARE(f.form.insertAt(), 3);
-        QCOMPARE(f.form.findFrom(), 2);
+        QCOMPARE(ui(f.form).find->findFrom(), 2);
         QCOMPARE(f.form.villagerCount(), 3);
         // A further Insert goes after it.
         f.form.appendItem();

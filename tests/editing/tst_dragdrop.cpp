@@ -4,6 +4,7 @@
 #include "app/window/mainwindow.h"
 #include "app/window/textbox.h"
 #include "buildlist/lineformat.h"
+#include "search/window/findcommand.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
 
@@ -111,7 +112,7 @@ private slots:
             const int moved = l.list->itemIndex();
             QCOMPARE(l.f.form.currentLine(), moved);
             QCOMPARE(l.f.form.insertAt(), moved + 1);
-            QCOMPARE(l.f.form.findFrom(), moved);
+            QCOMPARE(ui(l.f.form).find->findFrom(), moved);
             QVERIFY(!l.f.form.dragController()->pending());
             VERIFY_DIALOGS(l.f);
         }

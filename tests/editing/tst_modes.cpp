@@ -4,6 +4,7 @@
 #include "app/window/mainwindow.h"
 #include "buildlist/lineformat.h"
 #include "editing/textcopy.h"
+#include "search/window/findcommand.h"
 #include "search/window/finddialog.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
@@ -130,7 +131,7 @@ private slots:
         QCOMPARE(ui(f.form).textArea->selStart(), 231);
         QCOMPARE(f.form.insertAt(), 5);
         QCOMPARE(f.form.currentLine(), 4);
-        QCOMPARE(f.form.findFrom(), 4);
+        QCOMPARE(ui(f.form).find->findFrom(), 4);
     }
 
     void nothingSelectedPutsTheCaretAtTheStart()
@@ -143,7 +144,7 @@ private slots:
         f.form.switchMode();
         QCOMPARE(f.form.currentLine(), -1);
         QCOMPARE(f.form.insertAt(), 0);
-        QCOMPARE(f.form.findFrom(), -1);
+        QCOMPARE(ui(f.form).find->findFrom(), -1);
         QCOMPARE(ui(f.form).textArea->selStart(), 0);
     }
 
@@ -191,7 +192,7 @@ private slots:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row1.center());
         QCOMPARE(f.form.currentLine(), 1);
         QCOMPARE(f.form.insertAt(), 2);
-        QCOMPARE(f.form.findFrom(), 1);
+        QCOMPARE(ui(f.form).find->findFrom(), 1);
         QTest::mouseClick(ui(f.form).appendButton, Qt::LeftButton);
         QCOMPARE(f.listItems().at(2), QStringLiteral("U83       Villager             1      109       "));
         QTest::mouseClick(ui(f.form).modeButton, Qt::LeftButton);
@@ -223,7 +224,7 @@ private slots:
         ui(f.form).textArea->setFocus();
         clickAt(f, 10);
         ui(f.form).findDialog->setFindText(QStringLiteral("line 3"));
-        f.form.findNext();
+        ui(f.form).find->findNext();
         QCOMPARE(f.form.insertAt(), 4);
         QCOMPARE(f.form.focusWidget(), static_cast<QWidget*>(ui(f.form).lineList));
         QTest::keyRelease(ui(f.form).textArea, Qt::Key_Escape);

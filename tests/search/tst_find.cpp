@@ -3,6 +3,7 @@
 #include "app/window/mainwindow.h"
 #include "app/window/textbox.h"
 #include "buildlist/lineformat.h"
+#include "search/window/findcommand.h"
 #include "search/window/finddialog.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
@@ -51,12 +52,12 @@ private slots:
         QVERIFY(f.form.linesMode);
         QCOMPARE(f.form.panel(MainWindow::Panel::Mode), QStringLiteral("Lines"));
         QCOMPARE(ui(f.form).lineList->itemIndex(), 1);
-        QCOMPARE(f.form.findFrom(), 2);
+        QCOMPARE(ui(f.form).find->findFrom(), 2);
         QCOMPARE(f.form.insertAt(), 2);
         QCOMPARE(clicks, 0); // a hit is selected by program
         find(f, QStringLiteral("villager"));
         QCOMPARE(ui(f.form).lineList->itemIndex(), 3);
-        QCOMPARE(f.form.findFrom(), 4);
+        QCOMPARE(ui(f.form).find->findFrom(), 4);
         VERIFY_DIALOGS(f);
     }
 
@@ -64,7 +65,7 @@ private slots:
     {
         FormFixture f;
         f.setLines(kLines);
-        f.form.openFind();
+        choose(ui(f.form).findAction);
         find(f, QStringLiteral("villager"));
         find(f, QStringLiteral("villager"));
         f.dialogs.expectMessage(MsgResult::No);
@@ -80,7 +81,7 @@ private slots:
         f.dialogs.expectMessage(MsgResult::Yes);
         find(f, QStringLiteral("villager"));
         QCOMPARE(ui(f.form).lineList->itemIndex(), 1); // Yes starts from the top
-        QCOMPARE(f.form.findFrom(), 2);
+        QCOMPARE(ui(f.form).find->findFrom(), 2);
         VERIFY_DIALOGS(f);
     }
 
@@ -88,7 +89,7 @@ private slots:
     {
         FormFixture f;
         f.setLines(kLines);
-        f.form.openFind();
+        choose(ui(f.form).findAction);
         QList<int> hits;
         for (int i = 0; i < 4; ++i) {
             find(f, QStringLiteral("arch"));
@@ -121,7 +122,7 @@ private slots:
         f.form.switchMode();
         ui(f.form).lineList->setItemIndex(startAt);
         f.form.rowClicked();
-        f.form.openFind();
+        choose(ui(f.form).findAction);
         if (asksToWrap)
             f.dialogs.expectMessage(MsgResult::Yes);
         const bool present = text == "b109";
@@ -152,8 +153,8 @@ private slots:
         f.form.switchMode();
         ui(f.form).lineList->setItemIndex(5);
         f.form.rowClicked();
-        f.form.openFind();
-        QCOMPARE(f.form.findFrom(), 5);
+        choose(ui(f.form).findAction);
+        QCOMPARE(ui(f.form).find->findFrom(), 5);
         find(f, QStringLiteral("cavalry"));
         QCOMPARE(ui(f.form).lineList->itemIndex(), 5);
     }
@@ -165,8 +166,8 @@ private slots:
         f.form.switchMode();
         ui(f.form).lineList->setItemIndex(-1);
         f.form.rowClicked();
-        QCOMPARE(f.form.findFrom(), -1);
-        f.form.openFind();
+        QCOMPARE(ui(f.form).find->findFrom(), -1);
+        choose(ui(f.form).findAction);
         find(f, QStringLiteral("b109"));
         QCOMPARE(ui(f.form).lineList->itemIndex(), 0);
         VERIFY_DIALOGS(f);
@@ -176,7 +177,7 @@ private slots:
     {
         FormFixture f;
         f.setLines({line48("// plain"), line48(QStringLiteral("// CAF\u00c9 au lait"))});
-        f.form.openFind();
+        choose(ui(f.form).findAction);
         find(f, QStringLiteral("caf\u00e9"));
         QCOMPARE(ui(f.form).lineList->itemIndex(), 1);
     }
@@ -185,7 +186,7 @@ private slots:
     {
         FormFixture f;
         f.setLines(kLines);
-        f.form.openFind();
+        choose(ui(f.form).findAction);
         QTest::keyClicks(ui(*ui(f.form).findDialog).findText, QStringLiteral("Archery"));
         QTest::mouseClick(ui(*ui(f.form).findDialog).findNext, Qt::LeftButton);
         QCOMPARE(ui(f.form).lineList->itemIndex(), 2);

@@ -11,6 +11,7 @@
 #include "files/window/filecommands.h"
 #include "search/window/checkorderwindow.h"
 #include "search/window/countwindow.h"
+#include "search/window/findcommand.h"
 #include "search/window/finddialog.h"
 
 #include <QAction>
@@ -121,7 +122,8 @@ MainControls findMain(const MainWindow& w)
             named<QAction>(w, "mnuCheckOrder"),
             named<QAction>(w, "mnuHelpHelp"),
             named<QAction>(w, "mnuHelpAbout"),
-            named<FileCommands>(w, "fileCommands")};
+            named<FileCommands>(w, "fileCommands"),
+            named<FindCommand>(w, "findCommand")};
 }
 
 CountControls findCount(const CountWindow& w)

@@ -28,6 +28,7 @@ class CheckOrderWindow;
 class CountWindow;
 class MainWindow;
 class FileCommands;
+class FindCommand;
 
 // The one object of this type and name under `parent`; a missing control
 // is a broken fixture and ends the run.
@@ -87,6 +88,7 @@ struct MainControls {
     QAction* helpAction;
     QAction* aboutAction;
     FileCommands* files;
+    FindCommand* find;
 };
 
 struct CountControls {

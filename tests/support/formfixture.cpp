@@ -1,4 +1,5 @@
 #include "support/formfixture.h"
+#include "search/window/findcommand.h"
 #include "support/controls.h"
 
 #include <QAction>
@@ -50,7 +51,7 @@ QStringList windowState(const MainWindow& form)
                 .arg(ui(form).lineList->itemIndex())
                 .arg(form.currentLine())
                 .arg(form.insertAt())
-                .arg(form.findFrom())
+                .arg(ui(form).find->findFrom())
                 .arg(form.linesMode ? -1 : ui(form).textArea->selStart())
                 .arg(form.panel(MainWindow::Panel::Column)),
             QStringLiteral("villagers %1 box %2 undo button %3 marker '%4' mode %5")

@@ -21,7 +21,7 @@
 #include "buildlist/lineformat.h"
 #include "search/window/checkorderwindow.h"
 #include "search/window/countwindow.h"
-#include "search/window/finddialog.h"
+#include "search/window/findcommand.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -81,10 +81,12 @@ MainWindow::MainWindow(Application& app, QWidget* parent) : QMainWindow(parent),
     document_ = new BuildList(this);
     document_->setContext(this);
     files_ = new FileCommands(app_, *document_, catalog_, this);
+    find_ = new FindCommand(app_, *document_, this);
     createControls();
     createMenu();
     wireEvents();
     wireFileCommands();
+    wireFind();
     new MenuShortcutPriority(this,
                              {openAction, saveAction, saveAsAction, exitAction, undoAction, redoAction});
 
@@ -228,8 +230,6 @@ void MainWindow::createControls()
     retrainsArrows = place(new UpDownArrows(2, 50, 2, itemGroup), 164, 56, 16, 19);
     retrainsArrows->setEnabled(false);
 
-    findDialog = new FindDialog(this);
-
     itemBox = place(new CompletingComboBox(itemGroup), 20, 19, 161, 21);
     quantitySpin = editBox<SteppedEdit>(QStringLiteral("1"), itemGroup, 44, 57, 25, 19, quantityArrows->min(),
                                         quantityArrows->max());
@@ -279,7 +279,7 @@ void MainWindow::createControls()
                     {exitButton, "cmdExit"},
                     {quantityArrows, "UpDown1"},
                     {retrainsArrows, "UpDown2"},
-                    {findDialog, "dlgFind"},
+
                     {itemBox, "cboList"},
                     {quantitySpin, "txtCount"},
                     {retrainsSpin, "txtRetrains"},
@@ -402,7 +402,6 @@ void MainWindow::wireEvents()
     connect(document_, &BuildList::modifiedChanged, this, &MainWindow::showModified);
     connect(document_, &BuildList::linesChanged, this, &MainWindow::showLinesChanged);
     connect(document_, &BuildList::lineMoved, this, &MainWindow::showLineMoved);
-    connect(findAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::openFind));
     connect(countAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::showCount));
     connect(checkOrderAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::showCheckOrder));
 
@@ -453,8 +452,6 @@ void MainWindow::wireEvents()
         drag_->addControl(w);
     // The client area is the window's own background.
     drag_->addControl(centralWidget(), app_.guarded(this, &MainWindow::dragOverWindow));
-
-    connect(findDialog, &FindDialog::findNextPressed, this, app_.guarded(this, &MainWindow::findNext));
 }
 
 void MainWindow::startAfresh()
@@ -523,11 +520,6 @@ void MainWindow::setInsertAt(int index)
     insertAt_ = index;
 }
 
-void MainWindow::setFindFrom(int index)
-{
-    findFrom_ = index;
-}
-
 void MainWindow::openNamedFile(const QString& path)
 {
     files_->openNamedFile(path);
@@ -553,4 +545,16 @@ void MainWindow::wireFileCommands()
         textArea->setFocus();
         textAreaClicked();
     });
+}
+
+void MainWindow::wireFind()
+{
+    connect(findAction, &QAction::triggered, this,
+            [this] { app_.guard([this] { find_->open(linesMode); }); });
+    connect(find_, &FindCommand::searching, this, [this] {
+        if (!linesMode)
+            enterLinesMode();
+    });
+    connect(find_, &FindCommand::found, this, [this](int line) { lineList->setItemIndex(line); });
+    connect(find_, &FindCommand::passEnded, this, [this] { setInsertAt(lineList->itemIndex() + 1); });
 }

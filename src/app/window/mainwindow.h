@@ -18,6 +18,7 @@ class QPushButton;
 class QRadioButton;
 class DragController;
 class FileCommands;
+class FindCommand;
 class Application;
 class CompletingComboBox;
 class TextBox;
@@ -64,7 +65,6 @@ public:
     // --- window state -------------------------------------------------------
     // Each fact below is written by its setter alone, whichever road sets it.
     int villagerCount() const { return villagerCount_; }
-    int findFrom() const { return findFrom_; }
     int insertAt() const { return insertAt_; }
     int currentLine() const { return currentLine_; }
     // The drag's own record: the row taken and where it would land.
@@ -81,7 +81,6 @@ public:
     // The line the caret or a click is on, and the insertion point below it.
     void setCurrentLine(int line);
     void setInsertAt(int index);
-    void setFindFrom(int index);
     // What a click on a row leaves: the row selected (heard by assistive
     // technology, not by the click handler), the current line, the
     // insertion point below it, Find's start and the caret.
@@ -161,8 +160,6 @@ public:
     void textAreaLeft();
 
     // --- search and count ---------------------------------------------------
-    void openFind();
-    void findNext();
     void showCount();
     void showCheckOrder();
     // Selects a line in Lines mode, entering it first, as a user's click in
@@ -220,7 +217,6 @@ private:
     UpDownArrows* quantityArrows = nullptr;
     UpDownArrows* retrainsArrows = nullptr;
     QAction* newAction = nullptr;
-    FindDialog* findDialog = nullptr;
     QMenu* searchMenu = nullptr;
     QAction* findAction = nullptr;
     QAction* countAction = nullptr;
@@ -257,6 +253,7 @@ private:
     void showModified(bool modified);
     // The window's side of the file commands.
     void wireFileCommands();
+    void wireFind();
     void beginReading();
     void endReading();
 
@@ -276,7 +273,7 @@ private:
     quint64 offeredFrom_ = ~quint64(0);
     int offeredCategory_ = -1;
     int villagerCount_ = 0;
-    int findFrom_ = 0;
+    FindCommand* find_ = nullptr;
     int insertAt_ = -1;
     int currentLine_ = 0;
 };

@@ -3,6 +3,7 @@
 #include "app/window/buildlistview.h"
 #include "app/window/mainwindow.h"
 #include "model/errors.h"
+#include "search/window/findcommand.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -13,7 +14,7 @@ EditState MainWindow::editState() const
     state.listRow = lineList->itemIndex();
     state.currentLine = currentLine_;
     state.insertAt = insertAt_;
-    state.findFrom = findFrom_;
+    state.findFrom = find_->findFrom();
     state.caret = textArea->selStart();
     state.column = column_;
     state.villagers = villagerCount_;
@@ -28,7 +29,7 @@ void MainWindow::restoreEditState(const EditState& state)
         keepARowCurrent(state.listRow >= 0 ? state.listRow : state.currentLine);
     setCurrentLine(state.currentLine);
     setInsertAt(state.insertAt);
-    setFindFrom(state.findFrom);
+    find_->setFindFrom(state.findFrom);
     // The hidden text's caret is placed anew from the list's selection on
     // the return to Normal mode; placing it now would lay out the text.
     if (!linesMode && textArea->selStart() != state.caret)

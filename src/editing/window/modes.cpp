@@ -2,6 +2,7 @@
 #include "app/window/buildlisttextedit.h"
 #include "app/window/buildlistview.h"
 #include "app/window/mainwindow.h"
+#include "search/window/findcommand.h"
 
 #include "buildlist/lineformat.h"
 #include <QApplication>
@@ -152,7 +153,7 @@ void MainWindow::selectRowAsClicked(int row)
     lineList->setItemIndex(row);
     const int selected = lineList->itemIndex();
     setCurrentLine(selected);
-    setFindFrom(selected);
+    find_->setFindFrom(selected);
     // Column 31 of the selected line, under the ruler's first bar; the start
     // of the text when nothing is selected.
     textArea->setSelStart(selected < 0 ? 0 : selected * kLineSlot + kQuantityColumn);

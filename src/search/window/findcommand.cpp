@@ -1,17 +1,25 @@
-// Find: searches the list's lines, without regard to case, from findFrom.
+#include "search/window/findcommand.h"
+
 #include "app/window/application.h"
-#include "app/window/buildlistview.h"
-#include "app/window/mainwindow.h"
+#include "editing/buildlist.h"
 #include "search/window/finddialog.h"
 #include "search/window/findmessages.h"
 
 #include <QLocale>
 
-void MainWindow::openFind()
+FindCommand::FindCommand(Application& app, const BuildList& document, QWidget* window)
+    : QObject(window), app_(app), document_(document), dialog_(new FindDialog(window))
 {
-    if (!linesMode)
+    setObjectName(QStringLiteral("findCommand"));
+    dialog_->setObjectName(QStringLiteral("dlgFind"));
+    connect(dialog_, &FindDialog::findNextPressed, this, app_.guarded(this, &FindCommand::findNext));
+}
+
+void FindCommand::open(bool keepPlace)
+{
+    if (!keepPlace)
         setFindFrom(0);
-    app_.dialogs().showModeless(findDialog);
+    app_.dialogs().showModeless(dialog_);
 }
 
 namespace {
@@ -38,38 +46,38 @@ bool lineHolds(const QString& line, const QString& wanted, const QLocale& locale
 
 } // namespace
 
-void MainWindow::findNext()
+void FindCommand::findNext()
 {
     const QLocale locale;
     for (;;) {
-        const QString wanted = locale.toLower(findDialog->findText());
+        const QString wanted = locale.toLower(dialog_->findText());
         const bool ascii = plainAsciiSearch(wanted, locale);
-        if (!linesMode)
-            enterLinesMode();
+        emit searching();
         bool hit = false;
         // A pass from the top that finds nothing has seen every line.
         const bool fromTop = findFrom_ <= 0;
-        const int count = lineList->count();
+        const QStringList& lines = document_.lines();
+        const int count = int(lines.size());
         // With nothing selected findFrom is -1: the search starts at the top.
         for (int i = qMax(0, findFrom_); i < count && !wanted.isEmpty(); ++i) {
-            if (lineHolds(lineList->item(i), wanted, locale, ascii)) {
-                lineList->setItemIndex(i);
+            if (lineHolds(lines.at(i), wanted, locale, ascii)) {
+                emit found(i);
                 setFindFrom(i + 1);
                 hit = true;
                 break;
             }
         }
-        setInsertAt(lineList->itemIndex() + 1);
+        emit passEnded();
         if (hit)
             return;
         if (fromTop) {
-            app_.dialogs().messageBox(findDialog, FindMessages::kCannotFind.arg(findDialog->findText()),
+            app_.dialogs().messageBox(dialog_, FindMessages::kCannotFind.arg(dialog_->findText()),
                                       FindMessages::kNotFoundTitle, MsgButtons::OK, MsgIcon::Exclamation,
                                       MsgResult::OK);
             return;
         }
         const MsgResult again =
-            app_.dialogs().messageBox(findDialog, FindMessages::kEndOfList, FindMessages::kNotFoundTitle,
+            app_.dialogs().messageBox(dialog_, FindMessages::kEndOfList, FindMessages::kNotFoundTitle,
                                       MsgButtons::YesNo, MsgIcon::Question, MsgResult::Yes);
         if (again != MsgResult::Yes)
             return;
