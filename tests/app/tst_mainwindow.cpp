@@ -8,6 +8,7 @@
 #include "app/window/textbox.h"
 #include "app/window/updownarrows.h"
 #include "buildlist/lineformat.h"
+#include "buildlist/window/itempicker.h"
 #include "files/window/filecommands.h"
 #include "search/window/countwindow.h"
 #include "search/window/findcommand.h"
@@ -62,7 +63,7 @@ private slots:
     {
         FormFixture f;
         QCOMPARE(ui(f.form).files->fileName(), QString());
-        QCOMPARE(f.form.villagerCount(), 0);
+        QCOMPARE(ui(f.form).picker->villagerCount(), 0);
         QCOMPARE(f.form.dragFrom, 0);
         QCOMPARE(f.form.dragTo, 0);
         QCOMPARE(ui(f.form).find->findFrom(), 0);

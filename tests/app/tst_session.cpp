@@ -11,6 +11,7 @@
 #include "app/window/updownarrows.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/villagers.h"
+#include "buildlist/window/itempicker.h"
 #include "editing/textcopy.h"
 #include "files/openroad.h"
 #include "files/widthfixup.h"
@@ -236,9 +237,12 @@ public:
         } catch (const ConvertError&) {
             return {}; // a line the user typed over; the recount reports it
         }
-        f.recountVillagers();
-        if (f.villagerCount() != expected || ui(f).villagerBox->text() != QString::number(expected))
-            return QStringLiteral("Refresh gave %1, the lines hold %2").arg(f.villagerCount()).arg(expected);
+        ui(f).picker->recountVillagers();
+        if (ui(f).picker->villagerCount() != expected
+            || ui(f).villagerBox->text() != QString::number(expected))
+            return QStringLiteral("Refresh gave %1, the lines hold %2")
+                .arg(ui(f).picker->villagerCount())
+                .arg(expected);
         return {};
     }
 

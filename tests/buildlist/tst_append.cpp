@@ -5,6 +5,7 @@
 #include "app/window/textbox.h"
 #include "app/window/updownarrows.h"
 #include "buildlist/lineformat.h"
+#include "buildlist/window/itempicker.h"
 #include "search/window/findcommand.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
@@ -26,7 +27,7 @@ const QString kConversion = QStringLiteral("'%1' is not a valid integer value.")
 void chooseVillagers(FormFixture& f, const char* quantity)
 {
     ui(f.form).unitsRadio->setChecked(true);
-    f.form.showUnits();
+    ui(f.form).picker->showUnits();
     ui(f.form).quantitySpin->setText(QString::fromLatin1(quantity));
 }
 
@@ -61,16 +62,16 @@ private slots:
     {
         FormFixture f;
         chooseVillagers(f, "3");
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         QCOMPARE(f.lines().last(), kVillager3);
-        QCOMPARE(f.form.villagerCount(), 3);
+        QCOMPARE(ui(f.form).picker->villagerCount(), 3);
         QCOMPARE(ui(f.form).villagerBox->text(), QStringLiteral("3"));
         QVERIFY(ui(f.form).removeLastLineButton->isEnabled());
         QVERIFY(f.form.isModified());
 
         f.form.removeLastLine();
         QCOMPARE(f.lines(), QStringList{QString::fromLatin1(kStartingLine)});
-        QCOMPARE(f.form.villagerCount(), 0);
+        QCOMPARE(ui(f.form).picker->villagerCount(), 0);
         QCOMPARE(ui(f.form).villagerBox->text(), QStringLiteral("0"));
         QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());
         VERIFY_DIALOGS(f);
@@ -84,25 +85,25 @@ private slots:
         ui(f.form).retrainsSpin->setText(QStringLiteral("5"));
         QTest::mouseClick(ui(f.form).appendButton, Qt::LeftButton);
         QCOMPARE(f.lines().last(), kVillager2Limit5);
-        QCOMPARE(f.form.villagerCount(), 2);
+        QCOMPARE(ui(f.form).picker->villagerCount(), 2);
     }
 
     void twoDigitQuantityKeepsTheColumns()
     {
         FormFixture f;
         chooseVillagers(f, "10");
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         const QString line = f.lines().last();
         QCOMPARE(line.size(), 48);
         QCOMPARE(line.mid(31, 2), QStringLiteral("10"));
         QCOMPARE(line.mid(38, 3), QStringLiteral("109"));
-        QCOMPARE(f.form.villagerCount(), 10);
-        f.form.recountVillagers();
-        QCOMPARE(f.form.villagerCount(), 10); // the recount reads both digits
+        QCOMPARE(ui(f.form).picker->villagerCount(), 10);
+        ui(f.form).picker->recountVillagers();
+        QCOMPARE(ui(f.form).picker->villagerCount(), 10); // the recount reads both digits
         ui(f.form).appendButton->setEnabled(true);
         f.form.setUndoAvailable(true);
         f.form.removeLastLine();
-        QCOMPARE(f.form.villagerCount(), 0); // so does Undo
+        QCOMPARE(ui(f.form).picker->villagerCount(), 0); // so does Undo
     }
 
     void badNumberTextsAreRefused_data()
@@ -143,7 +144,7 @@ private slots:
         QCOMPARE(f.dialogs.messages[0].title, QStringLiteral("QZ Vex AI File Editor"));
         QCOMPARE(f.lines(), QStringList{QString::fromLatin1(kStartingLine)});
         QVERIFY(!f.form.isModified());
-        QCOMPARE(f.form.villagerCount(), 0);
+        QCOMPARE(ui(f.form).picker->villagerCount(), 0);
         VERIFY_DIALOGS(f);
     }
 
@@ -151,7 +152,7 @@ private slots:
     {
         FormFixture f;
         ui(f.form).itemBox->setText(QStringLiteral("Villager"));
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         QCOMPARE(f.dialogs.beeps, 1);
         QCOMPARE(f.lines().size(), 1);
         QVERIFY(!f.form.isModified());
@@ -162,13 +163,13 @@ private slots:
     {
         FormFixture f;
         ui(f.form).buildingsRadio->click();
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         QCOMPARE(f.lines().last(), QStringLiteral("B12       Barracks             1      -1        "));
         ui(f.form).unitsRadio->click(); // now offers the club man too; the last item stays Villager
         ui(f.form).itemBox->setItemIndex(0);
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         QVERIFY(f.lines().last().startsWith(QStringLiteral("U73       Inf_ClubAxe_Man")));
-        QCOMPARE(f.form.villagerCount(), 0);
+        QCOMPARE(ui(f.form).picker->villagerCount(), 0);
     }
 
     void researchAppendRefillsAndWithholds()
@@ -176,7 +177,7 @@ private slots:
         FormFixture f;
         ui(f.form).researchRadio->click();
         ui(f.form).criticalCheck->setChecked(true);
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         const QString line = f.lines().last();
         QVERIFY(line.startsWith(QStringLiteral("C101")));
         QCOMPARE(line.mid(10, 17).trimmed(), QStringLiteral("R_Age_Tool"));
@@ -191,25 +192,25 @@ private slots:
     {
         FormFixture f;
         chooseVillagers(f, "3");
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         const int count = f.form.document().lineCount();
         f.form.document().type(count, 0, {QStringLiteral("// typed later")}, true);
         f.form.removeLastLine();
         QCOMPARE(f.lines().last(), kVillager3);
-        QCOMPARE(f.form.villagerCount(), 3);
+        QCOMPARE(ui(f.form).picker->villagerCount(), 3);
     }
 
     void undoWithABadQuantityKeepsTheLine()
     {
         FormFixture f;
         f.setLines({QString::fromLatin1(kStartingLine), line48("U83 Villager")});
-        f.form.setVillagerCount(4);
+        ui(f.form).picker->setVillagerCount(4);
         f.form.setUndoAvailable(true);
         f.dialogs.expectMessage();
         QTest::mouseClick(ui(f.form).removeLastLineButton, Qt::LeftButton);
         QCOMPARE(f.dialogs.messages[0].text, kConversion.arg(QStringLiteral(" ")));
         QCOMPARE(f.lines().size(), 2);
-        QCOMPARE(f.form.villagerCount(), 4);
+        QCOMPARE(ui(f.form).picker->villagerCount(), 4);
         QVERIFY(ui(f.form).removeLastLineButton->isEnabled());
         VERIFY_DIALOGS(f);
     }
@@ -230,7 +231,7 @@ private slots:
         f.setLines({kVillager3, kVillager2Limit5, line48("// Villager 9")});
         ui(f.form).villagerBox->setText(QStringLiteral("77")); // typed by the user, never read
         QTest::mouseClick(ui(f.form).refreshVillagersButton, Qt::LeftButton);
-        QCOMPARE(f.form.villagerCount(), 5);
+        QCOMPARE(ui(f.form).picker->villagerCount(), 5);
         QCOMPARE(ui(f.form).villagerBox->text(), QStringLiteral("5"));
         VERIFY_DIALOGS(f);
     }
@@ -243,7 +244,7 @@ private slots:
         f.dialogs.expectMessage();
         QTest::mouseClick(ui(f.form).refreshVillagersButton, Qt::LeftButton);
         QCOMPARE(f.dialogs.messages[0].text, kConversion.arg(QStringLiteral(" ")));
-        QCOMPARE(f.form.villagerCount(), 3);
+        QCOMPARE(ui(f.form).picker->villagerCount(), 3);
         QCOMPARE(ui(f.form).villagerBox->text(), QStringLiteral("0"));
         VERIFY_DIALOGS(f);
     }
@@ -261,9 +262,9 @@ private slots:
     {
         FormFixture f;
         linesMode(f, {kVillager3, kVillager2Limit5}, 1);
-        f.form.recountVillagers();
+        ui(f.form).picker->recountVillagers();
         QCOMPARE(f.text(), kVillager3 + "\r\n" + kVillager2Limit5 + "\r\n");
-        QCOMPARE(f.form.villagerCount(), 5);
+        QCOMPARE(ui(f.form).picker->villagerCount(), 5);
         QVERIFY(!f.form.isModified()); // a count changes no line
     }
 
@@ -273,14 +274,14 @@ private slots:
         const QStringList five = lettered(5);
         linesMode(f, five, 3);
         chooseVillagers(f, "3");
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         QCOMPARE(f.listItems().at(3), kVillager3);
         chooseVillagers(f, "2");
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         QCOMPARE(f.listItems().at(3), QStringLiteral("U83       Villager             2      109       "));
         QCOMPARE(f.listItems().at(4), kVillager3);
         QCOMPARE(f.form.insertAt(), 3);
-        QCOMPARE(f.form.villagerCount(), 5);
+        QCOMPARE(ui(f.form).picker->villagerCount(), 5);
         QVERIFY(!ui(f.form).removeLastLineButton->isEnabled()); // Insert never enables Undo
         QCOMPARE(f.lines(), f.listItems()); // the text area shows the document too
         QVERIFY(f.form.isModified());
@@ -291,7 +292,7 @@ private slots:
         FormFixture f;
         linesMode(f, lettered(3), 0);
         chooseVillagers(f, "3");
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         QCOMPARE(f.listItems().at(1), kVillager3);
         QCOMPARE(f.form.insertAt(), 1);
     }
@@ -301,7 +302,7 @@ private slots:
         FormFixture f;
         linesMode(f, lettered(5), 7);
         chooseVillagers(f, "3");
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         QCOMPARE(f.listItems().size(), 6);
         QCOMPARE(f.listItems().at(5), kVillager3);
     }
@@ -312,14 +313,14 @@ private slots:
         linesMode(f, lettered(2), -1);
         chooseVillagers(f, "3");
         f.dialogs.expectMessage(MsgResult::No);
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         const auto& m = f.dialogs.messages.at(0);
         QCOMPARE(m.title, AppendMessages::kNoInsertionPointTitle);
         QCOMPARE(m.text, AppendMessages::kNoInsertionPoint);
         QCOMPARE(m.buttons, MsgButtons::YesNo);
         QCOMPARE(m.icon, MsgIcon::Question);
         QCOMPARE(f.listItems().size(), 2);
-        QCOMPARE(f.form.villagerCount(), 0);
+        QCOMPARE(ui(f.form).picker->villagerCount(), 0);
         QVERIFY(f.form.isModified());
         VERIFY_DIALOGS(f);
     }
@@ -330,16 +331,16 @@ private slots:
         linesMode(f, lettered(2), -1);
         chooseVillagers(f, "3");
         f.dialogs.expectMessage(MsgResult::Yes);
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         QCOMPARE(f.listItems().size(), 3);
         QCOMPARE(f.listItems().last(), kVillager3);
         QCOMPARE(ui(f.form).lineList->itemIndex(), 2);
         QCOMPARE(f.form.currentLine(), 2);
         QCOMPARE(f.form.insertAt(), 3);
         QCOMPARE(ui(f.form).find->findFrom(), 2);
-        QCOMPARE(f.form.villagerCount(), 3);
+        QCOMPARE(ui(f.form).picker->villagerCount(), 3);
         // A further Insert goes after it.
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         QCOMPARE(f.listItems().size(), 4);
         QCOMPARE(f.listItems().last(), kVillager3);
         VERIFY_DIALOGS(f);

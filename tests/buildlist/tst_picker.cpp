@@ -5,6 +5,7 @@
 #include "app/window/textbox.h"
 #include "app/window/updownarrows.h"
 #include "buildlist/lineformat.h"
+#include "buildlist/window/itempicker.h"
 #include "files/window/filecommands.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
@@ -38,14 +39,14 @@ private slots:
     void offersFollowTheStartingLine()
     {
         FormFixture f;
-        f.form.showUnits();
+        ui(f.form).picker->showUnits();
         QCOMPARE(offered(f.form), QStringList{"Villager"});
         QCOMPARE(ui(f.form).itemBox->text(), QStringLiteral("Villager         "));
-        f.form.showBuildings();
+        ui(f.form).picker->showBuildings();
         QCOMPARE(offered(f.form),
                  (QStringList{"Barracks", "Dock", "Granary", "House", "Storage Pit", "Town Center"}));
         QCOMPARE(ui(f.form).itemBox->text(), QStringLiteral("Barracks         "));
-        f.form.showResearch();
+        ui(f.form).picker->showResearch();
         QCOMPARE(offered(f.form), QStringList{"Age Tool"});
     }
 
@@ -53,9 +54,9 @@ private slots:
     {
         FormFixture f;
         f.form.document().insertLines(LineStep::Kind::Append, 1, {kAgeTool});
-        f.form.showResearch();
+        ui(f.form).picker->showResearch();
         QCOMPARE(offered(f.form), QStringList{"Age Bronze"});
-        f.form.showBuildings();
+        ui(f.form).picker->showBuildings();
         QCOMPARE(offered(f.form), (QStringList{"Archery", "Barracks", "Dock", "Granary", "House", "Market",
                                                "Stable", "Storage Pit", "Town Center"}));
     }
@@ -76,7 +77,7 @@ private slots:
         f.form.document().insertLines(LineStep::Kind::Append, 1, {kAgeTool});
         ui(f.form).buildingsRadio->click();
         ui(f.form).itemBox->setItemIndex(int(offered(f.form).indexOf("Archery")));
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         ui(f.form).unitsRadio->click();
         QVERIFY(offered(f.form).contains("Archer"));
         auto refilled = [&] {
@@ -111,7 +112,7 @@ private slots:
         FormFixture f;
         f.setLines({QString::fromLatin1(kStartingLine),
                     QStringLiteral("B12       Barracks             1      -1        ")});
-        f.form.showUnits();
+        ui(f.form).picker->showUnits();
         QCOMPARE(offered(f.form), (QStringList{"Inf Club/Axe Man", "Villager"}));
         QCOMPARE(ui(f.form).itemBox->itemIndex(), 1);
     }
@@ -120,7 +121,7 @@ private slots:
     {
         FormFixture f;
         f.setLines({QStringLiteral("B109_TownCenter")});
-        f.form.showBuildings();
+        ui(f.form).picker->showBuildings();
         QVERIFY(offered(f.form).isEmpty());
         QCOMPARE(ui(f.form).itemBox->text(), QString());
     }
@@ -141,9 +142,9 @@ private slots:
         for (int i = 1; i < position; ++i)
             ui(f.form).quantityArrows->click(UpDownArrows::Button::Up);
         QCOMPARE(ui(f.form).quantitySpin->text(), QString::number(position));
-        f.form.showBuildings();
+        ui(f.form).picker->showBuildings();
         QCOMPARE(ui(f.form).quantitySpin->text(), afterBuildings);
-        f.form.showResearch();
+        ui(f.form).picker->showResearch();
         QCOMPARE(ui(f.form).quantitySpin->text(), QStringLiteral("1"));
         QCOMPARE(ui(f.form).quantityArrows->position(), 1);
     }
@@ -156,7 +157,7 @@ private slots:
         QVERIFY(ui(f.form).retrainsArrows->isEnabled());
         ui(f.form).retrainsArrows->click(UpDownArrows::Button::Up);
         QCOMPARE(ui(f.form).retrainsSpin->text(), QStringLiteral("3"));
-        f.form.showBuildings();
+        ui(f.form).picker->showBuildings();
         QVERIFY(!ui(f.form).unitLimitCheck->isChecked());
         QVERIFY(!ui(f.form).retrainsSpin->isEnabled());
         QVERIFY(!ui(f.form).retrainsArrows->isEnabled());
@@ -210,12 +211,12 @@ private slots:
     void checkBoxesPerCategory()
     {
         FormFixture f;
-        f.form.showResearch();
+        ui(f.form).picker->showResearch();
         QVERIFY(!ui(f.form).criticalCheck->isHidden());
         QVERIFY(ui(f.form).unitLimitCheck->isHidden());
         QVERIFY(ui(f.form).buildingLimitCheck->isHidden());
         ui(f.form).criticalCheck->setChecked(true);
-        f.form.showResearch();
+        ui(f.form).picker->showResearch();
         QVERIFY(!ui(f.form).criticalCheck->isChecked());
     }
 
@@ -223,18 +224,18 @@ private slots:
     {
         FormFixture f;
         f.form.setUndoAvailable(true);
-        f.form.showUnits();
+        ui(f.form).picker->showUnits();
         QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());
     }
 
     void typeAhead()
     {
         FormFixture f;
-        f.form.showBuildings();
+        ui(f.form).picker->showBuildings();
         ui(f.form).itemBox->lineEdit()->selectAll();
         QTest::keyClicks(ui(f.form).itemBox->lineEdit(), QStringLiteral("g"));
         QCOMPARE(ui(f.form).itemBox->text(), QStringLiteral("Granary          "));
-        f.form.showUnits();
+        ui(f.form).picker->showUnits();
         ui(f.form).itemBox->lineEdit()->clear();
         QTest::keyClicks(ui(f.form).itemBox->lineEdit(), QStringLiteral("v"));
         QCOMPARE(ui(f.form).itemBox->text(), QStringLiteral("Villager         "));
@@ -269,7 +270,7 @@ private slots:
         FormFixture f;
         f.form.show();
         QVERIFY(QTest::qWaitForWindowActive(&f.form));
-        f.form.showBuildings();
+        ui(f.form).picker->showBuildings();
         emit ui(f.form).itemBox->activated(2);
         QCOMPARE(QApplication::focusWidget(), ui(f.form).quantitySpin);
         // With its text selected, so the digit typed next replaces it.

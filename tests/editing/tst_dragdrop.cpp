@@ -4,6 +4,7 @@
 #include "app/window/mainwindow.h"
 #include "app/window/textbox.h"
 #include "buildlist/lineformat.h"
+#include "buildlist/window/itempicker.h"
 #include "search/window/findcommand.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
@@ -33,7 +34,7 @@ struct Lines {
         QVERIFY(QTest::qWaitForWindowExposed(&f.form));
         f.form.switchMode();
         list = ui(f.form).lineList;
-        f.form.setVillagerCount(5);
+        ui(f.form).picker->setVillagerCount(5);
     }
 
     QPoint rowCenter(int row) const { return list->visualItemRect(list->QListWidget::item(row)).center(); }
@@ -198,7 +199,7 @@ private slots:
         QCOMPARE(l.list->itemIndex(), 1);
         QCOMPARE(l.f.form.insertAt(), 1);
         QCOMPARE(l.f.lines(), (QStringList{W, Y, Z}));
-        QCOMPARE(l.f.form.villagerCount(), 2);
+        QCOMPARE(ui(l.f.form).picker->villagerCount(), 2);
         QCOMPARE(ui(l.f.form).villagerBox->text(), QStringLiteral("2"));
         QVERIFY(l.f.form.isModified());
         VERIFY_DIALOGS(l.f);
@@ -210,7 +211,7 @@ private slots:
         l.drag(3, l.over(ui(l.f.form).toilet));
         QCOMPARE(l.f.listItems(), (QStringList{W, X, Y}));
         QCOMPARE(l.list->itemIndex(), -1);
-        QCOMPARE(l.f.form.villagerCount(), 3);
+        QCOMPARE(ui(l.f.form).picker->villagerCount(), 3);
     }
 
     void toiletWithoutAnInsertionPoint_data()
@@ -241,7 +242,7 @@ private slots:
         l.f.form.dropOnToilet(QPoint());
         QCOMPARE(l.f.listItems(), (QStringList{W, X, Y, Z}));
         QCOMPARE(l.f.form.insertAt(), 1);
-        QCOMPARE(l.f.form.villagerCount(), 5); // the Refresh still ran
+        QCOMPARE(ui(l.f.form).picker->villagerCount(), 5); // the Refresh still ran
     }
 
     void releaseElsewhereChangesNothing_data()

@@ -5,6 +5,7 @@
 #include "app/window/completingcombobox.h"
 #include "app/window/mainwindow.h"
 #include "app/window/textbox.h"
+#include "buildlist/window/itempicker.h"
 #include "search/window/countwindow.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
@@ -100,10 +101,10 @@ private slots:
         FormFixture f;
         MainWindow& form = f.form;
         f.setLines({W, X, Y, Z});
-        form.recountVillagers();
+        ui(form).picker->recountVillagers();
         form.show();
         chooseVillager(form);
-        form.appendItem(); // the Undo button may take it away
+        ui(form).picker->appendItem(); // the Undo button may take it away
         if (lines) {
             form.switchMode();
             ui(form).lineList->setItemIndex(1);

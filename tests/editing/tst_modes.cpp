@@ -3,6 +3,7 @@
 #include "app/window/completingcombobox.h"
 #include "app/window/mainwindow.h"
 #include "buildlist/lineformat.h"
+#include "buildlist/window/itempicker.h"
 #include "editing/textcopy.h"
 #include "search/window/findcommand.h"
 #include "search/window/finddialog.h"
@@ -170,7 +171,7 @@ private slots:
     void everyChangeOfModeDisablesUndo()
     {
         FormFixture f;
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         QVERIFY(ui(f.form).removeLastLineButton->isEnabled());
         f.form.switchMode();
         QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());

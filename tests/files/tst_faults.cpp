@@ -3,6 +3,7 @@
 #include "app/window/buildlisttextedit.h"
 #include "app/window/mainwindow.h"
 #include "buildlist/lineformat.h"
+#include "buildlist/window/itempicker.h"
 #include "files/window/filecommands.h"
 #include "support/controls.h"
 #include "support/filetools.h"
@@ -26,7 +27,7 @@ const QByteArray kOld = "B109      TownCenter           1      -1        \r\n";
 // After a fault the editor still saves to a good place.
 void stillWorks(FormFixture& f, const QString& good)
 {
-    f.form.appendItem();
+    ui(f.form).picker->appendItem();
     f.dialogs.expectSave(good);
     ui(f.form).files->saveAs();
     QCOMPARE(readAll(good), ui(f.form).textArea->latin1Text());
@@ -35,7 +36,7 @@ void stillWorks(FormFixture& f, const QString& good)
 
 void expectSaveFault(FormFixture& f, const QString& target)
 {
-    f.form.appendItem();
+    ui(f.form).picker->appendItem();
     const int before = f.dialogs.messages.size();
     f.dialogs.expectSave(target);
     f.dialogs.expectMessage();
@@ -119,7 +120,7 @@ private slots:
         qputenv("XDG_STATE_HOME", QFile::encodeName(state));
         QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
         FormFixture f;
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         f.dialogs.expectSave(old);
         if (!stateUsable)
             f.dialogs.expectMessage(answer);
@@ -170,7 +171,7 @@ private slots:
         QVERIFY(QFile::remove(path("moved.ai")));
         QVERIFY(QDir(dir.path()).mkdir("moved.ai"));
         QVERIFY(writeAll(path("moved.ai/inside.txt"), "kept"));
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         f.dialogs.expectMessage(MsgResult::No); // no Save As
         choose(ui(f.form).saveAction);
         QCOMPARE(f.dialogs.messages.last().text, FileMessages::kNotTheFileRead.arg(path("moved.ai")));

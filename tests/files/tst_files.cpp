@@ -4,6 +4,7 @@
 #include "app/window/mainwindow.h"
 #include "app/window/textbox.h"
 #include "buildlist/lineformat.h"
+#include "buildlist/window/itempicker.h"
 #include "files/diskfile.h"
 #include "files/filebytes.h"
 #include "files/savesteps.h"
@@ -104,7 +105,7 @@ private slots:
         QCOMPARE(f.form.panel(MainWindow::Panel::File), path("plain.ai"));
         QCOMPARE(ui(f.form).files->fileName(), path("plain.ai"));
         QVERIFY(!f.form.isModified());
-        QCOMPARE(f.form.villagerCount(), 3);
+        QCOMPARE(ui(f.form).picker->villagerCount(), 3);
         f.dialogs.expectSave(path("copy.ai"));
         choose(ui(f.form).saveAsAction);
         QCOMPARE(readBytes(path("copy.ai")), bytes);
@@ -174,7 +175,7 @@ private slots:
         QCOMPARE(f.form.insertAt(), 3);
         QCOMPARE(f.form.panel(MainWindow::Panel::Column), QStringLiteral("10"));
         QVERIFY(!f.form.isModified());
-        QCOMPARE(f.form.villagerCount(), 3);
+        QCOMPARE(ui(f.form).picker->villagerCount(), 3);
     }
 
     void onlyCommentsPutTheCaretAtTheEnd()
@@ -189,14 +190,14 @@ private slots:
     {
         writeBytes(path("empty.ai"), "");
         FormFixture f;
-        f.form.setVillagerCount(7);
+        ui(f.form).picker->setVillagerCount(7);
         open(f, path("empty.ai"));
         QCOMPARE(f.text(), QString());
         QCOMPARE(ui(f.form).textArea->selStart(), 0);
         QCOMPARE(f.form.panel(MainWindow::Panel::Column), QStringLiteral("0"));
         QCOMPARE(f.form.currentLine(), 0);
         QCOMPARE(f.form.insertAt(), 1);
-        QCOMPARE(f.form.villagerCount(), 0);
+        QCOMPARE(ui(f.form).picker->villagerCount(), 0);
     }
 
     void fileWithoutAFinalBreakKeepsIt()
@@ -221,7 +222,7 @@ private slots:
         QVERIFY(!ui(f.form).lineList->isVisibleTo(&f.form));
         QCOMPARE(ui(f.form).lineList->count(), 0);
         QCOMPARE(ui(f.form).textArea->width(), 513);
-        QCOMPARE(f.form.villagerCount(), 3);
+        QCOMPARE(ui(f.form).picker->villagerCount(), 3);
         QCOMPARE(f.lines(), QStringList{kVillager3});
     }
 
@@ -364,7 +365,7 @@ private slots:
         f.setLines({kVillager3});
         f.dialogs.expectSave(path("kept.ai"));
         ui(f.form).files->saveAs();
-        f.form.setVillagerCount(3);
+        ui(f.form).picker->setVillagerCount(3);
         f.form.setUndoAvailable(true);
         f.form.switchMode();
         f.form.show();
@@ -376,7 +377,7 @@ private slots:
         QVERIFY(!f.form.isModified());
         QCOMPARE(f.form.panel(MainWindow::Panel::Mode), QStringLiteral("Normal"));
         QCOMPARE(ui(f.form).villagerBox->text(), QStringLiteral("0"));
-        QCOMPARE(f.form.villagerCount(), 0);
+        QCOMPARE(ui(f.form).picker->villagerCount(), 0);
         QCOMPARE(f.form.insertAt(), -1);
         QVERIFY(!f.form.linesMode);
         QCOMPARE(ui(f.form).files->fileName(), path("kept.ai"));
@@ -402,7 +403,7 @@ private slots:
         FormFixture f;
         f.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.form));
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         const QString before = f.text();
         f.dialogs.expectMessage(MsgResult::No);
         if (action == "new")
@@ -433,7 +434,7 @@ private slots:
         FormFixture f;
         f.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.form));
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         f.dialogs.expectMessage(MsgResult::Yes);
         QVERIFY(f.form.close());
         QVERIFY(f.app.terminated());
@@ -456,7 +457,7 @@ private slots:
         f.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.form));
         f.app.onTerminate = [&] { f.form.close(); };
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         f.dialogs.expectMessage(MsgResult::Yes);
         if (action == "exit")
             choose(ui(f.form).exitAction);
@@ -525,7 +526,7 @@ private slots:
         f.dialogs.expectSave(path("saved.ai"));
         ui(f.form).files->save(); // no name yet: through Save As
         QCOMPARE(f.form.panel(MainWindow::Panel::File), path("saved.ai"));
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         ui(f.form).files->save(); // now straight to the file
         QCOMPARE(readBytes(path("saved.ai")),
                  (kTown + "\r\nU83       Villager             1      109       \r\n").toLatin1());
@@ -541,7 +542,7 @@ private slots:
         writeBytes(path("unflushed.ai"), (kTown + "\r\n").toLatin1());
         FormFixture f;
         open(f, path("unflushed.ai"));
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         int flushes = 0;
         const SaveStepHook before = setSaveStepHook(
             [&](SaveStep step) { return step == SaveStep::FolderFlush && flushes++ == 0 ? EIO : 0; });
@@ -555,7 +556,7 @@ private slots:
         QCOMPARE(f.dialogs.messages.at(0).buttons, MsgButtons::OK);
         QCOMPARE(readBytes(path("unflushed.ai")), ui(f.form).textArea->latin1Text());
         QVERIFY(!f.form.isModified());
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         choose(ui(f.form).saveAction);
         QCOMPARE(flushes, 2);
         QCOMPARE(readBytes(path("unflushed.ai")), ui(f.form).textArea->latin1Text());
@@ -588,7 +589,7 @@ private slots:
         QDir(dir.path()).mkdir(QStringLiteral("adir2"));
         const QString file = dir.filePath(target);
         FormFixture f;
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         f.dialogs.expectSave(file);
         f.dialogs.expectMessage();
         choose(ui(f.form).saveAsAction);
@@ -623,7 +624,7 @@ private slots:
         writeBytes(file, (kTown + "\r\n").toLatin1());
         FormFixture f;
         open(f, file);
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         if (replaced) {
             writeBytes(file + ".victim", victim);
             QVERIFY(QFile::remove(file));
@@ -693,7 +694,7 @@ private slots:
     {
         writeBytes(path("undo.ai"), (kTown + "\r\n").toLatin1());
         FormFixture f;
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         f.dialogs.expectMessage(MsgResult::Yes);
         open(f, path("undo.ai"));
         QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());

@@ -4,6 +4,7 @@
 #include "app/window/mainwindow.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/ordercheck.h"
+#include "buildlist/window/itempicker.h"
 #include "files/openroad.h"
 #include "files/window/filecommands.h"
 #include "search/window/checkorderwindow.h"
@@ -127,13 +128,13 @@ private slots:
         QCOMPARE(window.rowLines(), QList<int>{3});
         ui(f.form).lineList->setItemIndex(1);
         f.form.rowClicked();
-        f.form.appendItem(); // Insert below line 2: the Archer is line 4 now
+        ui(f.form).picker->appendItem(); // Insert below line 2: the Archer is line 4 now
         QVERIFY(window.checkPending());
         ui(window).problemList->setCurrentRow(0);
         window.selectProblemLine();
         QCOMPARE(ui(f.form).lineList->itemIndex(), 1); // not the Villager that is line 3 now
         QCOMPARE(window.rowLines(), QList<int>{4});
-        f.form.appendItem();
+        ui(f.form).picker->appendItem();
         QTRY_COMPARE(window.rowLines(), QList<int>{5});
         QTest::qWait(400); // its own tints are no change: it settles
         QVERIFY(!window.checkPending());

@@ -2,6 +2,7 @@
 #include "app/window/completingcombobox.h"
 #include "app/window/mainwindow.h"
 #include "buildlist/lineformat.h"
+#include "buildlist/window/itempicker.h"
 #include "search/countcomment.h"
 #include "search/window/countwindow.h"
 #include "support/controls.h"
@@ -220,7 +221,7 @@ private slots:
         f.setLines({kVillager3});
         f.form.switchMode();
         f.form.rowClicked();
-        f.form.appendItem(); // one more Villager, in the list only
+        ui(f.form).picker->appendItem(); // one more Villager, in the list only
         countUnit(f, QStringLiteral("Villager         "));
         QCOMPARE(ui(f.form2).counts->lines(), QStringList{QStringLiteral("//Villager 4").leftJustified(48)});
         VERIFY_DIALOGS(f);

@@ -8,6 +8,7 @@
 #include "app/window/steppededit.h"
 #include "app/window/textbox.h"
 #include "app/window/updownarrows.h"
+#include "buildlist/window/itempicker.h"
 #include "files/window/filecommands.h"
 #include "search/window/checkorderwindow.h"
 #include "search/window/countwindow.h"
@@ -123,7 +124,8 @@ MainControls findMain(const MainWindow& w)
             named<QAction>(w, "mnuHelpHelp"),
             named<QAction>(w, "mnuHelpAbout"),
             named<FileCommands>(w, "fileCommands"),
-            named<FindCommand>(w, "findCommand")};
+            named<FindCommand>(w, "findCommand"),
+            named<ItemPicker>(w, "itemPicker")};
 }
 
 CountControls findCount(const CountWindow& w)

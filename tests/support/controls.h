@@ -29,6 +29,7 @@ class CountWindow;
 class MainWindow;
 class FileCommands;
 class FindCommand;
+class ItemPicker;
 
 // The one object of this type and name under `parent`; a missing control
 // is a broken fixture and ends the run.
@@ -89,6 +90,7 @@ struct MainControls {
     QAction* aboutAction;
     FileCommands* files;
     FindCommand* find;
+    ItemPicker* picker;
 };
 
 struct CountControls {

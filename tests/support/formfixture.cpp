@@ -1,4 +1,5 @@
 #include "support/formfixture.h"
+#include "buildlist/window/itempicker.h"
 #include "search/window/findcommand.h"
 #include "support/controls.h"
 
@@ -55,7 +56,7 @@ QStringList windowState(const MainWindow& form)
                 .arg(form.linesMode ? -1 : ui(form).textArea->selStart())
                 .arg(form.panel(MainWindow::Panel::Column)),
             QStringLiteral("villagers %1 box %2 undo button %3 marker '%4' mode %5")
-                .arg(form.villagerCount())
+                .arg(ui(form).picker->villagerCount())
                 .arg(ui(form).villagerBox->text())
                 .arg(ui(form).removeLastLineButton->isEnabled())
                 .arg(form.panel(MainWindow::Panel::Marker))

@@ -38,18 +38,6 @@ void MainWindow::nameForScreenReaders()
              "AccessibleNames",
              "In Lines mode, a line dragged onto this picture is removed from the build list. "
              "The Remove item of a row's context menu does the same.")));
-    name(itemBox, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Item")),
-         spoken(QT_TRANSLATE_NOOP("AccessibleNames", "The unit, building or research item to append")));
-    name(itemBox->lineEdit(), spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Item")),
-         spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Type the start of an item's name")));
-    name(quantitySpin, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Quantity")),
-         spoken(QT_TRANSLATE_NOOP("AccessibleNames", "How many of the item the line asks for")));
-    name(quantityArrows, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Quantity spinner")),
-         spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Raises or lowers the quantity")));
-    name(retrainsSpin, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Retrains")),
-         spoken(QT_TRANSLATE_NOOP("AccessibleNames", "The retrain limit, when Limit is ticked")));
-    name(retrainsArrows, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Retrains spinner")),
-         spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Raises or lowers the retrain limit")));
     name(textArea, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Build list")),
          spoken(
              QT_TRANSLATE_NOOP("AccessibleNames", "The build list as text, one 48-character line per step")));
@@ -57,8 +45,6 @@ void MainWindow::nameForScreenReaders()
          spoken(QT_TRANSLATE_NOOP("AccessibleNames",
                                   "One row per line. Alt+Up and Alt+Down move the selected line; "
                                   "the context menu moves or removes it.")));
-    name(villagerBox, spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Villagers")),
-         spoken(QT_TRANSLATE_NOOP("AccessibleNames", "How many villagers the build list trains")));
     // The panels are read as what they mean, and heard again as they change.
     auto labelled = [](const QString& label, const QString& none) {
         return [=](const QString& text) { return label + (text.isEmpty() ? none : text); };
@@ -86,13 +72,4 @@ void MainWindow::nameForScreenReaders()
     // Its caption says which mode it enters; its tooltip only "Drag & drop".
     modeButton->setAccessibleDescription(spoken(QT_TRANSLATE_NOOP(
         "AccessibleNames", "Switches between editing the text and moving whole lines in a list")));
-    name(quantityArrows->upArrow(), spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Increase quantity")));
-    name(quantityArrows->downArrow(), spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Decrease quantity")));
-    name(retrainsArrows->upArrow(), spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Increase retrains")));
-    name(retrainsArrows->downArrow(), spoken(QT_TRANSLATE_NOOP("AccessibleNames", "Decrease retrains")));
-
-    // A label names the field it stands beside.
-    quantityLabel->setBuddy(quantitySpin);
-    retrainsLabel->setBuddy(retrainsSpin);
-    villagersLabel->setBuddy(villagerBox);
 }

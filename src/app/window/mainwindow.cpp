@@ -2,6 +2,8 @@
 #include "about/window/helpmenu.h"
 #include "app/window/decorationlabel.h"
 #include "app/window/objectnames.h"
+#include "app/window/placedcontrols.h"
+#include "buildlist/window/itempicker.h"
 #include "files/window/filecommands.h"
 
 #include "app/window/application.h"
@@ -42,35 +44,6 @@ constexpr int kClientHeight = 400;
 constexpr int kStatusHeight = 19;
 // How long a window manager takes to settle a click.
 constexpr int kSettleMs = 200;
-
-template <class W> W* place(W* widget, int left, int top, int width = -1, int height = -1)
-{
-    if (width < 0) {
-        widget->adjustSize();
-        widget->move(left, top);
-    } else {
-        widget->setGeometry(left, top, width, height);
-    }
-    return widget;
-}
-
-QLabel* label(const QString& text, QWidget* parent, int left, int top)
-{
-    return place(new QLabel(text, parent), left, top);
-}
-
-QPushButton* button(const QString& caption, QWidget* parent, int left, int top, int width, int height)
-{
-    return place(new QPushButton(caption, parent), left, top, width, height);
-}
-
-template <class Box = TextBox, class... Range>
-Box* editBox(const QString& text, QWidget* parent, int left, int top, int width, int height, Range... range)
-{
-    auto* box = place(new Box(text, range..., parent), left, top, width, height);
-    box->setTextMargins(0, 0, 0, 0);
-    return box;
-}
 
 } // namespace
 
@@ -191,24 +164,12 @@ void MainWindow::createControls()
     textArea->setFont(fixedPitchFont(false));
     textArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    categoryGroup = place(new QGroupBox(client), 225, 8, 158, 89);
-    unitsRadio = place(new QRadioButton(tr("Units"), categoryGroup), 16, 16);
-    buildingsRadio = place(new QRadioButton(tr("Buildings"), categoryGroup), 16, 40);
-    researchRadio = place(new QRadioButton(tr("Research"), categoryGroup), 16, 64);
-    unitLimitCheck = place(new QCheckBox(tr("Limit"), categoryGroup), 96, 16);
-    criticalCheck = place(new QCheckBox(tr("Critical"), categoryGroup), 96, 64);
-    unitsRadio->setChecked(true);
-    criticalCheck->hide();
+    picker_ = new ItemPicker(app_, *document_, catalog_, *textArea, *this, client);
 
-    appendButton = button(tr("Append"), client, 452, 18, 73, 25);
-    removeLastLineButton = button(tr("Undo"), client, 452, 46, 73, 23);
+    removeLastLineButton = placedButton(tr("Undo"), client, 452, 46, 73, 23);
     setUndoAvailable(false);
-    modeButton = button(tr("Edit Lines"), client, 452, 74, 73, 23);
+    modeButton = placedButton(tr("Edit Lines"), client, 452, 74, 73, 23);
     modeButton->setToolTip(tr("Drag & drop"));
-
-    itemGroup = place(new QGroupBox(client), 16, 8, 201, 89);
-    retrainsLabel = label(tr("Retrains"), itemGroup, 98, 59);
-    quantityLabel = label(tr("Qty"), itemGroup, 22, 59);
 
     lineList = place(new BuildListView(client), 16, 112, 213, 171);
     lineList->setFont(fixedPitchFont(false));
@@ -222,24 +183,7 @@ void MainWindow::createControls()
     statusPanels->setFixedHeight(kStatusHeight);
     setStatusBar(statusPanels);
 
-    exitButton = button(tr("E&xit"), client, 450, 341, 73, 25);
-    buildingLimitCheck = place(new QCheckBox(tr("Limit"), categoryGroup), 97, 40);
-    buildingLimitCheck->hide();
-
-    quantityArrows = place(new UpDownArrows(1, 10, 1, itemGroup), 68, 57, 16, 19);
-    retrainsArrows = place(new UpDownArrows(2, 50, 2, itemGroup), 164, 56, 16, 19);
-    retrainsArrows->setEnabled(false);
-
-    itemBox = place(new CompletingComboBox(itemGroup), 20, 19, 161, 21);
-    quantitySpin = editBox<SteppedEdit>(QStringLiteral("1"), itemGroup, 44, 57, 25, 19, quantityArrows->min(),
-                                        quantityArrows->max());
-    retrainsSpin = editBox<SteppedEdit>(QStringLiteral("2"), itemGroup, 140, 57, 25, 19,
-                                        retrainsArrows->min(), retrainsArrows->max());
-    retrainsSpin->setEnabled(false);
-    QPalette grey = retrainsSpin->palette();
-    grey.setColor(QPalette::Base, grey.color(QPalette::Button));
-    retrainsSpin->setPalette(grey);
-
+    exitButton = placedButton(tr("E&xit"), client, 450, 341, 73, 25);
     ruler = place(new DecorationLabel(QString::fromLatin1(kRuler), client), 16, 104, 322, 16);
     ruler->setFont(fixedPitchFont(true));
     ruler->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -250,48 +194,21 @@ void MainWindow::createControls()
     ruler->resize(qMax(ruler->width(), ruler->sizeHint().width()), ruler->height());
     ruler->lower();
 
-    villagerGroup = place(new QGroupBox(client), 19, 333, 185, 43);
-    villagerBox = editBox(QStringLiteral("0"), villagerGroup, 62, 14, 25, 21);
-    refreshVillagersButton = button(tr("Refresh"), villagerGroup, 103, 14, 69, 21);
-    villagersLabel = label(tr("Villagers"), villagerGroup, 11, 18);
-
     // The text area and the list lie over the lower part of the ruler's box.
     textArea->raise();
     lineList->raise();
 
     setObjectNames({{textArea, "Memo1"},
-                    {categoryGroup, "GroupBox1"},
-                    {unitsRadio, "radioUnits"},
-                    {buildingsRadio, "radioBldgs"},
-                    {researchRadio, "radioResearch"},
-                    {unitLimitCheck, "chkRetrains"},
-                    {criticalCheck, "chkCritical"},
-                    {buildingLimitCheck, "chkRetrainB"},
-                    {appendButton, "cmdAdd"},
                     {removeLastLineButton, "cmdDelete"},
                     {modeButton, "cmdEdit"},
-                    {itemGroup, "GroupBox2"},
-                    {retrainsLabel, "Label2"},
-                    {quantityLabel, "Label1"},
                     {lineList, "ListBox1"},
                     {toilet, "Image1"},
                     {statusPanels, "Status"},
                     {exitButton, "cmdExit"},
-                    {quantityArrows, "UpDown1"},
-                    {retrainsArrows, "UpDown2"},
+                    {ruler, "Label3"}});
 
-                    {itemBox, "cboList"},
-                    {quantitySpin, "txtCount"},
-                    {retrainsSpin, "txtRetrains"},
-                    {ruler, "Label3"},
-                    {villagerGroup, "GroupBox3"},
-                    {villagerBox, "txtVillagers"},
-                    {refreshVillagersButton, "cmdVillCountRefresh"},
-                    {villagersLabel, "Label4"}});
-
-    setTabOrderOf({itemBox, quantitySpin, retrainsSpin, unitsRadio, buildingsRadio, researchRadio,
-                   unitLimitCheck, buildingLimitCheck, criticalCheck, appendButton, removeLastLineButton,
-                   modeButton, textArea, lineList, villagerBox, refreshVillagersButton, exitButton});
+    setTabOrderOf(picker_->focusOrder() + QWidgetList{removeLastLineButton, modeButton, textArea, lineList}
+                  + picker_->tallyFocusOrder() + QWidgetList{exitButton});
 }
 
 void MainWindow::createMenu()
@@ -361,26 +278,8 @@ void MainWindow::createMenu()
 
 void MainWindow::wireEvents()
 {
-    connect(unitsRadio, &QRadioButton::clicked, this, app_.guarded(this, &MainWindow::showUnits));
-    connect(buildingsRadio, &QRadioButton::clicked, this, app_.guarded(this, &MainWindow::showBuildings));
-    connect(researchRadio, &QRadioButton::clicked, this, app_.guarded(this, &MainWindow::showResearch));
-    // A check box's click event follows every change of its state, the
-    // program's own included.
-    connect(unitLimitCheck, &QCheckBox::toggled, this, app_.guarded(this, &MainWindow::toggleUnitLimit));
-    connect(buildingLimitCheck, &QCheckBox::toggled, this,
-            app_.guarded(this, &MainWindow::toggleBuildingLimit));
-    connect(quantityArrows, &UpDownArrows::clicked, this, app_.guarded(this, &MainWindow::stepQuantity));
-    connect(retrainsArrows, &UpDownArrows::clicked, this, app_.guarded(this, &MainWindow::stepRetrains));
-    quantityArrows->stepWithArrowKeys(quantitySpin);
-    retrainsArrows->stepWithArrowKeys(retrainsSpin);
-    connect(itemBox, &CompletingComboBox::changedByUser, this, app_.guarded(this, &MainWindow::itemTyped));
-    connect(itemBox, &CompletingComboBox::chosenFromList, this, app_.guarded(this, &MainWindow::itemChosen));
-
-    connect(appendButton, &QPushButton::clicked, this, app_.guarded(this, &MainWindow::appendItem));
     connect(removeLastLineButton, &QPushButton::clicked, this,
             app_.guarded(this, &MainWindow::removeLastLine));
-    connect(refreshVillagersButton, &QPushButton::clicked, this,
-            app_.guarded(this, &MainWindow::recountVillagers));
     connect(modeButton, &QPushButton::clicked, this, app_.guarded(this, &MainWindow::switchMode));
     connect(exitButton, &QPushButton::clicked, this, app_.guarded(files_, &FileCommands::exitProgram));
 
@@ -438,18 +337,22 @@ void MainWindow::wireEvents()
                       app_.guarded(this, &MainWindow::dropOnList));
     drag_->addControl(toilet, app_.guarded(this, &MainWindow::dragOverToilet),
                       app_.guarded(this, &MainWindow::dropOnToilet));
-    drag_->addControl(villagerBox, app_.guarded(this, &MainWindow::dragOverVillagerBox));
-    drag_->addControl(refreshVillagersButton, app_.guarded(this, &MainWindow::dragOverRefreshButton));
-    for (QWidget* w : std::initializer_list<QWidget*>{textArea,       categoryGroup,  unitsRadio,
-                                                      buildingsRadio, researchRadio,  unitLimitCheck,
-                                                      criticalCheck,  appendButton,   removeLastLineButton,
-                                                      modeButton,     itemGroup,      retrainsLabel,
-                                                      quantityLabel,  exitButton,     buildingLimitCheck,
-                                                      quantityArrows, retrainsArrows, itemBox,
-                                                      quantitySpin,   retrainsSpin,   ruler,
-                                                      villagerGroup,  villagersLabel, mainMenu,
-                                                      statusPanels})
+    // Over the villager box and Refresh, a drag shows it cannot drop.
+    const QWidgetList tally = picker_->tallyFocusOrder();
+    for (QWidget* w : tally)
+        drag_->addControl(w, app_.guarded(this, &MainWindow::dragOverWindow));
+    for (QWidget* w : picker_->controls())
+        if (!tally.contains(w))
+            drag_->addControl(w);
+    for (QWidget* w : std::initializer_list<QWidget*>{textArea, removeLastLineButton, modeButton, exitButton,
+                                                      ruler, mainMenu, statusPanels})
         drag_->addControl(w);
+    connect(picker_, &ItemPicker::entriesOffered, this, [this] { setUndoAvailable(false); });
+    connect(picker_, &ItemPicker::appended, this, [this] {
+        if (!linesMode)
+            setUndoAvailable(true);
+    });
+
     // The client area is the window's own background.
     drag_->addControl(centralWidget(), app_.guarded(this, &MainWindow::dragOverWindow));
 }
@@ -458,8 +361,8 @@ void MainWindow::startAfresh()
 {
     catalog_.fill();
     document_->reset({QString::fromLatin1(kStartingLine)});
-    showUnits();
-    setVillagerCount(0);
+    picker_->showUnits();
+    picker_->setVillagerCount(0);
     enterMode(EditMode::Normal);
     lineList->setGeometry(textArea->geometry());
     setInsertAt(-1);
@@ -467,7 +370,7 @@ void MainWindow::startAfresh()
 
 void MainWindow::focusItemBox()
 {
-    giveFocus(itemBox);
+    picker_->focusItemBox();
 }
 
 void MainWindow::showEvent(QShowEvent* e)
@@ -494,13 +397,6 @@ void MainWindow::closeEvent(QCloseEvent* e)
         e->accept();
     else
         e->ignore();
-}
-
-void MainWindow::setVillagerCount(int count, VillagerBox box)
-{
-    villagerCount_ = count;
-    if (box == VillagerBox::Show)
-        villagerBox->setText(IntToStr(count));
 }
 
 void MainWindow::setUndoAvailable(bool available)
@@ -530,16 +426,16 @@ void MainWindow::wireFileCommands()
     connect(files_, &FileCommands::fileShown, this,
             [this](const QString& path) { setPanel(Panel::File, path); });
     connect(files_, &FileCommands::newListStarted, this, [this] {
-        setVillagerCount(0);
+        picker_->setVillagerCount(0);
         setInsertAt(-1);
         enterMode(EditMode::Normal);
         // Undo must never take a line off a build list it did not add.
         setUndoAvailable(false);
-        giveFocus(itemBox);
+        picker_->focusItemBox();
     });
     connect(files_, &FileCommands::readingStarted, this, &MainWindow::beginReading);
     connect(files_, &FileCommands::readingEnded, this, &MainWindow::endReading);
-    connect(files_, &FileCommands::fileRead, this, &MainWindow::recountVillagers);
+    connect(files_, &FileCommands::fileRead, picker_, &ItemPicker::recountVillagers);
     connect(files_, &FileCommands::readyToEdit, this, [this](int caret) {
         textArea->setSelStart(caret);
         textArea->setFocus();

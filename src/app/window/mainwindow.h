@@ -1,5 +1,6 @@
 #pragma once
 
+#include "buildlist/window/lineplacer.h"
 #include "catalog/catalog.h"
 #include "editing/buildlist.h"
 #include "editing/editstate.h"
@@ -19,6 +20,7 @@ class QRadioButton;
 class DragController;
 class FileCommands;
 class FindCommand;
+class ItemPicker;
 class Application;
 class CompletingComboBox;
 class TextBox;
@@ -32,7 +34,7 @@ class UpDownArrows;
 
 // The main window. It wires the controls to their handlers and holds the
 // state they share; each handler lives with the subsystem that owns it.
-class MainWindow : public QMainWindow, private EditContext {
+class MainWindow : public QMainWindow, private EditContext, private LinePlacer {
     Q_OBJECT
 public:
     explicit MainWindow(Application& app, QWidget* parent = nullptr);
@@ -45,7 +47,7 @@ public:
     Application& app() const { return app_; }
     const Catalog& catalog() const { return catalog_; }
 
-    // statusPanels panels. They show state; nothing is read back from them.
+    // Status panels. They show state; nothing is read back from them.
     enum class Panel { File = 0, Empty = 1, Mode = 2, Column = 3, Marker = 4 };
     QString panel(Panel which) const;
     void setPanel(Panel which, const QString& text);
@@ -64,7 +66,6 @@ public:
 
     // --- window state -------------------------------------------------------
     // Each fact below is written by its setter alone, whichever road sets it.
-    int villagerCount() const { return villagerCount_; }
     int insertAt() const { return insertAt_; }
     int currentLine() const { return currentLine_; }
     // The drag's own record: the row taken and where it would land.
@@ -72,10 +73,6 @@ public:
     int dragTo = 0;
     bool linesMode = false;
 
-    // The villager tally and the box that shows it; a recount cut short by
-    // a bad quantity keeps what it counted and leaves the box as it was.
-    enum class VillagerBox { Show, LeaveAsItWas };
-    void setVillagerCount(int count, VillagerBox box = VillagerBox::Show);
     // Whether the Undo button may take the last appended line away.
     void setUndoAvailable(bool available);
     // The line the caret or a click is on, and the insertion point below it.
@@ -112,22 +109,8 @@ public:
     void startAfresh();
     void focusItemBox();
 
-    // --- item picker (buildlist) -------------------------------------------
-    void showUnits();
-    void showBuildings();
-    void showResearch();
-    void toggleUnitLimit();
-    void toggleBuildingLimit();
-    void stepQuantity();
-    void stepRetrains();
-    void itemTyped();
-    void itemChosen();
-
-    // --- append, insert, undo, villager tally (buildlist) ------------------
-    void appendItem();
-    bool PlaceLine(const QString& line);
+    // The Undo button: takes the last appended line away.
     void removeLastLine();
-    void recountVillagers();
 
     // --- files --------------------------------------------------------------
     // Opens a file named outside the window (the command line) as Open does
@@ -151,8 +134,6 @@ public:
     void removeSelectedLine();
     void showLineMenu(const QPoint& globalPos);
     void dragOverWindow(const QPoint& pos, bool& accept);
-    void dragOverVillagerBox(const QPoint& pos, bool& accept);
-    void dragOverRefreshButton(const QPoint& pos, bool& accept);
     void textAreaClicked();
     void textAreaKeyDown(int& key, Qt::KeyboardModifiers shift);
     void textAreaKeyPress(char16_t& key);
@@ -182,17 +163,8 @@ private:
     // --- components, in the window's declaration order ---------------------
     BuildListTextEdit* textArea = nullptr;
     QGroupBox* categoryGroup = nullptr;
-    QRadioButton* unitsRadio = nullptr;
-    QRadioButton* buildingsRadio = nullptr;
-    QRadioButton* researchRadio = nullptr;
-    QCheckBox* unitLimitCheck = nullptr;
-    QCheckBox* criticalCheck = nullptr;
-    QPushButton* appendButton = nullptr;
     QPushButton* removeLastLineButton = nullptr;
     QPushButton* modeButton = nullptr;
-    QGroupBox* itemGroup = nullptr;
-    QLabel* retrainsLabel = nullptr;
-    QLabel* quantityLabel = nullptr;
     QMenuBar* mainMenu = nullptr;
     QMenu* fileMenu = nullptr;
     QAction* openAction = nullptr;
@@ -213,37 +185,23 @@ private:
     QLabel* toilet = nullptr;
     StatusPanels* statusPanels = nullptr;
     QPushButton* exitButton = nullptr;
-    QCheckBox* buildingLimitCheck = nullptr;
-    UpDownArrows* quantityArrows = nullptr;
-    UpDownArrows* retrainsArrows = nullptr;
     QAction* newAction = nullptr;
     QMenu* searchMenu = nullptr;
     QAction* findAction = nullptr;
     QAction* countAction = nullptr;
     QAction* checkOrderAction = nullptr;
-    CompletingComboBox* itemBox = nullptr;
-    TextBox* quantitySpin = nullptr;
-    TextBox* retrainsSpin = nullptr;
     QLabel* ruler = nullptr;
-    QGroupBox* villagerGroup = nullptr;
-    TextBox* villagerBox = nullptr;
-    QPushButton* refreshVillagersButton = nullptr;
-    QLabel* villagersLabel = nullptr;
 
     void createControls();
     void createMenu();
     void wireEvents();
     void enterLinesMode();
     void enterNormalMode();
-    void refillPicker(Category category);
-    // The offered entries brought in line with the list after Undo and
-    // Redo; the choice, quantity and limit boxes stay where they can.
-    void offerWhatTheListAllows();
     void refuseKey();
     // The Edit menu's Undo and Redo: enabled, and named, by the history.
     void showHistoryCommands();
-    // The line placed by Append or Insert, or -1 when none was.
-    int placeLine(const QString& line);
+    bool insertsAtPoint() const override { return linesMode; }
+    int placeLine(const QString& line) override;
     void openFile(const QString& path);
 
     // The shown view follows each change of the document; the list, while
@@ -269,10 +227,7 @@ private:
     CountWindow* countWindow_ = nullptr;
     CheckOrderWindow* checkOrder_ = nullptr;
     FileCommands* files_ = nullptr;
-    // The text version and category the offered entries were made for.
-    quint64 offeredFrom_ = ~quint64(0);
-    int offeredCategory_ = -1;
-    int villagerCount_ = 0;
+    ItemPicker* picker_ = nullptr;
     FindCommand* find_ = nullptr;
     int insertAt_ = -1;
     int currentLine_ = 0;

@@ -5,7 +5,7 @@
 
 // A window's whole Tab order, in one place: the controls in the order of
 // the layout, top to bottom, left to right, group by group.
-inline void setTabOrderOf(std::initializer_list<QWidget*> controls)
+template <class Controls> void setTabOrderOf(const Controls& controls)
 {
     QWidget* previous = nullptr;
     for (QWidget* control : controls) {
@@ -13,4 +13,9 @@ inline void setTabOrderOf(std::initializer_list<QWidget*> controls)
             QWidget::setTabOrder(previous, control);
         previous = control;
     }
+}
+
+inline void setTabOrderOf(std::initializer_list<QWidget*> controls)
+{
+    setTabOrderOf<std::initializer_list<QWidget*>>(controls);
 }

@@ -3,6 +3,7 @@
 #include "app/window/buildlistview.h"
 #include "app/window/dragcontroller.h"
 #include "app/window/mainwindow.h"
+#include "buildlist/window/itempicker.h"
 #include "editing/linerules.h"
 
 #include <QItemSelectionModel>
@@ -62,7 +63,7 @@ void MainWindow::removeLine(int row)
     // The line last selected is selected again by the program.
     lineList->setItemIndex(currentLine_);
     keepARowCurrent(row);
-    recountVillagers();
+    picker_->recountVillagers();
 }
 
 void MainWindow::keepARowCurrent(int row)
@@ -75,16 +76,6 @@ void MainWindow::keepARowCurrent(int row)
 }
 
 void MainWindow::dragOverWindow(const QPoint&, bool&)
-{
-    lineList->dragCursor = Qt::ForbiddenCursor;
-}
-
-void MainWindow::dragOverVillagerBox(const QPoint&, bool&)
-{
-    lineList->dragCursor = Qt::ForbiddenCursor;
-}
-
-void MainWindow::dragOverRefreshButton(const QPoint&, bool&)
 {
     lineList->dragCursor = Qt::ForbiddenCursor;
 }

@@ -2,6 +2,7 @@
 #include "app/window/buildlisttextedit.h"
 #include "app/window/buildlistview.h"
 #include "app/window/mainwindow.h"
+#include "buildlist/window/itempicker.h"
 #include "model/errors.h"
 #include "search/window/findcommand.h"
 
@@ -17,7 +18,7 @@ EditState MainWindow::editState() const
     state.findFrom = find_->findFrom();
     state.caret = textArea->selStart();
     state.column = column_;
-    state.villagers = villagerCount_;
+    state.villagers = picker_->villagerCount();
     state.undoAvailable = undoAvailable_;
     return state;
 }
@@ -36,7 +37,7 @@ void MainWindow::restoreEditState(const EditState& state)
         textArea->setSelStart(state.caret);
     column_ = state.column;
     setPanel(Panel::Column, column_ < 0 ? QString() : IntToStr(column_));
-    setVillagerCount(state.villagers);
+    picker_->setVillagerCount(state.villagers);
     // The Undo button takes the text area's last line: never while the
     // list is shown.
     setUndoAvailable(state.undoAvailable && !linesMode);
@@ -45,13 +46,13 @@ void MainWindow::restoreEditState(const EditState& state)
 void MainWindow::undo()
 {
     document_->undo();
-    offerWhatTheListAllows();
+    picker_->offerWhatTheListAllows();
 }
 
 void MainWindow::redo()
 {
     document_->redo();
-    offerWhatTheListAllows();
+    picker_->offerWhatTheListAllows();
 }
 
 void MainWindow::takeUserEdit(const std::function<void()>& edit)

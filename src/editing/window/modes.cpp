@@ -2,6 +2,7 @@
 #include "app/window/buildlisttextedit.h"
 #include "app/window/buildlistview.h"
 #include "app/window/mainwindow.h"
+#include "buildlist/window/itempicker.h"
 #include "search/window/findcommand.h"
 
 #include "buildlist/lineformat.h"
@@ -16,7 +17,7 @@ void MainWindow::enterMode(EditMode mode)
     linesMode = lines;
     setPanel(Panel::Mode, lines ? tr("Lines") : tr("Normal"));
     modeButton->setText(lines ? tr("Edit Normal") : tr("Edit Lines"));
-    appendButton->setText(lines ? tr("Insert") : tr("Append"));
+    picker_->setInserting(lines);
     // The shown control takes the keys before the other is hidden, so the
     // focus goes straight to it rather than on to the next control; even
     // while another window is active, the hidden one must not stay the
