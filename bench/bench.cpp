@@ -7,6 +7,7 @@
 #include "autodialogs.h"
 #include "buildlist/window/itempicker.h"
 #include "buildlistgen.h"
+#include "editing/window/lineeditor.h"
 #include "files/window/filecommands.h"
 #include "search/window/findcommand.h"
 #include "support/controls.h"
@@ -108,13 +109,13 @@ public:
 
     void normalMode()
     {
-        if (form().linesMode)
-            form().switchMode();
+        if (ui(form()).editor->linesMode())
+            ui(form()).editor->switchMode();
     }
     void linesMode()
     {
-        if (!form().linesMode)
-            form().switchMode();
+        if (!ui(form()).editor->linesMode())
+            ui(form()).editor->switchMode();
     }
 
     std::map<QString, Result> runAll()
@@ -145,25 +146,21 @@ public:
             f.document().type(lines_ / 2, 1, {QStringLiteral("// edited %1").arg(++edits).leftJustified(48)},
                               f.document().endsWithBreak());
         };
-        r["Enter Lines mode"].ms = timeIt(big, editALine, [&] { f.switchMode(); });
+        r["Enter Lines mode"].ms = timeIt(big, editALine, [&] { ui(f).editor->switchMode(); });
         r["Enter Lines mode"].floorMs = timeIt(big, {}, [&] {
             bareList_.clear();
             bareList_.addItems(lines);
         });
 
         // Enter Normal mode after a move, so that the text must change.
-        auto moveALine = [&] {
-            f.dragFrom = lines_ / 2;
-            f.dragTo = lines_ / 4;
-            f.dropOnList(QPoint());
-        };
+        auto moveALine = [&] { ui(f).editor->moveLine(lines_ / 2, lines_ / 4); };
         r["Enter Normal mode"].ms = timeIt(
             big,
             [&] {
                 linesMode();
                 moveALine();
             },
-            [&] { f.switchMode(); });
+            [&] { ui(f).editor->switchMode(); });
         const QString normalText = plain(ui(f).textArea->text());
         r["Enter Normal mode"].floorMs = timeIt(big, {}, [&] { bareEdit_.setPlainText(normalText); });
 
@@ -243,7 +240,7 @@ public:
         ui(f).unitsRadio->click();
         bareEdit_.setPlainText(plain(ui(f).textArea->text()));
         r["Append"].ms = timeIt(
-            reps, {}, [&] { ui(f).picker->appendItem(); }, [&] { f.removeLastLine(); });
+            reps, {}, [&] { ui(f).picker->appendItem(); }, [&] { ui(f).editor->removeLastLine(); });
         const QString villager = ui(f).textArea->line(0);
         r["Append"].floorMs = timeIt(reps, {}, [&] {
             QTextCursor c(bareEdit_.document());
@@ -256,7 +253,8 @@ public:
         bareList_.clear();
         bareList_.addItems(ui(f).lineList->items());
         r["Insert"].ms = timeIt(
-            reps, [&] { f.setInsertAt(lines_ / 2); }, [&] { ui(f).picker->appendItem(); }, [&] { f.undo(); });
+            reps, [&] { ui(f).editor->setInsertAt(lines_ / 2); }, [&] { ui(f).picker->appendItem(); },
+            [&] { ui(f).editor->undo(); });
         r["Insert"].floorMs = timeIt(
             reps, {}, [&] { bareList_.insertItem(lines_ / 2, villager); },
             [&] { delete bareList_.takeItem(lines_ / 2); });
@@ -272,14 +270,14 @@ public:
         auto takeMiddleLine = [&] {
             linesMode();
             ui(f).lineList->setItemIndex(lines_ / 2);
-            f.rowClicked();
-            f.dragFrom = lines_ / 2;
+            ui(f).editor->rowClicked();
+            ui(f).editor->takeRowForDrag();
         };
         r["Remove on toilet"].ms = timeIt(
-            big, takeMiddleLine, [&] { f.dropOnToilet(QPoint()); },
+            big, takeMiddleLine, [&] { ui(f).editor->dropOnToilet(QPoint()); },
             [&] {
                 // Put the line back in the list and the text alike.
-                f.undo();
+                ui(f).editor->undo();
             });
         const QString afterRemoval = plain(ui(f).textArea->text());
         r["Remove on toilet"].floorMs = timeIt(big, {}, [&] {
@@ -293,9 +291,9 @@ public:
             big,
             [&] {
                 takeMiddleLine();
-                f.dropOnToilet(QPoint());
+                ui(f).editor->dropOnToilet(QPoint());
             },
-            [&] { f.undo(); });
+            [&] { ui(f).editor->undo(); });
         r["Undo a removal"].floorMs = r["Remove on toilet"].floorMs;
 
         // Redo of a move taken back: the line moves in the list again.
@@ -304,9 +302,9 @@ public:
             [&] {
                 linesMode();
                 moveALine();
-                f.undo();
+                ui(f).editor->undo();
             },
-            [&] { f.redo(); }, [&] { f.undo(); });
+            [&] { ui(f).editor->redo(); }, [&] { ui(f).editor->undo(); });
         r["Redo a move"].floorMs = r["Drag move"].floorMs;
 
         // A keystroke on a short line in the middle of the text.
@@ -316,7 +314,7 @@ public:
         auto prepare = [&] {
             f.document().type(k, 1, {shortLine}, f.document().endsWithBreak());
             ui(f).textArea->setSelStart(k * 50 + 40);
-            f.textAreaClicked();
+            ui(f).editor->textAreaClicked();
         };
         r["Keystroke"].ms =
             timeIt(reps, prepare, [&] { sendKey(ui(f).textArea, Qt::Key_A, QStringLiteral("a")); });
@@ -331,7 +329,7 @@ public:
         // follows it once typing pauses, rows and tints included. The
         // floor is one frame at 60 Hz.
         CheckOrderWindow& check = *windows_.checkOrderWindow;
-        f.showCheckOrder();
+        ui(f).checkOrderAction->trigger();
         check.show(); // the benchmark's dialogs show nothing themselves
         r["Keystroke with Check Order open"].ms = timeIt(reps, prepare, [&] {
             sendKey(ui(f).textArea, Qt::Key_A, QStringLiteral("a"));

@@ -9,6 +9,7 @@
 #include "app/window/updownarrows.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/window/itempicker.h"
+#include "editing/window/lineeditor.h"
 #include "files/window/filecommands.h"
 #include "search/window/countwindow.h"
 #include "search/window/findcommand.h"
@@ -64,12 +65,12 @@ private slots:
         FormFixture f;
         QCOMPARE(ui(f.form).files->fileName(), QString());
         QCOMPARE(ui(f.form).picker->villagerCount(), 0);
-        QCOMPARE(f.form.dragFrom, 0);
-        QCOMPARE(f.form.dragTo, 0);
+        QCOMPARE(ui(f.form).editor->dragFrom(), 0);
+        QCOMPARE(ui(f.form).editor->dragTo(), 0);
         QCOMPARE(ui(f.form).find->findFrom(), 0);
-        QCOMPARE(f.form.linesMode, false);
-        QCOMPARE(f.form.insertAt(), -1);
-        QCOMPARE(f.form.currentLine(), 0);
+        QCOMPARE(ui(f.form).editor->linesMode(), false);
+        QCOMPARE(ui(f.form).editor->insertAt(), -1);
+        QCOMPARE(ui(f.form).editor->currentLine(), 0);
     }
 
     void pickerStartsOnUnits()

@@ -13,6 +13,7 @@
 #include "buildlist/villagers.h"
 #include "buildlist/window/itempicker.h"
 #include "editing/textcopy.h"
+#include "editing/window/lineeditor.h"
 #include "files/openroad.h"
 #include "files/widthfixup.h"
 #include "model/errors.h"
@@ -163,7 +164,7 @@ public:
         if (!dialogs_.unexpected.isEmpty())
             return QStringLiteral("unexpected message: ") + dialogs_.unexpected.join(" | ");
         if (f.panel(MainWindow::Panel::Mode)
-            != (f.linesMode ? QLatin1String("Lines") : QLatin1String("Normal")))
+            != (ui(f).editor->linesMode() ? QLatin1String("Lines") : QLatin1String("Normal")))
             return QStringLiteral("panel 2 disagrees with the mode");
         if (ui(f).textArea->isVisibleTo(&f) == ui(f).lineList->isVisibleTo(&f))
             return QStringLiteral("not exactly one of the text area and the list is shown");
@@ -173,7 +174,7 @@ public:
         if (ui(f).textArea->lines() != document.lines()
             || ui(f).textArea->endsWithBreak() != document.endsWithBreak())
             return QStringLiteral("the text area differs from the document");
-        if (f.linesMode && ui(f).lineList->items() != document.lines())
+        if (ui(f).editor->linesMode() && ui(f).lineList->items() != document.lines())
             return QStringLiteral("the list differs from the document");
         if ((f.panel(MainWindow::Panel::Marker) == QLatin1String("*")) != document.isModified())
             return QStringLiteral("the marker differs from the document");
@@ -188,7 +189,7 @@ public:
     // What Save would write now.
     QByteArray bytes() const
     {
-        return f.linesMode ? ui(f).lineList->text().toLatin1() : ui(f).textArea->latin1Text();
+        return ui(f).editor->linesMode() ? ui(f).lineList->text().toLatin1() : ui(f).textArea->latin1Text();
     }
 
     // Takes every step back, then makes every step again: the bytes must
@@ -216,9 +217,9 @@ public:
     QString roundTrip()
     {
         const QStringList before = liveLines();
-        f.switchMode();
+        ui(f).editor->switchMode();
         const QStringList across = liveLines();
-        f.switchMode();
+        ui(f).editor->switchMode();
         const QStringList after = liveLines();
         if (across != before || after != before)
             return QStringLiteral("a mode round trip changed the lines");
@@ -228,7 +229,7 @@ public:
     // Refresh agrees with the sum of the villager lines.
     QString recountAgrees()
     {
-        if (f.linesMode)
+        if (ui(f).editor->linesMode())
             return {};
         int expected = 0;
         try {
@@ -254,7 +255,10 @@ private:
         out.write(bytes);
     }
 
-    QStringList liveLines() const { return f.linesMode ? ui(f).lineList->items() : ui(f).textArea->lines(); }
+    QStringList liveLines() const
+    {
+        return ui(f).editor->linesMode() ? ui(f).lineList->items() : ui(f).textArea->lines();
+    }
     int pick(int n) { return n <= 0 ? 0 : int(random_.bounded(n)); }
 
     QString click(QAbstractButton* button, const char* name)
@@ -301,7 +305,7 @@ private:
 
     QString clickList()
     {
-        if (!f.linesMode || ui(f).lineList->count() == 0)
+        if (!ui(f).editor->linesMode() || ui(f).lineList->count() == 0)
             return QStringLiteral("list click (skipped)");
         BuildListView* list = ui(f).lineList;
         const int row = pick(list->count());
@@ -313,16 +317,16 @@ private:
 
     QString clickText()
     {
-        if (f.linesMode)
+        if (ui(f).editor->linesMode())
             return QStringLiteral("text click (skipped)");
         ui(f).textArea->setSelStart(pick(ui(f).textArea->lineCount() * kLineSlot + 10));
-        f.textAreaClicked();
+        ui(f).editor->textAreaClicked();
         return QStringLiteral("text click");
     }
 
     QString key()
     {
-        if (f.linesMode)
+        if (ui(f).editor->linesMode())
             return QStringLiteral("key (skipped)");
         ui(f).textArea->setFocus();
         static const Qt::Key moves[] = {Qt::Key_Up,   Qt::Key_Down, Qt::Key_Left,  Qt::Key_Right,
@@ -360,7 +364,7 @@ private:
 
     QString dragMove()
     {
-        if (!f.linesMode || ui(f).lineList->count() < 2)
+        if (!ui(f).editor->linesMode() || ui(f).lineList->count() < 2)
             return QStringLiteral("drag (skipped)");
         BuildListView* list = ui(f).lineList;
         dragRow([&](int visible) {
@@ -372,7 +376,7 @@ private:
 
     QString toilet()
     {
-        if (!f.linesMode || ui(f).lineList->count() == 0)
+        if (!ui(f).editor->linesMode() || ui(f).lineList->count() == 0)
             return QStringLiteral("toilet (skipped)");
         dragRow([&](int) {
             return ui(f).lineList->viewport()->mapFrom(
@@ -444,7 +448,7 @@ private:
         // opening it again gives the lines Open's road makes of them.
         const QString written = f.panel(MainWindow::Panel::File);
         const bool wrote = !written.isEmpty() && (written != shownBefore || changeTime(written) != before);
-        if (wrote && !f.isModified() && !f.linesMode) {
+        if (wrote && !f.isModified() && !ui(f).editor->linesMode()) {
             const QByteArray bytes = readAll(written);
             if (bytes != ui(f).textArea->latin1Text())
                 savedFileBroken_ = QStringLiteral("the saved file differs from the text");

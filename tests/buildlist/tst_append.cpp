@@ -6,6 +6,7 @@
 #include "app/window/updownarrows.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/window/itempicker.h"
+#include "editing/window/lineeditor.h"
 #include "search/window/findcommand.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
@@ -46,9 +47,9 @@ QStringList lettered(int n)
 void linesMode(FormFixture& f, const QStringList& items, int insertAt)
 {
     f.form.document().reset(items);
-    f.form.switchMode();
+    ui(f.form).editor->switchMode();
     ui(f.form).lineList->setItemIndex(-1);
-    f.form.setInsertAt(insertAt);
+    ui(f.form).editor->setInsertAt(insertAt);
 }
 
 } // namespace
@@ -69,7 +70,7 @@ private slots:
         QVERIFY(ui(f.form).removeLastLineButton->isEnabled());
         QVERIFY(f.form.isModified());
 
-        f.form.removeLastLine();
+        ui(f.form).editor->removeLastLine();
         QCOMPARE(f.lines(), QStringList{QString::fromLatin1(kStartingLine)});
         QCOMPARE(ui(f.form).picker->villagerCount(), 0);
         QCOMPARE(ui(f.form).villagerBox->text(), QStringLiteral("0"));
@@ -101,8 +102,8 @@ private slots:
         ui(f.form).picker->recountVillagers();
         QCOMPARE(ui(f.form).picker->villagerCount(), 10); // the recount reads both digits
         ui(f.form).appendButton->setEnabled(true);
-        f.form.setUndoAvailable(true);
-        f.form.removeLastLine();
+        ui(f.form).editor->setUndoAvailable(true);
+        ui(f.form).editor->removeLastLine();
         QCOMPARE(ui(f.form).picker->villagerCount(), 0); // so does Undo
     }
 
@@ -195,7 +196,7 @@ private slots:
         ui(f.form).picker->appendItem();
         const int count = f.form.document().lineCount();
         f.form.document().type(count, 0, {QStringLiteral("// typed later")}, true);
-        f.form.removeLastLine();
+        ui(f.form).editor->removeLastLine();
         QCOMPARE(f.lines().last(), kVillager3);
         QCOMPARE(ui(f.form).picker->villagerCount(), 3);
     }
@@ -205,7 +206,7 @@ private slots:
         FormFixture f;
         f.setLines({QString::fromLatin1(kStartingLine), line48("U83 Villager")});
         ui(f.form).picker->setVillagerCount(4);
-        f.form.setUndoAvailable(true);
+        ui(f.form).editor->setUndoAvailable(true);
         f.dialogs.expectMessage();
         QTest::mouseClick(ui(f.form).removeLastLineButton, Qt::LeftButton);
         QCOMPARE(f.dialogs.messages[0].text, kConversion.arg(QStringLiteral(" ")));
@@ -219,8 +220,8 @@ private slots:
     {
         FormFixture f;
         ui(f.form).textArea->clearText();
-        f.form.setUndoAvailable(true);
-        f.form.removeLastLine();
+        ui(f.form).editor->setUndoAvailable(true);
+        ui(f.form).editor->removeLastLine();
         QCOMPARE(f.text(), QString());
         QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());
     }
@@ -280,7 +281,7 @@ private slots:
         ui(f.form).picker->appendItem();
         QCOMPARE(f.listItems().at(3), QStringLiteral("U83       Villager             2      109       "));
         QCOMPARE(f.listItems().at(4), kVillager3);
-        QCOMPARE(f.form.insertAt(), 3);
+        QCOMPARE(ui(f.form).editor->insertAt(), 3);
         QCOMPARE(ui(f.form).picker->villagerCount(), 5);
         QVERIFY(!ui(f.form).removeLastLineButton->isEnabled()); // Insert never enables Undo
         QCOMPARE(f.lines(), f.listItems()); // the text area shows the document too
@@ -294,7 +295,7 @@ private slots:
         chooseVillagers(f, "3");
         ui(f.form).picker->appendItem();
         QCOMPARE(f.listItems().at(1), kVillager3);
-        QCOMPARE(f.form.insertAt(), 1);
+        QCOMPARE(ui(f.form).editor->insertAt(), 1);
     }
 
     void insertionPointPastTheEndAppends()
@@ -335,8 +336,8 @@ private slots:
         QCOMPARE(f.listItems().size(), 3);
         QCOMPARE(f.listItems().last(), kVillager3);
         QCOMPARE(ui(f.form).lineList->itemIndex(), 2);
-        QCOMPARE(f.form.currentLine(), 2);
-        QCOMPARE(f.form.insertAt(), 3);
+        QCOMPARE(ui(f.form).editor->currentLine(), 2);
+        QCOMPARE(ui(f.form).editor->insertAt(), 3);
         QCOMPARE(ui(f.form).find->findFrom(), 2);
         QCOMPARE(ui(f.form).picker->villagerCount(), 3);
         // A further Insert goes after it.

@@ -6,6 +6,7 @@
 #include "app/window/updownarrows.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/window/itempicker.h"
+#include "editing/window/lineeditor.h"
 #include "files/window/filecommands.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
@@ -89,7 +90,7 @@ private slots:
             return now == fresh;
         };
         if (linesMode)
-            f.form.switchMode();
+            ui(f.form).editor->switchMode();
         ui(f.form).itemBox->setItemIndex(int(offered(f.form).indexOf("Villager")));
         ui(f.form).undoAction->trigger();
         QVERIFY(!offered(f.form).contains("Archer")); // in either mode: the list has no Archery
@@ -223,7 +224,7 @@ private slots:
     void refillDisablesUndo()
     {
         FormFixture f;
-        f.form.setUndoAvailable(true);
+        ui(f.form).editor->setUndoAvailable(true);
         ui(f.form).picker->showUnits();
         QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());
     }

@@ -5,6 +5,7 @@
 #include "app/window/textbox.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/window/itempicker.h"
+#include "editing/window/lineeditor.h"
 #include "search/window/findcommand.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
@@ -32,7 +33,7 @@ struct Lines {
         f.setLines({W, X, Y, Z});
         f.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.form));
-        f.form.switchMode();
+        ui(f.form).editor->switchMode();
         list = ui(f.form).lineList;
         ui(f.form).picker->setVillagerCount(5);
     }
@@ -58,14 +59,26 @@ struct Lines {
         QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
     }
 
+    // Where a hover over the list makes a drop land before `row`: -1 over
+    // the border, the count below the last row. In the list's coordinates.
+    QPoint hoverFor(int row) const
+    {
+        if (row < 0)
+            return QPoint(0, 0);
+        return list->viewport()->mapTo(list, row >= list->count() ? belowLastRow() : rowCenter(row));
+    }
+
     // Handlers called directly, as the toolkit would call them.
     void dropDirect(int row, int target)
     {
         list->setItemIndex(row);
-        f.form.rowClicked();
-        f.form.dragFrom = list->itemIndex();
-        f.form.dragTo = target;
-        f.form.dropOnList(QPoint());
+        LineEditor* editor = ui(f.form).editor;
+        editor->rowClicked();
+        editor->takeRowForDrag();
+        bool accept = true;
+        editor->dragOverList(hoverFor(target), accept);
+        QCOMPARE(editor->dragTo(), target);
+        editor->dropOnList(QPoint());
     }
 };
 
@@ -111,10 +124,10 @@ private slots:
             QCOMPARE(l.f.lines(), result);
             QCOMPARE(l.f.form.isModified(), result != original);
             const int moved = l.list->itemIndex();
-            QCOMPARE(l.f.form.currentLine(), moved);
-            QCOMPARE(l.f.form.insertAt(), moved + 1);
+            QCOMPARE(ui(l.f.form).editor->currentLine(), moved);
+            QCOMPARE(ui(l.f.form).editor->insertAt(), moved + 1);
             QCOMPARE(ui(l.f.form).find->findFrom(), moved);
-            QVERIFY(!l.f.form.dragController()->pending());
+            QVERIFY(!ui(l.f.form).editor->dragController()->pending());
             VERIFY_DIALOGS(l.f);
         }
     }
@@ -126,13 +139,13 @@ private slots:
         const QPoint at = l.rowCenter(2);
         QTest::mousePress(vp, Qt::LeftButton, {}, at);
         QTest::mouseMove(vp, at + QPoint(3, 3)); // under 5 pixels
-        QVERIFY(l.f.form.dragController()->pending());
-        QVERIFY(!l.f.form.dragController()->active());
+        QVERIFY(ui(l.f.form).editor->dragController()->pending());
+        QVERIFY(!ui(l.f.form).editor->dragController()->active());
         QTest::mouseRelease(vp, Qt::LeftButton, {}, at + QPoint(3, 3));
         QCOMPARE(l.f.listItems(), (QStringList{W, X, Y, Z}));
         QCOMPARE(l.list->itemIndex(), 2);
-        QCOMPARE(l.f.form.insertAt(), 3);
-        QVERIFY(!l.f.form.dragController()->pending());
+        QCOMPARE(ui(l.f.form).editor->insertAt(), 3);
+        QVERIFY(!ui(l.f.form).editor->dragController()->pending());
     }
 
     void fivePixelsStartTheDrag()
@@ -142,9 +155,9 @@ private slots:
         const QPoint at = l.rowCenter(0);
         QTest::mousePress(vp, Qt::LeftButton, {}, at);
         QTest::mouseMove(vp, at + QPoint(0, 4));
-        QVERIFY(!l.f.form.dragController()->active());
+        QVERIFY(!ui(l.f.form).editor->dragController()->active());
         QTest::mouseMove(vp, at + QPoint(0, 5));
-        QVERIFY(l.f.form.dragController()->active());
+        QVERIFY(ui(l.f.form).editor->dragController()->active());
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::DragMoveCursor);
         QTest::mouseRelease(vp, Qt::LeftButton, {}, at + QPoint(0, 5));
         QCOMPARE(QApplication::overrideCursor(), nullptr);
@@ -171,7 +184,7 @@ private slots:
             Lines l;
             // Something to undo, and something to redo.
             l.list->setItemIndex(3);
-            l.f.form.rowClicked();
+            ui(l.f.form).editor->rowClicked();
             QTest::keyClick(l.list, Qt::Key_Up, Qt::AltModifier);
             QTest::keyClick(l.list, Qt::Key_Up, Qt::AltModifier);
             ui(l.f.form).undoAction->trigger();
@@ -197,7 +210,7 @@ private slots:
         l.drag(1, l.over(ui(l.f.form).toilet));
         QCOMPARE(l.f.listItems(), (QStringList{W, Y, Z}));
         QCOMPARE(l.list->itemIndex(), 1);
-        QCOMPARE(l.f.form.insertAt(), 1);
+        QCOMPARE(ui(l.f.form).editor->insertAt(), 1);
         QCOMPARE(l.f.lines(), (QStringList{W, Y, Z}));
         QCOMPARE(ui(l.f.form).picker->villagerCount(), 2);
         QCOMPARE(ui(l.f.form).villagerBox->text(), QStringLiteral("2"));
@@ -225,23 +238,24 @@ private slots:
         QFETCH(int, before);
         Lines l;
         l.list->setItemIndex(2);
-        l.f.form.dragFrom = 2;
-        l.f.form.setCurrentLine(2);
-        l.f.form.setInsertAt(before);
-        l.f.form.dropOnToilet(QPoint());
-        QCOMPARE(l.f.form.insertAt(), 0);
+        ui(l.f.form).editor->takeRowForDrag();
+        ui(l.f.form).editor->setCurrentLine(2);
+        ui(l.f.form).editor->setInsertAt(before);
+        ui(l.f.form).editor->dropOnToilet(QPoint());
+        QCOMPARE(ui(l.f.form).editor->insertAt(), 0);
         QCOMPARE(l.f.listItems(), (QStringList{W, X, Z}));
     }
 
     void toiletWithNothingTakenDeletesNothing()
     {
         Lines l;
-        l.f.form.dragFrom = -1;
-        l.f.form.setCurrentLine(-1);
-        l.f.form.setInsertAt(2);
-        l.f.form.dropOnToilet(QPoint());
+        l.list->setItemIndex(-1);
+        ui(l.f.form).editor->takeRowForDrag();
+        ui(l.f.form).editor->setCurrentLine(-1);
+        ui(l.f.form).editor->setInsertAt(2);
+        ui(l.f.form).editor->dropOnToilet(QPoint());
         QCOMPARE(l.f.listItems(), (QStringList{W, X, Y, Z}));
-        QCOMPARE(l.f.form.insertAt(), 1);
+        QCOMPARE(ui(l.f.form).editor->insertAt(), 1);
         QCOMPARE(ui(l.f.form).picker->villagerCount(), 5); // the Refresh still ran
     }
 
@@ -295,7 +309,7 @@ private slots:
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::DragMoveCursor);
         QTest::mouseMove(vp, l.rowCenter(2));
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::DragMoveCursor);
-        QCOMPARE(l.f.form.dragTo, 2);
+        QCOMPARE(ui(l.f.form).editor->dragTo(), 2);
         QTest::mouseRelease(vp, Qt::LeftButton, {}, l.rowCenter(2));
     }
 
@@ -309,9 +323,11 @@ private slots:
     void dropWithNothingTakenChangesNothing()
     {
         Lines l;
-        l.f.form.dragFrom = -1;
-        l.f.form.dragTo = 2;
-        l.f.form.dropOnList(QPoint());
+        l.list->setItemIndex(-1);
+        ui(l.f.form).editor->takeRowForDrag();
+        bool accept = true;
+        ui(l.f.form).editor->dragOverList(l.hoverFor(2), accept);
+        ui(l.f.form).editor->dropOnList(QPoint());
         QCOMPARE(l.f.listItems(), (QStringList{W, X, Y, Z}));
         VERIFY_DIALOGS(l.f);
     }
@@ -321,12 +337,12 @@ private slots:
         Lines l;
         bool accept = true;
         const QPoint inList = l.list->viewport()->mapTo(l.list, l.rowCenter(3));
-        l.f.form.dragOverList(inList, accept);
-        QCOMPARE(l.f.form.dragTo, 3);
-        l.f.form.dragOverList(l.list->viewport()->mapTo(l.list, l.belowLastRow()), accept);
-        QCOMPARE(l.f.form.dragTo, 4);
-        l.f.form.dragOverList(QPoint(0, 0), accept);
-        QCOMPARE(l.f.form.dragTo, -1);
+        ui(l.f.form).editor->dragOverList(inList, accept);
+        QCOMPARE(ui(l.f.form).editor->dragTo(), 3);
+        ui(l.f.form).editor->dragOverList(l.list->viewport()->mapTo(l.list, l.belowLastRow()), accept);
+        QCOMPARE(ui(l.f.form).editor->dragTo(), 4);
+        ui(l.f.form).editor->dragOverList(QPoint(0, 0), accept);
+        QCOMPARE(ui(l.f.form).editor->dragTo(), -1);
         QVERIFY(accept);
     }
 };

@@ -6,6 +6,7 @@
 #include "app/window/mainwindow.h"
 #include "app/window/textbox.h"
 #include "buildlist/window/itempicker.h"
+#include "editing/window/lineeditor.h"
 #include "search/window/countwindow.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
@@ -36,7 +37,7 @@ void chooseVillager(MainWindow& form)
 void clickText(MainWindow& form, int line, int column)
 {
     ui(form).textArea->setSelStart(line * 50 + column);
-    form.textAreaClicked();
+    ui(form).editor->textAreaClicked();
 }
 
 // A change made to the window as the user makes it.
@@ -90,7 +91,8 @@ private slots:
             QTest::keyClick(ui(f.form).lineList, Qt::Key_Down, Qt::AltModifier);
         });
         QTest::newRow("Remove Line of a Villager")
-            << "Remove Line" << true << 0 << Change([](FormFixture& f) { f.form.removeSelectedLine(); });
+            << "Remove Line" << true << 0
+            << Change([](FormFixture& f) { ui(f.form).editor->removeSelectedLine(); });
     }
     void undoGivesBackTheWindow()
     {
@@ -106,9 +108,9 @@ private slots:
         chooseVillager(form);
         ui(form).picker->appendItem(); // the Undo button may take it away
         if (lines) {
-            form.switchMode();
+            ui(form).editor->switchMode();
             ui(form).lineList->setItemIndex(1);
-            form.rowClicked();
+            ui(form).editor->rowClicked();
         } else {
             clickText(form, caret / 50, caret % 50);
         }
@@ -195,7 +197,7 @@ private slots:
         choose(ui(form).saveAsAction);
         QVERIFY(!form.isModified());
         clickText(form, 0, 0);
-        form.switchMode();
+        ui(form).editor->switchMode();
         QTest::keyClick(ui(form).lineList, Qt::Key_Down, Qt::AltModifier);
         QVERIFY(form.isModified());
         QStringList seen;

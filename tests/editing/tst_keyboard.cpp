@@ -3,6 +3,7 @@
 #include "app/window/mainwindow.h"
 #include "app/window/textbox.h"
 #include "buildlist/lineformat.h"
+#include "editing/window/lineeditor.h"
 #include "search/window/countwindow.h"
 #include "search/window/finddialog.h"
 #include "support/controls.h"
@@ -36,7 +37,7 @@ struct Typing {
     void caret(int offset)
     {
         ui(f.form).textArea->setSelStart(offset);
-        f.form.textAreaClicked();
+        ui(f.form).editor->textAreaClicked();
     }
     int refusals() const { return int(f.dialogs.sounds.size()); }
 };
@@ -173,7 +174,7 @@ private slots:
         QCOMPARE(t.f.lines().at(0), kLine2);
         QVERIFY(t.f.form.isModified());
         // The caret started from the padded line's end and went down.
-        QCOMPARE(t.f.form.currentLine(), 1);
+        QCOMPARE(ui(t.f.form).editor->currentLine(), 1);
         VERIFY_DIALOGS(t.f);
     }
 
@@ -262,7 +263,7 @@ private slots:
         Typing t({QStringLiteral("short"), kLine2});
         t.caret(5);
         QTest::keyClick(ui(t.f.form).textArea, Qt::Key_Right); // onto line 1, offset 7
-        QCOMPARE(t.f.form.currentLine(), 0);
+        QCOMPARE(ui(t.f.form).editor->currentLine(), 0);
         expectRefusal(t.f);
         QTest::keyClick(ui(t.f.form).textArea, Qt::Key_Q);
         QCOMPARE(t.f.lines().at(1), kLine2);
@@ -305,14 +306,14 @@ private slots:
         t.caret(60);
         QTest::keyClick(ui(t.f.form).textArea, Qt::Key_Up);
         QVERIFY(!t.f.form.isModified());
-        QCOMPARE(t.f.form.currentLine(), 0);
+        QCOMPARE(ui(t.f.form).editor->currentLine(), 0);
     }
 
     void downOnTheEmptyLineAfterTheLastFillsIt()
     {
         Typing t({kLine2});
         t.caret(50);
-        QCOMPARE(t.f.form.currentLine(), 1);
+        QCOMPARE(ui(t.f.form).editor->currentLine(), 1);
         QTest::keyClick(ui(t.f.form).textArea, Qt::Key_Down);
         QCOMPARE(t.f.text(), kLine2 + QStringLiteral("\r\n") + QString(48, QLatin1Char(' ')));
     }
@@ -322,9 +323,9 @@ private slots:
         FormFixture f;
         f.setLines({QStringLiteral("a")});
         for (int missing : {-1, 5}) {
-            f.form.setCurrentLine(missing);
+            ui(f.form).editor->setCurrentLine(missing);
             int key = Qt::Key_Up;
-            f.form.textAreaKeyDown(key, Qt::NoModifier);
+            ui(f.form).editor->textAreaKeyDown(key, Qt::NoModifier);
             QCOMPARE(f.text(), QStringLiteral("a\r\n"));
             QCOMPARE(key, int(Qt::Key_Up));
         }
@@ -347,9 +348,9 @@ private slots:
         FormFixture f;
         f.setLines({kLine2, kLine2, kLine2});
         ui(f.form).textArea->setSelStart(offset);
-        f.form.textAreaClicked();
-        QCOMPARE(f.form.currentLine(), line);
-        QCOMPARE(f.form.insertAt(), line + 1);
+        ui(f.form).editor->textAreaClicked();
+        QCOMPARE(ui(f.form).editor->currentLine(), line);
+        QCOMPARE(ui(f.form).editor->insertAt(), line + 1);
         QCOMPARE(f.form.panel(MainWindow::Panel::Column), column);
     }
 
@@ -360,7 +361,7 @@ private slots:
         c.setPosition(c.position() + 37);
         const QPoint at = ui(t.f.form).textArea->cursorRect(c).center();
         QTest::mouseClick(ui(t.f.form).textArea->viewport(), Qt::LeftButton, {}, at);
-        QCOMPARE(t.f.form.currentLine(), 2);
+        QCOMPARE(ui(t.f.form).editor->currentLine(), 2);
         QCOMPARE(t.f.form.panel(MainWindow::Panel::Column), QStringLiteral("37"));
     }
 
@@ -369,8 +370,8 @@ private slots:
         Typing t({kLine2, kLine2});
         t.caret(0);
         QTest::keyClick(ui(t.f.form).textArea, Qt::Key_Down);
-        QCOMPARE(t.f.form.currentLine(), 1);
-        QCOMPARE(t.f.form.insertAt(), 2);
+        QCOMPARE(ui(t.f.form).editor->currentLine(), 1);
+        QCOMPARE(ui(t.f.form).editor->insertAt(), 2);
         QCOMPARE(t.f.form.panel(MainWindow::Panel::Column), QStringLiteral("0"));
     }
 

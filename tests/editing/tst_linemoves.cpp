@@ -9,6 +9,7 @@
 #include "app/window/textbox.h"
 #include "app/window/updownarrows.h"
 #include "buildlist/lineformat.h"
+#include "editing/window/lineeditor.h"
 #include "search/window/checkorderwindow.h"
 #include "search/window/countwindow.h"
 #include "support/controls.h"
@@ -54,9 +55,9 @@ struct LinesWindow {
     {
         f.setLines({W, X, Y, Z});
         f.form.show();
-        f.form.switchMode();
+        ui(f.form).editor->switchMode();
         ui(f.form).lineList->setItemIndex(selected);
-        f.form.rowClicked();
+        ui(f.form).editor->rowClicked();
     }
     // The state a move or removal leaves behind.
     QStringList state() const { return windowState(f.form); }
@@ -99,12 +100,19 @@ private slots:
         QFETCH(QString, way);
         QFETCH(int, dropOn);
         LinesWindow byDrag(row);
-        byDrag.f.form.dragFrom = row;
+        LineEditor* editor = ui(byDrag.f.form).editor;
+        editor->takeRowForDrag();
         if (dropOn < 0) {
-            byDrag.f.form.dropOnToilet(QPoint());
+            editor->dropOnToilet(QPoint());
         } else {
-            byDrag.f.form.dragTo = dropOn;
-            byDrag.f.form.dropOnList(QPoint());
+            BuildListView* list = ui(byDrag.f.form).lineList;
+            const QPoint over = dropOn >= list->count()
+                                    ? QPoint(20, list->viewport()->height() - 5)
+                                    : list->visualItemRect(list->QListWidget::item(dropOn)).center();
+            bool accept = true;
+            editor->dragOverList(list->viewport()->mapTo(list, over), accept);
+            QCOMPARE(editor->dragTo(), dropOn);
+            editor->dropOnList(QPoint());
         }
 
         QFETCH(bool, byProgram);
@@ -137,8 +145,8 @@ private slots:
         QList<QWidget*> focused;
         const auto connection =
             connect(qApp, &QApplication::focusChanged, [&](QWidget*, QWidget* now) { focused << now; });
-        w.f.form.switchMode();
-        w.f.form.switchMode();
+        ui(w.f.form).editor->switchMode();
+        ui(w.f.form).editor->switchMode();
         disconnect(connection);
         QCOMPARE(focused, (QList<QWidget*>{ui(w.f.form).textArea, ui(w.f.form).lineList}));
     }
@@ -149,7 +157,7 @@ private slots:
         FormFixture f;
         f.setLines(QStringList(200, X));
         f.form.show();
-        f.form.switchMode();
+        ui(f.form).editor->switchMode();
         BuildListView* list = ui(f.form).lineList;
         list->setItemIndex(150);
         QCoreApplication::processEvents();
@@ -205,7 +213,7 @@ private slots:
         LinesWindow w(row);
         QVERIFY(QTest::qWaitForWindowActive(&w.f.form));
         ui(w.f.form).lineList->setFocus();
-        w.f.form.removeSelectedLine();
+        ui(w.f.form).editor->removeSelectedLine();
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui(w.f.form).lineList));
         QCOMPARE(ui(w.f.form).lineList->currentRow(), qMin(row, 2)); // the row in its place
         // Undo and Redo of the removal keep a row current too.
@@ -223,8 +231,8 @@ private slots:
         ui(w.f.form).lineList->setItemIndex(-1);
         const QStringList before = w.state();
         QTest::keyClick(ui(w.f.form).lineList, Qt::Key_Up, Qt::AltModifier);
-        w.f.form.moveSelectedLine(1);
-        w.f.form.removeSelectedLine();
+        ui(w.f.form).editor->moveSelectedLine(1);
+        ui(w.f.form).editor->removeSelectedLine();
         QCOMPARE(w.state(), before);
     }
 
@@ -279,7 +287,7 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(ui(f.form2).unitBox)->text(QAccessible::Value),
                  ui(f.form2).unitBox->currentText().trimmed());
         // The panels follow the window's state.
-        m.switchMode();
+        ui(m).editor->switchMode();
         m.document().insertLines(LineStep::Kind::Insert, 1, {QStringLiteral("// x")});
         QCOMPARE(accessibleName(panels.value(2)), "Mode: Lines");
         QCOMPARE(accessibleName(panels.value(4)), "Unsaved changes");

@@ -5,6 +5,7 @@
 #include "buildlist/lineformat.h"
 #include "buildlist/window/itempicker.h"
 #include "editing/textcopy.h"
+#include "editing/window/lineeditor.h"
 #include "search/window/findcommand.h"
 #include "search/window/finddialog.h"
 #include "support/controls.h"
@@ -29,7 +30,7 @@ QStringList named(int n)
 void clickAt(FormFixture& f, int offset)
 {
     ui(f.form).textArea->setSelStart(offset);
-    f.form.textAreaClicked();
+    ui(f.form).editor->textAreaClicked();
 }
 
 } // namespace
@@ -68,16 +69,16 @@ private slots:
     {
         FormFixture f;
         f.setLines(named(4));
-        f.form.switchMode();
-        QVERIFY(f.form.linesMode);
+        ui(f.form).editor->switchMode();
+        QVERIFY(ui(f.form).editor->linesMode());
         QCOMPARE(f.form.panel(MainWindow::Panel::Mode), QStringLiteral("Lines"));
         QCOMPARE(f.listItems(), named(4));
         QVERIFY(ui(f.form).lineList->isVisibleTo(&f.form));
         QVERIFY(!ui(f.form).textArea->isVisibleTo(&f.form));
         QCOMPARE(ui(f.form).appendButton->text(), QStringLiteral("Insert"));
         QCOMPARE(ui(f.form).modeButton->text(), QStringLiteral("Edit Normal"));
-        f.form.switchMode();
-        QVERIFY(!f.form.linesMode);
+        ui(f.form).editor->switchMode();
+        QVERIFY(!ui(f.form).editor->linesMode());
         QCOMPARE(f.form.panel(MainWindow::Panel::Mode), QStringLiteral("Normal"));
         QCOMPARE(f.lines(), named(4));
         QCOMPARE(ui(f.form).appendButton->text(), QStringLiteral("Append"));
@@ -90,8 +91,8 @@ private slots:
     {
         FormFixture f;
         f.form.document().reset({QStringLiteral("a"), QStringLiteral("b")}, false);
-        f.form.switchMode();
-        f.form.switchMode();
+        ui(f.form).editor->switchMode();
+        ui(f.form).editor->switchMode();
         QCOMPARE(f.text(), QStringLiteral("a\r\nb\r\n"));
         QVERIFY(f.form.isModified());
     }
@@ -100,9 +101,9 @@ private slots:
     {
         FormFixture f;
         f.form.document().reset({});
-        f.form.switchMode();
+        ui(f.form).editor->switchMode();
         QCOMPARE(ui(f.form).lineList->count(), 0);
-        f.form.switchMode();
+        ui(f.form).editor->switchMode();
         QCOMPARE(f.text(), QString());
         QVERIFY(!f.form.isModified());
     }
@@ -112,12 +113,12 @@ private slots:
         FormFixture f;
         f.setLines(named(5));
         clickAt(f, 160); // line 3
-        f.form.switchMode();
+        ui(f.form).editor->switchMode();
         QCOMPARE(ui(f.form).lineList->itemIndex(), 3);
-        QCOMPARE(f.form.insertAt(), 4);
-        f.form.switchMode();
+        QCOMPARE(ui(f.form).editor->insertAt(), 4);
+        ui(f.form).editor->switchMode();
         clickAt(f, 250); // the empty line after the last
-        f.form.switchMode();
+        ui(f.form).editor->switchMode();
         QCOMPARE(ui(f.form).lineList->itemIndex(), -1);
     }
 
@@ -125,13 +126,13 @@ private slots:
     {
         FormFixture f;
         f.setLines(named(6));
-        f.form.switchMode();
+        ui(f.form).editor->switchMode();
         ui(f.form).lineList->setItemIndex(4);
-        f.form.rowClicked();
-        f.form.switchMode();
+        ui(f.form).editor->rowClicked();
+        ui(f.form).editor->switchMode();
         QCOMPARE(ui(f.form).textArea->selStart(), 231);
-        QCOMPARE(f.form.insertAt(), 5);
-        QCOMPARE(f.form.currentLine(), 4);
+        QCOMPARE(ui(f.form).editor->insertAt(), 5);
+        QCOMPARE(ui(f.form).editor->currentLine(), 4);
         QCOMPARE(ui(f.form).find->findFrom(), 4);
     }
 
@@ -140,11 +141,11 @@ private slots:
         FormFixture f;
         f.setLines(named(3));
         ui(f.form).textArea->setSelStart(120);
-        f.form.switchMode();
+        ui(f.form).editor->switchMode();
         ui(f.form).lineList->setItemIndex(-1);
-        f.form.switchMode();
-        QCOMPARE(f.form.currentLine(), -1);
-        QCOMPARE(f.form.insertAt(), 0);
+        ui(f.form).editor->switchMode();
+        QCOMPARE(ui(f.form).editor->currentLine(), -1);
+        QCOMPARE(ui(f.form).editor->insertAt(), 0);
         QCOMPARE(ui(f.form).find->findFrom(), -1);
         QCOMPARE(ui(f.form).textArea->selStart(), 0);
     }
@@ -153,19 +154,19 @@ private slots:
     {
         FormFixture f;
         f.setLines(named(2));
-        f.form.setUndoAvailable(true);
+        ui(f.form).editor->setUndoAvailable(true);
         ui(f.form).editNormalAction->trigger();
-        QVERIFY(!f.form.linesMode);
+        QVERIFY(!ui(f.form).editor->linesMode());
         QVERIFY(ui(f.form).removeLastLineButton->isEnabled());
         ui(f.form).editLinesAction->trigger();
-        QVERIFY(f.form.linesMode);
+        QVERIFY(ui(f.form).editor->linesMode());
         QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());
         ui(f.form).lineList->setItemIndex(1);
         ui(f.form).editLinesAction->trigger();
         QCOMPARE(ui(f.form).lineList->itemIndex(), 1);
-        QVERIFY(f.form.linesMode);
+        QVERIFY(ui(f.form).editor->linesMode());
         ui(f.form).editNormalAction->trigger();
-        QVERIFY(!f.form.linesMode);
+        QVERIFY(!ui(f.form).editor->linesMode());
     }
 
     void everyChangeOfModeDisablesUndo()
@@ -173,10 +174,10 @@ private slots:
         FormFixture f;
         ui(f.form).picker->appendItem();
         QVERIFY(ui(f.form).removeLastLineButton->isEnabled());
-        f.form.switchMode();
+        ui(f.form).editor->switchMode();
         QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());
-        f.form.setUndoAvailable(true);
-        f.form.switchMode();
+        ui(f.form).editor->setUndoAvailable(true);
+        ui(f.form).editor->switchMode();
         QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());
     }
 
@@ -187,12 +188,12 @@ private slots:
         f.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.form));
         QTest::mouseClick(ui(f.form).modeButton, Qt::LeftButton);
-        QVERIFY(f.form.linesMode);
+        QVERIFY(ui(f.form).editor->linesMode());
         BuildListView* list = ui(f.form).lineList;
         const QRect row1 = list->visualItemRect(list->QListWidget::item(1));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row1.center());
-        QCOMPARE(f.form.currentLine(), 1);
-        QCOMPARE(f.form.insertAt(), 2);
+        QCOMPARE(ui(f.form).editor->currentLine(), 1);
+        QCOMPARE(ui(f.form).editor->insertAt(), 2);
         QCOMPARE(ui(f.form).find->findFrom(), 1);
         QTest::mouseClick(ui(f.form).appendButton, Qt::LeftButton);
         QCOMPARE(f.listItems().at(2), QStringLiteral("U83       Villager             1      109       "));
@@ -206,11 +207,11 @@ private slots:
     {
         FormFixture f;
         f.setLines(named(4));
-        f.form.switchMode();
+        ui(f.form).editor->switchMode();
         ui(f.form).lineList->setItemIndex(0);
         QTest::keyClick(ui(f.form).lineList, Qt::Key_Down);
-        QCOMPARE(f.form.currentLine(), 1);
-        QCOMPARE(f.form.insertAt(), 2);
+        QCOMPARE(ui(f.form).editor->currentLine(), 1);
+        QCOMPARE(ui(f.form).editor->insertAt(), 2);
     }
 
     // A search from Normal mode hides the text area while the find dialog
@@ -226,14 +227,14 @@ private slots:
         clickAt(f, 10);
         ui(f.form).findDialog->setFindText(QStringLiteral("line 3"));
         ui(f.form).find->findNext();
-        QCOMPARE(f.form.insertAt(), 4);
+        QCOMPARE(ui(f.form).editor->insertAt(), 4);
         QCOMPARE(f.form.focusWidget(), static_cast<QWidget*>(ui(f.form).lineList));
         QTest::keyRelease(ui(f.form).textArea, Qt::Key_Escape);
         QTest::keyClick(ui(f.form).textArea, Qt::Key_X);
-        QCOMPARE(f.form.insertAt(), 4);
-        QCOMPARE(f.form.currentLine(), 0);
+        QCOMPARE(ui(f.form).editor->insertAt(), 4);
+        QCOMPARE(ui(f.form).editor->currentLine(), 0);
         QCOMPARE(ui(f.form).textArea->lines(), named(5));
-        f.form.switchMode();
+        ui(f.form).editor->switchMode();
         QCOMPARE(f.form.focusWidget(), static_cast<QWidget*>(ui(f.form).textArea));
         VERIFY_DIALOGS(f);
     }

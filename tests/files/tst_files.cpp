@@ -5,6 +5,7 @@
 #include "app/window/textbox.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/window/itempicker.h"
+#include "editing/window/lineeditor.h"
 #include "files/diskfile.h"
 #include "files/filebytes.h"
 #include "files/savesteps.h"
@@ -99,8 +100,8 @@ private slots:
         open(f, path("plain.ai"));
         QCOMPARE(f.lines(), (QStringList{kTown, kVillager3}));
         QCOMPARE(ui(f.form).textArea->selStart(), 10);
-        QCOMPARE(f.form.currentLine(), 0);
-        QCOMPARE(f.form.insertAt(), 1);
+        QCOMPARE(ui(f.form).editor->currentLine(), 0);
+        QCOMPARE(ui(f.form).editor->insertAt(), 1);
         QCOMPARE(f.form.panel(MainWindow::Panel::Column), QStringLiteral("10"));
         QCOMPARE(f.form.panel(MainWindow::Panel::File), path("plain.ai"));
         QCOMPARE(ui(f.form).files->fileName(), path("plain.ai"));
@@ -171,8 +172,8 @@ private slots:
         QCOMPARE(lines[4], blanks(48));
         QCOMPARE(lines[5], kVillager3);
         QCOMPARE(ui(f.form).textArea->selStart(), 110);
-        QCOMPARE(f.form.currentLine(), 2);
-        QCOMPARE(f.form.insertAt(), 3);
+        QCOMPARE(ui(f.form).editor->currentLine(), 2);
+        QCOMPARE(ui(f.form).editor->insertAt(), 3);
         QCOMPARE(f.form.panel(MainWindow::Panel::Column), QStringLiteral("10"));
         QVERIFY(!f.form.isModified());
         QCOMPARE(ui(f.form).picker->villagerCount(), 3);
@@ -195,8 +196,8 @@ private slots:
         QCOMPARE(f.text(), QString());
         QCOMPARE(ui(f.form).textArea->selStart(), 0);
         QCOMPARE(f.form.panel(MainWindow::Panel::Column), QStringLiteral("0"));
-        QCOMPARE(f.form.currentLine(), 0);
-        QCOMPARE(f.form.insertAt(), 1);
+        QCOMPARE(ui(f.form).editor->currentLine(), 0);
+        QCOMPARE(ui(f.form).editor->insertAt(), 1);
         QCOMPARE(ui(f.form).picker->villagerCount(), 0);
     }
 
@@ -212,9 +213,9 @@ private slots:
     {
         writeBytes(path("lm.ai"), (kVillager3 + "\r\n").toLatin1());
         FormFixture f;
-        f.form.switchMode();
+        ui(f.form).editor->switchMode();
         open(f, path("lm.ai"));
-        QVERIFY(!f.form.linesMode);
+        QVERIFY(!ui(f.form).editor->linesMode());
         QCOMPARE(f.form.panel(MainWindow::Panel::Mode), QStringLiteral("Normal"));
         QCOMPARE(ui(f.form).modeButton->text(), QStringLiteral("Edit Lines"));
         QCOMPARE(ui(f.form).appendButton->text(), QStringLiteral("Append"));
@@ -229,8 +230,10 @@ private slots:
     void tabsAreRefused()
     {
         writeBytes(path("tabs.ai"), "B109 x\r\nU83\tVillager\r\n");
+        writeBytes(path("previous.ai"), "B109 x\r\n");
         FormFixture f;
-        f.form.setPanel(MainWindow::Panel::File, QStringLiteral("previous.ai"));
+        f.dialogs.expectOpen(path("previous.ai"));
+        choose(ui(f.form).openAction);
         f.dialogs.expectOpen(path("tabs.ai"));
         f.dialogs.expectMessage();
         choose(ui(f.form).openAction);
@@ -241,7 +244,7 @@ private slots:
         QCOMPARE(m.icon, MsgIcon::Stop);
         QCOMPARE(f.text(), QStringLiteral("B109 x\r\nU83\tVillager\r\n"));
         QCOMPARE(ui(f.form).files->fileName(), path("tabs.ai"));
-        QCOMPARE(f.form.panel(MainWindow::Panel::File), QStringLiteral("previous.ai"));
+        QCOMPARE(f.form.panel(MainWindow::Panel::File), path("previous.ai"));
         QVERIFY(ui(f.form).textArea->isVisibleTo(&f.form));
         QCOMPARE(ui(f.form).textArea->width(), 513);
         f.form.document().insertLines(LineStep::Kind::Append, 2, {QStringLiteral("x")});
@@ -333,8 +336,8 @@ private slots:
         FormFixture f;
         f.dialogs.expectOpen(file);
         ui(f.form).files->openFromDialog();
-        f.form.switchMode();
-        f.form.moveLine(1, 0);
+        ui(f.form).editor->switchMode();
+        ui(f.form).editor->moveLine(1, 0);
         ui(f.form).files->save();
         QCOMPARE(readBytes(file), kVillager3.toLatin1() + "\r\n" + kStartingLine + "\r\n");
         QVERIFY(!f.form.isModified());
@@ -354,7 +357,7 @@ private slots:
         QCOMPARE(ui(f.form).textArea->width(), 513);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         QCOMPARE(ui(f.form).textArea->selStart(), 60);
-        QCOMPARE(f.form.currentLine(), 1);
+        QCOMPARE(ui(f.form).editor->currentLine(), 1);
         QVERIFY(!f.form.isModified());
         VERIFY_DIALOGS(f);
     }
@@ -366,8 +369,8 @@ private slots:
         f.dialogs.expectSave(path("kept.ai"));
         ui(f.form).files->saveAs();
         ui(f.form).picker->setVillagerCount(3);
-        f.form.setUndoAvailable(true);
-        f.form.switchMode();
+        ui(f.form).editor->setUndoAvailable(true);
+        ui(f.form).editor->switchMode();
         f.form.show();
         QVERIFY(QTest::qWaitForWindowActive(&f.form));
         choose(ui(f.form).newAction);
@@ -378,8 +381,8 @@ private slots:
         QCOMPARE(f.form.panel(MainWindow::Panel::Mode), QStringLiteral("Normal"));
         QCOMPARE(ui(f.form).villagerBox->text(), QStringLiteral("0"));
         QCOMPARE(ui(f.form).picker->villagerCount(), 0);
-        QCOMPARE(f.form.insertAt(), -1);
-        QVERIFY(!f.form.linesMode);
+        QCOMPARE(ui(f.form).editor->insertAt(), -1);
+        QVERIFY(!ui(f.form).editor->linesMode());
         QCOMPARE(ui(f.form).files->fileName(), path("kept.ai"));
         QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui(f.form).itemBox));
@@ -568,8 +571,8 @@ private slots:
     {
         FormFixture f;
         f.setLines({kTown, kVillager3});
-        f.form.switchMode();
-        f.form.moveLine(1, 0);
+        ui(f.form).editor->switchMode();
+        ui(f.form).editor->moveLine(1, 0);
         f.dialogs.expectSave(path("order.ai"));
         ui(f.form).files->save();
         QCOMPARE(readBytes(path("order.ai")), (kVillager3 + "\r\n" + kTown + "\r\n").toLatin1());

@@ -5,6 +5,7 @@
 #include "buildlist/lineformat.h"
 #include "buildlist/ordercheck.h"
 #include "buildlist/window/itempicker.h"
+#include "editing/window/lineeditor.h"
 #include "files/openroad.h"
 #include "files/window/filecommands.h"
 #include "search/window/checkorderwindow.h"
@@ -84,15 +85,15 @@ private slots:
     {
         FormFixture f;
         f.setLines({QString::fromLatin1(kStartingLine), kAgeTool, kArchery, kArcher});
-        f.form.switchMode();
-        f.form.showCheckOrder();
+        ui(f.form).editor->switchMode();
+        choose(ui(f.form).checkOrderAction);
         QCOMPARE(windowOf(f)->rowLines(), QList<int>{0});
-        f.form.moveLine(3, 2);
+        ui(f.form).editor->moveLine(3, 2);
         QTest::mouseClick(ui(*windowOf(f)).checkButton, Qt::LeftButton);
         QCOMPARE(windowOf(f)->rowLines(), QList<int>{3});
         // Shown again from the menu, it checks again.
-        f.form.moveLine(2, 4);
-        f.form.showCheckOrder();
+        ui(f.form).editor->moveLine(2, 4);
+        choose(ui(f.form).checkOrderAction);
         QCOMPARE(windowOf(f)->rowLines(), QList<int>{0});
     }
 
@@ -103,14 +104,14 @@ private slots:
         FormFixture f;
         const QStringList lines{QString::fromLatin1(kStartingLine), kAgeTool, kArcher, kArchery};
         f.setLines(lines);
-        f.form.showCheckOrder();
+        choose(ui(f.form).checkOrderAction);
         CheckOrderWindow& window = *windowOf(f);
         ui(window).problemList->setCurrentRow(0);
         window.selectProblemLine();
-        QVERIFY(f.form.linesMode);
+        QVERIFY(ui(f.form).editor->linesMode());
         QCOMPARE(ui(f.form).lineList->itemIndex(), 2);
-        QCOMPARE(f.form.insertAt(), 3);
-        QCOMPARE(f.form.currentLine(), 2);
+        QCOMPARE(ui(f.form).editor->insertAt(), 3);
+        QCOMPARE(ui(f.form).editor->currentLine(), 2);
         QCOMPARE(f.listItems(), lines);
         QVERIFY(!f.form.isModified());
         VERIFY_DIALOGS(f);
@@ -123,11 +124,11 @@ private slots:
     {
         FormFixture f;
         f.setLines({QString::fromLatin1(kStartingLine), kAgeTool, kArcher, kArchery});
-        f.form.switchMode();
+        ui(f.form).editor->switchMode();
         CheckOrderWindow& window = shown(f);
         QCOMPARE(window.rowLines(), QList<int>{3});
         ui(f.form).lineList->setItemIndex(1);
-        f.form.rowClicked();
+        ui(f.form).editor->rowClicked();
         ui(f.form).picker->appendItem(); // Insert below line 2: the Archer is line 4 now
         QVERIFY(window.checkPending());
         ui(window).problemList->setCurrentRow(0);
@@ -155,12 +156,12 @@ private slots:
         FormFixture f;
         f.setLines({QString::fromLatin1(kStartingLine), kAgeTool, kArcher, line48(QStringLiteral("// note")),
                     kArchery});
-        f.form.switchMode();
+        ui(f.form).editor->switchMode();
         CheckOrderWindow& window = shown(f);
         QCOMPARE(window.rowLines(), QList<int>{3});
         QVERIFY(rows(window).at(0).contains(QStringLiteral("at line 5")));
         ui(f.form).lineList->setItemIndex(4);
-        f.form.rowClicked();
+        ui(f.form).editor->rowClicked();
         QTest::keyClick(ui(f.form).lineList, Qt::Key_Up, Qt::AltModifier);
         QCOMPARE(ui(f.form).lineList->item(3), kArchery);
         QTRY_VERIFY(rows(window).at(0).contains(QStringLiteral("at line 4")));
@@ -195,7 +196,7 @@ private slots:
     {
         FormFixture f;
         f.setLines({QString::fromLatin1(kStartingLine), kAgeTool, kArcher, kArchery});
-        f.form.switchMode();
+        ui(f.form).editor->switchMode();
         CheckOrderWindow& window = shown(f);
         const QString problem =
             QStringLiteral("Archer needs Archery, which comes later, at line 4: move it up");
@@ -215,7 +216,7 @@ private:
     static CheckOrderWindow& shown(FormFixture& f)
     {
         f.form.show();
-        f.form.showCheckOrder();
+        choose(ui(f.form).checkOrderAction);
         CheckOrderWindow& window = *windowOf(f);
         window.show();
         window.activateWindow();

@@ -3,6 +3,7 @@
 #include "app/window/mainwindow.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/window/itempicker.h"
+#include "editing/window/lineeditor.h"
 #include "search/countcomment.h"
 #include "search/window/countwindow.h"
 #include "support/controls.h"
@@ -96,9 +97,9 @@ private slots:
         FormFixture f;
         f.setLines({kVillager3});
         countUnit(f, QStringLiteral("Villager         "));
-        f.form.switchMode();
+        ui(f.form).editor->switchMode();
         QTest::mouseClick(ui(f.form2).copyButton, Qt::LeftButton);
-        QVERIFY(!f.form.linesMode);
+        QVERIFY(!ui(f.form).editor->linesMode());
         QCOMPARE(f.lines().at(0), QStringLiteral("//Villager 3").leftJustified(48));
     }
 
@@ -219,8 +220,8 @@ private slots:
     {
         FormFixture f;
         f.setLines({kVillager3});
-        f.form.switchMode();
-        f.form.rowClicked();
+        ui(f.form).editor->switchMode();
+        ui(f.form).editor->rowClicked();
         ui(f.form).picker->appendItem(); // one more Villager, in the list only
         countUnit(f, QStringLiteral("Villager         "));
         QCOMPARE(ui(f.form2).counts->lines(), QStringList{QStringLiteral("//Villager 4").leftJustified(48)});

@@ -3,6 +3,7 @@
 #include "app/window/mainwindow.h"
 #include "app/window/textbox.h"
 #include "buildlist/lineformat.h"
+#include "editing/window/lineeditor.h"
 #include "search/window/findcommand.h"
 #include "search/window/finddialog.h"
 #include "support/controls.h"
@@ -49,11 +50,11 @@ private slots:
         int clicks = 0;
         QObject::connect(ui(f.form).lineList, &BuildListView::clickedByUser, [&] { ++clicks; });
         find(f, QStringLiteral("VILLAGER"));
-        QVERIFY(f.form.linesMode);
+        QVERIFY(ui(f.form).editor->linesMode());
         QCOMPARE(f.form.panel(MainWindow::Panel::Mode), QStringLiteral("Lines"));
         QCOMPARE(ui(f.form).lineList->itemIndex(), 1);
         QCOMPARE(ui(f.form).find->findFrom(), 2);
-        QCOMPARE(f.form.insertAt(), 2);
+        QCOMPARE(ui(f.form).editor->insertAt(), 2);
         QCOMPARE(clicks, 0); // a hit is selected by program
         find(f, QStringLiteral("villager"));
         QCOMPARE(ui(f.form).lineList->itemIndex(), 3);
@@ -77,7 +78,7 @@ private slots:
         QCOMPARE(m.icon, MsgIcon::Question);
         QCOMPARE(m.defaultButton, MsgResult::Yes);
         QCOMPARE(ui(f.form).lineList->itemIndex(), 3); // No keeps the last hit
-        QCOMPARE(f.form.insertAt(), 4);
+        QCOMPARE(ui(f.form).editor->insertAt(), 4);
         f.dialogs.expectMessage(MsgResult::Yes);
         find(f, QStringLiteral("villager"));
         QCOMPARE(ui(f.form).lineList->itemIndex(), 1); // Yes starts from the top
@@ -119,9 +120,9 @@ private slots:
         QFETCH(bool, asksToWrap);
         FormFixture f;
         f.setLines(kLines);
-        f.form.switchMode();
+        ui(f.form).editor->switchMode();
         ui(f.form).lineList->setItemIndex(startAt);
-        f.form.rowClicked();
+        ui(f.form).editor->rowClicked();
         choose(ui(f.form).findAction);
         if (asksToWrap)
             f.dialogs.expectMessage(MsgResult::Yes);
@@ -142,7 +143,7 @@ private slots:
         QCOMPARE(m.title, FindMessages::kNotFoundTitle);
         QCOMPARE(m.buttons, MsgButtons::OK);
         QCOMPARE(ui(f.form).lineList->itemIndex(), startAt); // the selection stays
-        QCOMPARE(f.form.insertAt(), startAt + 1);
+        QCOMPARE(ui(f.form).editor->insertAt(), startAt + 1);
         VERIFY_DIALOGS(f);
     }
 
@@ -150,9 +151,9 @@ private slots:
     {
         FormFixture f;
         f.setLines(kLines);
-        f.form.switchMode();
+        ui(f.form).editor->switchMode();
         ui(f.form).lineList->setItemIndex(5);
-        f.form.rowClicked();
+        ui(f.form).editor->rowClicked();
         choose(ui(f.form).findAction);
         QCOMPARE(ui(f.form).find->findFrom(), 5);
         find(f, QStringLiteral("cavalry"));
@@ -163,9 +164,9 @@ private slots:
     {
         FormFixture f;
         f.setLines(kLines);
-        f.form.switchMode();
+        ui(f.form).editor->switchMode();
         ui(f.form).lineList->setItemIndex(-1);
-        f.form.rowClicked();
+        ui(f.form).editor->rowClicked();
         QCOMPARE(ui(f.form).find->findFrom(), -1);
         choose(ui(f.form).findAction);
         find(f, QStringLiteral("b109"));

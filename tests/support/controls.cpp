@@ -9,6 +9,7 @@
 #include "app/window/textbox.h"
 #include "app/window/updownarrows.h"
 #include "buildlist/window/itempicker.h"
+#include "editing/window/lineeditor.h"
 #include "files/window/filecommands.h"
 #include "search/window/checkorderwindow.h"
 #include "search/window/countwindow.h"
@@ -125,7 +126,8 @@ MainControls findMain(const MainWindow& w)
             named<QAction>(w, "mnuHelpAbout"),
             named<FileCommands>(w, "fileCommands"),
             named<FindCommand>(w, "findCommand"),
-            named<ItemPicker>(w, "itemPicker")};
+            named<ItemPicker>(w, "itemPicker"),
+            named<LineEditor>(w, "lineEditor")};
 }
 
 CountControls findCount(const CountWindow& w)

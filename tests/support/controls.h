@@ -30,6 +30,7 @@ class MainWindow;
 class FileCommands;
 class FindCommand;
 class ItemPicker;
+class LineEditor;
 
 // The one object of this type and name under `parent`; a missing control
 // is a broken fixture and ends the run.
@@ -91,6 +92,7 @@ struct MainControls {
     FileCommands* files;
     FindCommand* find;
     ItemPicker* picker;
+    LineEditor* editor;
 };
 
 struct CountControls {

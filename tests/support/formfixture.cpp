@@ -1,5 +1,6 @@
 #include "support/formfixture.h"
 #include "buildlist/window/itempicker.h"
+#include "editing/window/lineeditor.h"
 #include "search/window/findcommand.h"
 #include "support/controls.h"
 
@@ -50,17 +51,17 @@ QStringList windowState(const MainWindow& form)
     return {ui(form).textArea->text(), ui(form).lineList->items().join(QLatin1Char('|')),
             QStringLiteral("row %1 current %2 insert %3 find %4 caret %5 column %6")
                 .arg(ui(form).lineList->itemIndex())
-                .arg(form.currentLine())
-                .arg(form.insertAt())
+                .arg(ui(form).editor->currentLine())
+                .arg(ui(form).editor->insertAt())
                 .arg(ui(form).find->findFrom())
-                .arg(form.linesMode ? -1 : ui(form).textArea->selStart())
+                .arg(ui(form).editor->linesMode() ? -1 : ui(form).textArea->selStart())
                 .arg(form.panel(MainWindow::Panel::Column)),
             QStringLiteral("villagers %1 box %2 undo button %3 marker '%4' mode %5")
                 .arg(ui(form).picker->villagerCount())
                 .arg(ui(form).villagerBox->text())
                 .arg(ui(form).removeLastLineButton->isEnabled())
                 .arg(form.panel(MainWindow::Panel::Marker))
-                .arg(form.linesMode)};
+                .arg(ui(form).editor->linesMode())};
 }
 
 QString line48(const QString& start)

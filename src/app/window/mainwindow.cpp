@@ -1,40 +1,28 @@
 #include "app/window/mainwindow.h"
-#include "about/window/helpmenu.h"
-#include "app/window/decorationlabel.h"
-#include "app/window/objectnames.h"
-#include "app/window/placedcontrols.h"
-#include "buildlist/window/itempicker.h"
-#include "files/window/filecommands.h"
 
+#include "about/window/helpmenu.h"
 #include "app/window/application.h"
-#include "app/window/buildlisttextedit.h"
-#include "app/window/buildlistview.h"
-#include "app/window/classicedit.h"
-#include "app/window/completingcombobox.h"
-#include "app/window/dragcontroller.h"
+#include "app/window/objectnames.h"
 #include "app/window/pictures.h"
+#include "app/window/placedcontrols.h"
 #include "app/window/programfiles.h"
 #include "app/window/shortcutpriority.h"
 #include "app/window/statuspanels.h"
-#include "app/window/steppededit.h"
 #include "app/window/taborder.h"
-#include "app/window/textbox.h"
-#include "app/window/updownarrows.h"
 #include "buildlist/lineformat.h"
+#include "buildlist/window/itempicker.h"
+#include "editing/buildlist.h"
+#include "editing/window/lineeditor.h"
+#include "files/window/filecommands.h"
 #include "search/window/checkorderwindow.h"
 #include "search/window/countwindow.h"
 #include "search/window/findcommand.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QScopedValueRollback>
 #include <QTimer>
 
 namespace {
@@ -52,14 +40,14 @@ MainWindow::MainWindow(Application& app, QWidget* parent) : QMainWindow(parent),
     dressProgramWindow(this, tr("Brindlecap's Vex AI Editor "));
 
     document_ = new BuildList(this);
-    document_->setContext(this);
-    files_ = new FileCommands(app_, *document_, catalog_, this);
-    find_ = new FindCommand(app_, *document_, this);
     createControls();
     createMenu();
-    wireEvents();
-    wireFileCommands();
-    wireFind();
+    files_ = new FileCommands(app_, *document_, catalog_, this);
+    find_ = new FindCommand(app_, *document_, this);
+    editor_->setPicker(picker_);
+    editor_->setFind(find_);
+    wireMenu();
+    wireParts();
     new MenuShortcutPriority(this,
                              {openAction, saveAction, saveAsAction, exitAction, undoAction, redoAction});
 
@@ -70,88 +58,14 @@ MainWindow::MainWindow(Application& app, QWidget* parent) : QMainWindow(parent),
 
 MainWindow::~MainWindow()
 {
-    // The document tells the views and the menu as it goes, and the text
-    // area loses the focus as the window goes: both while this is still a
-    // MainWindow.
-    textArea->disconnect(this);
-    document_->setContext(nullptr);
+    // The parts go before the document they show and edit.
+    delete editor_;
     delete document_;
 }
 
-void MainWindow::setCompanions(CountWindow* countWindow, CheckOrderWindow* checkOrder)
+bool MainWindow::isModified() const
 {
-    countWindow_ = countWindow;
-    checkOrder_ = checkOrder;
-    connect(countWindow_, &CountWindow::wantsNormalMode, this, [this] {
-        if (linesMode)
-            switchMode();
-    });
-    connect(countWindow_, &CountWindow::commentGoingIn, this, [this] { textArea->setSelStart(0); });
-    connect(checkOrder_, &CheckOrderWindow::lineChosen, this, &MainWindow::selectLine);
-    connect(checkOrder_, &CheckOrderWindow::problemLinesMarked, this, &MainWindow::markProblemLines);
-}
-
-void MainWindow::showCount()
-{
-    countWindow_->open();
-}
-
-void MainWindow::markProblemLines(const QList<int>& lines, const QStringList& texts)
-{
-    // Tinted in the list and in the text, each with its problem as a
-    // tooltip.
-    QHash<int, QString> notes;
-    notes.reserve(lines.size());
-    for (int k = 0; k < lines.size(); ++k)
-        notes.insert(lines.at(k), texts.at(k));
-    lineList->setMarkedRows(notes);
-    textArea->setMarkedLines(notes);
-}
-
-void MainWindow::showCheckOrder()
-{
-    // Each showing checks the list as it stands, the window newly shown
-    // beside this one or brought to the front.
-    checkOrder_->checkAgain();
-    checkOrder_->showBesideOwner();
-}
-
-void MainWindow::selectLine(int index)
-{
-    if (!linesMode)
-        enterLinesMode();
-    selectRowAsClicked(index);
-    // The keyboard goes to the list, on that row, so that the keys of
-    // Lines mode act on it; the tool window stays above this one as its
-    // own, and never takes the keyboard back by raising itself.
-    app_.dialogs().showModeless(this);
-    lineList->setFocus(Qt::OtherFocusReason);
-    // A window manager gives the tool window the keyboard for a click on
-    // it, and may take a request made in the same instant for an older one
-    // and refuse it. Asked again once the click has settled, it agrees;
-    // unless the user has gone on to another window meanwhile.
-    QTimer::singleShot(kSettleMs, this, app_.guarded(this, &MainWindow::takeKeysBackFromCheckOrder));
-}
-
-void MainWindow::takeKeysBackFromCheckOrder()
-{
-    if (!isActiveWindow() && QApplication::activeWindow() == checkOrder_)
-        activateWindow();
-}
-
-QString MainWindow::panel(Panel which) const
-{
-    return statusPanels->panelText(int(which));
-}
-
-void MainWindow::setPanel(Panel which, const QString& text)
-{
-    statusPanels->setPanelText(int(which), text);
-}
-
-void MainWindow::showModified(bool modified)
-{
-    setPanel(Panel::Marker, modified ? QStringLiteral("*") : QString());
+    return document_->isModified();
 }
 
 void MainWindow::createControls()
@@ -160,55 +74,31 @@ void MainWindow::createControls()
     client->setFixedSize(kClientWidth, kClientHeight - kStatusHeight);
     setCentralWidget(client);
 
-    textArea = place(new BuildListTextEdit(true, client), 16, 112, kTextAreaWidth, 217);
-    textArea->setFont(fixedPitchFont(false));
-    textArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-
-    picker_ = new ItemPicker(app_, *document_, catalog_, *textArea, *this, client);
-
-    removeLastLineButton = placedButton(tr("Undo"), client, 452, 46, 73, 23);
-    setUndoAvailable(false);
-    modeButton = placedButton(tr("Edit Lines"), client, 452, 74, 73, 23);
-    modeButton->setToolTip(tr("Drag & drop"));
-
-    lineList = place(new BuildListView(client), 16, 112, 213, 171);
-    lineList->setFont(fixedPitchFont(false));
-    lineList->hide();
-
-    toilet = place(new QLabel(client), 244, 338, 33, 33);
-    toilet->setPixmap(toiletPicture());
-    toilet->setAlignment(Qt::AlignCenter);
+    editor_ = new LineEditor(app_, *document_, client);
+    picker_ = new ItemPicker(app_, *document_, catalog_, editor_->textView(), editor_->placer(), client);
+    exitButton = placedButton(tr("E&xit"), client, 450, 341, 73, 25);
 
     statusPanels = new StatusPanels({300, 60, 55, 32, 50}, this);
     statusPanels->setFixedHeight(kStatusHeight);
     setStatusBar(statusPanels);
 
-    exitButton = placedButton(tr("E&xit"), client, 450, 341, 73, 25);
-    ruler = place(new DecorationLabel(QString::fromLatin1(kRuler), client), 16, 104, 322, 16);
-    ruler->setFont(fixedPitchFont(true));
-    ruler->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ruler->setContentsMargins(0, 0, 0, 0);
-    // The ruler's bars stand over the text area's columns: both start at the
-    // text area's first character.
-    ruler->setIndent(textArea->frameWidth() + int(textArea->document()->documentMargin()));
-    ruler->resize(qMax(ruler->width(), ruler->sizeHint().width()), ruler->height());
-    ruler->lower();
-
-    // The text area and the list lie over the lower part of the ruler's box.
-    textArea->raise();
-    lineList->raise();
-
-    setObjectNames({{textArea, "Memo1"},
-                    {removeLastLineButton, "cmdDelete"},
-                    {modeButton, "cmdEdit"},
-                    {lineList, "ListBox1"},
-                    {toilet, "Image1"},
-                    {statusPanels, "Status"},
-                    {exitButton, "cmdExit"},
-                    {ruler, "Label3"}});
-
-    setTabOrderOf(picker_->focusOrder() + QWidgetList{removeLastLineButton, modeButton, textArea, lineList}
+    setObjectNames({{statusPanels, "Status"}, {exitButton, "cmdExit"}});
+    setTabOrderOf(picker_->focusOrder() + editor_->buttonFocusOrder() + editor_->viewFocusOrder()
                   + picker_->tallyFocusOrder() + QWidgetList{exitButton});
+
+    // A dragged line drops only on the list and the toilet; over the
+    // villager box and Refresh, and over the window's own background, the
+    // drag shows that it cannot drop.
+    const QWidgetList tally = picker_->tallyFocusOrder();
+    for (QWidget* w : tally)
+        editor_->addDragSurface(w, true);
+    for (QWidget* w : picker_->controls())
+        if (!tally.contains(w))
+            editor_->addDragSurface(w, false);
+    editor_->addDragSurface(exitButton, false);
+    editor_->addDragSurface(statusPanels, false);
+    editor_->addDragSurface(this, true);
+    editor_->addDragSurface(client, true);
 }
 
 void MainWindow::createMenu()
@@ -237,7 +127,6 @@ void MainWindow::createMenu()
     redoAction = editMenu->addAction(tr("Redo"));
     redoAction->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    showHistoryCommands();
 
     searchMenu = mainMenu->addMenu(tr("&Search"));
     findAction = searchMenu->addAction(tr("Find..."));
@@ -276,11 +165,9 @@ void MainWindow::createMenu()
         a->setShortcutContext(Qt::WindowShortcut);
 }
 
-void MainWindow::wireEvents()
+void MainWindow::wireMenu()
 {
-    connect(removeLastLineButton, &QPushButton::clicked, this,
-            app_.guarded(this, &MainWindow::removeLastLine));
-    connect(modeButton, &QPushButton::clicked, this, app_.guarded(this, &MainWindow::switchMode));
+    editor_->addDragSurface(mainMenu, false);
     connect(exitButton, &QPushButton::clicked, this, app_.guarded(files_, &FileCommands::exitProgram));
 
     // Commands that may open a modal box run one turn of the event loop
@@ -293,68 +180,60 @@ void MainWindow::wireEvents()
     connect(saveAction, &QAction::triggered, this, app_.guarded(files_, &FileCommands::save), later);
     connect(saveAsAction, &QAction::triggered, this, app_.guarded(files_, &FileCommands::saveAs), later);
     connect(exitAction, &QAction::triggered, this, app_.guarded(files_, &FileCommands::exitProgram), later);
-    connect(editNormalAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::editNormal));
-    connect(editLinesAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::editLines));
-    connect(undoAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::undo));
-    connect(redoAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::redo));
-    connect(document_, &BuildList::historyChanged, this, [this] { showHistoryCommands(); });
-    connect(document_, &BuildList::modifiedChanged, this, &MainWindow::showModified);
-    connect(document_, &BuildList::linesChanged, this, &MainWindow::showLinesChanged);
-    connect(document_, &BuildList::lineMoved, this, &MainWindow::showLineMoved);
-    connect(countAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::showCount));
+    connect(editNormalAction, &QAction::triggered, this, app_.guarded(editor_, &LineEditor::editNormal));
+    connect(editLinesAction, &QAction::triggered, this, app_.guarded(editor_, &LineEditor::editLines));
+    connect(undoAction, &QAction::triggered, this, app_.guarded(editor_, &LineEditor::undo));
+    connect(redoAction, &QAction::triggered, this, app_.guarded(editor_, &LineEditor::redo));
+    connect(findAction, &QAction::triggered, this,
+            [this] { app_.guard([this] { find_->open(editor_->linesMode()); }); });
+    connect(countAction, &QAction::triggered, this, [this] { app_.guard([this] { countWindow_->open(); }); });
     connect(checkOrderAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::showCheckOrder));
+    connect(document_, &BuildList::historyChanged, this, &MainWindow::showHistoryCommands);
+    showHistoryCommands();
+}
 
-    connect(textArea, &BuildListTextEdit::clicked, this, app_.guarded(this, &MainWindow::textAreaClicked));
-    connect(textArea, &BuildListTextEdit::keyReleased, this, app_.guarded(this, &MainWindow::textAreaKeyUp));
-    // Whatever the user turns to next ends the typing step.
-    connect(textArea, &BuildListTextEdit::focusLeft, this, app_.guarded(this, &MainWindow::textAreaLeft));
-    textArea->onUserEdit = [this](const std::function<void()>& edit) {
-        app_.guard([&] { takeUserEdit(edit); });
-    };
-    textArea->onKeyDown = [this](int& key, Qt::KeyboardModifiers shift) {
-        app_.guard([&] { textAreaKeyDown(key, shift); });
-    };
-    textArea->onKeyPress = [this](char16_t& key) {
-        // An error in the handler must not let the character through.
-        const char16_t typed = key;
-        key = 0;
-        app_.guard([&] {
-            char16_t ch = typed;
-            textAreaKeyPress(ch);
-            key = ch;
-        });
-    };
+void MainWindow::wireParts()
+{
+    connect(document_, &BuildList::modifiedChanged, this,
+            [this](bool modified) { setPanel(Panel::Marker, modified ? QStringLiteral("*") : QString()); });
+    connect(editor_, &LineEditor::modeShown, this,
+            [this](bool lines) { setPanel(Panel::Mode, lines ? tr("Lines") : tr("Normal")); });
+    connect(editor_, &LineEditor::columnShown, this,
+            [this](int column) { setPanel(Panel::Column, column < 0 ? QString() : IntToStr(column)); });
 
-    connect(lineList, &BuildListView::clickedByUser, this, app_.guarded(this, &MainWindow::rowClicked));
-    connect(lineList, &BuildListView::mousePressed, this, app_.guarded(this, &MainWindow::startLineDrag));
-    connect(lineList, &BuildListView::moveKeyPressed, this,
-            app_.guarded(this, &MainWindow::moveSelectedLine));
-    connect(lineList, &BuildListView::contextMenuAsked, this, app_.guarded(this, &MainWindow::showLineMenu));
-
-    drag_ = new DragController(this, app_);
-    drag_->addControl(this, app_.guarded(this, &MainWindow::dragOverWindow));
-    drag_->addControl(lineList, app_.guarded(this, &MainWindow::dragOverList),
-                      app_.guarded(this, &MainWindow::dropOnList));
-    drag_->addControl(toilet, app_.guarded(this, &MainWindow::dragOverToilet),
-                      app_.guarded(this, &MainWindow::dropOnToilet));
-    // Over the villager box and Refresh, a drag shows it cannot drop.
-    const QWidgetList tally = picker_->tallyFocusOrder();
-    for (QWidget* w : tally)
-        drag_->addControl(w, app_.guarded(this, &MainWindow::dragOverWindow));
-    for (QWidget* w : picker_->controls())
-        if (!tally.contains(w))
-            drag_->addControl(w);
-    for (QWidget* w : std::initializer_list<QWidget*>{textArea, removeLastLineButton, modeButton, exitButton,
-                                                      ruler, mainMenu, statusPanels})
-        drag_->addControl(w);
-    connect(picker_, &ItemPicker::entriesOffered, this, [this] { setUndoAvailable(false); });
-    connect(picker_, &ItemPicker::appended, this, [this] {
-        if (!linesMode)
-            setUndoAvailable(true);
+    connect(picker_, &ItemPicker::entriesOffered, editor_, [this] { editor_->setUndoAvailable(false); });
+    connect(picker_, &ItemPicker::appended, editor_, [this] {
+        if (!editor_->linesMode())
+            editor_->setUndoAvailable(true);
     });
 
-    // The client area is the window's own background.
-    drag_->addControl(centralWidget(), app_.guarded(this, &MainWindow::dragOverWindow));
+    connect(files_, &FileCommands::fileShown, this,
+            [this](const QString& path) { setPanel(Panel::File, path); });
+    connect(files_, &FileCommands::newListStarted, this, [this] {
+        picker_->setVillagerCount(0);
+        editor_->startAfresh();
+        // Undo must never take a line off a build list it did not add.
+        editor_->setUndoAvailable(false);
+        picker_->focusItemBox();
+    });
+    connect(files_, &FileCommands::readingStarted, editor_, &LineEditor::beginReading);
+    connect(files_, &FileCommands::readingEnded, editor_, &LineEditor::endReading);
+    connect(files_, &FileCommands::fileRead, picker_, &ItemPicker::recountVillagers);
+    connect(files_, &FileCommands::readyToEdit, editor_, &LineEditor::editFrom);
+
+    connect(find_, &FindCommand::searching, editor_, &LineEditor::enterLinesModeToSearch);
+    connect(find_, &FindCommand::found, editor_, &LineEditor::selectFoundLine);
+    connect(find_, &FindCommand::passEnded, editor_, &LineEditor::placeInsertionBelowSelection);
+}
+
+void MainWindow::setCompanions(CountWindow* countWindow, CheckOrderWindow* checkOrder)
+{
+    countWindow_ = countWindow;
+    checkOrder_ = checkOrder;
+    connect(countWindow_, &CountWindow::wantsNormalMode, editor_, &LineEditor::leaveLinesMode);
+    connect(countWindow_, &CountWindow::commentGoingIn, editor_, &LineEditor::caretToTop);
+    connect(checkOrder_, &CheckOrderWindow::lineChosen, this, &MainWindow::selectLine);
+    connect(checkOrder_, &CheckOrderWindow::problemLinesMarked, editor_, &LineEditor::markProblemLines);
 }
 
 void MainWindow::startAfresh()
@@ -363,21 +242,67 @@ void MainWindow::startAfresh()
     document_->reset({QString::fromLatin1(kStartingLine)});
     picker_->showUnits();
     picker_->setVillagerCount(0);
-    enterMode(EditMode::Normal);
-    lineList->setGeometry(textArea->geometry());
-    setInsertAt(-1);
+    editor_->startAfresh();
 }
 
-void MainWindow::focusItemBox()
+void MainWindow::openNamedFile(const QString& path)
 {
-    picker_->focusItemBox();
+    files_->openNamedFile(path);
+}
+
+QString MainWindow::panel(Panel which) const
+{
+    return statusPanels->panelText(int(which));
+}
+
+void MainWindow::setPanel(Panel which, const QString& text)
+{
+    statusPanels->setPanelText(int(which), text);
+}
+
+void MainWindow::showHistoryCommands()
+{
+    const BuildList& steps = *document_;
+    undoAction->setEnabled(steps.canUndo());
+    undoAction->setText(steps.canUndo() ? tr("Undo %1").arg(steps.undoName()) : tr("Undo"));
+    redoAction->setEnabled(steps.canRedo());
+    redoAction->setText(steps.canRedo() ? tr("Redo %1").arg(steps.redoName()) : tr("Redo"));
+}
+
+void MainWindow::showCheckOrder()
+{
+    // Each showing checks the list as it stands, the window newly shown
+    // beside this one or brought to the front.
+    checkOrder_->checkAgain();
+    checkOrder_->showBesideOwner();
+}
+
+void MainWindow::selectLine(int index)
+{
+    editor_->showLine(index);
+    // The keyboard goes to the list, on that row, so that the keys of
+    // Lines mode act on it; the tool window stays above this one as its
+    // own, and never takes the keyboard back by raising itself.
+    app_.dialogs().showModeless(this);
+    editor_->focusList();
+    // A window manager gives the tool window the keyboard for a click on
+    // it, and may take a request made in the same instant for an older one
+    // and refuse it. Asked again once the click has settled, it agrees;
+    // unless the user has gone on to another window meanwhile.
+    QTimer::singleShot(kSettleMs, this, app_.guarded(this, &MainWindow::takeKeysBackFromCheckOrder));
+}
+
+void MainWindow::takeKeysBackFromCheckOrder()
+{
+    if (!isActiveWindow() && QApplication::activeWindow() == checkOrder_)
+        activateWindow();
 }
 
 void MainWindow::showEvent(QShowEvent* e)
 {
     QMainWindow::showEvent(e);
     if (!e->spontaneous())
-        app_.guard([this] { focusItemBox(); });
+        app_.guard([this] { picker_->focusItemBox(); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* e)
@@ -397,60 +322,4 @@ void MainWindow::closeEvent(QCloseEvent* e)
         e->accept();
     else
         e->ignore();
-}
-
-void MainWindow::setUndoAvailable(bool available)
-{
-    undoAvailable_ = available;
-    removeLastLineButton->setEnabled(available);
-}
-
-void MainWindow::setCurrentLine(int line)
-{
-    currentLine_ = line;
-    insertAt_ = line + 1;
-}
-
-void MainWindow::setInsertAt(int index)
-{
-    insertAt_ = index;
-}
-
-void MainWindow::openNamedFile(const QString& path)
-{
-    files_->openNamedFile(path);
-}
-
-void MainWindow::wireFileCommands()
-{
-    connect(files_, &FileCommands::fileShown, this,
-            [this](const QString& path) { setPanel(Panel::File, path); });
-    connect(files_, &FileCommands::newListStarted, this, [this] {
-        picker_->setVillagerCount(0);
-        setInsertAt(-1);
-        enterMode(EditMode::Normal);
-        // Undo must never take a line off a build list it did not add.
-        setUndoAvailable(false);
-        picker_->focusItemBox();
-    });
-    connect(files_, &FileCommands::readingStarted, this, &MainWindow::beginReading);
-    connect(files_, &FileCommands::readingEnded, this, &MainWindow::endReading);
-    connect(files_, &FileCommands::fileRead, picker_, &ItemPicker::recountVillagers);
-    connect(files_, &FileCommands::readyToEdit, this, [this](int caret) {
-        textArea->setSelStart(caret);
-        textArea->setFocus();
-        textAreaClicked();
-    });
-}
-
-void MainWindow::wireFind()
-{
-    connect(findAction, &QAction::triggered, this,
-            [this] { app_.guard([this] { find_->open(linesMode); }); });
-    connect(find_, &FindCommand::searching, this, [this] {
-        if (!linesMode)
-            enterLinesMode();
-    });
-    connect(find_, &FindCommand::found, this, [this](int line) { lineList->setItemIndex(line); });
-    connect(find_, &FindCommand::passEnded, this, [this] { setInsertAt(lineList->itemIndex() + 1); });
 }

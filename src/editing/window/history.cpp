@@ -1,15 +1,15 @@
 // Undo and Redo: the document's history, and the window around each step.
 #include "app/window/buildlisttextedit.h"
 #include "app/window/buildlistview.h"
-#include "app/window/mainwindow.h"
 #include "buildlist/window/itempicker.h"
+#include "editing/window/lineeditor.h"
 #include "model/errors.h"
 #include "search/window/findcommand.h"
 
 #include <QAction>
 #include <QPushButton>
 
-EditState MainWindow::editState() const
+EditState LineEditor::editState() const
 {
     EditState state;
     state.listRow = lineList->itemIndex();
@@ -23,45 +23,45 @@ EditState MainWindow::editState() const
     return state;
 }
 
-void MainWindow::restoreEditState(const EditState& state)
+void LineEditor::restoreEditState(const EditState& state)
 {
     lineList->setItemIndex(state.listRow);
-    if (linesMode)
+    if (linesMode_)
         keepARowCurrent(state.listRow >= 0 ? state.listRow : state.currentLine);
     setCurrentLine(state.currentLine);
     setInsertAt(state.insertAt);
     find_->setFindFrom(state.findFrom);
     // The hidden text's caret is placed anew from the list's selection on
     // the return to Normal mode; placing it now would lay out the text.
-    if (!linesMode && textArea->selStart() != state.caret)
+    if (!linesMode_ && textArea->selStart() != state.caret)
         textArea->setSelStart(state.caret);
     column_ = state.column;
-    setPanel(Panel::Column, column_ < 0 ? QString() : IntToStr(column_));
+    emit columnShown(column_);
     picker_->setVillagerCount(state.villagers);
     // The Undo button takes the text area's last line: never while the
     // list is shown.
-    setUndoAvailable(state.undoAvailable && !linesMode);
+    setUndoAvailable(state.undoAvailable && !linesMode_);
 }
 
-void MainWindow::undo()
+void LineEditor::undo()
 {
-    document_->undo();
+    document_.undo();
     picker_->offerWhatTheListAllows();
 }
 
-void MainWindow::redo()
+void LineEditor::redo()
 {
-    document_->redo();
+    document_.redo();
     picker_->offerWhatTheListAllows();
 }
 
-void MainWindow::takeUserEdit(const std::function<void()>& edit)
+void LineEditor::takeUserEdit(const std::function<void()>& edit)
 {
     // A typed character changes its line, or joins the lines a selection
     // spans; Delete may join the next line on. The text area makes the
     // change, and the document takes the lines it changed.
     const auto [first, last] = textArea->selectedLines();
-    const BuildList::Change change(*document_, LineStep::Kind::Typing);
+    const BuildList::Change change(document_, LineStep::Kind::Typing);
     const int countBefore = textArea->lineCount();
     const int from = qBound(0, first, countBefore);
     const int watched = qMax(0, qMin(last + 1, countBefore - 1) - from + 1);
@@ -70,19 +70,10 @@ void MainWindow::takeUserEdit(const std::function<void()>& edit)
     QStringList lines;
     for (int row = from; row < from + now; ++row)
         lines.append(textArea->line(row));
-    document_->type(from, watched, lines, textArea->endsWithBreak());
+    document_.type(from, watched, lines, textArea->endsWithBreak());
 }
 
-void MainWindow::textAreaLeft()
+void LineEditor::textAreaLeft()
 {
-    document_->endTyping();
-}
-
-void MainWindow::showHistoryCommands()
-{
-    const BuildList& steps = *document_;
-    undoAction->setEnabled(steps.canUndo());
-    undoAction->setText(steps.canUndo() ? tr("Undo %1").arg(steps.undoName()) : tr("Undo"));
-    redoAction->setEnabled(steps.canRedo());
-    redoAction->setText(steps.canRedo() ? tr("Redo %1").arg(steps.redoName()) : tr("Redo"));
+    document_.endTyping();
 }

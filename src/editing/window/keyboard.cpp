@@ -1,23 +1,23 @@
 // The text area's keyboard rules and the status they keep.
 #include "app/window/application.h"
 #include "app/window/buildlisttextedit.h"
-#include "app/window/mainwindow.h"
 #include "buildlist/lineformat.h"
 #include "editing/window/keymessages.h"
+#include "editing/window/lineeditor.h"
 
 namespace {
 constexpr char16_t kLowestAccepted = 32;
 constexpr char16_t kHighestAccepted = 126;
 } // namespace
 
-void MainWindow::refuseKey()
+void LineEditor::refuseKey()
 {
     app_.dialogs().playSound(QStringLiteral("Kick8.wav"));
-    app_.dialogs().messageBox(this, KeyMessages::kLineLengthInvalid, KeyMessages::kTitle, MsgButtons::OK,
+    app_.dialogs().messageBox(window(), KeyMessages::kLineLengthInvalid, KeyMessages::kTitle, MsgButtons::OK,
                               MsgIcon::Exclamation, MsgResult::OK);
 }
 
-void MainWindow::textAreaKeyDown(int& key, Qt::KeyboardModifiers shift)
+void LineEditor::textAreaKeyDown(int& key, Qt::KeyboardModifiers shift)
 {
     // Undo's and Redo's keys reach the text area only when there is no
     // step to take: they are the history's, and are not refused.
@@ -44,14 +44,14 @@ void MainWindow::textAreaKeyDown(int& key, Qt::KeyboardModifiers shift)
     // Padding belongs to the typing on the line it leaves. The text area
     // pads it, the caret at its end, and the document takes the line; the
     // empty line after a final break becomes a last line without one.
-    const BuildList::Change change(*document_, LineStep::Kind::Typing);
-    const bool afterTheLast = currentLine_ >= document_->lineCount();
+    const BuildList::Change change(document_, LineStep::Kind::Typing);
+    const bool afterTheLast = currentLine_ >= document_.lineCount();
     const QString padded = s.leftJustified(kLineLength, QLatin1Char(' '));
     textArea->setLine(currentLine_, padded);
-    document_->type(currentLine_, afterTheLast ? 0 : 1, {padded}, textArea->endsWithBreak());
+    document_.type(currentLine_, afterTheLast ? 0 : 1, {padded}, textArea->endsWithBreak());
 }
 
-void MainWindow::textAreaKeyPress(char16_t& key)
+void LineEditor::textAreaKeyPress(char16_t& key)
 {
     // The line that would grow is the one the character goes into, whatever
     // line the last click or key release noted; a selection over line
@@ -67,20 +67,20 @@ void MainWindow::textAreaKeyPress(char16_t& key)
     }
 }
 
-void MainWindow::textAreaKeyUp()
+void LineEditor::textAreaKeyUp()
 {
     textAreaClicked();
 }
 
-void MainWindow::textAreaClicked()
+void LineEditor::textAreaClicked()
 {
     const int p = textArea->selStart();
     const bool sameLine = p / kLineSlot == currentLine_;
     if (!sameLine)
-        document_->endTyping(); // typing on another line is another step
+        document_.endTyping(); // typing on another line is another step
     setCurrentLine(p / kLineSlot);
     column_ = p % kLineSlot;
-    setPanel(Panel::Column, IntToStr(column_));
+    emit columnShown(column_);
     if (sameLine)
-        document_->typingGoesOn();
+        document_.typingGoesOn();
 }

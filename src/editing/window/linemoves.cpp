@@ -3,16 +3,16 @@
 // drag takes, so the effects are the drag's own.
 #include "app/window/application.h"
 #include "app/window/buildlistview.h"
-#include "app/window/mainwindow.h"
 #include "editing/linerules.h"
+#include "editing/window/lineeditor.h"
 
 #include <QMenu>
 
-void MainWindow::moveSelectedLine(int rows)
+void LineEditor::moveSelectedLine(int rows)
 {
     const LineMoveTargets targets = lineMoveTargets(lineList->itemIndex(), lineList->count());
     const int to = rows < 0 ? targets.up : targets.down;
-    if (!linesMode || to < 0)
+    if (!linesMode_ || to < 0)
         return;
     // Taken as a drag takes it: as if clicked first.
     const int row = lineList->itemIndex();
@@ -20,16 +20,16 @@ void MainWindow::moveSelectedLine(int rows)
     moveLine(row, to);
 }
 
-void MainWindow::removeSelectedLine()
+void LineEditor::removeSelectedLine()
 {
-    if (!linesMode || !lineMoveTargets(lineList->itemIndex(), lineList->count()).removable)
+    if (!linesMode_ || !lineMoveTargets(lineList->itemIndex(), lineList->count()).removable)
         return;
     const int row = lineList->itemIndex();
     selectRowAsClicked(row);
     removeLine(row);
 }
 
-void MainWindow::showLineMenu(const QPoint& globalPos)
+void LineEditor::showLineMenu(const QPoint& globalPos)
 {
     const LineMoveTargets targets = lineMoveTargets(lineList->itemIndex(), lineList->count());
     if (!targets.removable)
@@ -51,11 +51,11 @@ void MainWindow::showLineMenu(const QPoint& globalPos)
         action->setShortcutVisibleInContextMenu(true);
         action->setEnabled(enabled);
     };
-    keysOf(menu->addAction(tr("Move &Up"), app_.guarded(this, &MainWindow::moveSelectedLineUp)),
+    keysOf(menu->addAction(tr("Move &Up"), app_.guarded(this, &LineEditor::moveSelectedLineUp)),
            QKeySequence(Qt::ALT | Qt::Key_Up), targets.up >= 0);
-    keysOf(menu->addAction(tr("Move &Down"), app_.guarded(this, &MainWindow::moveSelectedLineDown)),
+    keysOf(menu->addAction(tr("Move &Down"), app_.guarded(this, &LineEditor::moveSelectedLineDown)),
            QKeySequence(Qt::ALT | Qt::Key_Down), targets.down >= 0);
-    menu->addAction(tr("&Remove"), app_.guarded(this, &MainWindow::removeSelectedLine));
+    menu->addAction(tr("&Remove"), app_.guarded(this, &LineEditor::removeSelectedLine));
     menu->popup(globalPos);
     // The first item that can be chosen is highlighted, so that a screen
     // reader names it and Enter chooses it.

@@ -1,8 +1,8 @@
 // Normal mode (the text area) and Lines mode (the list).
 #include "app/window/buildlisttextedit.h"
 #include "app/window/buildlistview.h"
-#include "app/window/mainwindow.h"
 #include "buildlist/window/itempicker.h"
+#include "editing/window/lineeditor.h"
 #include "search/window/findcommand.h"
 
 #include "buildlist/lineformat.h"
@@ -10,12 +10,12 @@
 
 #include <QPushButton>
 
-void MainWindow::enterMode(EditMode mode)
+void LineEditor::enterMode(EditMode mode)
 {
     const bool lines = mode == EditMode::Lines;
-    document_->endTyping();
-    linesMode = lines;
-    setPanel(Panel::Mode, lines ? tr("Lines") : tr("Normal"));
+    document_.endTyping();
+    linesMode_ = lines;
+    emit modeShown(lines);
     modeButton->setText(lines ? tr("Edit Normal") : tr("Edit Lines"));
     picker_->setInserting(lines);
     // The shown control takes the keys before the other is hidden, so the
@@ -55,9 +55,9 @@ bool textShows(const BuildListTextEdit& text, const BuildList& document, int row
 
 } // namespace
 
-void MainWindow::showLinesChanged(int row, int removed, int inserted)
+void LineEditor::showLinesChanged(int row, int removed, int inserted)
 {
-    const BuildList& document = *document_;
+    const BuildList& document = document_;
     // The text area follows every change, shown or not.
     if (!textShows(*textArea, document, row, inserted)) {
         if (row == 0 && removed >= textArea->lineCount()) {
@@ -74,7 +74,7 @@ void MainWindow::showLinesChanged(int row, int removed, int inserted)
             textArea->setEndsWithBreak(document.endsWithBreak());
     }
     // The list, only while it is shown; otherwise once it is.
-    if (!linesMode) {
+    if (!linesMode_) {
         listBehind_ = true;
         return;
     }
@@ -91,32 +91,32 @@ void MainWindow::showLinesChanged(int row, int removed, int inserted)
     }
 }
 
-void MainWindow::showLineMoved(int from, int to)
+void LineEditor::showLineMoved(int from, int to)
 {
     textArea->moveLine(from, to);
-    if (!linesMode || listBehind_) {
+    if (!linesMode_ || listBehind_) {
         listBehind_ = true;
         return;
     }
     lineList->moveLine(from, to);
 }
 
-void MainWindow::enterLinesMode()
+void LineEditor::enterLinesMode()
 {
     setUndoAvailable(false);
     // The list's text always ends with a line break; a text that had none
     // gains one here, outside any step.
-    document_->gainFinalBreak();
+    document_.gainFinalBreak();
     // The list catches up with the document before it takes the focus; the
     // row is chosen first, so that is the row announced.
-    lineList->replaceItems(viewsOf(document_->lines()));
+    lineList->replaceItems(viewsOf(document_.lines()));
     listBehind_ = false;
     if (currentLine_ >= 0)
         lineList->setItemIndex(currentLine_);
     enterMode(EditMode::Lines);
 }
 
-void MainWindow::enterNormalMode()
+void LineEditor::enterNormalMode()
 {
     setUndoAvailable(false);
     // The text already shows the document.
@@ -124,32 +124,32 @@ void MainWindow::enterNormalMode()
     enterMode(EditMode::Normal);
 }
 
-void MainWindow::switchMode()
+void LineEditor::switchMode()
 {
-    if (linesMode)
+    if (linesMode_)
         enterNormalMode();
     else
         enterLinesMode();
 }
 
-void MainWindow::editLines()
+void LineEditor::editLines()
 {
-    if (!linesMode)
+    if (!linesMode_)
         enterLinesMode();
 }
 
-void MainWindow::editNormal()
+void LineEditor::editNormal()
 {
-    if (linesMode)
+    if (linesMode_)
         enterNormalMode();
 }
 
-void MainWindow::rowClicked()
+void LineEditor::rowClicked()
 {
     selectRowAsClicked(lineList->itemIndex());
 }
 
-void MainWindow::selectRowAsClicked(int row)
+void LineEditor::selectRowAsClicked(int row)
 {
     lineList->setItemIndex(row);
     const int selected = lineList->itemIndex();
@@ -168,7 +168,7 @@ constexpr int kReadingWidth = 700;
 
 } // namespace
 
-void MainWindow::beginReading()
+void LineEditor::beginReading()
 {
     setUndoAvailable(false);
     // The list stands empty in the text area's place while the file is
@@ -182,7 +182,7 @@ void MainWindow::beginReading()
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
-void MainWindow::endReading()
+void LineEditor::endReading()
 {
     textArea->resize(kTextAreaWidth, textArea->height());
     textArea->show();
