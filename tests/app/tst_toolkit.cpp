@@ -250,7 +250,7 @@ private slots:
     void filteredTextAreaDropsRefusedCharacters()
     {
         BuildListTextEdit memo(false);
-        memo.charFilter = [](char16_t c) { return c >= 32 && c <= 255; };
+        memo.setCharacterRule([](char16_t c) { return c >= 32 && c <= 255; });
         memo.show(); // keys reach only a shown text area
         QApplication::clipboard()->setText(QStringLiteral("a\tb") + QChar(0x102) + QStringLiteral("c\r\nd"));
         memo.paste();

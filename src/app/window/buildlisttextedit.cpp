@@ -564,7 +564,7 @@ void BuildListTextEdit::keyPressEvent(QKeyEvent* e)
     if (!strict_) {
         // Editing keys edit; text goes in only as far as the filter lets it,
         // however it was typed (AltGr and Ctrl+Alt type characters too).
-        if (charFilter && typesText(e)) {
+        if (accepts_ && typesText(e)) {
             const QString allowed = filtered(e->text());
             if (allowed.size() != e->text().size()) {
                 if (!allowed.isEmpty())
@@ -578,10 +578,9 @@ void BuildListTextEdit::keyPressEvent(QKeyEvent* e)
 
     // A handler consumes the key by setting it to 0; a key without a code
     // (a character the keyboard map lacks) is never taken for consumed.
-    int handled = key;
-    if (onKeyDown)
-        onKeyDown(handled, e->modifiers());
-    if (handled == 0 && key != 0)
+    bool consumed = false;
+    emit keyGoingDown(key, e->modifiers(), &consumed);
+    if (consumed && key != 0)
         return;
     if (key == Qt::Key_Delete && e->modifiers() == Qt::NoModifier) {
         editByUser([&] { QPlainTextEdit::keyPressEvent(e); });
@@ -604,20 +603,12 @@ void BuildListTextEdit::keyPressEvent(QKeyEvent* e)
 void BuildListTextEdit::typeCharacters(const QString& chars)
 {
     for (const QChar c : chars) {
-        char16_t ch = c.unicode();
-        if (onKeyPress)
-            onKeyPress(ch);
-        if (ch != 0)
+        const char16_t ch = c.unicode();
+        bool refused = false;
+        emit characterComing(ch, &refused);
+        if (!refused)
             editByUser([&] { insertPlainText(QString(QChar(ch))); });
     }
-}
-
-void BuildListTextEdit::editByUser(const std::function<void()>& edit)
-{
-    if (onUserEdit)
-        onUserEdit(edit);
-    else
-        edit();
 }
 
 void BuildListTextEdit::keyReleaseEvent(QKeyEvent* e)
@@ -711,12 +702,12 @@ void BuildListTextEdit::insertFromMimeData(const QMimeData* source)
 
 QString BuildListTextEdit::filtered(const QString& text) const
 {
-    if (!charFilter)
+    if (!accepts_)
         return text;
     QString out;
     out.reserve(text.size());
     for (const QChar c : text)
-        if (c == QLatin1Char('\n') || charFilter(c.unicode()))
+        if (c == QLatin1Char('\n') || accepts_(c.unicode()))
             out.append(c);
     return out;
 }

@@ -23,7 +23,7 @@ public:
     // (so the key-press handler can refuse them), text cannot arrive by paste,
     // drop or context menu, nor leave by a drag, and the window's menu
     // shortcuts win over the text area's own. Without it, the text area edits
-    // as usual but drops every character that charFilter refuses, typed,
+    // as usual but drops every character its character rule refuses, typed,
     // pasted or dropped.
     explicit BuildListTextEdit(bool strictKeys, QWidget* parent = nullptr);
 
@@ -90,15 +90,21 @@ public:
     int offsetOf(int documentPosition) const;
     int documentPositionOf(int offset) const;
 
-    // Events, Delphi style: the handlers are called through the form's guard.
-    std::function<void(int& key, Qt::KeyboardModifiers)> onKeyDown; // a Qt::Key; set it to 0 to consume
-    std::function<void(char16_t& ch)> onKeyPress; // set ch to 0 to drop
-    std::function<bool(char16_t ch)> charFilter; // used without strict keys
-    // Wraps each change the user makes by typing or Delete; it must run
-    // `edit`, which makes the change.
-    std::function<void(const std::function<void()>& edit)> onUserEdit;
+    // Without strict keys: the characters the text may hold; every other
+    // one, typed or pasted, is dropped.
+    using CharacterRule = bool (*)(char16_t ch);
+    void setCharacterRule(CharacterRule accepts) { accepts_ = accepts; }
 
 signals:
+    // In a text area of strict keys, a key (a Qt::Key) goes down; a
+    // receiver that takes it sets *consumed, and the text area does
+    // nothing more with it.
+    void keyGoingDown(int key, Qt::KeyboardModifiers modifiers, bool* consumed);
+    // A character is about to be typed; a receiver sets *refused to drop it.
+    void characterComing(char16_t ch, bool* refused);
+    // Around each change the user makes by typing or Delete.
+    void userEditStarting();
+    void userEditMade();
     // The text changed, by the user or by the program.
     void changed();
     // A key let go (not one repeated), in a text area of strict keys.
@@ -141,7 +147,7 @@ protected:
 
 private:
     void typeCharacters(const QString& chars);
-    void editByUser(const std::function<void()>& edit);
+    template <class Change> void editByUser(Change&& change);
     QString filtered(const QString& text) const;
     void insertAtEnd(const QString& text);
     void setRawText(QString raw);
@@ -156,10 +162,18 @@ private:
         QString added;
     };
     void noteChange(int position, int removed, int added);
+    CharacterRule accepts_ = nullptr;
     mutable QString raw_;
     mutable bool rawValid_ = false;
     mutable QVector<Edit> edits_;
 };
+
+template <class Change> void BuildListTextEdit::editByUser(Change&& change)
+{
+    emit userEditStarting();
+    change();
+    emit userEditMade();
+}
 
 template <class F> void BuildListTextEdit::forEachLine(F&& visit) const
 {

@@ -18,9 +18,9 @@ DragController::~DragController()
         finish();
 }
 
-void DragController::addControl(QWidget* control, DragOver over, DragDrop drop)
+void DragController::addControl(QWidget* control, Reaction reaction)
 {
-    targets_.insert(control, Target{std::move(over), std::move(drop)});
+    targets_.insert(control, reaction);
 }
 
 void DragController::beginDrag(BuildListView* source, const QPoint& globalPress)
@@ -50,11 +50,10 @@ bool DragController::hover(const QPoint& globalPos, QWidget** control)
     QWidget* target = controlAt(globalPos);
     *control = target;
     bool accept = false;
-    const auto it = target ? targets_.constFind(target) : targets_.constEnd();
-    if (it != targets_.constEnd() && it->over) {
+    if (target && targets_.value(target, Reaction::Refuses) != Reaction::Refuses) {
         accept = true;
         const QPoint local = target->mapFromGlobal(globalPos);
-        app_.guard([&] { it->over(local, accept); });
+        app_.guard([&] { emit draggedOver(target, local, &accept); });
     }
     const QCursor cursor(accept ? source_->dragCursor : Qt::ForbiddenCursor);
     if (cursorSet_)
@@ -89,11 +88,11 @@ bool DragController::eventFilter(QObject*, QEvent* event)
             const QPoint global = me->globalPosition().toPoint();
             QWidget* control = nullptr;
             const bool accepted = hover(global, &control);
-            const auto it = control ? targets_.constFind(control) : targets_.constEnd();
+            const bool takes = control && targets_.value(control) == Reaction::TakesDrops;
             finish();
-            if (accepted && it != targets_.constEnd() && it->drop) {
+            if (accepted && takes) {
                 const QPoint local = control->mapFromGlobal(global);
-                app_.guard([&] { it->drop(local); });
+                app_.guard([&] { emit droppedOn(control, local); });
             }
             return true;
         }

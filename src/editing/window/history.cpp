@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <QScopeGuard>
 
 EditState LineEditor::editState() const
 {
@@ -55,22 +56,32 @@ void LineEditor::redo()
     picker_->offerWhatTheListAllows();
 }
 
-void LineEditor::takeUserEdit(const std::function<void()>& edit)
+void LineEditor::userEditStarting()
 {
     // A typed character changes its line, or joins the lines a selection
     // spans; Delete may join the next line on. The text area makes the
     // change, and the document takes the lines it changed.
+    typing_.reset();
     const auto [first, last] = textArea->selectedLines();
-    const BuildList::Change change(document_, LineStep::Kind::Typing);
     const int countBefore = textArea->lineCount();
     const int from = qBound(0, first, countBefore);
-    const int watched = qMax(0, qMin(last + 1, countBefore - 1) - from + 1);
-    edit();
-    const int now = watched + (textArea->lineCount() - countBefore);
+    typing_.emplace(document_, LineStep::Kind::Typing);
+    typedFrom_ = from;
+    typedLines_ = qMax(0, qMin(last + 1, countBefore - 1) - from + 1);
+    lineCountBefore_ = countBefore;
+}
+
+void LineEditor::userEditMade()
+{
+    if (!typing_)
+        return;
+    // The step is made as the change ends, whatever happens below.
+    const auto ending = qScopeGuard([this] { typing_.reset(); });
+    const int now = typedLines_ + (textArea->lineCount() - lineCountBefore_);
     QStringList lines;
-    for (int row = from; row < from + now; ++row)
+    for (int row = typedFrom_; row < typedFrom_ + now; ++row)
         lines.append(textArea->line(row));
-    document_.type(from, watched, lines, textArea->endsWithBreak());
+    document_.type(typedFrom_, typedLines_, lines, textArea->endsWithBreak());
 }
 
 void LineEditor::textAreaLeft()

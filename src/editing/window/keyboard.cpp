@@ -17,19 +17,19 @@ void LineEditor::refuseKey()
                               MsgIcon::Exclamation, MsgResult::OK);
 }
 
-void LineEditor::textAreaKeyDown(int& key, Qt::KeyboardModifiers shift)
+void LineEditor::textAreaKeyDown(int key, Qt::KeyboardModifiers shift, bool* consumed)
 {
     // Undo's and Redo's keys reach the text area only when there is no
     // step to take: they are the history's, and are not refused.
     const bool ctrl = (shift & (Qt::ControlModifier | Qt::AltModifier)) == Qt::ControlModifier;
     if (ctrl && (key == Qt::Key_Z || key == Qt::Key_Y)) {
-        key = 0;
+        *consumed = true;
         app_.dialogs().beep();
         return;
     }
     // Delete may shorten a line, never join two into one too long.
     if (key == Qt::Key_Delete && shift == Qt::NoModifier && textArea->lengthAfterDelete() > kLineLength) {
-        key = 0;
+        *consumed = true;
         refuseKey();
         return;
     }
@@ -51,7 +51,7 @@ void LineEditor::textAreaKeyDown(int& key, Qt::KeyboardModifiers shift)
     document_.type(currentLine_, afterTheLast ? 0 : 1, {padded}, textArea->endsWithBreak());
 }
 
-void LineEditor::textAreaKeyPress(char16_t& key)
+void LineEditor::textAreaKeyPress(char16_t key, bool* refused)
 {
     // The line that would grow is the one the character goes into, whatever
     // line the last click or key release noted; a selection over line
@@ -62,7 +62,7 @@ void LineEditor::textAreaKeyPress(char16_t& key)
     // as typed are refused.
     const bool unprintable = key < kLowestAccepted || key > kHighestAccepted;
     if (full || unprintable) {
-        key = 0;
+        *refused = true;
         refuseKey();
     }
 }

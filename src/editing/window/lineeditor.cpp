@@ -124,22 +124,23 @@ void LineEditor::wireControls()
     connect(textArea, &BuildListTextEdit::keyReleased, this, app_.guarded(this, &LineEditor::textAreaKeyUp));
     // Whatever the user turns to next ends the typing step.
     connect(textArea, &BuildListTextEdit::focusLeft, this, app_.guarded(this, &LineEditor::textAreaLeft));
-    textArea->onUserEdit = [this](const std::function<void()>& edit) {
-        app_.guard([&] { takeUserEdit(edit); });
-    };
-    textArea->onKeyDown = [this](int& key, Qt::KeyboardModifiers shift) {
-        app_.guard([&] { textAreaKeyDown(key, shift); });
-    };
-    textArea->onKeyPress = [this](char16_t& key) {
+    connect(textArea, &BuildListTextEdit::userEditStarting, this,
+            app_.guarded(this, &LineEditor::userEditStarting));
+    connect(textArea, &BuildListTextEdit::userEditMade, this, app_.guarded(this, &LineEditor::userEditMade));
+    connect(textArea, &BuildListTextEdit::keyGoingDown, this,
+            [this](int key, Qt::KeyboardModifiers modifiers, bool* consumed) {
+                app_.guard([&] { textAreaKeyDown(key, modifiers, consumed); });
+            });
+    connect(textArea, &BuildListTextEdit::characterComing, this, [this](char16_t ch, bool* refused) {
         // An error in the handler must not let the character through.
-        const char16_t typed = key;
-        key = 0;
+        bool refuse = true;
         app_.guard([&] {
-            char16_t ch = typed;
-            textAreaKeyPress(ch);
-            key = ch;
+            bool rule = false;
+            textAreaKeyPress(ch, &rule);
+            refuse = rule;
         });
-    };
+        *refused = refuse;
+    });
 
     connect(lineList, &BuildListView::clickedByUser, this, app_.guarded(this, &LineEditor::rowClicked));
     connect(lineList, &BuildListView::mousePressed, this, app_.guarded(this, &LineEditor::startLineDrag));
@@ -148,21 +149,32 @@ void LineEditor::wireControls()
     connect(lineList, &BuildListView::contextMenuAsked, this, app_.guarded(this, &LineEditor::showLineMenu));
 
     drag_ = new DragController(window(), app_);
-    drag_->addControl(lineList, app_.guarded(this, &LineEditor::dragOverList),
-                      app_.guarded(this, &LineEditor::dropOnList));
-    drag_->addControl(toilet, app_.guarded(this, &LineEditor::dragOverToilet),
-                      app_.guarded(this, &LineEditor::dropOnToilet));
+    drag_->addControl(lineList, DragController::Reaction::TakesDrops);
+    drag_->addControl(toilet, DragController::Reaction::TakesDrops);
     for (QWidget* w : {static_cast<QWidget*>(textArea), static_cast<QWidget*>(removeLastLineButton),
                        static_cast<QWidget*>(modeButton), static_cast<QWidget*>(ruler)})
         drag_->addControl(w);
+    connect(drag_, &DragController::draggedOver, this,
+            [this](QWidget* control, const QPoint& pos, bool* accept) {
+                if (control == lineList)
+                    dragOverList(pos, *accept);
+                else if (control == toilet)
+                    dragOverToilet(pos, *accept);
+                else
+                    dragOverWindow(pos, *accept);
+            });
+    connect(drag_, &DragController::droppedOn, this, [this](QWidget* control, const QPoint& pos) {
+        if (control == lineList)
+            dropOnList(pos);
+        else if (control == toilet)
+            dropOnToilet(pos);
+    });
 }
 
 void LineEditor::addDragSurface(QWidget* control, bool showsNoDrop)
 {
-    if (showsNoDrop)
-        drag_->addControl(control, app_.guarded(this, &LineEditor::dragOverWindow));
-    else
-        drag_->addControl(control);
+    drag_->addControl(control,
+                      showsNoDrop ? DragController::Reaction::Hovers : DragController::Reaction::Refuses);
 }
 
 QWidgetList LineEditor::buttonFocusOrder() const

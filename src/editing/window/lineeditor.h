@@ -6,7 +6,7 @@
 
 #include <QObject>
 #include <QWidgetList>
-#include <functional>
+#include <optional>
 
 class Application;
 class BuildListTextEdit;
@@ -99,12 +99,16 @@ public:
 
     // --- Normal mode's keys and clicks --------------------------------------
     void textAreaClicked();
-    void textAreaKeyDown(int& key, Qt::KeyboardModifiers shift);
-    void textAreaKeyPress(char16_t& key);
+    // A key going down, and a character about to be typed, in the text
+    // area; the rules of the fixed-width lines may take or refuse them.
+    void textAreaKeyDown(int key, Qt::KeyboardModifiers shift, bool* consumed);
+    void textAreaKeyPress(char16_t key, bool* refused);
     void textAreaKeyUp();
     void textAreaLeft();
-    // A change the user types or deletes in the text area; `edit` makes it.
-    void takeUserEdit(const std::function<void()>& edit);
+    // Around a change the user types or deletes in the text area: the
+    // document takes the lines it changed, as one step.
+    void userEditStarting();
+    void userEditMade();
 
     // --- history, the last line, and what other parts ask of the views ----
     void undo();
@@ -184,4 +188,9 @@ private:
     // The drag's own record: the row taken and where it would land.
     int dragFrom_ = 0;
     int dragTo_ = 0;
+    // The user's edit under way: its step, and the lines it may change.
+    std::optional<BuildList::Change> typing_;
+    int typedFrom_ = 0;
+    int typedLines_ = 0;
+    int lineCountBefore_ = 0;
 };

@@ -34,7 +34,7 @@ CountWindow::CountWindow(const Catalog& catalog, BuildList& document, Applicatio
     countButton->setGeometry(192, 16, 65, 25);
     counts = new BuildListTextEdit(false, this);
     counts->setGeometry(24, 56, 441, 145);
-    counts->charFilter = isCommentCharacter;
+    counts->setCharacterRule(isCommentCharacter);
     closeButton = new QPushButton(tr("Close"), this);
     closeButton->setGeometry(384, 208, 75, 25);
     copyButton = new QPushButton(tr("Create Comment"), this);
