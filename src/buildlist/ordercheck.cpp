@@ -3,6 +3,7 @@
 #include "buildlist/lineformat.h"
 #include "buildlist/textsearch.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QVarLengthArray>
 #include <algorithm>
@@ -289,25 +290,30 @@ private:
                 continue;
             const QString& needed = needles_.at(n.firstNeedle + k); // building, then the requirements
             if (needed.trimmed().isEmpty()) {
-                message.say(QStringLiteral("needs a line above it"));
+                message.say(QCoreApplication::translate("OrderCheck", "needs a line above it"));
                 continue;
             }
             const QString& name = nameOf(needed);
             switch (verdicts[k]) {
             case Nowhere:
-                message.say(QStringLiteral("needs %1, which is nowhere in the list").arg(name), name);
+                message.say(
+                    QCoreApplication::translate("OrderCheck", "needs %1, which is nowhere in the list")
+                        .arg(name),
+                    name);
                 break;
             case Later:
-                message.say(QStringLiteral("needs %1, which comes later, at line %2: move it up")
+                message.say(QCoreApplication::translate("OrderCheck",
+                                                        "needs %1, which comes later, at line %2: move it up")
                                 .arg(name, QString::number(numberOf(firstLineOf(n.firstNeedle + k)))),
                             name);
                 break;
             default:
-                message.say(QStringLiteral("needs %1 above it").arg(name), name); // only its own line has it
+                message.say(QCoreApplication::translate("OrderCheck", "needs %1 above it").arg(name),
+                            name); // only its own line has it
             }
         }
         if (repeated)
-            message.say(QStringLiteral("is already researched at line %1")
+            message.say(QCoreApplication::translate("OrderCheck", "is already researched at line %1")
                             .arg(numberOf(firstLineOf(n.firstNeedle + 3))));
         return message.text();
     }

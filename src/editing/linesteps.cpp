@@ -1,5 +1,7 @@
 #include "editing/linesteps.h"
 
+#include <QCoreApplication>
+
 LineStep::LineStep(Kind kind, int row, int other, QStringList before, QStringList after, bool breakBefore,
                    bool breakAfter)
     : kind_(kind), row_(row), other_(other), before_(std::move(before)), after_(std::move(after)),
@@ -30,13 +32,13 @@ LineStep LineStep::move(int from, int to, bool ends)
 QString LineStep::name() const
 {
     switch (kind_) {
-    case Kind::Typing: return QStringLiteral("Typing");
-    case Kind::Append: return QStringLiteral("Append");
-    case Kind::Insert: return QStringLiteral("Insert");
-    case Kind::RemoveLine: return QStringLiteral("Remove Line");
-    case Kind::MoveLine: return QStringLiteral("Move Line");
-    case Kind::CreateComment: return QStringLiteral("Create Comment");
-    case Kind::RemoveLastLine: return QStringLiteral("Remove Last Line");
+    case Kind::Typing: return QCoreApplication::translate("LineStep", "Typing");
+    case Kind::Append: return QCoreApplication::translate("LineStep", "Append");
+    case Kind::Insert: return QCoreApplication::translate("LineStep", "Insert");
+    case Kind::RemoveLine: return QCoreApplication::translate("LineStep", "Remove Line");
+    case Kind::MoveLine: return QCoreApplication::translate("LineStep", "Move Line");
+    case Kind::CreateComment: return QCoreApplication::translate("LineStep", "Create Comment");
+    case Kind::RemoveLastLine: return QCoreApplication::translate("LineStep", "Remove Last Line");
     }
     return QString();
 }

@@ -2,6 +2,7 @@
 #include "files/pathwalk.h"
 #include "files/rawfile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <cerrno>
@@ -169,7 +170,7 @@ KeptOldBytes keepOldBytes(int folder, const QByteArray& name, const struct stat&
             kept.copy = std::move(copy);
             return kept;
         }
-        kept.whyNot = QStringLiteral("%1 beside it").arg(reasonOf(errno));
+        kept.whyNot = QCoreApplication::translate("BackupCopy", "%1 beside it").arg(reasonOf(errno));
     }
     const UniqueFd users = openUserBackupFolder(true);
     const QByteArray userName = backupNameForUser(pathInFolder(folder, name), name, file);

@@ -45,8 +45,8 @@ const QStringList kWindowOptions = {"platform",
                                     "dograb",
                                     "sync"};
 
-const QString kDescription =
-    QStringLiteral("Edits the build lists (.ai files) of a real-time strategy game's computer\n"
+const QString kDescription = QCoreApplication::translate(
+    "CommandLine", "Edits the build lists (.ai files) of a real-time strategy game's computer\n"
                    "players. Without options it opens its window, and FILE in it; a FILE that\n"
                    "does not exist yet starts an empty build list that Save writes there.\n"
                    "Files of more than 4 MiB are refused, as the window refuses them.\n"
@@ -54,12 +54,13 @@ const QString kDescription =
                    "Exit status: 0 all went well (--check: every file sound), 1 --check found\n"
                    "a problem, 2 a file refused or not written, or a wrong command line.");
 
-const QString kCopyright = QStringLiteral("Copyright (c) the Vexdit developers. MIT licence.");
+const QString kCopyright =
+    QCoreApplication::translate("CommandLine", "Copyright (c) the Vexdit developers. MIT licence.");
 
 // What --help-all adds: the window system's options, taken only when the
 // window starts.
-const QString kWindowOptionsHelp =
-    QStringLiteral("\nWindow options (only without --check, --normalize, --help, --version):\n"
+const QString kWindowOptionsHelp = QCoreApplication::translate(
+    "CommandLine", "\nWindow options (only without --check, --normalize, --help, --version):\n"
                    "  -platform <name>         The window system plugin (xcb, wayland...).\n"
                    "  -display <name>          The X display to open the window on.\n"
                    "  -style <name>            The widget style.\n"
@@ -87,7 +88,7 @@ ReadOutcome readStandardInput()
     ReadOutcome read;
     QFile in;
     if (!in.open(stdin, QIODevice::ReadOnly)) {
-        read.whyNot = QStringLiteral("cannot be read");
+        read.whyNot = QCoreApplication::translate("CommandLine", "cannot be read");
         return read;
     }
     // A pipe gives what it holds at the moment: read on to its end, or
@@ -100,13 +101,13 @@ ReadOutcome readStandardInput()
         bytes += more;
     }
     if (in.error() != QFileDevice::NoError) {
-        read.whyNot = QStringLiteral("cannot be read");
+        read.whyNot = QCoreApplication::translate("CommandLine", "cannot be read");
         return read;
     }
     if (bytes.size() > kMaxFileSize)
-        read.whyNot = QStringLiteral("larger than 4 MiB");
+        read.whyNot = QCoreApplication::translate("CommandLine", "larger than 4 MiB");
     else if (bytes.contains('\0'))
-        read.whyNot = QStringLiteral("holds a NUL byte");
+        read.whyNot = QCoreApplication::translate("CommandLine", "holds a NUL byte");
     else
         read.text = QString::fromLatin1(bytes);
     return read;
@@ -120,11 +121,14 @@ std::optional<OpenedFile> openAsTheEditorWould(const QString& path, const Catalo
         return std::nullopt;
     }
     if (!read.leftoverBackup.isEmpty())
-        aboutFile(err, path) << "a save that did not finish left the old file in " << read.leftoverBackup
-                             << Qt::endl;
+        aboutFile(err, path) << QCoreApplication::translate(
+            "CommandLine", "a save that did not finish left the old file in ")
+                             << read.leftoverBackup << Qt::endl;
     OpenedText opened = prepareOpenedText(*read.text, catalog);
     if (opened.hasTab) {
-        aboutFile(err, path) << "holds a tab character; fix it by hand" << Qt::endl;
+        aboutFile(err, path) << QCoreApplication::translate("CommandLine",
+                                                            "holds a tab character; fix it by hand")
+                             << Qt::endl;
         return std::nullopt;
     }
     return OpenedFile{std::move(read), std::move(opened)};
@@ -153,17 +157,22 @@ int check(const QStringList& files, const Catalog& catalog, QTextStream& out, QT
 QString whyNotWritten(const SaveOutcome& outcome)
 {
     switch (outcome.status) {
-    case SaveStatus::ChangedOnDisk: return QStringLiteral("changed on disk while it was read or written");
+    case SaveStatus::ChangedOnDisk:
+        return QCoreApplication::translate("CommandLine", "changed on disk while it was read or written");
     case SaveStatus::NoBackup:
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "CommandLine",
                    "no copy of the old file could be kept (%1), and it is not rewritten without one")
             .arg(outcome.why);
-    case SaveStatus::NotTheFileRead: return QStringLiteral("replaced or moved while it was read");
-    case SaveStatus::TooLarge: return QStringLiteral("would be larger than 4 MiB");
+    case SaveStatus::NotTheFileRead:
+        return QCoreApplication::translate("CommandLine", "replaced or moved while it was read");
+    case SaveStatus::TooLarge:
+        return QCoreApplication::translate("CommandLine", "would be larger than 4 MiB");
     default:
         return outcome.keptBackup.isEmpty()
                    ? outcome.why
-                   : QStringLiteral("%1; the old file is kept in %2").arg(outcome.why, outcome.keptBackup);
+                   : QCoreApplication::translate("CommandLine", "%1; the old file is kept in %2")
+                         .arg(outcome.why, outcome.keptBackup);
     }
 }
 
@@ -172,7 +181,9 @@ int normalize(const QStringList& files, const Catalog& catalog, QTextStream& out
     int code = kSound;
     for (const QString& path : files) {
         if (path == QLatin1String("-")) {
-            aboutFile(err, path) << "standard input has no file to rewrite" << Qt::endl;
+            aboutFile(err, path) << QCoreApplication::translate("CommandLine",
+                                                                "standard input has no file to rewrite")
+                                 << Qt::endl;
             code = kUnreadable;
             continue;
         }
@@ -186,18 +197,20 @@ int normalize(const QStringList& files, const Catalog& catalog, QTextStream& out
         const QByteArray bytes =
             joinLines(file->opened.lines, u"\r\n", file->opened.endsWithBreak).toLatin1();
         if (bytes == file->read.text->toLatin1()) {
-            out << path << ": unchanged" << Qt::endl;
+            out << path << QCoreApplication::translate("CommandLine", ": unchanged") << Qt::endl;
             continue;
         }
         const SaveOutcome saved = saveOver(*file->read.file, bytes);
         if (!saved.saved()) {
-            aboutFile(err, path) << "not written: " << whyNotWritten(saved) << Qt::endl;
+            aboutFile(err, path) << QCoreApplication::translate("CommandLine", "not written: ")
+                                 << whyNotWritten(saved) << Qt::endl;
             code = kUnreadable;
             continue;
         }
-        out << path << ": normalized" << Qt::endl;
+        out << path << QCoreApplication::translate("CommandLine", ": normalized") << Qt::endl;
         if (!saved.warning.isEmpty()) {
-            aboutFile(err, path) << "written, but " << saved.warning << Qt::endl;
+            aboutFile(err, path) << QCoreApplication::translate("CommandLine", "written, but ")
+                                 << saved.warning << Qt::endl;
             code = kUnreadable;
         }
     }
@@ -213,7 +226,8 @@ CommandLineOutcome runCommandLine(const QStringList& arguments, QTextStream& out
     const QString name = QCoreApplication::applicationName();
     auto refuse = [&](const QString& why) {
         err << name << ": " << why << Qt::endl
-            << "Try '" << name << " --help' for more information." << Qt::endl;
+            << QCoreApplication::translate("CommandLine", "Try '") << name
+            << QCoreApplication::translate("CommandLine", " --help' for more information.") << Qt::endl;
         return endWith(kUnreadable);
     };
     QCommandLineParser parser;
@@ -222,19 +236,22 @@ CommandLineOutcome runCommandLine(const QStringList& arguments, QTextStream& out
     parser.setApplicationDescription(kDescription);
     const QCommandLineOption checkOption(
         QStringLiteral("check"),
-        QStringLiteral("Checks each file's order: would the picker have offered each line where it "
-                       "stands? Prints FILE:LINE: message per problem. FILE - is standard input."));
+        QCoreApplication::translate(
+            "CommandLine", "Checks each file's order: would the picker have offered each line where it "
+                           "stands? Prints FILE:LINE: message per problem. FILE - is standard input."));
     const QCommandLineOption normalizeOption(
         QStringLiteral("normalize"),
-        QStringLiteral("Rewrites each file as Open followed by Save would: CR LF breaks, "
-                       "48-character lines, names from numbers."));
+        QCoreApplication::translate("CommandLine",
+                                    "Rewrites each file as Open followed by Save would: CR LF breaks, "
+                                    "48-character lines, names from numbers."));
     parser.addOption(checkOption);
     parser.addOption(normalizeOption);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
-        QStringLiteral("A build list to open in the window; with --check or --normalize, any number."),
+        QCoreApplication::translate(
+            "CommandLine", "A build list to open in the window; with --check or --normalize, any number."),
         QStringLiteral("[FILE...]"));
 
     if (!parser.parse(arguments)) {
@@ -265,13 +282,13 @@ CommandLineOutcome runCommandLine(const QStringList& arguments, QTextStream& out
     const QStringList files = parser.positionalArguments();
     if (!checking && !normalizing) {
         if (files.size() > 1)
-            return refuse(QStringLiteral("the window opens one FILE at a time"));
+            return refuse(QCoreApplication::translate("CommandLine", "the window opens one FILE at a time"));
         return {std::nullopt, files.value(0)};
     }
     if (checking && normalizing)
-        return refuse(QStringLiteral("--check and --normalize go one at a time"));
+        return refuse(QCoreApplication::translate("CommandLine", "--check and --normalize go one at a time"));
     if (files.isEmpty())
-        return refuse(QStringLiteral("name at least one FILE"));
+        return refuse(QCoreApplication::translate("CommandLine", "name at least one FILE"));
     Catalog catalog;
     catalog.fill();
     return endWith(checking ? check(files, catalog, out, err) : normalize(files, catalog, out, err));
@@ -284,7 +301,8 @@ int finishOutput(int code, QTextStream& out, QTextStream& err)
     const bool fileFailed = file && file->error() != QFileDevice::NoError;
     if (out.status() == QTextStream::Ok && !fileFailed)
         return code;
-    err << QCoreApplication::applicationName() << ": write error: "
+    err << QCoreApplication::applicationName()
+        << QCoreApplication::translate("CommandLine", ": write error: ")
         << (fileFailed ? file->errorString() : QString::fromLocal8Bit(std::strerror(EIO))) << Qt::endl;
     return kUnreadable;
 }

@@ -4,6 +4,7 @@
 #include "files/pathwalk.h"
 #include "files/rawfile.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -11,8 +12,8 @@
 
 namespace {
 
-const QString kLeadsNowhere = QStringLiteral("a link that leads nowhere");
-const QString kNotRegular = QStringLiteral("not a regular file");
+const QString kLeadsNowhere = QCoreApplication::translate("DiskFile", "a link that leads nowhere");
+const QString kNotRegular = QCoreApplication::translate("DiskFile", "not a regular file");
 
 // At most one byte more than the limit, so that a larger file is told
 // apart without reading it all.
@@ -54,20 +55,21 @@ ReadOutcome readBuildList(const QString& path)
     UniqueFd fd(::openat(where.folder.get(), where.name.constData(),
                          O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
     if (!fd.valid())
-        return errno == ELOOP ? refuse(QStringLiteral("replaced by a link while it was opened"))
-                              : refuse(reasonOf(errno), errno);
+        return errno == ELOOP
+                   ? refuse(QCoreApplication::translate("DiskFile", "replaced by a link while it was opened"))
+                   : refuse(reasonOf(errno), errno);
     struct stat status {};
     if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode))
         return refuse(kNotRegular);
     if (status.st_size > kMaxFileSize)
-        return refuse(QStringLiteral("larger than 4 MiB"));
+        return refuse(QCoreApplication::translate("DiskFile", "larger than 4 MiB"));
     QByteArray bytes;
     if (!readLimited(fd.get(), bytes))
-        return refuse(QStringLiteral("cannot be read"));
+        return refuse(QCoreApplication::translate("DiskFile", "cannot be read"));
     if (bytes.size() > kMaxFileSize)
-        return refuse(QStringLiteral("larger than 4 MiB"));
+        return refuse(QCoreApplication::translate("DiskFile", "larger than 4 MiB"));
     if (bytes.contains('\0'))
-        return refuse(QStringLiteral("holds a NUL byte"));
+        return refuse(QCoreApplication::translate("DiskFile", "holds a NUL byte"));
 
     read.text = QString::fromLatin1(bytes);
     read.leftoverBackup = leftoverBackupOf(where.folder.get(), where.name, status);

@@ -5,6 +5,7 @@
 #include "files/rawfile.h"
 #include "files/savesteps.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <cerrno>
@@ -43,7 +44,8 @@ SaveOutcome savedWarning(const QString& warning)
     return {SaveStatus::Saved, {}, {}, false, warning};
 }
 
-const QString kFolderNotFlushed = QStringLiteral(
+const QString kFolderNotFlushed = QCoreApplication::translate(
+    "KeepingSave",
     "its folder could not be flushed to the disk, so its new name may not survive a power cut");
 
 // Attributes a new file would not get: an access control list, a user's
@@ -200,7 +202,8 @@ Road replaceWithNewFile(int folder, const QByteArray& name, const QByteArray& by
                                      : renameNoReplace(folder, temporary, name))) {
         const int error = errno;
         discard();
-        return {true, failed(error == EEXIST ? QStringLiteral("another program made it meanwhile")
+        return {true, failed(error == EEXIST ? QCoreApplication::translate(
+                                 "KeepingSave", "another program made it meanwhile")
                                              : reasonOf(error))};
     }
     // From here the name holds the new bytes: the save is done, whatever
@@ -208,7 +211,8 @@ Road replaceWithNewFile(int folder, const QByteArray& name, const QByteArray& by
     QStringList warnings;
     if (::fstat(fd.get(), &after->status) != 0
         || !(after->held = UniqueFd(::fcntl(fd.get(), F_DUPFD_CLOEXEC, 0))).valid() || !fd.close())
-        warnings << QStringLiteral("it could not be closed cleanly: %1").arg(reasonOf(errno));
+        warnings << QCoreApplication::translate("KeepingSave", "it could not be closed cleanly: %1")
+                        .arg(reasonOf(errno));
     const int flushError = atSaveStep(SaveStep::FolderFlush);
     if (flushError || !syncFolder(folder))
         warnings << kFolderNotFlushed;
@@ -227,8 +231,9 @@ SaveOutcome rewriteInPlace(int folder, const QByteArray& name, const QByteArray&
     if (!fd.valid() || ::fstat(fd.get(), &now) != 0 || !sameFile(now, old))
         return endedWith(SaveStatus::NotTheFileRead);
     if (!setIdBitsSurviveARewrite(old))
-        return refusedFor(QStringLiteral("its set-user-ID or set-group-ID bit would be lost; only its owner "
-                                         "can save it and keep them"));
+        return refusedFor(QCoreApplication::translate(
+            "KeepingSave", "its set-user-ID or set-group-ID bit would be lost; only its owner "
+                           "can save it and keep them"));
     QByteArray previous;
     if (!readWhole(fd.get(), previous))
         return failedWith(errno);
@@ -237,8 +242,10 @@ SaveOutcome rewriteInPlace(int folder, const QByteArray& name, const QByteArray&
     if (!withoutBackup) {
         KeptOldBytes kept = keepOldBytes(folder, name, old, previous);
         if (!kept.leftover.isEmpty())
-            return refusedFor(QStringLiteral("a copy left by a save that did not finish is in the way: %1")
-                                  .arg(kept.leftover));
+            return refusedFor(
+                QCoreApplication::translate("KeepingSave",
+                                            "a copy left by a save that did not finish is in the way: %1")
+                    .arg(kept.leftover));
         if (!kept.copy)
             return {SaveStatus::NoBackup, kept.whyNot, {}, true, {}};
         copy = std::move(kept.copy);
@@ -276,14 +283,16 @@ SaveOutcome rewriteInPlace(int folder, const QByteArray& name, const QByteArray&
     if (::fstat(fd.get(), &now) == 0 && (now.st_mode & kModeBits) != (old.st_mode & kModeBits)
         && (::fchmod(fd.get(), old.st_mode & kModeBits) != 0 || ::fstat(fd.get(), &now) != 0
             || (now.st_mode & kModeBits) != (old.st_mode & kModeBits)))
-        warnings << QStringLiteral("its mode could not be kept: it was %1 and is now %2")
+        warnings << QCoreApplication::translate("KeepingSave",
+                                                "its mode could not be kept: it was %1 and is now %2")
                         .arg(old.st_mode & kModeBits, 4, 8, QLatin1Char('0'))
                         .arg(now.st_mode & kModeBits, 4, 8, QLatin1Char('0'));
     if (::fstat(fd.get(), &after->status) != 0
         || !(after->held = UniqueFd(::fcntl(fd.get(), F_DUPFD_CLOEXEC, 0))).valid() || !fd.close())
         return failed(reasonOf(errno), keptPath);
     if (copy && !removeBackup(*copy))
-        warnings << QStringLiteral("the copy of its old bytes in %1 could not be removed: %2")
+        warnings << QCoreApplication::translate("KeepingSave",
+                                                "the copy of its old bytes in %1 could not be removed: %2")
                         .arg(keptPath, reasonOf(errno));
     return savedWarning(warnings.join(QStringLiteral("; ")));
 }

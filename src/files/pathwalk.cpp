@@ -1,5 +1,6 @@
 #include "files/pathwalk.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <fcntl.h>
@@ -57,16 +58,16 @@ QString reasonOf(int error)
 {
     switch (error) {
     case ENOENT:
-    case ENOTDIR: return QStringLiteral("no such file");
+    case ENOTDIR: return QCoreApplication::translate("PathWalk", "no such file");
     case EACCES:
-    case EPERM: return QStringLiteral("permission denied");
-    case ELOOP: return QStringLiteral("too many links");
-    case ENOSPC: return QStringLiteral("no space left on the disk");
-    case EDQUOT: return QStringLiteral("over the disk quota");
-    case EFBIG: return QStringLiteral("larger than the file size limit");
-    case EROFS: return QStringLiteral("the disk is read-only");
-    case EIO: return QStringLiteral("input/output error");
-    default: return QStringLiteral("cannot be read or written");
+    case EPERM: return QCoreApplication::translate("PathWalk", "permission denied");
+    case ELOOP: return QCoreApplication::translate("PathWalk", "too many links");
+    case ENOSPC: return QCoreApplication::translate("PathWalk", "no space left on the disk");
+    case EDQUOT: return QCoreApplication::translate("PathWalk", "over the disk quota");
+    case EFBIG: return QCoreApplication::translate("PathWalk", "larger than the file size limit");
+    case EROFS: return QCoreApplication::translate("PathWalk", "the disk is read-only");
+    case EIO: return QCoreApplication::translate("PathWalk", "input/output error");
+    default: return QCoreApplication::translate("PathWalk", "cannot be read or written");
     }
 }
 
@@ -99,7 +100,7 @@ Location locate(const QString& path)
     if (bytes.isEmpty())
         return fail(ENOENT);
     if (bytes.endsWith('/') || bytes.endsWith("/.") || bytes.endsWith("/..") || bytes == "." || bytes == "..")
-        return refuse(QStringLiteral("not a regular file"));
+        return refuse(QCoreApplication::translate("PathWalk", "not a regular file"));
     UniqueFd folder = enter(AT_FDCWD, bytes.startsWith('/') ? "/" : ".");
     QList<QByteArray> rest = partsOf(bytes);
     for (int links = 0; folder.valid() && !rest.isEmpty();) {
@@ -116,14 +117,15 @@ Location locate(const QString& path)
         if (S_ISLNK(status.st_mode)) {
             if (!mayFollow(folder.get(), status)) {
                 where.strangersLink = true;
-                return refuse(QStringLiteral("a link another user owns, in a shared folder"));
+                return refuse(
+                    QCoreApplication::translate("PathWalk", "a link another user owns, in a shared folder"));
             }
             const QByteArray target = linkTarget(folder.get(), name);
             if (++links > kMostLinks || target.isEmpty())
                 return fail(ELOOP);
             where.throughLink = true;
             if (target.endsWith('/') && last)
-                return refuse(QStringLiteral("not a regular file"));
+                return refuse(QCoreApplication::translate("PathWalk", "not a regular file"));
             rest = partsOf(target) + rest;
             if (target.startsWith('/'))
                 folder = enter(AT_FDCWD, "/");
@@ -141,5 +143,6 @@ Location locate(const QString& path)
         folder = enter(folder.get(), name.constData());
     }
     // Only a folder: the root, or a link to one.
-    return folder.valid() ? refuse(QStringLiteral("not a regular file")) : fail(errno);
+    return folder.valid() ? refuse(QCoreApplication::translate("PathWalk", "not a regular file"))
+                          : fail(errno);
 }

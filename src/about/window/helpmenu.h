@@ -15,8 +15,6 @@ class HelpMenu : public QObject {
 public:
     HelpMenu(Application& app, QWidget* window, QAction* help, QAction* about);
 
-    AboutBox* aboutBox() const { return aboutBox_; }
-
     void showHelp();
     void showAbout();
 

@@ -10,6 +10,7 @@
 #include "search/window/countwindow.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QProcessEnvironment>
 #include <QScreen>
@@ -93,7 +94,10 @@ static CommandLineOutcome readCommandLine(int argc, char** argv, bool windowSyst
     QTextStream err(stderr);
     if (const std::optional<QString> name = firstUnfaithfulArgument(argc, argv)) {
         err << QCoreApplication::applicationName() << ": " << *name
-            << ": the name is not valid in this system's character encoding; rename the file" << Qt::endl;
+            << QCoreApplication::translate(
+                   "CommandLine",
+                   ": the name is not valid in this system's character encoding; rename the file")
+            << Qt::endl;
         return {2, QString()};
     }
     CommandLineOutcome outcome = runCommandLine(QCoreApplication::arguments(), out, err, windowSystemPresent);
@@ -120,7 +124,8 @@ static bool mayOpenWindow(int argc, char** argv)
         arguments << QString::fromLocal8Bit(argv[i]);
     if (canOpenWindow(arguments, QProcessEnvironment::systemEnvironment()))
         return true;
-    QTextStream(stderr) << "vexdit: cannot open a window: no display; --check and --normalize need none"
+    QTextStream(stderr) << QCoreApplication::translate(
+        "CommandLine", "vexdit: cannot open a window: no display; --check and --normalize need none")
                         << Qt::endl;
     return false;
 }

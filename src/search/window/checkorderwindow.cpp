@@ -92,8 +92,7 @@ void CheckOrderWindow::checkAgain()
     rows.reserve(lines.size());
     for (int k = 0; k < lines.size(); ++k)
         rows << (lines.at(k) == 0 ? texts.at(k)
-                                  : QLatin1String("Line ") + QString::number(lines.at(k))
-                                        + QLatin1String(": ") + texts.at(k));
+                                  : tr("Line %1: %2").arg(QString::number(lines.at(k)), texts.at(k)));
     // In one batch: a list with thousands of problems fills at once.
     problemList->setUpdatesEnabled(false);
     problemList->clear();

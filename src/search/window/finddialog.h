@@ -16,14 +16,9 @@ public:
     void setFindText(const QString& text);
     void pressFindNext();
 
-    TextBox* textBox() const { return text_; }
-
 signals:
     // Find Next, by its button or by Enter.
     void findNextPressed();
-
-public:
-    QPushButton* findNextButton() const { return findNext_; }
 
 private:
     TextBox* text_;
