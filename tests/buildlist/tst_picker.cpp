@@ -1,11 +1,15 @@
+#include "app/window/application.h"
 #include "app/window/buildlisttextedit.h"
 #include "app/window/buildlistview.h"
 #include "app/window/completingcombobox.h"
 #include "app/window/mainwindow.h"
+#include "app/window/steppededit.h"
 #include "app/window/textbox.h"
 #include "app/window/updownarrows.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/window/itempicker.h"
+#include "buildlist/window/lineplacer.h"
+#include "editing/buildlist.h"
 #include "editing/window/lineeditor.h"
 #include "files/window/filecommands.h"
 #include "support/controls.h"
@@ -16,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -30,12 +35,81 @@ QStringList offered(const MainWindow& form)
 
 const QString kAgeTool = QStringLiteral("R101      R_Age_Tool           1      109       ");
 
+// Where a picker on its own puts its lines: at the row it is told, or
+// nowhere (-1), as the window's line editing would.
+class TestPlacer : public LinePlacer {
+public:
+    explicit TestPlacer(BuildList& document) : document_(document) {}
+    bool inserting = false;
+    int row = 0;
+    QStringList asked;
+    bool insertsAtPoint() const override { return inserting; }
+    int placeLine(const QString& line) override
+    {
+        asked << line;
+        if (row >= 0)
+            document_.insertLines(inserting ? LineStep::Kind::Insert : LineStep::Kind::Append, row, {line});
+        return row;
+    }
+
+private:
+    BuildList& document_;
+};
+
 } // namespace
 
 class TestPicker : public QObject {
     Q_OBJECT
 private slots:
     void init() { failOnUnexpectedWarnings(); }
+
+    // The picker on its own, with a build list and a placer of the test's:
+    // the line it makes, the step it names, and the tally.
+    void pickerAlone_data()
+    {
+        QTest::addColumn<bool>("inserting");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<int>("villagers");
+        QTest::newRow("appended at the end") << false << 1 << "Append" << 3;
+        QTest::newRow("inserted at the point") << true << 1 << "Insert" << 3;
+        QTest::newRow("inserted above the first") << true << 0 << "Insert" << 3;
+        QTest::newRow("placed nowhere") << true << -1 << "" << 0;
+    }
+    void pickerAlone()
+    {
+        QFETCH(bool, inserting);
+        QFETCH(int, row);
+        QFETCH(QString, step);
+        QFETCH(int, villagers);
+        ScriptedDialogs dialogs;
+        Application app(dialogs);
+        Catalog catalog;
+        catalog.fill();
+        BuildList document;
+        document.reset({QString::fromLatin1(kStartingLine)});
+        QWidget client;
+        BuildListTextEdit text(true, &client);
+        text.setLines(document.lines());
+        TestPlacer placer(document);
+        placer.inserting = inserting;
+        placer.row = row;
+        ItemPicker picker(app, document, catalog, text, placer, &client);
+        QSignalSpy appended(&picker, &ItemPicker::appended);
+        picker.showUnits();
+        named<SteppedEdit>(client, "txtCount")->setText(QStringLiteral("3"));
+        QCOMPARE(named<CompletingComboBox>(client, "cboList")->text().trimmed(), QStringLiteral("Villager"));
+        picker.appendItem();
+        QCOMPARE(placer.asked,
+                 QStringList{QStringLiteral("U83       Villager             3      109       ")});
+        QCOMPARE(document.undoName(), step);
+        QCOMPARE(picker.villagerCount(), villagers);
+        QCOMPARE(named<TextBox>(client, "txtVillagers")->text(), QString::number(villagers));
+        QCOMPARE(appended.size(), 1);
+        // Append counts as unsaved work even when it placed nothing.
+        QVERIFY(document.isModified());
+        QCOMPARE(document.lineCount(), row < 0 ? 1 : 2);
+    }
 
     void offersFollowTheStartingLine()
     {

@@ -1,3 +1,4 @@
+#include "app/window/application.h"
 #include "app/window/buildlisttextedit.h"
 #include "app/window/buildlistview.h"
 #include "app/window/completingcombobox.h"
@@ -5,6 +6,7 @@
 #include "app/window/textbox.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/window/itempicker.h"
+#include "editing/buildlist.h"
 #include "editing/window/lineeditor.h"
 #include "files/diskfile.h"
 #include "files/filebytes.h"
@@ -18,6 +20,7 @@
 
 #include "files/window/filemessages.h"
 #include "support/nowarnings.h"
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -68,6 +71,63 @@ private:
 
 private slots:
     void init() { failOnUnexpectedWarnings(); }
+
+    // The file commands on their own: what Open tells the window, in what
+    // order, for a file, a folder and a name that holds no file yet (the
+    // caret after the two comment lines, on the first item's name); and
+    // that Save writes the build list back.
+    void fileCommandsAlone_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("told");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("a file") << "alone.ai" << QStringList{"reading", "shown", "read", "ended", "edit 110"}
+                                << "alone.ai";
+        QTest::newRow("a folder") << "folder" << QStringList{"reading", "ended"} << "";
+        QTest::newRow("no file yet") << "new.ai" << QStringList{"shown", "new list", "shown"} << "new.ai";
+    }
+    void fileCommandsAlone()
+    {
+        QFETCH(QString, name);
+        QFETCH(QStringList, told);
+        QFETCH(QString, shown);
+        writeBytes(path("alone.ai"), "// a\r\n// b\r\nU83       Villager             3      109       \r\n");
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("folder")));
+        ScriptedDialogs dialogs;
+        Application app(dialogs);
+        Catalog catalog;
+        catalog.fill();
+        BuildList document;
+        QWidget window;
+        FileCommands files(app, document, catalog, &window);
+        QStringList heard;
+        QString lastShown = QStringLiteral("<none>");
+        connect(&files, &FileCommands::readingStarted, this, [&] { heard << "reading"; });
+        connect(&files, &FileCommands::readingEnded, this, [&] { heard << "ended"; });
+        connect(&files, &FileCommands::fileRead, this, [&] { heard << "read"; });
+        connect(&files, &FileCommands::newListStarted, this, [&] { heard << "new list"; });
+        connect(&files, &FileCommands::readyToEdit, this,
+                [&](int caret) { heard << QStringLiteral("edit %1").arg(caret); });
+        connect(&files, &FileCommands::fileShown, this, [&](const QString& p) {
+            heard << "shown";
+            lastShown = p;
+        });
+        if (name == "folder")
+            dialogs.expectMessage();
+        files.openNamedFile(path(qPrintable(name)));
+        QCOMPARE(heard, told);
+        QCOMPARE(files.fileName(), shown.isEmpty() ? QString() : path(qPrintable(shown)));
+        if (shown.isEmpty())
+            return;
+        QCOMPARE(lastShown, path(qPrintable(shown)));
+        document.insertLines(LineStep::Kind::Append, document.lineCount(), {line48("// c")});
+        QVERIFY(document.isModified());
+        files.save();
+        QVERIFY(!document.isModified());
+        QCOMPARE(readBytes(path(qPrintable(shown))), document.text().toLatin1());
+        QString why;
+        QVERIFY2(dialogs.finished(&why), qPrintable(why));
+    }
 
     void widthFixUp_data()
     {

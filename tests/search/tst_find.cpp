@@ -1,8 +1,10 @@
+#include "app/window/application.h"
 #include "app/window/buildlisttextedit.h"
 #include "app/window/buildlistview.h"
 #include "app/window/mainwindow.h"
 #include "app/window/textbox.h"
 #include "buildlist/lineformat.h"
+#include "editing/buildlist.h"
 #include "editing/window/lineeditor.h"
 #include "search/window/findcommand.h"
 #include "search/window/finddialog.h"
@@ -13,6 +15,7 @@
 #include "support/nowarnings.h"
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -38,6 +41,79 @@ class TestFind : public QObject {
     Q_OBJECT
 private slots:
     void init() { failOnUnexpectedWarnings(); }
+
+    // Find alone, on a build list of its own: which line each search
+    // finds, from where, and what it asks at the end. The window's part
+    // (entering Lines mode, selecting) answers its signals elsewhere.
+    void findCommandAlone_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("answers"); // Yes to going on from the top, this many times
+        QTest::addColumn<QList<int>>("found");
+        QTest::addColumn<int>("messages");
+        QTest::addColumn<int>("nextFrom");
+        QTest::newRow("first from the top") << 0 << "archer" << 0 << QList<int>{2} << 0 << 3;
+        QTest::newRow("nothing selected searches from the top")
+            << -1 << "VILLAGER" << 0 << QList<int>{1} << 0 << 2;
+        QTest::newRow("starts on the start line itself") << 3 << "archer" << 0 << QList<int>{3} << 0 << 4;
+        QTest::newRow("the next after a hit") << 4 << "archer" << 0 << QList<int>{4} << 0 << 5;
+        QTest::newRow("the last line") << 5 << "cavalry" << 0 << QList<int>{5} << 0 << 6;
+        QTest::newRow("past the last asks, No stops") << 6 << "archer" << -1 << QList<int>{} << 1 << 6;
+        QTest::newRow("past the last asks, Yes goes on from the top")
+            << 6 << "archer" << 1 << QList<int>{2} << 1 << 3;
+        QTest::newRow("from the top, nowhere: one message") << 0 << "zebra" << 0 << QList<int>{} << 1 << 0;
+        QTest::newRow("from lower down, nowhere: asks, then says so")
+            << 2 << "zebra" << 1 << QList<int>{} << 2 << 0;
+        QTest::newRow("an empty text finds nothing") << 0 << "" << 0 << QList<int>{} << 1 << 0;
+    }
+    void findCommandAlone()
+    {
+        QFETCH(int, from);
+        QFETCH(QString, text);
+        QFETCH(int, answers);
+        QFETCH(QList<int>, found);
+        QFETCH(int, messages);
+        QFETCH(int, nextFrom);
+        ScriptedDialogs dialogs;
+        Application app(dialogs);
+        BuildList document;
+        document.reset(kLines);
+        QWidget window;
+        FindCommand command(app, document, &window);
+        command.setFindFrom(from);
+        QSignalSpy searching(&command, &FindCommand::searching);
+        QSignalSpy hits(&command, &FindCommand::found);
+        QSignalSpy passes(&command, &FindCommand::passEnded);
+        if (answers < 0)
+            dialogs.expectMessage(MsgResult::No);
+        for (int i = 0; i < answers; ++i)
+            dialogs.expectMessage(MsgResult::Yes);
+        if (messages > qMax(answers, 0) && answers >= 0)
+            dialogs.expectMessage();
+        auto* dialog = named<FindDialog>(window, "dlgFind");
+        dialog->setFindText(text);
+        command.findNext();
+        QList<int> lines;
+        for (const QList<QVariant>& hit : hits)
+            lines << hit.at(0).toInt();
+        QCOMPARE(lines, found);
+        QCOMPARE(dialogs.messages.size(), messages);
+        // A search that started at the top and found nothing says so; one
+        // from lower down asks to go on from the top.
+        for (int i = 0; i < messages; ++i) {
+            const bool lastOfAnEmptyPass = found.isEmpty() && i == messages - 1 && answers >= 0;
+            const QString expected =
+                lastOfAnEmptyPass ? FindMessages::kCannotFind.arg(text) : FindMessages::kEndOfList;
+            QCOMPARE(dialogs.messages.at(i).text, expected);
+        }
+        QCOMPARE(command.findFrom(), nextFrom);
+        QVERIFY(searching.size() >= 1);
+        QCOMPARE(passes.size(), searching.size());
+        QCOMPARE(document.lines(), kLines); // Find changes no line
+        QString why;
+        QVERIFY2(dialogs.finished(&why), qPrintable(why));
+    }
 
     void findFromNormalModeSwitchesAndSelects()
     {
