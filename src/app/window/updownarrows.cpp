@@ -7,6 +7,8 @@ UpDownArrows::UpDownArrows(int min, int max, int position, QWidget* parent)
     : QWidget(parent), min_(min), max_(max), position_(position), up_(new QToolButton(this)),
       down_(new QToolButton(this))
 {
+    up_->setObjectName(QStringLiteral("up"));
+    down_->setObjectName(QStringLiteral("down"));
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
     for (QToolButton* b : {up_, down_}) {
@@ -54,4 +56,10 @@ bool UpDownArrows::eventFilter(QObject* watched, QEvent* e)
         }
     }
     return QWidget::eventFilter(watched, e);
+}
+
+void UpDownArrows::setArrowNames(const QString& up, const QString& down)
+{
+    up_->setAccessibleName(up);
+    down_->setAccessibleName(down);
 }

@@ -26,9 +26,8 @@ public:
     // Up and Down in the box beside it act as a click on the matching arrow.
     void stepWithArrowKeys(QWidget* box);
 
-    // The arrows, for naming them to screen readers.
-    QToolButton* upArrow() const { return up_; }
-    QToolButton* downArrow() const { return down_; }
+    // What a screen reader calls each arrow.
+    void setArrowNames(const QString& up, const QString& down);
 
 signals:
     // After each arrow click, the position moved.

@@ -148,10 +148,8 @@ void ItemPicker::nameForScreenReaders()
     name(retrainsSpin, tr("Retrains"), tr("The retrain limit, when Limit is ticked"));
     name(retrainsArrows, tr("Retrains spinner"), tr("Raises or lowers the retrain limit"));
     name(villagerBox, tr("Villagers"), tr("How many villagers the build list trains"));
-    name(quantityArrows->upArrow(), tr("Increase quantity"));
-    name(quantityArrows->downArrow(), tr("Decrease quantity"));
-    name(retrainsArrows->upArrow(), tr("Increase retrains"));
-    name(retrainsArrows->downArrow(), tr("Decrease retrains"));
+    quantityArrows->setArrowNames(tr("Increase quantity"), tr("Decrease quantity"));
+    retrainsArrows->setArrowNames(tr("Increase retrains"), tr("Decrease retrains"));
 
     // A label names the field it stands beside.
     quantityLabel->setBuddy(quantitySpin);
