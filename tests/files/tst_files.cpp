@@ -519,7 +519,7 @@ private slots:
         FormFixture f;
         f.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.form));
-        f.app.onTerminate = [&] { f.form.close(); };
+        QObject::connect(&f.app, &Application::terminating, &f.form, [&] { f.form.close(); });
         ui(f.form).picker->appendItem();
         f.dialogs.expectMessage(MsgResult::Yes);
         if (action == "exit")

@@ -26,6 +26,5 @@ void Application::helpCommand(int command, int data)
 void Application::terminate()
 {
     terminated_ = true;
-    if (onTerminate)
-        onTerminate();
+    emit terminating();
 }

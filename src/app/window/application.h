@@ -2,6 +2,7 @@
 
 #include "app/window/dialogservice.h"
 #include "model/errors.h"
+#include <QObject>
 #include <QString>
 #include <exception>
 #include <functional>
@@ -11,7 +12,8 @@ class QWidget;
 
 // The program's application object: its title, its help file, the dialog
 // service, the standard error report and the end of the message loop.
-class Application {
+class Application : public QObject {
+    Q_OBJECT
 public:
     explicit Application(DialogService& dialogs) : dialogs_(dialogs) {}
 
@@ -52,10 +54,13 @@ public:
     // The help command handed to the help viewer without waiting.
     void helpCommand(int command, int data);
 
-    // Ends the message loop. Tests leave onTerminate empty and read terminated().
+    // Ends the run: the program's loop ends on `terminating`; tests read
+    // terminated().
     void terminate();
     bool terminated() const { return terminated_; }
-    std::function<void()> onTerminate;
+
+signals:
+    void terminating();
 
 private:
     void reportSafely(const std::exception& error) noexcept;

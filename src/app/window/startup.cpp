@@ -154,7 +154,7 @@ int runProgram(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     // Ends the loop without asking the windows to close: the Exit guard has
     // already put its question, and quit() would put it again.
-    app.onTerminate = [] { QCoreApplication::exit(0); };
+    QObject::connect(&app, &Application::terminating, [] { QCoreApplication::exit(0); });
 
     Windows windows;
     try {

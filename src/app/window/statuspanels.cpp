@@ -12,7 +12,7 @@ StatusPanels::StatusPanels(const QVector<int>& widths, QWidget* parent) : QStatu
         panel->setTextFormat(Qt::PlainText);
         addWidget(panel);
         panels_.append(panel);
-        speech_.append(nullptr);
+        speech_.append(Speech());
     }
 }
 
@@ -25,13 +25,21 @@ void StatusPanels::setPanelText(int index, const QString& text)
 {
     panels_.at(index)->setText(text);
     // A new name is announced to screen readers as a change of the panel.
-    if (speech_.at(index))
-        panels_.at(index)->setAccessibleName(speech_.at(index)(text));
+    if (speech_.at(index).spoken)
+        panels_.at(index)->setAccessibleName(speech_.at(index).of(text));
 }
 
-void StatusPanels::setPanelSpeech(int index, Speech speech, const QString& description)
+QString StatusPanels::Speech::of(const QString& text) const
 {
-    speech_[index] = std::move(speech);
-    panels_.at(index)->setAccessibleName(speech_.at(index)(panels_.at(index)->text()));
+    if (!whenSet.isEmpty())
+        return text.isEmpty() ? whenEmpty : whenSet;
+    return label + (text.isEmpty() ? whenEmpty : text);
+}
+
+void StatusPanels::setPanelSpeech(int index, const Speech& speech, const QString& description)
+{
+    speech_[index] = speech;
+    speech_[index].spoken = true;
+    panels_.at(index)->setAccessibleName(speech.of(panels_.at(index)->text()));
     panels_.at(index)->setAccessibleDescription(description);
 }

@@ -2,7 +2,6 @@
 
 #include <QStatusBar>
 #include <QVector>
-#include <functional>
 
 #include <QLabel>
 
@@ -23,10 +22,17 @@ public:
     int panelCount() const { return int(panels_.size()); }
     QString panelText(int index) const;
     void setPanelText(int index, const QString& text);
-    // What a screen reader reads of the panel: a name made from its text,
-    // which follows every change of the text, and a description.
-    using Speech = std::function<QString(const QString& text)>;
-    void setPanelSpeech(int index, Speech speech, const QString& description);
+    // What a screen reader reads of the panel, as a name that follows every
+    // change of its text: the label and the text (`whenEmpty` for none);
+    // or, with `whenSet`, only whether there is a text.
+    struct Speech {
+        QString label;
+        QString whenEmpty;
+        QString whenSet;
+        bool spoken = false;
+        QString of(const QString& text) const;
+    };
+    void setPanelSpeech(int index, const Speech& speech, const QString& description);
 
 private:
     QVector<StatusPanel*> panels_;
