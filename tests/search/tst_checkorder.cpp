@@ -1,10 +1,12 @@
 // The Check Order window: its rows, and a click that selects the line.
+#include "app/window/application.h"
 #include "app/window/buildlisttextedit.h"
 #include "app/window/buildlistview.h"
 #include "app/window/mainwindow.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/ordercheck.h"
 #include "buildlist/window/itempicker.h"
+#include "editing/buildlist.h"
 #include "editing/window/lineeditor.h"
 #include "files/openroad.h"
 #include "files/window/filecommands.h"
@@ -16,6 +18,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -38,6 +41,49 @@ class TestCheckOrder : public QObject {
     Q_OBJECT
 private slots:
     void init() { failOnUnexpectedWarnings(); }
+
+    // The window alone, on a build list of its own: which line (from 0) a
+    // chosen problem names, what it marks while shown, and that closing it
+    // clears the marks. The main window's part answers the signals.
+    void checkOrderAlone_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("chosen");
+        QTest::newRow("the first problem") << 0 << 1;
+        QTest::newRow("the last problem") << 1 << 2;
+    }
+    void checkOrderAlone()
+    {
+        QFETCH(int, row);
+        QFETCH(int, chosen);
+        ScriptedDialogs dialogs;
+        Application app(dialogs);
+        Catalog catalog;
+        catalog.fill();
+        BuildList document;
+        document.reset({QString::fromLatin1(kStartingLine), kArcher, kArchery, kAgeTool, kArcher});
+        QWidget owner;
+        CheckOrderWindow window(catalog, document, app, &owner);
+        QSignalSpy chosenLines(&window, &CheckOrderWindow::lineChosen);
+        QSignalSpy marks(&window, &CheckOrderWindow::problemLinesMarked);
+        window.checkAgain();
+        // The first Archer stands before its Archery, the Archery before
+        // the Age: lines 2 and 3, counted from 1.
+        QCOMPARE(window.rowLines(), (QList<int>{2, 3}));
+        window.show();
+        QVERIFY(!marks.isEmpty());
+        QCOMPARE(marks.last().at(0).value<QList<int>>(), (QList<int>{1, 2}));
+        QCOMPARE(marks.last().at(1).toStringList().size(), 2);
+        ui(window).problemList->setCurrentRow(row);
+        QTest::keyClick(ui(window).problemList, Qt::Key_Return);
+        QCOMPARE(chosenLines.size(), 1);
+        QCOMPARE(chosenLines.at(0).at(0).toInt(), chosen);
+        QCOMPARE(document.lines().size(), 5); // Check Order changes no line
+        window.hide();
+        QCOMPARE(marks.last().at(0).value<QList<int>>(), QList<int>{});
+        QString why;
+        QVERIFY2(dialogs.finished(&why), qPrintable(why));
+    }
 
     void menuOpensTheWindowWithItsRows()
     {

@@ -9,6 +9,8 @@
 #include "support/controls.h"
 #include "support/formfixture.h"
 
+#include "app/window/application.h"
+#include "editing/buildlist.h"
 #include "support/nowarnings.h"
 #include <QApplication>
 #include <QClipboard>
@@ -33,6 +35,51 @@ void countUnit(FormFixture& f, const QString& name)
 class TestCount : public QObject {
     Q_OBJECT
 private slots:
+    // The window alone, on a build list of its own: a count, then Create
+    // Comment, which asks for Normal mode first, says when its lines go in,
+    // and puts them above the first line as one step; with nothing
+    // counted it asks for Normal mode and changes nothing.
+    void countWindowAlone_data()
+    {
+        QTest::addColumn<bool>("counted");
+        QTest::newRow("a count") << true;
+        QTest::newRow("nothing counted") << false;
+    }
+    void countWindowAlone()
+    {
+        QFETCH(bool, counted);
+        ScriptedDialogs dialogs;
+        Application app(dialogs);
+        Catalog catalog;
+        catalog.fill();
+        BuildList document;
+        document.reset({QString::fromLatin1(kStartingLine), kVillager3, kVillager2Limit5});
+        CountWindow window(catalog, document, app);
+        QStringList heard;
+        connect(&window, &CountWindow::wantsNormalMode, this, [&] { heard << "normal mode"; });
+        connect(&window, &CountWindow::commentGoingIn, this,
+                [&] { heard << QStringLiteral("going in at %1 lines").arg(document.lineCount()); });
+        if (counted) {
+            ui(window).unitBox->setEditText(QStringLiteral("Villager         "));
+            window.countUnit();
+        }
+        window.copyToBuildList();
+        if (!counted) {
+            QCOMPARE(heard, QStringList{"normal mode"});
+            QCOMPARE(document.lineCount(), 3);
+            QVERIFY(!document.isModified());
+            return;
+        }
+        QCOMPARE(heard, (QStringList{"normal mode", "going in at 3 lines"}));
+        QCOMPARE(document.lines().first(), QStringLiteral("//Villager 5").leftJustified(48));
+        QCOMPARE(document.lineCount(), 4);
+        QCOMPARE(document.undoName(), QStringLiteral("Create Comment"));
+        document.undo();
+        QCOMPARE(document.lineCount(), 3); // one step
+        QString why;
+        QVERIFY2(dialogs.finished(&why), qPrintable(why));
+    }
+
     void init() { failOnUnexpectedWarnings(); }
 
     void unitListAndLayout()
