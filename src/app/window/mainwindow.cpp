@@ -212,8 +212,6 @@ void MainWindow::wireParts()
     connect(files_, &FileCommands::newListStarted, this, [this] {
         picker_->setVillagerCount(0);
         editor_->startAfresh();
-        // Undo must never take a line off a build list it did not add.
-        editor_->setUndoAvailable(false);
         picker_->focusItemBox();
     });
     connect(files_, &FileCommands::readingStarted, editor_, &LineEditor::beginReading);

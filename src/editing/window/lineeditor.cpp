@@ -192,6 +192,8 @@ void LineEditor::startAfresh()
     enterMode(EditMode::Normal);
     lineList->setGeometry(textArea->geometry());
     setInsertAt(-1);
+    // Undo must never take a line off a build list it did not add.
+    setUndoAvailable(false);
 }
 
 void LineEditor::setUndoAvailable(bool available)

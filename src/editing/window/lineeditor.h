@@ -115,7 +115,7 @@ public:
     void redo();
     // The Undo button: takes the last appended line away.
     void removeLastLine();
-    // A fresh build list: the insertion point and the Undo button cleared,
+    // A fresh build list: no insertion point, the Undo button off,
     // Normal mode.
     void startAfresh();
     // An opened file: the text area stands aside while it is read, then

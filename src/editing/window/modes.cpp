@@ -41,6 +41,20 @@ QList<QStringView> viewsOf(const QStringList& lines)
     return views;
 }
 
+// A view brought in line with one change of the document: `removed` rows
+// at `row` gave way to `inserted`.
+void followLines(LineStore& view, const BuildList& document, int row, int removed, int inserted)
+{
+    if (removed == 1 && inserted == 1) {
+        view.setLine(row, document.line(row));
+        return;
+    }
+    if (removed > 0)
+        view.removeLines(row, removed);
+    if (inserted > 0)
+        view.insertLines(row, document.lines().mid(row, inserted));
+}
+
 // Whether the text area already shows the document from `row` on, as
 // after the user's own typing.
 bool textShows(const BuildListTextEdit& text, const BuildList& document, int row, int inserted)
@@ -60,16 +74,10 @@ void LineEditor::showLinesChanged(int row, int removed, int inserted)
     const BuildList& document = document_;
     // The text area follows every change, shown or not.
     if (!textShows(*textArea, document, row, inserted)) {
-        if (row == 0 && removed >= textArea->lineCount()) {
+        if (row == 0 && removed >= textArea->lineCount())
             textArea->setLines(document.lines(), document.endsWithBreak());
-        } else if (removed == 1 && inserted == 1) {
-            textArea->setLine(row, document.line(row));
-        } else {
-            if (removed > 0)
-                textArea->removeLines(row, removed);
-            if (inserted > 0)
-                textArea->insertLines(row, document.lines().mid(row, inserted));
-        }
+        else
+            followLines(*textArea, document, row, removed, inserted);
         if (textArea->endsWithBreak() != document.endsWithBreak())
             textArea->setEndsWithBreak(document.endsWithBreak());
     }
@@ -81,13 +89,8 @@ void LineEditor::showLinesChanged(int row, int removed, int inserted)
     if (listBehind_ || (row == 0 && removed >= lineList->count())) {
         lineList->replaceItems(viewsOf(document.lines()));
         listBehind_ = false;
-    } else if (removed == 1 && inserted == 1) {
-        lineList->setLine(row, document.line(row));
     } else {
-        if (removed > 0)
-            lineList->removeLines(row, removed);
-        if (inserted > 0)
-            lineList->insertLines(row, document.lines().mid(row, inserted));
+        followLines(*lineList, document, row, removed, inserted);
     }
 }
 
