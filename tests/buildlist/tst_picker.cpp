@@ -80,19 +80,15 @@ private slots:
         QFETCH(bool, inserting);
         QFETCH(int, row);
         QFETCH(int, villagers);
-        ScriptedDialogs dialogs;
-        Application app(dialogs);
-        Catalog catalog;
-        catalog.fill();
-        BuildList document;
-        document.reset({QString::fromLatin1(kStartingLine)});
-        QWidget client;
+        PartFixture p({QString::fromLatin1(kStartingLine)});
+        BuildList& document = p.document;
+        QWidget& client = p.window;
         BuildListTextEdit text(true, &client);
         text.setLines(document.lines());
         TestPlacer placer(document);
         placer.inserting = inserting;
         placer.row = row;
-        ItemPicker picker(app, document, catalog, text, placer, &client);
+        ItemPicker picker(p.app, document, p.catalog, text, placer, &client);
         QSignalSpy appended(&picker, &ItemPicker::appended);
         picker.showUnits();
         named<SteppedEdit>(client, "txtCount")->setText(QStringLiteral("3"));
@@ -106,6 +102,7 @@ private slots:
         // Append counts as unsaved work even when it placed nothing.
         QVERIFY(document.isModified());
         QCOMPARE(document.lineCount(), row < 0 ? 1 : 2);
+        VERIFY_DIALOGS(p);
     }
 
     void offersFollowTheStartingLine()

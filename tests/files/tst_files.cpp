@@ -93,13 +93,9 @@ private slots:
         QFETCH(QString, shown);
         writeBytes(path("alone.ai"), "// a\r\n// b\r\nU83       Villager             3      109       \r\n");
         QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("folder")));
-        ScriptedDialogs dialogs;
-        Application app(dialogs);
-        Catalog catalog;
-        catalog.fill();
-        BuildList document;
-        QWidget window;
-        FileCommands files(app, document, catalog, &window);
+        PartFixture p;
+        BuildList& document = p.document;
+        FileCommands files(p.app, document, p.catalog, &p.window);
         QStringList heard;
         QString lastShown = QStringLiteral("<none>");
         connect(&files, &FileCommands::readingStarted, this, [&] { heard << "reading"; });
@@ -113,7 +109,7 @@ private slots:
             lastShown = p;
         });
         if (name == "folder")
-            dialogs.expectMessage();
+            p.dialogs.expectMessage();
         files.openNamedFile(path(qPrintable(name)));
         QCOMPARE(heard, told);
         QCOMPARE(files.fileName(), shown.isEmpty() ? QString() : path(qPrintable(shown)));
@@ -125,8 +121,7 @@ private slots:
         files.save();
         QVERIFY(!document.isModified());
         QCOMPARE(readBytes(path(qPrintable(shown))), document.text().toLatin1());
-        QString why;
-        QVERIFY2(dialogs.finished(&why), qPrintable(why));
+        VERIFY_DIALOGS(p);
     }
 
     void widthFixUp_data()

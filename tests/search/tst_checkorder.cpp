@@ -56,14 +56,8 @@ private slots:
     {
         QFETCH(int, row);
         QFETCH(int, chosen);
-        ScriptedDialogs dialogs;
-        Application app(dialogs);
-        Catalog catalog;
-        catalog.fill();
-        BuildList document;
-        document.reset({QString::fromLatin1(kStartingLine), kArcher, kArchery, kAgeTool, kArcher});
-        QWidget owner;
-        CheckOrderWindow window(catalog, document, app, &owner);
+        PartFixture p({QString::fromLatin1(kStartingLine), kArcher, kArchery, kAgeTool, kArcher});
+        CheckOrderWindow window(p.catalog, p.document, p.app, &p.window);
         QSignalSpy chosenLines(&window, &CheckOrderWindow::lineChosen);
         QSignalSpy marks(&window, &CheckOrderWindow::problemLinesMarked);
         window.checkAgain();
@@ -78,11 +72,10 @@ private slots:
         QTest::keyClick(ui(window).problemList, Qt::Key_Return);
         QCOMPARE(chosenLines.size(), 1);
         QCOMPARE(chosenLines.at(0).at(0).toInt(), chosen);
-        QCOMPARE(document.lines().size(), 5); // Check Order changes no line
+        QCOMPARE(p.document.lines().size(), 5); // Check Order changes no line
         window.hide();
         QCOMPARE(marks.last().at(0).value<QList<int>>(), QList<int>{});
-        QString why;
-        QVERIFY2(dialogs.finished(&why), qPrintable(why));
+        VERIFY_DIALOGS(p);
     }
 
     void menuOpensTheWindowWithItsRows()

@@ -48,13 +48,9 @@ private slots:
     void countWindowAlone()
     {
         QFETCH(bool, counted);
-        ScriptedDialogs dialogs;
-        Application app(dialogs);
-        Catalog catalog;
-        catalog.fill();
-        BuildList document;
-        document.reset({QString::fromLatin1(kStartingLine), kVillager3, kVillager2Limit5});
-        CountWindow window(catalog, document, app);
+        PartFixture p({QString::fromLatin1(kStartingLine), kVillager3, kVillager2Limit5});
+        BuildList& document = p.document;
+        CountWindow window(p.catalog, document, p.app);
         QStringList heard;
         connect(&window, &CountWindow::wantsNormalMode, this, [&] { heard << "normal mode"; });
         connect(&window, &CountWindow::commentGoingIn, this,
@@ -76,8 +72,7 @@ private slots:
         QCOMPARE(document.undoName(), QStringLiteral("Create Comment"));
         document.undo();
         QCOMPARE(document.lineCount(), 3); // one step
-        QString why;
-        QVERIFY2(dialogs.finished(&why), qPrintable(why));
+        VERIFY_DIALOGS(p);
     }
 
     void init() { failOnUnexpectedWarnings(); }

@@ -75,12 +75,9 @@ private slots:
         QFETCH(QList<int>, found);
         QFETCH(int, messages);
         QFETCH(int, nextFrom);
-        ScriptedDialogs dialogs;
-        Application app(dialogs);
-        BuildList document;
-        document.reset(kLines);
-        QWidget window;
-        FindCommand command(app, document, &window);
+        PartFixture p(kLines);
+        ScriptedDialogs& dialogs = p.dialogs;
+        FindCommand command(p.app, p.document, &p.window);
         command.setFindFrom(from);
         QSignalSpy searching(&command, &FindCommand::searching);
         QSignalSpy hits(&command, &FindCommand::found);
@@ -91,7 +88,7 @@ private slots:
             dialogs.expectMessage(MsgResult::Yes);
         if (messages > qMax(answers, 0) && answers >= 0)
             dialogs.expectMessage();
-        auto* dialog = named<FindDialog>(window, "dlgFind");
+        auto* dialog = named<FindDialog>(p.window, "dlgFind");
         dialog->setFindText(text);
         command.findNext();
         QList<int> lines;
@@ -110,9 +107,8 @@ private slots:
         QCOMPARE(command.findFrom(), nextFrom);
         QVERIFY(searching.size() >= 1);
         QCOMPARE(passes.size(), searching.size());
-        QCOMPARE(document.lines(), kLines); // Find changes no line
-        QString why;
-        QVERIFY2(dialogs.finished(&why), qPrintable(why));
+        QCOMPARE(p.document.lines(), kLines); // Find changes no line
+        VERIFY_DIALOGS(p);
     }
 
     void findFromNormalModeSwitchesAndSelects()

@@ -21,6 +21,15 @@ FormFixture::FormFixture()
 
 FormFixture::~FormFixture() = default;
 
+PartFixture::PartFixture(const QStringList& lines)
+{
+    catalog.fill();
+    if (!lines.isEmpty())
+        document.reset(lines);
+}
+
+PartFixture::~PartFixture() = default;
+
 QStringList FormFixture::lines() const
 {
     return ui(form).textArea->lines();

@@ -2,9 +2,12 @@
 
 #include "app/window/application.h"
 #include "app/window/startup.h"
+#include "catalog/catalog.h"
+#include "editing/buildlist.h"
 #include "support/scripteddialogs.h"
 
 #include <QStringList>
+#include <QWidget>
 
 class QAction;
 class MainWindow;
@@ -32,6 +35,20 @@ struct FormFixture {
 
     // Fails the current test when a dialog was unexpected or not shown.
     bool dialogsFinished() const;
+};
+
+// What one part of the window works with, for trying it alone: a scripted
+// dialog service, the filled catalog, a build list of these lines, and a
+// window to stand as its parent.
+struct PartFixture {
+    explicit PartFixture(const QStringList& lines = {});
+    ~PartFixture();
+
+    ScriptedDialogs dialogs;
+    Application app{dialogs};
+    Catalog catalog;
+    BuildList document;
+    QWidget window;
 };
 
 // Chooses a menu command as the user does, and lets it run: a command that
