@@ -80,9 +80,11 @@ const MultiTextSearch& searchFor(const QStringList& texts)
     return *made;
 }
 
-bool isStartingPoint(const CatalogEntry* entry, Category category, int index)
+// The Town Center that starts the list: only comments, which take no part
+// in the order, may stand above it.
+bool isStartingPoint(const CatalogEntry* entry, Category category, bool firstNonComment)
 {
-    return index == 0 && category == Category::Buildings
+    return firstNonComment && category == Category::Buildings
            && entry->aiName.trimmed() == QLatin1String("TownCenter");
 }
 
@@ -153,6 +155,7 @@ private:
         checked_.reserve(std::size_t(lines_.size()));
         starts_.reserve(std::size_t(lines_.size()) + 1);
         qsizetype at = 0;
+        bool firstNonComment = true;
         // In blocks: the lines of a block are read side by side, which lets
         // memory fetch them together, then searched from the cache.
         constexpr int kBlock = 32;
@@ -166,7 +169,10 @@ private:
                     __builtin_prefetch(line.constData() + line.size() - 1);
                 Category category;
                 const CatalogEntry* entry = itemOfLine(catalog_, line, &category);
-                if (!entry || isStartingPoint(entry, category, i))
+                const bool starts = entry && isStartingPoint(entry, category, firstNonComment);
+                if (!line.startsWith(QLatin1Char('/')))
+                    firstNonComment = false;
+                if (!entry || starts)
                     continue;
                 const int place = firstOf_[int(category)] + int(entry - &catalog_.row(category, 0));
                 int& slot = slotOf[std::size_t(place)];

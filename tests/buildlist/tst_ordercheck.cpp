@@ -69,6 +69,11 @@ private slots:
             << QStringList{"1: Villager needs Town Center, which comes later, at line 2: move it up; "
                            "needs a line above it",
                            "2: Town Center needs Town Center above it"};
+        // Count's Create Comment puts its comments at the top.
+        QTest::newRow("comments above the starting point take no part")
+            << QStringList{line48("// Villager: 1"), line48("/ title"), town, villager} << QStringList{};
+        QTest::newRow("an unrecognised line above it does")
+            << QStringList{line48("short"), town} << QStringList{"2: Town Center needs Town Center above it"};
     }
     void problems()
     {
