@@ -39,6 +39,7 @@ QString LineStep::name() const
     case Kind::MoveLine: return QCoreApplication::translate("LineStep", "Move Line");
     case Kind::CreateComment: return QCoreApplication::translate("LineStep", "Create Comment");
     case Kind::RemoveLastLine: return QCoreApplication::translate("LineStep", "Remove Last Line");
+    case Kind::Open: return QCoreApplication::translate("LineStep", "Open");
     }
     return QString();
 }

@@ -48,7 +48,7 @@ public:
 // and the lines it put in their place, or for a move two row numbers.
 class LineStep {
 public:
-    enum class Kind { Typing, Append, Insert, RemoveLine, MoveLine, CreateComment, RemoveLastLine };
+    enum class Kind { Typing, Append, Insert, RemoveLine, MoveLine, CreateComment, RemoveLastLine, Open };
 
     // The lines from `row` on that read `before` now read `after`, and the
     // text's final break went from `breakBefore` to `breakAfter`. Lines the

@@ -152,6 +152,20 @@ QString leftoverBackupOf(int folder, const QByteArray& name, const struct stat& 
     return QString();
 }
 
+void carryLeftoverBackup(int folder, const QByteArray& name, const struct stat& old, const struct stat& now)
+{
+    const QByteArray beside = backupNameBeside(name, old);
+    if (isOwnCopy(folder, beside, old)) {
+        renameNoReplace(folder, beside, backupNameBeside(name, now));
+        return;
+    }
+    const UniqueFd users = openUserBackupFolder(false);
+    const QString path = pathInFolder(folder, name);
+    const QByteArray userName = backupNameForUser(path, name, old);
+    if (users.valid() && isOwnCopy(users.get(), userName, old))
+        renameNoReplace(users.get(), userName, backupNameForUser(path, name, now));
+}
+
 KeptOldBytes keepOldBytes(int folder, const QByteArray& name, const struct stat& file,
                           const QByteArray& bytes)
 {

@@ -46,6 +46,11 @@ UniqueFd openUserBackupFolder(bool create);
 // folder: its path, or empty.
 QString leftoverBackupOf(int folder, const QByteArray& name, const struct stat& file);
 
+// A save gave the file a new inode: a leftover copy named after the old one
+// takes the new one's name, so that it is still pointed out. Where it cannot
+// be renamed it stays as it is.
+void carryLeftoverBackup(int folder, const QByteArray& name, const struct stat& old, const struct stat& now);
+
 struct KeptOldBytes {
     std::optional<BackupCopy> copy; // none: whyNot says why
     QString whyNot;

@@ -82,37 +82,6 @@ QTextStream& aboutFile(QTextStream& err, const QString& path)
     return err << QCoreApplication::applicationName() << ": " << path << ": ";
 }
 
-// Standard input, read as Open reads a file: at most 4 MiB, no NUL byte.
-ReadOutcome readStandardInput()
-{
-    ReadOutcome read;
-    QFile in;
-    if (!in.open(stdin, QIODevice::ReadOnly)) {
-        read.whyNot = QCoreApplication::translate("CommandLine", "cannot be read");
-        return read;
-    }
-    // A pipe gives what it holds at the moment: read on to its end, or
-    // until the limit is passed.
-    QByteArray bytes;
-    while (bytes.size() <= kMaxFileSize) {
-        const QByteArray more = in.read(kMaxFileSize + 1 - bytes.size());
-        if (more.isEmpty())
-            break;
-        bytes += more;
-    }
-    if (in.error() != QFileDevice::NoError) {
-        read.whyNot = QCoreApplication::translate("CommandLine", "cannot be read");
-        return read;
-    }
-    if (bytes.size() > kMaxFileSize)
-        read.whyNot = QCoreApplication::translate("CommandLine", "larger than 4 MiB");
-    else if (bytes.contains('\0'))
-        read.whyNot = QCoreApplication::translate("CommandLine", "holds a NUL byte");
-    else
-        read.text = QString::fromLatin1(bytes);
-    return read;
-}
-
 std::optional<OpenedFile> openAsTheEditorWould(const QString& path, const Catalog& catalog, QTextStream& err)
 {
     ReadOutcome read = path == QLatin1String("-") ? readStandardInput() : readBuildList(path);
@@ -219,6 +188,37 @@ int normalize(const QStringList& files, const Catalog& catalog, QTextStream& out
 
 } // namespace
 
+// Standard input, read as Open reads a file: at most 4 MiB, no NUL byte.
+ReadOutcome readStandardInput()
+{
+    ReadOutcome read;
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly)) {
+        read.whyNot = QCoreApplication::translate("CommandLine", "cannot be read");
+        return read;
+    }
+    // A pipe gives what it holds at the moment: read on to its end, or
+    // until the limit is passed.
+    QByteArray bytes;
+    while (bytes.size() <= kMaxFileSize) {
+        const QByteArray more = in.read(kMaxFileSize + 1 - bytes.size());
+        if (more.isEmpty())
+            break;
+        bytes += more;
+    }
+    if (in.error() != QFileDevice::NoError) {
+        read.whyNot = QCoreApplication::translate("CommandLine", "cannot be read");
+        return read;
+    }
+    if (bytes.size() > kMaxFileSize)
+        read.whyNot = QCoreApplication::translate("CommandLine", "larger than 4 MiB");
+    else if (bytes.contains('\0'))
+        read.whyNot = QCoreApplication::translate("CommandLine", "holds a NUL byte");
+    else
+        read.text = QString::fromLatin1(bytes);
+    return read;
+}
+
 CommandLineOutcome runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err,
                                   bool windowSystemPresent)
 {
@@ -250,8 +250,8 @@ CommandLineOutcome runCommandLine(const QStringList& arguments, QTextStream& out
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
-        QCoreApplication::translate(
-            "CommandLine", "A build list to open in the window; with --check or --normalize, any number."),
+        QCoreApplication::translate("CommandLine", "A build list to open in the window (- reads standard "
+                                                   "input); with --check or --normalize, any number."),
         QStringLiteral("[FILE...]"));
 
     if (!parser.parse(arguments)) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/diskfile.h"
+
 #include <QStringList>
 #include <optional>
 
@@ -40,3 +42,7 @@ bool canOpenWindow(const QStringList& arguments, const QProcessEnvironment& envi
 // text: a name in another character encoding, which as text would name
 // another file. Such a name is refused rather than followed.
 std::optional<QString> firstUnfaithfulArgument(int argc, const char* const* argv);
+
+// Standard input, read as Open reads a file: at most 4 MiB, no NUL byte.
+// The FILE "-" names it, for --check and --normalize and for the window.
+ReadOutcome readStandardInput();

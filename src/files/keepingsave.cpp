@@ -213,6 +213,8 @@ Road replaceWithNewFile(int folder, const QByteArray& name, const QByteArray& by
         || !(after->held = UniqueFd(::fcntl(fd.get(), F_DUPFD_CLOEXEC, 0))).valid() || !fd.close())
         warnings << QCoreApplication::translate("KeepingSave", "it could not be closed cleanly: %1")
                         .arg(reasonOf(errno));
+    else if (old)
+        carryLeftoverBackup(folder, name, *old, after->status);
     const int flushError = atSaveStep(SaveStep::FolderFlush);
     if (flushError || !syncFolder(folder))
         warnings << kFolderNotFlushed;

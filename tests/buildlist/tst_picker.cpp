@@ -17,10 +17,12 @@
 
 #include "support/nowarnings.h"
 #include <QCheckBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -143,7 +145,10 @@ private slots:
     {
         QFETCH(bool, linesMode);
         FormFixture f;
-        f.form.document().insertLines(LineStep::Kind::Append, 1, {kAgeTool});
+        // With the Barracks, Units offers two: the first is not the last.
+        f.form.document().insertLines(
+            LineStep::Kind::Append, 1,
+            {kAgeTool, QStringLiteral("B12       Barracks             1      -1        ")});
         ui(f.form).buildingsRadio->click();
         ui(f.form).itemBox->setItemIndex(int(offered(f.form).indexOf("Archery")));
         ui(f.form).picker->appendItem();
@@ -173,7 +178,34 @@ private slots:
         ui(f.form).itemBox->setItemIndex(int(offered(f.form).indexOf("Archer")));
         ui(f.form).undoAction->trigger(); // the Archer goes: the last offered is chosen
         QVERIFY(!offered(f.form).contains("Archer"));
+        QCOMPARE(offered(f.form), (QStringList{"Inf Club/Axe Man", "Villager"}));
         QCOMPARE(ui(f.form).itemBox->text().trimmed(), offered(f.form).last());
+    }
+
+    // After New and Open the offer is what the new list allows.
+    void offersFollowNewAndOpen()
+    {
+        FormFixture f;
+        f.setLines({QString::fromLatin1(kStartingLine),
+                    QStringLiteral("B12       Barracks             1      -1        ")});
+        ui(f.form).picker->showUnits();
+        QVERIFY(offered(f.form).contains("Inf Club/Axe Man"));
+        ui(f.form).files->newList();
+        QCOMPARE(offered(f.form), QStringList{"Villager"});
+        f.setLines({QString::fromLatin1(kStartingLine),
+                    QStringLiteral("B12       Barracks             1      -1        ")});
+        ui(f.form).picker->showUnits();
+        QVERIFY(offered(f.form).contains("Inf Club/Axe Man"));
+        QTemporaryDir dir;
+        const QString plan = dir.filePath("plan.ai");
+        QFile file(plan);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(kStartingLine) + "\r\n");
+        file.close();
+        f.dialogs.expectOpen(plan);
+        ui(f.form).files->openFromDialog();
+        QCOMPARE(offered(f.form), QStringList{"Villager"});
+        VERIFY_DIALOGS(f);
     }
 
     void unitsSelectTheLastOffered()
@@ -311,6 +343,78 @@ private slots:
         ui(f.form).itemBox->lineEdit()->clear();
         QTest::keyClicks(ui(f.form).itemBox->lineEdit(), QStringLiteral("x"));
         QCOMPARE(ui(f.form).itemBox->text(), QStringLiteral("x"));
+    }
+
+    // Past the first letter, typing goes on matching and the completed
+    // part is selected, so that the next letter types over it; taking
+    // letters away completes nothing.
+    void typeAheadGoesOn_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("selected");
+        const QString villager = QStringLiteral("Villager         ");
+        QTest::newRow("one letter") << "v" << villager << villager.mid(1);
+        QTest::newRow("four letters") << "vill" << villager << villager.mid(4);
+        QTest::newRow("in capitals") << "VILL" << villager << villager.mid(4);
+        QTest::newRow("then no match") << "vx"
+                                       << "Vx"
+                                       << "";
+        QTest::newRow("then Backspace") << "vill\b"
+                                        << "Vill"
+                                        << "";
+        QTest::newRow("no match at all") << "x"
+                                         << "x"
+                                         << "";
+    }
+    void typeAheadGoesOn()
+    {
+        QFETCH(QString, typed);
+        FormFixture f;
+        QLineEdit* edit = ui(f.form).itemBox->lineEdit();
+        edit->clear();
+        for (QChar c : typed) {
+            if (c == QLatin1Char('\b'))
+                QTest::keyClick(edit, Qt::Key_Backspace);
+            else
+                QTest::keyClicks(edit, QString(c));
+        }
+        QTEST(ui(f.form).itemBox->text(), "text");
+        QTEST(edit->selectedText(), "selected");
+    }
+
+    // Tab and Shift+Tab enter the category group on the chosen category, and
+    // the arrows then choose.
+    void tabEntersTheGroupOnTheChosenCategory_data()
+    {
+        QTest::addColumn<int>("category"); // 0 Units, 1 Buildings, 2 Research
+        QTest::addColumn<bool>("backwards");
+        QTest::addColumn<int>("arrow");
+        QTest::addColumn<int>("chosenAfter");
+        QTest::newRow("units, Shift+Tab, Down") << 0 << true << int(Qt::Key_Down) << 1;
+        QTest::newRow("buildings, Tab, Down") << 1 << false << int(Qt::Key_Down) << 2;
+        QTest::newRow("research, Shift+Tab, Up") << 2 << true << int(Qt::Key_Up) << 1;
+    }
+    void tabEntersTheGroupOnTheChosenCategory()
+    {
+        QFETCH(int, category);
+        QFETCH(bool, backwards);
+        QFETCH(int, arrow);
+        QFETCH(int, chosenAfter);
+        FormFixture f;
+        f.form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.form));
+        const MainControls& c = ui(f.form);
+        QRadioButton* radios[] = {c.unitsRadio, c.buildingsRadio, c.researchRadio};
+        QCheckBox* checks[] = {c.unitLimitCheck, c.buildingLimitCheck, c.criticalCheck};
+        radios[category]->click();
+        QWidget* from = backwards ? static_cast<QWidget*>(checks[category]) : c.quantitySpin;
+        from->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(from, Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(radios[category]));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(arrow));
+        QVERIFY(radios[chosenAfter]->isChecked());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(radios[chosenAfter]));
     }
 
     // Up and Down on the closed item box step through the items and keep

@@ -341,6 +341,9 @@ private slots:
         QTest::newRow("--normalize of standard input")
             << "\"$0\" --normalize - < /dev/null" << 2 << ""
             << "vexdit: -: standard input has no file to rewrite\n";
+        QTest::newRow("the window's standard input, refused")
+            << "printf 'B109 x\\0' | QT_QPA_PLATFORM=offscreen \"$0\" -" << 2 << ""
+            << "vexdit: -: holds a NUL byte\n";
         QTest::newRow("usage") << "\"$0\" --bogus" << 2 << ""
                                << "vexdit: Unknown option 'bogus'.\n" + tryHelp;
     }

@@ -289,11 +289,22 @@ private slots:
         FormFixture f;
         f.dialogs.expectOpen(path("previous.ai"));
         choose(ui(f.form).openAction);
+        // Work not yet saved: the refused Open keeps it in the history and
+        // keeps the marker.
+        f.form.document().insertLines(LineStep::Kind::Append, 1, {QString::fromLatin1(kStartingLine)});
+        const QString work = f.text();
+        f.dialogs.expectMessage(MsgResult::Yes); // go on without saving
         f.dialogs.expectOpen(path("tabs.ai"));
         f.dialogs.expectMessage();
         choose(ui(f.form).openAction);
+        QVERIFY(f.form.isModified());
+        QCOMPARE(ui(f.form).undoAction->text(), QStringLiteral("Undo Open"));
+        ui(f.form).undoAction->trigger();
+        QCOMPARE(f.text(), work);
+        QVERIFY(f.form.isModified());
+        ui(f.form).redoAction->trigger();
         QCOMPARE(f.dialogs.sounds, QStringList{"Kick8.wav"});
-        const auto& m = f.dialogs.messages.at(0);
+        const auto& m = f.dialogs.messages.at(1);
         QCOMPARE(m.text, FileMessages::kTabs);
         QCOMPARE(m.title, QStringLiteral("Error!"));
         QCOMPARE(m.icon, MsgIcon::Stop);
@@ -308,6 +319,20 @@ private slots:
         f.dialogs.expectSave(std::nullopt);
         ui(f.form).files->save();
         QCOMPARE(readBytes(path("tabs.ai")), QByteArray("B109 x\r\nU83\tVillager\r\n"));
+        VERIFY_DIALOGS(f);
+    }
+
+    // Standard input ("vexdit -") opens as a file would, as a new list with
+    // no name: unsaved, and Save asks where.
+    void standardInputOpensUnnamed()
+    {
+        FormFixture f;
+        ui(f.form).files->openStandardInput(QString::fromLatin1(kStartingLine) + "\n// piped");
+        QCOMPARE(f.lines(), (QStringList{QString::fromLatin1(kStartingLine), line48("// piped")}));
+        QCOMPARE(f.form.panel(MainWindow::Panel::File), QString());
+        QVERIFY(f.form.isModified());
+        f.dialogs.expectSave(std::nullopt);
+        ui(f.form).files->save();
         VERIFY_DIALOGS(f);
     }
 

@@ -290,6 +290,23 @@ private slots:
         QCOMPARE(readAll(backupBeside(path("kept.ai"))), kVictim);
     }
 
+    // An ordinary save gives the file a new inode: the leftover copy, named
+    // after the old one, follows it and is still pointed out, bytes intact.
+    void leftoverCopyIsStillPointedOutAfterASave()
+    {
+        QVERIFY(writeAll(path("left.ai"), kOld));
+        QVERIFY(writeAll(backupBeside(path("left.ai")), kVictim));
+        for (const QByteArray& bytes : {kNew, kOld}) {
+            ReadOutcome read = readBuildList(path("left.ai"));
+            QVERIFY(read.file);
+            QCOMPARE(read.leftoverBackup, backupBeside(path("left.ai")));
+            QVERIFY(saveOver(*read.file, bytes).saved());
+            QCOMPARE(readAll(path("left.ai")), bytes);
+        }
+        QCOMPARE(readAll(backupBeside(path("left.ai"))), kVictim);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Hidden | QDir::Files).filter("left.ai").size(), 2);
+    }
+
     // A pipe is refused without waiting for a writer that never comes.
     void pipeDoesNotBlockTheRead()
     {

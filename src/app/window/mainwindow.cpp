@@ -212,11 +212,14 @@ void MainWindow::wireParts()
     connect(files_, &FileCommands::newListStarted, this, [this] {
         picker_->setVillagerCount(0);
         editor_->startAfresh();
+        picker_->offerWhatTheListAllows();
         picker_->focusItemBox();
     });
     connect(files_, &FileCommands::readingStarted, editor_, &LineEditor::beginReading);
     connect(files_, &FileCommands::readingEnded, editor_, &LineEditor::endReading);
     connect(files_, &FileCommands::fileRead, picker_, &ItemPicker::recountVillagers);
+    // The offer follows the list just read, as it follows Undo and Redo.
+    connect(files_, &FileCommands::readyToEdit, picker_, &ItemPicker::offerWhatTheListAllows);
     connect(files_, &FileCommands::readyToEdit, editor_, &LineEditor::editFrom);
 
     connect(find_, &FindCommand::searching, editor_, &LineEditor::enterLinesModeToSearch);
@@ -246,6 +249,11 @@ void MainWindow::startAfresh()
 void MainWindow::openNamedFile(const QString& path)
 {
     files_->openNamedFile(path);
+}
+
+void MainWindow::openStandardInput(const QString& text)
+{
+    files_->openStandardInput(text);
 }
 
 QString MainWindow::panel(Panel which) const

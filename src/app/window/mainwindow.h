@@ -44,6 +44,7 @@ public:
     // Opens a file named outside the window (the command line) as Open does
     // after its dialog.
     void openNamedFile(const QString& path);
+    void openStandardInput(const QString& text);
 
 protected:
     void showEvent(QShowEvent* e) override;

@@ -149,6 +149,17 @@ int runProgram(int argc, char** argv)
     const CommandLineOutcome outcome = readCommandLine(argc, argv, true);
     if (outcome.exitCode)
         return *outcome.exitCode;
+    // "-" is standard input, as for --check: read whole before the window
+    // shows, and refused the GNU way.
+    std::optional<ReadOutcome> standardInput;
+    if (outcome.fileToOpen == QLatin1String("-")) {
+        standardInput = readStandardInput();
+        if (!standardInput->text) {
+            QTextStream(stderr) << QCoreApplication::applicationName() << ": -: " << reasonFor(*standardInput)
+                                << Qt::endl;
+            return 2;
+        }
+    }
     setProgramIdentity(app.title);
     qtApp.app = &app;
     QApplication::setQuitOnLastWindowClosed(false);
@@ -165,7 +176,12 @@ int runProgram(int argc, char** argv)
     }
     new FocusReturn(windows.mainWindow.get());
     windows.mainWindow->show();
-    if (!outcome.fileToOpen.isEmpty()) {
+    if (standardInput) {
+        QTimer::singleShot(0, windows.mainWindow.get(),
+                           [&app, form = windows.mainWindow.get(), text = *standardInput->text] {
+                               app.guard([&] { form->openStandardInput(text); });
+                           });
+    } else if (!outcome.fileToOpen.isEmpty()) {
         // Once the window is up, as if the file had been chosen in Open's dialog.
         QTimer::singleShot(0, windows.mainWindow.get(),
                            [&app, form = windows.mainWindow.get(), file = outcome.fileToOpen] {

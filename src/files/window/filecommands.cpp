@@ -141,23 +141,40 @@ void FileCommands::openFile(const QString& path)
         return;
     }
     setCurrentFile(path, std::move(read.file));
+    if (showOpenedText(*text, reading, path))
+        showLeftoverBackup(path, read.leftoverBackup);
+}
 
-    const OpenedText opened = prepareOpenedText(*text, catalog_);
+void FileCommands::openStandardInput(const QString& text)
+{
+    Reading reading(*this);
+    setCurrentFile(QString(), std::nullopt);
+    if (!showOpenedText(text, reading, QString()))
+        return;
+    // Nothing on disk holds it yet: closing asks, as for any unsaved work.
+    document_.markUnsaved();
+}
+
+bool FileCommands::showOpenedText(const QString& text, Reading& reading, const QString& shownName)
+{
+    const OpenedText opened = prepareOpenedText(text, catalog_);
     if (opened.hasTab) {
-        // Shown as read, tabs and all.
-        const TextLines shown = linesOfText(*text);
-        document_.reset(shown.lines, shown.endsWithBreak);
+        // Shown as read, tabs and all, as a step of its own: the work it
+        // replaces stays in the history and its marker stays.
+        const TextLines shown = linesOfText(text);
+        document_.replaceLines(LineStep::Kind::Open, 0, document_.lineCount(), shown.lines,
+                               shown.endsWithBreak);
         app_.dialogs().playSound(QStringLiteral("Kick8.wav"));
         reading.end();
         app_.dialogs().messageBox(window_, kTabs, kTabsTitle, MsgButtons::OK, MsgIcon::Stop, MsgResult::OK);
-        return;
+        return false;
     }
 
     // Width fix-up and names were made on the lines in memory; the text
     // area gets the result once. A break at the end of the file stays there.
     document_.reset(opened.lines, opened.endsWithBreak);
 
-    showFileName(fileName_);
+    showFileName(shownName);
     // A quantity that does not convert is reported, and Open still ends
     // with the window usable.
     app_.guard([this] { emit fileRead(); });
@@ -170,9 +187,14 @@ void FileCommands::openFile(const QString& path)
         caret += kLineSlot;
     }
     emit readyToEdit(caret);
-    if (!read.leftoverBackup.isEmpty())
-        app_.dialogs().messageBox(window_, kBackupFound.arg(path, read.leftoverBackup), kBackupFoundTitle,
-                                  MsgButtons::OK, MsgIcon::Exclamation, MsgResult::OK);
+    return true;
+}
+
+void FileCommands::showLeftoverBackup(const QString& path, const QString& backup)
+{
+    if (!backup.isEmpty())
+        app_.dialogs().messageBox(window_, kBackupFound.arg(path, backup), kBackupFoundTitle, MsgButtons::OK,
+                                  MsgIcon::Exclamation, MsgResult::OK);
 }
 
 void FileCommands::setCurrentFile(const QString& path, std::optional<DiskFile> file)

@@ -28,6 +28,9 @@ public:
     // Opens a file named outside the window (the command line) as Open
     // does after its dialog.
     void openNamedFile(const QString& path);
+    // Text read from standard input, opened as a file would be, as a new
+    // list with no name: Save asks for one.
+    void openStandardInput(const QString& text);
     void save();
     void saveAs();
     // Asks about unsaved work and, when the user may go, ends the run;
@@ -55,6 +58,9 @@ private:
 
     void startNewList();
     void openFile(const QString& path);
+    // Shows what was read, as Open does; false when it was refused.
+    bool showOpenedText(const QString& text, Reading& reading, const QString& shownName);
+    void showLeftoverBackup(const QString& path, const QString& backup);
     bool mayDiscardWork(const QString& question);
     void setCurrentFile(const QString& path, std::optional<DiskFile> file);
     void showFileName(const QString& path);
