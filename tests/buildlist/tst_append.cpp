@@ -149,12 +149,29 @@ private slots:
         VERIFY_DIALOGS(f);
     }
 
+    // A typed name that is no offered item is told why; an empty box (none
+    // offered) speaks for itself.
+    void unknownNameBeepsAndPlacesNothing_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("without its blanks") << "Villager"
+                                            << "\"Villager\" is not an item";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
     void unknownNameBeepsAndPlacesNothing()
     {
+        QFETCH(QString, typed);
+        QFETCH(QString, told);
         FormFixture f;
-        ui(f.form).itemBox->setText(QStringLiteral("Villager"));
-        ui(f.form).picker->appendItem();
+        ui(f.form).itemBox->setText(typed);
+        if (!told.isEmpty())
+            f.dialogs.expectMessage();
+        QTest::mouseClick(ui(f.form).appendButton, Qt::LeftButton);
         QCOMPARE(f.dialogs.beeps, 1);
+        QCOMPARE(f.dialogs.messages.isEmpty(), told.isEmpty());
+        QVERIFY(told.isEmpty() || f.dialogs.messages.value(0).text.startsWith(told));
         QCOMPARE(f.lines().size(), 1);
         QVERIFY(!f.form.isModified());
         VERIFY_DIALOGS(f);

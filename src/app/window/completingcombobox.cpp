@@ -39,6 +39,12 @@ void CompletingComboBox::clearAll()
     clearEditText();
 }
 
+void CompletingComboBox::selectFrom(int position)
+{
+    const int length = int(lineEdit()->text().size());
+    lineEdit()->setSelection(length, position - length);
+}
+
 void CompletingComboBox::setItemIndex(int index)
 {
     programChange_ = true;

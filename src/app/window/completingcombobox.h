@@ -17,6 +17,8 @@ public:
     int itemIndex() const { return currentIndex(); }
     void setItemIndex(int index);
     QString itemText(int index) const { return QComboBox::itemText(index); }
+    // Selects the text from `position` to its end, the caret at the end.
+    void selectFrom(int position);
 
 signals:
     // The user typed in the box or chose an item.

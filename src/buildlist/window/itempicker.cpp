@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QToolButton>
+#include <utility>
 
 namespace {
 
@@ -137,6 +138,17 @@ void ItemPicker::wireControls()
     connect(appendButton, &QPushButton::clicked, this, app_.guarded(this, &ItemPicker::appendItem));
     connect(refreshVillagersButton, &QPushButton::clicked, this,
             app_.guarded(this, &ItemPicker::recountVillagers));
+    for (QRadioButton* radio : {unitsRadio, buildingsRadio, researchRadio})
+        connect(radio, &QRadioButton::toggled, this, &ItemPicker::tabToChosenCategory);
+    tabToChosenCategory();
+}
+
+void ItemPicker::tabToChosenCategory()
+{
+    // Tab and Shift+Tab enter the group on the chosen category, as in any
+    // group of radio buttons; the arrows then choose as they move.
+    for (QRadioButton* radio : {unitsRadio, buildingsRadio, researchRadio})
+        radio->setFocusPolicy(radio->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void ItemPicker::nameForScreenReaders()
@@ -205,6 +217,7 @@ void ItemPicker::refillPicker(Category category)
 {
     offeredFrom_ = document_.contentVersion();
     offeredCategory_ = int(category);
+    typedBefore_.clear();
     itemBox->clearAll();
     const QVector<int> rows = offeredRows(catalog_, category, text_.rawText());
     for (int row : rows)
@@ -296,20 +309,37 @@ void ItemPicker::stepRetrains()
 
 void ItemPicker::itemTyped()
 {
-    // Type-ahead: the first item that begins with the typed text in capitals.
-    const QString typed = itemBox->text().toUpper();
+    const QString typed = itemBox->text();
+    const QString before = std::exchange(typedBefore_, typed);
     if (typed.isEmpty())
         return; // an emptied box stays empty
-    for (int i = 0; i < itemBox->count(); ++i) {
-        if (itemBox->itemText(i).startsWith(typed, Qt::CaseSensitive)) {
-            itemBox->setItemIndex(i);
-            return;
-        }
-    }
+    // Taking characters away (Backspace over the completed part, or over
+    // what was typed) completes nothing, or the user could never type less
+    // than an item's name.
+    if (!before.isEmpty() && typed.size() <= before.size() && before.startsWith(typed))
+        return;
+    // Type-ahead: the first item that begins with the typed text in
+    // capitals; past the first letter, as a combo box matches, in any case.
+    int found = -1;
+    const QString capitals = typed.toUpper();
+    for (int i = 0; i < itemBox->count() && found < 0; ++i)
+        if (itemBox->itemText(i).startsWith(capitals, Qt::CaseSensitive))
+            found = i;
+    for (int i = 0; i < itemBox->count() && found < 0 && typed.size() > 1; ++i)
+        if (itemBox->itemText(i).startsWith(typed, Qt::CaseInsensitive))
+            found = i;
+    if (found < 0)
+        return;
+    itemBox->setItemIndex(found);
+    // The completed part is selected, so that the next letter types over it.
+    const int completed = int(itemBox->text().size()) - int(typed.size());
+    if (completed > 0)
+        itemBox->selectFrom(int(typed.size()));
 }
 
 void ItemPicker::itemChosen()
 {
+    typedBefore_.clear();
     giveFocus(quantitySpin);
 }
 
@@ -320,6 +350,14 @@ void ItemPicker::appendItem()
     if (!entry) {
         // The box names nothing of this category: there is no line to make.
         app_.dialogs().beep();
+        if (itemBox->text().isEmpty())
+            return; // the empty box says it: nothing is offered
+        app_.dialogs().messageBox(
+            itemBox->window(),
+            tr("\"%1\" is not an item the list offers here. Choose one from the Item box, or type the start "
+               "of its name.")
+                .arg(itemBox->text().trimmed()),
+            tr("Nothing to Append"), MsgButtons::OK, MsgIcon::Exclamation, MsgResult::OK);
         return;
     }
     const bool ticked = category == Category::Units       ? unitLimitCheck->isChecked()

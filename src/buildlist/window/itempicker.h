@@ -75,6 +75,7 @@ private:
     void stepRetrains();
     void itemTyped();
     void itemChosen();
+    void tabToChosenCategory();
 
     Application& app_;
     BuildList& document_;
@@ -107,4 +108,7 @@ private:
     quint64 offeredFrom_ = ~quint64(0);
     int offeredCategory_ = -1;
     int villagerCount_ = 0;
+    // The item box's text after the last keystroke, to tell typing from
+    // taking characters away.
+    QString typedBefore_;
 };
