@@ -65,7 +65,7 @@ private slots:
             {ui(f.form2).unitBox, "Unit to count"},
             {ui(f.form2).counts, "Counts"},
             {ui(f.form2).countButton, "Get Count"},
-            {ui(*f.windows.checkOrderWindow).problemList, "Problems"},
+            {ui(*f.windows.checkOrderWindow).problemList, "Problems: none"},
             {ui(*f.windows.checkOrderWindow).checkButton, "Check"},
         };
         for (const auto& [control, name] : named)

@@ -142,8 +142,8 @@ CountControls findCount(const CountWindow& w)
 
 CheckOrderControls findCheckOrder(const CheckOrderWindow& w)
 {
-    return {named<QListWidget>(w, "lstProblems"), named<QPushButton>(w, "btnCheck"),
-            named<QPushButton>(w, "btnClose")};
+    return {named<QListWidget>(w, "lstProblems"), named<QLabel>(w, "lblSummary"),
+            named<QPushButton>(w, "btnCheck"), named<QPushButton>(w, "btnClose")};
 }
 
 FindControls findFind(const FindDialog& d)

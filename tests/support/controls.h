@@ -106,6 +106,7 @@ struct CountControls {
 
 struct CheckOrderControls {
     QListWidget* problemList;
+    QLabel* summaryLabel;
     QPushButton* checkButton;
     QPushButton* closeButton;
 };

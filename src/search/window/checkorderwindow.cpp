@@ -14,6 +14,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -38,6 +39,8 @@ CheckOrderWindow::CheckOrderWindow(const Catalog& catalog, const BuildList& docu
 
     problemList = new QListWidget(this);
     problemList->setUniformItemSizes(true);
+    summaryLabel = new QLabel(this);
+    summaryLabel->setWordWrap(true);
     checkButton = new QPushButton(tr("&Check"), this);
     closeButton = new QPushButton(tr("C&lose"), this);
     auto* buttons = new QHBoxLayout;
@@ -46,9 +49,13 @@ CheckOrderWindow::CheckOrderWindow(const Catalog& catalog, const BuildList& docu
     buttons->addWidget(closeButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(problemList, 1);
+    layout->addWidget(summaryLabel);
     layout->addLayout(buttons);
     nameForScreenReaders();
-    setObjectNames({{problemList, "lstProblems"}, {checkButton, "btnCheck"}, {closeButton, "btnClose"}});
+    setObjectNames({{problemList, "lstProblems"},
+                    {summaryLabel, "lblSummary"},
+                    {checkButton, "btnCheck"},
+                    {closeButton, "btnClose"}});
     setTabOrderOf({problemList, checkButton, closeButton});
     placement_ = new BesideOwner(this, QSize(560, 260), QSize(320, 160));
     problemList->installEventFilter(this);
@@ -77,22 +84,18 @@ void CheckOrderWindow::checkAgain()
         lines.append(problem.line);
         texts.append(problem.message);
     }
-    if (lines.isEmpty()) {
-        lines.append(0);
-        texts.append(tr("Every line stands where the picker would offer it."));
-    }
     // Most changes (a keystroke in a comment, say) leave the problems as
     // they were: the rows and tints stay.
-    if (lines == rowLines_ && texts == rowTexts_ && problemList->count() == lines.size())
+    if (lines == rowLines_ && texts == rowTexts_ && problemList->count() == lines.size() && checkedOnce_)
         return;
+    checkedOnce_ = true;
     const int current = problemList->currentRow();
     rowLines_ = lines;
     rowTexts_ = texts;
     QStringList rows;
     rows.reserve(lines.size());
     for (int k = 0; k < lines.size(); ++k)
-        rows << (lines.at(k) == 0 ? texts.at(k)
-                                  : tr("Line %1: %2").arg(QString::number(lines.at(k)), texts.at(k)));
+        rows << tr("Line %1: %2").arg(QString::number(lines.at(k)), texts.at(k));
     // In one batch: a list with thousands of problems fills at once.
     problemList->setUpdatesEnabled(false);
     problemList->clear();
@@ -101,7 +104,22 @@ void CheckOrderWindow::checkAgain()
     // screen reader always have a problem to act on and to name.
     problemList->setCurrentRow(qBound(0, current, int(rows.size()) - 1));
     problemList->setUpdatesEnabled(true);
+    showCount();
     markLines(isVisible());
+}
+
+void CheckOrderWindow::showCount()
+{
+    // The count is part of the list's name, so that a screen reader says
+    // it on entering the list and when it changes; "none" is no row.
+    const int count = int(rowLines_.size());
+    const QString many = count == 0 ? tr("none") : QString::number(count);
+    problemList->setAccessibleName(tr("Problems: %1").arg(many));
+    summaryLabel->setText(count == 0 ? tr("Every line stands where the picker would offer it.")
+                                     : tr("%n problem(s)", nullptr, count));
+    problemList->setAccessibleDescription(
+        count == 0 ? summaryLabel->text()
+                   : tr("Lines the picker would not have offered where they stand; choose one to select it"));
 }
 
 void CheckOrderWindow::selectProblemLine()
@@ -113,7 +131,7 @@ void CheckOrderWindow::selectProblemLine()
         return;
     }
     const int row = problemList->currentRow();
-    if (row < 0 || row >= rowLines_.size() || rowLines_.at(row) == 0)
+    if (row < 0 || row >= rowLines_.size())
         return;
     emit lineChosen(rowLines_.at(row) - 1);
 }
@@ -182,10 +200,8 @@ void CheckOrderWindow::markLines(bool shown)
     QList<int> lines;
     QStringList texts;
     for (int row = 0; shown && row < rowLines_.size(); ++row) {
-        if (rowLines_.at(row) > 0) { // not the row that says all is well
-            lines << rowLines_.at(row) - 1;
-            texts << rowTexts_.at(row);
-        }
+        lines << rowLines_.at(row) - 1;
+        texts << rowTexts_.at(row);
     }
     const QScopedValueRollback marking(marking_, true);
     emit problemLinesMarked(lines, texts);
@@ -208,7 +224,5 @@ bool CheckOrderWindow::eventFilter(QObject* watched, QEvent* event)
 
 void CheckOrderWindow::nameForScreenReaders()
 {
-    problemList->setAccessibleName(tr("Problems"));
-    problemList->setAccessibleDescription(
-        tr("Lines the picker would not have offered where they stand; choose one to select it"));
+    showCount();
 }

@@ -5,6 +5,7 @@
 
 class BesideOwner;
 class BuildList;
+class QLabel;
 class QListWidget;
 class QPushButton;
 class Application;
@@ -26,7 +27,7 @@ public:
     void selectProblemLine();
     void closeWindow();
 
-    // The line (from 1) each row names; 0 for the row that says all is well.
+    // The line (from 1) each row names; none when all is well.
     QList<int> rowLines() const { return rowLines_; }
     // Whether a change waits to be checked.
     bool checkPending() const { return pending_.isActive(); }
@@ -52,8 +53,10 @@ private:
     void followChanges(bool follow);
     void markLines(bool shown);
     void tellCurrentRow();
+    void showCount();
 
     QListWidget* problemList = nullptr;
+    QLabel* summaryLabel = nullptr;
     QPushButton* checkButton = nullptr;
     QPushButton* closeButton = nullptr;
     const Catalog& catalog_;
@@ -64,5 +67,6 @@ private:
     QTimer pending_;
     QList<QMetaObject::Connection> following_;
     bool marking_ = false;
+    bool checkedOnce_ = false;
     BesideOwner* placement_ = nullptr;
 };
