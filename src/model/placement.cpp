@@ -21,7 +21,8 @@ struct Side {
 
 } // namespace
 
-QRect placeBeside(const QRect& owner, const QSize& size, const QRect& screen, const QSize& smallest)
+QRect placeBeside(const QRect& owner, const QSize& size, const QRect& screen, const QSize& smallest,
+                  const QRect& coverable)
 {
     const int gap = 8;
     const Side sides[] = {
@@ -64,5 +65,14 @@ QRect placeBeside(const QRect& owner, const QSize& size, const QRect& screen, co
     const int room[] = {screen.right() - owner.right(), owner.left() - screen.left(),
                         screen.bottom() - owner.bottom(), owner.top() - screen.top()};
     const int pick = int(std::max_element(std::begin(room), std::end(room)) - std::begin(room));
-    return keptOn(QRect(sides[pick].full.topLeft(), least), screen);
+    if (!coverable.intersects(screen))
+        return keptOn(QRect(sides[pick].full.topLeft(), least), screen);
+    // Over the bottom of what it may cover, towards the side with the most
+    // room; never above that part's top.
+    const QRect area = coverable.intersected(screen);
+    const int left = pick == 1 ? area.left() : area.right() - least.width() + 1;
+    QRect over = keptOn(QRect(QPoint(left, area.bottom() - least.height() + 1), least), screen);
+    if (over.top() < area.top())
+        over.setTop(area.top());
+    return over;
 }

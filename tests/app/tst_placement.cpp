@@ -71,6 +71,32 @@ private slots:
         QVERIFY(screen.contains(placeBeside(QRect(100, 100, 600, 400), QSize(560, 260), screen)));
     }
 
+    // No side has room even for the least size (1024x600 without a window
+    // manager): it goes over the bottom of the list, towards the side with
+    // more room, and never above the list's top, over the controls.
+    void overTheListWhereNoSideHasRoom_data()
+    {
+        QTest::addColumn<QRect>("owner");
+        QTest::addColumn<QRect>("list");
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("more room on the right")
+            << QRect(240, 75, 543, 450) << QRect(256, 209, 513, 217) << QRect(449, 266, 320, 160);
+        QTest::newRow("more room on the left")
+            << QRect(242, 75, 543, 450) << QRect(258, 209, 513, 217) << QRect(258, 266, 320, 160);
+        QTest::newRow("a list lower than it is: cut at its top")
+            << QRect(240, 75, 543, 450) << QRect(256, 300, 513, 100) << QRect(449, 300, 320, 100);
+        QTest::newRow("a list off the screen: as without one")
+            << QRect(240, 75, 543, 450) << QRect(2000, 300, 513, 100) << QRect(704, 75, 320, 160);
+    }
+    void overTheListWhereNoSideHasRoom()
+    {
+        QFETCH(QRect, owner);
+        QFETCH(QRect, list);
+        QFETCH(QRect, expected);
+        QCOMPARE(placeBeside(owner, QSize(560, 260), QRect(0, 0, 1024, 600), QSize(320, 160), list),
+                 expected);
+    }
+
     // Any owner, size and screen: the window is on the screen, no larger
     // than asked, no smaller than its least size where the screen allows,
     // and clear of the owner whenever a side has room for its least size.

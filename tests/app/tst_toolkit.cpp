@@ -1,4 +1,5 @@
 #include "app/window/application.h"
+#include "app/window/besideowner.h"
 #include "app/window/buildlisttextedit.h"
 #include "app/window/buildlistview.h"
 #include "app/window/completingcombobox.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -455,6 +457,34 @@ private slots:
         QCOMPARE(m.buttons, MsgButtons::OK);
         QCOMPARE(m.icon, MsgIcon::Stop);
         QVERIFY(dialogs.finished());
+    }
+
+    // A window squeezed for want of room beside its owner asks for its full
+    // size again where there is room; a size the user gave it is kept.
+    void besideOwnerSqueezesOnlyWhileItMust()
+    {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QWidget owner;
+        owner.setGeometry(screen.adjusted(40, 40, -40, -40)); // no side has room
+        owner.show();
+        QWidget tool(&owner, Qt::Tool);
+        auto* placement = new BesideOwner(&tool, QSize(300, 200), QSize(120, 80));
+        auto showBeside = [&] {
+            placement->place(&owner);
+            tool.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&tool));
+        };
+        showBeside();
+        QVERIFY(tool.width() < 300 || tool.height() < 200);
+        tool.hide();
+        owner.setGeometry(QRect(screen.topLeft() + QPoint(20, 20), QSize(100, 100))); // room on the right
+        showBeside();
+        QCOMPARE(tool.size(), QSize(300, 200));
+        QVERIFY(!tool.frameGeometry().intersects(owner.frameGeometry()));
+        tool.resize(250, 150); // by the user
+        tool.hide();
+        showBeside();
+        QCOMPARE(tool.size(), QSize(250, 150));
     }
 
 private:

@@ -4,9 +4,12 @@
 
 #include <QEvent>
 #include <QScreen>
+#include <QVariant>
 #include <QWidget>
 
 namespace {
+
+const char* const kCoverable = "vexditCoverableArea";
 
 QSize marginsOf(const QWidget* window)
 {
@@ -28,15 +31,24 @@ void BesideOwner::place(const QWidget* owner)
     if (!owner_ || window_->isVisible())
         return;
     unframed_ = true;
-    placeBy(marginsOf(owner_));
+    assumedMargins_ = marginsOf(owner_);
+    placeBy(assumedMargins_);
+}
+
+void BesideOwner::setCoverableArea(QWidget* owner, QWidget* area)
+{
+    owner->setProperty(kCoverable, QVariant::fromValue<QObject*>(area));
 }
 
 void BesideOwner::placeBy(const QSize& margins)
 {
     if (!owner_ || !owner_->screen())
         return;
+    QRect coverable;
+    if (const auto* area = qobject_cast<const QWidget*>(owner_->property(kCoverable).value<QObject*>()))
+        coverable = QRect(area->mapToGlobal(QPoint(0, 0)), area->size());
     const QRect place = placeBeside(owner_->frameGeometry(), wanted_ + margins,
-                                    owner_->screen()->availableGeometry(), smallest_ + margins);
+                                    owner_->screen()->availableGeometry(), smallest_ + margins, coverable);
     placedSize_ = place.size() - margins;
     window_->resize(placedSize_);
     window_->move(place.topLeft());
@@ -49,9 +61,12 @@ bool BesideOwner::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::Move:
     case QEvent::Resize:
+        // Placed again only where its frame differs from the owner's,
+        // which it was placed by: a size the user gives it stays.
         if (unframed_ && window_->isVisible() && !marginsOf(window_).isEmpty()) {
             unframed_ = false;
-            placeBy(marginsOf(window_));
+            if (marginsOf(window_) != assumedMargins_)
+                placeBy(marginsOf(window_));
         }
         break;
     case QEvent::Hide:

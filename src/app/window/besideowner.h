@@ -18,6 +18,10 @@ public:
     // Places the window beside `owner` before it is shown.
     void place(const QWidget* owner);
 
+    // The control of `owner` that a window placed beside it may cover
+    // where no side has room (its list, say): never its menus or controls.
+    static void setCoverableArea(QWidget* owner, QWidget* area);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -29,5 +33,6 @@ private:
     QSize wanted_;
     QSize smallest_;
     QSize placedSize_;
+    QSize assumedMargins_;
     bool unframed_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "about/window/helpmenu.h"
 #include "app/window/application.h"
+#include "app/window/besideowner.h"
 #include "app/window/objectnames.h"
 #include "app/window/pictures.h"
 #include "app/window/placedcontrols.h"
@@ -85,6 +86,9 @@ void MainWindow::createControls()
     setObjectNames({{statusPanels, "Status"}, {exitButton, "cmdExit"}});
     setTabOrderOf(picker_->focusOrder() + editor_->buttonFocusOrder() + editor_->viewFocusOrder()
                   + picker_->tallyFocusOrder() + QWidgetList{exitButton});
+    // Where a tool window finds no room beside this one, it may cover the
+    // lower part of the text and list, never the menus or the controls.
+    BesideOwner::setCoverableArea(this, editor_->viewFocusOrder().value(0));
 
     // A dragged line drops only on the list and the toilet; over the
     // villager box and Refresh, and over the window's own background, the
