@@ -10,6 +10,7 @@
 #include "app/window/updownarrows.h"
 #include "buildlist/lineformat.h"
 #include "editing/window/lineeditor.h"
+#include "files/window/filecommands.h"
 #include "search/window/checkorderwindow.h"
 #include "search/window/countwindow.h"
 #include "support/controls.h"
@@ -22,6 +23,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -157,6 +159,26 @@ private slots:
             } while (w != order.first());
             QCOMPARE(chain, order);
         }
+    }
+
+    // What Append, the Undo button and Save did is a notification, which a
+    // screen reader says as it shows.
+    void resultsAreNotifications()
+    {
+        FormFixture f;
+        QTest::mouseClick(ui(f.form).appendButton, Qt::LeftButton);
+        auto* announcer = f.form.findChild<QLabel*>(QStringLiteral("announcer"));
+        QVERIFY(announcer);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(announcer);
+        QCOMPARE(a->role(), QAccessible::Notification);
+        QCOMPARE(a->text(QAccessible::Name), QStringLiteral("Appended line 2: U83 Villager 1 109"));
+        QTest::mouseClick(ui(f.form).removeLastLineButton, Qt::LeftButton);
+        QCOMPARE(a->text(QAccessible::Name), QStringLiteral("Removed line 2: U83 Villager 1 109"));
+        QTemporaryDir dir;
+        f.dialogs.expectSave(dir.filePath(QStringLiteral("plan.ai")));
+        ui(f.form).files->save();
+        QCOMPARE(a->text(QAccessible::Name), QStringLiteral("Saved plan.ai"));
+        VERIFY_DIALOGS(f);
     }
 
     void rulerIsHiddenFromAssistiveTools()

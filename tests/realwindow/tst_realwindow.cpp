@@ -1239,6 +1239,18 @@ private slots:
             QTest::qWaitFor([&] { return heardRow(beforeEnter, QStringLiteral("U4        Archer")); }, 5000),
             qPrintable(listener.heardSince(beforeEnter).join(" | ")));
         QCOMPARE(rowsIn(listener.heardSince(beforeEnter)).last(), QStringLiteral("2"));
+
+        // A move that leaves the problem where it was: Check Order, behind
+        // the active window, checks again and takes no focus from it.
+        const int beforeMove = listener.mark();
+        program.key(QStringLiteral("alt+Up"));
+        QVERIFY(
+            QTest::qWaitFor([&] { return heardRow(beforeMove, QStringLiteral("U4        Archer")); }, 5000));
+        QTest::qWait(1000); // the check waits for the keys to pause
+        program.key(QStringLiteral("Down"));
+        QVERIFY(QTest::qWaitFor([&] { return heardRow(beforeMove, QStringLiteral("R101")); }, 5000));
+        QVERIFY2(!heardRow(beforeMove, QStringLiteral("Line ")),
+                 qPrintable(listener.heardSince(beforeMove).join(" | ")));
         NO_ERROR_OUTPUT(program);
     }
 

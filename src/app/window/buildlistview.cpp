@@ -1,5 +1,6 @@
 #include "app/window/buildlistview.h"
 #include "app/window/linenotes.h"
+#include "app/window/rowfocus.h"
 #include "editing/textcopy.h"
 #include "model/errors.h"
 
@@ -296,7 +297,7 @@ void BuildListView::focusInEvent(QFocusEvent* e)
     // The list is announced with the row it has selected, however the
     // focus came: a click, a switch of mode, a jump from another window.
     if (itemIndex() >= 0)
-        tellAssistiveTechnology(itemIndex());
+        tellCurrentRowOnceFocused(this);
 }
 
 void BuildListView::contextMenuEvent(QContextMenuEvent* e)

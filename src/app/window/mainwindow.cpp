@@ -1,6 +1,7 @@
 #include "app/window/mainwindow.h"
 
 #include "about/window/helpmenu.h"
+#include "app/window/announcer.h"
 #include "app/window/application.h"
 #include "app/window/besideowner.h"
 #include "app/window/objectnames.h"
@@ -80,6 +81,7 @@ void MainWindow::createControls()
     exitButton = placedButton(tr("E&xit"), client, 450, 341, 73, 25);
 
     statusPanels = new StatusPanels({300, 60, 55, 32, 50}, this);
+    announcer_ = new Announcer(client);
     statusPanels->setFixedHeight(kStatusHeight);
     setStatusBar(statusPanels);
 
@@ -226,6 +228,10 @@ void MainWindow::wireParts()
     connect(files_, &FileCommands::readyToEdit, picker_, &ItemPicker::offerWhatTheListAllows);
     connect(files_, &FileCommands::readyToEdit, editor_, &LineEditor::editFrom);
 
+    // What Append, the Undo button and Save did is said at once.
+    connect(picker_, &ItemPicker::announced, announcer_, &Announcer::announce);
+    connect(editor_, &LineEditor::announced, announcer_, &Announcer::announce);
+    connect(files_, &FileCommands::announced, announcer_, &Announcer::announce);
     connect(find_, &FindCommand::searching, editor_, &LineEditor::enterLinesModeToSearch);
     connect(find_, &FindCommand::found, editor_, &LineEditor::selectFoundLine);
     connect(find_, &FindCommand::passEnded, editor_, &LineEditor::placeInsertionBelowSelection);
@@ -239,6 +245,7 @@ void MainWindow::setCompanions(CountWindow* countWindow, CheckOrderWindow* check
     connect(countWindow_, &CountWindow::commentGoingIn, editor_, &LineEditor::caretToTop);
     connect(checkOrder_, &CheckOrderWindow::lineChosen, this, &MainWindow::selectLine);
     connect(checkOrder_, &CheckOrderWindow::problemLinesMarked, editor_, &LineEditor::markProblemLines);
+    connect(checkOrder_, &CheckOrderWindow::countChanged, announcer_, &Announcer::announce);
 }
 
 void MainWindow::startAfresh()

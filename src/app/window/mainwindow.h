@@ -16,6 +16,7 @@ class QAction;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class Announcer;
 class StatusPanels;
 
 // The main window: it lays out the parts (the item picker, the line
@@ -78,6 +79,7 @@ private:
 
     QPushButton* exitButton = nullptr;
     StatusPanels* statusPanels = nullptr;
+    Announcer* announcer_ = nullptr;
     QMenuBar* mainMenu = nullptr;
     QMenu* fileMenu = nullptr;
     QAction* newAction = nullptr;

@@ -218,6 +218,8 @@ QAccessibleInterface* programFactory(const QString& className, QObject* object)
         return new SteppedEditInterface(static_cast<SteppedEdit*>(widget));
     if (className == QLatin1String("CompletingComboBox"))
         return new ItemBoxInterface(static_cast<QComboBox*>(widget));
+    if (className == QLatin1String("Announcer"))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     if (className == QLatin1String("CountWindow") || className == QLatin1String("CheckOrderWindow")
         || className == QLatin1String("HelpWindow"))
         return new QAccessibleWidget(widget, QAccessible::Window);

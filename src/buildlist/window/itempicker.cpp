@@ -377,7 +377,12 @@ void ItemPicker::appendItem()
     const BuildList::Change change(document_, placer_.insertsAtPoint() ? LineStep::Kind::Insert
                                                                        : LineStep::Kind::Append);
     const QString line = composeItemLine(kind, *entry, quantity, limit);
-    const bool placed = placer_.placeLine(line) >= 0;
+    const int row = placer_.placeLine(line);
+    const bool placed = row >= 0;
+    if (placed)
+        emit announced((placer_.insertsAtPoint() ? tr("Inserted line %1: %2") : tr("Appended line %1: %2"))
+                           .arg(row + 1)
+                           .arg(line.simplified()));
 
     if (category == Category::Units && placed && itemBox->text().contains(QLatin1String("Villager"))) {
         setVillagerCount(villagerCount_ + StrToInt(quantity));

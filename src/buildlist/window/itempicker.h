@@ -62,6 +62,8 @@ signals:
     void entriesOffered();
     // Append placed a line, or asked and placed none.
     void appended();
+    // What an action did, for a screen reader to say at once.
+    void announced(const QString& text);
 
 private:
     void createControls(QWidget* client);

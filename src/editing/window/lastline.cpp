@@ -45,6 +45,7 @@ void LineEditor::removeLastLine()
         // The last line goes; the break before it stays, so the text ends
         // with one.
         document_.replaceLines(LineStep::Kind::RemoveLastLine, count - 1, 1, {}, true);
+        emit announced(tr("Removed line %1: %2").arg(count).arg(last.simplified()));
     }
     setUndoAvailable(false);
 }

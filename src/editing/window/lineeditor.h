@@ -142,6 +142,8 @@ signals:
     void modeShown(bool lines);
     // The caret's column in its line; -1 for none.
     void columnShown(int column);
+    // What an action did, for a screen reader to say at once.
+    void announced(const QString& text);
 
 private:
     // The text area's width, which Open widens for a while.

@@ -289,8 +289,10 @@ void FileCommands::save()
         saveAs();
         return;
     }
-    if (saveToCurrentFile(document_.text().toLatin1()))
+    if (saveToCurrentFile(document_.text().toLatin1())) {
         document_.markSaved();
+        emit announced(tr("Saved %1").arg(QFileInfo(fileName_).fileName()));
+    }
 }
 
 void FileCommands::saveAs()
@@ -311,4 +313,5 @@ void FileCommands::saveAs()
     setCurrentFile(fileName_, std::move(written));
     showFileName(fileName_);
     document_.markSaved();
+    emit announced(tr("Saved %1").arg(QFileInfo(fileName_).fileName()));
 }

@@ -52,6 +52,8 @@ signals:
     void fileRead();
     // The file is open for editing, the caret to go at this offset.
     void readyToEdit(int caret);
+    // What an action did, for a screen reader to say at once.
+    void announced(const QString& text);
 
 private:
     class Reading;

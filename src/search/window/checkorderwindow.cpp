@@ -6,6 +6,7 @@
 #include "app/window/buildlisttextedit.h"
 #include "app/window/buildlistview.h"
 #include "app/window/pictures.h"
+#include "app/window/rowfocus.h"
 #include "app/window/taborder.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/ordercheck.h"
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -101,8 +103,17 @@ void CheckOrderWindow::checkAgain()
     problemList->clear();
     problemList->addItems(rows);
     // A row stays current, where the user was, so that the keys and a
-    // screen reader always have a problem to act on and to name.
-    problemList->setCurrentRow(qBound(0, current, int(rows.size()) - 1));
+    // screen reader always have a problem to act on and to name. Qt tells
+    // a screen reader that a list's new current row has the focus, even in
+    // a window in the background: there it is made current quietly, and
+    // told when the list takes the keyboard.
+    const QModelIndex row = problemList->model()->index(qBound(0, current, int(rows.size()) - 1), 0);
+    if (problemList->hasFocus() && isActiveWindow()) {
+        problemList->setCurrentIndex(row);
+    } else {
+        const QSignalBlocker quiet(problemList->selectionModel());
+        problemList->selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect);
+    }
     problemList->setUpdatesEnabled(true);
     showCount();
     markLines(isVisible());
@@ -114,7 +125,11 @@ void CheckOrderWindow::showCount()
     // it on entering the list and when it changes; "none" is no row.
     const int count = int(rowLines_.size());
     const QString many = count == 0 ? tr("none") : QString::number(count);
-    problemList->setAccessibleName(tr("Problems: %1").arg(many));
+    const QString name = tr("Problems: %1").arg(many);
+    // A change while the user works in the main window is told there.
+    if (isVisible() && problemList->accessibleName() != name)
+        emit countChanged(name);
+    problemList->setAccessibleName(name);
     summaryLabel->setText(count == 0 ? tr("Every line stands where the picker would offer it.")
                                      : tr("%n problem(s)", nullptr, count));
     problemList->setAccessibleDescription(
@@ -155,18 +170,6 @@ void CheckOrderWindow::showEvent(QShowEvent* e)
         return;
     followChanges(true);
     markLines(true);
-}
-
-void CheckOrderWindow::tellCurrentRow()
-{
-    // The list is heard with the problem it has current, not only as "a
-    // list of so many items".
-    const int row = problemList->currentRow();
-    if (!QAccessible::isActive() || row < 0)
-        return;
-    QAccessibleEvent focus(problemList, QAccessible::Focus);
-    focus.setChild(row);
-    QAccessible::updateAccessibility(&focus);
 }
 
 void CheckOrderWindow::hideEvent(QHideEvent* e)
@@ -210,7 +213,7 @@ void CheckOrderWindow::markLines(bool shown)
 bool CheckOrderWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == problemList && event->type() == QEvent::FocusIn)
-        app_.guard([this] { tellCurrentRow(); });
+        tellCurrentRowOnceFocused(problemList);
     // Enter and Space on a problem do what a click does.
     if (watched == problemList && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();

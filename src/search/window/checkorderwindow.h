@@ -42,6 +42,8 @@ signals:
     // The lines (from 0) with a problem, each with its text, to be marked
     // where the user edits; none when the window closes.
     void problemLinesMarked(const QList<int>& lines, const QStringList& texts);
+    // The number of problems changed while the window is shown: "Problems: 1".
+    void countChanged(const QString& spoken);
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -52,7 +54,6 @@ private:
     void nameForScreenReaders();
     void followChanges(bool follow);
     void markLines(bool shown);
-    void tellCurrentRow();
     void showCount();
 
     QListWidget* problemList = nullptr;
