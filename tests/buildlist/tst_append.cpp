@@ -13,6 +13,7 @@
 
 #include "buildlist/window/appendmessages.h"
 #include "support/nowarnings.h"
+#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -206,16 +207,42 @@ private slots:
         QVERIFY(ui(f.form).removeLastLineButton->isEnabled());
     }
 
+    // Whatever the last line holds, and whether or not a break ends the
+    // text: the line above keeps its CR LF.
+    void undoRemovesTheLastLineWhateverItHolds_data()
+    {
+        QTest::addColumn<bool>("endsWithBreak");
+        QTest::newRow("a final break") << true;
+        QTest::newRow("no final break") << false;
+    }
     void undoRemovesTheLastLineWhateverItHolds()
     {
+        QFETCH(bool, endsWithBreak);
         FormFixture f;
         chooseVillagers(f, "3");
         ui(f.form).picker->appendItem();
         const int count = f.form.document().lineCount();
-        f.form.document().type(count, 0, {QStringLiteral("// typed later")}, true);
+        f.form.document().type(count, 0, {QStringLiteral("// typed later")}, endsWithBreak);
         ui(f.form).editor->removeLastLine();
-        QCOMPARE(f.lines().last(), kVillager3);
+        QCOMPARE(f.text(), QString::fromLatin1(kStartingLine) + "\r\n" + kVillager3 + "\r\n");
         QCOMPARE(ui(f.form).picker->villagerCount(), 3);
+    }
+
+    // In Lines mode the Undo button stays off, whatever Undo and Redo
+    // bring back: it would take the text's last line while the list shows.
+    void undoButtonStaysOffInLinesMode()
+    {
+        FormFixture f;
+        chooseVillagers(f, "3");
+        QTest::mouseClick(ui(f.form).appendButton, Qt::LeftButton);
+        QVERIFY(ui(f.form).removeLastLineButton->isEnabled());
+        choose(ui(f.form).editLinesAction);
+        for (QAction* step : {ui(f.form).undoAction, ui(f.form).redoAction}) {
+            choose(step);
+            QVERIFY2(!ui(f.form).removeLastLineButton->isEnabled(), qPrintable(step->text()));
+        }
+        choose(ui(f.form).editNormalAction);
+        QCOMPARE(f.lines().last(), kVillager3);
     }
 
     void undoWithABadQuantityKeepsTheLine()

@@ -120,6 +120,10 @@ private slots:
         change(f);
         const QStringList after = windowState(form);
         QVERIFY(after != before);
+        // A click elsewhere moves the caret, and is no step: Redo still
+        // gives back the place the change left.
+        if (!lines)
+            clickText(form, 0, 3);
         QCOMPARE(form.document().stepCount(), 1);
         QCOMPARE(ui(form).undoAction->text(), QStringLiteral("Undo ") + kind);
         QVERIFY(ui(form).undoAction->isEnabled() && !ui(form).redoAction->isEnabled());
@@ -128,14 +132,14 @@ private slots:
         QCOMPARE(windowState(form), before);
         QCOMPARE(ui(form).redoAction->text(), QStringLiteral("Redo ") + kind);
         QVERIFY(!ui(form).undoAction->isEnabled() && ui(form).redoAction->isEnabled());
-        // Redo leaves the lines, the tally and the marker as the change
-        // did; the caret where the change left it, before any key moved it.
+        // Redo leaves the window as the change did, the caret and the
+        // column where it left them.
         choose(ui(form).redoAction);
-        const auto withoutPlace = [](QStringList state) {
-            state.removeAt(2);
-            return state;
-        };
-        QCOMPARE(withoutPlace(windowState(form)), withoutPlace(after));
+        QStringList redone = windowState(form);
+        if (kind == QLatin1String("Typing")
+            && QTest::currentDataTag() == QLatin1String("typing that pads on Down"))
+            redone[2] = after[2]; // the caret after the last key typed, before Down moved it
+        QCOMPARE(redone, after);
         VERIFY_DIALOGS(f);
     }
 

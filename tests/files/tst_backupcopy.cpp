@@ -278,6 +278,29 @@ private slots:
 
     // A copy that cannot be removed once the file is written (its folder
     // became append-only meanwhile) is named, not passed over in silence.
+    // Another file renamed over the copy's name while the save runs is not
+    // the copy: it is left where it is, bytes and all.
+    void anotherFileAtTheCopysNameIsLeftAlone()
+    {
+        const QString file = path("swapped.ai");
+        QVERIFY(writeAll(file, kOld));
+        QCOMPARE(::link(qPrintable(file), qPrintable(path("swapped2.ai"))), 0); // in place, with a copy
+        QVERIFY(writeAll(path("stranger"), "not a copy\n"));
+        ReadOutcome read = readBuildList(file);
+        QVERIFY(read.file);
+        const QString copy = backupBeside(file);
+        const SaveStepHook before = setSaveStepHook([&](SaveStep step) {
+            if (step == SaveStep::OldBytesKept)
+                ::rename(qPrintable(path("stranger")), qPrintable(copy));
+            return 0;
+        });
+        const auto restore = qScopeGuard([&] { setSaveStepHook(before); });
+        const SaveOutcome saved = saveOver(*read.file, kNew);
+        QVERIFY2(saved.saved(), qPrintable(saved.why));
+        QCOMPARE(readAll(file), kNew);
+        QCOMPARE(readAll(copy), QByteArray("not a copy\n"));
+    }
+
     void copyThatStaysIsNamed()
     {
         if (geteuid() != 0)

@@ -168,6 +168,8 @@ private slots:
         QTest::newRow("size limit, in place") << shortLines << "limit" << true << "size limit";
         QTest::newRow("failing flush, new file") << shortLines << "sync" << false << "input/output";
         QTest::newRow("failing flush, in place") << shortLines << "sync" << true << "input/output";
+        // No folder takes a flushed copy of the old bytes: in place is skipped.
+        QTest::newRow("failing folder flush, in place") << shortLines << "folders" << true << "copy";
         QTest::newRow("84,000 LF lines")
             << (QByteArray(kStartingLine) + '\n').repeated(84000) << "" << false << "larger than 4 MiB";
         QTest::newRow("left by an unfinished save") << shortLines << "leftover" << false << ".vexdit-backup";
@@ -189,8 +191,10 @@ private slots:
         const QStringList before = QDir(folder.path()).entryList(all);
 
         QProcessEnvironment env;
-        if (fault == "sync") {
+        if (fault == "sync" || fault == "folders") {
             env.insert("LD_PRELOAD", VEXDIT_FAILING_SYNC);
+            if (fault == "folders")
+                env.insert("VEXDIT_FAIL_SYNC", "folders");
             env.insert("ASAN_OPTIONS", qEnvironmentVariable("ASAN_OPTIONS") + ":verify_asan_link_order=0");
         }
         const Run run =
@@ -274,6 +278,26 @@ private slots:
         QCOMPARE(readAll(file), before);
     }
 
+    // Root keeps another user's set-id bits on a rewrite in place (a file
+    // with a second name is rewritten in place): it is written, bits kept.
+    void rootKeepsTheSetIdBitsOfAFileWithTwoNames()
+    {
+        if (geteuid() != 0)
+            QSKIP("keeping another user's set-id bits takes root");
+        const QString file = path("setuid.ai");
+        QVERIFY(writeAll(file, "B109 x\n"));
+        QCOMPARE(::link(qPrintable(file), qPrintable(path("second.ai"))), 0);
+        QCOMPARE(::chown(qPrintable(file), 12345, 23456), 0);
+        QCOMPARE(::chmod(qPrintable(file), 06755), 0);
+        const Run saved = vexdit({"--normalize", file});
+        QCOMPARE(saved.code, 0);
+        struct stat after {};
+        QCOMPARE(::stat(qPrintable(file), &after), 0);
+        QCOMPARE(after.st_mode & 07777, mode_t(06755));
+        QCOMPARE(after.st_nlink, nlink_t(2));
+        QCOMPARE(readAll(path("second.ai")).size(), 50);
+    }
+
     void nameNotInTheSystemsEncoding()
     {
         const QByteArray latin1 = QFile::encodeName(dir.path()) + "/caf\xe9.ai";
@@ -342,7 +366,9 @@ private slots:
             << "\"$0\" --normalize - < /dev/null" << 2 << ""
             << "vexdit: -: standard input has no file to rewrite\n";
         QTest::newRow("the window's standard input, refused")
-            << "printf 'B109 x\\0' | QT_QPA_PLATFORM=offscreen \"$0\" -" << 2 << ""
+            << "mkdir -m 700 -p rt && printf 'B109 x\\0' | XDG_RUNTIME_DIR=\"$PWD/rt\" "
+               "QT_QPA_PLATFORM=offscreen \"$0\" -"
+            << 2 << ""
             << "vexdit: -: holds a NUL byte\n";
         QTest::newRow("usage") << "\"$0\" --bogus" << 2 << ""
                                << "vexdit: Unknown option 'bogus'.\n" + tryHelp;

@@ -322,6 +322,37 @@ private slots:
         VERIFY_DIALOGS(f);
     }
 
+    // New and Open start from a saved point of their own, whatever point
+    // the last Save left: the new list is not marked, and the next New asks
+    // nothing.
+    void newAndOpenStartSaved_data()
+    {
+        QTest::addColumn<bool>("open");
+        QTest::newRow("New") << false;
+        QTest::newRow("Open") << true;
+    }
+    void newAndOpenStartSaved()
+    {
+        QFETCH(bool, open);
+        writeBytes(path("other.ai"), QByteArray(kStartingLine) + "\r\n");
+        FormFixture f;
+        QTest::mouseClick(ui(f.form).appendButton, Qt::LeftButton);
+        QTest::mouseClick(ui(f.form).appendButton, Qt::LeftButton);
+        f.dialogs.expectSave(path("saved.ai"));
+        ui(f.form).files->saveAs();
+        QVERIFY(!f.form.isModified());
+        if (open) {
+            f.dialogs.expectOpen(path("other.ai"));
+            ui(f.form).files->openFromDialog();
+        } else {
+            ui(f.form).files->newList();
+        }
+        QVERIFY(!f.form.isModified());
+        QCOMPARE(f.form.panel(MainWindow::Panel::Marker), QString());
+        ui(f.form).files->newList(); // asks nothing
+        VERIFY_DIALOGS(f);
+    }
+
     // Standard input ("vexdit -") opens as a file would, as a new list with
     // no name: unsaved, and Save asks where.
     void standardInputOpensUnnamed()

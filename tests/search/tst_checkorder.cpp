@@ -11,10 +11,12 @@
 #include "files/openroad.h"
 #include "files/window/filecommands.h"
 #include "search/window/checkorderwindow.h"
+#include "search/window/countwindow.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
 
 #include "support/nowarnings.h"
+#include <QApplication>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -48,13 +50,16 @@ private slots:
     void checkOrderAlone_data()
     {
         QTest::addColumn<int>("row");
+        QTest::addColumn<int>("key");
         QTest::addColumn<int>("chosen");
-        QTest::newRow("the first problem") << 0 << 1;
-        QTest::newRow("the last problem") << 1 << 2;
+        QTest::newRow("the first problem, Return") << 0 << int(Qt::Key_Return) << 1;
+        QTest::newRow("the last problem, Space") << 1 << int(Qt::Key_Space) << 2;
+        QTest::newRow("the last problem, keypad Enter") << 1 << int(Qt::Key_Enter) << 2;
     }
     void checkOrderAlone()
     {
         QFETCH(int, row);
+        QFETCH(int, key);
         QFETCH(int, chosen);
         PartFixture p({QString::fromLatin1(kStartingLine), kArcher, kArchery, kAgeTool, kArcher});
         CheckOrderWindow window(p.catalog, p.document, p.app, &p.window);
@@ -69,7 +74,7 @@ private slots:
         QCOMPARE(marks.last().at(0).value<QList<int>>(), (QList<int>{1, 2}));
         QCOMPARE(marks.last().at(1).toStringList().size(), 2);
         ui(window).problemList->setCurrentRow(row);
-        QTest::keyClick(ui(window).problemList, Qt::Key_Return);
+        QTest::keyClick(ui(window).problemList, Qt::Key(key));
         QCOMPARE(chosenLines.size(), 1);
         QCOMPARE(chosenLines.at(0).at(0).toInt(), chosen);
         QCOMPARE(p.document.lines().size(), 5); // Check Order changes no line
@@ -244,6 +249,22 @@ private slots:
 
     // While shown, the lines with a problem are tinted and say it; closed,
     // by Escape, nothing is marked.
+    // A choice hands the keyboard to the main window, which asks for it
+    // once more when a click has settled; not when the user has gone on to
+    // another window meanwhile.
+    void theKeyboardStaysWhereTheUserWentNext()
+    {
+        FormFixture f;
+        f.setLines({QString::fromLatin1(kStartingLine), kAgeTool, kArcher, kArchery});
+        CheckOrderWindow& window = shown(f);
+        QTest::keyClick(ui(window).problemList, Qt::Key_Return);
+        f.form2.show();
+        f.form2.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.form2));
+        QTest::qWait(400); // past the settling of a click
+        QCOMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&f.form2));
+    }
+
     void problemLinesAreMarkedWhileShown()
     {
         FormFixture f;
