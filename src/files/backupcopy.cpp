@@ -152,6 +152,19 @@ QString leftoverBackupOf(int folder, const QByteArray& name, const struct stat& 
     return QString();
 }
 
+bool removeLeftoverBackup(int folder, const QByteArray& name, const struct stat& file)
+{
+    const QByteArray beside = backupNameBeside(name, file);
+    if (isOwnCopy(folder, beside, file))
+        return ::unlinkat(folder, beside.constData(), 0) == 0;
+    const UniqueFd users = openUserBackupFolder(false);
+    const QByteArray userName = backupNameForUser(pathInFolder(folder, name), name, file);
+    if (users.valid() && isOwnCopy(users.get(), userName, file))
+        return ::unlinkat(users.get(), userName.constData(), 0) == 0;
+    errno = ENOENT;
+    return false;
+}
+
 void carryLeftoverBackup(int folder, const QByteArray& name, const struct stat& old, const struct stat& now)
 {
     const QByteArray beside = backupNameBeside(name, old);

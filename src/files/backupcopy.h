@@ -46,6 +46,10 @@ UniqueFd openUserBackupFolder(bool create);
 // folder: its path, or empty.
 QString leftoverBackupOf(int folder, const QByteArray& name, const struct stat& file);
 
+// Removes the copy that leftoverBackupOf() names for this file, where it
+// is still there and still ours; false, with errno, where it stays.
+bool removeLeftoverBackup(int folder, const QByteArray& name, const struct stat& file);
+
 // A save gave the file a new inode: a leftover copy named after the old one
 // takes the new one's name, so that it is still pointed out. Where it cannot
 // be renamed it stays as it is.

@@ -772,19 +772,36 @@ private slots:
     }
 
     // A copy that a save which did not finish left beside the file is
-    // pointed out on Open.
+    // pointed out on Open, which offers to remove it; kept, it is pointed
+    // out again at the next Open.
+    void openTellsOfAnUnfinishedSave_data()
+    {
+        QTest::addColumn<bool>("remove");
+        QTest::newRow("kept") << false;
+        QTest::newRow("removed") << true;
+    }
     void openTellsOfAnUnfinishedSave()
     {
+        QFETCH(bool, remove);
         writeBytes(path("cut.ai"), (kTown + "\r\n").toLatin1());
         const QString backup = backupBeside(path("cut.ai"));
-        writeBytes(backup, (kTown + "\r\n" + kVillager3 + "\r\n").toLatin1());
+        const QByteArray old = (kTown + "\r\n" + kVillager3 + "\r\n").toLatin1();
+        writeBytes(backup, old);
         FormFixture f;
         f.dialogs.expectOpen(path("cut.ai"));
-        f.dialogs.expectMessage();
+        f.dialogs.expectMessage(remove ? MsgResult::Yes : MsgResult::No);
         choose(ui(f.form).openAction);
         QCOMPARE(f.dialogs.messages.size(), 1);
-        QCOMPARE(f.dialogs.messages.at(0).text, FileMessages::kBackupFound.arg(path("cut.ai"), backup));
+        QCOMPARE(f.dialogs.messages.at(0).text,
+                 FileMessages::kBackupFound.arg(path("cut.ai"), backup) + FileMessages::kRemoveBackup);
+        QCOMPARE(f.dialogs.messages.at(0).defaultButton, MsgResult::No);
         QCOMPARE(f.lines(), QStringList{kTown});
+        QCOMPARE(readBytes(backup), remove ? QByteArray("<unreadable>") : old);
+        f.dialogs.expectOpen(path("cut.ai"));
+        if (!remove)
+            f.dialogs.expectMessage(MsgResult::No);
+        choose(ui(f.form).openAction);
+        QCOMPARE(f.dialogs.messages.size(), remove ? 1 : 2);
         VERIFY_DIALOGS(f);
     }
 

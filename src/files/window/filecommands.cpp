@@ -5,8 +5,10 @@
 #include "buildlist/lineformat.h"
 #include "catalog/catalog.h"
 #include "editing/buildlist.h"
+#include "files/backupcopy.h"
 #include "files/keepingsave.h"
 #include "files/openroad.h"
+#include "files/pathwalk.h"
 #include "files/window/filemessages.h"
 
 #include <QFileInfo>
@@ -192,9 +194,17 @@ bool FileCommands::showOpenedText(const QString& text, Reading& reading, const Q
 
 void FileCommands::showLeftoverBackup(const QString& path, const QString& backup)
 {
-    if (!backup.isEmpty())
-        app_.dialogs().messageBox(window_, kBackupFound.arg(path, backup), kBackupFoundTitle, MsgButtons::OK,
-                                  MsgIcon::Exclamation, MsgResult::OK);
+    if (backup.isEmpty() || !diskFile_)
+        return;
+    const MsgResult answer =
+        app_.dialogs().messageBox(window_, kBackupFound.arg(path, backup) + kRemoveBackup, kBackupFoundTitle,
+                                  MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::No);
+    if (answer != MsgResult::Yes)
+        return;
+    // The copy of the file that was opened, found again by its folder.
+    if (!removeLeftoverBackup(diskFile_->folder.get(), diskFile_->name, diskFile_->file.status))
+        app_.dialogs().messageBox(window_, kBackupNotRemoved.arg(backup, reasonOf(errno)), kBackupFoundTitle,
+                                  MsgButtons::OK, MsgIcon::Exclamation, MsgResult::OK);
 }
 
 void FileCommands::setCurrentFile(const QString& path, std::optional<DiskFile> file)

@@ -53,6 +53,11 @@ inline constexpr TrText kBackupFound{
     "FileMessages",
     QT_TRANSLATE_NOOP("FileMessages",
                       "A save of %1 did not finish. The file as it was before that save is kept in:\n%2")};
+inline constexpr TrText kRemoveBackup{
+    "FileMessages", QT_TRANSLATE_NOOP("FileMessages", "\n\nRemove that copy now? Choose No to keep it; Open "
+                                                      "points it out while it is there.")};
+inline constexpr TrText kBackupNotRemoved{
+    "FileMessages", QT_TRANSLATE_NOOP("FileMessages", "The copy %1 could not be removed: %2")};
 inline constexpr TrText kBackupFoundTitle{"FileMessages",
                                           QT_TRANSLATE_NOOP("FileMessages", "Unfinished Save")};
 // The toolkit's write failure, with what the user must know besides.
