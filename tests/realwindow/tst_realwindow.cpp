@@ -1231,6 +1231,15 @@ private slots:
         };
         QVERIFY2(QTest::qWaitFor([&] { return heardRow(beforeOpening, QStringLiteral("Line 3: ")); }, 5000),
                  qPrintable(listener.heardSince(beforeOpening).join(" | ")));
+        // Each switch of window is told as the window becoming active.
+        auto activated = [&](int since, const QString& title) {
+            return !listener.heardSince(since)
+                        .filter(QRegularExpression(QStringLiteral("^activate\tframe\t.*\t")
+                                                   + QRegularExpression::escape(title) + "$"))
+                        .isEmpty();
+        };
+        QVERIFY2(activated(beforeOpening, QStringLiteral("Check Order")),
+                 qPrintable(listener.heardSince(beforeOpening).join(" | ")));
 
         const int beforeEnter = listener.mark();
         program.key(QStringLiteral("Return"));
@@ -1239,6 +1248,8 @@ private slots:
             QTest::qWaitFor([&] { return heardRow(beforeEnter, QStringLiteral("U4        Archer")); }, 5000),
             qPrintable(listener.heardSince(beforeEnter).join(" | ")));
         QCOMPARE(rowsIn(listener.heardSince(beforeEnter)).last(), QStringLiteral("2"));
+        QVERIFY2(QTest::qWaitFor([&] { return activated(beforeEnter, kMainTitle); }, 5000),
+                 qPrintable(listener.heardSince(beforeEnter).join(" | ")));
 
         // A move that leaves the problem where it was: Check Order, behind
         // the active window, checks again and takes no focus from it.
