@@ -147,6 +147,12 @@ QStringList focusNames(const QStringList& heard)
 }
 
 // The rows of the list named in focus or selection events, in order.
+// A rectangle as a failure message shows it: "x,y wxh".
+QString rectText(const QRect& r)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
 QStringList rowsIn(const QStringList& heard)
 {
     QStringList rows;
@@ -836,15 +842,7 @@ private slots:
         QVERIFY(program.waitForWindow(help));
         const QRect main = program.windowOnScreen(kMainTitle);
         const QRect shown = program.windowOnScreen(help);
-        QVERIFY2(!shown.intersects(main), qPrintable(QStringLiteral("%1,%2 %3x%4 over %5,%6 %7x%8")
-                                                         .arg(shown.x())
-                                                         .arg(shown.y())
-                                                         .arg(shown.width())
-                                                         .arg(shown.height())
-                                                         .arg(main.x())
-                                                         .arg(main.y())
-                                                         .arg(main.width())
-                                                         .arg(main.height())));
+        QVERIFY2(!shown.intersects(main), qPrintable(rectText(shown) + " over " + rectText(main)));
         program.keyHeld(QStringLiteral("Escape"));
         QVERIFY(program.waitForNoWindow(help));
         program.key(QStringLiteral("ctrl+x")); // nothing changed: no question
@@ -1124,30 +1122,14 @@ private slots:
         QVERIFY(chooseSearchItem(program, 2, QStringLiteral("Check Order")));
         const QRect tool = program.frameOnScreen(QStringLiteral("Check Order"));
         QVERIFY2(tool.top() >= listTop && tool.bottom() <= main.bottom(),
-                 qPrintable(QStringLiteral("main %1,%2 %3x%4; Check Order %5,%6 %7x%8")
-                                .arg(main.x())
-                                .arg(main.y())
-                                .arg(main.width())
-                                .arg(main.height())
-                                .arg(tool.x())
-                                .arg(tool.y())
-                                .arg(tool.width())
-                                .arg(tool.height())));
+                 qPrintable("main " + rectText(main) + "; Check Order " + rectText(tool)));
         program.key(QStringLiteral("Escape"));
         QVERIFY(program.waitForNoWindow(QStringLiteral("Check Order")));
         QVERIFY(openMenu(program, QStringLiteral("alt+h")));
         program.key(QStringLiteral("Return")); // Help, Help
         QVERIFY(program.waitForWindow(QStringLiteral("Help")));
         const QRect help = program.frameOnScreen(QStringLiteral("Help"));
-        QVERIFY2(help.top() >= listTop, qPrintable(QStringLiteral("main %1,%2 %3x%4; Help %5,%6 %7x%8")
-                                                       .arg(main.x())
-                                                       .arg(main.y())
-                                                       .arg(main.width())
-                                                       .arg(main.height())
-                                                       .arg(help.x())
-                                                       .arg(help.y())
-                                                       .arg(help.width())
-                                                       .arg(help.height())));
+        QVERIFY2(help.top() >= listTop, qPrintable("main " + rectText(main) + "; Help " + rectText(help)));
         NO_ERROR_OUTPUT(program);
     }
 
