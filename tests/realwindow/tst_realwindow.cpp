@@ -1107,6 +1107,38 @@ private slots:
         NO_ERROR_OUTPUT(program);
     }
 
+    // Typing an item's name goes on matching past its first letter, and
+    // Append takes it; after New the picker offers what the new list
+    // allows, not the Barracks' units of the old one.
+    void typedNameAppendsAndNewRefreshesTheOffer()
+    {
+        RealProgram program;
+        const QString file = program.path(QStringLiteral("barracks.ai"));
+        QVERIFY(
+            writeFile(file, crlfLines({kStartingLine, line48("B12       Barracks             1      -1")})));
+        program.setArguments({file});
+        START(program);
+        program.click(kItemBoxArrow.x() - 100, kItemBoxArrow.y()); // into the item box's text
+        program.key(QStringLiteral("End"));
+        program.key(QStringLiteral("shift+Home"));
+        program.type(QStringLiteral("inf"));
+        program.click(kAppend.x(), kAppend.y());
+        const QList<QByteArray> lines = saveAndRead(program, file).split('\n');
+        QCOMPARE(lines.size(), 4); // three lines and the end
+        QVERIFY2(lines.at(2).startsWith("U") && !lines.at(2).startsWith("U83"), lines.at(2).constData());
+
+        QVERIFY(openMenu(program, QStringLiteral("alt+f")));
+        program.key(QStringLiteral("n")); // New: nothing unsaved, no question
+        QVERIFY(QTest::qWaitFor([&] { return program.menuOnScreen().isEmpty(); }, 5000));
+        program.click(kAppend.x(), kAppend.y()); // the one unit offered, chosen
+        const QString fresh = program.path(QStringLiteral("fresh.ai"));
+        QVERIFY(saveAsByTyping(program, fresh));
+        QVERIFY(program.waitForFileChange(fresh, QByteArray()));
+        QCOMPARE(readFile(fresh),
+                 crlfLines({kStartingLine, line48("U83       Villager             1      109")}));
+        NO_ERROR_OUTPUT(program);
+    }
+
     // On a screen with no room beside the main window (1280x1024 at a scale
     // factor of 2 is 640x512), Check Order and Help go over the lower part
     // of the list: never over the menus, the picker or Append.
