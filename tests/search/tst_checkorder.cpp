@@ -126,6 +126,7 @@ private slots:
         CheckOrderWindow& window = *windowOf(f);
         QCOMPARE(rows(window).size(), 1);
         QCOMPARE(ui(window).problemList->accessibleName(), QStringLiteral("Problems: 1"));
+        QCOMPARE(ui(window).summaryLabel->text(), QStringLiteral("1 problem"));
         f.setLines({QString::fromLatin1(kStartingLine), kAgeTool, kArchery, kArcher});
         window.checkAgain();
         QCOMPARE(rows(window).size(), 0);

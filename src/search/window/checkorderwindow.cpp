@@ -130,8 +130,9 @@ void CheckOrderWindow::showCount()
     if (isVisible() && problemList->accessibleName() != name)
         emit countChanged(name);
     problemList->setAccessibleName(name);
-    summaryLabel->setText(count == 0 ? tr("Every line stands where the picker would offer it.")
-                                     : tr("%n problem(s)", nullptr, count));
+    summaryLabel->setText(count == 0   ? tr("Every line stands where the picker would offer it.")
+                          : count == 1 ? tr("1 problem")
+                                       : tr("%1 problems").arg(count));
     problemList->setAccessibleDescription(
         count == 0 ? summaryLabel->text()
                    : tr("Lines the picker would not have offered where they stand; choose one to select it"));
