@@ -535,7 +535,7 @@ private slots:
             lines << line48(line);
         const QString failed = startHeard(listener, program, lines);
         QVERIFY2(failed.isEmpty(), qPrintable(failed));
-        program.click(kTextAreaFirstLine.x(), kTextAreaFirstLine.y() + 28); // the caret on line 2
+        program.click(kTextAreaFirstLine.x(), kTextAreaFirstLine.y() + 14); // the caret on line 1
 
         const int beforeSwitch = listener.mark();
         QVERIFY2(openMenu(program, QStringLiteral("alt+e")),
@@ -546,16 +546,25 @@ private slots:
         QVERIFY2(QTest::qWaitFor([&] { return !rowsIn(listener.heardSince(beforeSwitch)).isEmpty(); }, 5000),
                  qPrintable(listener.heard().join(" | ")));
         const QStringList switching = listener.heardSince(beforeSwitch);
-        QCOMPARE(rowsIn(switching).first(), QStringLiteral("2"));
+        QCOMPARE(rowsIn(switching).first(), QStringLiteral("1"));
         // (What Open changed in the picker may still be arriving: only the
         // focus counts here.)
         for (const QString& line : switching.filter(QRegularExpression(QStringLiteral("^focus\t"))))
             QVERIFY2(!line.contains(QLatin1String("button")) && !line.contains(QLatin1String("box")),
                      qPrintable(switching.join(QLatin1String("; "))));
 
+        const int beforeDown = listener.mark();
+        program.key(QStringLiteral("Down"));
+        QVERIFY(QTest::qWaitFor([&] { return rowsIn(listener.heardSince(beforeDown)).contains("2"); }, 5000));
+
+        // The first thing heard of the move is the moved row, nothing else.
         const int beforeMove = listener.mark();
         program.key(QStringLiteral("alt+Down"));
         QVERIFY(QTest::qWaitFor([&] { return rowsIn(listener.heardSince(beforeMove)).contains("3"); }, 5000));
+        const QStringList focused =
+            listener.heardSince(beforeMove).filter(QRegularExpression(QStringLiteral("^focus\t")));
+        QVERIFY2(focused.value(0).startsWith(QLatin1String("focus\tlist item\t")),
+                 qPrintable(listener.heardSince(beforeMove).join(" | ")));
         QCOMPARE(rowsIn(listener.heardSince(beforeMove)).last(), QStringLiteral("3"));
         const QString moved = listener.heardSince(beforeMove).filter(QStringLiteral("list item\t3\t")).last();
         QCOMPARE(moved.section(QLatin1Char('\t'), 3).trimmed(), QStringLiteral("// Y")); // named by its text
