@@ -185,6 +185,31 @@ private slots:
         VERIFY_DIALOGS(f); // no "Line length invalid!"
     }
 
+    // While the list is shown the text ends with a break: a step made
+    // before, in a text without one, does not take it away on Undo, and
+    // Redo comes back to the text the list shows.
+    void theListKeepsItsFinalBreakThroughUndo()
+    {
+        FormFixture f;
+        MainWindow& form = f.form;
+        form.document().reset({W, Y}, false);
+        clickText(form, 0, 4);
+        QTest::keyClicks(ui(form).textArea, QStringLiteral("a"));
+        chooseVillager(form);
+        ui(form).appendButton->click();
+        QVERIFY(!form.document().endsWithBreak());
+        ui(form).editor->switchMode();
+        const QString shown = form.document().text();
+        QVERIFY(shown.endsWith(QLatin1String("\r\n")));
+        for (QAction* step : {ui(form).undoAction, ui(form).undoAction, ui(form).redoAction}) {
+            choose(step);
+            QVERIFY2(form.document().endsWithBreak(), qPrintable(step->text()));
+            QCOMPARE(ui(form).textArea->endsWithBreak(), true);
+        }
+        choose(ui(form).redoAction);
+        QCOMPARE(form.document().text(), shown);
+    }
+
     // The marker follows the history: back at what was saved it clears,
     // away from it it shows.
     void markerFollowsTheSavedState()

@@ -47,13 +47,25 @@ void LineEditor::restoreEditState(const EditState& state)
 void LineEditor::undo()
 {
     document_.undo();
+    keepTheListsBreak();
     picker_->offerWhatTheListAllows();
 }
 
 void LineEditor::redo()
 {
     document_.redo();
+    keepTheListsBreak();
     picker_->offerWhatTheListAllows();
+}
+
+void LineEditor::keepTheListsBreak()
+{
+    // While the list is shown the text ends with a break, as it does when
+    // the list takes its place. A step made before then, in a text without
+    // one, would take it away again: it is gained again, and the steps on
+    // either side of where the history now stands lead to it.
+    if (linesMode_)
+        document_.gainFinalBreak();
 }
 
 void LineEditor::userEditStarting()

@@ -155,6 +155,7 @@ private:
     QWidget* window() const;
     void enterLinesMode();
     void enterNormalMode();
+    void keepTheListsBreak();
     void refuseKey();
     void dragOverWindow(const QPoint& pos, bool& accept);
     EditState editState() const override;
