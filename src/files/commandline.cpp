@@ -5,6 +5,7 @@
 #include "files/diskfile.h"
 #include "files/filebytes.h"
 #include "files/openroad.h"
+#include "model/trtext.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -45,29 +46,34 @@ const QStringList kWindowOptions = {"platform",
                                     "dograb",
                                     "sync"};
 
-const QString kDescription = QCoreApplication::translate(
-    "CommandLine", "Edits the build lists (.ai files) of a real-time strategy game's computer\n"
-                   "players. Without options it opens its window, and FILE in it; a FILE that\n"
-                   "does not exist yet starts an empty build list that Save writes there.\n"
-                   "Files of more than 4 MiB are refused, as the window refuses them.\n"
-                   "\n"
-                   "Exit status: 0 all went well (--check: every file sound), 1 --check found\n"
-                   "a problem, 2 a file refused or not written, or a wrong command line.");
+// Translated as they are used, once a translator may be loaded.
+constexpr TrText kDescription{
+    "CommandLine",
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "Edits the build lists (.ai files) of a real-time strategy game's computer\n"
+                      "players. Without options it opens its window, and FILE in it; a FILE that\n"
+                      "does not exist yet starts an empty build list that Save writes there.\n"
+                      "Files of more than 4 MiB are refused, as the window refuses them.\n"
+                      "\n"
+                      "Exit status: 0 all went well (--check: every file sound), 1 --check found\n"
+                      "a problem, 2 a file refused or not written, or a wrong command line.")};
 
-const QString kCopyright =
-    QCoreApplication::translate("CommandLine", "Copyright (c) the Vexdit developers. MIT licence.");
+constexpr TrText kCopyright{
+    "CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Copyright (c) the Vexdit developers. MIT licence.")};
 
 // What --help-all adds: the window system's options, taken only when the
 // window starts.
-const QString kWindowOptionsHelp = QCoreApplication::translate(
-    "CommandLine", "\nWindow options (only without --check, --normalize, --help, --version):\n"
-                   "  -platform <name>         The window system plugin (xcb, wayland...).\n"
-                   "  -display <name>          The X display to open the window on.\n"
-                   "  -style <name>            The widget style.\n"
-                   "  -stylesheet <file>       A style sheet for the window.\n"
-                   "  -reverse                 Lays the window out right to left.\n"
-                   "  -qwindowgeometry <geom>  The window's size and place.\n"
-                   "  -qwindowtitle <title>    The window's title.\n");
+constexpr TrText kWindowOptionsHelp{
+    "CommandLine",
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "\nWindow options (only without --check, --normalize, --help, --version):\n"
+                      "  -platform <name>         The window system plugin (xcb, wayland...).\n"
+                      "  -display <name>          The X display to open the window on.\n"
+                      "  -style <name>            The widget style.\n"
+                      "  -stylesheet <file>       A style sheet for the window.\n"
+                      "  -reverse                 Lays the window out right to left.\n"
+                      "  -qwindowgeometry <geom>  The window's size and place.\n"
+                      "  -qwindowtitle <title>    The window's title.\n")};
 
 // A file read and made into what Open shows, or nothing with the reason
 // told on err.

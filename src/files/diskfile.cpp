@@ -3,6 +3,7 @@
 #include "files/filebytes.h"
 #include "files/pathwalk.h"
 #include "files/rawfile.h"
+#include "model/trtext.h"
 
 #include <QCoreApplication>
 #include <cerrno>
@@ -12,8 +13,9 @@
 
 namespace {
 
-const QString kLeadsNowhere = QCoreApplication::translate("DiskFile", "a link that leads nowhere");
-const QString kNotRegular = QCoreApplication::translate("DiskFile", "not a regular file");
+// Translated as they are used, once a translator may be loaded.
+constexpr TrText kLeadsNowhere{"DiskFile", QT_TRANSLATE_NOOP("DiskFile", "a link that leads nowhere")};
+constexpr TrText kNotRegular{"DiskFile", QT_TRANSLATE_NOOP("DiskFile", "not a regular file")};
 
 // At most one byte more than the limit, so that a larger file is told
 // apart without reading it all.

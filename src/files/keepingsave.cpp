@@ -4,6 +4,7 @@
 #include "files/pathwalk.h"
 #include "files/rawfile.h"
 #include "files/savesteps.h"
+#include "model/trtext.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -44,9 +45,11 @@ SaveOutcome savedWarning(const QString& warning)
     return {SaveStatus::Saved, {}, {}, false, warning};
 }
 
-const QString kFolderNotFlushed = QCoreApplication::translate(
+constexpr TrText kFolderNotFlushed{
     "KeepingSave",
-    "its folder could not be flushed to the disk, so its new name may not survive a power cut");
+    QT_TRANSLATE_NOOP(
+        "KeepingSave",
+        "its folder could not be flushed to the disk, so its new name may not survive a power cut")};
 
 // Attributes a new file would not get: an access control list, a user's
 // own attributes. The security label is given to a new file by the system.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/window/trtext.h"
+#include "model/trtext.h"
 
 // What Insert asks when no insertion point is set; written here once.
 namespace AppendMessages {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/window/trtext.h"
+#include "model/trtext.h"
 
 // What the text area says of a refused character; written here once.
 namespace KeyMessages {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/window/trtext.h"
+#include "model/trtext.h"
 
 // What New, Open and Exit say; each text is written here once.
 namespace FileMessages {

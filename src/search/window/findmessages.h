@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/window/trtext.h"
+#include "model/trtext.h"
 
 // What Find asks at the end of the list; written here once.
 namespace FindMessages {
