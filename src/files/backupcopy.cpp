@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
+#include <optional>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -140,43 +141,54 @@ UniqueFd openUserBackupFolder(bool create)
     return folder;
 }
 
-QString leftoverBackupOf(int folder, const QByteArray& name, const struct stat& file)
+namespace {
+
+// Where our own copy that an unfinished save left of this file lies: beside
+// it, or in the user's folder; the folder is held open.
+struct LeftoverPlace {
+    UniqueFd folder;
+    QByteArray name;
+    bool beside;
+};
+
+std::optional<LeftoverPlace> leftoverPlace(int folder, const QByteArray& name, const struct stat& file)
 {
     const QByteArray beside = backupNameBeside(name, file);
     if (isOwnCopy(folder, beside, file))
-        return pathInFolder(folder, beside);
-    const UniqueFd users = openUserBackupFolder(false);
+        return LeftoverPlace{UniqueFd(::fcntl(folder, F_DUPFD_CLOEXEC, 0)), beside, true};
+    UniqueFd users = openUserBackupFolder(false);
     const QByteArray userName = backupNameForUser(pathInFolder(folder, name), name, file);
     if (users.valid() && isOwnCopy(users.get(), userName, file))
-        return pathInFolder(users.get(), userName);
-    return QString();
+        return LeftoverPlace{std::move(users), userName, false};
+    return std::nullopt;
+}
+
+} // namespace
+
+QString leftoverBackupOf(int folder, const QByteArray& name, const struct stat& file)
+{
+    const std::optional<LeftoverPlace> place = leftoverPlace(folder, name, file);
+    return place ? pathInFolder(place->folder.get(), place->name) : QString();
 }
 
 bool removeLeftoverBackup(int folder, const QByteArray& name, const struct stat& file)
 {
-    const QByteArray beside = backupNameBeside(name, file);
-    if (isOwnCopy(folder, beside, file))
-        return ::unlinkat(folder, beside.constData(), 0) == 0;
-    const UniqueFd users = openUserBackupFolder(false);
-    const QByteArray userName = backupNameForUser(pathInFolder(folder, name), name, file);
-    if (users.valid() && isOwnCopy(users.get(), userName, file))
-        return ::unlinkat(users.get(), userName.constData(), 0) == 0;
-    errno = ENOENT;
-    return false;
+    const std::optional<LeftoverPlace> place = leftoverPlace(folder, name, file);
+    if (!place) {
+        errno = ENOENT;
+        return false;
+    }
+    return ::unlinkat(place->folder.get(), place->name.constData(), 0) == 0;
 }
 
 void carryLeftoverBackup(int folder, const QByteArray& name, const struct stat& old, const struct stat& now)
 {
-    const QByteArray beside = backupNameBeside(name, old);
-    if (isOwnCopy(folder, beside, old)) {
-        renameNoReplace(folder, beside, backupNameBeside(name, now));
+    const std::optional<LeftoverPlace> place = leftoverPlace(folder, name, old);
+    if (!place)
         return;
-    }
-    const UniqueFd users = openUserBackupFolder(false);
-    const QString path = pathInFolder(folder, name);
-    const QByteArray userName = backupNameForUser(path, name, old);
-    if (users.valid() && isOwnCopy(users.get(), userName, old))
-        renameNoReplace(users.get(), userName, backupNameForUser(path, name, now));
+    const QByteArray renamed = place->beside ? backupNameBeside(name, now)
+                                             : backupNameForUser(pathInFolder(folder, name), name, now);
+    renameNoReplace(place->folder.get(), place->name, renamed);
 }
 
 KeptOldBytes keepOldBytes(int folder, const QByteArray& name, const struct stat& file,
