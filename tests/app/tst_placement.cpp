@@ -30,35 +30,49 @@ private slots:
 
     // Where no side has room for the whole window, it is made smaller on
     // the side that keeps the most of it, rather than put over the owner.
+    // Where none has room even for its least size (1024x600 without a
+    // window manager), it goes over the bottom of the list it may cover,
+    // towards the side with more room, never above the list's top.
     void smallerBesideWhenNoSideHasRoom_data()
     {
         QTest::addColumn<QRect>("screen");
         QTest::addColumn<QRect>("owner");
         QTest::addColumn<QRect>("expected");
+        QTest::addColumn<QRect>("list"); // what it may cover; none: null
         // A frame with a title bar, centred: below keeps 560x280.
         QTest::newRow("framed, centred")
-            << QRect(0, 0, 1280, 1024) << QRect(368, 288, 543, 448) << QRect(368, 744, 560, 280);
+            << QRect(0, 0, 1280, 1024) << QRect(368, 288, 543, 448) << QRect(368, 744, 560, 280) << QRect();
         // 1366x768 without a window manager: the right keeps 404x290.
         QTest::newRow("wide, low screen")
-            << QRect(0, 0, 1366, 768) << QRect(411, 175, 543, 418) << QRect(962, 175, 404, 290);
+            << QRect(0, 0, 1366, 768) << QRect(411, 175, 543, 418) << QRect(962, 175, 404, 290) << QRect();
         // Exactly the room on the right: whole.
         QTest::newRow("right room exact")
-            << QRect(0, 0, 1280, 500) << QRect(168, 10, 544, 418) << QRect(720, 10, 560, 290);
+            << QRect(0, 0, 1280, 500) << QRect(168, 10, 544, 418) << QRect(720, 10, 560, 290) << QRect();
         // Less than the gap left: the gap gives way, not the window.
         QTest::newRow("gap squeezed")
-            << QRect(0, 0, 1280, 500) << QRect(176, 10, 544, 418) << QRect(720, 10, 560, 290);
+            << QRect(0, 0, 1280, 500) << QRect(176, 10, 544, 418) << QRect(720, 10, 560, 290) << QRect();
         QTest::newRow("no pixel between")
-            << QRect(0, 0, 1280, 500) << QRect(177, 10, 544, 418) << QRect(729, 10, 551, 290);
+            << QRect(0, 0, 1280, 500) << QRect(177, 10, 544, 418) << QRect(729, 10, 551, 290) << QRect();
         // The owner at the screen's left edge: the left is not a side.
         QTest::newRow("owner at the left edge")
-            << QRect(0, 0, 900, 500) << QRect(0, 40, 600, 420) << QRect(608, 40, 292, 290);
+            << QRect(0, 0, 900, 500) << QRect(0, 40, 600, 420) << QRect(608, 40, 292, 290) << QRect();
+        const QRect small(0, 0, 1024, 600);
+        QTest::newRow("over the list, more room on the right")
+            << small << QRect(240, 75, 543, 450) << QRect(489, 276, 280, 150) << QRect(256, 209, 513, 217);
+        QTest::newRow("over the list, more room on the left")
+            << small << QRect(242, 75, 543, 450) << QRect(258, 276, 280, 150) << QRect(258, 209, 513, 217);
+        QTest::newRow("over a low list: cut at its top")
+            << small << QRect(240, 75, 543, 450) << QRect(489, 300, 280, 100) << QRect(256, 300, 513, 100);
+        QTest::newRow("a list off the screen: as without one")
+            << small << QRect(240, 75, 543, 450) << QRect(744, 75, 280, 150) << QRect(2000, 300, 513, 100);
     }
     void smallerBesideWhenNoSideHasRoom()
     {
         QFETCH(QRect, screen);
         QFETCH(QRect, owner);
         QFETCH(QRect, expected);
-        QCOMPARE(placeBeside(owner, QSize(560, 290), screen, QSize(280, 150)), expected);
+        QFETCH(QRect, list);
+        QCOMPARE(placeBeside(owner, QSize(560, 290), screen, QSize(280, 150), list), expected);
     }
 
     // A screen too small for any side keeps the window on it, at its least
@@ -69,32 +83,6 @@ private slots:
         const QRect placed = placeBeside(QRect(100, 100, 600, 400), QSize(560, 260), screen, QSize(300, 150));
         QCOMPARE(placed, QRect(500, 100, 300, 150));
         QVERIFY(screen.contains(placeBeside(QRect(100, 100, 600, 400), QSize(560, 260), screen)));
-    }
-
-    // No side has room even for the least size (1024x600 without a window
-    // manager): it goes over the bottom of the list, towards the side with
-    // more room, and never above the list's top, over the controls.
-    void overTheListWhereNoSideHasRoom_data()
-    {
-        QTest::addColumn<QRect>("owner");
-        QTest::addColumn<QRect>("list");
-        QTest::addColumn<QRect>("expected");
-        QTest::newRow("more room on the right")
-            << QRect(240, 75, 543, 450) << QRect(256, 209, 513, 217) << QRect(449, 266, 320, 160);
-        QTest::newRow("more room on the left")
-            << QRect(242, 75, 543, 450) << QRect(258, 209, 513, 217) << QRect(258, 266, 320, 160);
-        QTest::newRow("a list lower than it is: cut at its top")
-            << QRect(240, 75, 543, 450) << QRect(256, 300, 513, 100) << QRect(449, 300, 320, 100);
-        QTest::newRow("a list off the screen: as without one")
-            << QRect(240, 75, 543, 450) << QRect(2000, 300, 513, 100) << QRect(704, 75, 320, 160);
-    }
-    void overTheListWhereNoSideHasRoom()
-    {
-        QFETCH(QRect, owner);
-        QFETCH(QRect, list);
-        QFETCH(QRect, expected);
-        QCOMPARE(placeBeside(owner, QSize(560, 260), QRect(0, 0, 1024, 600), QSize(320, 160), list),
-                 expected);
     }
 
     // Any owner, size and screen: the window is on the screen, no larger

@@ -363,9 +363,6 @@ private slots:
         QTest::newRow("then Backspace") << "vill\b"
                                         << "Vill"
                                         << "";
-        QTest::newRow("no match at all") << "x"
-                                         << "x"
-                                         << "";
     }
     void typeAheadGoesOn()
     {
