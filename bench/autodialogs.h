@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/window/dialogservice.h"
+#include "widgets/dialogservice.h"
 
 // Answers every dialog at once, as a user who always agrees would: Yes,
 // OK, and the file names set beforehand.

@@ -12,17 +12,17 @@
 #include "search/window/findcommand.h"
 #include "support/controls.h"
 
-#include "app/window/application.h"
-#include "app/window/buildlisttextedit.h"
-#include "app/window/buildlistview.h"
-#include "app/window/completingcombobox.h"
-#include "app/window/mainwindow.h"
-#include "app/window/startup.h"
+#include "app/mainwindow.h"
+#include "app/startup.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/ordercheck.h"
 #include "editing/textcopy.h"
 #include "search/window/checkorderwindow.h"
 #include "search/window/finddialog.h"
+#include "widgets/application.h"
+#include "widgets/buildlisttextedit.h"
+#include "widgets/buildlistview.h"
+#include "widgets/completingcombobox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -4,11 +4,11 @@
 #include "autodialogs.h"
 #include "probecommon.h"
 
-#include "app/window/application.h"
-#include "app/window/mainwindow.h"
-#include "app/window/startup.h"
+#include "app/mainwindow.h"
+#include "app/startup.h"
 #include "files/window/filecommands.h"
 #include "support/controls.h"
+#include "widgets/application.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,7 +1,7 @@
 #include "about/window/aboutbox.h"
 #include "about/window/helpviewer.h"
 #include "about/window/helpwindow.h"
-#include "app/window/mainwindow.h"
+#include "app/mainwindow.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
 

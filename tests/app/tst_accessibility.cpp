@@ -1,14 +1,10 @@
 // What assistive technology and the keyboard meet in each window: every
 // control's name, role and value, the labels that name fields, and a Tab
 // order that follows the layout.
-#include "app/window/buildlisttextedit.h"
-#include "app/window/buildlistview.h"
-#include "app/window/completingcombobox.h"
-#include "app/window/mainwindow.h"
-#include "app/window/statuspanels.h"
-#include "app/window/textbox.h"
-#include "app/window/updownarrows.h"
+#include "app/mainwindow.h"
+#include "app/statuspanels.h"
 #include "buildlist/lineformat.h"
+#include "buildlist/window/updownarrows.h"
 #include "editing/window/lineeditor.h"
 #include "files/window/filecommands.h"
 #include "search/window/checkorderwindow.h"
@@ -16,6 +12,10 @@
 #include "support/controls.h"
 #include "support/formfixture.h"
 #include "support/nowarnings.h"
+#include "widgets/buildlisttextedit.h"
+#include "widgets/buildlistview.h"
+#include "widgets/completingcombobox.h"
+#include "widgets/textbox.h"
 
 #include <QAccessible>
 #include <QCheckBox>

@@ -1,17 +1,12 @@
 // Seeded random user sessions on the real main window: thousands of clicks,
 // keys, drags, finds, counts and file operations, with the invariants that
 // must always hold checked after every action. A failing seed names itself.
-#include "app/window/application.h"
-#include "app/window/buildlisttextedit.h"
-#include "app/window/buildlistview.h"
-#include "app/window/completingcombobox.h"
-#include "app/window/mainwindow.h"
-#include "app/window/startup.h"
-#include "app/window/textbox.h"
-#include "app/window/updownarrows.h"
+#include "app/mainwindow.h"
+#include "app/startup.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/villagers.h"
 #include "buildlist/window/itempicker.h"
+#include "buildlist/window/updownarrows.h"
 #include "editing/textcopy.h"
 #include "editing/window/lineeditor.h"
 #include "files/openroad.h"
@@ -21,6 +16,11 @@
 #include "search/window/finddialog.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
+#include "widgets/application.h"
+#include "widgets/buildlisttextedit.h"
+#include "widgets/buildlistview.h"
+#include "widgets/completingcombobox.h"
+#include "widgets/textbox.h"
 
 #include "buildlist/window/appendmessages.h"
 #include "editing/window/keymessages.h"

@@ -1,15 +1,15 @@
 // Undo and Redo: each kind of change is one step, and taking it back
 // leaves the window exactly as the change found it.
-#include "app/window/buildlisttextedit.h"
-#include "app/window/buildlistview.h"
-#include "app/window/completingcombobox.h"
-#include "app/window/mainwindow.h"
-#include "app/window/textbox.h"
+#include "app/mainwindow.h"
 #include "buildlist/window/itempicker.h"
 #include "editing/window/lineeditor.h"
 #include "search/window/countwindow.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
+#include "widgets/buildlisttextedit.h"
+#include "widgets/buildlistview.h"
+#include "widgets/completingcombobox.h"
+#include "widgets/textbox.h"
 
 #include "support/nowarnings.h"
 #include <QAction>

@@ -1,18 +1,18 @@
 // Lines mode without dragging: Alt+Up/Down and the rows' context menu do
 // what the matching drag does.
-#include "app/window/buildlisttextedit.h"
-#include "app/window/buildlistview.h"
-#include "app/window/completingcombobox.h"
-#include "app/window/mainwindow.h"
-#include "app/window/statuspanels.h"
-#include "app/window/textbox.h"
-#include "app/window/updownarrows.h"
+#include "app/mainwindow.h"
+#include "app/statuspanels.h"
 #include "buildlist/lineformat.h"
+#include "buildlist/window/updownarrows.h"
 #include "editing/window/lineeditor.h"
 #include "search/window/checkorderwindow.h"
 #include "search/window/countwindow.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
+#include "widgets/buildlisttextedit.h"
+#include "widgets/buildlistview.h"
+#include "widgets/completingcombobox.h"
+#include "widgets/textbox.h"
 
 #include "support/nowarnings.h"
 #include <QAccessible>

@@ -1,7 +1,4 @@
-#include "app/window/buildlisttextedit.h"
-#include "app/window/buildlistview.h"
-#include "app/window/completingcombobox.h"
-#include "app/window/mainwindow.h"
+#include "app/mainwindow.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/window/itempicker.h"
 #include "editing/textcopy.h"
@@ -10,6 +7,9 @@
 #include "search/window/finddialog.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
+#include "widgets/buildlisttextedit.h"
+#include "widgets/buildlistview.h"
+#include "widgets/completingcombobox.h"
 
 #include "support/nowarnings.h"
 #include <QLineEdit>

@@ -1,13 +1,13 @@
 // Disk and permission faults on Save and Open: each shows its message,
 // leaves every file as it was, and the editor goes on working.
-#include "app/window/buildlisttextedit.h"
-#include "app/window/mainwindow.h"
+#include "app/mainwindow.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/window/itempicker.h"
 #include "files/window/filecommands.h"
 #include "support/controls.h"
 #include "support/filetools.h"
 #include "support/formfixture.h"
+#include "widgets/buildlisttextedit.h"
 
 #include "files/window/filemessages.h"
 #include "support/nowarnings.h"

@@ -1,12 +1,9 @@
 // The Check Order window: its rows, and a click that selects the line.
-#include "app/window/application.h"
-#include "app/window/buildlisttextedit.h"
-#include "app/window/buildlistview.h"
-#include "app/window/mainwindow.h"
+#include "app/mainwindow.h"
+#include "buildlist/buildlist.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/ordercheck.h"
 #include "buildlist/window/itempicker.h"
-#include "editing/buildlist.h"
 #include "editing/window/lineeditor.h"
 #include "files/openroad.h"
 #include "files/window/filecommands.h"
@@ -14,6 +11,9 @@
 #include "search/window/countwindow.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
+#include "widgets/application.h"
+#include "widgets/buildlisttextedit.h"
+#include "widgets/buildlistview.h"
 
 #include "support/nowarnings.h"
 #include <QApplication>

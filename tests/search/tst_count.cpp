@@ -1,6 +1,4 @@
-#include "app/window/buildlisttextedit.h"
-#include "app/window/completingcombobox.h"
-#include "app/window/mainwindow.h"
+#include "app/mainwindow.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/window/itempicker.h"
 #include "editing/window/lineeditor.h"
@@ -8,10 +6,12 @@
 #include "search/window/countwindow.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
+#include "widgets/buildlisttextedit.h"
+#include "widgets/completingcombobox.h"
 
-#include "app/window/application.h"
-#include "editing/buildlist.h"
+#include "buildlist/buildlist.h"
 #include "support/nowarnings.h"
+#include "widgets/application.h"
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>

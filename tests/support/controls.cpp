@@ -1,20 +1,20 @@
 #include "support/controls.h"
 
-#include "app/window/buildlisttextedit.h"
-#include "app/window/buildlistview.h"
-#include "app/window/completingcombobox.h"
-#include "app/window/mainwindow.h"
-#include "app/window/statuspanels.h"
-#include "app/window/steppededit.h"
-#include "app/window/textbox.h"
-#include "app/window/updownarrows.h"
+#include "app/mainwindow.h"
+#include "app/statuspanels.h"
 #include "buildlist/window/itempicker.h"
+#include "buildlist/window/steppededit.h"
+#include "buildlist/window/updownarrows.h"
 #include "editing/window/lineeditor.h"
 #include "files/window/filecommands.h"
 #include "search/window/checkorderwindow.h"
 #include "search/window/countwindow.h"
 #include "search/window/findcommand.h"
 #include "search/window/finddialog.h"
+#include "widgets/buildlisttextedit.h"
+#include "widgets/buildlistview.h"
+#include "widgets/completingcombobox.h"
+#include "widgets/textbox.h"
 
 #include <QAction>
 #include <QCheckBox>

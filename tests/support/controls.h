@@ -5,14 +5,14 @@
 
 #include <QObject>
 
-#include "app/window/buildlisttextedit.h"
-#include "app/window/buildlistview.h"
-#include "app/window/completingcombobox.h"
-#include "app/window/statuspanels.h"
-#include "app/window/steppededit.h"
-#include "app/window/textbox.h"
-#include "app/window/updownarrows.h"
+#include "app/statuspanels.h"
+#include "buildlist/window/steppededit.h"
+#include "buildlist/window/updownarrows.h"
 #include "search/window/finddialog.h"
+#include "widgets/buildlisttextedit.h"
+#include "widgets/buildlistview.h"
+#include "widgets/completingcombobox.h"
+#include "widgets/textbox.h"
 
 #include <QAction>
 #include <QCheckBox>

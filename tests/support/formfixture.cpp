@@ -8,11 +8,11 @@
 #include <QCoreApplication>
 #include <QPushButton>
 
-#include "app/window/buildlisttextedit.h"
-#include "app/window/buildlistview.h"
-#include "app/window/mainwindow.h"
-#include "app/window/textbox.h"
+#include "app/mainwindow.h"
 #include "search/window/countwindow.h"
+#include "widgets/buildlisttextedit.h"
+#include "widgets/buildlistview.h"
+#include "widgets/textbox.h"
 
 FormFixture::FormFixture()
     : windows(createWindows(app)), form(*windows.mainWindow), form2(*windows.countWindow)

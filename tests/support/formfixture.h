@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/window/application.h"
-#include "app/window/startup.h"
+#include "app/startup.h"
+#include "buildlist/buildlist.h"
 #include "catalog/catalog.h"
-#include "editing/buildlist.h"
 #include "support/scripteddialogs.h"
+#include "widgets/application.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/window/dialogservice.h"
+#include "widgets/dialogservice.h"
 
 #include <QList>
 #include <QQueue>

@@ -1,7 +1,7 @@
 #include "about/window/aboutbox.h"
-#include "app/window/decorationlabel.h"
-#include "app/window/pictures.h"
-#include "app/window/programfiles.h"
+#include "widgets/decorationlabel.h"
+#include "widgets/pictures.h"
+#include "widgets/programfiles.h"
 
 #include <QFrame>
 #include <QLabel>

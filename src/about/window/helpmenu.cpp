@@ -1,7 +1,7 @@
 #include "about/window/helpmenu.h"
 
 #include "about/window/aboutbox.h"
-#include "app/window/application.h"
+#include "widgets/application.h"
 
 #include <QAction>
 

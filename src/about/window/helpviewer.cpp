@@ -1,6 +1,6 @@
 #include "about/window/helpviewer.h"
 #include "about/window/helpwindow.h"
-#include "app/window/programfiles.h"
+#include "widgets/programfiles.h"
 
 #include <QApplication>
 #include <QDir>

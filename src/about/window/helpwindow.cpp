@@ -1,5 +1,5 @@
 #include "about/window/helpwindow.h"
-#include "app/window/besideowner.h"
+#include "widgets/besideowner.h"
 
 #include <QKeySequence>
 #include <QPushButton>

@@ -1,10 +1,10 @@
 // Lines mode by mouse: drag a line to move it, drop it on the toilet to
 // remove it.
-#include "app/window/buildlistview.h"
-#include "app/window/dragcontroller.h"
 #include "buildlist/window/itempicker.h"
 #include "editing/linerules.h"
+#include "editing/window/dragcontroller.h"
 #include "editing/window/lineeditor.h"
+#include "widgets/buildlistview.h"
 
 #include <QItemSelectionModel>
 

@@ -1,10 +1,10 @@
 // Undo and Redo: the document's history, and the window around each step.
-#include "app/window/buildlisttextedit.h"
-#include "app/window/buildlistview.h"
 #include "buildlist/window/itempicker.h"
 #include "editing/window/lineeditor.h"
 #include "model/errors.h"
 #include "search/window/findcommand.h"
+#include "widgets/buildlisttextedit.h"
+#include "widgets/buildlistview.h"
 
 #include <QAction>
 #include <QPushButton>

@@ -1,9 +1,9 @@
 // The text area's keyboard rules and the status they keep.
-#include "app/window/application.h"
-#include "app/window/buildlisttextedit.h"
 #include "buildlist/lineformat.h"
 #include "editing/window/keymessages.h"
 #include "editing/window/lineeditor.h"
+#include "widgets/application.h"
+#include "widgets/buildlisttextedit.h"
 
 namespace {
 constexpr char16_t kLowestAccepted = 32;

@@ -1,11 +1,11 @@
 // Where Append puts its line, and the Undo button that takes the last one
 // away again.
-#include "app/window/application.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/villagers.h"
 #include "buildlist/window/appendmessages.h"
 #include "buildlist/window/itempicker.h"
 #include "editing/window/lineeditor.h"
+#include "widgets/application.h"
 
 int LineEditor::placeLine(const QString& line)
 {

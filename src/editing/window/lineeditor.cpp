@@ -1,17 +1,17 @@
 #include "editing/window/lineeditor.h"
 
-#include "app/window/application.h"
-#include "app/window/buildlisttextedit.h"
-#include "app/window/buildlistview.h"
-#include "app/window/decorationlabel.h"
-#include "app/window/dragcontroller.h"
-#include "app/window/objectnames.h"
-#include "app/window/pictures.h"
-#include "app/window/placedcontrols.h"
-#include "app/window/programfiles.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/window/itempicker.h"
+#include "editing/window/dragcontroller.h"
 #include "search/window/findcommand.h"
+#include "widgets/application.h"
+#include "widgets/buildlisttextedit.h"
+#include "widgets/buildlistview.h"
+#include "widgets/decorationlabel.h"
+#include "widgets/objectnames.h"
+#include "widgets/pictures.h"
+#include "widgets/placedcontrols.h"
+#include "widgets/programfiles.h"
 
 #include <QHash>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "buildlist/buildlist.h"
+#include "buildlist/editstate.h"
 #include "buildlist/window/lineplacer.h"
-#include "editing/buildlist.h"
-#include "editing/editstate.h"
 
 #include <QObject>
 #include <QWidgetList>

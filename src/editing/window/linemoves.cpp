@@ -1,10 +1,10 @@
 // Lines mode without dragging: Alt+Up and Alt+Down move the selected line,
 // and the rows' context menu moves or removes it. Each takes the road a
 // drag takes, so the effects are the drag's own.
-#include "app/window/application.h"
-#include "app/window/buildlistview.h"
 #include "editing/linerules.h"
 #include "editing/window/lineeditor.h"
+#include "widgets/application.h"
+#include "widgets/buildlistview.h"
 
 #include <QMenu>
 

@@ -1,9 +1,9 @@
 // Normal mode (the text area) and Lines mode (the list).
-#include "app/window/buildlisttextedit.h"
-#include "app/window/buildlistview.h"
 #include "buildlist/window/itempicker.h"
 #include "editing/window/lineeditor.h"
 #include "search/window/findcommand.h"
+#include "widgets/buildlisttextedit.h"
+#include "widgets/buildlistview.h"
 
 #include "buildlist/lineformat.h"
 #include <QApplication>

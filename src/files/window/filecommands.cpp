@@ -1,15 +1,15 @@
 #include "files/window/filecommands.h"
 
-#include "app/window/application.h"
-#include "app/window/buildlisttextedit.h"
+#include "buildlist/buildlist.h"
 #include "buildlist/lineformat.h"
 #include "catalog/catalog.h"
-#include "editing/buildlist.h"
 #include "files/backupcopy.h"
 #include "files/keepingsave.h"
 #include "files/openroad.h"
 #include "files/pathwalk.h"
 #include "files/window/filemessages.h"
+#include "widgets/application.h"
+#include "widgets/buildlisttextedit.h"
 
 #include <QFileInfo>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/window/filedialogoptions.h"
 #include "files/diskfile.h"
+#include "widgets/filedialogoptions.h"
 
 #include <QObject>
 #include <optional>

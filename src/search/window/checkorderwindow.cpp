@@ -1,16 +1,16 @@
 #include "search/window/checkorderwindow.h"
-#include "app/window/objectnames.h"
+#include "widgets/objectnames.h"
 
-#include "app/window/application.h"
-#include "app/window/besideowner.h"
-#include "app/window/buildlisttextedit.h"
-#include "app/window/buildlistview.h"
-#include "app/window/pictures.h"
-#include "app/window/rowfocus.h"
-#include "app/window/taborder.h"
+#include "buildlist/buildlist.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/ordercheck.h"
-#include "editing/buildlist.h"
+#include "widgets/application.h"
+#include "widgets/besideowner.h"
+#include "widgets/buildlisttextedit.h"
+#include "widgets/buildlistview.h"
+#include "widgets/pictures.h"
+#include "widgets/rowfocus.h"
+#include "widgets/taborder.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,16 +1,16 @@
 #include "search/window/countwindow.h"
 
-#include "app/window/application.h"
-#include "app/window/buildlisttextedit.h"
-#include "app/window/buildlistview.h"
-#include "app/window/completingcombobox.h"
-#include "app/window/objectnames.h"
-#include "app/window/pictures.h"
-#include "app/window/taborder.h"
+#include "buildlist/buildlist.h"
 #include "catalog/catalog.h"
-#include "editing/buildlist.h"
 #include "files/widthfixup.h"
 #include "search/countcomment.h"
+#include "widgets/application.h"
+#include "widgets/buildlisttextedit.h"
+#include "widgets/buildlistview.h"
+#include "widgets/completingcombobox.h"
+#include "widgets/objectnames.h"
+#include "widgets/pictures.h"
+#include "widgets/taborder.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,9 +1,9 @@
 #include "search/window/findcommand.h"
 
-#include "app/window/application.h"
-#include "editing/buildlist.h"
+#include "buildlist/buildlist.h"
 #include "search/window/finddialog.h"
 #include "search/window/findmessages.h"
+#include "widgets/application.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
 #include "search/window/finddialog.h"
-#include "app/window/objectnames.h"
-#include "app/window/textbox.h"
+#include "widgets/objectnames.h"
+#include "widgets/textbox.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,0 @@
-#include "app/window/startup.h"
-
-int main(int argc, char** argv)
-{
-    return runProgram(argc, argv);
-}

@@ -1,0 +1,163 @@
+#pragma once
+
+#include "buildlist/editstate.h"
+#include "buildlist/linesteps.h"
+
+#include <QObject>
+#include <QStringList>
+#include <vector>
+
+// What a step of the history finds around the build list and puts back:
+// the window's selection, caret and the like. The window answers for it;
+// the document knows nothing else of the window.
+class EditContext {
+public:
+    virtual ~EditContext() = default;
+    virtual EditState editState() const = 0;
+    virtual void restoreEditState(const EditState& state) = 0;
+};
+
+// The build list being edited: its lines, whether its text ends with a
+// line break, every change as a step that Undo takes back and Redo makes
+// again, and the point of that history that was last saved or read.
+//
+// Every change goes through it, each recording its own step; the text area
+// and the list show its lines and follow linesChanged().
+class BuildList : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kMostSteps = 1000;
+
+    explicit BuildList(QObject* parent = nullptr);
+
+    // Edits made while one of these is open make one step, taken when it
+    // closes: the window as the first edit found it, and as it is once the
+    // window has done what follows the edits (a row selected, a count
+    // shown). An edit made outside one is a step of its own.
+    class Change {
+    public:
+        Change(BuildList& list, LineStep::Kind kind);
+        ~Change();
+        Change(const Change&) = delete;
+        Change& operator=(const Change&) = delete;
+
+    private:
+        BuildList& list_;
+    };
+
+    // Who answers for the window around a step; none, and steps keep
+    // default states.
+    void setContext(EditContext* context) { context_ = context; }
+
+    // The lines.
+    int lineCount() const { return int(lines_.size()); }
+    QString line(int row) const { return lines_.value(row); }
+    const QStringList& lines() const { return lines_; }
+    bool endsWithBreak() const { return endsWithBreak_; }
+    // Every line followed by CR LF, the last one only when the text ends
+    // with a break.
+    QString text() const;
+    // Moves on with every change of the lines other than a move: what was
+    // read of them, order aside, need not be read again.
+    quint64 contentVersion() const { return contentVersion_; }
+
+    // A new build list (New, Open): its lines, an empty history, saved.
+    void reset(const QStringList& lines, bool endsWithBreak = true);
+
+    // The edits, each one step (none when it changes nothing). The lines
+    // from `row` on, `count` of them, become `lines`; the text then ends
+    // with a break or not.
+    void replaceLines(LineStep::Kind kind, int row, int count, const QStringList& lines, bool endsWithBreak);
+    void insertLines(LineStep::Kind kind, int row, const QStringList& lines);
+    void removeLines(LineStep::Kind kind, int row, int count);
+    // The line at `from` moves so that it lands at `to`.
+    void moveLine(int from, int to);
+    // Typing: the same as replaceLines, but keystrokes that carry on where
+    // the open typing step left its line join that step.
+    void type(int row, int count, const QStringList& lines, bool endsWithBreak);
+    // Further typing starts a new step.
+    void endTyping();
+    // The typing goes on: Redo of the open typing step leaves the window
+    // as it is now.
+    void typingGoesOn();
+
+    // The one change no step makes: the text gains its final break, as it
+    // does when the list takes its place. The steps on either side lead to
+    // the state with the break, and the saved point, if it was here, is
+    // gone: what is saved has no break.
+    void gainFinalBreak();
+
+    // The history.
+    bool canUndo() const { return !done_.empty(); }
+    bool canRedo() const { return !undone_.empty(); }
+    QString undoName() const; // "Typing", "Append"...; empty when none
+    QString redoName() const;
+    void undo();
+    void redo();
+    void clearHistory();
+    int stepCount() const { return int(done_.size() + undone_.size()); }
+
+    // The saved state.
+    void markSaved();
+    // Unsaved work without a change to the lines (Append that placed
+    // nothing says so): the saved state is out of reach until the next
+    // save.
+    void markUnsaved();
+    bool isModified() const { return savedAt_ != int(done_.size()); }
+
+signals:
+    // Lines `row` to `row + removed - 1` were replaced by `inserted` lines,
+    // now `row` to `row + inserted - 1`; or, where both are 0, only the
+    // final break changed.
+    void linesChanged(int row, int removed, int inserted);
+    // The line at `from` moved so that it is now at `to`.
+    void lineMoved(int from, int to);
+    void modifiedChanged(bool modified);
+    // What Undo or Redo would do changed.
+    void historyChanged();
+
+private:
+    struct Entry {
+        LineStep step;
+        EditState before;
+        EditState after;
+        bool open; // typing that may go on
+    };
+
+    // The lines as the steps change them, telling the views.
+    class Store;
+    friend class Store;
+
+    // The edits of an open Change, so far.
+    struct Pending {
+        LineStep::Kind kind;
+        EditState before;
+        std::vector<LineStep> steps; // as applied, in order
+        bool breakBefore;
+        int first; // the first row any edit touched
+        int fromEnd; // rows after the last row any edit touched
+    };
+
+    EditState stateNow() const;
+    void apply(const LineStep& step, int row, int rowsAfter);
+    void closeChange();
+    // Undo (backwards) or Redo: the last entry of one list is applied and
+    // goes to the other.
+    void travel(std::vector<Entry>& from, std::vector<Entry>& to, bool forward);
+    void record(const LineStep& step, const EditState& before);
+    // Runs a change and tells what it changed of the saved state and of the
+    // history.
+    template <class Edit> void telling(Edit&& edit);
+
+    QStringList lines_;
+    bool endsWithBreak_ = true;
+    std::vector<Entry> done_;
+    std::vector<Entry> undone_;
+    // How many steps are done in the saved state; -1 when no undo or redo
+    // leads back to it.
+    int savedAt_ = 0;
+    EditContext* context_ = nullptr;
+    int changesOpen_ = 0;
+    quint64 contentVersion_ = 0;
+    Pending pending_;
+};
