@@ -160,7 +160,7 @@ int runProgram(int argc, char** argv)
             return 2;
         }
     }
-    setProgramIdentity(app.title);
+    setProgramIdentity(app.title());
     qtApp.app = &app;
     QApplication::setQuitOnLastWindowClosed(false);
     // Ends the loop without asking the windows to close: the Exit guard has

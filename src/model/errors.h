@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <stdexcept>
 
 // Errors that no handler catches. They end the handler where they are raised
-// and reach the user through the application's standard error report.
+// and reach the user through the application's standard error report; their
+// messages are translated as they are raised.
 class ToolkitError : public std::runtime_error {
 public:
     explicit ToolkitError(const QString& message)
@@ -21,7 +23,8 @@ private:
 class ConvertError : public ToolkitError {
 public:
     explicit ConvertError(const QString& text)
-        : ToolkitError(QStringLiteral("'%1' is not a valid integer value").arg(text))
+        : ToolkitError(
+            QCoreApplication::translate("ToolkitError", "'%1' is not a valid integer value").arg(text))
     {
     }
 };
@@ -29,14 +32,16 @@ public:
 // A list index that does not exist.
 class ListIndexError : public ToolkitError {
 public:
-    ListIndexError() : ToolkitError(QStringLiteral("List index out of bounds")) {}
+    ListIndexError() : ToolkitError(QCoreApplication::translate("ToolkitError", "List index out of bounds"))
+    {
+    }
 };
 
 // A file that cannot be created or written.
 class FileCreateError : public ToolkitError {
 public:
     explicit FileCreateError(const QString& path)
-        : ToolkitError(QStringLiteral("Cannot create file %1").arg(path))
+        : ToolkitError(QCoreApplication::translate("ToolkitError", "Cannot create file %1").arg(path))
     {
     }
 };

@@ -5,7 +5,7 @@ void Application::showException(const std::exception& error, QWidget* parent)
 {
     const auto* toolkit = dynamic_cast<const ToolkitError*>(&error);
     const QString message = toolkit ? toolkit->message() : QString::fromLocal8Bit(error.what());
-    dialogs_.messageBox(parent, message + QLatin1Char('.'), title, MsgButtons::OK, MsgIcon::Stop,
+    dialogs_.messageBox(parent, message + QLatin1Char('.'), title(), MsgButtons::OK, MsgIcon::Stop,
                         MsgResult::OK);
 }
 

@@ -17,7 +17,8 @@ class Application : public QObject {
 public:
     explicit Application(DialogService& dialogs) : dialogs_(dialogs) {}
 
-    QString title = QStringLiteral("QZ Vex AI File Editor");
+    // The title of the program's own messages, in the user's language.
+    QString title() const { return tr("QZ Vex AI File Editor"); }
     QString helpFile = QStringLiteral("Vexdit.hlp");
 
     DialogService& dialogs() const { return dialogs_; }
@@ -35,7 +36,7 @@ public:
         } catch (const std::exception& error) {
             reportSafely(error);
         } catch (...) {
-            reportSafely(std::runtime_error("Unknown error"));
+            reportSafely(ToolkitError(tr("Unknown error")));
         }
     }
 

@@ -95,7 +95,7 @@ private slots:
         QCOMPARE(f.form.centralWidget()->width(), 543);
         QVERIFY(!(f.form.windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(f.form.minimumSize(), f.form.maximumSize());
-        QCOMPARE(f.app.title, QStringLiteral("QZ Vex AI File Editor"));
+        QCOMPARE(f.app.title(), QStringLiteral("QZ Vex AI File Editor"));
         QCOMPARE(f.app.helpFile, QStringLiteral("Vexdit.hlp"));
         const AboutBox* about = named<AboutBox>(f.form, "AboutBox");
         QVERIFY(about->isHidden());

@@ -78,7 +78,7 @@ void FileCommands::newList()
 void FileCommands::startNewList()
 {
     document_.reset({QString::fromLatin1(kStartingLine)});
-    showFileName(QString());
+    setCurrentFile(QString(), std::nullopt, QString());
     emit newListStarted();
 }
 
@@ -102,8 +102,7 @@ void FileCommands::openNamedFile(const QString& path)
     // A name that holds no file yet starts a new build list under it, as
     // editors do; Save writes it there.
     startNewList();
-    setCurrentFile(openDialog_.fileName, std::nullopt);
-    showFileName(openDialog_.fileName);
+    setCurrentFile(openDialog_.fileName, std::nullopt, openDialog_.fileName);
 }
 
 namespace {
@@ -142,22 +141,21 @@ void FileCommands::openFile(const QString& path)
         setCurrentFile(QString(), std::nullopt);
         return;
     }
-    setCurrentFile(path, std::move(read.file));
-    if (showOpenedText(*text, reading, path))
+    if (showOpenedText(*text, reading, std::move(read.file)))
         showLeftoverBackup(path, read.leftoverBackup);
 }
 
 void FileCommands::openStandardInput(const QString& text)
 {
     Reading reading(*this);
-    setCurrentFile(QString(), std::nullopt);
-    if (!showOpenedText(text, reading, QString()))
+    setCurrentFile(QString(), std::nullopt, QString());
+    if (!showOpenedText(text, reading))
         return;
     // Nothing on disk holds it yet: closing asks, as for any unsaved work.
     document_.markUnsaved();
 }
 
-bool FileCommands::showOpenedText(const QString& text, Reading& reading, const QString& shownName)
+bool FileCommands::showOpenedText(const QString& text, Reading& reading, std::optional<DiskFile> file)
 {
     const OpenedText opened = prepareOpenedText(text, catalog_);
     if (opened.hasTab) {
@@ -176,7 +174,7 @@ bool FileCommands::showOpenedText(const QString& text, Reading& reading, const Q
     // area gets the result once. A break at the end of the file stays there.
     document_.reset(opened.lines, opened.endsWithBreak);
 
-    showFileName(shownName);
+    setCurrentFile(fileName_, std::move(file), fileName_);
     // A quantity that does not convert is reported, and Open still ends
     // with the window usable.
     app_.guard([this] { emit fileRead(); });
@@ -207,16 +205,15 @@ void FileCommands::showLeftoverBackup(const QString& path, const QString& backup
                                   MsgButtons::OK, MsgIcon::Exclamation, MsgResult::OK);
 }
 
-void FileCommands::setCurrentFile(const QString& path, std::optional<DiskFile> file)
+void FileCommands::setCurrentFile(const QString& path, std::optional<DiskFile> file,
+                                  const std::optional<QString>& shown)
 {
     fileName_ = path;
     diskFile_ = std::move(file);
-}
-
-void FileCommands::showFileName(const QString& path)
-{
-    shownFile_ = path;
-    emit fileShown(path);
+    if (shown) {
+        shownFile_ = *shown;
+        emit fileShown(shownFile_);
+    }
 }
 
 namespace {
@@ -320,8 +317,7 @@ void FileCommands::saveAs()
     });
     if (!reportSave(outcome, fileName_, bytes.size()))
         return;
-    setCurrentFile(fileName_, std::move(written));
-    showFileName(fileName_);
+    setCurrentFile(fileName_, std::move(written), fileName_);
     document_.markSaved();
     emit announced(tr("Saved %1").arg(QFileInfo(fileName_).fileName()));
 }

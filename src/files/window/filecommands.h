@@ -61,11 +61,15 @@ private:
     void startNewList();
     void openFile(const QString& path);
     // Shows what was read, as Open does; false when it was refused.
-    bool showOpenedText(const QString& text, Reading& reading, const QString& shownName);
+    bool showOpenedText(const QString& text, Reading& reading, std::optional<DiskFile> file = std::nullopt);
     void showLeftoverBackup(const QString& path, const QString& backup);
     bool mayDiscardWork(const QString& question);
-    void setCurrentFile(const QString& path, std::optional<DiskFile> file);
-    void showFileName(const QString& path);
+    // The one road that changes the current file: the name Save writes to,
+    // the file behind it, and the name the status bar shows. Without
+    // `shown`, the status bar still shows the last file opened or saved:
+    // an Open or Save As is under way, or failed.
+    void setCurrentFile(const QString& path, std::optional<DiskFile> file,
+                        const std::optional<QString>& shown = std::nullopt);
     // Writes the text back to the file that was read; false when it was not.
     bool saveToCurrentFile(const QByteArray& bytes);
     // Tells the user why a save did not happen; true when it did.
@@ -77,8 +81,9 @@ private:
     QWidget* window_;
     FileDialogOptions openDialog_;
     FileDialogOptions saveDialog_;
-    // The file name Save writes to, and the file it was read from or last
-    // written as; every road that changes the one sets the other.
+    // The current file: the name Save writes to, the file it was read from
+    // or last written as, and the name shown. Only setCurrentFile writes
+    // them.
     QString fileName_;
     std::optional<DiskFile> diskFile_;
     QString shownFile_;
