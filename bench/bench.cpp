@@ -7,7 +7,7 @@
 #include "autodialogs.h"
 #include "buildlist/window/itempicker.h"
 #include "buildlistgen.h"
-#include "editing/window/lineeditor.h"
+#include "editing/window/modeswitch.h"
 #include "files/window/filecommands.h"
 #include "search/window/findcommand.h"
 #include "support/controls.h"
@@ -29,6 +29,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRadioButton>
@@ -109,13 +110,13 @@ public:
 
     void normalMode()
     {
-        if (ui(form()).editor->linesMode())
-            ui(form()).editor->switchMode();
+        if (ui(form()).modes->linesMode())
+            ui(form()).modeButton->click();
     }
     void linesMode()
     {
-        if (!ui(form()).editor->linesMode())
-            ui(form()).editor->switchMode();
+        if (!ui(form()).modes->linesMode())
+            ui(form()).modeButton->click();
     }
 
     std::map<QString, Result> runAll()
@@ -146,21 +147,26 @@ public:
             f.document().type(lines_ / 2, 1, {QStringLiteral("// edited %1").arg(++edits).leftJustified(48)},
                               f.document().endsWithBreak());
         };
-        r["Enter Lines mode"].ms = timeIt(big, editALine, [&] { ui(f).editor->switchMode(); });
+        r["Enter Lines mode"].ms = timeIt(big, editALine, [&] { ui(f).modeButton->click(); });
         r["Enter Lines mode"].floorMs = timeIt(big, {}, [&] {
             bareList_.clear();
             bareList_.addItems(lines);
         });
 
         // Enter Normal mode after a move, so that the text must change.
-        auto moveALine = [&] { ui(f).editor->moveLine(lines_ / 2, lines_ / 4); };
+        // Alt+Up on the middle row, as the user moves a line.
+        auto moveALine = [&] {
+            ui(f).lineList->setItemIndex(lines_ / 2);
+            QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::AltModifier);
+            QApplication::sendEvent(ui(f).lineList, &up);
+        };
         r["Enter Normal mode"].ms = timeIt(
             big,
             [&] {
                 linesMode();
                 moveALine();
             },
-            [&] { ui(f).editor->switchMode(); });
+            [&] { ui(f).modeButton->click(); });
         const QString normalText = plain(ui(f).textArea->text());
         r["Enter Normal mode"].floorMs = timeIt(big, {}, [&] { bareEdit_.setPlainText(normalText); });
 
@@ -226,7 +232,13 @@ public:
         dialogs_.answer = MsgResult::No;
         const QStringList items = ui(f).lineList->items();
         r["Find, no hit"].ms = timeIt(
-            reps, [&] { ui(f).find->setFindFrom(0); }, [&] { ui(f).find->findNext(); });
+            reps,
+            [&] {
+                EditPosition p = f.document().position();
+                p.findFrom = 0;
+                f.document().setPosition(p);
+            },
+            [&] { ui(f).find->findNext(); });
         r["Find, no hit"].floorMs = timeIt(reps, {}, [&] {
             int hits = 0;
             for (const QString& item : items)
@@ -240,7 +252,7 @@ public:
         ui(f).unitsRadio->click();
         bareEdit_.setPlainText(plain(ui(f).textArea->text()));
         r["Append"].ms = timeIt(
-            reps, {}, [&] { ui(f).picker->appendItem(); }, [&] { ui(f).editor->removeLastLine(); });
+            reps, {}, [&] { ui(f).picker->appendItem(); }, [&] { ui(f).removeLastLineButton->click(); });
         const QString villager = ui(f).textArea->line(0);
         r["Append"].floorMs = timeIt(reps, {}, [&] {
             QTextCursor c(bareEdit_.document());
@@ -253,8 +265,13 @@ public:
         bareList_.clear();
         bareList_.addItems(ui(f).lineList->items());
         r["Insert"].ms = timeIt(
-            reps, [&] { ui(f).editor->setInsertAt(lines_ / 2); }, [&] { ui(f).picker->appendItem(); },
-            [&] { ui(f).editor->undo(); });
+            reps,
+            [&] {
+                EditPosition p = f.document().position();
+                p.insertAt = lines_ / 2;
+                f.document().setPosition(p);
+            },
+            [&] { ui(f).picker->appendItem(); }, [&] { ui(f).undoAction->trigger(); });
         r["Insert"].floorMs = timeIt(
             reps, {}, [&] { bareList_.insertItem(lines_ / 2, villager); },
             [&] { delete bareList_.takeItem(lines_ / 2); });
@@ -263,22 +280,26 @@ public:
         r["Drag move"].ms = timeIt(reps, {}, [&] { moveALine(); });
         r["Drag move"].floorMs = timeIt(reps, {}, [&] {
             QListWidgetItem* item = bareList_.takeItem(lines_ / 2);
-            bareList_.insertItem(lines_ / 4, item);
+            bareList_.insertItem(lines_ / 2 - 1, item);
         });
 
         // A removal on the toilet, put back afterwards.
         auto takeMiddleLine = [&] {
             linesMode();
             ui(f).lineList->setItemIndex(lines_ / 2);
-            ui(f).editor->rowClicked();
-            ui(f).editor->takeRowForDrag();
         };
-        r["Remove on toilet"].ms = timeIt(
-            big, takeMiddleLine, [&] { ui(f).editor->dropOnToilet(QPoint()); },
-            [&] {
-                // Put the line back in the list and the text alike.
-                ui(f).editor->undo();
-            });
+        // The row's menu asked for from the keyboard, and Remove chosen.
+        auto removeIt = [&] {
+            QContextMenuEvent ask(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+            QApplication::sendEvent(ui(f).lineList, &ask);
+            auto* menu = ui(f).lineList->findChild<QMenu*>(QStringLiteral("lineMenu"));
+            menu->actions().last()->trigger();
+            menu->close();
+        };
+        r["Remove on toilet"].ms = timeIt(big, takeMiddleLine, removeIt, [&] {
+            // Put the line back in the list and the text alike.
+            ui(f).undoAction->trigger();
+        });
         const QString afterRemoval = plain(ui(f).textArea->text());
         r["Remove on toilet"].floorMs = timeIt(big, {}, [&] {
             QListWidgetItem* item = bareList_.takeItem(lines_ / 2);
@@ -291,9 +312,9 @@ public:
             big,
             [&] {
                 takeMiddleLine();
-                ui(f).editor->dropOnToilet(QPoint());
+                removeIt();
             },
-            [&] { ui(f).editor->undo(); });
+            [&] { ui(f).undoAction->trigger(); });
         r["Undo a removal"].floorMs = r["Remove on toilet"].floorMs;
 
         // Redo of a move taken back: the line moves in the list again.
@@ -302,9 +323,9 @@ public:
             [&] {
                 linesMode();
                 moveALine();
-                ui(f).editor->undo();
+                ui(f).undoAction->trigger();
             },
-            [&] { ui(f).editor->redo(); }, [&] { ui(f).editor->undo(); });
+            [&] { ui(f).redoAction->trigger(); }, [&] { ui(f).undoAction->trigger(); });
         r["Redo a move"].floorMs = r["Drag move"].floorMs;
 
         // A keystroke on a short line in the middle of the text.
@@ -314,7 +335,8 @@ public:
         auto prepare = [&] {
             f.document().type(k, 1, {shortLine}, f.document().endsWithBreak());
             ui(f).textArea->setSelStart(k * 50 + 40);
-            ui(f).editor->textAreaClicked();
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier);
+            QApplication::sendEvent(ui(f).textArea, &release);
         };
         r["Keystroke"].ms =
             timeIt(reps, prepare, [&] { sendKey(ui(f).textArea, Qt::Key_A, QStringLiteral("a")); });

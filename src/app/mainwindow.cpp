@@ -7,7 +7,9 @@
 #include "buildlist/buildlist.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/window/itempicker.h"
-#include "editing/window/lineeditor.h"
+#include "editing/window/listpart.h"
+#include "editing/window/modeswitch.h"
+#include "editing/window/textpart.h"
 #include "files/window/filecommands.h"
 #include "search/window/checkorderwindow.h"
 #include "search/window/countwindow.h"
@@ -46,8 +48,6 @@ MainWindow::MainWindow(Application& app, QWidget* parent) : QMainWindow(parent),
     createMenu();
     files_ = new FileCommands(app_, *document_, catalog_, this);
     find_ = new FindCommand(app_, *document_, this);
-    editor_->setPicker(picker_);
-    editor_->setFind(find_);
     wireMenu();
     wireParts();
     new MenuShortcutPriority(this,
@@ -61,7 +61,8 @@ MainWindow::MainWindow(Application& app, QWidget* parent) : QMainWindow(parent),
 MainWindow::~MainWindow()
 {
     // The parts go before the document they show and edit.
-    delete editor_;
+    delete text_;
+    delete list_;
     delete document_;
 }
 
@@ -76,8 +77,10 @@ void MainWindow::createControls()
     client->setFixedSize(kClientWidth, kClientHeight - kStatusHeight);
     setCentralWidget(client);
 
-    editor_ = new LineEditor(app_, *document_, client);
-    picker_ = new ItemPicker(app_, *document_, catalog_, editor_->textView(), editor_->placer(), client);
+    text_ = new TextPart(app_, *document_, client);
+    modes_ = new ModeSwitch(app_, *document_, client);
+    list_ = new ListPart(app_, *document_, client);
+    picker_ = new ItemPicker(app_, *document_, catalog_, client);
     exitButton = placedButton(tr("E&xit"), client, 450, 341, 73, 25);
 
     statusPanels = new StatusPanels({300, 60, 55, 32, 50}, this);
@@ -86,25 +89,26 @@ void MainWindow::createControls()
     setStatusBar(statusPanels);
 
     setObjectNames({{statusPanels, "Status"}, {exitButton, "cmdExit"}});
-    setTabOrderOf(picker_->focusOrder() + editor_->buttonFocusOrder() + editor_->viewFocusOrder()
-                  + picker_->tallyFocusOrder() + QWidgetList{exitButton});
+    setTabOrderOf(picker_->focusOrder() + text_->buttonFocusOrder() + modes_->focusOrder()
+                  + text_->viewFocusOrder() + list_->viewFocusOrder() + picker_->tallyFocusOrder()
+                  + QWidgetList{exitButton});
     // Where a tool window finds no room beside this one, it may cover the
     // lower part of the text and list, never the menus or the controls.
-    BesideOwner::setCoverableArea(this, editor_->viewFocusOrder().value(0));
+    BesideOwner::setCoverableArea(this, text_->viewFocusOrder().value(0));
 
     // A dragged line drops only on the list and the toilet; over the
     // villager box and Refresh, and over the window's own background, the
     // drag shows that it cannot drop.
     const QWidgetList tally = picker_->tallyFocusOrder();
     for (QWidget* w : tally)
-        editor_->addDragSurface(w, true);
-    for (QWidget* w : picker_->controls())
+        list_->addDragSurface(w, true);
+    for (QWidget* w : picker_->controls() + text_->controls() + modes_->focusOrder())
         if (!tally.contains(w))
-            editor_->addDragSurface(w, false);
-    editor_->addDragSurface(exitButton, false);
-    editor_->addDragSurface(statusPanels, false);
-    editor_->addDragSurface(this, true);
-    editor_->addDragSurface(client, true);
+            list_->addDragSurface(w, false);
+    list_->addDragSurface(exitButton, false);
+    list_->addDragSurface(statusPanels, false);
+    list_->addDragSurface(this, true);
+    list_->addDragSurface(client, true);
 }
 
 void MainWindow::createMenu()
@@ -173,7 +177,7 @@ void MainWindow::createMenu()
 
 void MainWindow::wireMenu()
 {
-    editor_->addDragSurface(mainMenu, false);
+    list_->addDragSurface(mainMenu, false);
     connect(exitButton, &QPushButton::clicked, this, app_.guarded(files_, &FileCommands::exitProgram));
 
     // Commands that may open a modal box run one turn of the event loop
@@ -186,65 +190,94 @@ void MainWindow::wireMenu()
     connect(saveAction, &QAction::triggered, this, app_.guarded(files_, &FileCommands::save), later);
     connect(saveAsAction, &QAction::triggered, this, app_.guarded(files_, &FileCommands::saveAs), later);
     connect(exitAction, &QAction::triggered, this, app_.guarded(files_, &FileCommands::exitProgram), later);
-    connect(editNormalAction, &QAction::triggered, this, app_.guarded(editor_, &LineEditor::editNormal));
-    connect(editLinesAction, &QAction::triggered, this, app_.guarded(editor_, &LineEditor::editLines));
-    connect(undoAction, &QAction::triggered, this, app_.guarded(editor_, &LineEditor::undo));
-    connect(redoAction, &QAction::triggered, this, app_.guarded(editor_, &LineEditor::redo));
+    connect(editNormalAction, &QAction::triggered, this, app_.guarded(modes_, &ModeSwitch::editNormal));
+    connect(editLinesAction, &QAction::triggered, this, app_.guarded(modes_, &ModeSwitch::editLines));
+    connect(undoAction, &QAction::triggered, this, app_.guarded(document_, &BuildList::undo));
+    connect(redoAction, &QAction::triggered, this, app_.guarded(document_, &BuildList::redo));
     connect(findAction, &QAction::triggered, this,
-            [this] { app_.guard([this] { find_->open(editor_->linesMode()); }); });
+            [this] { app_.guard([this] { find_->open(modes_->linesMode()); }); });
     connect(countAction, &QAction::triggered, this, [this] { app_.guard([this] { countWindow_->open(); }); });
     connect(checkOrderAction, &QAction::triggered, this, app_.guarded(this, &MainWindow::showCheckOrder));
     connect(document_, &BuildList::historyChanged, this, &MainWindow::showHistoryCommands);
     showHistoryCommands();
 }
 
+void MainWindow::wireModes()
+{
+    // A change of mode: the views get ready, the new one shows itself and
+    // takes the keys, then the other hides.
+    connect(modes_, &ModeSwitch::modeChanging, list_, &ListPart::prepareForMode);
+    connect(modes_, &ModeSwitch::modeChanging, text_, [this] { text_->setUndoAvailable(false); });
+    connect(modes_, &ModeSwitch::modeShowing, text_, &TextPart::showForMode);
+    connect(modes_, &ModeSwitch::modeShowing, list_, &ListPart::showForMode);
+    connect(modes_, &ModeSwitch::modeShown, text_, &TextPart::hideForMode);
+    connect(modes_, &ModeSwitch::modeShown, list_, &ListPart::hideForMode);
+    connect(modes_, &ModeSwitch::modeShown, picker_, &ItemPicker::setInserting);
+    connect(modes_, &ModeSwitch::modeShown, this,
+            [this](bool lines) { setPanel(Panel::Mode, lines ? tr("Lines") : tr("Normal")); });
+}
+
 void MainWindow::wireParts()
 {
+    wireModes();
     connect(document_, &BuildList::modifiedChanged, this,
             [this](bool modified) { setPanel(Panel::Marker, modified ? QStringLiteral("*") : QString()); });
-    connect(editor_, &LineEditor::modeShown, this,
-            [this](bool lines) { setPanel(Panel::Mode, lines ? tr("Lines") : tr("Normal")); });
-    connect(editor_, &LineEditor::columnShown, this,
+    connect(text_, &TextPart::columnShown, this,
             [this](int column) { setPanel(Panel::Column, column < 0 ? QString() : IntToStr(column)); });
 
-    connect(picker_, &ItemPicker::entriesOffered, editor_, [this] { editor_->setUndoAvailable(false); });
-    connect(picker_, &ItemPicker::appended, editor_, [this] {
-        if (!editor_->linesMode())
-            editor_->setUndoAvailable(true);
-    });
+    // The Undo button takes back an Append of Normal mode, until the
+    // picker offers anything afresh.
+    connect(picker_, &ItemPicker::entriesOffered, text_, [this] { text_->setUndoAvailable(false); });
+    connect(picker_, &ItemPicker::appended, text_, [this] { text_->setUndoAvailable(true); });
+    connect(text_, &TextPart::villagerLineRemoved, picker_, &ItemPicker::takeAwayVillagers);
+    connect(list_, &ListPart::lineRemoved, picker_, app_.guarded(picker_, &ItemPicker::recountVillagers));
 
     connect(files_, &FileCommands::fileShown, this,
             [this](const QString& path) { setPanel(Panel::File, path); });
     connect(files_, &FileCommands::newListStarted, this, [this] {
         picker_->setVillagerCount(0);
-        editor_->startAfresh();
+        modes_->startNormal();
+        text_->setUndoAvailable(false);
         picker_->offerWhatTheListAllows();
         picker_->focusItemBox();
     });
-    connect(files_, &FileCommands::readingStarted, editor_, &LineEditor::beginReading);
-    connect(files_, &FileCommands::readingEnded, editor_, &LineEditor::endReading);
-    connect(files_, &FileCommands::fileRead, picker_, &ItemPicker::recountVillagers);
+    // The text stands aside while a file is read, the list in its place.
+    connect(files_, &FileCommands::readingStarted, this, [this] {
+        modes_->startNormal();
+        list_->standInForText();
+        text_->beginReading();
+    });
+    connect(files_, &FileCommands::readingEnded, this, [this] {
+        text_->endReading();
+        list_->endStandIn();
+    });
+    connect(files_, &FileCommands::fileRead, picker_, app_.guarded(picker_, &ItemPicker::recountVillagers));
     // The offer follows the list just read, as it follows Undo and Redo.
     connect(files_, &FileCommands::readyToEdit, picker_, &ItemPicker::offerWhatTheListAllows);
-    connect(files_, &FileCommands::readyToEdit, editor_, &LineEditor::editFrom);
+    connect(files_, &FileCommands::readyToEdit, text_, &TextPart::editFrom);
 
     // What Append, the Undo button and Save did is said at once.
     connect(picker_, &ItemPicker::announced, announcer_, &Announcer::announce);
-    connect(editor_, &LineEditor::announced, announcer_, &Announcer::announce);
+    connect(text_, &TextPart::announced, announcer_, &Announcer::announce);
     connect(files_, &FileCommands::announced, announcer_, &Announcer::announce);
-    connect(find_, &FindCommand::searching, editor_, &LineEditor::enterLinesModeToSearch);
-    connect(find_, &FindCommand::found, editor_, &LineEditor::selectFoundLine);
-    connect(find_, &FindCommand::passEnded, editor_, &LineEditor::placeInsertionBelowSelection);
+    // Find works on the list of Lines mode.
+    connect(find_, &FindCommand::searching, modes_, &ModeSwitch::editLines);
 }
 
 void MainWindow::setCompanions(CountWindow* countWindow, CheckOrderWindow* checkOrder)
 {
     countWindow_ = countWindow;
     checkOrder_ = checkOrder;
-    connect(countWindow_, &CountWindow::wantsNormalMode, editor_, &LineEditor::leaveLinesMode);
-    connect(countWindow_, &CountWindow::commentGoingIn, editor_, &LineEditor::caretToTop);
+    connect(countWindow_, &CountWindow::wantsNormalMode, modes_, &ModeSwitch::editNormal);
+    // Create Comment puts its lines in at the top of the text.
+    connect(countWindow_, &CountWindow::commentGoingIn, this, [this] {
+        EditPosition p = document_->position();
+        p.caret = 0;
+        document_->setPosition(p);
+    });
     connect(checkOrder_, &CheckOrderWindow::lineChosen, this, &MainWindow::selectLine);
-    connect(checkOrder_, &CheckOrderWindow::problemLinesMarked, editor_, &LineEditor::markProblemLines);
+    connect(checkOrder_, &CheckOrderWindow::problemLinesMarked, text_, &TextPart::markProblemLines);
+    connect(checkOrder_, &CheckOrderWindow::problemLinesMarked, list_, &ListPart::markProblemLines);
     connect(checkOrder_, &CheckOrderWindow::countChanged, announcer_, &Announcer::announce);
 }
 
@@ -254,7 +287,9 @@ void MainWindow::startAfresh()
     document_->reset({QString::fromLatin1(kStartingLine)});
     picker_->showUnits();
     picker_->setVillagerCount(0);
-    editor_->startAfresh();
+    modes_->startNormal();
+    list_->setViewArea(text_->viewArea());
+    text_->setUndoAvailable(false);
 }
 
 void MainWindow::openNamedFile(const QString& path)
@@ -296,12 +331,13 @@ void MainWindow::showCheckOrder()
 
 void MainWindow::selectLine(int index)
 {
-    editor_->showLine(index);
+    modes_->editLines();
+    document_->selectLine(index);
     // The keyboard goes to the list, on that row, so that the keys of
     // Lines mode act on it; the tool window stays above this one as its
     // own, and never takes the keyboard back by raising itself.
     app_.dialogs().showModeless(this);
-    editor_->focusList();
+    list_->focusList();
     // A window manager gives the tool window the keyboard for a click on
     // it, and may take a request made in the same instant for an older one
     // and refuse it. Asked again once the click has settled, it agrees;

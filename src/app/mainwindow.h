@@ -11,7 +11,9 @@ class CountWindow;
 class FileCommands;
 class FindCommand;
 class ItemPicker;
-class LineEditor;
+class ListPart;
+class ModeSwitch;
+class TextPart;
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -19,10 +21,11 @@ class QPushButton;
 class Announcer;
 class StatusPanels;
 
-// The main window: it lays out the parts (the item picker, the line
-// editor), owns the menu and the status bar, and wires the parts, the file
-// commands, Find and the companion windows to one another. The build list
-// document is its own; the parts change it and show it.
+// The main window: it lays out the parts (the item picker, the text of
+// Normal mode, the list of Lines mode and the switch between them), owns
+// the menu and the status bar, and wires the parts, the file commands, Find
+// and the companion windows to one another. The build list document is its
+// own; the parts change it and show it.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -58,6 +61,7 @@ private:
     void wireMenu();
     void wireParts();
     void startAfresh();
+    void wireModes();
     void setPanel(Panel which, const QString& text);
     // The Edit menu's Undo and Redo: enabled, and named, by the history.
     void showHistoryCommands();
@@ -70,7 +74,9 @@ private:
     Application& app_;
     Catalog catalog_;
     BuildList* document_ = nullptr;
-    LineEditor* editor_ = nullptr;
+    TextPart* text_ = nullptr;
+    ListPart* list_ = nullptr;
+    ModeSwitch* modes_ = nullptr;
     ItemPicker* picker_ = nullptr;
     FileCommands* files_ = nullptr;
     FindCommand* find_ = nullptr;

@@ -45,8 +45,14 @@ QVector<int> decide(const TableSearch& t, Category category, const QVector<bool>
 
 } // namespace
 
-QVector<int> offeredRows(const Catalog& catalog, Category category, const QString& wholeText)
+QVector<int> offeredRows(const Catalog& catalog, Category category, const QStringList& lines)
 {
     const TableSearch t = prepare(catalog, category);
-    return decide(t, category, MultiTextSearch(t.needles).search(wholeText));
+    // A text is there once its first occurrence is found: the search stops
+    // as soon as every text is.
+    const QVector<qsizetype> ends = MultiTextSearch(t.needles).firstEnds(lines);
+    QVector<bool> found(ends.size());
+    for (qsizetype i = 0; i < ends.size(); ++i)
+        found[i] = ends[i] >= 0;
+    return decide(t, category, found);
 }

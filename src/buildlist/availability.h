@@ -16,5 +16,6 @@ struct AvailabilityTexts {
 };
 AvailabilityTexts availabilityTexts(const CatalogEntry& entry, Category category);
 
-// Any line breaks will do in the text: no searched text holds one.
-QVector<int> offeredRows(const Catalog& catalog, Category category, const QString& wholeText);
+// The rows of the category's table offered for a build list of these
+// lines; no searched text spans a line break.
+QVector<int> offeredRows(const Catalog& catalog, Category category, const QStringList& lines);

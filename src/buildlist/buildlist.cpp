@@ -1,7 +1,9 @@
 #include "buildlist/buildlist.h"
 
+#include "buildlist/lineformat.h"
 #include "model/errors.h"
 
+#include <algorithm>
 #include <optional>
 
 // Applies a step to the lines, and tells the views what changed once the
@@ -43,6 +45,7 @@ public:
         check(to, 1);
         tell();
         list_.lines_.move(from, to);
+        list_.followMove(from, to);
         emit list_.lineMoved(from, to);
     }
     bool endsWithBreak() const override { return list_.endsWithBreak_; }
@@ -59,6 +62,8 @@ public:
     {
         if (noted_ || breakChanged_)
             ++list_.contentVersion_;
+        if (noted_)
+            list_.followLines(row_, removed_, inserted_, list_.lineCount() - inserted_ + removed_);
         if (noted_)
             emit list_.linesChanged(row_, removed_, inserted_);
         else if (breakChanged_)
@@ -133,20 +138,87 @@ void BuildList::reset(const QStringList& lines, bool endsWithBreak)
         undone_.clear();
         savedAt_ = 0;
         ++contentVersion_;
+        followLines(0, before, lineCount(), before);
+        position_.insertAt = -1;
         emit linesChanged(0, before, lineCount());
     });
 }
 
-EditState BuildList::stateNow() const
+void BuildList::setPosition(const EditPosition& position)
 {
-    return context_ ? context_->editState() : EditState();
+    if (position == position_)
+        return;
+    position_ = position;
+    emit positionChanged();
+}
+
+void BuildList::selectLine(int row)
+{
+    EditPosition p = position_;
+    if (row < 0)
+        p.selectedRow = -1;
+    else if (row < lineCount())
+        p.selectedRow = row;
+    const int selected = p.selectedRow;
+    p.line = selected;
+    p.insertAt = selected + 1;
+    p.findFrom = selected;
+    // Column 31 of the selected line, under the ruler's first bar; the
+    // start of the text when nothing is selected.
+    p.caret = selected < 0 ? 0 : selected * kLineSlot + kQuantityColumn;
+    setPosition(p);
+}
+
+void BuildList::followLines(int row, int removed, int inserted, int countBefore)
+{
+    int& selected = position_.selectedRow;
+    if (selected < 0)
+        return;
+    // The whole list given anew, as after Open, selects nothing.
+    if (row == 0 && removed >= countBefore)
+        selected = -1;
+    else if (removed == 1 && inserted == 1)
+        return; // a line changed in its place
+    else if (selected >= row + removed)
+        selected += inserted - removed;
+    else if (selected >= row && removed > 0)
+        selected = -1;
+}
+
+void BuildList::followMove(int from, int to)
+{
+    int& selected = position_.selectedRow;
+    if (selected < 0)
+        return;
+    if (selected == from) {
+        selected = -1;
+        return;
+    }
+    if (selected > from)
+        --selected;
+    if (selected >= to)
+        ++selected;
+}
+
+bool BuildList::keepsStep(quint64 step) const
+{
+    // Steps are numbered as made: the done ones rise towards the last, the
+    // undone ones fall towards the next to redo.
+    const auto byNumber = [](const Entry& entry, quint64 number) { return entry.number < number; };
+    const auto done = std::lower_bound(done_.begin(), done_.end(), step, byNumber);
+    if (done != done_.end() && done->number == step)
+        return true;
+    const auto undone = std::lower_bound(undone_.rbegin(), undone_.rend(), step, byNumber);
+    return undone != undone_.rend() && undone->number == step;
 }
 
 BuildList::Change::Change(BuildList& list, LineStep::Kind kind) : list_(list)
 {
-    if (list_.changesOpen_++ == 0)
+    if (list_.changesOpen_++ == 0) {
         list_.pending_ = {
-            kind, list_.stateNow(), {}, list_.endsWithBreak_, list_.lineCount(), list_.lineCount()};
+            kind, list_.position_, {}, list_.endsWithBreak_, list_.lineCount(), list_.lineCount()};
+        emit list_.changeStarting();
+    }
 }
 
 BuildList::Change::~Change()
@@ -236,25 +308,26 @@ void BuildList::closeChange()
     telling([&] { record(*step, done.before); });
 }
 
-void BuildList::record(const LineStep& step, const EditState& before)
+void BuildList::record(const LineStep& step, const EditPosition& before)
 {
     undone_.clear();
     if (savedAt_ > int(done_.size()))
         savedAt_ = -1; // the saved state was undone and is now out of reach
-    const EditState after = stateNow();
     // Typing joins the open step, unless the state after that step is the
     // saved one: that state must stay where Undo can come back to.
     if (!done_.empty() && done_.back().open && savedAt_ != int(done_.size())
         && done_.back().step.absorb(step)) {
-        done_.back().after = after;
+        done_.back().after = position_;
+        emit stepRecorded(done_.back().number);
         return;
     }
     endTyping();
-    done_.push_back({step, before, after, step.kind() == LineStep::Kind::Typing});
+    done_.push_back({step, before, position_, step.kind() == LineStep::Kind::Typing, ++lastNumber_});
     if (int(done_.size()) > kMostSteps) {
         done_.erase(done_.begin());
         savedAt_ = savedAt_ > 0 ? savedAt_ - 1 : -1;
     }
+    emit stepRecorded(lastNumber_);
 }
 
 void BuildList::endTyping()
@@ -265,8 +338,10 @@ void BuildList::endTyping()
 
 void BuildList::typingGoesOn()
 {
-    if (!done_.empty() && done_.back().open)
-        done_.back().after = stateNow();
+    if (!done_.empty() && done_.back().open) {
+        done_.back().after = position_;
+        emit stepRecorded(done_.back().number);
+    }
 }
 
 void BuildList::gainFinalBreak()
@@ -323,8 +398,13 @@ void BuildList::travel(std::vector<Entry>& from, std::vector<Entry>& to, bool fo
         store.tell();
         to.push_back(std::move(entry));
     });
-    if (context_)
-        context_->restoreEditState(forward ? to.back().after : to.back().before);
+    // The position the step found or left; a selected row the list no
+    // longer has leaves the selection as the change left it.
+    EditPosition restored = forward ? to.back().after : to.back().before;
+    if (restored.selectedRow >= lineCount())
+        restored.selectedRow = position_.selectedRow;
+    setPosition(restored);
+    emit stepTravelled(to.back().number, forward);
 }
 
 void BuildList::clearHistory()

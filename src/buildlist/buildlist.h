@@ -1,28 +1,20 @@
 #pragma once
 
-#include "buildlist/editstate.h"
+#include "buildlist/editposition.h"
 #include "buildlist/linesteps.h"
 
 #include <QObject>
 #include <QStringList>
 #include <vector>
 
-// What a step of the history finds around the build list and puts back:
-// the window's selection, caret and the like. The window answers for it;
-// the document knows nothing else of the window.
-class EditContext {
-public:
-    virtual ~EditContext() = default;
-    virtual EditState editState() const = 0;
-    virtual void restoreEditState(const EditState& state) = 0;
-};
-
 // The build list being edited: its lines, whether its text ends with a
-// line break, every change as a step that Undo takes back and Redo makes
-// again, and the point of that history that was last saved or read.
+// line break, the user's position in it, every change as a step that Undo
+// takes back and Redo makes again, and the point of that history that was
+// last saved or read.
 //
 // Every change goes through it, each recording its own step; the text area
-// and the list show its lines and follow linesChanged().
+// and the list show its lines and its position, and follow linesChanged()
+// and positionChanged().
 class BuildList : public QObject {
     Q_OBJECT
 public:
@@ -31,9 +23,9 @@ public:
     explicit BuildList(QObject* parent = nullptr);
 
     // Edits made while one of these is open make one step, taken when it
-    // closes: the window as the first edit found it, and as it is once the
-    // window has done what follows the edits (a row selected, a count
-    // shown). An edit made outside one is a step of its own.
+    // closes: the position as the change began, and as it is once the
+    // window has done what follows the edits (a row selected). An edit made
+    // outside one is a step of its own.
     class Change {
     public:
         Change(BuildList& list, LineStep::Kind kind);
@@ -45,9 +37,16 @@ public:
         BuildList& list_;
     };
 
-    // Who answers for the window around a step; none, and steps keep
-    // default states.
-    void setContext(EditContext* context) { context_ = context; }
+    // The position. It follows the lines as the list's selection does: a
+    // row taken away is no longer selected, and rows put in or taken away
+    // above the selected one move it.
+    const EditPosition& position() const { return position_; }
+    void setPosition(const EditPosition& position);
+    // The line selected as a click on its row selects it: current, the
+    // insertion point below it, Find's start and the caret at its quantity
+    // column. A row past the last leaves the selection as it was; -1
+    // selects none.
+    void selectLine(int row);
 
     // The lines.
     int lineCount() const { return int(lines_.size()); }
@@ -61,7 +60,8 @@ public:
     // read of them, order aside, need not be read again.
     quint64 contentVersion() const { return contentVersion_; }
 
-    // A new build list (New, Open): its lines, an empty history, saved.
+    // A new build list (New, Open): its lines, an empty history, saved, no
+    // row selected and no insertion point.
     void reset(const QStringList& lines, bool endsWithBreak = true);
 
     // The edits, each one step (none when it changes nothing). The lines
@@ -96,6 +96,9 @@ public:
     void redo();
     void clearHistory();
     int stepCount() const { return int(done_.size() + undone_.size()); }
+    // Whether Undo or Redo can still reach step `step` (as numbered by
+    // stepRecorded).
+    bool keepsStep(quint64 step) const;
 
     // The saved state.
     void markSaved();
@@ -115,13 +118,22 @@ signals:
     void modifiedChanged(bool modified);
     // What Undo or Redo would do changed.
     void historyChanged();
+    // The position moved, by a part or by Undo and Redo.
+    void positionChanged();
+    // A change is starting; once made, its step is told by number as
+    // stepRecorded (again, while typing goes on), and once undone or redone
+    // as stepTravelled. What a part shows around a step is its own to keep.
+    void changeStarting();
+    void stepRecorded(quint64 step);
+    void stepTravelled(quint64 step, bool redone);
 
 private:
     struct Entry {
         LineStep step;
-        EditState before;
-        EditState after;
+        EditPosition before;
+        EditPosition after;
         bool open; // typing that may go on
+        quint64 number;
     };
 
     // The lines as the steps change them, telling the views.
@@ -131,20 +143,22 @@ private:
     // The edits of an open Change, so far.
     struct Pending {
         LineStep::Kind kind;
-        EditState before;
+        EditPosition before;
         std::vector<LineStep> steps; // as applied, in order
         bool breakBefore;
         int first; // the first row any edit touched
         int fromEnd; // rows after the last row any edit touched
     };
 
-    EditState stateNow() const;
+    // The selected row follows a change of the lines as the list's does.
+    void followLines(int row, int removed, int inserted, int countBefore);
+    void followMove(int from, int to);
     void apply(const LineStep& step, int row, int rowsAfter);
     void closeChange();
     // Undo (backwards) or Redo: the last entry of one list is applied and
     // goes to the other.
     void travel(std::vector<Entry>& from, std::vector<Entry>& to, bool forward);
-    void record(const LineStep& step, const EditState& before);
+    void record(const LineStep& step, const EditPosition& before);
     // Runs a change and tells what it changed of the saved state and of the
     // history.
     template <class Edit> void telling(Edit&& edit);
@@ -156,7 +170,8 @@ private:
     // How many steps are done in the saved state; -1 when no undo or redo
     // leads back to it.
     int savedAt_ = 0;
-    EditContext* context_ = nullptr;
+    EditPosition position_;
+    quint64 lastNumber_ = 0;
     int changesOpen_ = 0;
     quint64 contentVersion_ = 0;
     Pending pending_;

@@ -5,7 +5,8 @@
 #include "app/statuspanels.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/window/updownarrows.h"
-#include "editing/window/lineeditor.h"
+#include "editing/window/modeswitch.h"
+#include "editing/window/textpart.h"
 #include "files/window/filecommands.h"
 #include "search/window/checkorderwindow.h"
 #include "search/window/countwindow.h"
@@ -82,7 +83,7 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(ui(f.form2).unitBox)->text(QAccessible::Value),
                  ui(f.form2).unitBox->currentText().trimmed());
         // The panels follow the window's state.
-        ui(m).editor->switchMode();
+        ui(m).modeButton->click();
         m.document().insertLines(LineStep::Kind::Insert, 1, {QStringLiteral("// x")});
         QCOMPARE(accessibleName(panels.value(2)), "Mode: Lines");
         QCOMPARE(accessibleName(panels.value(4)), "Unsaved changes");

@@ -5,7 +5,8 @@
 #include "buildlist/lineformat.h"
 #include "buildlist/window/itempicker.h"
 #include "buildlist/window/updownarrows.h"
-#include "editing/window/lineeditor.h"
+#include "editing/window/modeswitch.h"
+#include "editing/window/textpart.h"
 #include "files/window/filecommands.h"
 #include "search/window/countwindow.h"
 #include "search/window/findcommand.h"
@@ -65,12 +66,10 @@ private slots:
         FormFixture f;
         QCOMPARE(ui(f.form).files->fileName(), QString());
         QCOMPARE(ui(f.form).picker->villagerCount(), 0);
-        QCOMPARE(ui(f.form).editor->dragFrom(), 0);
-        QCOMPARE(ui(f.form).editor->dragTo(), 0);
-        QCOMPARE(ui(f.form).find->findFrom(), 0);
-        QCOMPARE(ui(f.form).editor->linesMode(), false);
-        QCOMPARE(ui(f.form).editor->insertAt(), -1);
-        QCOMPARE(ui(f.form).editor->currentLine(), 0);
+        QCOMPARE(f.form.document().position().findFrom, 0);
+        QCOMPARE(ui(f.form).modes->linesMode(), false);
+        QCOMPARE(f.form.document().position().insertAt, -1);
+        QCOMPARE(f.form.document().position().line, 0);
     }
 
     void pickerStartsOnUnits()

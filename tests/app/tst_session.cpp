@@ -8,7 +8,8 @@
 #include "buildlist/window/itempicker.h"
 #include "buildlist/window/updownarrows.h"
 #include "editing/textcopy.h"
-#include "editing/window/lineeditor.h"
+#include "editing/window/modeswitch.h"
+#include "editing/window/textpart.h"
 #include "files/openroad.h"
 #include "files/widthfixup.h"
 #include "model/errors.h"
@@ -191,7 +192,7 @@ public:
         if (!dialogs_.unexpected.isEmpty())
             return QStringLiteral("unexpected message: ") + dialogs_.unexpected.join(" | ");
         if (f.panel(MainWindow::Panel::Mode)
-            != (ui(f).editor->linesMode() ? QLatin1String("Lines") : QLatin1String("Normal")))
+            != (ui(f).modes->linesMode() ? QLatin1String("Lines") : QLatin1String("Normal")))
             return QStringLiteral("panel 2 disagrees with the mode");
         if (ui(f).textArea->isVisibleTo(&f) == ui(f).lineList->isVisibleTo(&f))
             return QStringLiteral("not exactly one of the text area and the list is shown");
@@ -201,7 +202,7 @@ public:
         if (ui(f).textArea->lines() != document.lines()
             || ui(f).textArea->endsWithBreak() != document.endsWithBreak())
             return QStringLiteral("the text area differs from the document");
-        if (ui(f).editor->linesMode() && ui(f).lineList->items() != document.lines())
+        if (ui(f).modes->linesMode() && ui(f).lineList->items() != document.lines())
             return QStringLiteral("the list differs from the document");
         if ((f.panel(MainWindow::Panel::Marker) == QLatin1String("*")) != document.isModified())
             return QStringLiteral("the marker differs from the document");
@@ -216,7 +217,7 @@ public:
     // What Save would write now.
     QByteArray bytes() const
     {
-        return ui(f).editor->linesMode() ? ui(f).lineList->text().toLatin1() : ui(f).textArea->latin1Text();
+        return ui(f).modes->linesMode() ? ui(f).lineList->text().toLatin1() : ui(f).textArea->latin1Text();
     }
 
     // Takes every step back, then makes every step again: the bytes must
@@ -244,9 +245,9 @@ public:
     QString roundTrip()
     {
         const QStringList before = liveLines();
-        ui(f).editor->switchMode();
+        ui(f).modeButton->click();
         const QStringList across = liveLines();
-        ui(f).editor->switchMode();
+        ui(f).modeButton->click();
         const QStringList after = liveLines();
         if (across != before || after != before)
             return QStringLiteral("a mode round trip changed the lines");
@@ -256,7 +257,7 @@ public:
     // Refresh agrees with the sum of the villager lines.
     QString recountAgrees()
     {
-        if (ui(f).editor->linesMode())
+        if (ui(f).modes->linesMode())
             return {};
         int expected = 0;
         try {
@@ -284,7 +285,7 @@ private:
 
     QStringList liveLines() const
     {
-        return ui(f).editor->linesMode() ? ui(f).lineList->items() : ui(f).textArea->lines();
+        return ui(f).modes->linesMode() ? ui(f).lineList->items() : ui(f).textArea->lines();
     }
     int pick(int n) { return n <= 0 ? 0 : int(random_.bounded(n)); }
 
@@ -332,7 +333,7 @@ private:
 
     QString clickList()
     {
-        if (!ui(f).editor->linesMode() || ui(f).lineList->count() == 0)
+        if (!ui(f).modes->linesMode() || ui(f).lineList->count() == 0)
             return QStringLiteral("list click (skipped)");
         BuildListView* list = ui(f).lineList;
         const int row = pick(list->count());
@@ -344,16 +345,15 @@ private:
 
     QString clickText()
     {
-        if (ui(f).editor->linesMode())
+        if (ui(f).modes->linesMode())
             return QStringLiteral("text click (skipped)");
-        ui(f).textArea->setSelStart(pick(ui(f).textArea->lineCount() * kLineSlot + 10));
-        ui(f).editor->textAreaClicked();
+        placeCaret(ui(f).textArea, pick(ui(f).textArea->lineCount() * kLineSlot + 10));
         return QStringLiteral("text click");
     }
 
     QString key()
     {
-        if (ui(f).editor->linesMode())
+        if (ui(f).modes->linesMode())
             return QStringLiteral("key (skipped)");
         ui(f).textArea->setFocus();
         static const Qt::Key moves[] = {Qt::Key_Up,   Qt::Key_Down, Qt::Key_Left,  Qt::Key_Right,
@@ -395,7 +395,7 @@ private:
 
     QString dragMove()
     {
-        if (!ui(f).editor->linesMode() || ui(f).lineList->count() < 2)
+        if (!ui(f).modes->linesMode() || ui(f).lineList->count() < 2)
             return QStringLiteral("drag (skipped)");
         BuildListView* list = ui(f).lineList;
         dragRow([&](int visible) {
@@ -407,7 +407,7 @@ private:
 
     QString toilet()
     {
-        if (!ui(f).editor->linesMode() || ui(f).lineList->count() == 0)
+        if (!ui(f).modes->linesMode() || ui(f).lineList->count() == 0)
             return QStringLiteral("toilet (skipped)");
         dragRow([&](int) {
             return ui(f).lineList->viewport()->mapFrom(
@@ -485,7 +485,7 @@ private:
         // opening it again gives the lines Open's road makes of them.
         const QString written = f.panel(MainWindow::Panel::File);
         const bool wrote = !written.isEmpty() && (written != shownBefore || changeTime(written) != before);
-        if (wrote && !f.isModified() && !ui(f).editor->linesMode()) {
+        if (wrote && !f.isModified() && !ui(f).modes->linesMode()) {
             const QByteArray bytes = readAll(written);
             if (bytes != ui(f).textArea->latin1Text())
                 savedFileBroken_ = QStringLiteral("the saved file differs from the text");

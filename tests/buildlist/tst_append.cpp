@@ -2,7 +2,8 @@
 #include "buildlist/lineformat.h"
 #include "buildlist/window/itempicker.h"
 #include "buildlist/window/updownarrows.h"
-#include "editing/window/lineeditor.h"
+#include "editing/window/modeswitch.h"
+#include "editing/window/textpart.h"
 #include "search/window/findcommand.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
@@ -48,9 +49,11 @@ QStringList lettered(int n)
 void linesMode(FormFixture& f, const QStringList& items, int insertAt)
 {
     f.form.document().reset(items);
-    ui(f.form).editor->switchMode();
-    ui(f.form).lineList->setItemIndex(-1);
-    ui(f.form).editor->setInsertAt(insertAt);
+    ui(f.form).modeButton->click();
+    EditPosition p = f.form.document().position();
+    p.selectedRow = -1;
+    p.insertAt = insertAt;
+    f.form.document().setPosition(p);
 }
 
 } // namespace
@@ -71,7 +74,7 @@ private slots:
         QVERIFY(ui(f.form).removeLastLineButton->isEnabled());
         QVERIFY(f.form.isModified());
 
-        ui(f.form).editor->removeLastLine();
+        ui(f.form).removeLastLineButton->click();
         QCOMPARE(f.lines(), QStringList{QString::fromLatin1(kStartingLine)});
         QCOMPARE(ui(f.form).picker->villagerCount(), 0);
         QCOMPARE(ui(f.form).villagerBox->text(), QStringLiteral("0"));
@@ -103,8 +106,8 @@ private slots:
         ui(f.form).picker->recountVillagers();
         QCOMPARE(ui(f.form).picker->villagerCount(), 10); // the recount reads both digits
         ui(f.form).appendButton->setEnabled(true);
-        ui(f.form).editor->setUndoAvailable(true);
-        ui(f.form).editor->removeLastLine();
+        ui(f.form).text->setUndoAvailable(true);
+        ui(f.form).removeLastLineButton->click();
         QCOMPARE(ui(f.form).picker->villagerCount(), 0); // so does Undo
     }
 
@@ -223,7 +226,7 @@ private slots:
         ui(f.form).picker->appendItem();
         const int count = f.form.document().lineCount();
         f.form.document().type(count, 0, {QStringLiteral("// typed later")}, endsWithBreak);
-        ui(f.form).editor->removeLastLine();
+        ui(f.form).removeLastLineButton->click();
         QCOMPARE(f.text(), QString::fromLatin1(kStartingLine) + "\r\n" + kVillager3 + "\r\n");
         QCOMPARE(ui(f.form).picker->villagerCount(), 3);
     }
@@ -250,7 +253,7 @@ private slots:
         FormFixture f;
         f.setLines({QString::fromLatin1(kStartingLine), line48("U83 Villager")});
         ui(f.form).picker->setVillagerCount(4);
-        ui(f.form).editor->setUndoAvailable(true);
+        ui(f.form).text->setUndoAvailable(true);
         f.dialogs.expectMessage();
         QTest::mouseClick(ui(f.form).removeLastLineButton, Qt::LeftButton);
         QCOMPARE(f.dialogs.messages[0].text, kConversion.arg(QStringLiteral(" ")));
@@ -264,8 +267,8 @@ private slots:
     {
         FormFixture f;
         ui(f.form).textArea->clearText();
-        ui(f.form).editor->setUndoAvailable(true);
-        ui(f.form).editor->removeLastLine();
+        ui(f.form).text->setUndoAvailable(true);
+        ui(f.form).removeLastLineButton->click();
         QCOMPARE(f.text(), QString());
         QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());
     }
@@ -325,7 +328,7 @@ private slots:
         ui(f.form).picker->appendItem();
         QCOMPARE(f.listItems().at(3), QStringLiteral("U83       Villager             2      109       "));
         QCOMPARE(f.listItems().at(4), kVillager3);
-        QCOMPARE(ui(f.form).editor->insertAt(), 3);
+        QCOMPARE(f.form.document().position().insertAt, 3);
         QCOMPARE(ui(f.form).picker->villagerCount(), 5);
         QVERIFY(!ui(f.form).removeLastLineButton->isEnabled()); // Insert never enables Undo
         QCOMPARE(f.lines(), f.listItems()); // the text area shows the document too
@@ -339,7 +342,7 @@ private slots:
         chooseVillagers(f, "3");
         ui(f.form).picker->appendItem();
         QCOMPARE(f.listItems().at(1), kVillager3);
-        QCOMPARE(ui(f.form).editor->insertAt(), 1);
+        QCOMPARE(f.form.document().position().insertAt, 1);
     }
 
     void insertionPointPastTheEndAppends()
@@ -380,9 +383,9 @@ private slots:
         QCOMPARE(f.listItems().size(), 3);
         QCOMPARE(f.listItems().last(), kVillager3);
         QCOMPARE(ui(f.form).lineList->itemIndex(), 2);
-        QCOMPARE(ui(f.form).editor->currentLine(), 2);
-        QCOMPARE(ui(f.form).editor->insertAt(), 3);
-        QCOMPARE(ui(f.form).find->findFrom(), 2);
+        QCOMPARE(f.form.document().position().line, 2);
+        QCOMPARE(f.form.document().position().insertAt, 3);
+        QCOMPARE(f.form.document().position().findFrom, 2);
         QCOMPARE(ui(f.form).picker->villagerCount(), 3);
         // A further Insert goes after it.
         ui(f.form).picker->appendItem();

@@ -11,17 +11,21 @@
 
 namespace {
 
-// The window around the list, reduced to a caret that the test moves.
-class Caret : public EditContext {
+// The document's caret, as a view would move it and read it.
+class Caret {
 public:
-    EditState editState() const override
+    explicit Caret(BuildList& list) : list_(list) {}
+    void operator=(int caret)
     {
-        EditState state;
-        state.caret = caret;
-        return state;
+        EditPosition p = list_.position();
+        p.caret = caret;
+        list_.setPosition(p);
     }
-    void restoreEditState(const EditState& state) override { caret = state.caret; }
-    int caret = 0;
+    void operator++() { *this = int(*this) + 1; }
+    operator int() const { return list_.position().caret; }
+
+private:
+    BuildList& list_;
 };
 
 // A view that follows the document only through its signals.
@@ -114,22 +118,21 @@ private slots:
     void typingMergesAndRedoesToTheLastKeystroke()
     {
         BuildList list;
-        Caret caret;
-        list.setContext(&caret);
+        Caret caret(list);
         list.reset(kWXYZ);
-        caret.caret = 3;
+        caret = 3;
         for (const char* typed : {"Xa", "Xab", "Xabc"}) {
             BuildList::Change change(list, LineStep::Kind::Typing);
             list.type(1, 1, {QString::fromLatin1(typed)}, true);
-            ++caret.caret;
+            ++caret;
         }
         QCOMPARE(list.stepCount(), 1);
         list.undo();
         QCOMPARE(list.lines(), kWXYZ);
-        QCOMPARE(caret.caret, 3);
+        QCOMPARE(int(caret), 3);
         list.redo();
         QCOMPARE(list.line(1), QStringLiteral("Xabc"));
-        QCOMPARE(caret.caret, 6);
+        QCOMPARE(int(caret), 6);
         // Another line, or typing ended, starts another step.
         list.type(2, 1, {"Ya"}, true);
         list.endTyping();
@@ -141,16 +144,15 @@ private slots:
     void typingGoesOnToWhereTheCaretWent()
     {
         BuildList list;
-        Caret caret;
-        list.setContext(&caret);
+        Caret caret(list);
         list.reset(kWXYZ);
         list.type(0, 1, {"Wa"}, true);
-        caret.caret = 9;
+        caret = 9;
         list.typingGoesOn();
-        caret.caret = 0;
+        caret = 0;
         list.undo();
         list.redo();
-        QCOMPARE(caret.caret, 9);
+        QCOMPARE(int(caret), 9);
     }
 
     // Delete at a line's end joins the next line on: one step, and Undo
@@ -236,23 +238,22 @@ private slots:
     void oneChangeOneStep()
     {
         BuildList list;
-        Caret caret;
-        list.setContext(&caret);
+        Caret caret(list);
         list.reset(kWXYZ);
         {
             BuildList::Change change(list, LineStep::Kind::CreateComment);
             list.insertLines(LineStep::Kind::CreateComment, 1, {"// a"});
             list.insertLines(LineStep::Kind::CreateComment, 4, {"// b"});
-            caret.caret = 7;
+            caret = 7;
         }
         QCOMPARE(list.stepCount(), 1);
         QCOMPARE(list.undoName(), QStringLiteral("Create Comment"));
-        caret.caret = 0;
+        caret = 0;
         list.undo();
         QCOMPARE(list.lines(), kWXYZ);
         list.redo();
         QCOMPARE(list.lines(), (QStringList{"W", "// a", "X", "Y", "// b", "Z"}));
-        QCOMPARE(caret.caret, 7);
+        QCOMPARE(int(caret), 7);
         {
             BuildList::Change change(list, LineStep::Kind::MoveLine);
             list.moveLine(5, 0);

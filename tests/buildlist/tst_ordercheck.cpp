@@ -272,7 +272,7 @@ private:
 
 bool TestOrderCheck::offeredRowsContain(Category category, int row, const QStringList& list) const
 {
-    return offeredRows(catalog, category, joinLines(list)).contains(row);
+    return offeredRows(catalog, category, list).contains(row);
 }
 
 QTEST_GUILESS_MAIN(TestOrderCheck)

@@ -2,10 +2,10 @@
 #include "buildlist/buildlist.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/window/itempicker.h"
-#include "buildlist/window/lineplacer.h"
 #include "buildlist/window/steppededit.h"
 #include "buildlist/window/updownarrows.h"
-#include "editing/window/lineeditor.h"
+#include "editing/window/modeswitch.h"
+#include "editing/window/textpart.h"
 #include "files/window/filecommands.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
@@ -37,27 +37,6 @@ QStringList offered(const MainWindow& form)
 
 const QString kAgeTool = QStringLiteral("R101      R_Age_Tool           1      109       ");
 
-// Where a picker on its own puts its lines: at the row it is told, or
-// nowhere (-1), as the window's line editing would.
-class TestPlacer : public LinePlacer {
-public:
-    explicit TestPlacer(BuildList& document) : document_(document) {}
-    bool inserting = false;
-    int row = 0;
-    QStringList asked;
-    bool insertsAtPoint() const override { return inserting; }
-    int placeLine(const QString& line) override
-    {
-        asked << line;
-        if (row >= 0)
-            document_.insertLines(inserting ? LineStep::Kind::Insert : LineStep::Kind::Append, row, {line});
-        return row;
-    }
-
-private:
-    BuildList& document_;
-};
-
 } // namespace
 
 class TestPicker : public QObject {
@@ -65,45 +44,50 @@ class TestPicker : public QObject {
 private slots:
     void init() { failOnUnexpectedWarnings(); }
 
-    // The picker on its own, with a build list and a placer of the test's:
-    // the line it makes, and the tally, which counts only a placed line.
+    // The picker on its own, with a build list of two lines: where the
+    // line it makes goes, and the tally, which counts only a placed line.
     void pickerAlone_data()
     {
         QTest::addColumn<bool>("inserting");
-        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("insertAt");
+        QTest::addColumn<int>("row"); // -1: asked, and told No
         QTest::addColumn<int>("villagers");
-        QTest::newRow("appended at the end") << false << 1 << 3;
-        QTest::newRow("inserted at the point") << true << 1 << 3;
-        QTest::newRow("inserted above the first") << true << 0 << 3;
-        QTest::newRow("placed nowhere") << true << -1 << 0;
+        QTest::newRow("appended at the end") << false << 1 << 2 << 3;
+        QTest::newRow("inserted at the point") << true << 1 << 1 << 3;
+        QTest::newRow("never above the first") << true << 0 << 1 << 3;
+        QTest::newRow("at the end of the list") << true << 9 << 2 << 3;
+        QTest::newRow("no point: asked, placed nowhere") << true << -1 << -1 << 0;
     }
     void pickerAlone()
     {
         QFETCH(bool, inserting);
+        QFETCH(int, insertAt);
         QFETCH(int, row);
         QFETCH(int, villagers);
-        PartFixture p({QString::fromLatin1(kStartingLine)});
+        const QStringList start{QString::fromLatin1(kStartingLine), line48("// end")};
+        PartFixture p(start);
         BuildList& document = p.document;
         QWidget& client = p.window;
-        BuildListTextEdit text(true, &client);
-        text.setLines(document.lines());
-        TestPlacer placer(document);
-        placer.inserting = inserting;
-        placer.row = row;
-        ItemPicker picker(p.app, document, p.catalog, text, placer, &client);
+        setPlace(document, 0, insertAt);
+        ItemPicker picker(p.app, document, p.catalog, &client);
         QSignalSpy appended(&picker, &ItemPicker::appended);
+        picker.setInserting(inserting);
         picker.showUnits();
         named<SteppedEdit>(client, "txtCount")->setText(QStringLiteral("3"));
         QCOMPARE(named<CompletingComboBox>(client, "cboList")->text().trimmed(), QStringLiteral("Villager"));
+        if (row < 0)
+            p.dialogs.expectMessage(MsgResult::No);
         picker.appendItem();
-        QCOMPARE(placer.asked,
-                 QStringList{QStringLiteral("U83       Villager             3      109       ")});
+        const QString line = QStringLiteral("U83       Villager             3      109       ");
+        QStringList expected = start;
+        if (row >= 0)
+            expected.insert(row, line);
+        QCOMPARE(document.lines(), expected);
         QCOMPARE(picker.villagerCount(), villagers);
         QCOMPARE(named<TextBox>(client, "txtVillagers")->text(), QString::number(villagers));
         QCOMPARE(appended.size(), 1);
         // Append counts as unsaved work even when it placed nothing.
         QVERIFY(document.isModified());
-        QCOMPARE(document.lineCount(), row < 0 ? 1 : 2);
         VERIFY_DIALOGS(p);
     }
 
@@ -163,7 +147,7 @@ private slots:
             return now == fresh;
         };
         if (linesMode)
-            ui(f.form).editor->switchMode();
+            ui(f.form).modeButton->click();
         ui(f.form).itemBox->setItemIndex(int(offered(f.form).indexOf("Villager")));
         ui(f.form).undoAction->trigger();
         QVERIFY(!offered(f.form).contains("Archer")); // in either mode: the list has no Archery
@@ -324,7 +308,7 @@ private slots:
     void refillDisablesUndo()
     {
         FormFixture f;
-        ui(f.form).editor->setUndoAvailable(true);
+        ui(f.form).text->setUndoAvailable(true);
         ui(f.form).picker->showUnits();
         QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());
     }

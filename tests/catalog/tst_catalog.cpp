@@ -129,13 +129,13 @@ private slots:
         // Barracks needs only "TownCenter" and two blank requirements.
         const auto names = [&](const QString& text) {
             QStringList out;
-            for (int row : offeredRows(catalog, Category::Buildings, text))
+            for (int row : offeredRows(catalog, Category::Buildings, QStringList{text}))
                 out << catalog.buildings()[row].displayName.trimmed();
             return out;
         };
         QVERIFY(names(QStringLiteral("TownCenter")).isEmpty());
         QVERIFY(names(QStringLiteral("TownCenter ")).contains(QStringLiteral("Barracks")));
-        QVERIFY(offeredRows(catalog, Category::Research, QString()).isEmpty());
+        QVERIFY(offeredRows(catalog, Category::Research, QStringList()).isEmpty());
     }
 
     void requirementsMatchLiterally()
@@ -146,7 +146,7 @@ private slots:
             QStringLiteral("B109 TownCenter B84 Market R_Age_Tool R_Gold_Mining R_Age_Iron ");
         auto offered = [&](const QString& text) {
             QStringList out;
-            for (int row : offeredRows(catalog, Category::Research, text))
+            for (int row : offeredRows(catalog, Category::Research, QStringList{text}))
                 out << catalog.research()[row].displayName.trimmed();
             return out;
         };

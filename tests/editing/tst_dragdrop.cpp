@@ -1,8 +1,6 @@
 #include "app/mainwindow.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/window/itempicker.h"
-#include "editing/window/dragcontroller.h"
-#include "editing/window/lineeditor.h"
 #include "search/window/findcommand.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
@@ -33,7 +31,7 @@ struct Lines {
         f.setLines({W, X, Y, Z});
         f.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.form));
-        ui(f.form).editor->switchMode();
+        ui(f.form).modeButton->click();
         list = ui(f.form).lineList;
         ui(f.form).picker->setVillagerCount(5);
     }
@@ -48,10 +46,10 @@ struct Lines {
     }
 
     // A real press, a movement in steps and a release.
-    void drag(int row, const QPoint& to)
+    void drag(int row, const QPoint& to) { drag(rowCenter(row), to); }
+    void drag(const QPoint& from, const QPoint& to)
     {
         QWidget* vp = list->viewport();
-        const QPoint from = rowCenter(row);
         QTest::mousePress(vp, Qt::LeftButton, {}, from);
         const int steps = 4;
         for (int i = 1; i <= steps; ++i)
@@ -59,26 +57,13 @@ struct Lines {
         QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
     }
 
-    // Where a hover over the list makes a drop land before `row`: -1 over
-    // the border, the count below the last row. In the list's coordinates.
-    QPoint hoverFor(int row) const
+    // Where a drop lands before `row`: the list's border for -1, below the
+    // last row for the count. In the viewport's coordinates.
+    QPoint dropPointFor(int row) const
     {
         if (row < 0)
-            return QPoint(0, 0);
-        return list->viewport()->mapTo(list, row >= list->count() ? belowLastRow() : rowCenter(row));
-    }
-
-    // Handlers called directly, as the toolkit would call them.
-    void dropDirect(int row, int target)
-    {
-        list->setItemIndex(row);
-        LineEditor* editor = ui(f.form).editor;
-        editor->rowClicked();
-        editor->takeRowForDrag();
-        bool accept = true;
-        editor->dragOverList(hoverFor(target), accept);
-        QCOMPARE(editor->dragTo(), target);
-        editor->dropOnList(QPoint());
+            return list->viewport()->mapFrom(list, QPoint(0, 0));
+        return row >= list->count() ? belowLastRow() : rowCenter(row);
     }
 };
 
@@ -99,6 +84,9 @@ private slots:
         QTest::newRow("X below the last") << 1 << -1 << QStringList{W, Y, Z, X};
         QTest::newRow("X onto X") << 1 << 1 << QStringList{W, X, Y, Z};
         QTest::newRow("X onto Y") << 1 << 2 << QStringList{W, X, Y, Z};
+        QTest::newRow("W onto Z") << 0 << 3 << QStringList{X, Y, W, Z};
+        QTest::newRow("W below the last") << 0 << 4 << QStringList{X, Y, Z, W};
+        QTest::newRow("X onto the border") << 1 << -2 << QStringList{W, X, Y, Z};
     }
     void moves()
     {
@@ -107,14 +95,7 @@ private slots:
         QFETCH(QStringList, result);
         {
             Lines l;
-            l.dropDirect(from, to < 0 ? 4 : to);
-            QCOMPARE(l.f.listItems(), result);
-            const QStringList original{W, X, Y, Z};
-            QCOMPARE(l.list->item(l.list->itemIndex()), original.at(from));
-        }
-        {
-            Lines l;
-            l.drag(from, to < 0 ? l.belowLastRow() : l.rowCenter(to));
+            l.drag(from, l.dropPointFor(to == -1 ? 4 : to == -2 ? -1 : to));
             QCOMPARE(l.f.listItems(), result);
             // The moved line is shown selected.
             const QStringList original{W, X, Y, Z};
@@ -124,10 +105,10 @@ private slots:
             QCOMPARE(l.f.lines(), result);
             QCOMPARE(l.f.form.isModified(), result != original);
             const int moved = l.list->itemIndex();
-            QCOMPARE(ui(l.f.form).editor->currentLine(), moved);
-            QCOMPARE(ui(l.f.form).editor->insertAt(), moved + 1);
-            QCOMPARE(ui(l.f.form).find->findFrom(), moved);
-            QVERIFY(!ui(l.f.form).editor->dragController()->pending());
+            QCOMPARE(l.f.form.document().position().line, moved);
+            QCOMPARE(l.f.form.document().position().insertAt, moved + 1);
+            QCOMPARE(l.f.form.document().position().findFrom, moved);
+            QCOMPARE(QApplication::overrideCursor(), nullptr);
             VERIFY_DIALOGS(l.f);
         }
     }
@@ -139,13 +120,14 @@ private slots:
         const QPoint at = l.rowCenter(2);
         QTest::mousePress(vp, Qt::LeftButton, {}, at);
         QTest::mouseMove(vp, at + QPoint(3, 3)); // under 5 pixels
-        QVERIFY(ui(l.f.form).editor->dragController()->pending());
-        QVERIFY(!ui(l.f.form).editor->dragController()->active());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
         QTest::mouseRelease(vp, Qt::LeftButton, {}, at + QPoint(3, 3));
         QCOMPARE(l.f.listItems(), (QStringList{W, X, Y, Z}));
         QCOMPARE(l.list->itemIndex(), 2);
-        QCOMPARE(ui(l.f.form).editor->insertAt(), 3);
-        QVERIFY(!ui(l.f.form).editor->dragController()->pending());
+        QCOMPARE(l.f.form.document().position().insertAt, 3);
+        // Released, the line is no longer held: a move drags nothing.
+        QTest::mouseMove(vp, l.rowCenter(0));
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
     void fivePixelsStartTheDrag()
@@ -155,9 +137,9 @@ private slots:
         const QPoint at = l.rowCenter(0);
         QTest::mousePress(vp, Qt::LeftButton, {}, at);
         QTest::mouseMove(vp, at + QPoint(0, 4));
-        QVERIFY(!ui(l.f.form).editor->dragController()->active());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
         QTest::mouseMove(vp, at + QPoint(0, 5));
-        QVERIFY(ui(l.f.form).editor->dragController()->active());
+        QVERIFY(QApplication::overrideCursor());
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::DragMoveCursor);
         QTest::mouseRelease(vp, Qt::LeftButton, {}, at + QPoint(0, 5));
         QCOMPARE(QApplication::overrideCursor(), nullptr);
@@ -183,8 +165,7 @@ private slots:
         auto session = [&](int pressed) {
             Lines l;
             // Something to undo, and something to redo.
-            l.list->setItemIndex(3);
-            ui(l.f.form).editor->rowClicked();
+            clickRow(l.list, 3);
             QTest::keyClick(l.list, Qt::Key_Up, Qt::AltModifier);
             QTest::keyClick(l.list, Qt::Key_Up, Qt::AltModifier);
             ui(l.f.form).undoAction->trigger();
@@ -210,7 +191,7 @@ private slots:
         l.drag(1, l.over(ui(l.f.form).toilet));
         QCOMPARE(l.f.listItems(), (QStringList{W, Y, Z}));
         QCOMPARE(l.list->itemIndex(), 1);
-        QCOMPARE(ui(l.f.form).editor->insertAt(), 1);
+        QCOMPARE(l.f.form.document().position().insertAt, 1);
         QCOMPARE(l.f.lines(), (QStringList{W, Y, Z}));
         QCOMPARE(ui(l.f.form).picker->villagerCount(), 2);
         QCOMPARE(ui(l.f.form).villagerBox->text(), QStringLiteral("2"));
@@ -227,36 +208,18 @@ private slots:
         QCOMPARE(ui(l.f.form).picker->villagerCount(), 3);
     }
 
-    void toiletWithoutAnInsertionPoint_data()
-    {
-        QTest::addColumn<int>("before");
-        QTest::newRow("-1") << -1;
-        QTest::newRow("0") << 0;
-    }
-    void toiletWithoutAnInsertionPoint()
-    {
-        QFETCH(int, before);
-        Lines l;
-        l.list->setItemIndex(2);
-        ui(l.f.form).editor->takeRowForDrag();
-        ui(l.f.form).editor->setCurrentLine(2);
-        ui(l.f.form).editor->setInsertAt(before);
-        ui(l.f.form).editor->dropOnToilet(QPoint());
-        QCOMPARE(ui(l.f.form).editor->insertAt(), 0);
-        QCOMPARE(l.f.listItems(), (QStringList{W, X, Z}));
-    }
-
+    // A press below the last row takes no line: a drop on the toilet
+    // removes nothing, though the insertion point and the tally follow as
+    // after any removal.
     void toiletWithNothingTakenDeletesNothing()
     {
         Lines l;
-        l.list->setItemIndex(-1);
-        ui(l.f.form).editor->takeRowForDrag();
-        ui(l.f.form).editor->setCurrentLine(-1);
-        ui(l.f.form).editor->setInsertAt(2);
-        ui(l.f.form).editor->dropOnToilet(QPoint());
+        ui(l.f.form).picker->setVillagerCount(7);
+        l.f.form.document().selectLine(-1);
+        l.drag(l.belowLastRow(), l.over(ui(l.f.form).toilet));
         QCOMPARE(l.f.listItems(), (QStringList{W, X, Y, Z}));
-        QCOMPARE(ui(l.f.form).editor->insertAt(), 1);
-        QCOMPARE(ui(l.f.form).picker->villagerCount(), 5); // the Refresh still ran
+        QCOMPARE(l.f.form.document().position().insertAt, 0);
+        QCOMPARE(ui(l.f.form).picker->villagerCount(), 5); // recounted
     }
 
     void releaseElsewhereChangesNothing_data()
@@ -309,41 +272,18 @@ private slots:
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::DragMoveCursor);
         QTest::mouseMove(vp, l.rowCenter(2));
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::DragMoveCursor);
-        QCOMPARE(ui(l.f.form).editor->dragTo(), 2);
         QTest::mouseRelease(vp, Qt::LeftButton, {}, l.rowCenter(2));
-    }
-
-    void dropOnTheBorderChangesNothing()
-    {
-        Lines l;
-        l.dropDirect(1, -1);
-        QCOMPARE(l.f.listItems(), (QStringList{W, X, Y, Z}));
+        QCOMPARE(l.f.listItems(), (QStringList{X, W, Y, Z}));
     }
 
     void dropWithNothingTakenChangesNothing()
     {
         Lines l;
-        l.list->setItemIndex(-1);
-        ui(l.f.form).editor->takeRowForDrag();
-        bool accept = true;
-        ui(l.f.form).editor->dragOverList(l.hoverFor(2), accept);
-        ui(l.f.form).editor->dropOnList(QPoint());
+        l.f.form.document().selectLine(-1);
+        l.drag(l.belowLastRow(), l.rowCenter(2));
         QCOMPARE(l.f.listItems(), (QStringList{W, X, Y, Z}));
+        QVERIFY(!l.f.form.isModified());
         VERIFY_DIALOGS(l.f);
-    }
-
-    void hoverComputesTheDropPosition()
-    {
-        Lines l;
-        bool accept = true;
-        const QPoint inList = l.list->viewport()->mapTo(l.list, l.rowCenter(3));
-        ui(l.f.form).editor->dragOverList(inList, accept);
-        QCOMPARE(ui(l.f.form).editor->dragTo(), 3);
-        ui(l.f.form).editor->dragOverList(l.list->viewport()->mapTo(l.list, l.belowLastRow()), accept);
-        QCOMPARE(ui(l.f.form).editor->dragTo(), 4);
-        ui(l.f.form).editor->dragOverList(QPoint(0, 0), accept);
-        QCOMPARE(ui(l.f.form).editor->dragTo(), -1);
-        QVERIFY(accept);
     }
 };
 

@@ -2,7 +2,8 @@
 // leaves the window exactly as the change found it.
 #include "app/mainwindow.h"
 #include "buildlist/window/itempicker.h"
-#include "editing/window/lineeditor.h"
+#include "editing/window/modeswitch.h"
+#include "editing/window/textpart.h"
 #include "search/window/countwindow.h"
 #include "support/controls.h"
 #include "support/formfixture.h"
@@ -36,8 +37,7 @@ void chooseVillager(MainWindow& form)
 // Puts the caret at a line and column as a click does.
 void clickText(MainWindow& form, int line, int column)
 {
-    ui(form).textArea->setSelStart(line * 50 + column);
-    ui(form).editor->textAreaClicked();
+    placeCaret(ui(form).textArea, line * 50 + column);
 }
 
 // A change made to the window as the user makes it.
@@ -92,7 +92,7 @@ private slots:
         });
         QTest::newRow("Remove Line of a Villager")
             << "Remove Line" << true << 0
-            << Change([](FormFixture& f) { ui(f.form).editor->removeSelectedLine(); });
+            << Change([](FormFixture& f) { chooseFromLineMenu(ui(f.form).lineList, "Remove"); });
     }
     void undoGivesBackTheWindow()
     {
@@ -108,9 +108,8 @@ private slots:
         chooseVillager(form);
         ui(form).picker->appendItem(); // the Undo button may take it away
         if (lines) {
-            ui(form).editor->switchMode();
-            ui(form).lineList->setItemIndex(1);
-            ui(form).editor->rowClicked();
+            ui(form).modeButton->click();
+            clickRow(ui(form).lineList, 1);
         } else {
             clickText(form, caret / 50, caret % 50);
         }
@@ -194,11 +193,13 @@ private slots:
         MainWindow& form = f.form;
         form.document().reset({W, Y}, false);
         clickText(form, 0, 4);
+        QTest::keyClick(ui(form).textArea, Qt::Key_Delete);
         QTest::keyClicks(ui(form).textArea, QStringLiteral("a"));
+        QCOMPARE(form.document().line(0), QStringLiteral("// Wa") + QString(43, QLatin1Char(' ')));
         chooseVillager(form);
         ui(form).appendButton->click();
         QVERIFY(!form.document().endsWithBreak());
-        ui(form).editor->switchMode();
+        ui(form).modeButton->click();
         const QString shown = form.document().text();
         QVERIFY(shown.endsWith(QLatin1String("\r\n")));
         for (QAction* step : {ui(form).undoAction, ui(form).undoAction, ui(form).redoAction}) {
@@ -226,7 +227,7 @@ private slots:
         choose(ui(form).saveAsAction);
         QVERIFY(!form.isModified());
         clickText(form, 0, 0);
-        ui(form).editor->switchMode();
+        ui(form).modeButton->click();
         QTest::keyClick(ui(form).lineList, Qt::Key_Down, Qt::AltModifier);
         QVERIFY(form.isModified());
         QStringList seen;

@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "buildlist/lineformat.h"
-#include "editing/window/lineeditor.h"
+#include "editing/window/modeswitch.h"
+#include "editing/window/textpart.h"
 #include "search/window/countwindow.h"
 #include "search/window/finddialog.h"
 #include "support/controls.h"
@@ -34,11 +35,7 @@ struct Typing {
         QVERIFY(QTest::qWaitForWindowActive(&f.form));
         ui(f.form).textArea->setFocus();
     }
-    void caret(int offset)
-    {
-        ui(f.form).textArea->setSelStart(offset);
-        ui(f.form).editor->textAreaClicked();
-    }
+    void caret(int offset) { placeCaret(ui(f.form).textArea, offset); }
     int refusals() const { return int(f.dialogs.sounds.size()); }
 };
 
@@ -174,7 +171,7 @@ private slots:
         QCOMPARE(t.f.lines().at(0), kLine2);
         QVERIFY(t.f.form.isModified());
         // The caret started from the padded line's end and went down.
-        QCOMPARE(ui(t.f.form).editor->currentLine(), 1);
+        QCOMPARE(t.f.form.document().position().line, 1);
         VERIFY_DIALOGS(t.f);
     }
 
@@ -263,7 +260,7 @@ private slots:
         Typing t({QStringLiteral("short"), kLine2});
         t.caret(5);
         QTest::keyClick(ui(t.f.form).textArea, Qt::Key_Right); // onto line 1, offset 7
-        QCOMPARE(ui(t.f.form).editor->currentLine(), 0);
+        QCOMPARE(t.f.form.document().position().line, 0);
         expectRefusal(t.f);
         QTest::keyClick(ui(t.f.form).textArea, Qt::Key_Q);
         QCOMPARE(t.f.lines().at(1), kLine2);
@@ -306,14 +303,14 @@ private slots:
         t.caret(60);
         QTest::keyClick(ui(t.f.form).textArea, Qt::Key_Up);
         QVERIFY(!t.f.form.isModified());
-        QCOMPARE(ui(t.f.form).editor->currentLine(), 0);
+        QCOMPARE(t.f.form.document().position().line, 0);
     }
 
     void downOnTheEmptyLineAfterTheLastFillsIt()
     {
         Typing t({kLine2});
         t.caret(50);
-        QCOMPARE(ui(t.f.form).editor->currentLine(), 1);
+        QCOMPARE(t.f.form.document().position().line, 1);
         QTest::keyClick(ui(t.f.form).textArea, Qt::Key_Down);
         QCOMPARE(t.f.text(), kLine2 + QStringLiteral("\r\n") + QString(48, QLatin1Char(' ')));
     }
@@ -323,11 +320,9 @@ private slots:
         FormFixture f;
         f.setLines({QStringLiteral("a")});
         for (int missing : {-1, 5}) {
-            ui(f.form).editor->setCurrentLine(missing);
-            bool consumed = false;
-            ui(f.form).editor->textAreaKeyDown(Qt::Key_Up, Qt::NoModifier, &consumed);
+            setPlace(f.form.document(), missing, missing + 1);
+            QTest::keyClick(ui(f.form).textArea, Qt::Key_Up);
             QCOMPARE(f.text(), QStringLiteral("a\r\n"));
-            QVERIFY(!consumed);
         }
     }
 
@@ -347,10 +342,9 @@ private slots:
         QFETCH(QString, column);
         FormFixture f;
         f.setLines({kLine2, kLine2, kLine2});
-        ui(f.form).textArea->setSelStart(offset);
-        ui(f.form).editor->textAreaClicked();
-        QCOMPARE(ui(f.form).editor->currentLine(), line);
-        QCOMPARE(ui(f.form).editor->insertAt(), line + 1);
+        placeCaret(ui(f.form).textArea, offset);
+        QCOMPARE(f.form.document().position().line, line);
+        QCOMPARE(f.form.document().position().insertAt, line + 1);
         QCOMPARE(f.form.panel(MainWindow::Panel::Column), column);
     }
 
@@ -361,7 +355,7 @@ private slots:
         c.setPosition(c.position() + 37);
         const QPoint at = ui(t.f.form).textArea->cursorRect(c).center();
         QTest::mouseClick(ui(t.f.form).textArea->viewport(), Qt::LeftButton, {}, at);
-        QCOMPARE(ui(t.f.form).editor->currentLine(), 2);
+        QCOMPARE(t.f.form.document().position().line, 2);
         QCOMPARE(t.f.form.panel(MainWindow::Panel::Column), QStringLiteral("37"));
     }
 
@@ -370,8 +364,8 @@ private slots:
         Typing t({kLine2, kLine2});
         t.caret(0);
         QTest::keyClick(ui(t.f.form).textArea, Qt::Key_Down);
-        QCOMPARE(ui(t.f.form).editor->currentLine(), 1);
-        QCOMPARE(ui(t.f.form).editor->insertAt(), 2);
+        QCOMPARE(t.f.form.document().position().line, 1);
+        QCOMPARE(t.f.form.document().position().insertAt, 2);
         QCOMPARE(t.f.form.panel(MainWindow::Panel::Column), QStringLiteral("0"));
     }
 

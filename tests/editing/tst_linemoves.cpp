@@ -4,7 +4,8 @@
 #include "app/statuspanels.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/window/updownarrows.h"
-#include "editing/window/lineeditor.h"
+#include "editing/window/modeswitch.h"
+#include "editing/window/textpart.h"
 #include "search/window/checkorderwindow.h"
 #include "search/window/countwindow.h"
 #include "support/controls.h"
@@ -27,14 +28,6 @@
 
 namespace {
 
-// A context menu asked for from the keyboard.
-QMenu* openLineMenu(BuildListView* list)
-{
-    QContextMenuEvent press(QContextMenuEvent::Keyboard, QPoint(), QPoint());
-    QCoreApplication::sendEvent(list, &press);
-    return list->findChild<QMenu*>(QStringLiteral("lineMenu"));
-}
-
 const QString W = line48("// W");
 const QString X = QStringLiteral("U83       Villager             3      109       ");
 const QString Y = line48("// Y");
@@ -47,9 +40,8 @@ struct LinesWindow {
     {
         f.setLines({W, X, Y, Z});
         f.form.show();
-        ui(f.form).editor->switchMode();
-        ui(f.form).lineList->setItemIndex(selected);
-        ui(f.form).editor->rowClicked();
+        ui(f.form).modeButton->click();
+        clickRow(ui(f.form).lineList, selected);
     }
     // The state a move or removal leaves behind.
     QStringList state() const { return windowState(f.form); }
@@ -92,19 +84,19 @@ private slots:
         QFETCH(QString, way);
         QFETCH(int, dropOn);
         LinesWindow byDrag(row);
-        LineEditor* editor = ui(byDrag.f.form).editor;
-        editor->takeRowForDrag();
-        if (dropOn < 0) {
-            editor->dropOnToilet(QPoint());
-        } else {
+        {
             BuildListView* list = ui(byDrag.f.form).lineList;
-            const QPoint over = dropOn >= list->count()
-                                    ? QPoint(20, list->viewport()->height() - 5)
+            QWidget* vp = list->viewport();
+            QLabel* toilet = ui(byDrag.f.form).toilet;
+            const QPoint from = list->visualItemRect(list->QListWidget::item(row)).center();
+            const QPoint over = dropOn < 0 ? vp->mapFromGlobal(toilet->mapToGlobal(toilet->rect().center()))
+                                : dropOn >= list->count()
+                                    ? QPoint(20, vp->height() - 5)
                                     : list->visualItemRect(list->QListWidget::item(dropOn)).center();
-            bool accept = true;
-            editor->dragOverList(list->viewport()->mapTo(list, over), accept);
-            QCOMPARE(editor->dragTo(), dropOn);
-            editor->dropOnList(QPoint());
+            QTest::mousePress(vp, Qt::LeftButton, {}, from);
+            QTest::mouseMove(vp, from + (over - from) / 2);
+            QTest::mouseMove(vp, over);
+            QTest::mouseRelease(vp, Qt::LeftButton, {}, over);
         }
 
         QFETCH(bool, byProgram);
@@ -137,8 +129,8 @@ private slots:
         QList<QWidget*> focused;
         const auto connection =
             connect(qApp, &QApplication::focusChanged, [&](QWidget*, QWidget* now) { focused << now; });
-        ui(w.f.form).editor->switchMode();
-        ui(w.f.form).editor->switchMode();
+        ui(w.f.form).modeButton->click();
+        ui(w.f.form).modeButton->click();
         disconnect(connection);
         QCOMPARE(focused, (QList<QWidget*>{ui(w.f.form).textArea, ui(w.f.form).lineList}));
     }
@@ -149,7 +141,7 @@ private slots:
         FormFixture f;
         f.setLines(QStringList(200, X));
         f.form.show();
-        ui(f.form).editor->switchMode();
+        ui(f.form).modeButton->click();
         BuildListView* list = ui(f.form).lineList;
         list->setItemIndex(150);
         QCoreApplication::processEvents();
@@ -205,7 +197,7 @@ private slots:
         LinesWindow w(row);
         QVERIFY(QTest::qWaitForWindowActive(&w.f.form));
         ui(w.f.form).lineList->setFocus();
-        ui(w.f.form).editor->removeSelectedLine();
+        chooseFromLineMenu(ui(w.f.form).lineList, "Remove");
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ui(w.f.form).lineList));
         QCOMPARE(ui(w.f.form).lineList->currentRow(), qMin(row, 2)); // the row in its place
         // Undo and Redo of the removal keep a row current too.
@@ -223,8 +215,8 @@ private slots:
         ui(w.f.form).lineList->setItemIndex(-1);
         const QStringList before = w.state();
         QTest::keyClick(ui(w.f.form).lineList, Qt::Key_Up, Qt::AltModifier);
-        ui(w.f.form).editor->moveSelectedLine(1);
-        ui(w.f.form).editor->removeSelectedLine();
+        QTest::keyClick(ui(w.f.form).lineList, Qt::Key_Down, Qt::AltModifier);
+        QVERIFY(!openLineMenu(ui(w.f.form).lineList));
         QCOMPARE(w.state(), before);
     }
 

@@ -2,7 +2,8 @@
 #include "buildlist/lineformat.h"
 #include "buildlist/window/itempicker.h"
 #include "editing/textcopy.h"
-#include "editing/window/lineeditor.h"
+#include "editing/window/modeswitch.h"
+#include "editing/window/textpart.h"
 #include "search/window/findcommand.h"
 #include "search/window/finddialog.h"
 #include "support/controls.h"
@@ -29,8 +30,7 @@ QStringList named(int n)
 
 void clickAt(FormFixture& f, int offset)
 {
-    ui(f.form).textArea->setSelStart(offset);
-    ui(f.form).editor->textAreaClicked();
+    placeCaret(ui(f.form).textArea, offset);
 }
 
 } // namespace
@@ -69,16 +69,16 @@ private slots:
     {
         FormFixture f;
         f.setLines(named(4));
-        ui(f.form).editor->switchMode();
-        QVERIFY(ui(f.form).editor->linesMode());
+        ui(f.form).modeButton->click();
+        QVERIFY(ui(f.form).modes->linesMode());
         QCOMPARE(f.form.panel(MainWindow::Panel::Mode), QStringLiteral("Lines"));
         QCOMPARE(f.listItems(), named(4));
         QVERIFY(ui(f.form).lineList->isVisibleTo(&f.form));
         QVERIFY(!ui(f.form).textArea->isVisibleTo(&f.form));
         QCOMPARE(ui(f.form).appendButton->text(), QStringLiteral("Insert"));
         QCOMPARE(ui(f.form).modeButton->text(), QStringLiteral("Edit Normal"));
-        ui(f.form).editor->switchMode();
-        QVERIFY(!ui(f.form).editor->linesMode());
+        ui(f.form).modeButton->click();
+        QVERIFY(!ui(f.form).modes->linesMode());
         QCOMPARE(f.form.panel(MainWindow::Panel::Mode), QStringLiteral("Normal"));
         QCOMPARE(f.lines(), named(4));
         QCOMPARE(ui(f.form).appendButton->text(), QStringLiteral("Append"));
@@ -91,8 +91,8 @@ private slots:
     {
         FormFixture f;
         f.form.document().reset({QStringLiteral("a"), QStringLiteral("b")}, false);
-        ui(f.form).editor->switchMode();
-        ui(f.form).editor->switchMode();
+        ui(f.form).modeButton->click();
+        ui(f.form).modeButton->click();
         QCOMPARE(f.text(), QStringLiteral("a\r\nb\r\n"));
         QVERIFY(f.form.isModified());
     }
@@ -101,9 +101,9 @@ private slots:
     {
         FormFixture f;
         f.form.document().reset({});
-        ui(f.form).editor->switchMode();
+        ui(f.form).modeButton->click();
         QCOMPARE(ui(f.form).lineList->count(), 0);
-        ui(f.form).editor->switchMode();
+        ui(f.form).modeButton->click();
         QCOMPARE(f.text(), QString());
         QVERIFY(!f.form.isModified());
     }
@@ -113,12 +113,12 @@ private slots:
         FormFixture f;
         f.setLines(named(5));
         clickAt(f, 160); // line 3
-        ui(f.form).editor->switchMode();
+        ui(f.form).modeButton->click();
         QCOMPARE(ui(f.form).lineList->itemIndex(), 3);
-        QCOMPARE(ui(f.form).editor->insertAt(), 4);
-        ui(f.form).editor->switchMode();
+        QCOMPARE(f.form.document().position().insertAt, 4);
+        ui(f.form).modeButton->click();
         clickAt(f, 250); // the empty line after the last
-        ui(f.form).editor->switchMode();
+        ui(f.form).modeButton->click();
         QCOMPARE(ui(f.form).lineList->itemIndex(), -1);
     }
 
@@ -126,27 +126,26 @@ private slots:
     {
         FormFixture f;
         f.setLines(named(6));
-        ui(f.form).editor->switchMode();
-        ui(f.form).lineList->setItemIndex(4);
-        ui(f.form).editor->rowClicked();
-        ui(f.form).editor->switchMode();
+        ui(f.form).modeButton->click();
+        clickRow(ui(f.form).lineList, 4);
+        ui(f.form).modeButton->click();
         QCOMPARE(ui(f.form).textArea->selStart(), 231);
-        QCOMPARE(ui(f.form).editor->insertAt(), 5);
-        QCOMPARE(ui(f.form).editor->currentLine(), 4);
-        QCOMPARE(ui(f.form).find->findFrom(), 4);
+        QCOMPARE(f.form.document().position().insertAt, 5);
+        QCOMPARE(f.form.document().position().line, 4);
+        QCOMPARE(f.form.document().position().findFrom, 4);
     }
 
     void nothingSelectedPutsTheCaretAtTheStart()
     {
         FormFixture f;
         f.setLines(named(3));
-        ui(f.form).textArea->setSelStart(120);
-        ui(f.form).editor->switchMode();
-        ui(f.form).lineList->setItemIndex(-1);
-        ui(f.form).editor->switchMode();
-        QCOMPARE(ui(f.form).editor->currentLine(), -1);
-        QCOMPARE(ui(f.form).editor->insertAt(), 0);
-        QCOMPARE(ui(f.form).find->findFrom(), -1);
+        clickAt(f, 150); // the empty line after the last: no row to select
+        ui(f.form).modeButton->click();
+        QCOMPARE(ui(f.form).lineList->itemIndex(), -1);
+        ui(f.form).modeButton->click();
+        QCOMPARE(f.form.document().position().line, -1);
+        QCOMPARE(f.form.document().position().insertAt, 0);
+        QCOMPARE(f.form.document().position().findFrom, -1);
         QCOMPARE(ui(f.form).textArea->selStart(), 0);
     }
 
@@ -154,19 +153,19 @@ private slots:
     {
         FormFixture f;
         f.setLines(named(2));
-        ui(f.form).editor->setUndoAvailable(true);
+        ui(f.form).text->setUndoAvailable(true);
         ui(f.form).editNormalAction->trigger();
-        QVERIFY(!ui(f.form).editor->linesMode());
+        QVERIFY(!ui(f.form).modes->linesMode());
         QVERIFY(ui(f.form).removeLastLineButton->isEnabled());
         ui(f.form).editLinesAction->trigger();
-        QVERIFY(ui(f.form).editor->linesMode());
+        QVERIFY(ui(f.form).modes->linesMode());
         QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());
         ui(f.form).lineList->setItemIndex(1);
         ui(f.form).editLinesAction->trigger();
         QCOMPARE(ui(f.form).lineList->itemIndex(), 1);
-        QVERIFY(ui(f.form).editor->linesMode());
+        QVERIFY(ui(f.form).modes->linesMode());
         ui(f.form).editNormalAction->trigger();
-        QVERIFY(!ui(f.form).editor->linesMode());
+        QVERIFY(!ui(f.form).modes->linesMode());
     }
 
     void everyChangeOfModeDisablesUndo()
@@ -174,10 +173,10 @@ private slots:
         FormFixture f;
         ui(f.form).picker->appendItem();
         QVERIFY(ui(f.form).removeLastLineButton->isEnabled());
-        ui(f.form).editor->switchMode();
+        ui(f.form).modeButton->click();
         QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());
-        ui(f.form).editor->setUndoAvailable(true);
-        ui(f.form).editor->switchMode();
+        ui(f.form).text->setUndoAvailable(true);
+        ui(f.form).modeButton->click();
         QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());
     }
 
@@ -188,13 +187,13 @@ private slots:
         f.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.form));
         QTest::mouseClick(ui(f.form).modeButton, Qt::LeftButton);
-        QVERIFY(ui(f.form).editor->linesMode());
+        QVERIFY(ui(f.form).modes->linesMode());
         BuildListView* list = ui(f.form).lineList;
         const QRect row1 = list->visualItemRect(list->QListWidget::item(1));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row1.center());
-        QCOMPARE(ui(f.form).editor->currentLine(), 1);
-        QCOMPARE(ui(f.form).editor->insertAt(), 2);
-        QCOMPARE(ui(f.form).find->findFrom(), 1);
+        QCOMPARE(f.form.document().position().line, 1);
+        QCOMPARE(f.form.document().position().insertAt, 2);
+        QCOMPARE(f.form.document().position().findFrom, 1);
         QTest::mouseClick(ui(f.form).appendButton, Qt::LeftButton);
         QCOMPARE(f.listItems().at(2), QStringLiteral("U83       Villager             1      109       "));
         QTest::mouseClick(ui(f.form).modeButton, Qt::LeftButton);
@@ -207,11 +206,11 @@ private slots:
     {
         FormFixture f;
         f.setLines(named(4));
-        ui(f.form).editor->switchMode();
+        ui(f.form).modeButton->click();
         ui(f.form).lineList->setItemIndex(0);
         QTest::keyClick(ui(f.form).lineList, Qt::Key_Down);
-        QCOMPARE(ui(f.form).editor->currentLine(), 1);
-        QCOMPARE(ui(f.form).editor->insertAt(), 2);
+        QCOMPARE(f.form.document().position().line, 1);
+        QCOMPARE(f.form.document().position().insertAt, 2);
     }
 
     // A search from Normal mode hides the text area while the find dialog
@@ -227,14 +226,14 @@ private slots:
         clickAt(f, 10);
         ui(f.form).findDialog->setFindText(QStringLiteral("line 3"));
         ui(f.form).find->findNext();
-        QCOMPARE(ui(f.form).editor->insertAt(), 4);
+        QCOMPARE(f.form.document().position().insertAt, 4);
         QCOMPARE(f.form.focusWidget(), static_cast<QWidget*>(ui(f.form).lineList));
         QTest::keyRelease(ui(f.form).textArea, Qt::Key_Escape);
         QTest::keyClick(ui(f.form).textArea, Qt::Key_X);
-        QCOMPARE(ui(f.form).editor->insertAt(), 4);
-        QCOMPARE(ui(f.form).editor->currentLine(), 0);
+        QCOMPARE(f.form.document().position().insertAt, 4);
+        QCOMPARE(f.form.document().position().line, 0);
         QCOMPARE(ui(f.form).textArea->lines(), named(5));
-        ui(f.form).editor->switchMode();
+        ui(f.form).modeButton->click();
         QCOMPARE(f.form.focusWidget(), static_cast<QWidget*>(ui(f.form).textArea));
         VERIFY_DIALOGS(f);
     }

@@ -2,7 +2,8 @@
 #include "buildlist/buildlist.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/window/itempicker.h"
-#include "editing/window/lineeditor.h"
+#include "editing/window/modeswitch.h"
+#include "editing/window/textpart.h"
 #include "files/diskfile.h"
 #include "files/filebytes.h"
 #include "files/savesteps.h"
@@ -155,8 +156,8 @@ private slots:
         open(f, path("plain.ai"));
         QCOMPARE(f.lines(), (QStringList{kTown, kVillager3}));
         QCOMPARE(ui(f.form).textArea->selStart(), 10);
-        QCOMPARE(ui(f.form).editor->currentLine(), 0);
-        QCOMPARE(ui(f.form).editor->insertAt(), 1);
+        QCOMPARE(f.form.document().position().line, 0);
+        QCOMPARE(f.form.document().position().insertAt, 1);
         QCOMPARE(f.form.panel(MainWindow::Panel::Column), QStringLiteral("10"));
         QCOMPARE(f.form.panel(MainWindow::Panel::File), path("plain.ai"));
         QCOMPARE(ui(f.form).files->fileName(), path("plain.ai"));
@@ -227,8 +228,8 @@ private slots:
         QCOMPARE(lines[4], blanks(48));
         QCOMPARE(lines[5], kVillager3);
         QCOMPARE(ui(f.form).textArea->selStart(), 110);
-        QCOMPARE(ui(f.form).editor->currentLine(), 2);
-        QCOMPARE(ui(f.form).editor->insertAt(), 3);
+        QCOMPARE(f.form.document().position().line, 2);
+        QCOMPARE(f.form.document().position().insertAt, 3);
         QCOMPARE(f.form.panel(MainWindow::Panel::Column), QStringLiteral("10"));
         QVERIFY(!f.form.isModified());
         QCOMPARE(ui(f.form).picker->villagerCount(), 3);
@@ -251,8 +252,8 @@ private slots:
         QCOMPARE(f.text(), QString());
         QCOMPARE(ui(f.form).textArea->selStart(), 0);
         QCOMPARE(f.form.panel(MainWindow::Panel::Column), QStringLiteral("0"));
-        QCOMPARE(ui(f.form).editor->currentLine(), 0);
-        QCOMPARE(ui(f.form).editor->insertAt(), 1);
+        QCOMPARE(f.form.document().position().line, 0);
+        QCOMPARE(f.form.document().position().insertAt, 1);
         QCOMPARE(ui(f.form).picker->villagerCount(), 0);
     }
 
@@ -268,9 +269,9 @@ private slots:
     {
         writeBytes(path("lm.ai"), (kVillager3 + "\r\n").toLatin1());
         FormFixture f;
-        ui(f.form).editor->switchMode();
+        ui(f.form).modeButton->click();
         open(f, path("lm.ai"));
-        QVERIFY(!ui(f.form).editor->linesMode());
+        QVERIFY(!ui(f.form).modes->linesMode());
         QCOMPARE(f.form.panel(MainWindow::Panel::Mode), QStringLiteral("Normal"));
         QCOMPARE(ui(f.form).modeButton->text(), QStringLiteral("Edit Lines"));
         QCOMPARE(ui(f.form).appendButton->text(), QStringLiteral("Append"));
@@ -447,8 +448,9 @@ private slots:
         FormFixture f;
         f.dialogs.expectOpen(file);
         ui(f.form).files->openFromDialog();
-        ui(f.form).editor->switchMode();
-        ui(f.form).editor->moveLine(1, 0);
+        ui(f.form).modeButton->click();
+        clickRow(ui(f.form).lineList, 1);
+        QTest::keyClick(ui(f.form).lineList, Qt::Key_Up, Qt::AltModifier);
         ui(f.form).files->save();
         QCOMPARE(readBytes(file), kVillager3.toLatin1() + "\r\n" + kStartingLine + "\r\n");
         QVERIFY(!f.form.isModified());
@@ -468,7 +470,7 @@ private slots:
         QCOMPARE(ui(f.form).textArea->width(), 513);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         QCOMPARE(ui(f.form).textArea->selStart(), 60);
-        QCOMPARE(ui(f.form).editor->currentLine(), 1);
+        QCOMPARE(f.form.document().position().line, 1);
         QVERIFY(!f.form.isModified());
         VERIFY_DIALOGS(f);
     }
@@ -480,8 +482,8 @@ private slots:
         f.dialogs.expectSave(path("kept.ai"));
         ui(f.form).files->saveAs();
         ui(f.form).picker->setVillagerCount(3);
-        ui(f.form).editor->setUndoAvailable(true);
-        ui(f.form).editor->switchMode();
+        ui(f.form).text->setUndoAvailable(true);
+        ui(f.form).modeButton->click();
         f.form.show();
         QVERIFY(QTest::qWaitForWindowActive(&f.form));
         choose(ui(f.form).newAction);
@@ -492,8 +494,8 @@ private slots:
         QCOMPARE(f.form.panel(MainWindow::Panel::Mode), QStringLiteral("Normal"));
         QCOMPARE(ui(f.form).villagerBox->text(), QStringLiteral("0"));
         QCOMPARE(ui(f.form).picker->villagerCount(), 0);
-        QCOMPARE(ui(f.form).editor->insertAt(), -1);
-        QVERIFY(!ui(f.form).editor->linesMode());
+        QCOMPARE(f.form.document().position().insertAt, -1);
+        QVERIFY(!ui(f.form).modes->linesMode());
         // New forgets the file as it clears the status bar: Save asks for a name.
         QCOMPARE(ui(f.form).files->fileName(), QString());
         QVERIFY(!ui(f.form).removeLastLineButton->isEnabled());
@@ -683,8 +685,9 @@ private slots:
     {
         FormFixture f;
         f.setLines({kTown, kVillager3});
-        ui(f.form).editor->switchMode();
-        ui(f.form).editor->moveLine(1, 0);
+        ui(f.form).modeButton->click();
+        clickRow(ui(f.form).lineList, 1);
+        QTest::keyClick(ui(f.form).lineList, Qt::Key_Up, Qt::AltModifier);
         f.dialogs.expectSave(path("order.ai"));
         ui(f.form).files->save();
         QCOMPARE(readBytes(path("order.ai")), (kVillager3 + "\r\n" + kTown + "\r\n").toLatin1());

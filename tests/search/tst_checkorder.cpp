@@ -4,7 +4,8 @@
 #include "buildlist/lineformat.h"
 #include "buildlist/ordercheck.h"
 #include "buildlist/window/itempicker.h"
-#include "editing/window/lineeditor.h"
+#include "editing/window/modeswitch.h"
+#include "editing/window/textpart.h"
 #include "files/openroad.h"
 #include "files/window/filecommands.h"
 #include "search/window/checkorderwindow.h"
@@ -143,14 +144,16 @@ private slots:
     {
         FormFixture f;
         f.setLines({QString::fromLatin1(kStartingLine), kAgeTool, kArchery, kArcher});
-        ui(f.form).editor->switchMode();
+        ui(f.form).modeButton->click();
         choose(ui(f.form).checkOrderAction);
         QCOMPARE(windowOf(f)->rowLines(), QList<int>{});
-        ui(f.form).editor->moveLine(3, 2);
+        clickRow(ui(f.form).lineList, 3);
+        QTest::keyClick(ui(f.form).lineList, Qt::Key_Up, Qt::AltModifier);
         QTest::mouseClick(ui(*windowOf(f)).checkButton, Qt::LeftButton);
         QCOMPARE(windowOf(f)->rowLines(), QList<int>{3});
         // Shown again from the menu, it checks again.
-        ui(f.form).editor->moveLine(2, 4);
+        clickRow(ui(f.form).lineList, 2);
+        QTest::keyClick(ui(f.form).lineList, Qt::Key_Down, Qt::AltModifier);
         choose(ui(f.form).checkOrderAction);
         QCOMPARE(windowOf(f)->rowLines(), QList<int>{});
     }
@@ -166,10 +169,10 @@ private slots:
         CheckOrderWindow& window = *windowOf(f);
         ui(window).problemList->setCurrentRow(0);
         window.selectProblemLine();
-        QVERIFY(ui(f.form).editor->linesMode());
+        QVERIFY(ui(f.form).modes->linesMode());
         QCOMPARE(ui(f.form).lineList->itemIndex(), 2);
-        QCOMPARE(ui(f.form).editor->insertAt(), 3);
-        QCOMPARE(ui(f.form).editor->currentLine(), 2);
+        QCOMPARE(f.form.document().position().insertAt, 3);
+        QCOMPARE(f.form.document().position().line, 2);
         QCOMPARE(f.listItems(), lines);
         QVERIFY(!f.form.isModified());
         VERIFY_DIALOGS(f);
@@ -182,11 +185,10 @@ private slots:
     {
         FormFixture f;
         f.setLines({QString::fromLatin1(kStartingLine), kAgeTool, kArcher, kArchery});
-        ui(f.form).editor->switchMode();
+        ui(f.form).modeButton->click();
         CheckOrderWindow& window = shown(f);
         QCOMPARE(window.rowLines(), QList<int>{3});
-        ui(f.form).lineList->setItemIndex(1);
-        ui(f.form).editor->rowClicked();
+        clickRow(ui(f.form).lineList, 1);
         ui(f.form).picker->appendItem(); // Insert below line 2: the Archer is line 4 now
         QVERIFY(window.checkPending());
         ui(window).problemList->setCurrentRow(0);
@@ -214,12 +216,11 @@ private slots:
         FormFixture f;
         f.setLines({QString::fromLatin1(kStartingLine), kAgeTool, kArcher, line48(QStringLiteral("// note")),
                     kArchery});
-        ui(f.form).editor->switchMode();
+        ui(f.form).modeButton->click();
         CheckOrderWindow& window = shown(f);
         QCOMPARE(window.rowLines(), QList<int>{3});
         QVERIFY(rows(window).at(0).contains(QStringLiteral("at line 5")));
-        ui(f.form).lineList->setItemIndex(4);
-        ui(f.form).editor->rowClicked();
+        clickRow(ui(f.form).lineList, 4);
         QTest::keyClick(ui(f.form).lineList, Qt::Key_Up, Qt::AltModifier);
         QCOMPARE(ui(f.form).lineList->item(3), kArchery);
         QTRY_VERIFY(rows(window).at(0).contains(QStringLiteral("at line 4")));
@@ -270,7 +271,7 @@ private slots:
     {
         FormFixture f;
         f.setLines({QString::fromLatin1(kStartingLine), kAgeTool, kArcher, kArchery});
-        ui(f.form).editor->switchMode();
+        ui(f.form).modeButton->click();
         CheckOrderWindow& window = shown(f);
         const QString problem =
             QStringLiteral("Archer needs Archery, which comes later, at line 4: move it up");

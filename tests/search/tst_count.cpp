@@ -1,7 +1,8 @@
 #include "app/mainwindow.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/window/itempicker.h"
-#include "editing/window/lineeditor.h"
+#include "editing/window/modeswitch.h"
+#include "editing/window/textpart.h"
 #include "search/countcomment.h"
 #include "search/window/countwindow.h"
 #include "support/controls.h"
@@ -139,9 +140,9 @@ private slots:
         FormFixture f;
         f.setLines({kVillager3});
         countUnit(f, QStringLiteral("Villager         "));
-        ui(f.form).editor->switchMode();
+        ui(f.form).modeButton->click();
         QTest::mouseClick(ui(f.form2).copyButton, Qt::LeftButton);
-        QVERIFY(!ui(f.form).editor->linesMode());
+        QVERIFY(!ui(f.form).modes->linesMode());
         QCOMPARE(f.lines().at(0), QStringLiteral("//Villager 3").leftJustified(48));
     }
 
@@ -262,8 +263,8 @@ private slots:
     {
         FormFixture f;
         f.setLines({kVillager3});
-        ui(f.form).editor->switchMode();
-        ui(f.form).editor->rowClicked();
+        ui(f.form).modeButton->click();
+        clickRow(ui(f.form).lineList, ui(f.form).lineList->itemIndex());
         ui(f.form).picker->appendItem(); // one more Villager, in the list only
         countUnit(f, QStringLiteral("Villager         "));
         QCOMPARE(ui(f.form2).counts->lines(), QStringList{QStringLiteral("//Villager 4").leftJustified(48)});

@@ -1,7 +1,8 @@
 #include "app/mainwindow.h"
 #include "buildlist/buildlist.h"
 #include "buildlist/lineformat.h"
-#include "editing/window/lineeditor.h"
+#include "editing/window/modeswitch.h"
+#include "editing/window/textpart.h"
 #include "search/window/findcommand.h"
 #include "search/window/finddialog.h"
 #include "support/controls.h"
@@ -78,10 +79,17 @@ private slots:
         PartFixture p(kLines);
         ScriptedDialogs& dialogs = p.dialogs;
         FindCommand command(p.app, p.document, &p.window);
-        command.setFindFrom(from);
+        EditPosition start = p.document.position();
+        start.findFrom = from;
+        p.document.setPosition(start);
         QSignalSpy searching(&command, &FindCommand::searching);
-        QSignalSpy hits(&command, &FindCommand::found);
-        QSignalSpy passes(&command, &FindCommand::passEnded);
+        // Each hit selects its line.
+        QList<int> lines;
+        connect(&p.document, &BuildList::positionChanged, this, [&] {
+            const int selected = p.document.position().selectedRow;
+            if (selected >= 0 && (lines.isEmpty() || lines.last() != selected))
+                lines << selected;
+        });
         if (answers < 0)
             dialogs.expectMessage(MsgResult::No);
         for (int i = 0; i < answers; ++i)
@@ -91,9 +99,6 @@ private slots:
         auto* dialog = named<FindDialog>(p.window, "dlgFind");
         dialog->setFindText(text);
         command.findNext();
-        QList<int> lines;
-        for (const QList<QVariant>& hit : hits)
-            lines << hit.at(0).toInt();
         QCOMPARE(lines, found);
         QCOMPARE(dialogs.messages.size(), messages);
         // A search that started at the top and found nothing says so; one
@@ -104,9 +109,10 @@ private slots:
                 lastOfAnEmptyPass ? FindMessages::kCannotFind.arg(text) : FindMessages::kEndOfList;
             QCOMPARE(dialogs.messages.at(i).text, expected);
         }
-        QCOMPARE(command.findFrom(), nextFrom);
+        QCOMPARE(p.document.position().findFrom, nextFrom);
         QVERIFY(searching.size() >= 1);
-        QCOMPARE(passes.size(), searching.size());
+        // Found or not, Insert goes below the selected line.
+        QCOMPARE(p.document.position().insertAt, p.document.position().selectedRow + 1);
         QCOMPARE(p.document.lines(), kLines); // Find changes no line
         VERIFY_DIALOGS(p);
     }
@@ -122,15 +128,15 @@ private slots:
         int clicks = 0;
         QObject::connect(ui(f.form).lineList, &BuildListView::clickedByUser, [&] { ++clicks; });
         find(f, QStringLiteral("VILLAGER"));
-        QVERIFY(ui(f.form).editor->linesMode());
+        QVERIFY(ui(f.form).modes->linesMode());
         QCOMPARE(f.form.panel(MainWindow::Panel::Mode), QStringLiteral("Lines"));
         QCOMPARE(ui(f.form).lineList->itemIndex(), 1);
-        QCOMPARE(ui(f.form).find->findFrom(), 2);
-        QCOMPARE(ui(f.form).editor->insertAt(), 2);
+        QCOMPARE(f.form.document().position().findFrom, 2);
+        QCOMPARE(f.form.document().position().insertAt, 2);
         QCOMPARE(clicks, 0); // a hit is selected by program
         find(f, QStringLiteral("villager"));
         QCOMPARE(ui(f.form).lineList->itemIndex(), 3);
-        QCOMPARE(ui(f.form).find->findFrom(), 4);
+        QCOMPARE(f.form.document().position().findFrom, 4);
         VERIFY_DIALOGS(f);
     }
 
@@ -150,11 +156,11 @@ private slots:
         QCOMPARE(m.icon, MsgIcon::Question);
         QCOMPARE(m.defaultButton, MsgResult::Yes);
         QCOMPARE(ui(f.form).lineList->itemIndex(), 3); // No keeps the last hit
-        QCOMPARE(ui(f.form).editor->insertAt(), 4);
+        QCOMPARE(f.form.document().position().insertAt, 4);
         f.dialogs.expectMessage(MsgResult::Yes);
         find(f, QStringLiteral("villager"));
         QCOMPARE(ui(f.form).lineList->itemIndex(), 1); // Yes starts from the top
-        QCOMPARE(ui(f.form).find->findFrom(), 2);
+        QCOMPARE(f.form.document().position().findFrom, 2);
         VERIFY_DIALOGS(f);
     }
 
@@ -192,9 +198,11 @@ private slots:
         QFETCH(bool, asksToWrap);
         FormFixture f;
         f.setLines(kLines);
-        ui(f.form).editor->switchMode();
-        ui(f.form).lineList->setItemIndex(startAt);
-        ui(f.form).editor->rowClicked();
+        ui(f.form).modeButton->click();
+        if (startAt < 0)
+            f.form.document().selectLine(-1); // as a click that selects nothing
+        else
+            clickRow(ui(f.form).lineList, startAt);
         choose(ui(f.form).findAction);
         if (asksToWrap)
             f.dialogs.expectMessage(MsgResult::Yes);
@@ -215,7 +223,7 @@ private slots:
         QCOMPARE(m.title, FindMessages::kNotFoundTitle);
         QCOMPARE(m.buttons, MsgButtons::OK);
         QCOMPARE(ui(f.form).lineList->itemIndex(), startAt); // the selection stays
-        QCOMPARE(ui(f.form).editor->insertAt(), startAt + 1);
+        QCOMPARE(f.form.document().position().insertAt, startAt + 1);
         VERIFY_DIALOGS(f);
     }
 
@@ -223,11 +231,10 @@ private slots:
     {
         FormFixture f;
         f.setLines(kLines);
-        ui(f.form).editor->switchMode();
-        ui(f.form).lineList->setItemIndex(5);
-        ui(f.form).editor->rowClicked();
+        ui(f.form).modeButton->click();
+        clickRow(ui(f.form).lineList, 5);
         choose(ui(f.form).findAction);
-        QCOMPARE(ui(f.form).find->findFrom(), 5);
+        QCOMPARE(f.form.document().position().findFrom, 5);
         find(f, QStringLiteral("cavalry"));
         QCOMPARE(ui(f.form).lineList->itemIndex(), 5);
     }
@@ -236,10 +243,9 @@ private slots:
     {
         FormFixture f;
         f.setLines(kLines);
-        ui(f.form).editor->switchMode();
-        ui(f.form).lineList->setItemIndex(-1);
-        ui(f.form).editor->rowClicked();
-        QCOMPARE(ui(f.form).find->findFrom(), -1);
+        ui(f.form).modeButton->click();
+        f.form.document().selectLine(-1); // as a click that selects nothing
+        QCOMPARE(f.form.document().position().findFrom, -1);
         choose(ui(f.form).findAction);
         find(f, QStringLiteral("b109"));
         QCOMPARE(ui(f.form).lineList->itemIndex(), 0);

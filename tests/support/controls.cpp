@@ -5,7 +5,9 @@
 #include "buildlist/window/itempicker.h"
 #include "buildlist/window/steppededit.h"
 #include "buildlist/window/updownarrows.h"
-#include "editing/window/lineeditor.h"
+#include "editing/window/listpart.h"
+#include "editing/window/modeswitch.h"
+#include "editing/window/textpart.h"
 #include "files/window/filecommands.h"
 #include "search/window/checkorderwindow.h"
 #include "search/window/countwindow.h"
@@ -127,7 +129,9 @@ MainControls findMain(const MainWindow& w)
             named<FileCommands>(w, "fileCommands"),
             named<FindCommand>(w, "findCommand"),
             named<ItemPicker>(w, "itemPicker"),
-            named<LineEditor>(w, "lineEditor")};
+            named<TextPart>(w, "textPart"),
+            named<ListPart>(w, "listPart"),
+            named<ModeSwitch>(w, "modeSwitch")};
 }
 
 CountControls findCount(const CountWindow& w)

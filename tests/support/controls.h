@@ -30,7 +30,9 @@ class MainWindow;
 class FileCommands;
 class FindCommand;
 class ItemPicker;
-class LineEditor;
+class ListPart;
+class ModeSwitch;
+class TextPart;
 
 // The one object of this type and name under `parent`; a missing control
 // is a broken fixture and ends the run.
@@ -92,7 +94,9 @@ struct MainControls {
     FileCommands* files;
     FindCommand* find;
     ItemPicker* picker;
-    LineEditor* editor;
+    TextPart* text;
+    ListPart* list;
+    ModeSwitch* modes;
 };
 
 struct CountControls {

@@ -1,12 +1,16 @@
 #include "support/formfixture.h"
 #include "buildlist/window/itempicker.h"
-#include "editing/window/lineeditor.h"
+#include "editing/window/modeswitch.h"
 #include "search/window/findcommand.h"
 #include "support/controls.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
+#include <QTest>
 
 #include "app/mainwindow.h"
 #include "search/window/countwindow.h"
@@ -60,17 +64,71 @@ QStringList windowState(const MainWindow& form)
     return {ui(form).textArea->text(), ui(form).lineList->items().join(QLatin1Char('|')),
             QStringLiteral("row %1 current %2 insert %3 find %4 caret %5 column %6")
                 .arg(ui(form).lineList->itemIndex())
-                .arg(ui(form).editor->currentLine())
-                .arg(ui(form).editor->insertAt())
-                .arg(ui(form).find->findFrom())
-                .arg(ui(form).editor->linesMode() ? -1 : ui(form).textArea->selStart())
+                .arg(form.document().position().line)
+                .arg(form.document().position().insertAt)
+                .arg(form.document().position().findFrom)
+                .arg(ui(form).modes->linesMode() ? -1 : ui(form).textArea->selStart())
                 .arg(form.panel(MainWindow::Panel::Column)),
             QStringLiteral("villagers %1 box %2 undo button %3 marker '%4' mode %5")
                 .arg(ui(form).picker->villagerCount())
                 .arg(ui(form).villagerBox->text())
                 .arg(ui(form).removeLastLineButton->isEnabled())
                 .arg(form.panel(MainWindow::Panel::Marker))
-                .arg(ui(form).editor->linesMode())};
+                .arg(ui(form).modes->linesMode())};
+}
+
+namespace {
+
+// Mouse clicks and key releases reach only a window that is shown.
+void showWindowOf(QWidget* control)
+{
+    QWidget* window = control->window();
+    if (!window->isVisible()) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+    }
+}
+
+} // namespace
+
+void clickRow(QListWidget* list, int row)
+{
+    QVERIFY(row >= 0 && row < list->count());
+    showWindowOf(list);
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+void placeCaret(BuildListTextEdit* text, int offset)
+{
+    showWindowOf(text);
+    text->setSelStart(offset);
+    QTest::keyRelease(text, Qt::Key_Shift);
+}
+
+QMenu* openLineMenu(QListWidget* list)
+{
+    QContextMenuEvent press(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+    QCoreApplication::sendEvent(list, &press);
+    return list->findChild<QMenu*>(QStringLiteral("lineMenu"));
+}
+
+void chooseFromLineMenu(QListWidget* list, const QString& caption)
+{
+    QMenu* menu = openLineMenu(list);
+    QVERIFY(menu);
+    for (QAction* action : menu->actions())
+        if (action->text().remove(QLatin1Char('&')) == caption)
+            action->trigger();
+    menu->close();
+}
+
+void setPlace(BuildList& document, int line, int insertAt)
+{
+    EditPosition p = document.position();
+    p.line = line;
+    p.insertAt = insertAt;
+    document.setPosition(p);
 }
 
 QString line48(const QString& start)

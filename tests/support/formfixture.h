@@ -9,7 +9,10 @@
 #include <QStringList>
 #include <QWidget>
 
+class BuildListTextEdit;
 class QAction;
+class QListWidget;
+class QMenu;
 class MainWindow;
 class CountWindow;
 
@@ -60,6 +63,19 @@ void choose(QAction* action);
 // Find's start, caret, column) and the rest (tally, Undo button, marker,
 // mode). The hidden text's caret counts for nothing.
 QStringList windowState(const MainWindow& form);
+
+// A click on a row of the list, as a user makes it, the row scrolled into
+// view and the window shown first.
+void clickRow(QListWidget* list, int row);
+// The caret put at `offset` in the text, and a key released there: the
+// text notes the caret's line and column, as after a click.
+void placeCaret(BuildListTextEdit* text, int offset);
+// The list's row menu, asked for from the keyboard; null when the list
+// offers none. An item chosen from it by its caption, without the '&'.
+QMenu* openLineMenu(QListWidget* list);
+void chooseFromLineMenu(QListWidget* list, const QString& caption);
+// The document's current line and insertion point, as a part leaves them.
+void setPlace(BuildList& document, int line, int insertAt);
 
 // "%1" filled with blanks to 48 characters.
 QString line48(const QString& start);

@@ -4,12 +4,11 @@
 #include "buildlist/buildlist.h"
 #include "buildlist/lineformat.h"
 #include "buildlist/villagers.h"
-#include "buildlist/window/lineplacer.h"
+#include "buildlist/window/appendmessages.h"
 #include "buildlist/window/steppededit.h"
 #include "buildlist/window/updownarrows.h"
 #include "model/errors.h"
 #include "widgets/application.h"
-#include "widgets/buildlisttextedit.h"
 #include "widgets/classicedit.h"
 #include "widgets/completingcombobox.h"
 #include "widgets/objectnames.h"
@@ -50,14 +49,19 @@ void setCheckBox(QCheckBox* box, bool visible)
 
 } // namespace
 
-ItemPicker::ItemPicker(Application& app, BuildList& document, const Catalog& catalog,
-                       const BuildListTextEdit& text, LinePlacer& placer, QWidget* client)
-    : QObject(client), app_(app), document_(document), catalog_(catalog), text_(text), placer_(placer)
+ItemPicker::ItemPicker(Application& app, BuildList& document, const Catalog& catalog, QWidget* client)
+    : QObject(client), app_(app), document_(document), catalog_(catalog)
 {
     setObjectName(QStringLiteral("itemPicker"));
     createControls(client);
     wireControls();
     nameForScreenReaders();
+    // Undo and Redo give back the tally as it was around their step, and
+    // offer what the list they leave allows.
+    villagerRecord_.keep(
+        document_, this, [this] { return villagerCount_; }, [this](int count) { setVillagerCount(count); });
+    connect(&document_, &BuildList::stepTravelled, this,
+            app_.guarded(this, &ItemPicker::offerWhatTheListAllows));
 }
 
 void ItemPicker::createControls(QWidget* client)
@@ -203,6 +207,7 @@ void ItemPicker::focusItemBox()
 
 void ItemPicker::setInserting(bool inserting)
 {
+    inserting_ = inserting;
     appendButton->setText(inserting ? tr("Insert") : tr("Append"));
 }
 
@@ -219,7 +224,7 @@ void ItemPicker::refillPicker(Category category)
     offeredCategory_ = int(category);
     typedBefore_.clear();
     itemBox->clearAll();
-    const QVector<int> rows = offeredRows(catalog_, category, text_.rawText());
+    const QVector<int> rows = offeredRows(catalog_, category, document_.lines());
     for (int row : rows)
         itemBox->addItem(catalog_.row(category, row).displayName);
     if (!rows.isEmpty())
@@ -249,7 +254,7 @@ void ItemPicker::offerWhatTheListAllows()
     offeredFrom_ = document_.contentVersion();
     offeredCategory_ = int(category);
     QStringList offered;
-    for (int row : offeredRows(catalog_, category, text_.rawText()))
+    for (int row : offeredRows(catalog_, category, document_.lines()))
         offered << catalog_.row(category, row).displayName;
     QStringList shown;
     for (int i = 0; i < itemBox->count(); ++i)
@@ -374,13 +379,12 @@ void ItemPicker::appendItem()
 
     // One step, however the rest goes: a bad Villager quantity below still
     // leaves the line placed.
-    const BuildList::Change change(document_, placer_.insertsAtPoint() ? LineStep::Kind::Insert
-                                                                       : LineStep::Kind::Append);
+    const BuildList::Change change(document_, inserting_ ? LineStep::Kind::Insert : LineStep::Kind::Append);
     const QString line = composeItemLine(kind, *entry, quantity, limit);
-    const int row = placer_.placeLine(line);
+    const int row = placeLine(line);
     const bool placed = row >= 0;
     if (placed)
-        emit announced((placer_.insertsAtPoint() ? tr("Inserted line %1: %2") : tr("Appended line %1: %2"))
+        emit announced((inserting_ ? tr("Inserted line %1: %2") : tr("Appended line %1: %2"))
                            .arg(row + 1)
                            .arg(line.simplified()));
 
@@ -395,15 +399,50 @@ void ItemPicker::appendItem()
         document_.markUnsaved();
 }
 
+int ItemPicker::placeLine(const QString& line)
+{
+    const LineStep::Kind kind = inserting_ ? LineStep::Kind::Insert : LineStep::Kind::Append;
+    if (!inserting_) {
+        const int row = document_.lineCount();
+        document_.insertLines(kind, row, {line});
+        return row;
+    }
+    EditPosition p = document_.position();
+    if (p.insertAt == 0) {
+        p.insertAt = 1; // nothing goes ahead of the first line
+        document_.setPosition(p);
+    }
+    if (p.insertAt == -1) {
+        const MsgResult answer = app_.dialogs().messageBox(
+            itemBox->window(), AppendMessages::kNoInsertionPoint, AppendMessages::kNoInsertionPointTitle,
+            MsgButtons::YesNo, MsgIcon::Question, MsgResult::Yes);
+        if (answer != MsgResult::Yes)
+            return -1;
+        const int row = document_.lineCount();
+        document_.insertLines(kind, row, {line});
+        document_.selectLine(row);
+        return row;
+    }
+    const int row = qMin(p.insertAt, document_.lineCount());
+    document_.insertLines(kind, row, {line});
+    return row;
+}
+
 void ItemPicker::recountVillagers()
 {
     int count = 0;
     try {
-        text_.forEachLineContaining(u"Villager",
-                                    [&count](QStringView line) { addVillagerLine(line, count); });
+        for (const QString& line : document_.lines())
+            if (line.contains(QLatin1String("Villager")))
+                addVillagerLine(line, count);
     } catch (const ConvertError&) {
         setVillagerCount(count, VillagerBox::LeaveAsItWas);
         throw;
     }
     setVillagerCount(count);
+}
+
+void ItemPicker::takeAwayVillagers(int villagers)
+{
+    setVillagerCount(villagerCount_ - villagers);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "buildlist/steprecord.h"
 #include "catalog/catalog.h"
 
 #include <QObject>
@@ -7,9 +8,7 @@
 
 class Application;
 class BuildList;
-class BuildListTextEdit;
 class CompletingComboBox;
-class LinePlacer;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -22,14 +21,12 @@ class UpDownArrows;
 
 // The item picker: the category, the entries the build list allows, the
 // quantity and limit boxes, Append, and the villager tally below. Its
-// controls stand in the window's client area where they always have.
+// controls stand in the window's client area where they always have. What
+// it offers and counts it reads from the document.
 class ItemPicker : public QObject {
     Q_OBJECT
 public:
-    // `text` is the text area, read for what the list allows; `placer`
-    // puts an appended line where the window's mode says.
-    ItemPicker(Application& app, BuildList& document, const Catalog& catalog, const BuildListTextEdit& text,
-               LinePlacer& placer, QWidget* client);
+    ItemPicker(Application& app, BuildList& document, const Catalog& catalog, QWidget* client);
 
     // The controls in Tab order: the picker and Append, and the tally.
     QWidgetList focusOrder() const;
@@ -48,6 +45,7 @@ public:
     void focusItemBox();
     // Append puts its line at the insertion point (Lines mode), and says so.
     void setInserting(bool inserting);
+    bool inserting() const { return inserting_; }
 
     // The villager tally and the box that shows it; a recount cut short by
     // a bad quantity keeps what it counted and leaves the box as it was.
@@ -56,6 +54,8 @@ public:
     void setVillagerCount(int count, VillagerBox box = VillagerBox::Show);
     // Refresh: counts the villagers the build list trains.
     void recountVillagers();
+    // A line taken away trained this many villagers: they leave the tally.
+    void takeAwayVillagers(int villagers);
 
 signals:
     // A category's entries were offered afresh.
@@ -78,12 +78,14 @@ private:
     void itemTyped();
     void itemChosen();
     void tabToChosenCategory();
+    // Places the line Append made, at the end or at the insertion point;
+    // its row, or -1 when none was placed.
+    int placeLine(const QString& line);
 
     Application& app_;
     BuildList& document_;
     const Catalog& catalog_;
-    const BuildListTextEdit& text_;
-    LinePlacer& placer_;
+    bool inserting_ = false;
 
     QGroupBox* categoryGroup = nullptr;
     QRadioButton* unitsRadio = nullptr;
@@ -110,6 +112,7 @@ private:
     quint64 offeredFrom_ = ~quint64(0);
     int offeredCategory_ = -1;
     int villagerCount_ = 0;
+    StepRecord<int> villagerRecord_;
     // The item box's text after the last keystroke, to tell typing from
     // taking characters away.
     QString typedBefore_;

@@ -7,12 +7,19 @@
 
 #include <QLocale>
 
-FindCommand::FindCommand(Application& app, const BuildList& document, QWidget* window)
+FindCommand::FindCommand(Application& app, BuildList& document, QWidget* window)
     : QObject(window), app_(app), document_(document), dialog_(new FindDialog(window))
 {
     setObjectName(QStringLiteral("findCommand"));
     dialog_->setObjectName(QStringLiteral("dlgFind"));
     connect(dialog_, &FindDialog::findNextPressed, this, app_.guarded(this, &FindCommand::findNext));
+}
+
+void FindCommand::setFindFrom(int line)
+{
+    EditPosition p = document_.position();
+    p.findFrom = line;
+    document_.setPosition(p);
 }
 
 void FindCommand::open(bool keepPlace)
@@ -54,20 +61,26 @@ void FindCommand::findNext()
         const bool ascii = plainAsciiSearch(wanted, locale);
         emit searching();
         bool hit = false;
+        const int findFrom = document_.position().findFrom;
         // A pass from the top that finds nothing has seen every line.
-        const bool fromTop = findFrom_ <= 0;
+        const bool fromTop = findFrom <= 0;
         const QStringList& lines = document_.lines();
         const int count = int(lines.size());
         // With nothing selected findFrom is -1: the search starts at the top.
-        for (int i = qMax(0, findFrom_); i < count && !wanted.isEmpty(); ++i) {
+        for (int i = qMax(0, findFrom); i < count && !wanted.isEmpty(); ++i) {
             if (lineHolds(lines.at(i), wanted, locale, ascii)) {
-                emit found(i);
-                setFindFrom(i + 1);
+                EditPosition p = document_.position();
+                p.selectedRow = i;
+                p.findFrom = i + 1;
+                document_.setPosition(p);
                 hit = true;
                 break;
             }
         }
-        emit passEnded();
+        // Found or not, Insert goes below the selected line.
+        EditPosition p = document_.position();
+        p.insertAt = p.selectedRow + 1;
+        document_.setPosition(p);
         if (hit)
             return;
         if (fromTop) {
