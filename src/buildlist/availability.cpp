@@ -13,46 +13,46 @@ AvailabilityTexts availabilityTexts(const CatalogEntry& e, Category category)
 
 namespace {
 
-using Tests = AvailabilityTexts;
-
-struct TableSearch {
-    QVector<Tests> tests;
-    QStringList needles; // four per row, in row order
-};
-
-TableSearch prepare(const Catalog& catalog, Category category)
+// Which of the texts occur in the lines: a text is there once its first
+// occurrence is found, and the search stops as soon as every text is.
+QVector<bool> occurring(const QStringList& texts, const QStringList& lines)
 {
-    TableSearch t;
-    for (int i = 0; i < catalog.rowCount(category); ++i) {
-        const Tests tests = availabilityTexts(catalog.row(category, i), category);
-        t.tests.append(tests);
-        t.needles << tests.building << tests.requirement1 << tests.requirement2 << tests.withheld;
-    }
-    return t;
-}
-
-QVector<int> decide(const TableSearch& t, Category category, const QVector<bool>& found)
-{
-    QVector<int> rows;
-    for (int i = 0; i < t.tests.size(); ++i) {
-        const bool met = found[4 * i] && found[4 * i + 1] && found[4 * i + 2];
-        const bool withheld = category == Category::Research && found[4 * i + 3];
-        if (met && !withheld)
-            rows.append(i);
-    }
-    return rows;
+    const QVector<qsizetype> ends = MultiTextSearch(texts).firstEnds(lines);
+    QVector<bool> found(ends.size());
+    for (qsizetype i = 0; i < ends.size(); ++i)
+        found[i] = ends[i] >= 0;
+    return found;
 }
 
 } // namespace
 
 QVector<int> offeredRows(const Catalog& catalog, Category category, const QStringList& lines)
 {
-    const TableSearch t = prepare(catalog, category);
-    // A text is there once its first occurrence is found: the search stops
-    // as soon as every text is.
-    const QVector<qsizetype> ends = MultiTextSearch(t.needles).firstEnds(lines);
-    QVector<bool> found(ends.size());
-    for (qsizetype i = 0; i < ends.size(); ++i)
-        found[i] = ends[i] >= 0;
-    return decide(t, category, found);
+    const int rows = catalog.rowCount(category);
+    QVector<AvailabilityTexts> tests;
+    QStringList needed; // three per row, in row order
+    tests.reserve(rows);
+    for (int i = 0; i < rows; ++i) {
+        tests.append(availabilityTexts(catalog.row(category, i), category));
+        needed << tests.last().building << tests.last().requirement1 << tests.last().requirement2;
+    }
+    const QVector<bool> found = occurring(needed, lines);
+    QVector<int> met;
+    for (int i = 0; i < rows; ++i)
+        if (found[3 * i] && found[3 * i + 1] && found[3 * i + 2])
+            met.append(i);
+    if (category != Category::Research)
+        return met;
+    // Research already in the list is withheld. Only the rows whose needs
+    // are met are looked for: most of the others are not there, and a text
+    // that is not there costs a reading of every line.
+    QStringList withheld;
+    for (int i : met)
+        withheld << tests.at(i).withheld;
+    const QVector<bool> done = occurring(withheld, lines);
+    QVector<int> offered;
+    for (qsizetype k = 0; k < met.size(); ++k)
+        if (!done[k])
+            offered.append(met.at(k));
+    return offered;
 }

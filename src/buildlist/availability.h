@@ -8,7 +8,8 @@
 // research, does not yet contain its AI name). Plain, case-sensitive
 // substring tests; an empty text is never contained.
 //
-// All the texts of a table are looked for in one pass over the build list.
+// The texts of a table are looked for together, each pass over the build
+// list ending as soon as every text is found.
 // The texts an entry needs in the build list before it is offered, and
 // (research only) the text that must not be there yet.
 struct AvailabilityTexts {

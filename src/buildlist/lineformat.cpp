@@ -90,11 +90,15 @@ QString quantityText(QStringView line)
 
 int readQuantity(QStringView line)
 {
-    const QString text = quantityText(line);
-    // The common case, one or two digits, needs no general conversion.
-    if (text.size() == 1 && isDigit(text.at(0)))
-        return text.at(0).unicode() - '0';
-    return StrToInt(text);
+    // The common cases, one or two digits, need no general conversion nor
+    // a text of their own.
+    if (line.size() > kQuantityColumn && isDigit(line.at(kQuantityColumn))) {
+        const int first = line.at(kQuantityColumn).unicode() - '0';
+        if (line.size() > kQuantityColumn + 1 && isDigit(line.at(kQuantityColumn + 1)))
+            return first * 10 + (line.at(kQuantityColumn + 1).unicode() - '0');
+        return first;
+    }
+    return StrToInt(quantityText(line));
 }
 
 QString normalizeLineName(const Catalog& catalog, const QString& line)

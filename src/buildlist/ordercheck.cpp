@@ -167,7 +167,7 @@ private:
                 at += line.size() + 2;
                 if (!line.isEmpty())
                     __builtin_prefetch(line.constData() + line.size() - 1);
-                Category category;
+                Category category = Category::Units;
                 const CatalogEntry* entry = itemOfLine(catalog_, line, &category);
                 const bool starts = entry && isStartingPoint(entry, category, firstNonComment);
                 if (!line.startsWith(QLatin1Char('/')))

@@ -286,13 +286,12 @@ void BuildListTextEdit::replaceLines(const QStringList& lines)
 void BuildListTextEdit::setRawText(QString raw)
 {
     // The document takes U+2029 as a block break, and what it then holds
-    // is this raw text exactly: keep it rather than read it back. Nothing
-    // is noted of the replacement itself.
+    // is this raw text exactly. No copy is kept beside it: the raw text is
+    // read back only when asked for, and kept up to date from then on.
     rawValid_ = false;
-    setPlainText(raw);
-    raw_ = std::move(raw);
-    rawValid_ = true;
+    raw_.clear();
     edits_.clear();
+    setPlainText(raw);
 }
 
 // --- whole text ------------------------------------------------------------

@@ -2,6 +2,7 @@
 // without a window. A view here is a plain list kept by the document's
 // signals, as the text area and the list keep theirs.
 #include "buildlist/buildlist.h"
+#include "buildlist/steprecord.h"
 #include "model/errors.h"
 
 #include "support/nowarnings.h"
@@ -277,6 +278,51 @@ private slots:
         QCOMPARE(list.stepCount(), 1);
         list.insertLines(LineStep::Kind::Append, 3, {"A"});
         QCOMPARE(list.line(3), QStringLiteral("A"));
+    }
+
+    // A part's own record around the steps: after any mix of steps, Undo
+    // and Redo (enough for the history to let go of old steps and of undone
+    // ones), Undo shows what the part showed as the step began, and Redo
+    // what it showed as it ended, changes made between steps included.
+    void stepRecordFollowsTheHistory()
+    {
+        QRandomGenerator random(7);
+        BuildList list;
+        list.reset({QStringLiteral("A")});
+        QObject context;
+        int shown = 0;
+        StepRecord<int> record;
+        record.keep(
+            list, &context, [&] { return shown; }, [&](int value) { shown = value; });
+        std::vector<std::pair<int, int>> done, undone; // (as begun, as ended)
+        for (int i = 1; i <= 6000; ++i) {
+            const int op = int(random.bounded(10));
+            if (op < 5) {
+                const int before = shown;
+                {
+                    const BuildList::Change change(list, LineStep::Kind::Append);
+                    list.insertLines(LineStep::Kind::Append, list.lineCount(), {QString::number(i)});
+                    shown = i;
+                }
+                done.emplace_back(before, i);
+                undone.clear();
+                if (done.size() > std::size_t(BuildList::kMostSteps))
+                    done.erase(done.begin());
+            } else if (op < 7 && !done.empty()) {
+                list.undo();
+                undone.push_back(done.back());
+                done.pop_back();
+                QCOMPARE(shown, undone.back().first);
+            } else if (op < 9 && !undone.empty()) {
+                list.redo();
+                done.push_back(undone.back());
+                undone.pop_back();
+                QCOMPARE(shown, done.back().second);
+            } else {
+                shown = -i; // shown anew outside any step, as a Refresh does
+            }
+        }
+        QCOMPARE(list.stepCount(), int(done.size() + undone.size()));
     }
 
     // A seeded session of random edits, Undo, Redo and saves: after every

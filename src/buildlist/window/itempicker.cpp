@@ -432,9 +432,7 @@ void ItemPicker::recountVillagers()
 {
     int count = 0;
     try {
-        for (const QString& line : document_.lines())
-            if (line.contains(QLatin1String("Villager")))
-                addVillagerLine(line, count);
+        addVillagerLines(document_.lines(), count);
     } catch (const ConvertError&) {
         setVillagerCount(count, VillagerBox::LeaveAsItWas);
         throw;

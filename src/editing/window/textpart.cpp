@@ -34,6 +34,7 @@ TextPart::TextPart(Application& app, BuildList& document, QWidget* client)
     createControls(client);
     wireControls();
     nameForScreenReaders();
+    textArea->setLines(document_.lines(), document_.endsWithBreak());
 }
 
 TextPart::~TextPart()

@@ -133,15 +133,16 @@ void FileCommands::openFile(const QString& path)
     setCurrentFile(path, std::nullopt);
 
     ReadOutcome read = readBuildList(path);
-    const std::optional<QString>& text = read.text;
-    if (!text) {
+    if (!read.text) {
         reading.end();
         app_.dialogs().messageBox(window_, kReadErrorWhy.arg(kReadError, path, reasonFor(read)),
                                   kReadErrorTitle, MsgButtons::OK, MsgIcon::Exclamation, MsgResult::OK);
         setCurrentFile(QString(), std::nullopt);
         return;
     }
-    if (showOpenedText(*text, reading, std::move(read.file)))
+    QString text = std::move(*read.text);
+    read.text.reset();
+    if (showOpenedText(std::move(text), reading, std::move(read.file)))
         showLeftoverBackup(path, read.leftoverBackup);
 }
 
@@ -155,7 +156,7 @@ void FileCommands::openStandardInput(const QString& text)
     document_.markUnsaved();
 }
 
-bool FileCommands::showOpenedText(const QString& text, Reading& reading, std::optional<DiskFile> file)
+bool FileCommands::showOpenedText(QString text, Reading& reading, std::optional<DiskFile> file)
 {
     const OpenedText opened = prepareOpenedText(text, catalog_);
     if (opened.hasTab) {
@@ -172,6 +173,8 @@ bool FileCommands::showOpenedText(const QString& text, Reading& reading, std::op
 
     // Width fix-up and names were made on the lines in memory; the text
     // area gets the result once. A break at the end of the file stays there.
+    // The text as read is let go first: a long list is not held twice.
+    text = QString();
     document_.reset(opened.lines, opened.endsWithBreak);
 
     setCurrentFile(fileName_, std::move(file), fileName_);
@@ -181,7 +184,7 @@ bool FileCommands::showOpenedText(const QString& text, Reading& reading, std::op
     reading.end();
 
     int caret = kNameColumn;
-    for (const QString& line : opened.lines) {
+    for (const QString& line : document_.lines()) {
         if (!isCommentLine(line))
             break;
         caret += kLineSlot;

@@ -61,7 +61,7 @@ private:
     void startNewList();
     void openFile(const QString& path);
     // Shows what was read, as Open does; false when it was refused.
-    bool showOpenedText(const QString& text, Reading& reading, std::optional<DiskFile> file = std::nullopt);
+    bool showOpenedText(QString text, Reading& reading, std::optional<DiskFile> file = std::nullopt);
     void showLeftoverBackup(const QString& path, const QString& backup);
     bool mayDiscardWork(const QString& question);
     // The one road that changes the current file: the name Save writes to,
