@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QHelpEvent>
+#include <QStringList>
 #include <QToolTip>
 #include <QWidget>
 
@@ -18,4 +20,15 @@ template <class NoteAt> bool showLineNote(QEvent* e, QWidget* viewport, NoteAt n
     else
         QToolTip::showText(help->globalPos(), note, viewport);
     return true;
+}
+
+// The notes of lines (from 0) as a view keeps them: the k-th text is the
+// note of the k-th line.
+inline QHash<int, QString> lineNotes(const QList<int>& lines, const QStringList& texts)
+{
+    QHash<int, QString> notes;
+    notes.reserve(lines.size());
+    for (int k = 0; k < lines.size(); ++k)
+        notes.insert(lines.at(k), texts.at(k));
+    return notes;
 }

@@ -20,14 +20,6 @@
 
 namespace {
 
-QStringList named(int n)
-{
-    QStringList lines;
-    for (int i = 0; i < n; ++i)
-        lines << line48(QStringLiteral("// line %1").arg(i));
-    return lines;
-}
-
 void clickAt(FormFixture& f, int offset)
 {
     placeCaret(ui(f.form).textArea, offset);
@@ -68,11 +60,11 @@ private slots:
     void roundTripKeepsTheLines()
     {
         FormFixture f;
-        f.setLines(named(4));
+        f.setLines(commentLines(4));
         ui(f.form).modeButton->click();
         QVERIFY(ui(f.form).modes->linesMode());
         QCOMPARE(f.form.panel(MainWindow::Panel::Mode), QStringLiteral("Lines"));
-        QCOMPARE(f.listItems(), named(4));
+        QCOMPARE(f.listItems(), commentLines(4));
         QVERIFY(ui(f.form).lineList->isVisibleTo(&f.form));
         QVERIFY(!ui(f.form).textArea->isVisibleTo(&f.form));
         QCOMPARE(ui(f.form).appendButton->text(), QStringLiteral("Insert"));
@@ -80,7 +72,7 @@ private slots:
         ui(f.form).modeButton->click();
         QVERIFY(!ui(f.form).modes->linesMode());
         QCOMPARE(f.form.panel(MainWindow::Panel::Mode), QStringLiteral("Normal"));
-        QCOMPARE(f.lines(), named(4));
+        QCOMPARE(f.lines(), commentLines(4));
         QCOMPARE(ui(f.form).appendButton->text(), QStringLiteral("Append"));
         QCOMPARE(ui(f.form).modeButton->text(), QStringLiteral("Edit Lines"));
         // The text already ended with CR LF: nothing changed, no marker.
@@ -111,7 +103,7 @@ private slots:
     void linesModeSelectsTheCaretLine()
     {
         FormFixture f;
-        f.setLines(named(5));
+        f.setLines(commentLines(5));
         clickAt(f, 160); // line 3
         ui(f.form).modeButton->click();
         QCOMPARE(ui(f.form).lineList->itemIndex(), 3);
@@ -125,7 +117,7 @@ private slots:
     void normalModePlacesTheCaretUnderTheFirstBar()
     {
         FormFixture f;
-        f.setLines(named(6));
+        f.setLines(commentLines(6));
         ui(f.form).modeButton->click();
         clickRow(ui(f.form).lineList, 4);
         ui(f.form).modeButton->click();
@@ -138,7 +130,7 @@ private slots:
     void nothingSelectedPutsTheCaretAtTheStart()
     {
         FormFixture f;
-        f.setLines(named(3));
+        f.setLines(commentLines(3));
         clickAt(f, 150); // the empty line after the last: no row to select
         ui(f.form).modeButton->click();
         QCOMPARE(ui(f.form).lineList->itemIndex(), -1);
@@ -152,7 +144,7 @@ private slots:
     void menuItemsOnlyChangeFromTheOtherMode()
     {
         FormFixture f;
-        f.setLines(named(2));
+        f.setLines(commentLines(2));
         ui(f.form).text->setUndoAvailable(true);
         ui(f.form).editNormalAction->trigger();
         QVERIFY(!ui(f.form).modes->linesMode());
@@ -183,7 +175,7 @@ private slots:
     void insertThroughAClickInTheList()
     {
         FormFixture f;
-        f.setLines(named(4));
+        f.setLines(commentLines(4));
         f.form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.form));
         QTest::mouseClick(ui(f.form).modeButton, Qt::LeftButton);
@@ -205,7 +197,7 @@ private slots:
     void keyboardSelectionInTheListRunsTheClick()
     {
         FormFixture f;
-        f.setLines(named(4));
+        f.setLines(commentLines(4));
         ui(f.form).modeButton->click();
         ui(f.form).lineList->setItemIndex(0);
         QTest::keyClick(ui(f.form).lineList, Qt::Key_Down);
@@ -219,7 +211,7 @@ private slots:
     void hiddenTextAreaTakesNoKeys()
     {
         FormFixture f;
-        f.setLines(named(5));
+        f.setLines(commentLines(5));
         f.form.show();
         QVERIFY(QTest::qWaitForWindowActive(&f.form));
         ui(f.form).textArea->setFocus();
@@ -232,7 +224,7 @@ private slots:
         QTest::keyClick(ui(f.form).textArea, Qt::Key_X);
         QCOMPARE(f.form.document().position().insertAt, 4);
         QCOMPARE(f.form.document().position().line, 0);
-        QCOMPARE(ui(f.form).textArea->lines(), named(5));
+        QCOMPARE(ui(f.form).textArea->lines(), commentLines(5));
         ui(f.form).modeButton->click();
         QCOMPARE(f.form.focusWidget(), static_cast<QWidget*>(ui(f.form).textArea));
         VERIFY_DIALOGS(f);

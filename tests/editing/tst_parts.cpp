@@ -16,14 +16,6 @@
 
 namespace {
 
-QStringList numbered(int count)
-{
-    QStringList lines;
-    for (int i = 0; i < count; ++i)
-        lines << line48(QStringLiteral("// %1").arg(i));
-    return lines;
-}
-
 void showWindow(QWidget& window)
 {
     window.resize(560, 420);
@@ -45,7 +37,7 @@ private slots:
     {
         for (quint32 seed = 1; seed <= 12; ++seed) {
             QRandomGenerator random(seed);
-            PartFixture p(numbered(8));
+            PartFixture p(commentLines(8));
             ListPart part(p.app, p.document, &p.window);
             part.setViewArea(QRect(0, 0, 300, 400));
             showWindow(p.window);
@@ -77,7 +69,7 @@ private slots:
                 case 5: d.redo(); break;
                 case 6:
                     if (random.bounded(6) == 0)
-                        d.reset(numbered(1 + int(random.bounded(6))));
+                        d.reset(commentLines(1 + int(random.bounded(6))));
                     break;
                 case 7:
                     if (n)
@@ -134,7 +126,7 @@ private slots:
     // other mode.
     void modeSwitchAlone()
     {
-        PartFixture p(numbered(2));
+        PartFixture p(commentLines(2));
         ModeSwitch part(p.app, p.document, &p.window);
         auto* button = named<QPushButton>(p.window, "cmdEdit");
         QStringList heard;

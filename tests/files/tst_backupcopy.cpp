@@ -24,7 +24,7 @@
 namespace {
 
 const QByteArray kOld = "old\r\n";
-const QByteArray kNew = "B109      TownCenter           1      -1        \r\n";
+const QByteArray kNew = kStartingBytes;
 
 // Sets an environment variable for one scope.
 class ScopedEnv {
@@ -84,11 +84,9 @@ QString asUser(uid_t user, const std::function<QString()>& check)
 
 } // namespace
 
-class TestBackupCopy : public QObject {
+class TestBackupCopy : public QObject, private TestFolder {
     Q_OBJECT
 private:
-    QTemporaryDir dir;
-    QString path(const QString& name) const { return dir.filePath(name); }
     QString userFolder() const { return qEnvironmentVariable("XDG_STATE_HOME") + "/vexdit/backups"; }
 
 private slots:

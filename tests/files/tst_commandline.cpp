@@ -33,12 +33,9 @@ struct Run {
 
 } // namespace
 
-class TestCommandLine : public QObject {
+class TestCommandLine : public QObject, private TestFolder {
     Q_OBJECT
 private:
-    QTemporaryDir dir;
-    QString path(const QString& name) const { return dir.filePath(name); }
-
     Run vexdit(const QStringList& arguments) const { return run(QStringLiteral(VEXDIT_PROGRAM), arguments); }
 
     // The program started by a shell script, as "$0" with its arguments.

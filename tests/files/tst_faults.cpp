@@ -24,7 +24,7 @@
 
 namespace {
 
-const QByteArray kOld = "B109      TownCenter           1      -1        \r\n";
+const QByteArray kOld = kStartingBytes;
 
 // After a fault the editor still saves to a good place.
 void stillWorks(FormFixture& f, const QString& good)
@@ -83,12 +83,8 @@ void expectSaveFaultOnAFullDisk(FormFixture& f, const QString& target)
 
 } // namespace
 
-class TestFaults : public QObject {
+class TestFaults : public QObject, private TestFolder {
     Q_OBJECT
-private:
-    QTemporaryDir dir;
-    QString path(const QString& name) const { return dir.filePath(name); }
-
 private slots:
     void init() { failOnUnexpectedWarnings(); }
 

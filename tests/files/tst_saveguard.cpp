@@ -21,19 +21,16 @@
 namespace {
 
 const QByteArray kOld = "old\r\n";
-const QByteArray kNew = "B109      TownCenter           1      -1        \r\n";
+const QByteArray kNew = kStartingBytes;
 const QByteArray kVictim = "root's own file\n";
 
 enum class Swap { ForALink, ForAnotherFile, Deleted, ForAFolder, ForALinkToNowhere };
 
 } // namespace
 
-class TestSaveGuard : public QObject {
+class TestSaveGuard : public QObject, private TestFolder {
     Q_OBJECT
 private:
-    QTemporaryDir dir;
-    QString path(const QString& name) const { return dir.filePath(name); }
-
     DiskFile readBack(const QString& file)
     {
         ReadOutcome read = readBuildList(file);

@@ -18,7 +18,7 @@
 namespace {
 
 const QByteArray kOld = "old\r\n";
-const QByteArray kNew = "B109      TownCenter           1      -1        \r\n";
+const QByteArray kNew = kStartingBytes;
 
 // The file's access list as getfacl prints it, and its user attribute.
 QString accessOf(const QString& path)
@@ -45,12 +45,8 @@ struct stat statOf(const QString& path)
 
 } // namespace
 
-class TestSaveKeeps : public QObject {
+class TestSaveKeeps : public QObject, private TestFolder {
     Q_OBJECT
-private:
-    QTemporaryDir dir;
-    QString path(const QString& name) const { return dir.filePath(name); }
-
 private slots:
     void init() { failOnUnexpectedWarnings(); }
 

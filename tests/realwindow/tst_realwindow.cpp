@@ -233,6 +233,15 @@ class TestRealWindow : public QObject {
         return true;
     }
 
+    // Save As to a new file by typing its name, and the file's bytes once
+    // they are there.
+    static QByteArray saveAsAndRead(RealProgram& program, const QString& file)
+    {
+        return saveAsByTyping(program, file) && program.waitForFileChange(file, QByteArray())
+                   ? readFile(file)
+                   : QByteArray("<not saved>");
+    }
+
     // Villager 1 and Villager 2 appended below the starting line, saved as
     // `name` in the program's folder, then Lines mode. Empty when the save
     // did not happen.
@@ -340,12 +349,9 @@ private slots:
         QVERIFY(program.waitForNoWindow(QStringLiteral("Find")));
         program.click(kAppend.x(), kAppend.y()); // reads "Insert" in Lines mode
         program.click(kEditMode.x(), kEditMode.y()); // back to Normal mode
-        program.key(QStringLiteral("ctrl+s"));
-        QVERIFY(program.waitForFileChange(file, crlfLines(padded)));
-
         QList<QByteArray> expected = padded;
         expected.insert(3, kVillagers(1));
-        QCOMPARE(readFile(file), crlfLines(expected));
+        QCOMPARE(saveAndRead(program, file), crlfLines(expected));
         NO_ERROR_OUTPUT(program);
     }
 
@@ -664,9 +670,7 @@ private slots:
         const QString file = program.path(QStringLiteral("newplan.ai"));
         QVERIFY2(!program.showsWithin(QStringLiteral("Error"), 1000), "the missing file was an error");
         program.click(kAppend.x(), kAppend.y()); // Villager 1
-        program.key(QStringLiteral("ctrl+s"));
-        QVERIFY(program.waitForFileChange(file, QByteArray()));
-        QCOMPARE(readFile(file), crlfLines({kStartingLine, kVillagers(1)}));
+        QCOMPARE(saveAndRead(program, file), crlfLines({kStartingLine, kVillagers(1)}));
         QVERIFY2(program.windowTitles().filter(QStringLiteral("Save As")).isEmpty(), "Save asked for a name");
         NO_ERROR_OUTPUT(program);
     }
@@ -692,9 +696,7 @@ private slots:
         program.key(QStringLiteral("alt+q"));
         program.click(kAppend.x(), kAppend.y());
         const QString file = program.path(QStringLiteral("five.ai"));
-        QVERIFY(saveAsByTyping(program, file));
-        QVERIFY(program.waitForFileChange(file, QByteArray()));
-        QCOMPARE(readFile(file), crlfLines({kStartingLine, kVillagers(5)}));
+        QCOMPARE(saveAsAndRead(program, file), crlfLines({kStartingLine, kVillagers(5)}));
         QVERIFY(program.isRunning());
         NO_ERROR_OUTPUT(program);
     }
@@ -762,9 +764,7 @@ private slots:
         program.drag(kTownCenterName.x(), kTownCenterName.y(), kQuantityBox.x(), kQuantityBox.y());
         program.click(kAppend.x(), kAppend.y());
         const QString file = program.path(QStringLiteral("kept.ai"));
-        QVERIFY(saveAsByTyping(program, file));
-        QVERIFY(program.waitForFileChange(file, QByteArray()));
-        QCOMPARE(readFile(file), crlfLines({kStartingLine, kVillagers(1)}));
+        QCOMPARE(saveAsAndRead(program, file), crlfLines({kStartingLine, kVillagers(1)}));
         NO_ERROR_OUTPUT(program);
     }
 
@@ -784,9 +784,8 @@ private slots:
         program.clickIn(QStringLiteral("Count"), kCreateComment.x(), kCreateComment.y());
         program.focusMainWindow();
         const QString file = program.path(QStringLiteral("comment.ai"));
-        QVERIFY(saveAsByTyping(program, file));
-        QVERIFY(program.waitForFileChange(file, QByteArray()));
-        QCOMPARE(readFile(file), crlfLines({line48("//my note"), line48("//two"), kStartingLine}));
+        QCOMPARE(saveAsAndRead(program, file),
+                 crlfLines({line48("//my note"), line48("//two"), kStartingLine}));
         NO_ERROR_OUTPUT(program);
     }
 
@@ -1062,10 +1061,8 @@ private slots:
         program.clickIn(QStringLiteral("Count"), kCreateComment.x(), kCreateComment.y());
         program.focusMainWindow();
         const QByteArray saved = readFile(file);
-        program.key(QStringLiteral("ctrl+s"));
-        QVERIFY(program.waitForFileChange(file, saved));
-        QCOMPARE(readFile(file), crlfLines({line48("//Villager 5"), kStartingLine, kVillagers(2),
-                                            kVillagers(2), kVillagers(1)}));
+        QCOMPARE(saveAndRead(program, file), crlfLines({line48("//Villager 5"), kStartingLine, kVillagers(2),
+                                                        kVillagers(2), kVillagers(1)}));
         NO_ERROR_OUTPUT(program);
     }
 
@@ -1085,11 +1082,9 @@ private slots:
         QVERIFY(program.waitForWindow(kMainTitle));
         QCOMPARE(readFile(file), crlfLines(lines));
         program.click(kAppend.x(), kAppend.y()); // Insert, below the line of the problem
-        program.key(QStringLiteral("ctrl+s"));
-        QVERIFY(program.waitForFileChange(file, crlfLines(lines)));
         QList<QByteArray> expected = lines;
         expected.insert(3, kVillagers(1));
-        QCOMPARE(readFile(file), crlfLines(expected));
+        QCOMPARE(saveAndRead(program, file), crlfLines(expected));
         NO_ERROR_OUTPUT(program);
     }
 
@@ -1141,9 +1136,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return program.menuOnScreen().isEmpty(); }, 5000));
         program.click(kAppend.x(), kAppend.y()); // the one unit offered, chosen
         const QString fresh = program.path(QStringLiteral("fresh.ai"));
-        QVERIFY(saveAsByTyping(program, fresh));
-        QVERIFY(program.waitForFileChange(fresh, QByteArray()));
-        QCOMPARE(readFile(fresh),
+        QCOMPARE(saveAsAndRead(program, fresh),
                  crlfLines({kStartingLine, line48("U83       Villager             1      109")}));
         NO_ERROR_OUTPUT(program);
     }
@@ -1202,10 +1195,8 @@ private slots:
         QVERIFY(program.waitForWindow(kMainTitle));
         QVERIFY2(program.windowTitles().contains(tool), "the tool window went out of sight");
         program.click(kAppend.x(), kAppend.y()); // Insert below the Archer
-        program.key(QStringLiteral("ctrl+s"));
-        QVERIFY(program.waitForFileChange(file, crlfLines(lines)));
-        QCOMPARE(readFile(file), crlfLines({lines.at(0), lines.at(1), kVillagers(1), lines.at(2),
-                                            kVillagers(1), lines.at(3)}));
+        QCOMPARE(saveAndRead(program, file), crlfLines({lines.at(0), lines.at(1), kVillagers(1), lines.at(2),
+                                                        kVillagers(1), lines.at(3)}));
 
         // Another file opened while the window is open: its rows are the new file's.
         const QList<QByteArray> other = {kStartingLine, lines.at(2), lines.at(1), lines.at(3)};
@@ -1220,9 +1211,7 @@ private slots:
         program.key(QStringLiteral("Return")); // line 2, the Archer
         QVERIFY(program.waitForWindow(kMainTitle));
         program.click(kAppend.x(), kAppend.y());
-        program.key(QStringLiteral("ctrl+s"));
-        QVERIFY(program.waitForFileChange(otherFile, crlfLines(other)));
-        QCOMPARE(readFile(otherFile),
+        QCOMPARE(saveAndRead(program, otherFile),
                  crlfLines({other.at(0), other.at(1), kVillagers(1), other.at(2), other.at(3)}));
 
         program.focusWindow(tool);

@@ -7,7 +7,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
+#include <QTemporaryDir>
 #include <sys/stat.h>
+
+// The bytes a new build list saves: its starting line.
+inline const QByteArray kStartingBytes = "B109      TownCenter           1      -1        \r\n";
+
+// A folder of the test's own, gone with it, and the paths of files in it.
+struct TestFolder {
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return dir.filePath(name); }
+};
 
 // A file's bytes, or a text no build list holds when it cannot be read.
 inline QByteArray readAll(const QString& path)

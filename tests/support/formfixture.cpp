@@ -131,6 +131,14 @@ void setPlace(BuildList& document, int line, int insertAt)
     document.setPosition(p);
 }
 
+QStringList commentLines(int count)
+{
+    QStringList lines;
+    for (int i = 0; i < count; ++i)
+        lines << line48(QStringLiteral("// line %1").arg(i));
+    return lines;
+}
+
 QString line48(const QString& start)
 {
     return start.leftJustified(48, QLatin1Char(' '));

@@ -77,6 +77,9 @@ void chooseFromLineMenu(QListWidget* list, const QString& caption);
 // The document's current line and insertion point, as a part leaves them.
 void setPlace(BuildList& document, int line, int insertAt);
 
+// `count` comment lines of 48 characters, "// line 0" and on.
+QStringList commentLines(int count);
+
 // "%1" filled with blanks to 48 characters.
 QString line48(const QString& start);
 

@@ -5,12 +5,12 @@
 #include "editing/window/dragcontroller.h"
 #include "widgets/application.h"
 #include "widgets/buildlistview.h"
+#include "widgets/linenotes.h"
 #include "widgets/objectnames.h"
 #include "widgets/pictures.h"
 #include "widgets/placedcontrols.h"
 #include "widgets/programfiles.h"
 
-#include <QHash>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
@@ -168,11 +168,7 @@ void ListPart::focusList()
 
 void ListPart::markProblemLines(const QList<int>& lines, const QStringList& texts)
 {
-    QHash<int, QString> notes;
-    notes.reserve(lines.size());
-    for (int k = 0; k < lines.size(); ++k)
-        notes.insert(lines.at(k), texts.at(k));
-    lineList->setMarkedRows(notes);
+    lineList->setMarkedRows(lineNotes(lines, texts));
 }
 
 // --- the document shown --------------------------------------------------------

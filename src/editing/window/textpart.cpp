@@ -5,12 +5,12 @@
 #include "widgets/application.h"
 #include "widgets/buildlisttextedit.h"
 #include "widgets/decorationlabel.h"
+#include "widgets/linenotes.h"
 #include "widgets/objectnames.h"
 #include "widgets/placedcontrols.h"
 #include "widgets/programfiles.h"
 
 #include <QApplication>
-#include <QHash>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -185,11 +185,7 @@ void TextPart::editFrom(int caret)
 
 void TextPart::markProblemLines(const QList<int>& lines, const QStringList& texts)
 {
-    QHash<int, QString> notes;
-    notes.reserve(lines.size());
-    for (int k = 0; k < lines.size(); ++k)
-        notes.insert(lines.at(k), texts.at(k));
-    textArea->setMarkedLines(notes);
+    textArea->setMarkedLines(lineNotes(lines, texts));
 }
 
 // --- the document shown ------------------------------------------------------
