@@ -1,4 +1,5 @@
 #include "buildlist/availability.h"
+#include "buildlist/absenttexts.h"
 #include "buildlist/textsearch.h"
 
 AvailabilityTexts availabilityTexts(const CatalogEntry& e, Category category)
@@ -14,19 +15,29 @@ AvailabilityTexts availabilityTexts(const CatalogEntry& e, Category category)
 namespace {
 
 // Which of the texts occur in the lines: a text is there once its first
-// occurrence is found, and the search stops as soon as every text is.
-QVector<bool> occurring(const QStringList& texts, const QStringList& lines)
+// occurrence is found, and the search stops as soon as every text is. A
+// text known to be absent is left out: it would keep the search reading to
+// the last line.
+QVector<bool> occurring(const QStringList& texts, const QStringList& lines, AbsentTexts* absent)
 {
-    const QVector<qsizetype> ends = MultiTextSearch(texts).firstEnds(lines);
+    QStringList sought = texts;
+    if (absent)
+        for (QString& text : sought)
+            if (absent->knownAbsent(text))
+                text.clear(); // an empty text is never found
+    const QVector<qsizetype> ends = MultiTextSearch(sought).firstEnds(lines);
     QVector<bool> found(ends.size());
     for (qsizetype i = 0; i < ends.size(); ++i)
         found[i] = ends[i] >= 0;
+    if (absent)
+        absent->noteSearched(sought, found);
     return found;
 }
 
 } // namespace
 
-QVector<int> offeredRows(const Catalog& catalog, Category category, const QStringList& lines)
+QVector<int> offeredRows(const Catalog& catalog, Category category, const QStringList& lines,
+                         AbsentTexts* absent)
 {
     const int rows = catalog.rowCount(category);
     QVector<AvailabilityTexts> tests;
@@ -36,7 +47,7 @@ QVector<int> offeredRows(const Catalog& catalog, Category category, const QStrin
         tests.append(availabilityTexts(catalog.row(category, i), category));
         needed << tests.last().building << tests.last().requirement1 << tests.last().requirement2;
     }
-    const QVector<bool> found = occurring(needed, lines);
+    const QVector<bool> found = occurring(needed, lines, absent);
     QVector<int> met;
     for (int i = 0; i < rows; ++i)
         if (found[3 * i] && found[3 * i + 1] && found[3 * i + 2])
@@ -49,7 +60,7 @@ QVector<int> offeredRows(const Catalog& catalog, Category category, const QStrin
     QStringList withheld;
     for (int i : met)
         withheld << tests.at(i).withheld;
-    const QVector<bool> done = occurring(withheld, lines);
+    const QVector<bool> done = occurring(withheld, lines, absent);
     QVector<int> offered;
     for (qsizetype k = 0; k < met.size(); ++k)
         if (!done[k])

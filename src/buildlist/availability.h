@@ -1,6 +1,8 @@
 #pragma once
 
 #include "catalog/catalog.h"
+
+class AbsentTexts;
 #include <QVector>
 
 // The picker's availability test: an entry is offered when the build list
@@ -19,4 +21,7 @@ AvailabilityTexts availabilityTexts(const CatalogEntry& entry, Category category
 
 // The rows of the category's table offered for a build list of these
 // lines; no searched text spans a line break.
-QVector<int> offeredRows(const Catalog& catalog, Category category, const QStringList& lines);
+// `absent`, when given, holds the texts known to stand in no line: they are
+// not looked for, and what the search finds is noted there.
+QVector<int> offeredRows(const Catalog& catalog, Category category, const QStringList& lines,
+                         AbsentTexts* absent = nullptr);

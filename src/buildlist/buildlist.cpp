@@ -23,6 +23,7 @@ public:
     {
         check(row, 1);
         list_.lines_[row] = text;
+        list_.absent_.linesCameIn(list_.lines_, row, 1);
         note(row, 1, 1);
     }
     void insertLines(int row, const QStringList& lines) override
@@ -31,6 +32,7 @@ public:
         // One move of the rows below, however many lines go in.
         list_.lines_.insert(row, lines.size(), QString());
         std::copy(lines.begin(), lines.end(), list_.lines_.begin() + row);
+        list_.absent_.linesCameIn(list_.lines_, row, lines.size());
         note(row, 0, int(lines.size()));
     }
     void removeLines(int row, int count) override
@@ -133,6 +135,7 @@ void BuildList::reset(const QStringList& lines, bool endsWithBreak)
     telling([&] {
         const int before = lineCount();
         lines_ = lines;
+        absent_.forget();
         endsWithBreak_ = endsWithBreak || lines_.isEmpty();
         done_.clear();
         undone_.clear();

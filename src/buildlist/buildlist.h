@@ -1,5 +1,6 @@
 #pragma once
 
+#include "buildlist/absenttexts.h"
 #include "buildlist/editposition.h"
 #include "buildlist/linesteps.h"
 
@@ -52,6 +53,9 @@ public:
     int lineCount() const { return int(lines_.size()); }
     QString line(int row) const { return lines_.value(row); }
     const QStringList& lines() const { return lines_; }
+    // The texts a search of the lines found nowhere, while that holds: what
+    // the next search need not look for. Kept as the lines change.
+    AbsentTexts& absentTexts() const { return absent_; }
     bool endsWithBreak() const { return endsWithBreak_; }
     // Every line followed by CR LF, the last one only when the text ends
     // with a break.
@@ -164,6 +168,7 @@ private:
     template <class Edit> void telling(Edit&& edit);
 
     QStringList lines_;
+    mutable AbsentTexts absent_;
     bool endsWithBreak_ = true;
     std::vector<Entry> done_;
     std::vector<Entry> undone_;

@@ -1,6 +1,7 @@
 // The build list document: its edits, their history and the saved point,
 // without a window. A view here is a plain list kept by the document's
 // signals, as the text area and the list keep theirs.
+#include "buildlist/availability.h"
 #include "buildlist/buildlist.h"
 #include "buildlist/steprecord.h"
 #include "model/errors.h"
@@ -323,6 +324,50 @@ private slots:
             }
         }
         QCOMPARE(list.stepCount(), int(done.size() + undone.size()));
+    }
+
+    // What the picker offers, with the texts known to be absent left out of
+    // its searches, is what a search of every line offers, whatever the
+    // lines went through.
+    void absentTextsFollowTheLines()
+    {
+        Catalog catalog;
+        catalog.fill();
+        const QStringList pool{"B109 TownCenter", "B2 Barracks", "B87 Archery",
+                               "R101 R_Age_Tool", "// Age Iron", "// Metalurgy",
+                               "U83 Villager",    "B84 Market",  "// x"};
+        QRandomGenerator random(11);
+        BuildList list;
+        list.reset({pool.at(0)});
+        for (int round = 0; round < 600; ++round) {
+            const int n = list.lineCount();
+            const QString some = pool.at(int(random.bounded(pool.size())));
+            switch (random.bounded(7)) {
+            case 0: list.insertLines(LineStep::Kind::Insert, int(random.bounded(n + 1)), {some}); break;
+            case 1:
+                if (n > 1)
+                    list.removeLines(LineStep::Kind::RemoveLine, int(random.bounded(n)), 1);
+                break;
+            case 2:
+                if (n)
+                    list.type(int(random.bounded(n)), 1, {some}, true);
+                break;
+            case 3: list.undo(); break;
+            case 4: list.redo(); break;
+            case 5:
+                if (random.bounded(10) == 0)
+                    list.reset({pool.at(0), some});
+                break;
+            case 6:
+                if (n)
+                    list.moveLine(int(random.bounded(n)), int(random.bounded(n)));
+                break;
+            }
+            for (Category category : {Category::Units, Category::Buildings, Category::Research})
+                QVERIFY2(offeredRows(catalog, category, list.lines(), &list.absentTexts())
+                             == offeredRows(catalog, category, list.lines()),
+                         qPrintable(QStringLiteral("round %1").arg(round)));
+        }
     }
 
     // A seeded session of random edits, Undo, Redo and saves: after every

@@ -224,7 +224,7 @@ void ItemPicker::refillPicker(Category category)
     offeredCategory_ = int(category);
     typedBefore_.clear();
     itemBox->clearAll();
-    const QVector<int> rows = offeredRows(catalog_, category, document_.lines());
+    const QVector<int> rows = offeredRows(catalog_, category, document_.lines(), &document_.absentTexts());
     for (int row : rows)
         itemBox->addItem(catalog_.row(category, row).displayName);
     if (!rows.isEmpty())
@@ -254,7 +254,7 @@ void ItemPicker::offerWhatTheListAllows()
     offeredFrom_ = document_.contentVersion();
     offeredCategory_ = int(category);
     QStringList offered;
-    for (int row : offeredRows(catalog_, category, document_.lines()))
+    for (int row : offeredRows(catalog_, category, document_.lines(), &document_.absentTexts()))
         offered << catalog_.row(category, row).displayName;
     QStringList shown;
     for (int i = 0; i < itemBox->count(); ++i)
