@@ -11,6 +11,7 @@
 #include "editing/window/modeswitch.h"
 #include "editing/window/textpart.h"
 #include "files/window/filecommands.h"
+#include "files/window/recentmenu.h"
 #include "search/window/checkorderwindow.h"
 #include "search/window/countwindow.h"
 #include "search/window/findcommand.h"
@@ -120,6 +121,8 @@ void MainWindow::createMenu()
     newAction = fileMenu->addAction(tr("&New"));
     openAction = fileMenu->addAction(tr("&Open..."));
     openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    recentMenu = fileMenu->addMenu(tr("Open &Recent"));
+    recent_ = new RecentMenu(app_, recentMenu);
     saveAction = fileMenu->addAction(tr("&Save"));
     saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     saveAsAction = fileMenu->addAction(tr("Save &As..."));
@@ -151,6 +154,7 @@ void MainWindow::createMenu()
                     {fileMenu, "File1"},
                     {newAction, "mnuNew"},
                     {openAction, "mnuOpen"},
+                    {recentMenu, "mnuOpenRecent"},
                     {saveAction, "mnuSave"},
                     {saveAsAction, "mnuSaveAs"},
                     {fileSeparator, "N2"},
@@ -187,6 +191,7 @@ void MainWindow::wireMenu()
     connect(newAction, &QAction::triggered, this, app_.guarded(files_, &FileCommands::newList), later);
     connect(openAction, &QAction::triggered, this, app_.guarded(files_, &FileCommands::openFromDialog),
             later);
+    connect(recent_, &RecentMenu::chosen, this, app_.guarded(files_, &FileCommands::openRecent));
     connect(saveAction, &QAction::triggered, this, app_.guarded(files_, &FileCommands::save), later);
     connect(saveAsAction, &QAction::triggered, this, app_.guarded(files_, &FileCommands::saveAs), later);
     connect(exitAction, &QAction::triggered, this, app_.guarded(files_, &FileCommands::exitProgram), later);

@@ -18,6 +18,7 @@ class QAction;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class RecentMenu;
 class Announcer;
 class StatusPanels;
 
@@ -90,6 +91,8 @@ private:
     QMenu* fileMenu = nullptr;
     QAction* newAction = nullptr;
     QAction* openAction = nullptr;
+    QMenu* recentMenu = nullptr;
+    RecentMenu* recent_ = nullptr;
     QAction* saveAction = nullptr;
     QAction* saveAsAction = nullptr;
     QAction* fileSeparator = nullptr;

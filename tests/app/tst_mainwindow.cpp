@@ -189,7 +189,8 @@ private slots:
         QStringList fileItems;
         for (QAction* a : ui(f.form).fileMenu->actions())
             fileItems << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(fileItems, (QStringList{"&New", "&Open...", "&Save", "Save &As...", "-", "E&xit"}));
+        QCOMPARE(fileItems,
+                 (QStringList{"&New", "&Open...", "Open &Recent", "&Save", "Save &As...", "-", "E&xit"}));
         QCOMPARE(ui(f.form).newAction->shortcut(), QKeySequence());
         QCOMPARE(ui(f.form).openAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
         QCOMPARE(ui(f.form).saveAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));

@@ -6,6 +6,7 @@
 #include "editing/window/textpart.h"
 #include "files/diskfile.h"
 #include "files/filebytes.h"
+#include "files/recentfiles.h"
 #include "files/savesteps.h"
 #include "files/widthfixup.h"
 #include "files/window/filecommands.h"
@@ -472,6 +473,47 @@ private slots:
         QCOMPARE(ui(f.form).textArea->selStart(), 60);
         QCOMPARE(f.form.document().position().line, 1);
         QVERIFY(!f.form.isModified());
+        VERIFY_DIALOGS(f);
+    }
+
+    // Open Recent: what was opened or saved, newest first, numbered, with
+    // its path as tip; one that is gone cannot be chosen; choosing one asks
+    // about unsaved work and opens it as Open does; Clear List empties it.
+    void openRecent()
+    {
+        RecentFiles::clear();
+        QVERIFY(writeAll(path("first.ai"), kStartingBytes));
+        FormFixture f;
+        f.dialogs.expectOpen(path("first.ai"));
+        choose(ui(f.form).openAction);
+        f.dialogs.expectSave(path("second.ai"));
+        choose(ui(f.form).saveAsAction);
+        QMenu* menu = ui(f.form).recentMenu;
+        auto shown = [&] {
+            emit menu->aboutToShow();
+            QStringList items;
+            for (QAction* a : menu->actions())
+                if (!a->isSeparator())
+                    items << QStringLiteral("%1 %2 %3").arg(a->text(), a->toolTip()).arg(a->isEnabled());
+            return items;
+        };
+        QCOMPARE(shown(),
+                 (QStringList{"&1 second.ai " + path("second.ai") + " 1",
+                              "&2 first.ai " + path("first.ai") + " 1", "&Clear List Clear List 1"}));
+        QFile::remove(path("first.ai"));
+        QCOMPARE(shown().at(1), "&2 first.ai " + path("first.ai") + " 0");
+        // Unsaved work: asked first, as Open asks.
+        f.form.document().insertLines(LineStep::Kind::Append, 1, {kVillager3});
+        f.dialogs.expectMessage(MsgResult::Yes);
+        menu->actions().first()->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+        QCOMPARE(f.dialogs.messages.last().text, FileMessages::kNotSavedOpen);
+        QCOMPARE(f.form.panel(MainWindow::Panel::File), path("second.ai"));
+        QCOMPARE(f.text(), QString::fromLatin1(kStartingBytes));
+        QVERIFY(!f.form.isModified());
+        menu->actions().last()->trigger(); // Clear List
+        QCOMPARE(shown(), QStringList{"&Clear List Clear List 0"});
+        QCOMPARE(RecentFiles::paths(), QStringList());
         VERIFY_DIALOGS(f);
     }
 

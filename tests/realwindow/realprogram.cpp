@@ -60,6 +60,7 @@ RealProgram::RealProgram()
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     // A runtime folder of its own, so Qt has nothing to say about a missing one.
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
     env.remove(QStringLiteral("SESSION_MANAGER"));
     // Under AddressSanitizer: the X keyboard library copies names with
     // strndup() from buffers that hold no final NUL, which is allowed but

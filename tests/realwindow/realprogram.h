@@ -48,6 +48,8 @@ public:
 
     // A folder of the program's own, its working folder.
     QString path(const QString& name) const { return work_.filePath(name); }
+    // The program's settings file, in a folder of its own.
+    QString settingsFile() const { return config_.filePath(QStringLiteral("vexdit/vexdit.conf")); }
 
     // Keys as xdotool names them ("ctrl+x", "Return"), to whatever window
     // holds the keyboard; text typed character by character.
@@ -127,6 +129,7 @@ private:
     void moveTo(int x, int y);
     QTemporaryDir work_;
     QTemporaryDir runtime_;
+    QTemporaryDir config_;
     QProcess process_;
     QString mainWindow_;
     int menuHeight_ = 0;

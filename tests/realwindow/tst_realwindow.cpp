@@ -1141,6 +1141,34 @@ private slots:
         NO_ERROR_OUTPUT(program);
     }
 
+    // File > Open Recent lists what was opened and saved, newest first by
+    // number, and reopens one by its number; Clear List empties it, in the
+    // program's own settings.
+    void openRecentReopensAndClears()
+    {
+        RealProgram program;
+        START(program);
+        const QString first = program.path(QStringLiteral("first.ai"));
+        QVERIFY(writeFile(first, crlfLines({kStartingLine})));
+        QVERIFY(openByTyping(program, first));
+        const QString second = program.path(QStringLiteral("second.ai"));
+        QCOMPARE(saveAsAndRead(program, second), crlfLines({kStartingLine}));
+        auto chooseRecent = [&](const QString& key) {
+            if (!openMenu(program, QStringLiteral("alt+f")))
+                return false;
+            program.key(QStringLiteral("r"));
+            program.key(key);
+            return QTest::qWaitFor([&] { return program.menuOnScreen().isEmpty(); }, 5000);
+        };
+        QVERIFY(chooseRecent(QStringLiteral("2"))); // first.ai, opened before second.ai was saved
+        program.click(kAppend.x(), kAppend.y());
+        QCOMPARE(saveAndRead(program, first), crlfLines({kStartingLine, kVillagers(1)}));
+        QVERIFY(readFile(program.settingsFile()).contains("second.ai"));
+        QVERIFY(chooseRecent(QStringLiteral("c"))); // Clear List
+        QVERIFY(QTest::qWaitFor([&] { return !readFile(program.settingsFile()).contains(".ai"); }, 5000));
+        NO_ERROR_OUTPUT(program);
+    }
+
     // On a screen with no room beside the main window (1280x1024 at a scale
     // factor of 2 is 640x512), Check Order and Help go over the lower part
     // of the list: never over the menus, the picker or Append.

@@ -114,6 +114,7 @@ MainControls findMain(const MainWindow& w)
             named<QMenu>(w, "Help1"),
             named<QAction>(w, "mnuNew"),
             named<QAction>(w, "mnuOpen"),
+            named<QMenu>(w, "mnuOpenRecent"),
             named<QAction>(w, "mnuSave"),
             named<QAction>(w, "mnuSaveAs"),
             named<QAction>(w, "mnuExit"),

@@ -79,6 +79,7 @@ struct MainControls {
     QMenu* helpMenu;
     QAction* newAction;
     QAction* openAction;
+    QMenu* recentMenu;
     QAction* saveAction;
     QAction* saveAsAction;
     QAction* exitAction;

@@ -7,6 +7,7 @@
 #include "files/keepingsave.h"
 #include "files/openroad.h"
 #include "files/pathwalk.h"
+#include "files/recentfiles.h"
 #include "files/window/filemessages.h"
 #include "widgets/application.h"
 #include "widgets/buildlisttextedit.h"
@@ -91,6 +92,14 @@ void FileCommands::openFromDialog()
     openFile(openDialog_.fileName);
 }
 
+void FileCommands::openRecent(const QString& path)
+{
+    if (!mayDiscardWork(kNotSavedOpen))
+        return;
+    openDialog_.fileName = path;
+    openFile(path);
+}
+
 void FileCommands::openNamedFile(const QString& path)
 {
     // The dialog hands over a full path, and starts in its folder next time.
@@ -142,8 +151,10 @@ void FileCommands::openFile(const QString& path)
     }
     QString text = std::move(*read.text);
     read.text.reset();
-    if (showOpenedText(std::move(text), reading, std::move(read.file)))
-        showLeftoverBackup(path, read.leftoverBackup);
+    if (!showOpenedText(std::move(text), reading, std::move(read.file)))
+        return;
+    RecentFiles::add(path);
+    showLeftoverBackup(path, read.leftoverBackup);
 }
 
 void FileCommands::openStandardInput(const QString& text)
@@ -301,6 +312,7 @@ void FileCommands::save()
     }
     if (saveToCurrentFile(document_.text().toLatin1())) {
         document_.markSaved();
+        RecentFiles::add(fileName_);
         emit announced(tr("Saved %1").arg(QFileInfo(fileName_).fileName()));
     }
 }
@@ -322,5 +334,6 @@ void FileCommands::saveAs()
         return;
     setCurrentFile(fileName_, std::move(written), fileName_);
     document_.markSaved();
+    RecentFiles::add(fileName_);
     emit announced(tr("Saved %1").arg(QFileInfo(fileName_).fileName()));
 }

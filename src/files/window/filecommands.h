@@ -28,6 +28,9 @@ public:
     // Opens a file named outside the window (the command line) as Open
     // does after its dialog.
     void openNamedFile(const QString& path);
+    // Open Recent: asks about unsaved work as Open does, then opens the
+    // file as Open does after its dialog.
+    void openRecent(const QString& path);
     // Text read from standard input, opened as a file would be, as a new
     // list with no name: Save asks for one.
     void openStandardInput(const QString& text);
