@@ -297,9 +297,9 @@ void MainWindow::startAfresh()
     text_->setUndoAvailable(false);
 }
 
-void MainWindow::openNamedFile(const QString& path)
+void MainWindow::openNamedFile(const QString& path, int fileLine)
 {
-    files_->openNamedFile(path);
+    files_->openNamedFile(path, fileLine);
 }
 
 void MainWindow::openStandardInput(const QString& text)

@@ -48,7 +48,7 @@ public:
 
     // Opens a file named outside the window (the command line) as Open does
     // after its dialog.
-    void openNamedFile(const QString& path);
+    void openNamedFile(const QString& path, int fileLine = 0);
     void openStandardInput(const QString& text);
 
 protected:

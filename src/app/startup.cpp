@@ -183,10 +183,11 @@ int runProgram(int argc, char** argv)
                            });
     } else if (!outcome.fileToOpen.isEmpty()) {
         // Once the window is up, as if the file had been chosen in Open's dialog.
-        QTimer::singleShot(0, windows.mainWindow.get(),
-                           [&app, form = windows.mainWindow.get(), file = outcome.fileToOpen] {
-                               app.guard([&] { form->openNamedFile(file); });
-                           });
+        QTimer::singleShot(
+            0, windows.mainWindow.get(),
+            [&app, form = windows.mainWindow.get(), file = outcome.fileToOpen, line = outcome.lineToShow] {
+                app.guard([&] { form->openNamedFile(file, line); });
+            });
     }
     QApplication::exec();
     qtApp.app = nullptr;

@@ -10,7 +10,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTextStream>
 #include <cerrno>
 #include <cstring>
@@ -225,6 +227,20 @@ ReadOutcome readStandardInput()
     return read;
 }
 
+namespace {
+
+// "17" as a line number, from 1; nothing for anything else.
+std::optional<int> lineNumber(const QString& text)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
+    if (!digits.match(text).hasMatch())
+        return std::nullopt;
+    const int line = text.toInt();
+    return line > 0 ? std::optional<int>(line) : std::nullopt;
+}
+
+} // namespace
+
 CommandLineOutcome runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err,
                                   bool windowSystemPresent)
 {
@@ -256,9 +272,11 @@ CommandLineOutcome runCommandLine(const QStringList& arguments, QTextStream& out
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
-        QCoreApplication::translate("CommandLine", "A build list to open in the window (- reads standard "
-                                                   "input); with --check or --normalize, any number."),
-        QStringLiteral("[FILE...]"));
+        QCoreApplication::translate("CommandLine",
+                                    "A build list to open in the window (- reads standard input), at the "
+                                    "file's line LINE when written +LINE FILE or FILE:LINE; with --check or "
+                                    "--normalize, any number."),
+        QStringLiteral("[+LINE] [FILE[:LINE]...]"));
 
     if (!parser.parse(arguments)) {
         // Qt's window options serve the window only: with an option of the
@@ -287,9 +305,23 @@ CommandLineOutcome runCommandLine(const QStringList& arguments, QTextStream& out
     const bool normalizing = parser.isSet(normalizeOption);
     const QStringList files = parser.positionalArguments();
     if (!checking && !normalizing) {
+        // +LINE FILE, unless a file is called "+LINE".
+        const QString first = files.value(0);
+        if (files.size() == 2 && first.startsWith(QLatin1Char('+')) && !QFileInfo::exists(first)) {
+            const std::optional<int> line = lineNumber(first.mid(1));
+            if (!line)
+                return refuse(
+                    QCoreApplication::translate("CommandLine", "invalid line number '%1'").arg(first));
+            return {std::nullopt, files.at(1), *line};
+        }
         if (files.size() > 1)
             return refuse(QCoreApplication::translate("CommandLine", "the window opens one FILE at a time"));
-        return {std::nullopt, files.value(0)};
+        // FILE:LINE, unless a file is called so.
+        const qsizetype colon = first.lastIndexOf(QLatin1Char(':'));
+        if (colon > 0 && !QFileInfo::exists(first))
+            if (const std::optional<int> line = lineNumber(first.mid(colon + 1)))
+                return {std::nullopt, first.left(colon), *line};
+        return {std::nullopt, first};
     }
     if (checking && normalizing)
         return refuse(QCoreApplication::translate("CommandLine", "--check and --normalize go one at a time"));

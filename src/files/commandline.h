@@ -19,9 +19,15 @@ class QTextStream;
 //   --normalize: 0 done, 2 a file refused or not written
 // An option it does not know, or more than one FILE for the window, is
 // reported on err with exit code 2.
+//
+// The window's FILE may name a line to show, as editors and compilers
+// write it: `+LINE FILE` or `FILE:LINE`, LINE counted from 1 as the file's
+// own lines (as --check prints them). A file whose name is exactly what was
+// written wins over reading a line number out of it.
 struct CommandLineOutcome {
     std::optional<int> exitCode; // set: end here with it
     QString fileToOpen; // for the window: a FILE to open, or empty
+    int lineToShow = 0; // the file's line to show, from 1; 0 for none
 };
 // `windowSystemPresent`: Qt's window options have already been taken out of
 // the arguments. Before that, any of them (-platform, -display...) defers

@@ -1,5 +1,6 @@
 // The command line as a user runs it: the real program, with no display.
 #include "buildlist/lineformat.h"
+#include "files/commandline.h"
 
 #include "support/filetools.h"
 #include "support/nowarnings.h"
@@ -68,6 +69,47 @@ private:
 
 private slots:
     void init() { failOnUnexpectedWarnings(); }
+
+    // The window's FILE with a line to show: +LINE FILE and FILE:LINE, as
+    // editors and compilers write them; a file of that exact name wins.
+    void fileAndLineForTheWindow_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("file"); // empty: refused, exit code 2
+        QTest::addColumn<int>("line");
+        QTest::newRow("+LINE FILE") << QStringList{"+3", "plan.ai"} << "plan.ai" << 3;
+        QTest::newRow("FILE:LINE") << QStringList{"plan.ai:17"} << "plan.ai" << 17;
+        QTest::newRow("a file called so") << QStringList{"odd.ai:5"} << "odd.ai:5" << 0;
+        QTest::newRow("a file called +7, and another") << QStringList{"+7", "plan.ai"} << "" << 0;
+        QTest::newRow("+LINE not a number") << QStringList{"+x", "plan.ai"} << "" << 0;
+        QTest::newRow("+0") << QStringList{"+0", "plan.ai"} << "" << 0;
+        QTest::newRow(":LINE not a number") << QStringList{"plan.ai:x"} << "plan.ai:x" << 0;
+        QTest::newRow(":0") << QStringList{"plan.ai:0"} << "plan.ai:0" << 0;
+        QTest::newRow("+LINE alone is a file") << QStringList{"+3"} << "+3" << 0;
+    }
+    void fileAndLineForTheWindow()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, file);
+        QFETCH(int, line);
+        QVERIFY(writeAll(path("odd.ai:5"), kStartingBytes));
+        QVERIFY(writeAll(path("+7"), kStartingBytes));
+        const QString saved = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        const CommandLineOutcome outcome =
+            runCommandLine(QStringList{QStringLiteral("vexdit")} + arguments, outStream, errStream, true);
+        QDir::setCurrent(saved);
+        QCOMPARE(outcome.exitCode.has_value(), file.isEmpty());
+        if (file.isEmpty()) {
+            QCOMPARE(*outcome.exitCode, 2);
+            QVERIFY2(err.startsWith(QCoreApplication::applicationName() + ": "), qPrintable(err));
+            return;
+        }
+        QCOMPARE(outcome.fileToOpen, file);
+        QCOMPARE(outcome.lineToShow, line);
+    }
 
     void check_data()
     {

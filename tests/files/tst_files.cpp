@@ -476,6 +476,37 @@ private slots:
         VERIFY_DIALOGS(f);
     }
 
+    // A file opened at one of its own lines (as --check numbers them): the
+    // caret at the start of the line that came from it, in view; past the
+    // end, the last line.
+    void openAtAFileLine_data()
+    {
+        QTest::addColumn<int>("fileLine");
+        QTest::addColumn<int>("row");
+        QTest::newRow("the first") << 1 << 0;
+        QTest::newRow("after a comment Open made two of") << 3 << 3;
+        QTest::newRow("far down, scrolled to") << 60 << 60;
+        QTest::newRow("past the end: the last") << 99 << 60;
+    }
+    void openAtAFileLine()
+    {
+        QFETCH(int, fileLine);
+        QFETCH(int, row);
+        QByteArray bytes = (kTown + "\r\n// " + QString(60, QLatin1Char('c')) + "\r\n").toLatin1();
+        for (int i = 3; i <= 60; ++i)
+            bytes += (kVillager3 + "\r\n").toLatin1();
+        QVERIFY(writeAll(path("long.ai"), bytes));
+        FormFixture f;
+        f.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.form));
+        f.form.openNamedFile(path("long.ai"), fileLine);
+        QCOMPARE(f.lines().size(), 61);
+        QCOMPARE(ui(f.form).textArea->selStart(), row * kLineSlot);
+        QCOMPARE(f.form.document().position().line, row);
+        QVERIFY(ui(f.form).textArea->viewport()->rect().contains(ui(f.form).textArea->cursorRect()));
+        VERIFY_DIALOGS(f);
+    }
+
     // Open Recent: what was opened or saved, newest first, numbered, with
     // its path as tip; one that is gone cannot be chosen; choosing one asks
     // about unsaved work and opens it as Open does; Clear List empties it.

@@ -1141,6 +1141,29 @@ private slots:
         NO_ERROR_OUTPUT(program);
     }
 
+    // `vexdit +3 plan.ai` and `vexdit plan.ai:3` start with line 3 current,
+    // the caret at its start: Delete takes that line's first character.
+    void aLineFromTheCommandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("+LINE FILE") << QStringList{"+3", "plan.ai"};
+        QTest::newRow("FILE:LINE") << QStringList{"plan.ai:3"};
+    }
+    void aLineFromTheCommandLine()
+    {
+        QFETCH(QStringList, arguments);
+        RealProgram program;
+        const QList<QByteArray> lines{kStartingLine, line48("// one"), line48("// two"), line48("// three")};
+        const QString file = program.path(QStringLiteral("plan.ai"));
+        QVERIFY(writeFile(file, crlfLines(lines)));
+        program.setArguments(arguments);
+        START(program);
+        program.key(QStringLiteral("Delete"));
+        QCOMPARE(saveAndRead(program, file),
+                 crlfLines({lines.at(0), lines.at(1), lines.at(2).mid(1), lines.at(3)}));
+        NO_ERROR_OUTPUT(program);
+    }
+
     // File > Open Recent lists what was opened and saved, newest first by
     // number, and reopens one by its number; Clear List empties it, in the
     // program's own settings.

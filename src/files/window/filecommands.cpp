@@ -14,6 +14,7 @@
 
 #include <QFileInfo>
 #include <QWidget>
+#include <algorithm>
 #include <functional>
 
 using namespace FileMessages;
@@ -100,12 +101,12 @@ void FileCommands::openRecent(const QString& path)
     openFile(path);
 }
 
-void FileCommands::openNamedFile(const QString& path)
+void FileCommands::openNamedFile(const QString& path, int fileLine)
 {
     // The dialog hands over a full path, and starts in its folder next time.
     openDialog_.fileName = QFileInfo(path).absoluteFilePath();
     if (!namesNoFileYet(openDialog_.fileName)) {
-        openFile(openDialog_.fileName);
+        openFile(openDialog_.fileName, fileLine);
         return;
     }
     // A name that holds no file yet starts a new build list under it, as
@@ -136,7 +137,7 @@ TextLines linesOfText(const QString& text)
 
 } // namespace
 
-void FileCommands::openFile(const QString& path)
+void FileCommands::openFile(const QString& path, int fileLine)
 {
     Reading reading(*this);
     setCurrentFile(path, std::nullopt);
@@ -151,7 +152,7 @@ void FileCommands::openFile(const QString& path)
     }
     QString text = std::move(*read.text);
     read.text.reset();
-    if (!showOpenedText(std::move(text), reading, std::move(read.file)))
+    if (!showOpenedText(std::move(text), reading, std::move(read.file), fileLine))
         return;
     RecentFiles::add(path);
     showLeftoverBackup(path, read.leftoverBackup);
@@ -167,7 +168,7 @@ void FileCommands::openStandardInput(const QString& text)
     document_.markUnsaved();
 }
 
-bool FileCommands::showOpenedText(QString text, Reading& reading, std::optional<DiskFile> file)
+bool FileCommands::showOpenedText(QString text, Reading& reading, std::optional<DiskFile> file, int fileLine)
 {
     const OpenedText opened = prepareOpenedText(text, catalog_);
     if (opened.hasTab) {
@@ -194,14 +195,27 @@ bool FileCommands::showOpenedText(QString text, Reading& reading, std::optional<
     app_.guard([this] { emit fileRead(); });
     reading.end();
 
+    emit readyToEdit(fileLine > 0 ? caretAtFileLine(opened.fileLines, fileLine) : caretBelowComments());
+    return true;
+}
+
+int FileCommands::caretBelowComments() const
+{
     int caret = kNameColumn;
     for (const QString& line : document_.lines()) {
         if (!isCommentLine(line))
             break;
         caret += kLineSlot;
     }
-    emit readyToEdit(caret);
-    return true;
+    return caret;
+}
+
+int FileCommands::caretAtFileLine(const QVector<int>& fileLines, int fileLine)
+{
+    // The first line that came from that line of the file or a later one.
+    const auto at = std::lower_bound(fileLines.begin(), fileLines.end(), fileLine);
+    const int row = at == fileLines.end() ? int(fileLines.size()) - 1 : int(at - fileLines.begin());
+    return qMax(0, row) * kLineSlot;
 }
 
 void FileCommands::showLeftoverBackup(const QString& path, const QString& backup)

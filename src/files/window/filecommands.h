@@ -4,6 +4,7 @@
 #include "widgets/filedialogoptions.h"
 
 #include <QObject>
+#include <QVector>
 #include <optional>
 
 class Application;
@@ -26,8 +27,10 @@ public:
     void newList();
     void openFromDialog();
     // Opens a file named outside the window (the command line) as Open
-    // does after its dialog.
-    void openNamedFile(const QString& path);
+    // does after its dialog; with `fileLine`, the caret goes to the start of
+    // the line that came from that line of the file (from 1; the last line
+    // when the file has fewer).
+    void openNamedFile(const QString& path, int fileLine = 0);
     // Open Recent: asks about unsaved work as Open does, then opens the
     // file as Open does after its dialog.
     void openRecent(const QString& path);
@@ -62,9 +65,14 @@ private:
     class Reading;
 
     void startNewList();
-    void openFile(const QString& path);
+    void openFile(const QString& path, int fileLine = 0);
     // Shows what was read, as Open does; false when it was refused.
-    bool showOpenedText(QString text, Reading& reading, std::optional<DiskFile> file = std::nullopt);
+    bool showOpenedText(QString text, Reading& reading, std::optional<DiskFile> file = std::nullopt,
+                        int fileLine = 0);
+    // Where the caret goes in a file just opened: below its first comments,
+    // or at the start of the line that came from a line of the file.
+    int caretBelowComments() const;
+    static int caretAtFileLine(const QVector<int>& fileLines, int fileLine);
     void showLeftoverBackup(const QString& path, const QString& backup);
     bool mayDiscardWork(const QString& question);
     // The one road that changes the current file: the name Save writes to,
