@@ -363,6 +363,16 @@ void MainWindow::showEvent(QShowEvent* e)
         app_.guard([this] { picker_->focusItemBox(); });
 }
 
+void MainWindow::changeEvent(QEvent* e)
+{
+    QMainWindow::changeEvent(e);
+    // Back in the window, the user hears of a change another program made
+    // to the open file; never while a dialog is open. Asked one turn later,
+    // once the activation is over.
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && !QApplication::activeModalWidget())
+        QTimer::singleShot(0, this, app_.guarded(files_, &FileCommands::noticeChangeOnDisk));
+}
+
 void MainWindow::closeEvent(QCloseEvent* e)
 {
     // Once the Exit guard has ended the run, closing asks nothing more.

@@ -84,6 +84,24 @@ QString reasonFor(const ReadOutcome& read)
     return read.error ? QString::fromLocal8Bit(std::strerror(read.error)) : read.whyNot;
 }
 
+DiskChangeSeen changeOnDisk(const DiskFile& file)
+{
+    struct stat now {};
+    if (::fstatat(file.folder.get(), file.name.constData(), &now, AT_SYMLINK_NOFOLLOW) != 0)
+        return {DiskChange::Gone, QByteArrayLiteral("gone")};
+    const QByteArray stamp =
+        QByteArray::number(quint64(now.st_dev)) + ':' + QByteArray::number(quint64(now.st_ino)) + ':'
+        + QByteArray::number(qint64(now.st_size)) + ':' + QByteArray::number(qint64(now.st_mtim.tv_sec)) + '.'
+        + QByteArray::number(qint64(now.st_mtim.tv_nsec)) + ':'
+        + QByteArray::number(qint64(now.st_ctim.tv_sec)) + '.'
+        + QByteArray::number(qint64(now.st_ctim.tv_nsec));
+    if (!S_ISREG(now.st_mode) || !sameFile(now, file.file.status))
+        return {DiskChange::Gone, stamp};
+    if (changedSince(now, file.file.status))
+        return {DiskChange::Changed, stamp};
+    return {DiskChange::None, stamp};
+}
+
 bool namesNoFileYet(const QString& path)
 {
     const Location where = locate(path);

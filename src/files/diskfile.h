@@ -35,6 +35,18 @@ ReadOutcome readBuildList(const QString& path);
 // words for a system error, else the program's.
 QString reasonFor(const ReadOutcome& read);
 
+// What became of the file since it was read or last saved: nothing; its
+// bytes or times changed (another program wrote it); or its name no longer
+// holds it (removed, renamed, or another file in its place). `seen` says
+// which change it was, so that the same change is told apart from a later
+// one.
+enum class DiskChange { None, Changed, Gone };
+struct DiskChangeSeen {
+    DiskChange change = DiskChange::None;
+    QByteArray stamp; // the file's identity, size and times, as now found
+};
+DiskChangeSeen changeOnDisk(const DiskFile& file);
+
 // Whether the path names no file yet, in a folder that is there: the name a
 // new build list can be started under.
 bool namesNoFileYet(const QString& path);

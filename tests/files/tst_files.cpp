@@ -507,6 +507,53 @@ private slots:
         VERIFY_DIALOGS(f);
     }
 
+    // Another program changes or removes the open file: asked once for each
+    // change, reloaded on Yes (a second question before unsaved work goes),
+    // kept on No; a change of the program's own is not asked about.
+    void changeOnDiskAskedOnce_data()
+    {
+        QTest::addColumn<QString>("change"); // "write", "remove", "own save"
+        QTest::addColumn<bool>("unsaved");
+        QTest::addColumn<QList<int>>("answers"); // Yes 1, No 0, one per question
+        QTest::addColumn<bool>("reloaded");
+        QTest::newRow("changed, kept") << "write" << false << QList<int>{0} << false;
+        QTest::newRow("changed, reloaded") << "write" << false << QList<int>{1} << true;
+        QTest::newRow("changed, unsaved work kept") << "write" << true << QList<int>{1, 0} << false;
+        QTest::newRow("changed, unsaved work lost") << "write" << true << QList<int>{1, 1} << true;
+        QTest::newRow("removed, kept") << "remove" << false << QList<int>{0} << false;
+        QTest::newRow("saved by the program") << "own save" << true << QList<int>{} << false;
+    }
+    void changeOnDiskAskedOnce()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, unsaved);
+        QFETCH(QList<int>, answers);
+        QFETCH(bool, reloaded);
+        const QString file = path("watched.ai");
+        QVERIFY(writeAll(file, kStartingBytes));
+        FormFixture f;
+        f.form.openNamedFile(file);
+        if (unsaved)
+            f.form.document().insertLines(LineStep::Kind::Append, 1, {kVillager3});
+        const QByteArray other = (kTown + "\r\n" + line48("// other") + "\r\n").toLatin1();
+        if (change == "write")
+            QVERIFY(writeAll(file, other));
+        else if (change == "remove")
+            QVERIFY(QFile::remove(file));
+        else
+            ui(f.form).files->save();
+        const QString before = f.text();
+        for (int answer : answers)
+            f.dialogs.expectMessage(answer ? MsgResult::Yes : MsgResult::No);
+        ui(f.form).files->noticeChangeOnDisk();
+        ui(f.form).files->noticeChangeOnDisk(); // the same change: not again
+        QCOMPARE(f.dialogs.messages.size(), answers.size());
+        if (!answers.isEmpty())
+            QCOMPARE(f.dialogs.messages.at(0).title, FileMessages::kChangedElsewhereTitle.text());
+        QCOMPARE(f.text(), reloaded ? QString::fromLatin1(other) : before);
+        VERIFY_DIALOGS(f);
+    }
+
     // Open Recent: what was opened or saved, newest first, numbered, with
     // its path as tip; one that is gone cannot be chosen; choosing one asks
     // about unsaved work and opens it as Open does; Clear List empties it.

@@ -1164,6 +1164,42 @@ private slots:
         NO_ERROR_OUTPUT(program);
     }
 
+    // Another program changes the open file: back in the window, the user
+    // is asked once for each change; No keeps the window's version, Yes
+    // reloads the file's new bytes.
+    void aChangeElsewhereIsAskedAboutOnActivation()
+    {
+        RealProgram program;
+        const QString file = program.path(QStringLiteral("plan.ai"));
+        QVERIFY(writeFile(file, crlfLines({kStartingLine})));
+        program.setArguments({file});
+        START(program);
+        // Away in Find while the file changes, then back.
+        auto awayAndBack = [&](const QByteArray& changeTo) {
+            if (!chooseSearchItem(program, 0, QStringLiteral("Find")))
+                return false;
+            if (!changeTo.isEmpty() && !writeFile(file, changeTo))
+                return false;
+            program.keyHeld(QStringLiteral("Escape"));
+            return program.waitForNoWindow(QStringLiteral("Find"));
+        };
+        const QList<QByteArray> first{kStartingLine, line48("// first")};
+        QVERIFY(awayAndBack(crlfLines(first)));
+        QVERIFY(program.waitForWindow(QStringLiteral("File Changed")));
+        program.key(QStringLiteral("n")); // keep this window's version
+        QVERIFY(program.waitForNoWindow(QStringLiteral("File Changed")));
+        QVERIFY(awayAndBack(QByteArray()));
+        QVERIFY2(!program.showsWithin(QStringLiteral("File Changed"), 1500), "asked twice for one change");
+        const QList<QByteArray> second{kStartingLine, line48("// second")};
+        QVERIFY(awayAndBack(crlfLines(second)));
+        QVERIFY(program.waitForWindow(QStringLiteral("File Changed")));
+        program.key(QStringLiteral("y")); // reload: nothing unsaved, no second question
+        QVERIFY(program.waitForNoWindow(QStringLiteral("File Changed")));
+        program.click(kAppend.x(), kAppend.y());
+        QCOMPARE(saveAndRead(program, file), crlfLines({kStartingLine, line48("// second"), kVillagers(1)}));
+        NO_ERROR_OUTPUT(program);
+    }
+
     // File > Open Recent lists what was opened and saved, newest first by
     // number, and reopens one by its number; Clear List empties it, in the
     // program's own settings.

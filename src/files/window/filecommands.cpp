@@ -199,6 +199,26 @@ bool FileCommands::showOpenedText(QString text, Reading& reading, std::optional<
     return true;
 }
 
+void FileCommands::noticeChangeOnDisk()
+{
+    // Only the file the window shows as its own, read or written by it.
+    if (!diskFile_ || fileName_ != shownFile_)
+        return;
+    const DiskChangeSeen seen = changeOnDisk(*diskFile_);
+    if (seen.change == DiskChange::None || seen.stamp == askedAbout_)
+        return;
+    askedAbout_ = seen.stamp;
+    const QString path = diskFile_->path;
+    const TrText& question = seen.change == DiskChange::Changed ? kChangedElsewhere : kGoneElsewhere;
+    if (app_.dialogs().messageBox(window_, question.arg(path), kChangedElsewhereTitle, MsgButtons::YesNo,
+                                  MsgIcon::Question, MsgResult::No)
+        != MsgResult::Yes)
+        return;
+    if (!mayDiscardWork(kReloadLosesWork))
+        return;
+    openFile(path);
+}
+
 int FileCommands::caretBelowComments() const
 {
     int caret = kNameColumn;

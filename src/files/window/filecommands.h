@@ -39,6 +39,10 @@ public:
     void openStandardInput(const QString& text);
     void save();
     void saveAs();
+    // Looks whether another program changed or removed the open file, and
+    // asks once about each such change: reload it (a second question when
+    // there is unsaved work) or keep this window's version.
+    void noticeChangeOnDisk();
     // Asks about unsaved work and, when the user may go, ends the run;
     // true when it did.
     bool quit();
@@ -98,4 +102,6 @@ private:
     QString fileName_;
     std::optional<DiskFile> diskFile_;
     QString shownFile_;
+    // The last change on disk the user was asked about.
+    QByteArray askedAbout_;
 };

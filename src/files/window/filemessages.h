@@ -60,6 +60,23 @@ inline constexpr TrText kBackupNotRemoved{
     "FileMessages", QT_TRANSLATE_NOOP("FileMessages", "The copy %1 could not be removed: %2")};
 inline constexpr TrText kBackupFoundTitle{"FileMessages",
                                           QT_TRANSLATE_NOOP("FileMessages", "Unfinished Save")};
+inline constexpr TrText kChangedElsewhere{
+    "FileMessages",
+    QT_TRANSLATE_NOOP("FileMessages",
+                      "%1 was changed by another program.\n\nReload it from the disk? Choose No "
+                      "to keep this window's version; Save then asks before overwriting.")};
+inline constexpr TrText kGoneElsewhere{
+    "FileMessages",
+    QT_TRANSLATE_NOOP(
+        "FileMessages",
+        "%1 was moved, removed or replaced by another program.\n\nOpen what now stands under its "
+        "name? Choose No to keep this window's version; Save then asks where to write it.")};
+inline constexpr TrText kChangedElsewhereTitle{"FileMessages",
+                                               QT_TRANSLATE_NOOP("FileMessages", "File Changed")};
+inline constexpr TrText kReloadLosesWork{
+    "FileMessages",
+    QT_TRANSLATE_NOOP("FileMessages", "Your work is not saved!\nAre you sure you want to RELOAD "
+                                      "and lose it?")};
 // The toolkit's write failure, with what the user must know besides.
 inline constexpr TrText kCannotCreateBecause{"FileMessages",
                                              QT_TRANSLATE_NOOP("FileMessages", "Cannot create file %1: %2")};
