@@ -26,7 +26,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
 
@@ -55,6 +57,7 @@ MainWindow::MainWindow(Application& app, QWidget* parent) : QMainWindow(parent),
                              {openAction, saveAction, saveAsAction, exitAction, undoAction, redoAction});
 
     setFixedSize(kClientWidth, mainMenu->sizeHint().height() + kClientHeight);
+    setAcceptDrops(true);
     startAfresh();
     nameForScreenReaders();
 }
@@ -361,6 +364,29 @@ void MainWindow::showEvent(QShowEvent* e)
     QMainWindow::showEvent(e);
     if (!e->spontaneous())
         app_.guard([this] { picker_->focusItemBox(); });
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* e)
+{
+    if (e->mimeData()->hasUrls())
+        e->acceptProposedAction();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* e)
+{
+    if (e->mimeData()->hasUrls())
+        e->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* e)
+{
+    if (!e->mimeData()->hasUrls())
+        return;
+    e->acceptProposedAction();
+    // The file manager waits for the drop to end: the questions and the
+    // reading come one turn later.
+    const QList<QUrl> urls = e->mimeData()->urls();
+    QTimer::singleShot(0, this, [this, urls] { app_.guard([&] { files_->openDropped(urls); }); });
 }
 
 void MainWindow::changeEvent(QEvent* e)

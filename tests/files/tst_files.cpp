@@ -23,12 +23,15 @@
 #include "files/window/filemessages.h"
 #include "support/nowarnings.h"
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <sys/stat.h>
 
 namespace {
@@ -522,6 +525,7 @@ private slots:
         QTest::newRow("changed, unsaved work lost") << "write" << true << QList<int>{1, 1} << true;
         QTest::newRow("removed, kept") << "remove" << false << QList<int>{0} << false;
         QTest::newRow("saved by the program") << "own save" << true << QList<int>{} << false;
+        QTest::newRow("already asked by Save") << "write, Save says No" << true << QList<int>{} << false;
     }
     void changeOnDiskAskedOnce()
     {
@@ -540,17 +544,78 @@ private slots:
             QVERIFY(writeAll(file, other));
         else if (change == "remove")
             QVERIFY(QFile::remove(file));
-        else
+        else if (change == "own save")
             ui(f.form).files->save();
+        if (change == "write, Save says No") {
+            QVERIFY(writeAll(file, other));
+            f.dialogs.expectMessage(MsgResult::No); // overwrite the other program's change?
+            ui(f.form).files->save();
+        }
         const QString before = f.text();
+        const qsizetype asked = f.dialogs.messages.size();
         for (int answer : answers)
             f.dialogs.expectMessage(answer ? MsgResult::Yes : MsgResult::No);
         ui(f.form).files->noticeChangeOnDisk();
         ui(f.form).files->noticeChangeOnDisk(); // the same change: not again
-        QCOMPARE(f.dialogs.messages.size(), answers.size());
+        QCOMPARE(f.dialogs.messages.size() - asked, answers.size());
         if (!answers.isEmpty())
-            QCOMPARE(f.dialogs.messages.at(0).title, FileMessages::kChangedElsewhereTitle.text());
+            QCOMPARE(f.dialogs.messages.at(asked).title, FileMessages::kChangedOnDiskTitle.text());
         QCOMPARE(f.text(), reloaded ? QString::fromLatin1(other) : before);
+        VERIFY_DIALOGS(f);
+    }
+
+    // A file dropped from a file manager onto the window opens as Open
+    // would, wherever it lands, in either mode; more than one, a folder or
+    // a remote file is refused with a message.
+    void droppedFileOpens_data()
+    {
+        QTest::addColumn<QStringList>("urls");
+        QTest::addColumn<bool>("linesMode");
+        QTest::addColumn<QString>("refusal"); // empty: opened
+        const QString plan = QUrl::fromLocalFile(path("dropped.ai")).toString();
+        QTest::newRow("on the text") << QStringList{plan} << false << "";
+        QTest::newRow("on the list") << QStringList{plan} << true << "";
+        QTest::newRow("two files") << QStringList{plan, plan} << false << "Drop one build list at a time.";
+        QTest::newRow("a folder") << QStringList{QUrl::fromLocalFile(dir.path()).toString()} << false
+                                  << dir.path() + " is a folder, not a build list.";
+        QTest::newRow("remote")
+            << QStringList{"https://example.org/plan.ai"} << false
+            << "https://example.org/plan.ai is not a file on this computer: save it first, "
+               "then drop or open the saved file.";
+    }
+    void droppedFileOpens()
+    {
+        QFETCH(QStringList, urls);
+        QFETCH(bool, linesMode);
+        QFETCH(QString, refusal);
+        const QByteArray bytes = (kTown + "\r\n" + kVillager3 + "\r\n").toLatin1();
+        QVERIFY(writeAll(path("dropped.ai"), bytes));
+        FormFixture f;
+        if (linesMode)
+            ui(f.form).modeButton->click();
+        QWidget* target = linesMode ? static_cast<QWidget*>(ui(f.form).lineList->viewport())
+                                    : ui(f.form).textArea->viewport();
+        QMimeData data;
+        QList<QUrl> list;
+        for (const QString& url : urls)
+            list << QUrl(url);
+        data.setUrls(list);
+        if (!refusal.isEmpty())
+            f.dialogs.expectMessage();
+        const QPoint at(10, 10);
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &drop);
+        QCoreApplication::processEvents();
+        if (refusal.isEmpty()) {
+            QCOMPARE(f.form.panel(MainWindow::Panel::File), path("dropped.ai"));
+            QCOMPARE(ui(f.form).textArea->latin1Text(), bytes);
+        } else {
+            QCOMPARE(f.dialogs.messages.last().text, refusal);
+            QCOMPARE(f.form.panel(MainWindow::Panel::File), QString());
+        }
         VERIFY_DIALOGS(f);
     }
 

@@ -4,6 +4,7 @@
 #include "buildlist/lineformat.h"
 #include "catalog/catalog.h"
 #include "files/backupcopy.h"
+#include "files/dropfiles.h"
 #include "files/keepingsave.h"
 #include "files/openroad.h"
 #include "files/pathwalk.h"
@@ -99,6 +100,17 @@ void FileCommands::openRecent(const QString& path)
         return;
     openDialog_.fileName = path;
     openFile(path);
+}
+
+void FileCommands::openDropped(const QList<QUrl>& urls)
+{
+    const DroppedFile dropped = droppedFile(urls);
+    if (!dropped.whyNot.isEmpty()) {
+        app_.dialogs().messageBox(window_, dropped.whyNot, kDropRefusedTitle, MsgButtons::OK,
+                                  MsgIcon::Exclamation, MsgResult::OK);
+        return;
+    }
+    openRecent(dropped.path);
 }
 
 void FileCommands::openNamedFile(const QString& path, int fileLine)
@@ -210,7 +222,7 @@ void FileCommands::noticeChangeOnDisk()
     askedAbout_ = seen.stamp;
     const QString path = diskFile_->path;
     const TrText& question = seen.change == DiskChange::Changed ? kChangedElsewhere : kGoneElsewhere;
-    if (app_.dialogs().messageBox(window_, question.arg(path), kChangedElsewhereTitle, MsgButtons::YesNo,
+    if (app_.dialogs().messageBox(window_, question.arg(path), kChangedOnDiskTitle, MsgButtons::YesNo,
                                   MsgIcon::Question, MsgResult::No)
         != MsgResult::Yes)
         return;
@@ -343,6 +355,13 @@ void FileCommands::save()
     if (shownFile_.isEmpty() || fileName_.isEmpty() || fileName_ != shownFile_) {
         saveAs();
         return;
+    }
+    // Save asks itself about a change another program made: coming back to
+    // the window does not ask about the same change again.
+    if (diskFile_) {
+        const DiskChangeSeen seen = changeOnDisk(*diskFile_);
+        if (seen.change != DiskChange::None)
+            askedAbout_ = seen.stamp;
     }
     if (saveToCurrentFile(document_.text().toLatin1())) {
         document_.markSaved();

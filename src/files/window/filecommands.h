@@ -3,7 +3,9 @@
 #include "files/diskfile.h"
 #include "widgets/filedialogoptions.h"
 
+#include <QList>
 #include <QObject>
+#include <QUrl>
 #include <QVector>
 #include <optional>
 
@@ -34,6 +36,9 @@ public:
     // Open Recent: asks about unsaved work as Open does, then opens the
     // file as Open does after its dialog.
     void openRecent(const QString& path);
+    // Files dropped on the window: one file on this computer opens as Open
+    // Recent does; anything else is refused with a message.
+    void openDropped(const QList<QUrl>& urls);
     // Text read from standard input, opened as a file would be, as a new
     // list with no name: Save asks for one.
     void openStandardInput(const QString& text);

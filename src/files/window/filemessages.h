@@ -71,8 +71,7 @@ inline constexpr TrText kGoneElsewhere{
         "FileMessages",
         "%1 was moved, removed or replaced by another program.\n\nOpen what now stands under its "
         "name? Choose No to keep this window's version; Save then asks where to write it.")};
-inline constexpr TrText kChangedElsewhereTitle{"FileMessages",
-                                               QT_TRANSLATE_NOOP("FileMessages", "File Changed")};
+inline constexpr TrText kDropRefusedTitle{"FileMessages", QT_TRANSLATE_NOOP("FileMessages", "Not Opened")};
 inline constexpr TrText kReloadLosesWork{
     "FileMessages",
     QT_TRANSLATE_NOOP("FileMessages", "Your work is not saved!\nAre you sure you want to RELOAD "
