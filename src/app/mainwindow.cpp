@@ -98,7 +98,7 @@ void MainWindow::createControls()
                   + QWidgetList{exitButton});
     // Where a tool window finds no room beside this one, it may cover the
     // lower part of the text and list, never the menus or the controls.
-    BesideOwner::setCoverableArea(this, text_->viewFocusOrder().value(0));
+    setCoverableArea(this, text_->viewFocusOrder().value(0));
 
     // A dragged line drops only on the list and the toilet; over the
     // villager box and Refresh, and over the window's own background, the

@@ -35,7 +35,7 @@ void BesideOwner::place(const QWidget* owner)
     placeBy(assumedMargins_);
 }
 
-void BesideOwner::setCoverableArea(QWidget* owner, QWidget* area)
+void setCoverableArea(QWidget* owner, QWidget* area)
 {
     owner->setProperty(kCoverable, QVariant::fromValue<QObject*>(area));
 }

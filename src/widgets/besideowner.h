@@ -18,10 +18,6 @@ public:
     // Places the window beside `owner` before it is shown.
     void place(const QWidget* owner);
 
-    // The control of `owner` that a window placed beside it may cover
-    // where no side has room (its list, say): never its menus or controls.
-    static void setCoverableArea(QWidget* owner, QWidget* area);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -36,3 +32,7 @@ private:
     QSize assumedMargins_;
     bool unframed_ = false;
 };
+
+// The control of `owner` that a window kept beside it may cover where no
+// side has room (its list, say): never its menus or controls.
+void setCoverableArea(QWidget* owner, QWidget* area);
