@@ -10,8 +10,8 @@ RecentMenu::RecentMenu(Application& app, QMenu* menu) : QObject(menu), app_(app)
 {
     setObjectName(QStringLiteral("recentMenu"));
     menu_->setToolTipsVisible(true);
+    // Filled as it opens: nothing is read at start-up.
     connect(menu_, &QMenu::aboutToShow, this, app_.guarded(this, &RecentMenu::fill));
-    fill();
 }
 
 void RecentMenu::fill()
