@@ -392,10 +392,15 @@ void MainWindow::dropEvent(QDropEvent* e)
 void MainWindow::changeEvent(QEvent* e)
 {
     QMainWindow::changeEvent(e);
-    // Back in the window, the user hears of a change another program made
-    // to the open file; never while a dialog is open. Asked one turn later,
-    // once the activation is over.
-    if (e->type() == QEvent::ActivationChange && isActiveWindow() && !QApplication::activeModalWidget())
+    // Back in the window (not at its first activation, which follows the
+    // Open itself), the user hears of a change another program made to the
+    // open file; never while a dialog is open. Asked one turn later, once
+    // the activation is over.
+    if (e->type() != QEvent::ActivationChange || !isActiveWindow())
+        return;
+    const bool back = activatedBefore_;
+    activatedBefore_ = true;
+    if (back && !QApplication::activeModalWidget())
         QTimer::singleShot(0, this, app_.guarded(files_, &FileCommands::noticeChangeOnDisk));
 }
 

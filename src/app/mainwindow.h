@@ -93,6 +93,9 @@ private:
     QPushButton* exitButton = nullptr;
     StatusPanels* statusPanels = nullptr;
     Announcer* announcer_ = nullptr;
+    // Whether the window has been active: a change on disk is looked for
+    // each time it becomes active again.
+    bool activatedBefore_ = false;
     QMenuBar* mainMenu = nullptr;
     QMenu* fileMenu = nullptr;
     QAction* newAction = nullptr;
