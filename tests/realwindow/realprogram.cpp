@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QThread>
 
+#include <csignal>
+
 #include <X11/Xlib.h>
 
 namespace {
@@ -127,7 +129,11 @@ bool RealProgram::start()
     const bool shown = pollUntil(15000, [&] {
         if (!isRunning()) {
             const QByteArray errors = process_.readAllStandardError();
-            if (attempts < kConnectAttempts && refusedByTheServer(errors)) {
+            // A connection the server drops during its set-up ends the
+            // client by SIGPIPE before it can say anything.
+            const bool droppedAtConnect = process_.exitStatus() == QProcess::CrashExit
+                                          && process_.exitCode() == SIGPIPE && errors.isEmpty();
+            if (attempts < kConnectAttempts && (refusedByTheServer(errors) || droppedAtConnect)) {
                 ++attempts;
                 return !launch();
             }
@@ -144,7 +150,11 @@ bool RealProgram::start()
     if (!shown || mainWindow_.isEmpty()) {
         error_ = QStringLiteral("no main window appeared (%1); it wrote: %2")
                      .arg(isRunning() ? QStringLiteral("running")
-                                      : QStringLiteral("ended with %1").arg(process_.exitCode()),
+                                      : QStringLiteral("%1 %2")
+                                            .arg(process_.exitStatus() == QProcess::CrashExit
+                                                     ? QStringLiteral("killed by signal")
+                                                     : QStringLiteral("ended with"))
+                                            .arg(process_.exitCode()),
                           unexpectedErrorLines().join(QLatin1Char('\n')));
         return false;
     }
