@@ -20,6 +20,8 @@ namespace {
 // file it asks, naming the file that would be written: the one a link
 // leads to, not the link.
 class FileDialog : public QFileDialog {
+    Q_DECLARE_TR_FUNCTIONS(FileDialog)
+
 public:
     using QFileDialog::QFileDialog;
     bool confirmOverwrite = false;

@@ -5,13 +5,16 @@
 #include "app/qtdialogservice.h"
 #include "app/screenreaderinterfaces.h"
 #include "files/commandline.h"
+#include "language/translations.h"
 #include "search/window/checkorderwindow.h"
 #include "search/window/countwindow.h"
 #include "widgets/application.h"
+#include "widgets/programfiles.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QProcessEnvironment>
 #include <QScreen>
 #include <QTextStream>
@@ -93,10 +96,11 @@ static CommandLineOutcome readCommandLine(int argc, char** argv, bool windowSyst
     QTextStream out(&standardOutput);
     QTextStream err(stderr);
     if (const std::optional<QString> name = firstUnfaithfulArgument(argc, argv)) {
-        err << QCoreApplication::applicationName() << ": " << *name
+        err << QCoreApplication::applicationName() << ": "
             << QCoreApplication::translate(
                    "CommandLine",
-                   ": the name is not valid in this system's character encoding; rename the file")
+                   "%1: the name is not valid in this system's character encoding; rename the file")
+                   .arg(*name)
             << Qt::endl;
         return {2, QString()};
     }
@@ -104,16 +108,6 @@ static CommandLineOutcome readCommandLine(int argc, char** argv, bool windowSyst
     if (outcome.exitCode)
         outcome.exitCode = finishOutput(*outcome.exitCode, out, err);
     return outcome;
-}
-
-// The command-line road, without a window or a display: nothing when the
-// arguments ask for the window.
-static std::optional<int> runWithoutWindow(int argc, char** argv)
-{
-    if (argc <= 1)
-        return std::nullopt;
-    QCoreApplication core(argc, argv);
-    return readCommandLine(argc, argv, false).exitCode;
 }
 
 // Without a display Qt would abort: one line says why instead.
@@ -124,22 +118,37 @@ static bool mayOpenWindow(int argc, char** argv)
         arguments << QString::fromLocal8Bit(argv[i]);
     if (canOpenWindow(arguments, QProcessEnvironment::systemEnvironment()))
         return true;
-    QTextStream(stderr) << QCoreApplication::translate(
-        "CommandLine", "vexdit: cannot open a window: no display; --check and --normalize need none")
+    QTextStream(stderr) << QCoreApplication::applicationName() << ": "
+                        << QCoreApplication::translate(
+                               "CommandLine",
+                               "cannot open a window: no display; --check and --normalize need none")
                         << Qt::endl;
     return false;
 }
 
 int runProgram(int argc, char** argv)
 {
-    if (const std::optional<int> code = runWithoutWindow(argc, argv))
-        return *code;
-    if (!mayOpenWindow(argc, argv))
-        return 2;
+    std::optional<Translations> translations;
+    // The command-line road, without a window or a display; it goes on
+    // when the arguments ask for the window.
+    {
+        QCoreApplication core(argc, argv);
+        setProgramIdentity(QStringLiteral("vexdit"));
+        translations.emplace(QLocale(), translationsFolder(),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        translations->install();
+        if (argc > 1) {
+            if (const std::optional<int> code = readCommandLine(argc, argv, false).exitCode)
+                return *code;
+        }
+        if (!mayOpenWindow(argc, argv))
+            return 2;
+    }
     // Before the application exists, so that it too is read as the
     // program describes itself.
     installScreenReaderInterfaces();
     GuardedApplication qtApp(argc, argv);
+    translations->install();
     // Desktop shells match the window to its launcher by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(VEXDIT_APP_ID));
     QtDialogService dialogs;

@@ -99,8 +99,9 @@ std::optional<OpenedFile> openAsTheEditorWould(const QString& path, const Catalo
     }
     if (!read.leftoverBackup.isEmpty())
         aboutFile(err, path) << QCoreApplication::translate(
-            "CommandLine", "a save that did not finish left the old file in ")
-                             << read.leftoverBackup << Qt::endl;
+                                    "CommandLine", "a save that did not finish left the old file in %1")
+                                    .arg(read.leftoverBackup)
+                             << Qt::endl;
     OpenedText opened = prepareOpenedText(*read.text, catalog);
     if (opened.hasTab) {
         aboutFile(err, path) << QCoreApplication::translate("CommandLine",
@@ -174,20 +175,22 @@ int normalize(const QStringList& files, const Catalog& catalog, QTextStream& out
         const QByteArray bytes =
             joinLines(file->opened.lines, u"\r\n", file->opened.endsWithBreak).toLatin1();
         if (bytes == file->read.text->toLatin1()) {
-            out << path << QCoreApplication::translate("CommandLine", ": unchanged") << Qt::endl;
+            out << path << ": " << QCoreApplication::translate("CommandLine", "unchanged") << Qt::endl;
             continue;
         }
         const SaveOutcome saved = saveOver(*file->read.file, bytes);
         if (!saved.saved()) {
-            aboutFile(err, path) << QCoreApplication::translate("CommandLine", "not written: ")
-                                 << whyNotWritten(saved) << Qt::endl;
+            aboutFile(err, path)
+                << QCoreApplication::translate("CommandLine", "not written: %1").arg(whyNotWritten(saved))
+                << Qt::endl;
             code = kUnreadable;
             continue;
         }
-        out << path << QCoreApplication::translate("CommandLine", ": normalized") << Qt::endl;
+        out << path << ": " << QCoreApplication::translate("CommandLine", "normalized") << Qt::endl;
         if (!saved.warning.isEmpty()) {
-            aboutFile(err, path) << QCoreApplication::translate("CommandLine", "written, but ")
-                                 << saved.warning << Qt::endl;
+            aboutFile(err, path)
+                << QCoreApplication::translate("CommandLine", "written, but %1").arg(saved.warning)
+                << Qt::endl;
             code = kUnreadable;
         }
     }
@@ -248,8 +251,8 @@ CommandLineOutcome runCommandLine(const QStringList& arguments, QTextStream& out
     const QString name = QCoreApplication::applicationName();
     auto refuse = [&](const QString& why) {
         err << name << ": " << why << Qt::endl
-            << QCoreApplication::translate("CommandLine", "Try '") << name
-            << QCoreApplication::translate("CommandLine", " --help' for more information.") << Qt::endl;
+            << QCoreApplication::translate("CommandLine", "Try '%1 --help' for more information.").arg(name)
+            << Qt::endl;
         return endWith(kUnreadable);
     };
     QCommandLineParser parser;
@@ -339,9 +342,10 @@ int finishOutput(int code, QTextStream& out, QTextStream& err)
     const bool fileFailed = file && file->error() != QFileDevice::NoError;
     if (out.status() == QTextStream::Ok && !fileFailed)
         return code;
-    err << QCoreApplication::applicationName()
-        << QCoreApplication::translate("CommandLine", ": write error: ")
-        << (fileFailed ? file->errorString() : QString::fromLocal8Bit(std::strerror(EIO))) << Qt::endl;
+    err << QCoreApplication::applicationName() << ": "
+        << QCoreApplication::translate("CommandLine", "write error: %1")
+               .arg(fileFailed ? file->errorString() : QString::fromLocal8Bit(std::strerror(EIO)))
+        << Qt::endl;
     return kUnreadable;
 }
 

@@ -34,6 +34,13 @@ QString findBesideProgram(const QString& fileName)
     return QString();
 }
 
+QString translationsFolder()
+{
+    const QString installed = installedFolder(VEXDIT_DATA_FROM_PROGRAM);
+    return (QFileInfo(installed).isDir() ? installed : QCoreApplication::applicationDirPath())
+           + QStringLiteral("/translations");
+}
+
 QFont dialogFont()
 {
     // Where the old dialog font is missing, its metric twin stands in.

@@ -14,6 +14,10 @@ Q_DECLARE_LOGGING_CATEGORY(programFilesLog)
 // from the program's own folder). Empty when it is in none.
 QString findBesideProgram(const QString& fileName);
 
+// Where the program's translations are: translations/ in the installed
+// program's data folder, or beside a program that is not installed.
+QString translationsFolder();
+
 // A folder of the installed program, given relative to the program's own.
 QString installedFolder(const char* fromProgram);
 
