@@ -6,7 +6,8 @@ set -e
 
 PACKAGES="g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev \
 libgl-dev libx11-dev fonts-liberation xvfb xauth xdotool desktop-file-utils appstream \
-dpkg-dev file acl dbus at-spi2-core python3-pyatspi orca speech-dispatcher openbox lintian man-db groff-base \
+dpkg-dev file acl qt6-l10n-tools qt6-tools-dev qt6-translations-l10n \
+dbus at-spi2-core python3-pyatspi orca speech-dispatcher openbox lintian man-db groff-base \
 $EXTRA_PACKAGES"
 
 missing=""

@@ -411,6 +411,26 @@ private slots:
             << "vexdit: -: holds a NUL byte\n";
         QTest::newRow("usage") << "\"$0\" --bogus" << 2 << ""
                                << "vexdit: Unknown option 'bogus'.\n" + tryHelp;
+        // In the user's language: the program's words and Qt's, or English
+        // for a language the program has no translation for.
+        const QString tryHelpDe = "»vexdit --help« gibt weitere Informationen.\n";
+        QTest::newRow("usage, German") << "LANGUAGE=de \"$0\" --bogus" << 2 << ""
+                                       << "vexdit: Unbekannte Option 'bogus'.\n" + tryHelpDe;
+        QTest::newRow("a line number, German after French")
+            << "LANGUAGE=fr:de \"$0\" +x plan.ai" << 2 << ""
+            << "vexdit: ungültige Zeilennummer »+x«\n" + tryHelpDe;
+        QTest::newRow("usage, French") << "LANGUAGE=fr \"$0\" --bogus" << 2 << ""
+                                       << "vexdit: Unknown option 'bogus'.\n" + tryHelp;
+        QTest::newRow("no display, German")
+            << "LANGUAGE=de \"$0\" plan.ai" << 2 << ""
+            << "vexdit: kann kein Fenster öffnen: keine Anzeige; --check und --normalize brauchen keine\n";
+        QTest::newRow("help, German")
+            << "LANGUAGE=de \"$0\" --help" << 0 << "Optionen:\n  --check        Prüft die Reihenfolge"
+            << "";
+        QTest::newRow("a problem, German") << "printf 'B109 x\\r\\nU4        Archer               1      87  "
+                                              "      \\r\\n' | LANGUAGE=de \"$0\" --check -"
+                                           << 1 << "-:2: Archer braucht"
+                                           << "";
     }
     void messagesAsTheGnuToolsGiveThem()
     {

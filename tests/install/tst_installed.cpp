@@ -93,6 +93,7 @@ private slots:
         QTest::newRow("desktop entry") << "share/applications/" + kAppId + ".desktop";
         QTest::newRow("metadata") << "share/metainfo/" + kAppId + ".metainfo.xml";
         QTest::newRow("manual page") << "share/man/man1/vexdit.1.gz";
+        QTest::newRow("German") << "share/vexdit/translations/vexdit_de.qm";
         QTest::newRow("copyright") << "share/doc/vexdit/copyright";
         QTest::newRow("changelog") << "share/doc/vexdit/changelog.gz";
         for (int size : {16, 32, 48, 256})
@@ -123,8 +124,8 @@ private slots:
         const QString page = installed(QStringLiteral("share/man/man1/vexdit.1.gz"));
         const Ran man = run(QStringLiteral("sh"), {"-c", "MANWIDTH=80 man --warnings -l \"$0\" 2>&1", page});
         QCOMPARE(man.code, 0);
-        for (const char* section :
-             {"NAME", "SYNOPSIS", "DESCRIPTION", "OPTIONS", "EXIT STATUS", "FILES", "EXAMPLES", "SEE ALSO"})
+        for (const char* section : {"NAME", "SYNOPSIS", "DESCRIPTION", "OPTIONS", "EXIT STATUS",
+                                    "ENVIRONMENT", "FILES", "EXAMPLES", "SEE ALSO"})
             QVERIFY2(man.out.contains(QLatin1String("\n") + QLatin1String(section) + QLatin1Char('\n')),
                      section);
         QVERIFY2(!man.out.contains(QLatin1String("warning")), qPrintable(man.out));
@@ -152,6 +153,12 @@ private slots:
         QCOMPARE(version.code, 0);
         QCOMPARE(version.out, QStringLiteral("vexdit " VEXDIT_VERSION
                                              "\nCopyright (c) the Vexdit developers. MIT licence.\n"));
+        // In German from its installed translation, Qt's words too.
+        const Ran german =
+            run(QStringLiteral("sh"), {"-c", "LANGUAGE=de \"$0\" --help", installed("bin/vexdit")});
+        QVERIFY2(german.code == 0 && german.out.startsWith(QLatin1String("Aufruf: "))
+                     && german.out.contains(QLatin1String("Bearbeitet die Baulisten")),
+                 qPrintable(german.out));
     }
 
     // Started from the installed tree with a file, far from the build: it
@@ -209,7 +216,8 @@ private slots:
              QStringList{"./usr/bin/vexdit", "/vexdit/vexdit_sound.so", "./usr/share/vexdit/Kick8.wav",
                          "./usr/share/vexdit/Vexdit.html", "./usr/share/applications/" + kAppId + ".desktop",
                          "./usr/share/icons/hicolor/48x48/apps/" + kAppId + ".png",
-                         "./usr/share/metainfo/" + kAppId + ".metainfo.xml"})
+                         "./usr/share/metainfo/" + kAppId + ".metainfo.xml",
+                         "./usr/share/vexdit/translations/vexdit_de.qm"})
             QVERIFY2(contents.out.contains(path), qPrintable(path));
         const Ran depends = run(QStringLiteral("dpkg-deb"), {"-f", deb, "Depends"});
         QCOMPARE(depends.code, 0);

@@ -64,6 +64,9 @@ RealProgram::RealProgram()
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
     env.remove(QStringLiteral("SESSION_MANAGER"));
+    // The sources' English, whatever the machine's language; a test may ask
+    // for another.
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
     // Under AddressSanitizer: the X keyboard library copies names with
     // strndup() from buffers that hold no final NUL, which is allowed but
     // which strict string checks take for an overflow.
@@ -81,6 +84,7 @@ RealProgram::RealProgram()
 
 RealProgram::~RealProgram()
 {
+    endDragSource();
     if (process_.state() != QProcess::NotRunning) {
         process_.kill();
         process_.waitForFinished(3000);
@@ -301,6 +305,9 @@ WindowManager::WindowManager(const QString& program)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
     env.remove(QStringLiteral("SESSION_MANAGER"));
+    // The sources' English, whatever the machine's language; a test may ask
+    // for another.
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
     process_.setProcessEnvironment(env);
     process_.setArguments({QStringLiteral("--sm-disable")});
     // What it says (a menu file it misses, say) is the machine's business.
@@ -381,6 +388,49 @@ void RealProgram::drag(int fromX, int fromY, int toX, int toY, const QString& ke
     }
     QThread::msleep(50);
     xdotool({"mouseup", "1"});
+}
+
+void RealProgram::endDragSource()
+{
+    if (dragSource_.state() == QProcess::NotRunning)
+        return;
+    dragSource_.closeWriteChannel();
+    if (!dragSource_.waitForFinished(10000)) {
+        dragSource_.kill();
+        dragSource_.waitForFinished(3000);
+    }
+}
+
+bool RealProgram::dropFromAnotherProgram(const QString& dragSource, const QStringList& arguments)
+{
+    endDragSource();
+    dragSource_.setProgram(dragSource);
+    dragSource_.setArguments(arguments);
+    dragSource_.setProcessEnvironment(process_.processEnvironment());
+    dragSource_.start();
+    // Its pid is known once it has started; before, a search by pid 0
+    // would find other windows.
+    const bool shown =
+        dragSource_.waitForStarted(10000) && pollUntil(10000, [&] {
+            return !xdotool({"search", "--onlyvisible", "--pid", QString::number(dragSource_.processId()),
+                             "--name", "^Drag Source$"})
+                        .trimmed()
+                        .isEmpty();
+        });
+    if (!shown)
+        return false;
+    constexpr int kSteps = 8;
+    const QPoint from(60, 60);
+    const QPoint to = windowOnScreen(QStringLiteral("Brindlecap's Vex AI Editor ")).center();
+    moveOnScreen(from);
+    xdotool({"mousedown", "1"});
+    for (int step = 1; step <= kSteps; ++step) {
+        QThread::msleep(20);
+        moveOnScreen(from + (to - from) * step / kSteps);
+    }
+    QThread::msleep(50);
+    xdotool({"mouseup", "1"});
+    return dragSource_.state() == QProcess::Running;
 }
 
 QString RealProgram::windowId(const QString& title) const

@@ -20,6 +20,7 @@ public:
 private:
     QProcess process_;
     QTemporaryDir config_;
+    QProcess dragSource_;
     QString error_;
 };
 
@@ -70,6 +71,11 @@ public:
     // pointer moved to a point of the screen, the button released there.
     void pressAt(int x, int y, int button);
     void moveOnScreen(const QPoint& point);
+    // Starts `dragSource` (a program whose window, at the screen's top
+    // left, drags its arguments when pressed and which ends when its input
+    // closes), drags from it to the middle of the main window and drops
+    // there. The source stays until the next drop or the end of the test.
+    bool dropFromAnotherProgram(const QString& dragSource, const QStringList& arguments);
     void release(int button);
     // Where the program's open menu is on the screen; empty when none is.
     QRect menuOnScreen() const;
@@ -126,10 +132,12 @@ private:
     QString xdotool(const QStringList& args) const;
     QString focusedTitle() const;
     QRect geometryOf(const QString& id) const;
+    void endDragSource();
     void moveTo(int x, int y);
     QTemporaryDir work_;
     QTemporaryDir runtime_;
     QTemporaryDir config_;
+    QProcess dragSource_;
     QProcess process_;
     QString mainWindow_;
     int menuHeight_ = 0;

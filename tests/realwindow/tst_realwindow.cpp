@@ -1222,6 +1222,63 @@ private slots:
         NO_ERROR_OUTPUT(program);
     }
 
+    // A build list dragged from another program (as from a file manager)
+    // and dropped on the window opens as Open would, after the question
+    // about unsaved work; a folder is refused with a message.
+    void aDroppedFileOpens()
+    {
+        RealProgram program;
+        START(program);
+        const QString file = program.path(QStringLiteral("dropped.ai"));
+        const QList<QByteArray> lines{kStartingLine, line48("// dropped")};
+        QVERIFY(writeFile(file, crlfLines(lines)));
+        auto dropFromAnotherProgram = [&](const QString& what) {
+            return program.dropFromAnotherProgram(QStringLiteral(VEXDIT_DRAG_SOURCE), {what});
+        };
+        program.click(kAppend.x(), kAppend.y()); // unsaved work
+        QVERIFY(dropFromAnotherProgram(program.path(QString())));
+        QVERIFY(program.waitForWindow(QStringLiteral("Not Opened")));
+        program.key(QStringLiteral("Return"));
+        QVERIFY(program.waitForNoWindow(QStringLiteral("Not Opened")));
+        QVERIFY(dropFromAnotherProgram(file));
+        QVERIFY(program.waitForWindow(QStringLiteral("Are you sure?")));
+        program.key(QStringLiteral("y"));
+        QVERIFY(program.waitForNoWindow(QStringLiteral("Are you sure?")));
+        program.click(kAppend.x(), kAppend.y());
+        QCOMPARE(saveAndRead(program, file), crlfLines(lines + QList<QByteArray>{kVillagers(1)}));
+        NO_ERROR_OUTPUT(program);
+    }
+
+    // In German, the window, its panels and Qt's own buttons speak German,
+    // and the question's German access keys answer it.
+    void germanThroughout()
+    {
+        ScreenReader reader;
+        RealProgram program;
+        program.setEnvironmentValue(QStringLiteral("LANGUAGE"), QStringLiteral("de"));
+        const QString failed = startHeard(reader, program, {kStartingLine});
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
+        program.click(kAppend.x(), kAppend.y());
+        auto shows = [&](const QStringList& names) {
+            return QTest::qWaitFor([&] {
+                const QStringList all = reader.ask(QStringLiteral("dump"), QStringLiteral("dumped"));
+                for (const QString& name : names)
+                    if (all.filter(QLatin1Char('\t') + name + QLatin1Char('\t')).isEmpty())
+                        return false;
+                return true;
+            });
+        };
+        QVERIFY(shows({"Datei", "Bearbeiten", "Anhängen", "Einheiten", "Modus: Normal", "Ungespeichert"}));
+        QVERIFY(openMenu(program, QStringLiteral("alt+d")));
+        program.key(QStringLiteral("n")); // Neu
+        QVERIFY(program.waitForWindow(QStringLiteral("Sind Sie sicher?")));
+        QVERIFY(shows({"Ja", "Nein"}));
+        program.key(QStringLiteral("j"));
+        QVERIFY(program.waitForNoWindow(QStringLiteral("Sind Sie sicher?")));
+        QVERIFY(shows({"Gespeichert"}));
+        NO_ERROR_OUTPUT(program);
+    }
+
     // On a screen with no room beside the main window (1280x1024 at a scale
     // factor of 2 is 640x512), Check Order and Help go over the lower part
     // of the list: never over the menus, the picker or Append.
