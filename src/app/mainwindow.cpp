@@ -39,6 +39,8 @@ constexpr int kClientHeight = 400;
 constexpr int kStatusHeight = 19;
 // How long a window manager takes to settle a click.
 constexpr int kSettleMs = 200;
+// How long a screen reader may take to tell the user the window is back.
+constexpr int kDiskCheckDelayMs = 500;
 
 } // namespace
 
@@ -58,6 +60,13 @@ MainWindow::MainWindow(Application& app, QWidget* parent) : QMainWindow(parent),
 
     setFixedSize(kClientWidth, mainMenu->sizeHint().height() + kClientHeight);
     setAcceptDrops(true);
+    diskCheck_ = new QTimer(this);
+    diskCheck_->setSingleShot(true);
+    diskCheck_->setInterval(kDiskCheckDelayMs);
+    connect(diskCheck_, &QTimer::timeout, this, [this] {
+        if (!QApplication::activeModalWidget())
+            app_.guard([this] { files_->noticeChangeOnDisk(); });
+    });
     startAfresh();
     nameForScreenReaders();
 }
@@ -394,14 +403,18 @@ void MainWindow::changeEvent(QEvent* e)
     QMainWindow::changeEvent(e);
     // Back in the window (not at its first activation, which follows the
     // Open itself), the user hears of a change another program made to the
-    // open file; never while a dialog is open. Asked one turn later, once
-    // the activation is over.
-    if (e->type() != QEvent::ActivationChange || !isActiveWindow())
+    // open file; never while a dialog is open, nor once the window has been
+    // left again.
+    if (e->type() != QEvent::ActivationChange)
         return;
+    if (!isActiveWindow()) {
+        diskCheck_->stop();
+        return;
+    }
     const bool back = activatedBefore_;
     activatedBefore_ = true;
-    if (back && !QApplication::activeModalWidget())
-        QTimer::singleShot(0, this, app_.guarded(files_, &FileCommands::noticeChangeOnDisk));
+    if (back)
+        diskCheck_->start();
 }
 
 void MainWindow::closeEvent(QCloseEvent* e)

@@ -18,6 +18,7 @@ class QAction;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QTimer;
 class RecentMenu;
 class Announcer;
 class StatusPanels;
@@ -96,6 +97,11 @@ private:
     // Whether the window has been active: a change on disk is looked for
     // each time it becomes active again.
     bool activatedBefore_ = false;
+    // The look for a change on disk, a moment after the window is active
+    // again: a question that takes the keyboard in the same moment as the
+    // window is taken by a screen reader for the window it already has,
+    // and goes unheard.
+    QTimer* diskCheck_ = nullptr;
     QMenuBar* mainMenu = nullptr;
     QMenu* fileMenu = nullptr;
     QAction* newAction = nullptr;

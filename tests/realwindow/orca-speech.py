@@ -10,7 +10,8 @@ Runs under an X server and a session bus of its own (xvfb-run and
 dbus-run-session, as CTest starts it). A user finds and fixes an order
 problem by ear: Edit Lines names the selected row, Check Order names its
 current problem as it opens, Enter on it names the line it selects, a move
-that fixes it is told ("Problems: none"), and Save says it saved.
+that fixes it is told ("Problems: none"), Save says it saved, and a change
+another program makes is asked about, question and all, back from Find.
 Exits 0 when every step was heard, 1 with what was heard otherwise, and 77
 (skipped) where Orca is not installed.
 """
@@ -52,6 +53,9 @@ STEPS = [
     ('Moving it below the Archery is told to fix it',
      ['alt+Down'], [r'^U4 +Archer', r'Problems: none']),
     ('Save says it saved', ['ctrl+s'], [r'Saved plan\.ai']),
+    ('Back from Find, a change by another program is asked about',
+     ['alt+s', 'Return', lambda desktop: desktop.change_plan(), 'Escape'],
+     [r'alert File Changed', r'plan\.ai was changed by another program']),
 ]
 
 
@@ -131,6 +135,11 @@ class Desktop:
             return 'the main window was not heard: ' + ' | '.join(self.heard_so_far)
         return None
 
+    def change_plan(self):
+        """Another program rewrites plan.ai, first line only."""
+        with open(os.path.join(self.work, 'plan.ai'), 'w', newline='') as f:
+            f.write(PLAN[0] + '\r\n')
+
     def press(self, combo):
         *mods, key = combo.split('+')
         for k in mods + [key]:
@@ -200,7 +209,10 @@ def main():
             failures.append(failed)
         for title, keys, patterns in ([] if failed else STEPS):
             for key in keys:
-                desktop.press(key)
+                if callable(key):
+                    key(desktop)
+                else:
+                    desktop.press(key)
             if desktop.hear(patterns):
                 print('heard: %s' % title)
             else:
