@@ -1051,7 +1051,7 @@ Möchten Sie wirklich NEU LADEN und sie verlieren?</translation>
     <name>TextPart</name>
     <message>
         <source>Undo</source>
-        <translation>Zurück</translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Build list</source>
