@@ -12,16 +12,27 @@ QString installedFolder(const char* fromProgram)
                            + QLatin1String(fromProgram));
 }
 
+namespace {
+
+// The installed program's data folder (share/vexdit), or empty for a build
+// that is not installed.
+QString installedDataFolder()
+{
+    const QString installed = installedFolder(VEXDIT_DATA_FROM_PROGRAM);
+    return QFileInfo(installed).isDir() ? installed : QString();
+}
+
+} // namespace
+
 QString findBesideProgram(const QString& fileName)
 {
     // An installed program reads only its installed files: a stray copy in
     // the working folder must not stand in for them. A build that is not
     // installed reads the working folder, then its own.
-    const QString installed = installedFolder(VEXDIT_DATA_FROM_PROGRAM);
+    const QString installed = installedDataFolder();
     const QStringList folders =
-        QFileInfo(installed).isDir()
-            ? QStringList{installed}
-            : QStringList{QDir::currentPath(), QCoreApplication::applicationDirPath()};
+        !installed.isEmpty() ? QStringList{installed}
+                             : QStringList{QDir::currentPath(), QCoreApplication::applicationDirPath()};
     for (const QString& folder : folders) {
         const QFileInfo candidate(QDir(folder).filePath(fileName));
         if (candidate.isFile() && candidate.isReadable()) {
@@ -36,8 +47,8 @@ QString findBesideProgram(const QString& fileName)
 
 QString translationsFolder()
 {
-    const QString installed = installedFolder(VEXDIT_DATA_FROM_PROGRAM);
-    return (QFileInfo(installed).isDir() ? installed : QCoreApplication::applicationDirPath())
+    const QString installed = installedDataFolder();
+    return (installed.isEmpty() ? QCoreApplication::applicationDirPath() : installed)
            + QStringLiteral("/translations");
 }
 
