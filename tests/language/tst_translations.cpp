@@ -134,8 +134,6 @@ private slots:
                                  << "";
         QTest::newRow("German") << "de_DE"
                                 << "de";
-        QTest::newRow("Austrian German") << "de_AT"
-                                         << "de";
         // Qt has French for its dialogs, the program has none: both stay English.
         QTest::newRow("French") << "fr_FR"
                                 << "";

@@ -369,17 +369,15 @@ void RealProgram::doubleClick(int x, int y)
     xdotool({"click", "--repeat", "2", "--delay", "80", "1"});
 }
 
-void RealProgram::drag(int fromX, int fromY, int toX, int toY, const QString& keysMidway)
+void RealProgram::dragInSteps(const std::function<void(int step, int steps)>& moveTo,
+                              const QString& keysMidway)
 {
     constexpr int kSteps = 8;
-    // Longer than a double-click takes, so that the press is not taken for
-    // a click that belongs to one before.
-    QThread::msleep(600);
-    moveTo(fromX, fromY);
+    moveTo(0, kSteps);
     xdotool({"mousedown", "1"});
     for (int step = 1; step <= kSteps; ++step) {
         QThread::msleep(20);
-        moveTo(fromX + (toX - fromX) * step / kSteps, fromY + (toY - fromY) * step / kSteps);
+        moveTo(step, kSteps);
         if (step == kSteps / 2 && !keysMidway.isEmpty()) {
             // Without clearing modifiers, which would let go of the button.
             xdotool({"key", keysMidway});
@@ -388,6 +386,18 @@ void RealProgram::drag(int fromX, int fromY, int toX, int toY, const QString& ke
     }
     QThread::msleep(50);
     xdotool({"mouseup", "1"});
+}
+
+void RealProgram::drag(int fromX, int fromY, int toX, int toY, const QString& keysMidway)
+{
+    // Longer than a double-click takes, so that the press is not taken for
+    // a click that belongs to one before.
+    QThread::msleep(600);
+    dragInSteps(
+        [&](int step, int steps) {
+            moveTo(fromX + (toX - fromX) * step / steps, fromY + (toY - fromY) * step / steps);
+        },
+        keysMidway);
 }
 
 void RealProgram::endDragSource()
@@ -419,17 +429,9 @@ bool RealProgram::dropFromAnotherProgram(const QString& dragSource, const QStrin
         });
     if (!shown)
         return false;
-    constexpr int kSteps = 8;
     const QPoint from(60, 60);
     const QPoint to = windowOnScreen(QStringLiteral("Brindlecap's Vex AI Editor ")).center();
-    moveOnScreen(from);
-    xdotool({"mousedown", "1"});
-    for (int step = 1; step <= kSteps; ++step) {
-        QThread::msleep(20);
-        moveOnScreen(from + (to - from) * step / kSteps);
-    }
-    QThread::msleep(50);
-    xdotool({"mouseup", "1"});
+    dragInSteps([&](int step, int steps) { moveOnScreen(from + (to - from) * step / steps); });
     return dragSource_.state() == QProcess::Running;
 }
 

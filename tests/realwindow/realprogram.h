@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 
 // A window manager on the test's display for as long as it lives, as a
 // user's desktop has one: it frames, places and focuses the windows.
@@ -133,6 +134,10 @@ private:
     QString focusedTitle() const;
     QRect geometryOf(const QString& id) const;
     void endDragSource();
+    // Presses the left button where `moveTo(0, steps)` puts the pointer,
+    // moves it step by step to `moveTo(steps, steps)` and releases it there;
+    // `keysMidway` pressed halfway.
+    void dragInSteps(const std::function<void(int step, int steps)>& moveTo, const QString& keysMidway = {});
     void moveTo(int x, int y);
     QTemporaryDir work_;
     QTemporaryDir runtime_;
